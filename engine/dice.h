@@ -1,0 +1,71 @@
+// Where the dice come from, and how a random word becomes a fair face.
+#pragma once
+
+#include <concepts>
+#include <cstdint>
+#include <deque>
+#include <limits>
+#include <optional>
+#include <random>
+
+namespace rolvex {
+
+// The source of the dice, handed to the game so that tests and replays can choose them.
+class SourceDés {
+ public:
+  virtual ~SourceDés() = default;
+  // A new game begins: the source starts afresh (the clock seeds the default source).
+  virtual void NouvellePartie() = 0;
+  // The face of one die thrown: 1..6.
+  virtual int16_t Face() = 0;
+};
+
+// The face a uniform random word gives, or nothing when the word must be drawn again.
+// Words at the top of the range that would make some faces more likely than others are
+// refused, so every face comes from exactly as many words as the others.
+template <std::unsigned_integral Mot>
+constexpr std::optional<int16_t> FaceÉquitable(Mot mot) {
+  constexpr auto nbMots = static_cast<unsigned long long>(std::numeric_limits<Mot>::max()) + 1;
+  constexpr auto limite = nbMots - nbMots % 6;
+  if (mot >= limite) return std::nullopt;
+  return static_cast<int16_t>(mot % 6 + 1);
+}
+
+// The game's own die: a Mersenne twister seeded from the clock at every new game, or with a
+// fixed seed when one is given (for replays).
+class DéÉquitable final : public SourceDés {
+ public:
+  explicit DéÉquitable(std::optional<std::uint64_t> graine = std::nullopt) : graine_(graine) {
+    NouvellePartie();
+  }
+  void FixerGraine(std::optional<std::uint64_t> graine) { graine_ = graine; }
+  void NouvellePartie() override;
+  int16_t Face() override;
+
+ private:
+  std::optional<std::uint64_t> graine_;
+  std::mt19937 générateur_;
+};
+
+// Faces chosen in advance, taken one per die thrown in the order the game throws them;
+// once they run out, the dice come from `suite`. Tests and replays choose the dice with it.
+class DésEnFile final : public SourceDés {
+ public:
+  explicit DésEnFile(SourceDés& suite) : suite_(suite) {}
+  // face: 1..6.
+  void Ajouter(int16_t face) { file_.push_back(face); }
+  std::size_t NbEnAttente() const { return file_.size(); }
+  void NouvellePartie() override { suite_.NouvellePartie(); }
+  int16_t Face() override {
+    if (file_.empty()) return suite_.Face();
+    const int16_t face = file_.front();
+    file_.pop_front();
+    return face;
+  }
+
+ private:
+  SourceDés& suite_;
+  std::deque<int16_t> file_;
+};
+
+}  // namespace rolvex

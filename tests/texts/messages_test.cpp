@@ -1,0 +1,87 @@
+#include "texts/messages.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace rolvex {
+namespace {
+
+constexpr Langue LesDeuxLangues[] = {Langue::Français, Langue::Anglais};
+
+// The place message: the first three places have their own English sentences, the first its own
+// French one; every other place is said with its number in decimal.
+TEST(MessagePlace, FirstPlaceHasItsOwnSentenceInBothLanguages) {
+  EXPECT_EQ(MessagePlace(1, Langue::Français),
+            "Félicitations, vous êtes classé en première position !!!");
+  EXPECT_EQ(MessagePlace(1, Langue::Anglais),
+            "Congratulations, you are the best (first position) !!!");
+}
+
+TEST(MessagePlace, SecondAndThirdAreWordsInEnglishAndNumbersInFrench) {
+  EXPECT_EQ(MessagePlace(2, Langue::Anglais), "You reach the second position !");
+  EXPECT_EQ(MessagePlace(3, Langue::Anglais), "You reach the third position !");
+  EXPECT_EQ(MessagePlace(2, Langue::Français), "Bravo, vous arrivez en 2ème position !");
+  EXPECT_EQ(MessagePlace(3, Langue::Français), "Bravo, vous arrivez en 3ème position !");
+}
+
+TEST(MessagePlace, FourthToTenthSayTheirNumber) {
+  for (int16_t place = 4; place <= 10; ++place) {
+    EXPECT_EQ(MessagePlace(place, Langue::Anglais),
+              "You reach the " + std::to_string(place) + "th position !");
+    EXPECT_EQ(MessagePlace(place, Langue::Français),
+              "Bravo, vous arrivez en " + std::to_string(place) + "ème position !");
+  }
+  EXPECT_EQ(MessagePlace(10, Langue::Français), "Bravo, vous arrivez en 10ème position !");
+}
+
+// The other texts of the end of a game, of the name dialog and of quitting, as the game words them.
+TEST(MessagesUniques, EndOfGameLinesInBothLanguages) {
+  EXPECT_EQ(MsgHorsClassement(Langue::Français),
+            "Malheureusement, vous ne rentrez pas dans les 10 meilleurs scores. Cliquez sur "
+            "REJOUER ou touche F2 !");
+  EXPECT_EQ(MsgHorsClassement(Langue::Anglais),
+            "You don't reach the TOP 10 ! Click on PLAY AGAIN or press F2.");
+  EXPECT_EQ(MsgAutrePartie(Langue::Français),
+            "Pour une autre partie, cliquez sur REJOUER ou appuyez sur la touche F2 !");
+  EXPECT_EQ(MsgAutrePartie(Langue::Anglais), "To start a new game, click on PLAY AGAIN or press F2.");
+}
+
+TEST(MessagesUniques, EmptyNameMessageKeepsItsWording) {
+  EXPECT_EQ(MsgNomVide(Langue::Français), "Vous devez saisir votre nom...");
+  EXPECT_EQ(MsgNomVide(Langue::Anglais), "Please enter you name...");
+}
+
+TEST(MessagesUniques, QuitQuestionNamesTheGame) {
+  EXPECT_EQ(QuestionQuitter(Langue::Français), "Voulez-vous vraiment arrêter ROLVEX ?");
+  EXPECT_EQ(QuestionQuitter(Langue::Anglais), "Do you really want to quit ROLVEX ?");
+}
+
+TEST(MessagesUniques, FarewellIsTheSharedOne) {
+  for (Langue langue : LesDeuxLangues)
+    EXPECT_EQ(TexteAuRevoir(langue), InitTextesLangue(langue).variables.MsgAuRevoir);
+  EXPECT_EQ(TexteAuRevoir(Langue::Français), "A bientôt !!!");
+  EXPECT_EQ(TexteAuRevoir(Langue::Anglais), "See you !!!");
+}
+
+TEST(MessagesUniques, AboutBeginsWithTitleAndVersionThenACreditLine) {
+  for (Langue langue : LesDeuxLangues) {
+    const std::string texte = TexteAPropos(langue);
+    EXPECT_TRUE(texte.starts_with("ROLVEX - version 1.2\r")) << texte;
+    EXPECT_GT(texte.size(), std::string("ROLVEX - version 1.2\r").size());
+    EXPECT_EQ(texte.find('\n'), std::string::npos);
+  }
+  EXPECT_NE(TexteAPropos(Langue::Français), TexteAPropos(Langue::Anglais));
+}
+
+// PanelModeColonnes: the number of columns followed by the plural, even for one column.
+TEST(ModeColonnes, NumberFollowedByThePluralInEveryMode) {
+  EXPECT_EQ(LégendeModeColonnes(3, Langue::Français), "3 colonnes");
+  EXPECT_EQ(LégendeModeColonnes(3, Langue::Anglais), "3 columns");
+  EXPECT_EQ(LégendeModeColonnes(1, Langue::Français), "1 colonnes");
+  EXPECT_EQ(LégendeModeColonnes(1, Langue::Anglais), "1 columns");
+  EXPECT_EQ(LégendeModeColonnes(6, Langue::Anglais), "6 columns");
+}
+
+}  // namespace
+}  // namespace rolvex

@@ -1,0 +1,75 @@
+#include "messages.h"
+
+#include <iterator>
+
+namespace rolvex {
+
+namespace {
+
+// The best places have sentences of their own, in one language or both; an empty text means
+// the place is said with its number.
+constexpr Bilingue PhrasesPropres[] = {
+    {"Félicitations, vous êtes classé en première position !!!",
+     "Congratulations, you are the best (first position) !!!"},
+    {"", "You reach the second position !"},
+    {"", "You reach the third position !"},
+};
+constexpr Bilingue PlaceAvant = {"Bravo, vous arrivez en ", "You reach the "};
+constexpr Bilingue PlaceAprès = {"ème position !", "th position !"};
+
+constexpr Bilingue HorsClassement = {
+    "Malheureusement, vous ne rentrez pas dans les 10 meilleurs scores. Cliquez sur REJOUER ou "
+    "touche F2 !",
+    "You don't reach the TOP 10 ! Click on PLAY AGAIN or press F2."};
+constexpr Bilingue AutrePartie = {
+    "Pour une autre partie, cliquez sur REJOUER ou appuyez sur la touche F2 !",
+    "To start a new game, click on PLAY AGAIN or press F2."};
+constexpr Bilingue NomVide = {"Vous devez saisir votre nom...", "Please enter you name..."};
+constexpr Bilingue Crédit = {"Un jeu de dés de la famille du Yam, pour un joueur.",
+                             "A dice game of the Yam family, for one player."};
+
+}  // namespace
+
+std::string MessagePlace(int16_t place, Langue langue) {
+  constexpr int nbPropres = std::size(PhrasesPropres);
+  if (place >= 1 && place <= nbPropres) {
+    const std::string_view propre = PhrasesPropres[place - 1].pour(langue);
+    if (!propre.empty()) return std::string(propre);
+  }
+  std::string texte(PlaceAvant.pour(langue));
+  texte += std::to_string(place);
+  texte += PlaceAprès.pour(langue);
+  return texte;
+}
+
+std::string_view MsgHorsClassement(Langue langue) { return HorsClassement.pour(langue); }
+
+std::string_view MsgAutrePartie(Langue langue) { return AutrePartie.pour(langue); }
+
+std::string_view MsgNomVide(Langue langue) { return NomVide.pour(langue); }
+
+std::string QuestionQuitter(Langue langue) {
+  std::string texte(Texte(&TextesPartagés::MsgQuitter, langue));
+  texte += TitreApplication;
+  texte += " ?";
+  return texte;
+}
+
+std::string_view TexteAuRevoir(Langue langue) {
+  return Texte(&TextesPartagés::MsgAuRevoir, langue);
+}
+
+std::string TexteAPropos(Langue langue) {
+  std::string texte(TitreApplication);
+  texte += " - version ";
+  texte += TexteVersion;
+  texte += RetourLigne;
+  texte += Crédit.pour(langue);
+  return texte;
+}
+
+std::string LégendeModeColonnes(int16_t nbColonnes, Langue langue) {
+  return std::to_string(nbColonnes) + std::string(Texte(&TextesPartagés::TexteColonnes, langue));
+}
+
+}  // namespace rolvex

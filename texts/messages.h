@@ -1,0 +1,38 @@
+// The texts that only one moment of the game shows: the end of a game, the name dialog, the
+// quit question, the farewell, the About box and the column mode panel.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "texts/language_tables.h"
+
+namespace rolvex {
+
+// The message box that announces the place (1..10) a finished game takes in the high scores.
+std::string MessagePlace(int16_t place, Langue langue);
+
+// The information line after a game that does not enter the high scores.
+std::string_view MsgHorsClassement(Langue langue);
+
+// The information line once the place message has been closed.
+std::string_view MsgAutrePartie(Langue langue);
+
+// The name dialog refuses an empty name with this message.
+std::string_view MsgNomVide(Langue langue);
+
+// The question asked before quitting: MsgQuitter, TitreApplication, " ?".
+std::string QuestionQuitter(Langue langue);
+
+// The farewell box, after the player confirmed quitting.
+std::string_view TexteAuRevoir(Langue langue);
+
+// The About box: the title, the version, then a line of credit.
+std::string TexteAPropos(Langue langue);
+
+// PanelModeColonnes: the number of columns in play (1, 3 or 6), then TexteColonnes. There is no
+// singular form.
+std::string LégendeModeColonnes(int16_t nbColonnes, Langue langue);
+
+}  // namespace rolvex

@@ -1,0 +1,150 @@
+// The real rolvex-cli binary, fed scripts on standard input.
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+struct Exécution {
+  int statut = -1;
+  std::vector<Json> états;  // one per line of standard output
+  std::string erreurs;
+};
+
+// Runs the driver on `script` (a file), with standard error captured in a file of its own.
+Exécution Lancer(const std::string& script) {
+  std::string fichierErreurs =
+      (std::filesystem::temp_directory_path() / "rolvex-cli-XXXXXX").string();
+  const int fd = mkstemp(fichierErreurs.data());
+  EXPECT_NE(fd, -1);
+  close(fd);
+
+  const std::string commande = std::string("'") + ROLVEX_CLI + "' < '" + script + "' 2> '" +
+                               fichierErreurs + "'";
+  Exécution e;
+  FILE* flux = popen(commande.c_str(), "r");
+  EXPECT_NE(flux, nullptr);
+  if (flux == nullptr) return e;
+  std::string sortie;
+  std::array<char, 4096> tampon;
+  for (std::size_t n; (n = fread(tampon.data(), 1, tampon.size(), flux)) > 0;)
+    sortie.append(tampon.data(), n);
+  const int attente = pclose(flux);
+  e.statut = WIFEXITED(attente) ? WEXITSTATUS(attente) : -1;
+
+  std::istringstream lignes(sortie);
+  for (std::string l; std::getline(lignes, l);) e.états.push_back(Json::parse(l));
+  std::ifstream err(fichierErreurs);
+  e.erreurs.assign(std::istreambuf_iterator<char>(err), {});
+  std::remove(fichierErreurs.c_str());
+  return e;
+}
+
+std::string Script(const std::string& nom) { return std::string(ROLVEX_CLI_SCRIPTS) + "/" + nom; }
+
+// Refused lines: reported on the error output by number, exit status 1, the script goes on.
+TEST(BinaireCli, RefusedLinesAreReportedByNumberAndTheRestStillPlays) {
+  const Exécution e = Lancer(Script("refused_lines.txt"));
+  EXPECT_EQ(e.statut, 1);
+  EXPECT_EQ(e.erreurs,
+            "line 2: no game yet: start one with 'new' first\n"
+            "line 4: column must be a number from 1 to 6, not '7'\n"
+            "line 5: die value must be a number from 1 to 6, not '9'\n"
+            "line 8: die must be a number from 1 to 5, not '0'\n");
+  ASSERT_EQ(e.états.size(), 1u);
+  // The refused dice line queued nothing: the throw took the five twos.
+  EXPECT_EQ(e.états[0]["dice"], Json::parse("[2,2,2,2,2]"));
+  EXPECT_EQ(e.états[0]["figure"], "YAM");
+}
+
+// The demonstration plays a whole one-column game to its end.
+TEST(BinaireCli, TheDemonstrationGameEndsAfterThirteenTurnsWithEveryBonus) {
+  const Exécution e = Lancer(ROLVEX_CLI_DEMO);
+  EXPECT_EQ(e.statut, 0);
+  EXPECT_EQ(e.erreurs, "");
+  ASSERT_EQ(e.états.size(), 2u);
+
+  const Json& yam = e.états[0];
+  EXPECT_EQ(yam["throws"], 3);
+  EXPECT_EQ(yam["dice"], Json::parse("[6,6,6,6,6]"));
+  EXPECT_EQ(yam["figure"], "YAM");
+  EXPECT_EQ(yam["sheet"][0][12]["potential"], 100);
+
+  const Json& fin = e.états.back();
+  EXPECT_EQ(fin["over"], true);
+  EXPECT_EQ(fin["turn"], 13);
+  EXPECT_EQ(fin["okVisible"], false);
+  EXPECT_EQ(fin["figuresMade"], 7);
+  EXPECT_EQ(fin["seconds"], 120);
+  EXPECT_EQ(fin["totals"][0],
+            Json::parse(R"({"upper":60,"upperBonus":30,"lower":332,"lowerBonus":254})"));
+  EXPECT_EQ(fin["total"], 676);
+  EXPECT_EQ(fin["scoreTotal"], "676");
+  const Json& as = fin["sheet"][0][0];
+  EXPECT_EQ(as["taken"], true);
+  EXPECT_EQ(as["score"], 0);
+  for (const Json& k : fin["sheet"][0]) EXPECT_EQ(k["taken"], true);
+}
+
+// An announcement in the six-column game: only the announced square stays open, and it is
+// written after the third throw.
+TEST(BinaireCli, AnAnnouncedFigureIsWrittenAfterTheThirdThrow) {
+  const Exécution e = Lancer(Script("announce_mode3.txt"));
+  EXPECT_EQ(e.statut, 0) << e.erreurs;
+  ASSERT_EQ(e.états.size(), 4u);
+
+  const Json& annonce = e.états[0];
+  EXPECT_EQ(annonce["columns"], 6);
+  EXPECT_EQ(annonce["announced"], 5);
+  int ouvertes = 0;
+  for (const Json& colonne : annonce["sheet"])
+    for (const Json& k : colonne) ouvertes += k["visible"].get<bool>() ? 1 : 0;
+  EXPECT_EQ(ouvertes, 1);
+  EXPECT_EQ(annonce["sheet"][5][4]["visible"], true);
+
+  const Json& relance = e.états[1];
+  EXPECT_EQ(relance["turn"], 1) << "the click on hidden Libre As wrote nothing";
+  EXPECT_EQ(relance["sheet"][0][0]["taken"], false);
+  EXPECT_EQ(relance["throws"], 2);
+  EXPECT_EQ(relance["ok"], "2");
+  EXPECT_EQ(relance["dice"], Json::parse("[5,5,5,4,4]"));
+
+  const Json& troisième = e.états[2];
+  EXPECT_EQ(troisième["throws"], 3);
+  EXPECT_EQ(troisième["dice"], Json::parse("[5,5,5,4,4]"));
+  EXPECT_EQ(troisième["sheet"][5][4]["taken"], false);
+
+  const Json& écrite = e.états[3];
+  EXPECT_EQ(écrite["sheet"][5][4]["taken"], true);
+  EXPECT_EQ(écrite["sheet"][5][4]["score"], 15);
+  EXPECT_EQ(écrite["turn"], 2);
+  EXPECT_EQ(écrite["throws"], 0);
+  EXPECT_EQ(écrite["announced"], -1);
+  EXPECT_EQ(écrite["info"], "Click on the button OK to go on th next drawing...");
+}
+
+// The dice queue is consumed by the dice actually thrown, and by nothing else.
+TEST(BinaireCli, QueuedFacesGoOnlyToTheDiceActuallyThrown) {
+  const Exécution e = Lancer(Script("dice_queue.txt"));
+  EXPECT_EQ(e.statut, 0) << e.erreurs;
+  ASSERT_EQ(e.états.size(), 2u);
+  EXPECT_EQ(e.états[0]["dice"], Json::parse("[6,6,3,4,5]"));
+  EXPECT_EQ(e.états[0]["throws"], 2);
+  EXPECT_EQ(e.états[1]["dice"], Json::parse("[2,4,6,3,1]"));
+  EXPECT_EQ(e.états[1]["turn"], 2);
+  EXPECT_EQ(e.états[1]["sheet"][0][5]["score"], 12);
+}
+
+}  // namespace

@@ -1,0 +1,118 @@
+#include "tools/cli/script_commands.h"
+
+#include <gtest/gtest.h>
+
+namespace rolvex::cli {
+namespace {
+
+Commande Lu(std::string_view ligne) {
+  const LigneLue l = LireLigne(ligne);
+  if (const auto* r = std::get_if<Refus>(&l)) ADD_FAILURE() << ligne << ": " << r->raison;
+  const auto* c = std::get_if<Commande>(&l);
+  return c ? *c : Commande{AfficherÉtat{}};
+}
+
+template <typename C>
+C LuComme(std::string_view ligne) {
+  const Commande c = Lu(ligne);
+  EXPECT_TRUE(std::holds_alternative<C>(c)) << ligne;
+  return std::holds_alternative<C>(c) ? std::get<C>(c) : C{};
+}
+
+// Blank lines and comments are no commands: they are skipped without a word.
+TEST(LignesVides, BlankAndCommentLinesAreSkipped) {
+  for (std::string_view ligne : {"", "   ", "\t", "\r", "# a comment", "#", "   # indented", "#ok"})
+    EXPECT_TRUE(std::holds_alternative<LigneVide>(LireLigne(ligne))) << '"' << ligne << '"';
+}
+
+// Every command of the protocol is read with its arguments.
+TEST(LectureCommandes, ReadsEachCommandWithItsArguments) {
+  EXPECT_EQ(LuComme<ChoixLangue>("lang fr").langue, Langue::Français);
+  EXPECT_EQ(LuComme<ChoixLangue>("lang en").langue, Langue::Anglais);
+  EXPECT_EQ(LuComme<FixerGraine>("seed 0").graine, 0u);
+  EXPECT_EQ(LuComme<FixerGraine>("seed 18446744073709551615").graine, 18446744073709551615u);
+  EXPECT_EQ(LuComme<NouvellePartie>("new 2").modeJeu, 2);
+  EXPECT_EQ(LuComme<MettreDésEnFile>("dice 6 1 3").faces, (std::vector<int16_t>{6, 1, 3}));
+  EXPECT_TRUE(std::holds_alternative<PresserOk>(Lu("ok")));
+  const auto gauche = LuComme<BoutonSurDé>("left 2");
+  EXPECT_EQ(gauche.dé, 2);
+  EXPECT_EQ(gauche.bouton, 1);
+  const auto droit = LuComme<BoutonSurDé>("right 5");
+  EXPECT_EQ(droit.dé, 5);
+  EXPECT_EQ(droit.bouton, 2);
+  EXPECT_EQ(LuComme<CliquerPlaceDé>("place 4").dé, 4);
+  const auto clic = LuComme<CliquerCase>("click 6 13");
+  EXPECT_EQ(clic.colonne, 6);
+  EXPECT_EQ(clic.figure, 13);
+  EXPECT_EQ(LuComme<ChoisirFaces>("faces 2").typeDés, 2);
+  EXPECT_EQ(LuComme<Tics>("tick").nombre, 1);
+  EXPECT_EQ(LuComme<Tics>("tick 90").nombre, 90);
+  EXPECT_TRUE(std::holds_alternative<AfficherÉtat>(Lu("state")));
+}
+
+TEST(LectureCommandes, ToleratesExtraBlanksTabsAndWindowsLineEnds) {
+  const auto clic = LuComme<CliquerCase>("  click\t3   12 \r");
+  EXPECT_EQ(clic.colonne, 3);
+  EXPECT_EQ(clic.figure, 12);
+}
+
+// A line that is not a command, or whose arguments are out of range, is refused with a
+// reason that names what is wrong.
+struct CasRefus {
+  std::string_view ligne;
+  std::string_view motif;  // part of the reason
+};
+
+class LignesRefusées : public ::testing::TestWithParam<CasRefus> {};
+
+TEST_P(LignesRefusées, AreRefusedNamingTheFault) {
+  const LigneLue l = LireLigne(GetParam().ligne);
+  ASSERT_TRUE(std::holds_alternative<Refus>(l)) << GetParam().ligne;
+  EXPECT_NE(std::get<Refus>(l).raison.find(GetParam().motif), std::string::npos)
+      << std::get<Refus>(l).raison;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Protocole, LignesRefusées,
+    ::testing::Values(CasRefus{"jump", "unknown command 'jump'"},
+                      CasRefus{"OK", "unknown command 'OK'"},
+                      CasRefus{"ok # throw", "wrong number of arguments"},
+                      CasRefus{"click 7 1", "column must be a number from 1 to 6, not '7'"},
+                      CasRefus{"click 0 1", "column"},
+                      CasRefus{"click 1 14", "figure must be a number from 1 to 13, not '14'"},
+                      CasRefus{"click 1", "expected: click COLUMN FIGURE"},
+                      CasRefus{"click 1 2 3", "wrong number of arguments (3)"},
+                      CasRefus{"dice", "wrong number of arguments (0)"},
+                      CasRefus{"dice 9", "die value must be a number from 1 to 6, not '9'"},
+                      CasRefus{"dice 1 2 x", "not 'x'"},
+                      CasRefus{"dice 0", "die value"},
+                      CasRefus{"left 0", "die must be a number from 1 to 5, not '0'"},
+                      CasRefus{"right 6", "die must be"},
+                      CasRefus{"place -1", "not '-1'"},
+                      CasRefus{"left +1", "not '+1'"},
+                      CasRefus{"left 1.5", "not '1.5'"},
+                      CasRefus{"left 3x", "not '3x'"},
+                      CasRefus{"new 0", "mode must be a number from 1 to 3"},
+                      CasRefus{"new 4", "mode"},
+                      CasRefus{"new", "expected: new MODE"},
+                      CasRefus{"lang de", "language must be 'fr' or 'en', not 'de'"},
+                      CasRefus{"lang FR", "language"},
+                      CasRefus{"faces 3", "faces must be a number from 1 to 2"},
+                      CasRefus{"tick 0", "tick count"},
+                      CasRefus{"tick 86401", "tick count"},
+                      CasRefus{"tick 1 2", "wrong number of arguments"},
+                      CasRefus{"seed -1", "seed must be a whole number"},
+                      CasRefus{"seed 18446744073709551616", "seed"},
+                      CasRefus{"seed", "expected: seed N"},
+                      CasRefus{"state now", "expected: state"}));
+
+// Only the commands that act on a game need one; set-up commands may come before it.
+TEST(CommandesDeJeu, OnlyPlayCommandsNeedAGame) {
+  for (std::string_view ligne : {"ok", "left 1", "right 1", "place 1", "click 1 1", "tick"})
+    EXPECT_TRUE(EstCommandeDeJeu(Lu(ligne))) << ligne;
+  for (std::string_view ligne : {"lang en", "seed 1", "new 1", "dice 1", "faces 2", "state"})
+    EXPECT_FALSE(EstCommandeDeJeu(Lu(ligne))) << ligne;
+}
+
+}  // namespace
+}  // namespace rolvex::cli

@@ -1,0 +1,97 @@
+// Where every control of the play area stands, in twips, for a screen and a column mode.
+// Pure arithmetic: the window only applies these rectangles, fonts and visibilities.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "design.h"
+#include "sheet_names.h"
+#include "texts/dialog_layout.h"
+
+namespace rolvex {
+
+// The sizes the whole sheet is built from, derived from the screen once at start-up.
+struct TaillesAire {
+  int HauteurCase = 0;      // every square, header and row label
+  int LargeurCase = 0;
+  int EcartVertical = 0;    // between two rows, and above the first
+  int EcartHorizontal = 0;  // between two columns, and left of the first
+  int RetraitPrise = 0;     // the inset of a taken square on each side
+  int MargePanneau = 0;     // the spacing inside the dice and high-score areas
+};
+TaillesAire CalculTailles(double largeurÉcran, double hauteurÉcran);
+
+// The font of every square and total: Times New Roman bold, its size in whole points.
+float TaillePoliceCases(double ratioLargeur);
+
+// A taken square shrinks by `retrait` on every side and so stays centred in its cell.
+Rect AppliquerRetraitPrise(const Rect& r, int retrait);
+
+struct Contrôle {
+  std::string conteneur;        // the control it stands in; empty for the window
+  Rect rect;                    // relative to the container
+  std::optional<float> police;  // point size, for the controls whose size the layout sets
+  std::optional<bool> montré;   // set where the layout shows or hides it, else left to the game
+  Design design;
+};
+
+// The play area: InitAireJeu for a screen, then the layout of each new game. The models
+// (element 0) of the square families are not listed: the layout never places them.
+class AireJeu {
+ public:
+  // InitAireJeu. The sheet stands as for six columns, centred in a window as wide as the
+  // screen, until the first game lays it out for its mode. Screen: DimensionsÉcranValides.
+  AireJeu(double largeurÉcran, double hauteurÉcran);
+
+  // The layout step of a new game for nbColonnes (1..6) in a window largeurFenêtre twips wide,
+  // then reDessineAireJeu. Returns false, changing nothing, for another number of columns.
+  bool DispositionMode(int nbColonnes, double largeurFenêtre);
+
+  const TaillesAire& Tailles() const { return tailles_; }
+  const RatiosÉcran& Ratios() const { return ratios_; }
+  int NbColonnes() const { return nbColonnes_; }  // 0 until the first game
+
+  // nullptr for a name the play area does not have.
+  const Contrôle* Trouver(std::string_view nom) const;
+  // A control the caller knows exists (programmer error otherwise).
+  const Contrôle& operator[](std::string_view nom) const;
+  const std::map<std::string, Contrôle, std::less<>>& Contrôles() const { return contrôles_; }
+
+ private:
+  Contrôle& C(std::string_view nom);
+  void Créer(std::string nom, std::string conteneur, Design design);
+  void CréerContrôles();
+  void InitZoneDés();
+  void InitZoneScores(double largeurÉcran);
+  void InitFeuille();
+  void PlacerÉtiquettes(Côté côté);
+  void PositionnementCases();
+  void reDessineAireJeu();
+  void CentrerFeuille(int nbColonnes, double largeurFenêtre);
+
+  RatiosÉcran ratios_;
+  TaillesAire tailles_;
+  int nbColonnes_ = 0;
+  std::map<std::string, Contrôle, std::less<>> contrôles_;
+};
+
+// The play area of a screen as laid out for a game of nbColonnes (1..6) in a window
+// largeurFenêtre wide, or as at start-up for nbColonnes 0.
+AireJeu DispositionAireJeu(double largeurÉcran, double hauteurÉcran, int nbColonnes,
+                           double largeurFenêtre);
+
+// Everything laid out for one screen, by control name: the play area for nbColonnes (0 as at
+// start-up) in a window covering the screen, the start-up window and the name dialog.
+struct DispositionÉcran {
+  TaillesAire tailles;
+  int m = 0;  // the margin of the dialogs
+  std::map<std::string, Rect, std::less<>> rects;
+  std::map<std::string, float, std::less<>> polices;
+};
+DispositionÉcran Disposition(double largeurÉcran, double hauteurÉcran, int nbColonnes);
+
+}  // namespace rolvex

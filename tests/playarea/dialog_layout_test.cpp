@@ -1,0 +1,130 @@
+#include "texts/dialog_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace rolvex {
+namespace {
+
+const ContrôleDialogue& Par(const std::vector<ContrôleDialogue>& c, std::string_view nom) {
+  const auto it = std::find_if(c.begin(), c.end(), [&](const auto& x) { return x.nom == nom; });
+  EXPECT_NE(it, c.end()) << nom;
+  return *it;
+}
+
+// The margin of both dialogs is 150 twips at the reference width, rounded halves to even.
+TEST(MargeDialogues, FollowsTheScreenWidth) {
+  EXPECT_EQ(MargeDialogues(1), 150);
+  EXPECT_EQ(MargeDialogues(Ratios(15360, 11520).RatioLargeur), 192);
+  EXPECT_EQ(MargeDialogues(Ratios(9600, 7200).RatioLargeur), 120);
+}
+
+TEST(MargeDialogues, AHalfTwipGoesToTheEvenNeighbour) {
+  EXPECT_EQ(MargeDialogues(Ratios(15240, 11430).RatioLargeur), 190);  // 150 × 1.27 = 190.5
+}
+
+TEST(Ratios, CompareTheScreenWithTheReferenceOne) {
+  EXPECT_DOUBLE_EQ(Ratios(15360, 9000).RatioLargeur, 1.28);
+  EXPECT_DOUBLE_EQ(Ratios(15360, 9000).RatioHauteur, 1);
+  EXPECT_DOUBLE_EQ(Ratios(9600, 7200).RatioHauteur, 0.8);
+}
+
+// The name dialog: the mode frame with its three option buttons, the name box, then Cancel and
+// OK side by side, all one margin apart.
+TEST(FormParams, OnTheReferenceScreen) {
+  const DispositionDialogues d = AdapterFenêtresÉcran(1, 1);
+  const DispositionFormParams& p = d.params;
+  EXPECT_EQ(d.m, 150);
+  EXPECT_EQ(p.FrameModeColonnes, (Rect{150, 150, 4600, 2000}));
+  EXPECT_EQ(p.LargeurFenêtre, 4900);
+  EXPECT_EQ(p.HauteurFenêtre, 3905);
+  const float tops[] = {300, 300 + 1700.0F / 3, 300 + 3400.0F / 3};
+  for (int i = 1; i <= 3; ++i) {
+    EXPECT_EQ(p.SSOptionModeColonnes[i].Left, 150);
+    EXPECT_EQ(p.SSOptionModeColonnes[i].Width, 4300);
+    EXPECT_FLOAT_EQ(p.SSOptionModeColonnes[i].Height, 1250.0F / 3);
+    EXPECT_FLOAT_EQ(p.SSOptionModeColonnes[i].Top, tops[i - 1]);
+  }
+  EXPECT_EQ(p.TextName, (Rect{150, 2300, 4600, 450}));
+  EXPECT_EQ(p.PanelCancelParams, (Rect{150, 2900, 2225, 405}));
+  EXPECT_EQ(p.PanelOkParams, (Rect{2525, 2900, 2225, 405}));
+  EXPECT_EQ(p.PoliceFrameModeColonnes, 8);
+  EXPECT_EQ(p.PoliceOptions, 8);
+  EXPECT_EQ(p.PoliceTextName, 14);
+  EXPECT_EQ(p.PoliceBoutons, 12);
+}
+
+TEST(FormParams, FontsFollowTheWidthFractionally) {
+  const DispositionDialogues d = AdapterFenêtresÉcran(Ratios(15360, 11520).RatioLargeur,
+                                                      Ratios(15360, 11520).RatioHauteur);
+  EXPECT_EQ(d.m, 192);
+  EXPECT_FLOAT_EQ(d.params.PoliceFrameModeColonnes, 10.24F);
+  EXPECT_FLOAT_EQ(d.params.PoliceTextName, 17.92F);
+  EXPECT_FLOAT_EQ(d.params.PoliceBoutons, 15.36F);
+}
+
+TEST(FormParams, TheButtonsFillTheRowWithinTheMargins) {
+  for (auto [kx, ky] : {std::pair{1.28, 1.28}, {0.8, 0.8}, {1.6, 1.2}}) {
+    const DispositionDialogues d = AdapterFenêtresÉcran(kx, ky);
+    const Rect& ok = d.params.PanelOkParams;
+    EXPECT_FLOAT_EQ(ok.Left + ok.Width + d.m, d.params.LargeurFenêtre);
+    EXPECT_EQ(ok.Top, d.params.PanelCancelParams.Top);
+    const Rect& option3 = d.params.SSOptionModeColonnes[3];
+    EXPECT_FLOAT_EQ(option3.Top + option3.Height + d.m, d.params.FrameModeColonnes.Height);
+  }
+}
+
+TEST(FormParams, ScalesHeightsWithTheScreenHeight) {
+  const DispositionDialogues d = AdapterFenêtresÉcran(1, 0.8);
+  EXPECT_EQ(d.params.FrameModeColonnes, (Rect{150, 150, 4600, 1600}));
+  EXPECT_EQ(d.params.TextName, (Rect{150, 1900, 4600, 360}));
+  EXPECT_EQ(d.params.PanelCancelParams, (Rect{150, 2410, 2225, 324}));
+  EXPECT_EQ(d.params.HauteurFenêtre, 150 + 1600 + 360 + 324 + 900);
+}
+
+// The start-up window: the logo at the top left of its frame, the title and the version to
+// its right, and the two language buttons on one row below the logo.
+TEST(FrmSplash, OnTheReferenceScreen) {
+  const DispositionSplash s = AdapterFenêtresÉcran(1, 1).splash;
+  EXPECT_EQ(s.FrameSplash, (Rect{150, 150, 7000, 2225}));
+  EXPECT_EQ(s.LargeurFenêtre, 7300);
+  EXPECT_EQ(s.HauteurFenêtre, 2525);
+  EXPECT_EQ(s.imgLogo, (Rect{150, 150, 1310, 1310}));
+  EXPECT_EQ(s.lblCompanyProduct, (Rect{1610, 150, 4000, 360}));
+  EXPECT_EQ(s.lblVersion, (Rect{1610, 660, 4000, 290}));
+  EXPECT_EQ(s.PanelStartFrench, (Rect{150, 1610, 3275, 465}));
+  EXPECT_EQ(s.PanelStartEnglish, (Rect{3575, 1610, 3275, 465}));
+  EXPECT_EQ(s.PoliceCompanyProduct, 16);
+  EXPECT_EQ(s.PoliceVersion, 12);
+  EXPECT_EQ(s.PoliceBoutonsLangue, 10);
+}
+
+TEST(FrmSplash, KeepsOneMarginAroundTheButtons) {
+  for (auto [kx, ky] : {std::pair{1.28, 1.28}, {0.8, 0.8}, {1.6, 1.2}}) {
+    const DispositionDialogues d = AdapterFenêtresÉcran(kx, ky);
+    const DispositionSplash& s = d.splash;
+    const Rect& anglais = s.PanelStartEnglish;
+    EXPECT_FLOAT_EQ(anglais.Left + anglais.Width + d.m, s.FrameSplash.Width);
+    EXPECT_FLOAT_EQ(anglais.Top + anglais.Height + d.m, s.FrameSplash.Height);
+    EXPECT_EQ(s.imgLogo.Width, s.imgLogo.Height);
+    EXPECT_FLOAT_EQ(s.FrameSplash.Width + 2.0F * d.m, s.LargeurFenêtre);
+  }
+}
+
+// The driver finds every control by the window's own name for it.
+TEST(ContrôlesDialogues, ListsEveryControlByName) {
+  const auto c = ContrôlesDialogues(AdapterFenêtresÉcran(1, 1));
+  EXPECT_EQ(c.size(), 15u);
+  EXPECT_EQ(Par(c, "SSOptionModeColonnes(2)").rect.Width, 4300);
+  EXPECT_FLOAT_EQ(Par(c, "SSOptionModeColonnes(2)").rect.Top, 300 + 1700.0F / 3);
+  EXPECT_EQ(Par(c, "FormParams").rect, (Rect{0, 0, 4900, 3905}));
+  EXPECT_EQ(Par(c, "frmSplash").rect.Width, 7300);
+  EXPECT_EQ(Par(c, "PanelOkParams").rect, (Rect{2525, 2900, 2225, 405}));
+  EXPECT_EQ(Par(c, "FrameModeColonnes").police, 8);
+  EXPECT_EQ(Par(c, "lblVersion").police, 12);
+  EXPECT_FALSE(Par(c, "imgLogo").police.has_value());
+}
+
+}  // namespace
+}  // namespace rolvex

@@ -1,0 +1,14 @@
+// Rectangles read as [left, top, width, height] in the failure messages.
+#pragma once
+
+#include <ostream>
+
+#include "texts/dialog_layout.h"
+
+namespace rolvex {
+
+inline std::ostream& operator<<(std::ostream& os, const Rect& r) {
+  return os << "[" << r.Left << ", " << r.Top << ", " << r.Width << ", " << r.Height << "]";
+}
+
+}  // namespace rolvex

@@ -1,0 +1,288 @@
+#include "playarea/square_drawing.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <tuple>
+#include <string_view>
+#include <vector>
+
+#include "engine/headless_display.h"
+#include "rect_printer.h"
+
+namespace rolvex {
+namespace {
+
+using colonne::Descente;
+using colonne::Libre;
+using colonne::Montée;
+using colonne::Sèche;
+
+// What a square's panel shows in the window.
+struct PanneauCase {
+  Rect rect;
+  std::string légende;
+  Couleur texte = 0;
+  Couleur fond = 0;
+  bool visible = true;
+  int16_t pointeur = 0;
+};
+
+// A window without widgets: it lays out the play area at each new game and applies every
+// drawing decision to its panels, as the real window does, while the game calls it.
+class FenêtreSimulée : public AffichageMémoire {
+ public:
+  explicit FenêtreSimulée(double largeurÉcran = 12000, double hauteurÉcran = 9000)
+      : aire(largeurÉcran, hauteurÉcran), largeurFenêtre_(largeurÉcran) {}
+
+  AireJeu aire;
+  const Partie* partie = nullptr;
+  std::map<std::string, PanneauCase, std::less<>> cases;
+  std::map<std::string, std::string, std::less<>> totaux;
+  std::string scoreTotal = "?";
+  std::string totalDés = "?";
+
+  void PréparerNouvellePartie() override {
+    AffichageMémoire::PréparerNouvellePartie();
+    aire.DispositionMode(partie->État().NbColonnes, largeurFenêtre_);
+    for (int16_t c = 1; c <= NbColonnesMax; ++c)
+      for (int16_t f = 1; f <= NbFigures; ++f) cases[NomCase(c, f)].rect = aire[NomCase(c, f)].rect;
+  }
+
+  void DessineCases() override {
+    AffichageMémoire::DessineCases();
+    const ÉtatPartie& é = partie->État();
+    for (int16_t c = 1; c <= NbColonnesMax; ++c)
+      for (int16_t f = 1; f <= NbFigures; ++f) {
+        const DessinCase d = DessinDeCase(é, aire, c, f);
+        PanneauCase& p = cases[NomCase(c, f)];
+        p.pointeur = d.Pointeur;
+        p.visible = d.aspect != Aspect::Cachée;
+        if (d.apparence && !d.DéjàDessinée) {
+          p.rect = d.apparence->rect;
+          p.légende = d.apparence->Légende;
+          p.texte = d.apparence->CouleurTexte;
+          p.fond = d.apparence->CouleurFond;
+        }
+      }
+    for (int16_t c = 1; c <= NbColonnesMax; ++c)
+      for (LigneTotal ligne : LignesTotaux) totaux[NomTotal(ligne, c)] = LégendeLigneTotal(é, ligne, c);
+    scoreTotal = LégendeDuScoreTotal(é);
+    if (auto t = LégendeDuTotalDés(é)) totalDés = *t;
+  }
+
+  const PanneauCase& Case(int16_t c, int16_t f) const { return cases.at(NomCase(c, f)); }
+
+ private:
+  double largeurFenêtre_;
+};
+
+// A game played with chosen dice in front of the simulated window.
+struct Jeu {
+  explicit Jeu(int16_t mode, double largeurÉcran = 12000, double hauteurÉcran = 9000)
+      : fenêtre(largeurÉcran, hauteurÉcran) {
+    fenêtre.partie = &partie;
+    partie.ChoisirMode(mode);
+    partie.AppelNouveau();
+  }
+  // "11123": the five dice of the next throw.
+  void Jeter(std::string_view faces) {
+    for (char c : faces) dés.Ajouter(static_cast<int16_t>(c - '0'));
+    partie.AppelOkDéClique();
+  }
+  const ÉtatPartie& État() const { return partie.État(); }
+
+  FenêtreSimulée fenêtre;
+  DéÉquitable hasard{7};
+  DésEnFile dés{hasard};
+  Partie partie{fenêtre, dés};
+};
+
+// The reference screen: row r of the sheet has its top at 31 + 341 r; Libre stands at 2550 in
+// six columns and at 1300 alone.
+constexpr float HautLigne(int ligne) { return static_cast<float>(31 + 341 * ligne); }
+
+// Before the first throw of a turn a free square shows nothing; after it, its potential score.
+TEST(CaseLibre, ShowsNothingBeforeTheFirstThrow) {
+  Jeu jeu(3);
+  const PanneauCase& as = jeu.fenêtre.Case(Libre, figure::As);
+  EXPECT_TRUE(as.visible);
+  EXPECT_EQ(as.légende, "");
+  EXPECT_EQ(as.fond, RGB(134, 210, 30));
+  EXPECT_EQ(as.texte, Noir);
+  EXPECT_EQ(as.rect, (Rect{2550, HautLigne(1), 1200, 310}));
+  EXPECT_EQ(jeu.fenêtre.Case(Sèche, figure::Yam).légende, "");
+  EXPECT_EQ(jeu.fenêtre.Case(Sèche, figure::Yam).fond, RGB(225, 179, 199));
+}
+
+TEST(CaseLibre, ShowsItsPotentialScoreAfterAThrowZeroIncluded) {
+  Jeu jeu(3);
+  jeu.Jeter("11123");
+  const FenêtreSimulée& f = jeu.fenêtre;
+  EXPECT_EQ(f.Case(Libre, figure::As).légende, "3");
+  EXPECT_EQ(f.Case(Libre, figure::As).texte, Bleu);  // three dice of the figure's face
+  EXPECT_EQ(f.Case(Libre, figure::Six).légende, "0");
+  EXPECT_EQ(f.Case(Libre, figure::Six).texte, Noir);
+  EXPECT_EQ(f.Case(Libre, figure::Yam).légende, "0");
+  EXPECT_EQ(f.Case(Libre, figure::PetitTotal).légende, "60");
+  EXPECT_EQ(f.Case(Libre, figure::PetitTotal).texte, Rouge);
+  EXPECT_EQ(f.Case(Libre, figure::PetitTotal).rect, (Rect{2550, HautLigne(14), 1200, 310}));
+  EXPECT_EQ(f.totalDés, "8");
+}
+
+// Descente opens at the top and Montée at the bottom; the columns not in play stay hidden.
+TEST(CaseCachée, FollowsTheColumnRules) {
+  Jeu jeu(2);
+  jeu.Jeter("11123");
+  const FenêtreSimulée& f = jeu.fenêtre;
+  EXPECT_TRUE(f.Case(Descente, figure::As).visible);
+  EXPECT_FALSE(f.Case(Descente, figure::Deux).visible);
+  EXPECT_TRUE(f.Case(Montée, figure::Yam).visible);
+  EXPECT_FALSE(f.Case(Montée, figure::Six).visible);
+  for (int16_t c = 4; c <= 6; ++c)
+    for (int16_t fig = 1; fig <= 13; ++fig) EXPECT_FALSE(f.Case(c, fig).visible);
+  // A hidden square gives no look at all: it keeps the one it had.
+  const DessinCase d = DessinDeCase(jeu.État(), f.aire, Montée, figure::Six);
+  EXPECT_EQ(d.aspect, Aspect::Cachée);
+  EXPECT_FALSE(d.apparence.has_value());
+}
+
+TEST(CaseCachée, OnlyLibreIsShownInTheOneColumnGame) {
+  Jeu jeu(1);
+  jeu.Jeter("66655");
+  for (int16_t fig = 1; fig <= 13; ++fig) {
+    EXPECT_TRUE(jeu.fenêtre.Case(Libre, fig).visible);
+    EXPECT_EQ(jeu.fenêtre.Case(Libre, fig).rect.Left, 1300);
+    for (int16_t c = 2; c <= 6; ++c) EXPECT_FALSE(jeu.fenêtre.Case(c, fig).visible);
+  }
+  EXPECT_EQ(jeu.fenêtre.Case(Libre, figure::Six).légende, "18");
+}
+
+// A taken square shows its score in white on black, "OOO" for 0, inset once in its cell.
+TEST(CasePrise, ShowsAWrittenZeroAsOOO) {
+  Jeu jeu(3);
+  jeu.Jeter("11123");
+  jeu.partie.AppelCliqueCase(Libre, figure::Six);
+  const PanneauCase& six = jeu.fenêtre.Case(Libre, figure::Six);
+  EXPECT_EQ(six.légende, "OOO");
+  EXPECT_EQ(six.texte, Blanc);
+  EXPECT_EQ(six.fond, Noir);
+  EXPECT_TRUE(six.visible);
+}
+
+TEST(CasePrise, ShowsItsScore) {
+  Jeu jeu(3);
+  jeu.Jeter("55552");
+  jeu.partie.AppelCliqueCase(Libre, figure::Cinq);
+  EXPECT_EQ(jeu.fenêtre.Case(Libre, figure::Cinq).légende, "20");
+  jeu.Jeter("55555");
+  jeu.partie.AppelCliqueCase(Sèche, figure::Cinq);
+  EXPECT_EQ(jeu.fenêtre.Case(Sèche, figure::Cinq).légende, "25");
+}
+
+TEST(CasePrise, IsInsetOnlyOnceHoweverOftenTheSheetIsDrawn) {
+  Jeu jeu(3);
+  jeu.Jeter("11123");
+  jeu.partie.AppelCliqueCase(Libre, figure::Six);
+  const Rect retirée{2575, HautLigne(6) + 25, 1150, 260};
+  EXPECT_EQ(jeu.fenêtre.Case(Libre, figure::Six).rect, retirée);
+  for (auto [dés, c, fig] : {std::tuple{"22345", Libre, figure::Maxi},
+                             {"22345", Sèche, figure::Mini},
+                             {"66666", Libre, figure::Yam},
+                             {"12346", Sèche, figure::Maxi}}) {
+    jeu.Jeter(dés);
+    jeu.partie.AppelCliqueCase(c, fig);
+    EXPECT_TRUE(jeu.État().Cases(c, fig).Prise);
+  }
+  EXPECT_GT(jeu.fenêtre.nbDessins, 8);
+  EXPECT_EQ(jeu.fenêtre.Case(Libre, figure::Six).rect, retirée);
+  // Applying a decision a second time, already drawn or not, leaves the same place.
+  const DessinCase d = DessinDeCase(jeu.État(), jeu.fenêtre.aire, Libre, figure::Six);
+  EXPECT_TRUE(d.DéjàDessinée);
+  EXPECT_EQ(d.apparence->rect, retirée);
+}
+
+TEST(CasePrise, GetsItsFullSizeBackAtANewGame) {
+  Jeu jeu(3);
+  jeu.Jeter("11123");
+  jeu.partie.AppelCliqueCase(Libre, figure::Six);
+  jeu.partie.AppelNouveau();
+  const PanneauCase& six = jeu.fenêtre.Case(Libre, figure::Six);
+  EXPECT_EQ(six.rect, (Rect{2550, HautLigne(6), 1200, 310}));
+  EXPECT_EQ(six.légende, "");
+  EXPECT_EQ(six.fond, RGB(134, 210, 30));
+  EXPECT_EQ(six.texte, Noir);
+}
+
+TEST(CasePrise, IsInsetByTheRetraitOfItsScreen) {
+  Jeu jeu(1, 9600, 7200);
+  jeu.Jeter("11123");
+  jeu.partie.AppelCliqueCase(Libre, figure::As);
+  EXPECT_EQ(jeu.fenêtre.Case(Libre, figure::As).rect, (Rect{1060, 25 + 273 + 20, 920, 208}));
+}
+
+// The pointer shows which squares can be chosen: the up arrow once the dice are thrown, the
+// no-drop sign before and once the square is written.
+TEST(Pointeurs, SwitchWithTheTurn) {
+  Jeu jeu(3);
+  auto pointeursLibre = [&] {
+    std::vector<int16_t> p;
+    for (int16_t fig = 1; fig <= 13; ++fig) p.push_back(jeu.fenêtre.Case(Libre, fig).pointeur);
+    return p;
+  };
+  EXPECT_EQ(pointeursLibre(), std::vector<int16_t>(13, PointeurInterdit));
+  jeu.Jeter("11123");
+  EXPECT_EQ(pointeursLibre(), std::vector<int16_t>(13, PointeurFlècheHaut));
+  EXPECT_EQ(jeu.fenêtre.Case(Montée, figure::Yam).pointeur, PointeurFlècheHaut);
+  EXPECT_EQ(jeu.fenêtre.Case(Sèche, figure::As).pointeur, PointeurFlècheHaut);
+  jeu.partie.AppelCliqueCase(Libre, figure::As);
+  for (int16_t c = 1; c <= 6; ++c)
+    for (int16_t fig = 1; fig <= 13; ++fig)
+      EXPECT_EQ(jeu.fenêtre.Case(c, fig).pointeur, PointeurInterdit) << c << "," << fig;
+  jeu.Jeter("22222");
+  EXPECT_EQ(jeu.fenêtre.Case(Libre, figure::As).pointeur, PointeurInterdit);  // taken
+  EXPECT_EQ(jeu.fenêtre.Case(Libre, figure::Deux).pointeur, PointeurFlècheHaut);
+}
+
+TEST(Pointeurs, ColumnsNotInPlayNeverOfferASquare) {
+  Jeu jeu(1);
+  jeu.Jeter("11123");
+  EXPECT_EQ(jeu.fenêtre.Case(Descente, figure::As).pointeur, PointeurInterdit);
+  EXPECT_EQ(jeu.fenêtre.Case(Libre, figure::As).pointeur, PointeurFlècheHaut);
+}
+
+// A total of 0 leaves its square empty; a bonus reads "+ 30"; the grand total shows "0".
+TEST(Totaux, ShowNothingForZeroButTheGrandTotalDoes) {
+  Jeu jeu(3);
+  for (int16_t c = 1; c <= 6; ++c)
+    for (LigneTotal ligne : LignesTotaux) EXPECT_EQ(jeu.fenêtre.totaux.at(NomTotal(ligne, c)), "");
+  EXPECT_EQ(jeu.fenêtre.scoreTotal, "0");
+}
+
+TEST(Totaux, CaptionsFollowTheWrittenSquares) {
+  Jeu jeu(1);
+  // Three of each face in the upper figures: 3 + 6 + … + 18 = 63, worth the bonus of 30.
+  for (int16_t fig = 1; fig <= 6; ++fig) {
+    const char face = static_cast<char>('0' + fig);
+    const char autre = fig == 6 ? '1' : '6';
+    jeu.Jeter(std::string{face, face, face, autre, autre});
+    jeu.partie.AppelCliqueCase(Libre, fig);
+  }
+  const FenêtreSimulée& f = jeu.fenêtre;
+  EXPECT_EQ(f.totaux.at("CaseTotalHautLibre"), "63");
+  EXPECT_EQ(f.totaux.at("CaseBonusHautLibre"), "+ 30");
+  EXPECT_EQ(f.totaux.at("CaseTotalBasLibre"), "");
+  EXPECT_EQ(f.totaux.at("CaseBonusBasLibre"), "");
+  EXPECT_EQ(f.scoreTotal, "93");
+}
+
+TEST(Totaux, TheDiceTotalKeepsItsCaptionBeforeTheFirstThrow) {
+  Jeu jeu(3);
+  EXPECT_FALSE(LégendeDuTotalDés(jeu.État()).has_value());
+  jeu.Jeter("66655");
+  EXPECT_EQ(LégendeDuTotalDés(jeu.État()), "28");
+  EXPECT_EQ(LégendeBonus(100), "+ 100");
+}
+
+}  // namespace
+}  // namespace rolvex

@@ -30,6 +30,6 @@ for target in options names; do
   "$out/${target}_fuzz" "$out/corpus/$target" "fuzz/corpus/$target" \
     -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="$out/artifacts/$target-" 2>"$out/$target.log" || status=$?
-  grep -E '^(stat::|#[0-9]+ *DONE)|property broken|ERROR|SUMMARY' "$out/$target.log" || true
+  grep -E '^(stat::|#[0-9]+[[:space:]]+DONE)|property broken|ERROR|SUMMARY' "$out/$target.log" || true
 done
 exit "$status"

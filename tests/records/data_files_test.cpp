@@ -43,7 +43,9 @@ Octets OptionsÀLaMain() {
 void PoserNom(Octets& f, int enregistrement, std::string_view octets1252) {
   const std::size_t début = 16 * static_cast<std::size_t>(enregistrement - 1);
   PoserMot(f, début, static_cast<int>(octets1252.size()));
-  for (std::size_t i = 0; i < octets1252.size(); ++i) f.at(début + 2 + i) = static_cast<std::uint8_t>(octets1252[i]);
+  for (std::size_t i = 0; i < octets1252.size(); ++i) {
+    f.at(début + 2 + i) = static_cast<std::uint8_t>(octets1252[i]);
+  }
 }
 
 // A names file made by hand: "Léa" is the player, place p of mode m is "M<m>P<p>".
@@ -52,7 +54,9 @@ Octets NomsÀLaMain() {
   PoserNom(f, 1, "L\xE9" "a");
   int enregistrement = 2;
   for (int m = 1; m <= 3; ++m) {
-    for (int p = 1; p <= 10; ++p) PoserNom(f, enregistrement++, "M" + std::to_string(m) + "P" + std::to_string(p));
+    for (int p = 1; p <= 10; ++p) {
+      PoserNom(f, enregistrement++, "M" + std::to_string(m) + "P" + std::to_string(p));
+    }
   }
   return f;
 }

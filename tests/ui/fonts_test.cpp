@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QStringList>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "tests/ui/qt_print.h"
+#include "ui/fonts.h"
+#include "ui/text.h"
+
+namespace rolvex::ui {
+namespace {
+
+using NomméeEtRemplaçante = std::pair<std::string_view, std::string_view>;
+
+// A font the game names but the desktop lacks is drawn with its metric-compatible stand-in.
+class PolicesDeRemplacement : public testing::TestWithParam<NomméeEtRemplaçante> {
+ protected:
+  void SetUp() override {
+    if (QFontDatabase::hasFamily(nommée)) GTEST_SKIP() << "the font itself is installed";
+  }
+  const QString nommée = EnQString(GetParam().first);
+  const QString remplaçante = EnQString(GetParam().second);
+};
+
+TEST_P(PolicesDeRemplacement, AnAbsentFontIsDrawnWithItsStandIn) {
+  InstallerPolicesDeRemplacement();
+  EXPECT_EQ(QFont::substitute(nommée).toLower(), remplaçante.toLower());
+  EXPECT_EQ(QFontInfo(Police(nommée, 12)).family(), remplaçante);
+}
+
+TEST_P(PolicesDeRemplacement, InstallingTwiceNamesTheStandInOnce) {
+  InstallerPolicesDeRemplacement();
+  InstallerPolicesDeRemplacement();
+  EXPECT_EQ(QFont::substitutes(nommée).count(remplaçante.toLower()), 1);  // Qt keeps lower case
+}
+
+INSTANTIATE_TEST_SUITE_P(FontsOfTheGame, PolicesDeRemplacement,
+                         testing::Values(NomméeEtRemplaçante{"Times New Roman", "Liberation Serif"},
+                                         NomméeEtRemplaçante{"Comic Sans MS", "Comic Neue"}),
+                         [](const auto& info) {
+                           std::string nom;
+                           for (char c : info.param.first)
+                             if (c != ' ') nom += c;
+                           return nom;
+                         });
+
+// Font sizes are fractional points, shown at the screen's logical DPI.
+TEST(FontSizes, KeepTheirFraction) {
+  const QFont police = Police(QStringLiteral("Times New Roman"), 14.25, true);
+  EXPECT_DOUBLE_EQ(police.pointSizeF(), 14.25);
+  EXPECT_TRUE(police.bold());
+  EXPECT_FALSE(police.underline());
+  EXPECT_EQ(QFontInfo(police).pixelSize(), 19);  // 14.25 points at 96 DPI
+}
+
+TEST(FontSizes, ASizeBelowOnePointBecomesOnePoint) {
+  EXPECT_DOUBLE_EQ(Police(QStringLiteral("Comic Sans MS"), 0).pointSizeF(), 1);
+  EXPECT_DOUBLE_EQ(Police(QStringLiteral("Comic Sans MS"), -3).pointSizeF(), 1);
+}
+
+}  // namespace
+}  // namespace rolvex::ui

@@ -1,0 +1,314 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPixmap>
+#include <QSignalSpy>
+#include <QTest>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+#include "tests/ui/qt_print.h"
+#include "ui/fonts.h"
+#include "ui/panel.h"
+#include "ui/picture.h"
+
+namespace rolvex::ui {
+namespace {
+
+const QPoint Dehors(-5, -5);
+
+// A panel shown in a window, as the game shows its buttons and squares.
+class PanneauAffiché : public testing::Test {
+ protected:
+  void SetUp() override {
+    fenêtre_ = std::make_unique<QWidget>();
+    fenêtre_->resize(300, 120);
+    panneau = new Panneau(fenêtre_.get());
+    panneau->setGeometry(10, 10, 120, 40);
+    fenêtre_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(fenêtre_.get()));
+  }
+
+  QImage Rendu() const { return panneau->grab().toImage(); }
+
+  Panneau* panneau = nullptr;
+
+ private:
+  std::unique_ptr<QWidget> fenêtre_;
+};
+
+const QColor Lumière(255, 255, 255);
+const QColor Ombre(128, 128, 128);
+
+// Panels used as buttons sink under any mouse button and rise on release, wherever it happens.
+using PanelPressLook = PanneauAffiché;
+
+TEST_F(PanelPressLook, SinksUnderTheLeftButtonAndRisesOnRelease) {
+  panneau->setPressLook(true);
+  QTest::mousePress(panneau, Qt::LeftButton);
+  EXPECT_EQ(panneau->bevelOuter(), Panneau::Enfoncé);
+  EXPECT_EQ(Rendu().pixelColor(0, 0), Ombre);
+  QTest::mouseRelease(panneau, Qt::LeftButton);
+  EXPECT_EQ(panneau->bevelOuter(), Panneau::EnRelief);
+  EXPECT_EQ(Rendu().pixelColor(0, 0), Lumière);
+}
+
+TEST_F(PanelPressLook, SinksUnderTheRightButtonToo) {
+  panneau->setPressLook(true);
+  QTest::mousePress(panneau, Qt::RightButton);
+  EXPECT_EQ(panneau->bevelOuter(), Panneau::Enfoncé);
+  QTest::mouseRelease(panneau, Qt::RightButton);
+  EXPECT_EQ(panneau->bevelOuter(), Panneau::EnRelief);
+}
+
+TEST_F(PanelPressLook, RisesWhenReleasedOutside) {
+  panneau->setPressLook(true);
+  QTest::mousePress(panneau, Qt::LeftButton);
+  QTest::mouseRelease(panneau, Qt::LeftButton, {}, Dehors);
+  EXPECT_EQ(panneau->bevelOuter(), Panneau::EnRelief);
+}
+
+TEST_F(PanelPressLook, IsRaisedAgainWhenItClicks) {
+  // A click that opens a modal box runs before the release returns.
+  panneau->setPressLook(true);
+  int biseauAuClic = -1;
+  QObject::connect(panneau, &Panneau::clicked, [&] { biseauAuClic = panneau->bevelOuter(); });
+  QTest::mouseClick(panneau, Qt::LeftButton);
+  EXPECT_EQ(biseauAuClic, Panneau::EnRelief);
+}
+
+TEST_F(PanelPressLook, HiddenWhilePressedComesBackRaised) {
+  panneau->setPressLook(true);
+  QTest::mousePress(panneau, Qt::LeftButton);
+  panneau->hide();
+  panneau->show();
+  EXPECT_EQ(panneau->bevelOuter(), Panneau::EnRelief);
+}
+
+TEST_F(PanelPressLook, APanelThatIsNoButtonKeepsItsBevel) {
+  panneau->setBevelOuter(Panneau::Enfoncé);
+  QTest::mousePress(panneau, Qt::LeftButton);
+  QTest::mouseRelease(panneau, Qt::LeftButton);
+  EXPECT_EQ(panneau->bevelOuter(), Panneau::Enfoncé);
+}
+
+// A click is the left button pressed and released on the panel; every button reports its press.
+using PanelClick = PanneauAffiché;
+
+TEST_F(PanelClick, LeftPressAndReleaseInsideClicksOnce) {
+  QSignalSpy clics(panneau, &Panneau::clicked);
+  QTest::mouseClick(panneau, Qt::LeftButton);
+  EXPECT_EQ(clics.count(), 1);
+}
+
+TEST_F(PanelClick, RightButtonDoesNotClick) {
+  QSignalSpy clics(panneau, &Panneau::clicked);
+  QTest::mouseClick(panneau, Qt::RightButton);
+  EXPECT_EQ(clics.count(), 0);
+}
+
+TEST_F(PanelClick, LeftReleaseOutsideDoesNotClick) {
+  QSignalSpy clics(panneau, &Panneau::clicked);
+  QTest::mousePress(panneau, Qt::LeftButton);
+  QTest::mouseRelease(panneau, Qt::LeftButton, {}, Dehors);
+  EXPECT_EQ(clics.count(), 0);
+}
+
+TEST_F(PanelClick, ReleaseWithoutPressOnThePanelDoesNotClick) {
+  QSignalSpy clics(panneau, &Panneau::clicked);
+  QTest::mouseRelease(panneau, Qt::LeftButton);
+  EXPECT_EQ(clics.count(), 0);
+}
+
+TEST_F(PanelClick, RightPressBetweenDoesNotSpoilALeftClick) {
+  QSignalSpy clics(panneau, &Panneau::clicked);
+  QTest::mousePress(panneau, Qt::LeftButton);
+  QTest::mouseClick(panneau, Qt::RightButton);
+  QTest::mouseRelease(panneau, Qt::LeftButton);
+  EXPECT_EQ(clics.count(), 1);
+}
+
+TEST_F(PanelClick, MouseDownAndUpCarryTheGamesButtonCodes) {
+  QSignalSpy appuis(panneau, &Panneau::mouseDown);
+  QSignalSpy relâchés(panneau, &Panneau::mouseUp);
+  for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+    QTest::mouseClick(panneau, b);
+  ASSERT_EQ(appuis.count(), 3);
+  ASSERT_EQ(relâchés.count(), 3);
+  const std::vector<int> attendus{1, 2, 4};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(appuis.at(i).at(0).toInt(), attendus[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(relâchés.at(i).at(0).toInt(), attendus[static_cast<std::size_t>(i)]);
+  }
+}
+
+// Moving over a panel is reported with or without a button held: it feeds the hover help.
+using PanelMouseMove = PanneauAffiché;
+
+TEST_F(PanelMouseMove, MovingOverThePanelIsReported) {
+  QSignalSpy mouvements(panneau, &Panneau::mouseMoved);
+  QTest::mouseMove(panneau, QPoint(20, 20));
+  QTest::mouseMove(panneau, QPoint(30, 25));
+  EXPECT_GE(mouvements.count(), 1);
+}
+
+TEST_F(PanelMouseMove, MovingWithAButtonHeldIsReported) {
+  QSignalSpy mouvements(panneau, &Panneau::mouseMoved);
+  QTest::mousePress(panneau, Qt::LeftButton, {}, QPoint(5, 5));
+  QTest::mouseMove(panneau, QPoint(40, 20));
+  QTest::mouseRelease(panneau, Qt::LeftButton, {}, QPoint(40, 20));
+  EXPECT_EQ(mouvements.count(), 1);
+}
+
+// The pointer codes of the game: 10 over a square that can be chosen, 12 over one that cannot.
+using PanelPointer = PanneauAffiché;
+
+TEST_F(PanelPointer, CodeTenIsTheUpArrow) {
+  panneau->setMousePointer(10);
+  EXPECT_EQ(panneau->cursor().shape(), Qt::UpArrowCursor);
+  EXPECT_EQ(panneau->mousePointer(), 10);
+}
+
+TEST_F(PanelPointer, CodeTwelveIsTheNoDropSign) {
+  panneau->setMousePointer(10);
+  panneau->setMousePointer(12);
+  EXPECT_EQ(panneau->cursor().shape(), Qt::ForbiddenCursor);
+}
+
+TEST_F(PanelPointer, CodeZeroGivesBackTheParentsPointer) {
+  panneau->parentWidget()->setCursor(Qt::CrossCursor);
+  panneau->setMousePointer(12);
+  panneau->setMousePointer(0);
+  EXPECT_EQ(panneau->cursor().shape(), Qt::CrossCursor);
+}
+
+TEST_F(PanelPointer, AnUnknownCodeGivesTheArrow) {
+  panneau->setMousePointer(12);
+  panneau->setMousePointer(99);
+  EXPECT_EQ(panneau->cursor().shape(), Qt::ArrowCursor);
+}
+
+// The panel paints its background, its bevel and its caption in the game's colours.
+using PanelDrawing = PanneauAffiché;
+
+// Near enough to the ink, letting the smoothing of the letters' edges pass.
+bool Proche(const QColor& c, const QColor& encre) {
+  return std::abs(c.red() - encre.red()) + std::abs(c.green() - encre.green()) +
+             std::abs(c.blue() - encre.blue()) <
+         160;
+}
+
+// The rows of the rendering that hold ink, gathered into bands of adjacent rows.
+int BandesDEncre(const QImage& image, const QColor& encre) {
+  int bandes = 0;
+  bool dansUneBande = false;
+  for (int y = 0; y < image.height(); ++y) {
+    bool encrée = false;
+    for (int x = 0; x < image.width() && !encrée; ++x)
+      encrée = Proche(image.pixelColor(x, y), encre);
+    if (encrée && !dansUneBande) ++bandes;
+    dansUneBande = encrée;
+  }
+  return bandes;
+}
+
+int PixelsDe(const QImage& image, const QColor& couleur) {
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) n += image.pixelColor(x, y) == couleur;
+  return n;
+}
+
+TEST_F(PanelDrawing, BackgroundAndTextTakeTheGamesColours) {
+  panneau->setBackColor(RGB(0, 0, 128));
+  panneau->setForeColor(RGB(255, 255, 128));
+  panneau->setCaption(QStringLiteral("HHH"));
+  panneau->setFontSize(14);
+  const QImage rendu = Rendu();
+  EXPECT_EQ(rendu.pixelColor(3, 20), QColor(0, 0, 128));
+  EXPECT_GT(PixelsDe(rendu, QColor(255, 255, 128)), 20);
+  EXPECT_EQ(panneau->backColor(), RGB(0, 0, 128));
+  EXPECT_EQ(panneau->foreColor(), RGB(255, 255, 128));
+}
+
+TEST_F(PanelDrawing, ARaisedBevelIsLightAboveAndShadedBelow) {
+  panneau->setBackColor(RGB(0, 0, 0));
+  panneau->setBevelOuter(Panneau::EnRelief);
+  const QImage relief = Rendu();
+  EXPECT_EQ(relief.pixelColor(0, 0), Lumière);
+  EXPECT_EQ(relief.pixelColor(119, 39), Ombre);
+  panneau->setBevelOuter(Panneau::Enfoncé);
+  const QImage creux = Rendu();
+  EXPECT_EQ(creux.pixelColor(0, 0), Ombre);
+  EXPECT_EQ(creux.pixelColor(119, 39), Lumière);
+  panneau->setBevelOuter(Panneau::SansBiseau);
+  EXPECT_EQ(Rendu().pixelColor(0, 0), QColor(0, 0, 0));
+}
+
+TEST_F(PanelDrawing, ACarriageReturnShowsTheCaptionOnTwoLines) {
+  panneau->setGeometry(10, 10, 280, 80);
+  panneau->setForeColor(RGB(255, 0, 0));
+  panneau->setFontSize(12);
+  panneau->setCaption(QStringLiteral("JOUR NUIT"));
+  EXPECT_EQ(BandesDEncre(Rendu(), Qt::red), 1);
+  panneau->setCaption(QStringLiteral("JOUR\rNUIT"));
+  EXPECT_EQ(BandesDEncre(Rendu(), Qt::red), 2);
+  EXPECT_EQ(panneau->caption(), QStringLiteral("JOUR\rNUIT"));
+}
+
+TEST_F(PanelDrawing, ChangingTheSizeKeepsTheRestOfTheFont) {
+  panneau->setFontName(QStringLiteral("Times New Roman"));
+  panneau->setFontBold(true);
+  panneau->setFontUnderline(true);
+  panneau->setFontSize(14.25);
+  EXPECT_EQ(panneau->font().family(), QStringLiteral("Times New Roman"));
+  EXPECT_TRUE(panneau->font().bold());
+  EXPECT_TRUE(panneau->font().underline());
+  EXPECT_DOUBLE_EQ(panneau->font().pointSizeF(), 14.25);
+  panneau->setFontUnderline(false);
+  EXPECT_FALSE(panneau->font().underline());
+  EXPECT_TRUE(panneau->font().bold());
+}
+
+// A picture reports the mouse button pressed on it, for keeping and throwing the dice.
+TEST(PictureMouse, MouseDownCarriesTheGamesButtonCodes) {
+  QWidget fenêtre;
+  auto* image = new Image(&fenêtre);
+  image->setGeometry(0, 0, 53, 53);
+  fenêtre.show();
+  QSignalSpy appuis(image, &Image::mouseDown);
+  QTest::mouseClick(image, Qt::LeftButton);
+  QTest::mouseClick(image, Qt::RightButton);
+  ASSERT_EQ(appuis.count(), 2);
+  EXPECT_EQ(appuis.at(0).at(0).toInt(), 1);
+  EXPECT_EQ(appuis.at(1).at(0).toInt(), 2);
+}
+
+TEST(PictureMouse, MovingOverThePictureIsReported) {
+  QWidget fenêtre;
+  fenêtre.resize(100, 100);
+  auto* image = new Image(&fenêtre);
+  image->setGeometry(0, 0, 53, 53);
+  fenêtre.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenêtre));
+  QSignalSpy mouvements(image, &Image::mouseMoved);
+  QTest::mouseMove(image, QPoint(10, 10));
+  QTest::mouseMove(image, QPoint(20, 30));
+  EXPECT_GE(mouvements.count(), 1);
+}
+
+TEST(PictureDrawing, ShowsItsPictureOverTheWholeWidget) {
+  QWidget fenêtre;
+  auto* image = new Image(&fenêtre);
+  image->setGeometry(0, 0, 20, 20);
+  QPixmap vert(20, 20);
+  vert.fill(QColor(0, 128, 0));
+  image->setPicture(vert);
+  const QImage rendu = image->grab().toImage();
+  EXPECT_EQ(rendu.pixelColor(0, 0), QColor(0, 128, 0));
+  EXPECT_EQ(rendu.pixelColor(19, 19), QColor(0, 128, 0));
+}
+
+}  // namespace
+}  // namespace rolvex::ui

@@ -1,0 +1,301 @@
+#include "ui/dice_pictures.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <array>
+#include <cassert>
+#include <cmath>
+#include <string_view>
+
+#include "ui/colours.h"
+
+namespace rolvex::ui {
+namespace {
+
+// Everything below is drawn in a face of side 1; the painter scales it to the picture.
+
+struct CouleursValeur {
+  Couleur classique;
+  Couleur numérique;
+};
+
+constexpr Tableau<CouleursValeur, 1, 6> CouleursDesValeurs = [] {
+  Tableau<CouleursValeur, 1, 6> t;
+  t[1] = {RGB(8, 173, 99), RGB(24, 156, 99)};  // green
+  t[2] = {RGB(0, 189, 189), RGB(0, 189, 189)};  // cyan
+  t[3] = {RGB(140, 90, 132), RGB(140, 90, 132)};  // purple
+  t[4] = {RGB(165, 115, 16), RGB(165, 115, 16)};  // ochre
+  t[5] = {RGB(33, 115, 148), RGB(33, 115, 148)};  // blue
+  t[6] = {RGB(165, 165, 90), RGB(165, 165, 90)};  // olive
+  return t;
+}();
+
+constexpr Couleur VertFond = RGB(0, 128, 0);
+
+constexpr double RetraitCadre = 0.06;
+constexpr double ÉpaisseurCadre = 0.03;
+
+// The pips stand on a 3 × 3 grid.
+constexpr std::array<double, 3> GrillePoints{0.27, 0.5, 0.73};
+constexpr double RayonPoint = 0.092;
+
+// The usual layout, row by row as the pips stand: two and three run from the top right to the
+// bottom left.
+constexpr Tableau<std::string_view, 1, 6> PointsDesValeurs = [] {
+  Tableau<std::string_view, 1, 6> t;
+  t[1] = "..."
+         ".o."
+         "...";
+  t[2] = "..o"
+         "..."
+         "o..";
+  t[3] = "..o"
+         ".o."
+         "o..";
+  t[4] = "o.o"
+         "..."
+         "o.o";
+  t[5] = "o.o"
+         ".o."
+         "o.o";
+  t[6] = "o.o"
+         "o.o"
+         "o.o";
+  return t;
+}();
+
+// Seven segments, a to g: top, top right, bottom right, bottom, bottom left, top left, middle.
+enum Segment { A = 1, B = 2, C = 4, D = 8, E = 16, F = 32, G = 64 };
+
+constexpr Tableau<int, 1, 6> SegmentsDesChiffres = [] {
+  Tableau<int, 1, 6> t;
+  t[1] = B | C;
+  t[2] = A | B | G | E | D;
+  t[3] = A | B | G | C | D;
+  t[4] = F | G | B | C;
+  t[5] = A | F | G | C | D;
+  t[6] = A | F | G | E | C | D;
+  return t;
+}();
+
+constexpr double LargeurChiffre = 0.36;
+constexpr double HauteurChiffre = 0.58;
+constexpr double ÉpaisseurSegment = 0.08;
+constexpr double JeuSegment = 0.012;  // the thin gap between two segments
+
+struct Axe {
+  QPointF de;
+  QPointF à;
+};
+
+// Each segment runs between two corners of the digit's frame, taken on the segments' middle lines.
+Tableau<Axe, 0, 6> AxesDesSegments() {
+  const double g = 0.5 - LargeurChiffre / 2 + ÉpaisseurSegment / 2;
+  const double d = 0.5 + LargeurChiffre / 2 - ÉpaisseurSegment / 2;
+  const double h = 0.5 - HauteurChiffre / 2 + ÉpaisseurSegment / 2;
+  const double m = 0.5;
+  const double b = 0.5 + HauteurChiffre / 2 - ÉpaisseurSegment / 2;
+  Tableau<Axe, 0, 6> axes;
+  axes[0] = {{g, h}, {d, h}};  // a
+  axes[1] = {{d, h}, {d, m}};  // b
+  axes[2] = {{d, m}, {d, b}};  // c
+  axes[3] = {{g, b}, {d, b}};  // d
+  axes[4] = {{g, m}, {g, b}};  // e
+  axes[5] = {{g, h}, {g, m}};  // f
+  axes[6] = {{g, m}, {d, m}};  // g
+  return axes;
+}
+
+// A segment with pointed ends, so that the segments meet along mitred joints.
+QPolygonF FormeSegment(const Axe& axe) {
+  QPointF u = axe.à - axe.de;
+  u /= std::hypot(u.x(), u.y());
+  const QPointF n(-u.y(), u.x());
+  const double e = ÉpaisseurSegment / 2;
+  const QPointF début = axe.de + u * JeuSegment;
+  const QPointF fin = axe.à - u * JeuSegment;
+  return QPolygonF({début, début + u * e + n * e, fin - u * e + n * e, fin, fin - u * e - n * e,
+                    début + u * e - n * e});
+}
+
+class Unité {
+ public:
+  // Maps the face of side 1 onto `carré`, and puts the painter back as it was when done.
+  Unité(QPainter& p, const QRectF& carré) : p_(p) {
+    p_.save();
+    p_.setRenderHint(QPainter::Antialiasing);
+    p_.translate(carré.topLeft());
+    p_.scale(carré.width(), carré.height());
+  }
+  ~Unité() { p_.restore(); }
+  Unité(const Unité&) = delete;
+  Unité& operator=(const Unité&) = delete;
+
+ private:
+  QPainter& p_;
+};
+
+// The frame falls on whole device pixels, so that it stays a crisp line at every size.
+void PeindreCadre(QPainter& p, double pixelsParUnité) {
+  const auto enPixels = [pixelsParUnité](double unités) {
+    return std::max(1.0, std::round(unités * pixelsParUnité)) / pixelsParUnité;
+  };
+  const double retrait = enPixels(RetraitCadre);
+  const double épaisseur = enPixels(ÉpaisseurCadre);
+  QPainterPath cadre;
+  cadre.addRect(QRectF(retrait, retrait, 1 - 2 * retrait, 1 - 2 * retrait));
+  const double dedans = retrait + épaisseur;
+  cadre.addRect(QRectF(dedans, dedans, 1 - 2 * dedans, 1 - 2 * dedans));
+  p.fillPath(cadre, Qt::black);  // the odd-even rule leaves the inside out
+}
+
+// A round pip lit from the top left: white where the light falls, grey towards its rim.
+void PeindrePoint(QPainter& p, QPointF centre) {
+  const QPointF reflet = centre + QPointF(-RayonPoint, -RayonPoint) * 0.35;
+  QRadialGradient dégradé(centre, RayonPoint, reflet);
+  dégradé.setColorAt(0.0, QColor(255, 255, 255));
+  dégradé.setColorAt(0.5, QColor(205, 205, 205));
+  dégradé.setColorAt(1.0, QColor(105, 105, 105));
+  p.setPen(QPen(QColor(60, 60, 60), 0.012));
+  p.setBrush(dégradé);
+  p.drawEllipse(centre, RayonPoint, RayonPoint);
+}
+
+void PeindrePoints(QPainter& p, int valeur) {
+  const std::string_view grille = PointsDesValeurs[valeur];
+  for (std::size_t i = 0; i < grille.size(); ++i)
+    if (grille[i] == 'o') PeindrePoint(p, QPointF(GrillePoints[i % 3], GrillePoints[i / 3]));
+}
+
+void PeindreChiffre(QPainter& p, int valeur) {
+  const Tableau<Axe, 0, 6> axes = AxesDesSegments();
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qt::black);
+  for (int s = 0; s <= 6; ++s)
+    if (SegmentsDesChiffres[valeur] & (1 << s)) p.drawPolygon(FormeSegment(axes[s]));
+}
+
+void PeindreQuestion(QPainter& p) {
+  QPainterPath crochet;
+  const QPointF centre(0.5, 0.35);
+  const double rayon = 0.15;
+  const QRectF cercle(centre.x() - rayon, centre.y() - rayon, 2 * rayon, 2 * rayon);
+  crochet.arcMoveTo(cercle, 165);
+  crochet.arcTo(cercle, 165, -215);
+  crochet.cubicTo(QPointF(0.56, 0.50), QPointF(0.5, 0.53), QPointF(0.5, 0.60));
+  crochet.lineTo(0.5, 0.64);
+  QPen trait(Qt::black, 0.1);
+  trait.setCapStyle(Qt::RoundCap);
+  trait.setJoinStyle(Qt::RoundJoin);
+  p.setPen(trait);
+  p.setBrush(Qt::NoBrush);
+  p.drawPath(crochet);
+  p.setPen(Qt::NoPen);
+  p.setBrush(Qt::black);
+  p.drawEllipse(QPointF(0.5, 0.79), 0.065, 0.065);
+}
+
+template <typename Peintre>
+QPixmap Rendre(int côté, qreal pixelRatio, Peintre peindre) {
+  if (côté <= 0) return QPixmap();
+  if (!(pixelRatio > 0)) pixelRatio = 1;
+  const int pixels = std::max(1, static_cast<int>(std::lround(côté * pixelRatio)));
+  QPixmap image(pixels, pixels);
+  image.setDevicePixelRatio(pixelRatio);
+  image.fill(Qt::transparent);
+  QPainter p(&image);
+  peindre(p, QRectF(0, 0, pixels / pixelRatio, pixels / pixelRatio));
+  return image;
+}
+
+}  // namespace
+
+void PeindreModèleDé(QPainter& p, const QRectF& carré, int entrée) {
+  assert(0 <= entrée && entrée < NbModèlesDés);
+  if (entrée < 0 || entrée >= NbModèlesDés) return;
+  const int valeur = entrée % 6 + 1;
+  const bool numérique = entrée >= 6;
+  const CouleursValeur& couleurs = CouleursDesValeurs[valeur];
+
+  const QTransform versLesPixels = p.deviceTransform();
+  const double pixelsParUnité =
+      carré.width() * std::hypot(versLesPixels.m11(), versLesPixels.m12());
+
+  Unité unité(p, carré);
+  p.fillRect(QRectF(0, 0, 1, 1), EnQColor(numérique ? couleurs.numérique : couleurs.classique));
+  PeindreCadre(p, pixelsParUnité);
+  if (numérique)
+    PeindreChiffre(p, valeur);
+  else
+    PeindrePoints(p, valeur);
+}
+
+void PeindreDéFond(QPainter& p, const QRectF& carré) {
+  Unité unité(p, carré);
+  p.fillRect(QRectF(0, 0, 1, 1), EnQColor(VertFond));
+  PeindreQuestion(p);
+}
+
+void PeindreLogo(QPainter& p, const QRectF& zone) {
+  const double côté = std::min(zone.width(), zone.height());
+  const QRectF carré(zone.center() - QPointF(côté, côté) / 2, QSizeF(côté, côté));
+  const double pixels = côté * std::hypot(p.deviceTransform().m11(), p.deviceTransform().m12());
+
+  // Too small for three dice to be told apart (a window icon): one five, face on.
+  constexpr double PlusPetitJet = 40;
+  if (pixels < PlusPetitJet) {
+    PeindreModèleDé(p, carré.adjusted(côté / 16, côté / 16, -côté / 16, -côté / 16), 4);
+    return;
+  }
+
+  // Three dice thrown on the table: where each lies, how it turned, which face it shows.
+  struct DéJeté {
+    QPointF centre;
+    double angle;
+    int entrée;
+  };
+  constexpr double taille = 0.42;
+  const std::array dés{
+      DéJeté{{0.27, 0.29}, -14, 4},  // a blue five
+      DéJeté{{0.73, 0.32}, 11, 2},   // a purple three
+      DéJeté{{0.50, 0.70}, -4, 5},   // an olive six, in front
+  };
+  Unité unité(p, carré);
+  for (const DéJeté& dé : dés) {
+    p.save();
+    p.translate(dé.centre);
+    p.rotate(dé.angle);
+    const QRectF face(-taille / 2, -taille / 2, taille, taille);
+    p.fillRect(face.translated(0.015, 0.02), QColor(0, 0, 0, 90));  // its shadow on the table
+    PeindreModèleDé(p, face, dé.entrée);
+    p.restore();
+  }
+}
+
+QPixmap ImageModèleDé(int entrée, int côté, qreal pixelRatio) {
+  return Rendre(côté, pixelRatio,
+                [entrée](QPainter& p, const QRectF& r) { PeindreModèleDé(p, r, entrée); });
+}
+
+QPixmap ImageDéVide(int côté, qreal pixelRatio) {
+  return Rendre(côté, pixelRatio, [](QPainter& p, const QRectF& r) { PeindreDéFond(p, r); });
+}
+
+QPixmap ImageLogo(int côté, qreal pixelRatio) {
+  return Rendre(côté, pixelRatio, [](QPainter& p, const QRectF& r) { PeindreLogo(p, r); });
+}
+
+QIcon IcôneLogo() {
+  QIcon icône;
+  for (int côté : {16, 24, 32, 48, 64, 128, 256}) icône.addPixmap(ImageLogo(côté, 1));
+  return icône;
+}
+
+ImagesDés::ImagesDés(int côtéFace, int côtéFond, qreal pixelRatio)
+    : fond_(ImageDéVide(côtéFond, pixelRatio)) {
+  for (int entrée = 0; entrée < NbModèlesDés; ++entrée)
+    modèles_[entrée] = ImageModèleDé(entrée, côtéFace, pixelRatio);
+}
+
+}  // namespace rolvex::ui

@@ -1,0 +1,148 @@
+#include "ui/panel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/colours.h"
+#include "ui/fonts.h"
+#include "ui/mouse.h"
+#include "ui/text.h"
+
+namespace rolvex::ui {
+namespace {
+
+const QColor Lumière(255, 255, 255);
+const QColor Ombre(128, 128, 128);
+
+}  // namespace
+
+void PeindreBiseau(QPainter& p, const QRect& cadre, int biseau, int largeur) {
+  if (biseau != Panneau::Enfoncé && biseau != Panneau::EnRelief) return;
+  const QColor& hautGauche = biseau == Panneau::EnRelief ? Lumière : Ombre;
+  const QColor& basDroite = biseau == Panneau::EnRelief ? Ombre : Lumière;
+  QRect r = cadre;
+  for (int i = 0; i < largeur && r.width() > 1 && r.height() > 1; ++i) {
+    p.fillRect(QRect(r.left(), r.top(), r.width() - 1, 1), hautGauche);
+    p.fillRect(QRect(r.left(), r.top(), 1, r.height() - 1), hautGauche);
+    p.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), basDroite);
+    p.fillRect(QRect(r.right(), r.top(), 1, r.height()), basDroite);
+    r.adjust(1, 1, -1, -1);
+  }
+}
+
+Panneau::Panneau(QWidget* parent)
+    : QWidget(parent),
+      texte_(EnCouleur(palette().color(QPalette::ButtonText))),
+      fond_(EnCouleur(palette().color(QPalette::Button))) {
+  setMouseTracking(true);  // mouse moves without a button feed the hover help
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Panneau::setCaption(const QString& caption) {
+  if (caption == caption_) return;
+  caption_ = caption;
+  lignes_ = AvecSautsDeLigne(caption);
+  update();
+}
+
+void Panneau::setForeColor(Couleur c) {
+  if (c == texte_) return;
+  texte_ = c;
+  update();
+}
+
+void Panneau::setBackColor(Couleur c) {
+  if (c == fond_) return;
+  fond_ = c;
+  update();
+}
+
+void Panneau::setBevelOuter(int biseau) {
+  if (biseau == biseau_) return;
+  biseau_ = biseau;
+  update();
+}
+
+void Panneau::setBevelWidth(int pixels) {
+  if (pixels == largeurBiseau_ || pixels < 0) return;
+  largeurBiseau_ = pixels;
+  update();
+}
+
+void Panneau::setFontName(const QString& nom) {
+  QFont f = font();
+  f.setFamily(nom);
+  setFont(f);
+}
+
+void Panneau::setFontSize(double points) {
+  QFont f = font();
+  RéglerTaille(f, points);
+  setFont(f);
+}
+
+void Panneau::setFontBold(bool gras) {
+  QFont f = font();
+  f.setBold(gras);
+  setFont(f);
+}
+
+void Panneau::setFontUnderline(bool souligné) {
+  QFont f = font();
+  f.setUnderline(souligné);
+  setFont(f);
+}
+
+void Panneau::setAlignment(Qt::Alignment alignement) {
+  if (alignement == alignement_) return;
+  alignement_ = alignement;
+  update();
+}
+
+void Panneau::setMousePointer(int code) {
+  pointeur_ = code;
+  if (code == pointeur::ParDéfaut)
+    unsetCursor();
+  else
+    setCursor(FormeDuPointeur(code));
+}
+
+void Panneau::setPressLook(bool bouton) { bouton_ = bouton; }
+
+void Panneau::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), EnQColor(fond_));
+  PeindreBiseau(p, rect(), biseau_, largeurBiseau_);
+  if (lignes_.isEmpty()) return;
+  const int marge = (biseau_ == SansBiseau ? 0 : largeurBiseau_) + 1;
+  p.setPen(EnQColor(texte_));
+  p.setFont(font());
+  p.drawText(rect().adjusted(marge, marge, -marge, -marge), int(alignement_) | Qt::TextWordWrap,
+             lignes_);
+}
+
+void Panneau::mousePressEvent(QMouseEvent* event) {
+  if (bouton_) setBevelOuter(Enfoncé);
+  if (event->button() == Qt::LeftButton) gaucheEnfoncé_ = true;
+  emit mouseDown(BoutonDuJeu(event->button()));
+}
+
+void Panneau::mouseReleaseEvent(QMouseEvent* event) {
+  // Raised before the handlers run: a click that opens a modal box must not leave it sunk.
+  if (bouton_) setBevelOuter(EnRelief);
+  const bool gauche = event->button() == Qt::LeftButton;
+  const bool clic = gauche && gaucheEnfoncé_ && rect().contains(event->position().toPoint());
+  if (gauche) gaucheEnfoncé_ = false;
+  emit mouseUp(BoutonDuJeu(event->button()));
+  if (clic) emit clicked();
+}
+
+void Panneau::mouseMoveEvent(QMouseEvent*) { emit mouseMoved(); }
+
+void Panneau::hideEvent(QHideEvent*) {
+  // A panel hidden while pressed never gets its release: it must not come back sunk.
+  if (bouton_) setBevelOuter(EnRelief);
+  gaucheEnfoncé_ = false;
+}
+
+}  // namespace rolvex::ui

@@ -1,0 +1,87 @@
+// The game's bevelled panel: the squares of the sheet, the labels, the information line and the
+// panels used as buttons. Painted by hand, so that redrawing the 78 squares of the sheet costs
+// little and looks the same on every desktop.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include "engine/score_sheet.h"
+
+class QPainter;
+
+namespace rolvex::ui {
+
+class Panneau : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Outer bevel settings, with the game's values.
+  static constexpr int SansBiseau = 0;
+  static constexpr int Enfoncé = 1;
+  static constexpr int EnRelief = 2;
+
+  explicit Panneau(QWidget* parent = nullptr);
+
+  // A '\r' in the caption starts a second line; longer lines wrap at word boundaries.
+  void setCaption(const QString& caption);
+  const QString& caption() const { return caption_; }
+
+  // Until set, the text has the platform's button-text colour and the background its button
+  // colour.
+  void setForeColor(Couleur c);
+  Couleur foreColor() const { return texte_; }
+  void setBackColor(Couleur c);
+  Couleur backColor() const { return fond_; }
+
+  void setBevelOuter(int biseau);  // SansBiseau, Enfoncé or EnRelief
+  int bevelOuter() const { return biseau_; }
+  void setBevelWidth(int pixels);  // 1 unless set
+
+  void setFontName(const QString& nom);
+  void setFontSize(double points);  // fractional points; see Police()
+  void setFontBold(bool gras);
+  void setFontUnderline(bool souligné);
+
+  void setAlignment(Qt::Alignment alignement);  // centred unless set
+  Qt::Alignment alignment() const { return alignement_; }
+
+  // The platform's standard pointer code (FormeDuPointeur).
+  void setMousePointer(int code);
+  int mousePointer() const { return pointeur_; }
+
+  // A panel used as a button sinks while any mouse button is down on it and rises again when
+  // the button is released, wherever the pointer then is.
+  void setPressLook(bool bouton);
+
+ signals:
+  void mouseDown(int button);  // 1 left, 2 right, 4 middle
+  void mouseUp(int button);
+  void clicked();  // left button pressed and released on the panel
+  void mouseMoved();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  QString caption_;
+  QString lignes_;  // the caption as drawn
+  Couleur texte_;
+  Couleur fond_;
+  int biseau_ = EnRelief;
+  int largeurBiseau_ = 1;
+  Qt::Alignment alignement_ = Qt::AlignCenter;
+  int pointeur_ = 0;
+  bool bouton_ = false;
+  bool gaucheEnfoncé_ = false;
+};
+
+// Lines of light and shade around `cadre`, `largeur` pixels wide: light above and on the left
+// when raised, shade there when inset; nothing for SansBiseau.
+void PeindreBiseau(QPainter& p, const QRect& cadre, int biseau, int largeur);
+
+}  // namespace rolvex::ui

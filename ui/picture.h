@@ -1,0 +1,33 @@
+// A picture that reports the mouse: the dice on the table and the start-up logo.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace rolvex::ui {
+
+class Image : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit Image(QWidget* parent = nullptr);
+
+  // Drawn over the whole widget: a picture made at the widget's size and the screen's pixel
+  // ratio shows pixel for pixel.
+  void setPicture(const QPixmap& image);
+  const QPixmap& picture() const { return image_; }
+
+ signals:
+  void mouseDown(int button);  // 1 left, 2 right, 4 middle
+  void mouseMoved();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  QPixmap image_;
+};
+
+}  // namespace rolvex::ui

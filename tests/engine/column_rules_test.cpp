@@ -336,5 +336,45 @@ TEST(ClickOnSquare, OutsideTheSheetIsIgnored) {
   EXPECT_EQ(t.é().NbJets, 1);
 }
 
+// The window delivers no click to a hidden square; the game ignores one all the same, so that
+// no driver can write a square the column rule keeps closed.
+TEST(HiddenSquare, ADescenteSquareOtherThanTheNextCannotBeWritten) {
+  Table t(2);
+  t.Ok("55555");
+  t.Clic(colonne::Descente, figure::Cinq);
+  t.Clic(colonne::Montée, figure::As);
+  EXPECT_EQ(t.NbPrises(), 0);
+  EXPECT_EQ(t.é().ProchaineDescente, figure::As);
+  EXPECT_EQ(t.é().ProchaineMontée, figure::Yam);
+}
+
+TEST(HiddenSquare, ASecheSquareCannotBeWrittenAfterTheSecondThrow) {
+  Table t;
+  t.Ok("23456");
+  t.Relancer("1", "1");
+  t.Clic(colonne::Sèche, figure::Suite);
+  EXPECT_FALSE(t.Case(colonne::Sèche, figure::Suite).Prise);
+  EXPECT_EQ(t.é().NbJets, 2);
+}
+
+TEST(HiddenSquare, ADeuxSquareCannotBeWrittenAfterTheThirdThrow) {
+  Table t;
+  t.Ok("23456");
+  t.Relancer("1", "1");
+  t.Relancer("2", "1");
+  t.Clic(colonne::Deux, figure::As);
+  EXPECT_FALSE(t.Case(colonne::Deux, figure::As).Prise);
+}
+
+TEST(HiddenSquare, NoOtherSquareCanBeWrittenAfterAnAnnouncement) {
+  Table t;
+  t.Ok("66666");
+  t.Clic(colonne::Annonce, figure::As);
+  t.Clic(colonne::Libre, figure::Yam);
+  t.Clic(colonne::Annonce, figure::Yam);
+  EXPECT_EQ(t.NbPrises(), 0);
+  EXPECT_EQ(t.é().FigureAnnoncée, figure::As);
+}
+
 }  // namespace
 }  // namespace rolvex

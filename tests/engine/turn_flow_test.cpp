@@ -1,6 +1,8 @@
 // The end of a turn prepares the next one; the turn after the last square ends the game.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "table.h"
 
 namespace rolvex {
@@ -186,6 +188,38 @@ TEST(EndOfGame, AModeChosenDuringAGameDoesNotChangeTheSquaresOffered) {
   EXPECT_EQ(t.é().NbColonnes, 6);
   t.Nouvelle(t.é().ModeJeu);
   EXPECT_EQ(t.é().NbColonnes, 1);
+}
+
+// The window draws a taken square in its final look once: the first redraw after it is written
+// sees it not yet drawn, every later one sees it drawn, until the next new game.
+class ÉcranDessins : public AffichageMémoire {
+ public:
+  const Partie* partie = nullptr;
+  std::vector<bool> vuesNonDessinées;  // for square (Libre, Full), at each redraw once taken
+  void DessineCases() override {
+    AffichageMémoire::DessineCases();
+    const CaseJeu& k = partie->État().Cases(colonne::Libre, figure::Full);
+    if (k.Prise) vuesNonDessinées.push_back(!k.PriseDessinée);
+  }
+};
+
+TEST(Drawing, ATakenSquareReachesTheWindowUndrawnOnceOnly) {
+  DéÉquitable hasard(4);
+  DésEnFile dés(hasard);
+  ÉcranDessins écran;
+  Partie partie(écran, dés);
+  écran.partie = &partie;
+  partie.AppelNouveau();
+  for (int16_t f : {3, 3, 3, 2, 2}) dés.Ajouter(f);
+  partie.AppelOkDéClique();
+  partie.AppelCliqueCase(colonne::Libre, figure::Full);
+  partie.AppelOkDéClique();
+  partie.AppelCliqueCase(colonne::Libre, figure::Yam);
+  ASSERT_GE(écran.vuesNonDessinées.size(), 3u);
+  EXPECT_TRUE(écran.vuesNonDessinées.front());
+  for (std::size_t i = 1; i < écran.vuesNonDessinées.size(); ++i) EXPECT_FALSE(écran.vuesNonDessinées[i]) << i;
+  partie.AppelNouveau();
+  EXPECT_FALSE(partie.État().Cases(colonne::Libre, figure::Full).PriseDessinée);
 }
 
 }  // namespace

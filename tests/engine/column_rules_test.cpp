@@ -44,6 +44,7 @@ TEST(Descente, WalksDownToYamAndStaysThereOnceComplete) {
   for (int f = 1; f <= NbFigures; ++f) EXPECT_TRUE(t.Case(colonne::Descente, f).Visible) << f;
 }
 
+// Montée is written from Yam up to As, one square at a time.
 TEST(Montee, OpensOnlyYamAtANewGameAndThenTheFigureAbove) {
   Table t(2);
   EXPECT_EQ(Ouvertes(t, colonne::Montée), std::vector<int>{figure::Yam});
@@ -62,6 +63,7 @@ TEST(Montee, WalksUpToAsAndStaysThereOnceComplete) {
   EXPECT_TRUE(t.é().ColonneFermée[colonne::Montée]);
 }
 
+// A game plays the first one, three or six columns; the others are never shown or written.
 TEST(ColumnsInPlay, EachModeShowsItsOwnColumns) {
   Table t(1);
   EXPECT_EQ(Ouvertes(t, colonne::Libre), Toutes);
@@ -237,7 +239,7 @@ TEST(Annonce, TheAnnouncementEndsWithTheTurn) {
   EXPECT_EQ(Ouvertes(t, colonne::Montée), std::vector<int>{figure::Yam});
 }
 
-// Writing a square.
+// Writing copies the potential score; a 0 crosses the figure out and is no figure made.
 TEST(Writing, CopiesThePotentialScoreAndBlackensTheSquare) {
   Table t;
   t.Écrire(colonne::Libre, figure::Full, "33322");

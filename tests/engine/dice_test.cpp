@@ -61,6 +61,7 @@ TEST(Throw, EveryFreeSquareInPlayBecomesSelectableAfterAThrow) {
     for (int f = 1; f <= NbFigures; ++f) EXPECT_FALSE(t.Case(c, f).Sélectionnable) << c << "," << f;
 }
 
+// OK refuses a throw that would change nothing or serve no square, and says why.
 TEST(OkRefusal, WithEveryDieKeptAfterTheFirstThrowItShowsTheMouseHints) {
   Table t;
   t.Ok("12346");
@@ -268,6 +269,7 @@ TEST(MouseOnDice, AfterTheThirdThrowClicksOnDiceAndPlacesDoNothingAndOkPassesOn)
   EXPECT_EQ(t.écran.message, Message::MsgChoisirCase);
 }
 
+// The place of a released die brings it back, between throws only.
 TEST(DicePlaces, AClickOnThePlaceOfAReleasedDieBringsItBack) {
   Table t;
   t.Ok("25262");

@@ -35,6 +35,7 @@ void VérifierToutLeMot(std::int64_t parFace, std::int64_t refusés) {
   EXPECT_EQ(nbRefusés, refusés);
 }
 
+// A random word gives a face only where each face is given by as many words as the others.
 TEST(FairFace, EveryByteGivesEachFaceFortyTwoTimesAndRefusesOnlyTheTopFour) {
   VérifierToutLeMot<std::uint8_t>(42, 4);  // 256 = 6 × 42 + 4
 }
@@ -60,7 +61,7 @@ TEST(FairFace, SixtyFourBitWordsGiveFacesToo) {
   for (std::uint64_t w = max - 3; w != 0; ++w) EXPECT_FALSE(FaceÉquitable(w).has_value()) << w;
 }
 
-// The game's die, seeded.
+// The game's die: a fixed seed replays its dice, the clock seeds each game afresh.
 std::vector<int16_t> Tirer(SourceDés& dé, int n) {
   std::vector<int16_t> faces;
   for (int i = 0; i < n; ++i) faces.push_back(dé.Face());
@@ -118,6 +119,7 @@ TEST(FairDie, TheClockSeedsEachNewGameAfresh) {
   EXPECT_NE(Tirer(dé, 40), avant);  // 6^-40: a repeat would mean the same seed
 }
 
+// Dice chosen in advance come first, then the fallback die.
 TEST(QueuedDice, TheQueuedFacesComeFirstThenTheFallback) {
   DéÉquitable hasard(5);
   DéÉquitable témoin(5);

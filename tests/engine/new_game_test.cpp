@@ -17,6 +17,7 @@ class DéCompteur final : public SourceDés {
   int16_t Face() override { return 6; }
 };
 
+// A new game resets every field, in all six columns, and waits for the first throw.
 TEST(NewGame, WaitsForTheFirstThrowWithNoDieShown) {
   Table t(3);
   const ÉtatPartie& é = t.é();
@@ -76,7 +77,7 @@ TEST(NewGame, AnUnknownModeIsIgnored) {
   EXPECT_EQ(t.é().NbColonnes, 3);
 }
 
-// A new game resets the squares and totals of all six columns, whatever the mode.
+// Nothing of an earlier game survives, whatever its mode.
 TEST(NewGame, AOneColumnGameAfterASixColumnGameKeepsNothingOfIt) {
   Table t(3);
   t.Écrire(colonne::Deux, figure::Six, "66666");

@@ -214,6 +214,7 @@ class Surveillant {
   ÉtatPartie avant_;
 };
 
+// Random games in each mode keep every invariant of the sheet and end with exact totals.
 class RandomGame : public testing::TestWithParam<std::tuple<int, int>> {};
 
 TEST_P(RandomGame, KeepsTheInvariantsAfterEveryMoveAndEndsWithExactTotals) {

@@ -67,6 +67,7 @@ INSTANTIATE_TEST_SUITE_P(Thresholds, UpperBonus,
                                          CasHaut{{0, 8, 12, 16, 20, 24}, 80, 100},
                                          CasHaut{{5, 10, 15, 20, 25, 30}, 105, 100}));
 
+// The upper bonus is exact at every moment, not only once the upper part is complete.
 TEST(UpperBonusEarly, AppearsAsSoonAsTheUpperTotalReachesSixty) {
   Table t(1);
   t.Écrire(colonne::Libre, figure::Six, "66666");
@@ -126,6 +127,7 @@ TEST(LowerBonus, AFigureCrossedOutKeepsTheColumnFromTheBonus) {
   EXPECT_EQ(t.é().TotalBas[colonne::Libre], TotalBasComplet - 95);
 }
 
+// Maxi and Mini both made add three times their difference; either crossed out cancels it.
 TEST(MaxiMiniBonus, AddsThreeTimesTheDifference) {
   Table t(1);
   t.Écrire(colonne::Libre, figure::Maxi, "66664");

@@ -155,7 +155,9 @@ TEST(MaxiMiniBound, AFreeSquareSetsNoBoundWhateverItsStaleScore) {
 struct Règles {
   std::string triés;  // e.g. "23336"
   int somme = 0;
-  int compte(int face) const { return static_cast<int>(std::count(triés.begin(), triés.end(), '0' + face)); }
+  int compte(int face) const {
+    return static_cast<int>(std::count(triés.begin(), triés.end(), '0' + face));
+  }
   bool yam() const { return triés[0] == triés[4]; }
   bool full() const {
     const bool brelanPuisPaire = triés[0] == triés[2] && triés[3] == triés[4] && triés[2] != triés[3];

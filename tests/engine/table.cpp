@@ -7,7 +7,8 @@ namespace rolvex::essai {
 Dés5 D(std::string_view faces) {
   EXPECT_EQ(faces.size(), std::size_t{NbDés}) << faces;
   Dés5 d;
-  for (int i = 1; i <= NbDés; ++i) d[i] = static_cast<int16_t>(faces.at(static_cast<std::size_t>(i - 1)) - '0');
+  for (int i = 1; i <= NbDés; ++i)
+    d[i] = static_cast<int16_t>(faces.at(static_cast<std::size_t>(i - 1)) - '0');
   return d;
 }
 

@@ -217,7 +217,8 @@ TEST(Drawing, ATakenSquareReachesTheWindowUndrawnOnceOnly) {
   partie.AppelCliqueCase(colonne::Libre, figure::Yam);
   ASSERT_GE(écran.vuesNonDessinées.size(), 3u);
   EXPECT_TRUE(écran.vuesNonDessinées.front());
-  for (std::size_t i = 1; i < écran.vuesNonDessinées.size(); ++i) EXPECT_FALSE(écran.vuesNonDessinées[i]) << i;
+  for (std::size_t i = 1; i < écran.vuesNonDessinées.size(); ++i)
+    EXPECT_FALSE(écran.vuesNonDessinées[i]) << i;
   partie.AppelNouveau();
   EXPECT_FALSE(partie.État().Cases(colonne::Libre, figure::Full).PriseDessinée);
 }

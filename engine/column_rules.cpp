@@ -57,6 +57,9 @@ void Partie::AppelCliqueCase(int16_t c, int16_t f) {
   if (c < 1 || c > NbColonnesMax || f < 1 || f > NbFigures) return;
   // Before the first throw there are no dice to score: the click does nothing at all.
   if (é.NbJets == 0) return;
+  // A hidden square takes no click, as in the window: the squares a column rule closes during
+  // the turn stay selectable, and only being hidden keeps them from being written.
+  if (!é.Cases(c, f).Visible) return;
 
   CalculScoresPotentiels();
   const int16_t score = é.Cases(c, f).ScorePotentiel;

@@ -25,9 +25,10 @@ class SourceDés {
 // refused, so every face comes from exactly as many words as the others.
 template <std::unsigned_integral Mot>
 constexpr std::optional<int16_t> FaceÉquitable(Mot mot) {
-  constexpr auto nbMots = static_cast<unsigned long long>(std::numeric_limits<Mot>::max()) + 1;
-  constexpr auto limite = nbMots - nbMots % 6;
-  if (mot >= limite) return std::nullopt;
+  // The words number max + 1, which a 64-bit word cannot hold: count the surplus from max.
+  constexpr Mot max = std::numeric_limits<Mot>::max();
+  constexpr Mot nbRefusés = static_cast<Mot>((max % 6 + 1) % 6);
+  if (mot > max - nbRefusés) return std::nullopt;
   return static_cast<int16_t>(mot % 6 + 1);
 }
 

@@ -71,8 +71,8 @@ class Partie {
   void ImageDé_MouseDown(int16_t dé, int16_t bouton);
   // A click on the place of a thrown-away die brings it back.
   void PanelDé_Click(int16_t dé);
-  // A click on square (colonne 1..6, figure 1..13). The window delivers no click to a hidden
-  // square; a click before the first throw of a turn does nothing at all.
+  // A click on square (colonne 1..6, figure 1..13). A click on a hidden square, or before the
+  // first throw of a turn, does nothing at all.
   void AppelCliqueCase(int16_t colonne, int16_t figure);
 
   // One second of the game clock, while it runs.

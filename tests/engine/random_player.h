@@ -1,0 +1,43 @@
+// A player who plays whole games at random, making only the moves the window would deliver:
+// presses of OK, mouse buttons on the dice and their places, and clicks on shown squares.
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+#include "engine/game.h"
+
+namespace rolvex::essai {
+
+class JoueurHasard {
+ public:
+  explicit JoueurHasard(std::uint64_t graine) : hasard_(graine) {}
+
+  // One move, chosen by the state of the turn: mostly throws before the first throw; then
+  // writes, announces, keeps and throws dice, or presses OK, the later the throw the more
+  // likely to write.
+  void Jouer(Partie& partie);
+
+  // Plays the game in progress to its end, calling après() after every move; it stops early
+  // when après() answers false, or after `maxCoups` moves. Gives the number of moves made.
+  template <typename Après>
+  int JouerPartie(Partie& partie, Après&& après, int maxCoups = 20000) {
+    int coups = 0;
+    while (!partie.État().PartieTerminée && coups < maxCoups) {
+      Jouer(partie);
+      ++coups;
+      if (!après()) break;
+    }
+    return coups;
+  }
+
+ private:
+  int Entre(int min, int max) { return std::uniform_int_distribution<int>(min, max)(hasard_); }
+  // A click on a shown square, free ones only or any.
+  void CliquerCase(Partie& partie, bool libresSeulement);
+  void ToucherDé(Partie& partie);
+
+  std::mt19937_64 hasard_;
+};
+
+}  // namespace rolvex::essai

@@ -1,0 +1,60 @@
+// A game on the table for the tests: dice chosen from short strings ("33322"), a screen that
+// only remembers, and the few moves a player makes, each as the window would deliver it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/game.h"
+#include "engine/headless_display.h"
+
+namespace rolvex::essai {
+
+// "33322" → the dice 3, 3, 3, 2, 2.
+Dés5 D(std::string_view faces);
+std::string EnTexte(const Dés5& dés);
+
+class Table {
+ public:
+  // A new game in `mode` has begun; dice not chosen by the test come from a fixed seed.
+  explicit Table(int16_t mode = 3, std::uint64_t graine = 1);
+
+  const ÉtatPartie& é() const { return partie.État(); }
+  const CaseJeu& Case(int c, int f) const { return é().Cases(c, f); }
+
+  void Nouvelle(int16_t mode);
+
+  // The next dice thrown show these faces, in the order the game throws them.
+  void Prévoir(std::string_view faces);
+  // Presses OK with the given faces ready for the dice it throws; fails the test if the
+  // press does not throw exactly that many dice.
+  void Ok(std::string_view faces);
+  // Presses OK expecting no die to be thrown (a refusal, or the end of the throws).
+  void OkSansJet();
+  // Releases the dice named by their numbers ("24": dice 2 and 4) with the left button, then
+  // presses OK with the faces they will show.
+  void Relancer(std::string_view dés, std::string_view faces);
+  void Clic(int c, int f) { partie.AppelCliqueCase(static_cast<int16_t>(c), static_cast<int16_t>(f)); }
+  void Gauche(int dé) { partie.ImageDé_MouseDown(static_cast<int16_t>(dé), 1); }
+  void Droit(int dé) { partie.ImageDé_MouseDown(static_cast<int16_t>(dé), 2); }
+  void Place(int dé) { partie.PanelDé_Click(static_cast<int16_t>(dé)); }
+
+  // One whole turn: the first throw shows `faces`, then square (c, f) is written.
+  void Écrire(int c, int f, std::string_view faces);
+  // One whole turn in Annonce: `faces` on the first throw, figure f announced, two more
+  // throws keeping every die, and OK writes the announced square.
+  void Annoncer(int f, std::string_view faces);
+  // Writes every free square of column c, in the order its rule allows, each with `faces`.
+  void Remplir(int c, std::string_view faces = "12346");
+
+  int NbPrises() const;
+  std::string DésSurTable() const { return EnTexte(é().Dés); }
+
+  DéÉquitable hasard;
+  DésEnFile dés{hasard};
+  AffichageMémoire écran;
+  Partie partie{écran, dés};
+};
+
+}  // namespace rolvex::essai

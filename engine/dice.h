@@ -1,6 +1,7 @@
 // Where the dice come from, and how a random word becomes a fair face.
 #pragma once
 
+#include <cassert>
 #include <concepts>
 #include <cstdint>
 #include <deque>
@@ -54,7 +55,10 @@ class DésEnFile final : public SourceDés {
  public:
   explicit DésEnFile(SourceDés& suite) : suite_(suite) {}
   // face: 1..6.
-  void Ajouter(int16_t face) { file_.push_back(face); }
+  void Ajouter(int16_t face) {
+    assert(face >= 1 && face <= 6);
+    file_.push_back(face);
+  }
   std::size_t NbEnAttente() const { return file_.size(); }
   void NouvellePartie() override { suite_.NouvellePartie(); }
   int16_t Face() override {

@@ -1,0 +1,120 @@
+#include "app/high_scores_panel.h"
+
+#include <string>
+#include <string_view>
+
+#include "playarea/sheet_names.h"
+#include "ui/text.h"
+
+namespace rolvex {
+namespace {
+
+// The five families of cells, in the order of PanelScore, each with what it shows of a place.
+struct FamilleScores {
+  PanelScore famille;
+  std::string_view nom;
+  std::string (*texte)(int place, const HighScoreEntry& entrée);
+};
+constexpr std::array<FamilleScores, 5> Familles = {{
+    {PanelScore::PanelScoreClassement, "PanelScoreClassement",
+     [](int place, const HighScoreEntry&) { return std::to_string(place); }},
+    {PanelScore::PanelScoreNom, "PanelScoreNom",
+     [](int, const HighScoreEntry& e) { return e.name; }},
+    {PanelScore::PanelScoreTemps, "PanelScoreTemps",
+     [](int, const HighScoreEntry& e) { return ConvertTempsEnChrono(e.time); }},
+    {PanelScore::PanelScoreNbFigures, "PanelScoreNbFigures",
+     [](int, const HighScoreEntry& e) { return std::to_string(e.figures); }},
+    {PanelScore::PanelScoreScore, "PanelScoreScore",
+     [](int, const HighScoreEntry& e) { return std::to_string(e.score); }},
+}};
+
+constexpr std::size_t Rang(PanelScore famille) { return static_cast<std::size_t>(famille); }
+
+static_assert([] {
+  for (std::size_t k = 0; k < Familles.size(); ++k)
+    if (Rang(Familles[k].famille) != k) return false;
+  return true;
+}());
+
+ui::Panneau* CréerPanneau(QWidget* conteneur, std::string_view nom) {
+  auto* panneau = new ui::Panneau(conteneur);
+  panneau->setObjectName(ui::EnQString(nom));
+  return panneau;
+}
+
+// Place, font and colours of one control as the play area designs it.
+void Appliquer(ui::Panneau& panneau, const Contrôle& c, const ui::ÉchelleTwips& échelle) {
+  échelle.Placer(panneau, {c.rect.Left, c.rect.Top, c.rect.Width, c.rect.Height});
+  if (!c.design.police.empty()) panneau.setFontName(ui::EnQString(c.design.police));
+  panneau.setFontBold(c.design.gras);
+  if (c.police) panneau.setFontSize(*c.police);
+  if (c.design.texte) panneau.setForeColor(*c.design.texte);
+  if (c.design.fond) panneau.setBackColor(*c.design.fond);
+}
+
+}  // namespace
+
+SuperPanelScore::SuperPanelScore(const AireJeu& aire, const ui::ÉchelleTwips& échelle,
+                                 Langue langue, QWidget* fenêtre)
+    : ui::Panneau(fenêtre),
+      panelModeColonnes_(CréerPanneau(this, "PanelModeColonnes")),
+      panelScore_(CréerPanneau(this, "PanelScore")),
+      panelEffacerScores_(CréerPanneau(this, "PanelEffacerScores")) {
+  setObjectName(QStringLiteral("SuperPanelScore"));
+  hide();
+
+  for (int rang = 1; rang <= NbPlaces; ++rang) {
+    for (const FamilleScores& f : Familles) {
+      ui::Panneau* cellule = CréerPanneau(panelScore_, NomÉlément(f.nom, rang));
+      cellules_[rang][Rang(f.famille)] = cellule;
+      connect(cellule, &ui::Panneau::mouseMoved, this,
+              [this, famille = f.famille, rang] { emit panelScoreMouseMove(famille, rang); });
+    }
+  }
+  Disposer(aire, échelle);
+  RemettreEnBleu();
+
+  panelEffacerScores_->setPressLook(true);
+  panelEffacerScores_->setCaption(ui::EnQString(
+      InitTextesLangue(langue).LégendeDe("PanelEffacerScores").value_or(std::string())));
+  connect(panelEffacerScores_, &ui::Panneau::clicked, this, &SuperPanelScore::effacerScoresClicked);
+}
+
+void SuperPanelScore::Disposer(const AireJeu& aire, const ui::ÉchelleTwips& échelle) {
+  if (const Contrôle* zone = aire.Trouver("SuperPanelScore")) Appliquer(*this, *zone, échelle);
+  for (ui::Panneau* panneau : findChildren<ui::Panneau*>()) {
+    if (const Contrôle* c = aire.Trouver(panneau->objectName().toStdString()))
+      Appliquer(*panneau, *c, échelle);
+  }
+}
+
+void SuperPanelScore::AfficherScores(const TableHighScore& table) {
+  for (int rang = 1; rang <= NbPlaces; ++rang)
+    for (const FamilleScores& f : Familles)
+      cellules_[rang][Rang(f.famille)]->setCaption(ui::EnQString(f.texte(rang, table[rang])));
+  show();
+  raise();
+}
+
+void SuperPanelScore::EffacerScores() { hide(); }
+
+void SuperPanelScore::MarquerLigne(int place) {
+  if (place < 1 || place > NbPlaces) return;
+  for (ui::Panneau* cellule : cellules_[place]) cellule->setForeColor(RougeVif);
+}
+
+void SuperPanelScore::RemettreEnBleu() {
+  for (const auto& ligne : cellules_)
+    for (ui::Panneau* cellule : ligne) cellule->setForeColor(Bleu);
+}
+
+void SuperPanelScore::SetModeColonnes(const QString& légende) {
+  panelModeColonnes_->setCaption(légende);
+}
+
+ui::Panneau* SuperPanelScore::Cellule(PanelScore famille, int rang) const {
+  if (rang < 1 || rang > NbPlaces || Rang(famille) >= NbFamilles) return nullptr;
+  return cellules_[rang][Rang(famille)];
+}
+
+}  // namespace rolvex

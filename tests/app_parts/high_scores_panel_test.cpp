@@ -1,0 +1,274 @@
+#include "app/high_scores_panel.h"
+
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTest>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "playarea/sheet_names.h"
+#include "tests/ui/qt_print.h"
+#include "ui/colours.h"
+
+namespace rolvex {
+namespace {
+
+using ui::Panneau;
+
+constexpr std::array<PanelScore, 5> Familles = {
+    PanelScore::PanelScoreClassement, PanelScore::PanelScoreNom, PanelScore::PanelScoreTemps,
+    PanelScore::PanelScoreNbFigures, PanelScore::PanelScoreScore};
+
+// The high-score area of an 800 × 600 screen at 120 DPI, in a window covering that screen:
+// the twips are not the usual 15 per pixel, so a layout that ignored the scale would show.
+class PanneauScores : public testing::Test {
+ protected:
+  explicit PanneauScores(Langue langue = Langue::Français) : langue_(langue) {}
+
+  void SetUp() override {
+    HasardUniforme tirage(7);
+    scores = HighScoresParDéfaut(tirage);
+    fenêtre_ = std::make_unique<QWidget>();
+    fenêtre_->resize(échelle.PixelsX(12000), échelle.PixelsY(9000));
+    panneau = new SuperPanelScore(aire, échelle, langue_, fenêtre_.get());
+    fenêtre_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(fenêtre_.get()));
+  }
+
+  Panneau* Enfant(const QString& nom) const { return panneau->findChild<Panneau*>(nom); }
+  Panneau* Cellule(PanelScore famille, int rang) const { return panneau->Cellule(famille, rang); }
+  QString Texte(PanelScore famille, int rang) const { return Cellule(famille, rang)->caption(); }
+
+  const AireJeu aire{12000, 9000};
+  const ui::ÉchelleTwips échelle{120, 120};
+  HighScores scores;
+  SuperPanelScore* panneau = nullptr;
+
+ private:
+  Langue langue_;
+  std::unique_ptr<QWidget> fenêtre_;
+};
+
+class PanneauScoresAnglais : public PanneauScores {
+ protected:
+  PanneauScoresAnglais() : PanneauScores(Langue::Anglais) {}
+};
+
+// The panel shows the table it is given, one place per row, and stays out of sight otherwise.
+using HighScoresPanelShows = PanneauScores;
+
+TEST_F(HighScoresPanelShows, TheFirstPlaceOfTheDefaultOneColumnTable) {
+  panneau->AfficherScores(scores[1]);
+  EXPECT_EQ(Texte(PanelScore::PanelScoreClassement, 1), "1");
+  EXPECT_EQ(Texte(PanelScore::PanelScoreNom, 1), "Gustave");
+  EXPECT_EQ(Texte(PanelScore::PanelScoreScore, 1), "354");
+  EXPECT_EQ(Texte(PanelScore::PanelScoreTemps, 1), "01:26");
+  EXPECT_EQ(Texte(PanelScore::PanelScoreNbFigures, 1), "6");
+}
+
+TEST_F(HighScoresPanelShows, TenRowsInTheOrderOfTheTable) {
+  panneau->AfficherScores(scores[1]);
+  const std::array<const char*, 11> noms = {"",        "Gustave", "Yves",    "Yves",
+                                            "Rosalie", "Rosalie", "Rosalie", "Rosalie",
+                                            "Rosalie", "Odilon",  "Odilon"};
+  for (int rang = 1; rang <= NbPlaces; ++rang) {
+    SCOPED_TRACE(rang);
+    EXPECT_EQ(Texte(PanelScore::PanelScoreClassement, rang), QString::number(rang));
+    EXPECT_EQ(Texte(PanelScore::PanelScoreNom, rang), noms[static_cast<std::size_t>(rang)]);
+    EXPECT_EQ(Texte(PanelScore::PanelScoreScore, rang), QString::number(scores[1][rang].score));
+  }
+  EXPECT_EQ(Texte(PanelScore::PanelScoreTemps, 10), "01:40");
+  EXPECT_EQ(Texte(PanelScore::PanelScoreNbFigures, 10), "5");
+}
+
+TEST_F(HighScoresPanelShows, ScoresAsPlainDecimalsAndLongTimesWhole) {
+  TableHighScore table = scores[3];
+  table[2] = {"Zoé", 1000, 6000, 12};
+  table[3] = {"Léa", -5, 3599, 0};
+  panneau->AfficherScores(table);
+  EXPECT_EQ(Texte(PanelScore::PanelScoreScore, 1), "2207");
+  EXPECT_EQ(Texte(PanelScore::PanelScoreTemps, 1), "12:11");
+  EXPECT_EQ(Texte(PanelScore::PanelScoreNbFigures, 1), "34");
+  EXPECT_EQ(Texte(PanelScore::PanelScoreNom, 2), "Zoé");
+  EXPECT_EQ(Texte(PanelScore::PanelScoreScore, 2), "1000");
+  EXPECT_EQ(Texte(PanelScore::PanelScoreTemps, 2), "100:00");
+  EXPECT_EQ(Texte(PanelScore::PanelScoreScore, 3), "-5");
+  EXPECT_EQ(Texte(PanelScore::PanelScoreTemps, 3), "59:59");
+}
+
+TEST_F(HighScoresPanelShows, NothingUntilAsked) { EXPECT_FALSE(panneau->isVisible()); }
+
+TEST_F(HighScoresPanelShows, ItselfAboveItsSiblings) {
+  // The play area is hidden by the window, but nothing else may cover the table.
+  auto* autre = new QWidget(panneau->parentWidget());
+  autre->setGeometry(panneau->geometry());
+  autre->show();
+  panneau->AfficherScores(scores[1]);
+  EXPECT_TRUE(panneau->isVisible());
+  const QWidget* dessus = panneau->parentWidget()->childAt(panneau->geometry().center());
+  EXPECT_TRUE(dessus == panneau || panneau->isAncestorOf(dessus));
+}
+
+TEST_F(HighScoresPanelShows, NoMoreAfterEffacerScoresYetKeepsTheRows) {
+  panneau->AfficherScores(scores[1]);
+  panneau->EffacerScores();
+  EXPECT_FALSE(panneau->isVisible());
+  EXPECT_EQ(Texte(PanelScore::PanelScoreNom, 1), "Gustave");
+}
+
+TEST_F(HighScoresPanelShows, TheColumnModeAsItsTitle) {
+  panneau->SetModeColonnes("6 colonnes");
+  EXPECT_EQ(Enfant("PanelModeColonnes")->caption(), "6 colonnes");
+}
+
+// Every cell is reachable by the name the play area gives it, inside PanelScore.
+TEST_F(HighScoresPanelShows, FiftyCellsNamedByFamilyAndRow) {
+  const Panneau* table = Enfant("PanelScore");
+  ASSERT_NE(table, nullptr);
+  for (const char* famille : {"PanelScoreClassement", "PanelScoreNom", "PanelScoreScore",
+                              "PanelScoreTemps", "PanelScoreNbFigures"})
+    for (int rang = 1; rang <= NbPlaces; ++rang) {
+      const QString nom = QString::fromStdString(NomÉlément(famille, rang));
+      const Panneau* cellule = Enfant(nom);
+      ASSERT_NE(cellule, nullptr) << nom.toStdString();
+      EXPECT_EQ(cellule->parentWidget(), table) << nom.toStdString();
+    }
+  EXPECT_EQ(Enfant("PanelScoreNom(3)"), Cellule(PanelScore::PanelScoreNom, 3));
+  EXPECT_EQ(Enfant("PanelScoreNbFigures(10)"), Cellule(PanelScore::PanelScoreNbFigures, 10));
+  EXPECT_EQ(Cellule(PanelScore::PanelScoreNom, 0), nullptr);
+  EXPECT_EQ(Cellule(PanelScore::PanelScoreNom, 11), nullptr);
+}
+
+// Rows alternate two greys from a light first row; the text is blue, red on the row of a game
+// that just entered, blue again at the next game.
+using HighScoresPanelColours = PanneauScores;
+
+TEST_F(HighScoresPanelColours, RowsAlternateLightAndDarkerGreyFromALightFirstRow) {
+  for (int rang = 1; rang <= NbPlaces; ++rang)
+    for (PanelScore famille : Familles) {
+      SCOPED_TRACE(rang);
+      EXPECT_EQ(Cellule(famille, rang)->backColor(),
+                rang % 2 == 1 ? RGB(224, 224, 224) : RGB(192, 192, 192));
+    }
+}
+
+TEST_F(HighScoresPanelColours, TheAreaAndTheTableAreDarkBlue) {
+  EXPECT_EQ(panneau->backColor(), RGB(0, 0, 64));
+  EXPECT_EQ(Enfant("PanelScore")->backColor(), RGB(0, 0, 128));
+  EXPECT_EQ(Enfant("PanelModeColonnes")->backColor(), RGB(0, 192, 0));
+  EXPECT_EQ(Enfant("PanelEffacerScores")->backColor(), RGB(192, 192, 255));
+}
+
+TEST_F(HighScoresPanelColours, EveryCellIsBlueBeforeAnyRowIsMarked) {
+  for (int rang = 1; rang <= NbPlaces; ++rang)
+    for (PanelScore famille : Familles) EXPECT_EQ(Cellule(famille, rang)->foreColor(), Bleu);
+}
+
+TEST_F(HighScoresPanelColours, AMarkedRowIsRedAndTheOthersStayBlue) {
+  panneau->MarquerLigne(4);
+  for (int rang = 1; rang <= NbPlaces; ++rang)
+    for (PanelScore famille : Familles) {
+      SCOPED_TRACE(rang);
+      EXPECT_EQ(Cellule(famille, rang)->foreColor(), rang == 4 ? Couleur{255} : Bleu);
+    }
+}
+
+TEST_F(HighScoresPanelColours, RemettreEnBleuTurnsAMarkedRowBlueAgain) {
+  panneau->MarquerLigne(10);
+  panneau->MarquerLigne(1);
+  panneau->RemettreEnBleu();
+  for (int rang = 1; rang <= NbPlaces; ++rang)
+    for (PanelScore famille : Familles) EXPECT_EQ(Cellule(famille, rang)->foreColor(), Bleu);
+}
+
+TEST_F(HighScoresPanelColours, APlaceOutsideTheTableMarksNothing) {
+  panneau->MarquerLigne(0);
+  panneau->MarquerLigne(11);
+  for (int rang = 1; rang <= NbPlaces; ++rang)
+    for (PanelScore famille : Familles) EXPECT_EQ(Cellule(famille, rang)->foreColor(), Bleu);
+}
+
+TEST_F(HighScoresPanelColours, ShowingATableLeavesTheRedRow) {
+  // Opening the table again from the menu still shows the new row in red.
+  panneau->MarquerLigne(3);
+  panneau->AfficherScores(scores[1]);
+  EXPECT_EQ(Cellule(PanelScore::PanelScoreScore, 3)->foreColor(), Couleur{255});
+}
+
+// PanelEffacerScores is a button: pressed look, its caption, and a click the window hears.
+using HighScoresPanelButton = PanneauScores;
+
+TEST_F(HighScoresPanelButton, AClickIsReportedOnce) {
+  panneau->AfficherScores(scores[1]);
+  QSignalSpy clics(panneau, &SuperPanelScore::effacerScoresClicked);
+  QTest::mouseClick(Enfant("PanelEffacerScores"), Qt::LeftButton);
+  EXPECT_EQ(clics.count(), 1);
+}
+
+TEST_F(HighScoresPanelButton, SinksWhilePressed) {
+  panneau->AfficherScores(scores[1]);
+  Panneau* bouton = Enfant("PanelEffacerScores");
+  QTest::mousePress(bouton, Qt::LeftButton);
+  EXPECT_EQ(bouton->bevelOuter(), Panneau::Enfoncé);
+  QTest::mouseRelease(bouton, Qt::LeftButton);
+  EXPECT_EQ(bouton->bevelOuter(), Panneau::EnRelief);
+}
+
+TEST_F(HighScoresPanelButton, SaysCacherLesScoresInFrench) {
+  EXPECT_EQ(Enfant("PanelEffacerScores")->caption(), "Cacher les scores");
+}
+
+using HighScoresPanelButtonEnglish = PanneauScoresAnglais;
+
+TEST_F(HighScoresPanelButtonEnglish, SaysHideScoresInEnglish) {
+  EXPECT_EQ(Enfant("PanelEffacerScores")->caption(), "Hide scores");
+}
+
+// The mouse over a cell tells the window which family and row it is over, for the help line.
+using HighScoresPanelHover = PanneauScores;
+
+TEST_F(HighScoresPanelHover, EachFamilyAndRowIsReportedAsItself) {
+  panneau->AfficherScores(scores[1]);
+  for (PanelScore famille : Familles)
+    for (int rang : {1, 2, 10}) {
+      QSignalSpy survols(panneau, &SuperPanelScore::panelScoreMouseMove);
+      QTest::mouseMove(Cellule(famille, rang), QPoint(4, 4));
+      QTest::mouseMove(Cellule(famille, rang), QPoint(5, 6));
+      ASSERT_FALSE(survols.isEmpty());
+      EXPECT_EQ(survols.last().at(0).value<PanelScore>(), famille);
+      EXPECT_EQ(survols.last().at(1).toInt(), rang);
+    }
+}
+
+// The area stands where the play area's layout puts it, converted to pixels in one way.
+using HighScoresPanelLayout = PanneauScores;
+
+TEST_F(HighScoresPanelLayout, EveryControlTakesItsRectangleInPixels) {
+  int vérifiés = 0;
+  for (const auto& [nom, contrôle] : aire.Contrôles()) {
+    const bool dedans = nom == "SuperPanelScore" || contrôle.conteneur == "SuperPanelScore" ||
+                        contrôle.conteneur == "PanelScore";
+    if (!dedans) continue;
+    const QString qnom = QString::fromStdString(nom);
+    const QWidget* widget = nom == "SuperPanelScore" ? panneau : Enfant(qnom);
+    ASSERT_NE(widget, nullptr) << nom;
+    const Rect& r = contrôle.rect;
+    EXPECT_EQ(widget->geometry(), échelle.EnPixels({r.Left, r.Top, r.Width, r.Height})) << nom;
+    ++vérifiés;
+  }
+  EXPECT_EQ(vérifiés, 1 + 3 + 50);
+}
+
+TEST_F(HighScoresPanelLayout, FontsHaveTheSizesOfTheLayout) {
+  for (const char* nom : {"PanelScoreClassement(1)", "PanelScoreNom(5)", "PanelScoreTemps(9)",
+                          "PanelModeColonnes", "PanelEffacerScores"}) {
+    const Contrôle& c = aire[nom];
+    ASSERT_TRUE(c.police.has_value()) << nom;
+    EXPECT_DOUBLE_EQ(Enfant(nom)->font().pointSizeF(), double{*c.police}) << nom;
+  }
+}
+
+}  // namespace
+}  // namespace rolvex

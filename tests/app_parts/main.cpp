@@ -1,0 +1,12 @@
+// Widgets need one QApplication for the whole run.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  // Listing the tests (CTest does it while building) must work where there is no display.
+  if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
+  QApplication application(argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,142 @@
+#include "app/data_location.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <string>
+
+namespace rolvex {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A program folder and a user folder on a real disk, in a temporary folder of the test.
+class Dossiers : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(racine_.isValid());
+    programme = Chemin("programme");
+    utilisateur = Chemin("maison") / ".local" / "share" / "rolvex";
+    fs::create_directories(programme);
+  }
+
+  fs::path Chemin(const std::string& nom) const {
+    return fs::path(racine_.path().toStdString()) / nom;
+  }
+
+  static void Poser(const fs::path& dossier, std::string_view nom) {
+    fs::create_directories(dossier);
+    QFile fichier(QString::fromStdString((dossier / nom).string()));
+    ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
+    fichier.write("x");
+  }
+
+  // A folder that even root cannot write: it would stand below a regular file.
+  fs::path SousUnFichier() {
+    Poser(Chemin(""), "fichier");
+    return Chemin("fichier") / "programme";
+  }
+
+  fs::path programme;
+  fs::path utilisateur;
+
+ private:
+  QTemporaryDir racine_;
+};
+
+// A folder counts as writable only if a file can really be created and removed there.
+using DossierInscriptibleTest = Dossiers;
+
+TEST_F(DossierInscriptibleTest, AnOrdinaryFolderIsWritableAndKeepsNoTrace) {
+  EXPECT_TRUE(DossierInscriptible(programme));
+  EXPECT_TRUE(fs::is_empty(programme));
+}
+
+TEST_F(DossierInscriptibleTest, APathBelowARegularFileIsNot) {
+  EXPECT_FALSE(DossierInscriptible(SousUnFichier()));
+}
+
+TEST_F(DossierInscriptibleTest, AFolderThatDoesNotExistIsNot) {
+  EXPECT_FALSE(DossierInscriptible(Chemin("nulle-part")));
+  EXPECT_FALSE(fs::exists(Chemin("nulle-part")));
+}
+
+// The options file is what makes a folder the home of the data.
+using FichiersPrésents = Dossiers;
+
+TEST_F(FichiersPrésents, TheOptionsFileCounts) {
+  Poser(programme, NomFichierOptions);
+  EXPECT_TRUE(FichiersDonnéesPrésents(programme));
+}
+
+TEST_F(FichiersPrésents, TheNamesFileAloneDoesNot) {
+  Poser(programme, NomFichierNoms);
+  EXPECT_FALSE(FichiersDonnéesPrésents(programme));
+}
+
+TEST_F(FichiersPrésents, AFolderNamedLikeTheOptionsFileDoesNot) {
+  fs::create_directories(programme / NomFichierOptions);
+  EXPECT_FALSE(FichiersDonnéesPrésents(programme));
+}
+
+// The data files are read where they are and written where they can be.
+using ChoixDuDossier = Dossiers;
+
+TEST_F(ChoixDuDossier, FilesAlreadyInTheUserFolderAreUsedThere) {
+  Poser(utilisateur, NomFichierOptions);
+  EXPECT_EQ(ChoisirDossiersDonnées(programme, utilisateur),
+            (DossiersDonnées{utilisateur, utilisateur}));
+}
+
+TEST_F(ChoixDuDossier, FilesAlreadyInAWritableProgramFolderStayThere) {
+  Poser(programme, NomFichierOptions);
+  Poser(utilisateur, NomFichierOptions);
+  EXPECT_EQ(ChoisirDossiersDonnées(programme, utilisateur),
+            (DossiersDonnées{programme, programme}));
+}
+
+TEST_F(ChoixDuDossier, AFirstRunUsesTheProgramFolderWhenItCanBeWritten) {
+  EXPECT_EQ(ChoisirDossiersDonnées(programme, utilisateur),
+            (DossiersDonnées{programme, programme}));
+  EXPECT_FALSE(fs::exists(utilisateur));  // nothing made in the user's home for nothing
+}
+
+TEST_F(ChoixDuDossier, AFirstRunUsesTheUserFolderWhenTheProgramFolderCannotBeWritten) {
+  const fs::path protégé = SousUnFichier();
+  EXPECT_EQ(ChoisirDossiersDonnées(protégé, utilisateur),
+            (DossiersDonnées{utilisateur, utilisateur}));
+  EXPECT_TRUE(fs::is_directory(utilisateur));  // ready for the first save
+}
+
+TEST_F(ChoixDuDossier, FilesInAReadOnlyProgramFolderAreReadThereAndWrittenInTheUserFolder) {
+  Poser(programme, NomFichierOptions);
+  const auto lectureSeule = [&](const fs::path& d) { return d != programme; };
+  EXPECT_EQ(ChoisirDossiersDonnées(programme, utilisateur, lectureSeule),
+            (DossiersDonnées{programme, utilisateur}));
+  EXPECT_TRUE(fs::is_directory(utilisateur));
+}
+
+TEST_F(ChoixDuDossier, TheRealCheckDecidesByDefault) {
+  // A predicate that says "writable" for the program folder below a file would pick it; the
+  // default check must not.
+  const fs::path protégé = SousUnFichier();
+  EXPECT_EQ(ChoisirDossiersDonnées(protégé, utilisateur, [](const fs::path&) { return true; }),
+            (DossiersDonnées{protégé, protégé}));
+  EXPECT_EQ(ChoisirDossiersDonnées(protégé, utilisateur).écriture, utilisateur);
+}
+
+// The user's folder of the platform carries the game's name.
+TEST(DossierUtilisateur, EndsInRolvexUnderTheUsersDataFolder) {
+  QStandardPaths::setTestModeEnabled(true);
+  const fs::path dossier = DossierUtilisateur();
+  const fs::path données =
+      QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
+  QStandardPaths::setTestModeEnabled(false);
+  EXPECT_EQ(dossier, données / "rolvex");
+}
+
+}  // namespace
+}  // namespace rolvex

@@ -26,7 +26,8 @@ Octets Lire(const fs::path& chemin) {
 
 void Écrire(const fs::path& chemin, const Octets& octets) {
   std::ofstream f(chemin, std::ios::binary | std::ios::trunc);
-  f.write(reinterpret_cast<const char*>(octets.data()), static_cast<std::streamsize>(octets.size()));
+  f.write(reinterpret_cast<const char*>(octets.data()),
+          static_cast<std::streamsize>(octets.size()));
 }
 
 int Mot(const Octets& f, std::size_t position) {

@@ -55,6 +55,37 @@ TEST(Démarrage, TheInformationLineTellsHowToStartInTheLanguage) {
   EXPECT_EQ(Info(p), "To start a new game, choose the menu Yam->New Game or Press F2.");
 }
 
+TEST(Démarrage, EveryCaptionOfTheLanguageReachesItsControl) {
+  for (const Langue langue : {Langue::Français, Langue::Anglais}) {
+    Pilote p;
+    Jouer(p, {langue == Langue::Anglais ? "lang en" : "lang fr"});
+    const Json légendes = p.ÉtatJson()["captions"];
+    for (const Légende& l : InitTextesLangue(langue).légendes)
+      EXPECT_EQ(légendes.value(l.contrôle, "<absent>"), l.texte) << l.contrôle;
+  }
+}
+
+// The progress messages of a turn, from the new game to the third throw.
+TEST(Démarrage, EachStepOfATurnTellsWhatToDoNext) {
+  for (const bool anglais : {false, true}) {
+    Pilote p;
+    Jouer(p, {anglais ? "lang en" : "lang fr", "new 1"});
+    EXPECT_EQ(Info(p), anglais ? "Click on the button OK to go on th next drawing..."
+                               : "Cliquez sur le bouton OK pour effectuer un nouveau tirage...");
+    Jouer(p, {"ok"});
+    EXPECT_EQ(Info(p), anglais ? "To keep/throw a dice, use the left button of your mouse.\r"
+                                 "To keep identical dices, use the right button of your mouse."
+                               : "Bouton gauche de la souris pour garder ou jeter un dé\r"
+                                 "Bouton droit de la souris pour garder les mêmes dés");
+    Jouer(p, {"left 1", "ok"});
+    EXPECT_EQ(Info(p), anglais ? "Choose a square or throw at least one dice..."
+                               : "Vous devez choisir une case ou jeter au moins un dé...");
+    Jouer(p, {"left 1", "ok"});
+    EXPECT_EQ(Info(p), anglais ? "You have to choose a square..."
+                               : "Veuillez sélectionner une case...");
+  }
+}
+
 // Before the first game the empty sheet is on screen and nothing on it can be chosen.
 TEST(SurvolAvantPartie, SquaresAndHiddenPanelsLeaveTheLineAndTheBareSheetClearsIt) {
   Pilote p;

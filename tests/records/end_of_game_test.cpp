@@ -96,14 +96,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         CasPlace{1, Langue::Français, "Félicitations, vous êtes classé en première position !!!",
                  AutreFr},
-        CasPlace{1, Langue::Anglais, "Congratulations, you are the best (first position) !!!",
-                 AutreEn},
-        CasPlace{2, Langue::Français, "Bravo, vous arrivez en 2ème position !", AutreFr},
-        CasPlace{2, Langue::Anglais, "You reach the second position !", AutreEn},
-        CasPlace{3, Langue::Français, "Bravo, vous arrivez en 3ème position !", AutreFr},
         CasPlace{3, Langue::Anglais, "You reach the third position !", AutreEn},
-        CasPlace{7, Langue::Anglais, "You reach the 7th position !", AutreEn},
-        CasPlace{10, Langue::Anglais, "You reach the 10th position !", AutreEn}));
+        CasPlace{7, Langue::Anglais, "You reach the 7th position !", AutreEn}));
 
 }  // namespace
 }  // namespace rolvex

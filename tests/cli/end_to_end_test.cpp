@@ -23,16 +23,18 @@ struct Exécution {
   std::string erreurs;
 };
 
-// Runs the driver on `script` (a file), with standard error captured in a file of its own.
-Exécution Lancer(const std::string& script) {
+// Runs the driver on `script` (a file), with standard error captured in a file of its own,
+// from the folder `dossierCourant` when one is given.
+Exécution Lancer(const std::string& script, const std::string& dossierCourant = "") {
   std::string fichierErreurs =
       (std::filesystem::temp_directory_path() / "rolvex-cli-XXXXXX").string();
   const int fd = mkstemp(fichierErreurs.data());
   EXPECT_NE(fd, -1);
   close(fd);
 
-  const std::string commande = std::string("'") + ROLVEX_CLI + "' < '" + script + "' 2> '" +
-                               fichierErreurs + "'";
+  std::string commande = std::string("'") + ROLVEX_CLI + "' < '" + script + "' 2> '" +
+                         fichierErreurs + "'";
+  if (!dossierCourant.empty()) commande = "cd '" + dossierCourant + "' && " + commande;
   Exécution e;
   FILE* flux = popen(commande.c_str(), "r");
   EXPECT_NE(flux, nullptr);
@@ -96,6 +98,25 @@ TEST(BinaireCli, TheDemonstrationGameEndsAfterThirteenTurnsWithEveryBonus) {
   EXPECT_EQ(as["taken"], true);
   EXPECT_EQ(as["score"], 0);
   for (const Json& k : fin["sheet"][0]) EXPECT_EQ(k["taken"], true);
+
+  // 676 beats the first place of the one-column table in memory.
+  EXPECT_EQ(fin["place"], 1);
+  EXPECT_EQ(fin["scoresShown"], true);
+  EXPECT_EQ(fin["messages"],
+            Json::array({"Congratulations, you are the best (first position) !!!"}));
+  EXPECT_EQ(fin["info"], "To start a new game, click on PLAY AGAIN or press F2.");
+}
+
+// Without `data` the driver keeps its tables in memory and leaves the disk alone.
+TEST(BinaireCli, AGameThatEntersTheTableWritesNoFileWithoutAFolder) {
+  std::string dossier = (std::filesystem::temp_directory_path() / "rolvex-cli-cwd-XXXXXX").string();
+  ASSERT_NE(mkdtemp(dossier.data()), nullptr);
+  const Exécution e = Lancer(ROLVEX_CLI_DEMO, dossier);
+  EXPECT_EQ(e.statut, 0);
+  ASSERT_FALSE(e.états.empty());
+  EXPECT_EQ(e.états.back()["place"], 1);
+  EXPECT_TRUE(std::filesystem::is_empty(dossier));
+  std::filesystem::remove_all(dossier);
 }
 
 // An announcement in the six-column game: only the announced square stays open, and it is

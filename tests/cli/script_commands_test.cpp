@@ -50,6 +50,42 @@ TEST(LectureCommandes, ReadsEachCommandWithItsArguments) {
   EXPECT_TRUE(std::holds_alternative<AfficherÉtat>(Lu("state")));
 }
 
+TEST(LectureCommandes, ReadsTheMouseAndDialogCommands) {
+  const auto survol = LuComme<SurvolerCase>("hover 4 11");
+  EXPECT_EQ(survol.colonne, 4);
+  EXPECT_EQ(survol.figure, 11);
+  const auto bonus = LuComme<SurvolerBonus>("bonus 2 6");
+  EXPECT_EQ(bonus.où, bonus::Bas);
+  EXPECT_EQ(bonus.colonne, 6);
+  EXPECT_EQ(LuComme<SurvolerPanel>("panel PanelTotalDés").panel, PanelAide::PanelTotalDés);
+  EXPECT_EQ(LuComme<SurvolerPanel>("panel PanelFigureRéalisée").panel,
+            PanelAide::PanelFigureRéalisée);
+  const auto rang = LuComme<SurvolerPanelScore>("panel PanelScoreTemps 10");
+  EXPECT_EQ(rang.panel, PanelScore::PanelScoreTemps);
+  EXPECT_EQ(rang.rang, 10);
+  EXPECT_TRUE(std::holds_alternative<SurvolerAire>(Lu("bare")));
+  const auto disposition = LuComme<Disposer>("layout 15360 11520.5 3");
+  EXPECT_EQ(disposition.largeur, 15360);
+  EXPECT_EQ(disposition.hauteur, 11520.5);
+  EXPECT_EQ(disposition.nbColonnes, 3);
+  EXPECT_EQ(LuComme<ChoisirOptionMode>("mode 1").modeJeu, 1);
+}
+
+// A name is the rest of its line after one blank, so that blanks in it are kept as typed.
+TEST(LectureCommandes, ANameKeepsItsBlanksAndMayBeEmpty) {
+  EXPECT_EQ(LuComme<ValiderNom>("name Zoé").nom, "Zoé");
+  EXPECT_EQ(LuComme<ValiderNom>("name Jean Luc ").nom, "Jean Luc ");
+  EXPECT_EQ(LuComme<ValiderNom>("name    ").nom, "   ");
+  EXPECT_EQ(LuComme<ValiderNom>("name\t#1\r").nom, "#1");
+  EXPECT_EQ(LuComme<ValiderNom>("name").nom, "");
+  EXPECT_EQ(LuComme<ValiderNom>("name ").nom, "");
+  EXPECT_EQ(LuComme<ValiderNom>("name Éléonore Zoé").nom, "Éléonore Zoé") << "12 characters";
+}
+
+TEST(LectureCommandes, AFolderIsTheRestOfItsLineWithoutOuterBlanks) {
+  EXPECT_EQ(LuComme<ChargerDossier>("data  /tmp/mes scores/ \r").dossier, "/tmp/mes scores/");
+}
+
 TEST(LectureCommandes, ToleratesExtraBlanksTabsAndWindowsLineEnds) {
   const auto clic = LuComme<CliquerCase>("  click\t3   12 \r");
   EXPECT_EQ(clic.colonne, 3);
@@ -104,13 +140,43 @@ INSTANTIATE_TEST_SUITE_P(
                       CasRefus{"seed -1", "seed must be a whole number"},
                       CasRefus{"seed 18446744073709551616", "seed"},
                       CasRefus{"seed", "expected: seed N"},
-                      CasRefus{"state now", "expected: state"}));
+                      CasRefus{"state now", "expected: state"},
+                      CasRefus{"hover 7 1", "column must be a number from 1 to 6, not '7'"},
+                      CasRefus{"hover 1 0", "figure must be a number from 1 to 13, not '0'"},
+                      CasRefus{"hover 1", "expected: hover COLUMN FIGURE"},
+                      CasRefus{"bonus 3 1", "bonus row must be a number from 1 to 2, not '3'"},
+                      CasRefus{"bonus 1 0", "column must be"},
+                      CasRefus{"panel PanelDé", "unknown panel 'PanelDé'"},
+                      CasRefus{"panel PanelFigureRealisee", "unknown panel"},
+                      CasRefus{"panel PanelTotalDés 2", "PanelTotalDés has no rows"},
+                      CasRefus{"panel PanelScoreNom", "expected: panel PanelScoreNom ROW"},
+                      CasRefus{"panel PanelScoreNom 11", "row must be a number from 1 to 10"},
+                      CasRefus{"panel PanelScoreScore 0", "row must be"},
+                      CasRefus{"panel", "expected: panel NAME [ROW]"},
+                      CasRefus{"bare 1", "expected: bare"},
+                      CasRefus{"layout 0 9000 6", "screen must be a width and a height"},
+                      CasRefus{"layout 12000 -9000 6", "not '12000 -9000'"},
+                      CasRefus{"layout 2000000 9000 6", "from 1 to 1000000 twips"},
+                      CasRefus{"layout nan 9000 6", "screen"},
+                      CasRefus{"layout inf 9000 6", "screen"},
+                      CasRefus{"layout 12000 9000 2", "columns must be 1, 3 or 6, not '2'"},
+                      CasRefus{"layout 12000 9000 0", "columns must be 1, 3 or 6"},
+                      CasRefus{"layout 12000 9000", "expected: layout WIDTH HEIGHT COLUMNS"},
+                      CasRefus{"mode 4", "mode must be a number from 1 to 3, not '4'"},
+                      CasRefus{"mode", "expected: mode MODE"},
+                      CasRefus{"name Maximiliennes", "at most 12 characters, not 13"},
+                      CasRefus{"name Éléonore Zoé!", "not 13"},
+                      CasRefus{"data", "expected: data DIR"},
+                      CasRefus{"data  \t ", "expected: data DIR"}));
 
 // Only the commands that act on a game need one; set-up commands may come before it.
 TEST(CommandesDeJeu, OnlyPlayCommandsNeedAGame) {
   for (std::string_view ligne : {"ok", "left 1", "right 1", "place 1", "click 1 1", "tick"})
     EXPECT_TRUE(EstCommandeDeJeu(Lu(ligne))) << ligne;
-  for (std::string_view ligne : {"lang en", "seed 1", "new 1", "dice 1", "faces 2", "state"})
+  for (std::string_view ligne :
+       {"lang en", "seed 1", "new 1", "dice 1", "faces 2", "state", "hover 1 1", "bonus 1 1",
+        "panel PanelScoreTotal", "panel PanelScoreNom 1", "bare", "layout 12000 9000 6",
+        "data /tmp", "name Zoé", "mode 2"})
     EXPECT_FALSE(EstCommandeDeJeu(Lu(ligne))) << ligne;
 }
 

@@ -1,6 +1,8 @@
-// The headless driver: plays one game engine from the lines of a script.
+// The headless driver: plays one game engine from the lines of a script, with the window
+// around it kept in memory: the texts, the hover help, the high scores and the data files.
 #pragma once
 
+#include <filesystem>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -8,40 +10,77 @@
 
 #include <nlohmann/json.hpp>
 
+#include "app/records/high_scores.h"
 #include "engine/dice.h"
 #include "engine/game.h"
 #include "engine/headless_display.h"
+#include "playarea/layout.h"
 #include "script_commands.h"
+#include "texts/hover_help.h"
 #include "texts/language_tables.h"
+#include "window_view.h"
 
 namespace rolvex::cli {
 
 // What one line gave: the state to print, a refusal, or neither.
 struct Réponse {
-  std::optional<std::string> sortie = {};  // one line of JSON, for `state`
+  std::optional<std::string> sortie = {};  // one line of JSON, for `state` and `layout`
   std::optional<std::string> refus = {};   // what is wrong; the line changed nothing
 };
 
+// The driver's default high-score tables are drawn from this seed, so that a run without data
+// files prints the same tables every time.
+inline constexpr std::uint64_t GraineTablesParDéfaut = 0;
+
 class Pilote {
  public:
-  Pilote() = default;
+  Pilote();
   Pilote(const Pilote&) = delete;
   Pilote& operator=(const Pilote&) = delete;
 
   Réponse Exécuter(std::string_view ligne);
 
+  // The state as `state` prints it; it does not clear the message boxes, `state` does.
   nlohmann::ordered_json ÉtatJson() const;
   const ÉtatPartie& État() const { return partie_.État(); }
   const AffichageMémoire& Fenêtre() const { return affichage_; }
+  const VueFenêtre& Vue() const { return vue_; }
+  const HighScores& Scores() const { return scores_; }
   std::size_t DésEnAttente() const { return file_.NbEnAttente(); }
 
  private:
-  std::optional<std::string> Appliquer(const Commande& commande);
+  // The engine's display: it remembers what the window shows, and acts where the window
+  // acts on its own (the drawing of the squares, the layout of a new game, the end of a game).
+  class AffichagePilote final : public AffichageMémoire {
+   public:
+    explicit AffichagePilote(Pilote& pilote) : pilote_(pilote) {}
+    void DessineCases() override;
+    void PréparerNouvellePartie() override;
+    void AppelFinPartie() override;
 
-  AffichageMémoire affichage_;
+   private:
+    Pilote& pilote_;
+  };
+
+  std::optional<std::string> Appliquer(const Commande& commande);
+  void ChargerOptions(const std::filesystem::path& dossier);
+  void SauverOptions();
+  void PanelOkParams_Click(const std::string& nom);
+  void FinirPartie();
+  // The help of a control under the mouse, if it gives one.
+  void InfoInterface(const AideSurvol& aide);
+  // The score sheet is on screen unless the high scores stand in its place.
+  bool FeuilleMontrée() const { return !vue_.scoresMontrés; }
+
+  AffichagePilote affichage_{*this};
   DéÉquitable dé_;  // the clock until a seed is given
   DésEnFile file_{dé_};
   Partie partie_{affichage_, file_};
+  AireJeu aire_{LargeurÉcranRéférence, HauteurÉcranRéférence};
+  VueFenêtre vue_;
+  HighScores scores_;
+  std::string nomJoueur_;
+  std::optional<std::filesystem::path> dossier_;  // none: nothing is read or written
   Langue langue_ = Langue::Français;
   bool partieCommencée_ = false;
 };

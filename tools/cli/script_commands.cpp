@@ -7,6 +7,7 @@
 #include <span>
 
 #include "engine/score_sheet.h"
+#include "texts/dialog_layout.h"
 
 namespace rolvex::cli {
 
@@ -28,6 +29,8 @@ constexpr Borne Colonne{"column", 1, NbColonnesMax};
 constexpr Borne Figure{"figure", 1, NbFigures};
 constexpr Borne TypeFaces{"faces", 1, 2};
 constexpr Borne NbTics{"tick count", 1, TicsParLigneMax};
+constexpr Borne OùBonus{"bonus row", 1, 2};
+constexpr Borne Rang{"row", 1, 10};
 
 // The whole word as a decimal number, or nothing (no sign, no trailing characters).
 template <typename Entier>
@@ -114,12 +117,122 @@ Lecture LireTics(Arguments a) {
 
 Lecture LireÉtat(Arguments) { return AfficherÉtat{}; }
 
+Lecture LireSurvolCase(Arguments a) {
+  const auto c = DansBorne(a[0], Colonne);
+  if (!c) return HorsBorne(a[0], Colonne);
+  const auto f = DansBorne(a[1], Figure);
+  if (!f) return HorsBorne(a[1], Figure);
+  return SurvolerCase{*c, *f};
+}
+
+Lecture LireSurvolBonus(Arguments a) {
+  const auto où = DansBorne(a[0], OùBonus);
+  if (!où) return HorsBorne(a[0], OùBonus);
+  const auto c = DansBorne(a[1], Colonne);
+  if (!c) return HorsBorne(a[1], Colonne);
+  return SurvolerBonus{*où, *c};
+}
+
+// The panels with a help of their own, by the names the window gives them.
+struct NomPanel {
+  std::string_view nom;
+  PanelAide panel;
+};
+constexpr std::array PanelsDés{
+    NomPanel{"PanelFigureRéalisée", PanelAide::PanelFigureRéalisée},
+    NomPanel{"PanelTotalDés", PanelAide::PanelTotalDés},
+    NomPanel{"PanelScoreTotal", PanelAide::PanelScoreTotal},
+};
+struct NomPanelScore {
+  std::string_view nom;
+  PanelScore panel;
+};
+constexpr std::array PanelsScores{
+    NomPanelScore{"PanelScoreClassement", PanelScore::PanelScoreClassement},
+    NomPanelScore{"PanelScoreNom", PanelScore::PanelScoreNom},
+    NomPanelScore{"PanelScoreTemps", PanelScore::PanelScoreTemps},
+    NomPanelScore{"PanelScoreNbFigures", PanelScore::PanelScoreNbFigures},
+    NomPanelScore{"PanelScoreScore", PanelScore::PanelScoreScore},
+};
+
+Lecture LireSurvolPanel(Arguments a) {
+  const std::string nom(a[0]);
+  for (const NomPanel& p : PanelsDés) {
+    if (p.nom != a[0]) continue;
+    if (a.size() > 1) return Refus{nom + " has no rows: expected: panel " + nom};
+    return SurvolerPanel{p.panel};
+  }
+  for (const NomPanelScore& p : PanelsScores) {
+    if (p.nom != a[0]) continue;
+    if (a.size() < 2) return Refus{nom + " has ten rows: expected: panel " + nom + " ROW"};
+    if (auto rang = DansBorne(a[1], Rang)) return SurvolerPanelScore{p.panel, *rang};
+    return HorsBorne(a[1], Rang);
+  }
+  return Refus{"unknown panel '" + nom +
+               "': PanelFigureRéalisée, PanelTotalDés, PanelScoreTotal, or PanelScoreClassement, "
+               "PanelScoreNom, PanelScoreTemps, PanelScoreNbFigures, PanelScoreScore with a row"};
+}
+
+Lecture LireSurvolAire(Arguments) { return SurvolerAire{}; }
+
+// A length of the screen in twips: any decimal number the layout can describe.
+std::optional<double> Longueur(std::string_view mot) {
+  double valeur = 0;
+  const char* fin = mot.data() + mot.size();
+  const auto [où, erreur] = std::from_chars(mot.data(), fin, valeur);
+  if (mot.empty() || erreur != std::errc{} || où != fin) return std::nullopt;
+  return valeur;
+}
+
+Lecture LireDisposition(Arguments a) {
+  const auto largeur = Longueur(a[0]);
+  const auto hauteur = Longueur(a[1]);
+  if (!largeur || !hauteur || !DimensionsÉcranValides(*largeur, *hauteur))
+    return Refus{"screen must be a width and a height from 1 to 1000000 twips, not '" +
+                 std::string(a[0]) + " " + std::string(a[1]) + "'"};
+  const auto n = Nombre<int>(a[2]);
+  if (!n || (*n != 1 && *n != 3 && *n != 6))
+    return Refus{"columns must be 1, 3 or 6, not '" + std::string(a[2]) + "'"};
+  return Disposer{*largeur, *hauteur, static_cast<int16_t>(*n)};
+}
+
+Lecture LireOptionMode(Arguments a) {
+  if (auto m = DansBorne(a[0], Mode)) return ChoisirOptionMode{*m};
+  return HorsBorne(a[0], Mode);
+}
+
+bool EstBlanc(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
+
+// Characters of UTF-8 text: every byte but the continuation bytes starts one.
+std::size_t NbCaractères(std::string_view texte) {
+  std::size_t n = 0;
+  for (char c : texte) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+  return n;
+}
+
+Lecture LireNom(std::string_view reste) {
+  if (!reste.empty() && EstBlanc(reste.front())) reste.remove_prefix(1);
+  if (NbCaractères(reste) > LongueurTextName)
+    return Refus{"the name box holds at most " + std::to_string(LongueurTextName) +
+                 " characters, not " + std::to_string(NbCaractères(reste))};
+  return ValiderNom{std::string(reste)};
+}
+
+Lecture LireDossier(std::string_view reste) {
+  while (!reste.empty() && EstBlanc(reste.front())) reste.remove_prefix(1);
+  while (!reste.empty() && EstBlanc(reste.back())) reste.remove_suffix(1);
+  if (reste.empty()) return Refus{"wrong number of arguments (0), expected: data DIR"};
+  return ChargerDossier{std::string(reste)};
+}
+
 struct Syntaxe {
   std::string_view nom;
   std::string_view usage;  // shown when the number of arguments is wrong
   std::size_t nbMin;
   std::size_t nbMax;
   Lecture (*lire)(Arguments);  // called with nbMin..nbMax arguments
+  // For a command that takes the rest of its line as one text, instead of `lire`.
+  Lecture (*lireTexte)(std::string_view reste) = nullptr;
 };
 
 constexpr std::size_t SansLimite = std::numeric_limits<std::size_t>::max();
@@ -137,9 +250,15 @@ constexpr std::array Syntaxes{
     Syntaxe{"faces", "faces 1|2", 1, 1, LireFaces},
     Syntaxe{"tick", "tick [N]", 0, 1, LireTics},
     Syntaxe{"state", "state", 0, 0, LireÉtat},
+    Syntaxe{"hover", "hover COLUMN FIGURE", 2, 2, LireSurvolCase},
+    Syntaxe{"bonus", "bonus 1|2 COLUMN", 2, 2, LireSurvolBonus},
+    Syntaxe{"panel", "panel NAME [ROW]", 1, 2, LireSurvolPanel},
+    Syntaxe{"bare", "bare", 0, 0, LireSurvolAire},
+    Syntaxe{"layout", "layout WIDTH HEIGHT COLUMNS", 3, 3, LireDisposition},
+    Syntaxe{"mode", "mode MODE", 1, 1, LireOptionMode},
+    Syntaxe{"name", "name TEXT", 0, SansLimite, nullptr, LireNom},
+    Syntaxe{"data", "data DIR", 0, SansLimite, nullptr, LireDossier},
 };
-
-bool EstBlanc(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
 
 std::vector<std::string_view> Mots(std::string_view ligne) {
   std::vector<std::string_view> mots;
@@ -165,6 +284,11 @@ LigneLue LireLigne(std::string_view ligne) {
   const Arguments arguments = Arguments(mots).subspan(1);
   for (const Syntaxe& s : Syntaxes) {
     if (s.nom != nom) continue;
+    if (s.lireTexte != nullptr) {
+      const auto finNom = static_cast<std::size_t>(nom.data() - ligne.data()) + nom.size();
+      return std::visit([](auto&& l) -> LigneLue { return std::move(l); },
+                        s.lireTexte(ligne.substr(finNom)));
+    }
     if (arguments.size() < s.nbMin || arguments.size() > s.nbMax)
       return Refus{"wrong number of arguments (" + std::to_string(arguments.size()) +
                    "), expected: " + std::string(s.usage)};

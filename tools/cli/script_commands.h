@@ -7,6 +7,7 @@
 #include <variant>
 #include <vector>
 
+#include "texts/hover_help.h"
 #include "texts/language_tables.h"
 
 namespace rolvex::cli {
@@ -58,9 +59,66 @@ struct AfficherÉtat {  // state
   static constexpr bool deJeu = false;
 };
 
+// The mouse over the play area, as the window delivers it: a control that is not on screen
+// gets no mouse move, so the information line keeps its text.
+struct SurvolerCase {  // hover C F
+  static constexpr bool deJeu = false;
+  int16_t colonne;  // 1..6
+  int16_t figure;   // 1..13
+};
+// The help of a bonus square as the window gives it: on a mouse move, except the lower bonus
+// of Annonce, which gives it on a click (GesteAideBonus).
+struct SurvolerBonus {  // bonus W C
+  static constexpr bool deJeu = false;
+  int16_t où;       // bonus::Haut or bonus::Bas
+  int16_t colonne;  // 1..6
+};
+struct SurvolerPanel {  // panel PanelFigureRéalisée | PanelTotalDés | PanelScoreTotal
+  static constexpr bool deJeu = false;
+  PanelAide panel;
+};
+struct SurvolerPanelScore {  // panel PanelScoreNom I (and the other four columns)
+  static constexpr bool deJeu = false;
+  PanelScore panel;
+  int16_t rang;  // 1..10
+};
+struct SurvolerAire {  // bare: a part of PictureAireJeu with no control on it
+  static constexpr bool deJeu = false;
+};
+
+// layout W H N: prints the geometry of a screen of W × H twips for N columns.
+struct Disposer {
+  static constexpr bool deJeu = false;
+  double largeur;     // DimensionsÉcranValides
+  double hauteur;
+  int16_t nbColonnes;  // 1, 3 or 6
+};
+
+// data DIR: the folder of the data files, loaded at once; only before the first game, since
+// the window loads them once, at start-up.
+struct ChargerDossier {
+  static constexpr bool deJeu = false;
+  std::string dossier;
+};
+// name TEXT: the name dialog's OK with TEXT in the name box.
+struct ValiderNom {
+  static constexpr bool deJeu = false;
+  std::string nom;  // at most LongueurTextName characters; empty is the dialog's own refusal
+};
+// mode M: selects an option button of the name dialog; the next OK takes it.
+struct ChoisirOptionMode {
+  static constexpr bool deJeu = false;
+  int16_t modeJeu;  // 1..3
+};
+
 using Commande = std::variant<ChoixLangue, FixerGraine, NouvellePartie, MettreDésEnFile, PresserOk,
                               BoutonSurDé, CliquerPlaceDé, CliquerCase, ChoisirFaces, Tics,
-                              AfficherÉtat>;
+                              AfficherÉtat, SurvolerCase, SurvolerBonus, SurvolerPanel,
+                              SurvolerPanelScore, SurvolerAire, Disposer, ChargerDossier,
+                              ValiderNom, ChoisirOptionMode>;
+
+// The name box holds at most 12 characters.
+inline constexpr std::size_t LongueurTextName = 12;
 
 // One day of the game clock: longer waits take several lines, so a typo cannot hang the driver.
 inline constexpr int32_t TicsParLigneMax = 86400;
@@ -74,6 +132,9 @@ struct Refus {
 using LigneLue = std::variant<LigneVide, Commande, Refus>;
 
 // Words are separated by blanks; a carriage return before the end of the line is ignored.
+// `name` takes the rest of the line after the one blank that follows it, blanks included, so
+// that a name of spaces can be typed; `data` takes the rest of the line without its outer
+// blanks, so that a folder may hold spaces.
 LigneLue LireLigne(std::string_view ligne);
 
 constexpr bool EstCommandeDeJeu(const Commande& commande) {

@@ -1,5 +1,11 @@
 #include "state_json.h"
 
+#include <array>
+#include <string_view>
+
+#include "playarea/sheet_names.h"
+#include "texts/messages.h"
+
 namespace rolvex::cli {
 
 namespace {
@@ -28,7 +34,82 @@ std::string TexteInfo(const AffichageMémoire& a, Langue langue) {
   return a.infoEstMessage ? std::string(Texte(a.message, langue)) : a.info;
 }
 
+std::string_view NomAspect(Aspect aspect) {
+  switch (aspect) {
+    case Aspect::Cachée: return "hidden";
+    case Aspect::Libre: return "free";
+    case Aspect::Prise: return "taken";
+  }
+  return {};
+}
+
+// The columns of the high-score panel from left to right, and what each shows of a place.
+struct ColonneScores {
+  std::string_view famille;
+  std::string (*texte)(const HighScoreEntry& e, int place);
+};
+constexpr std::array<ColonneScores, 5> ColonnesScores = {{
+    {"PanelScoreClassement", [](const HighScoreEntry&, int p) { return std::to_string(p); }},
+    {"PanelScoreNom", [](const HighScoreEntry& e, int) { return e.name; }},
+    {"PanelScoreScore", [](const HighScoreEntry& e, int) { return std::to_string(e.score); }},
+    {"PanelScoreTemps", [](const HighScoreEntry& e, int) { return ConvertTempsEnChrono(e.time); }},
+    {"PanelScoreNbFigures",
+     [](const HighScoreEntry& e, int) { return std::to_string(e.figures); }},
+}};
+
+Json EntréeEnJson(const HighScoreEntry& e) {
+  return Json{{"name", e.name}, {"score", e.score}, {"time", e.time}, {"figures", e.figures}};
+}
+
 }  // namespace
+
+Json Légendes(const ÉtatPartie& é, const AffichageMémoire& a, const VueFenêtre& v,
+              Langue langue) {
+  Json l = Json::object();
+  for (const Légende& légende : InitTextesLangue(langue).légendes)
+    l[légende.contrôle] =
+        légende.contrôle == "TextName" && v.texteNom ? *v.texteNom : légende.texte;
+  l["FormParams"] = "OPTIONS";
+  l["PanelOkParams"] = "OK";
+
+  for (int16_t c : OrdreÉcran)
+    for (LigneTotal ligne : LignesTotaux) l[NomTotal(ligne, c)] = LégendeLigneTotal(é, ligne, c);
+
+  l["PanelScoreTotal"] = a.légendeScoreTotal;
+  l["PanelTotalDés"] = a.légendeTotalDés;
+  l["PanelFigureRéalisée"] = Texte(a.figureRéalisée, langue);
+  l["PanelOkDé"] = a.légendeOkDé;
+  l["PanelInfoDéroulement"] = TexteInfo(a, langue);
+  // Written by each new game; empty on the window as designed.
+  l["PanelModeColonnes"] = é.NbColonnes != 0 ? LégendeModeColonnes(é.NbColonnes, langue) : "";
+
+  for (int place = 1; place <= NbPlaces; ++place)
+    for (const ColonneScores& colonne : ColonnesScores)
+      l[NomÉlément(colonne.famille, place)] =
+          v.tableMontrée ? colonne.texte((*v.tableMontrée)[place], place) : "";
+  return l;
+}
+
+Json ÉtatEnJson(const ÉtatPartie& é, const AffichageMémoire& a, const VueFenêtre& v,
+                const HighScores& scores, Langue langue) {
+  Json j = ÉtatEnJson(é, a, langue);
+  for (int16_t c = 1; c <= NbColonnesMax; ++c)
+    for (int16_t f = 1; f <= NbFigures; ++f) {
+      const CaseÀLÉcran& k = v.cases[c][f];
+      Json& objet = j["sheet"][static_cast<std::size_t>(c - 1)][static_cast<std::size_t>(f - 1)];
+      objet["caption"] = k.légende;
+      objet["look"] = NomAspect(k.aspect);
+      objet["pointer"] = k.pointeur;
+    }
+  j["captions"] = Légendes(é, a, v, langue);
+  Json table = Json::array();
+  for (const HighScoreEntry& e : scores[é.ModeJeu]) table.push_back(EntréeEnJson(e));
+  j["highScores"] = std::move(table);
+  j["place"] = v.place;
+  j["messages"] = v.messages;
+  j["scoresShown"] = v.scoresMontrés;
+  return j;
+}
 
 Json ÉtatEnJson(const ÉtatPartie& é, const AffichageMémoire& a, Langue langue) {
   Json j;

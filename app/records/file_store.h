@@ -1,0 +1,76 @@
+// The two data files in a folder on disk: read once at start-up, written whole after every
+// change worth keeping. A failing read or write never stops the game: it is returned, the
+// values in memory stay as they are, and the next save tries again.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <system_error>
+
+#include "app/records/data_files.h"
+#include "texts/language_tables.h"
+
+namespace rolvex {
+
+// The number in the files' names: options12.dat and names12.dat.
+inline constexpr int NuméroFichiers = 12;
+
+std::filesystem::path CheminFichierOptions(const std::filesystem::path& dossier);
+std::filesystem::path CheminFichierNoms(const std::filesystem::path& dossier);
+
+// A file bigger than this is not one of ours; it is refused rather than read into memory.
+inline constexpr std::uintmax_t TailleLueMaximum = 1 << 20;
+
+enum class FichierDonnées : int8_t { Options, Noms };
+enum class OpérationFichier : int8_t { Lecture, Écriture };
+
+// Which file could not be read or written, and why.
+struct ÉchecFichier {
+  FichierDonnées fichier = FichierDonnées::Options;
+  OpérationFichier opération = OpérationFichier::Lecture;
+  std::filesystem::path chemin;
+  std::error_code erreur;
+};
+
+// What the window tells the player about a failure, in the language of the run.
+std::string MessageÉchecFichier(const ÉchecFichier& échec, Langue langue);
+
+// Hands bytes to an open file until all are written, or says what stopped it. The system's
+// write is the default; tests put in one that fails part way.
+using ÉcrivainOctets =
+    std::function<std::error_code(int descripteur, std::span<const std::uint8_t> octets)>;
+std::error_code ÉcrireTout(int descripteur, std::span<const std::uint8_t> octets);
+
+struct ChargementDossier {
+  Chargement chargement;           // the values to play with
+  bool fichiersÉcrits = false;     // there were no options: the defaults are on disk now
+  std::optional<ÉchecFichier> échec;
+};
+
+// ChargerOptions: reads both files of `dossier`. Absent files give the defaults (drawn with
+// `tirage`), written at once; damaged ones are read with the decoder's repairs. An options
+// file that exists but cannot be read gives the defaults in memory and is left alone, so that
+// a passing fault never costs the player the tables on disk. A names file that cannot be read
+// leaves the names empty.
+ChargementDossier ChargerOptions(const std::filesystem::path& dossier, TirageUniforme& tirage,
+                                 const ÉcrivainOctets& écrire = ÉcrireTout);
+
+struct RésultatSauvegarde {
+  std::optional<ÉchecFichier> échec;
+  bool Réussie() const { return !échec.has_value(); }
+};
+
+// SauverOptions: writes both files of `dossier` (created when missing). Each file is written
+// whole beside the old one, flushed to the disk, and only then renamed over it, both files
+// being ready before either is replaced: a failure leaves the old pair as it was. What an
+// older, longer options file holds past its 184 bytes is kept; an options file that cannot
+// be read is therefore not replaced.
+RésultatSauvegarde SauverOptions(const std::filesystem::path& dossier,
+                                 const DonnéesOptions& données,
+                                 const ÉcrivainOctets& écrire = ÉcrireTout);
+
+}  // namespace rolvex

@@ -72,4 +72,26 @@ std::string LégendeModeColonnes(int16_t nbColonnes, Langue langue) {
   return std::to_string(nbColonnes) + std::string(Texte(&TextesPartagés::TexteColonnes, langue));
 }
 
+std::string MsgÉchecLecture(std::string_view fichier, std::string_view raison, Langue langue) {
+  const bool fr = langue == Langue::Français;
+  std::string texte = fr ? "Le fichier " : "The file ";
+  texte += fichier;
+  texte += fr ? " n'a pas pu être lu (" : " could not be read (";
+  texte += raison;
+  texte += fr ? "). Le jeu continue sans lui." : "). The game goes on without it.";
+  return texte;
+}
+
+std::string MsgÉchecÉcriture(std::string_view fichier, std::string_view raison, Langue langue) {
+  const bool fr = langue == Langue::Français;
+  std::string texte = fr ? "Le fichier " : "The file ";
+  texte += fichier;
+  texte += fr ? " n'a pas pu être enregistré (" : " could not be saved (";
+  texte += raison;
+  texte += fr ? "). Les scores restent en mémoire ; le prochain enregistrement essaiera de "
+                "nouveau."
+              : "). The scores stay in memory; the next save will try again.";
+  return texte;
+}
+
 }  // namespace rolvex

@@ -35,4 +35,9 @@ std::string TexteAPropos(Langue langue);
 // singular form.
 std::string LégendeModeColonnes(int16_t nbColonnes, Langue langue);
 
+// A data file could not be read or written: which file, why, and what the game does about it.
+// `fichier` is the file's path as the player would read it, `raison` the system's reason.
+std::string MsgÉchecLecture(std::string_view fichier, std::string_view raison, Langue langue);
+std::string MsgÉchecÉcriture(std::string_view fichier, std::string_view raison, Langue langue);
+
 }  // namespace rolvex

@@ -1,5 +1,7 @@
 #include "app/records/file_store.h"
 
+#include "texts/messages.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -136,21 +138,10 @@ fs::path CheminFichierNoms(const fs::path& dossier) {
 }
 
 std::string MessageÉchecFichier(const ÉchecFichier& échec, Langue langue) {
-  const bool fr = langue == Langue::Français;
-  std::string texte = fr ? "Le fichier " : "The file ";
-  texte += CheminLisible(échec.chemin);
-  if (échec.opération == OpérationFichier::Lecture) {
-    texte += fr ? " n'a pas pu être lu (" : " could not be read (";
-    texte += échec.erreur.message();
-    texte += fr ? "). Le jeu continue sans lui." : "). The game goes on without it.";
-  } else {
-    texte += fr ? " n'a pas pu être enregistré (" : " could not be saved (";
-    texte += échec.erreur.message();
-    texte += fr ? "). Les scores restent en mémoire ; le prochain enregistrement essaiera de "
-                  "nouveau."
-                : "). The scores stay in memory; the next save will try again.";
-  }
-  return texte;
+  const std::string fichier = CheminLisible(échec.chemin);
+  const std::string raison = échec.erreur.message();
+  return échec.opération == OpérationFichier::Lecture ? MsgÉchecLecture(fichier, raison, langue)
+                                                      : MsgÉchecÉcriture(fichier, raison, langue);
 }
 
 std::error_code ÉcrireTout(int descripteur, std::span<const std::uint8_t> octets) {

@@ -3,8 +3,10 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTimer>
 #include <array>
 #include <map>
@@ -195,6 +197,14 @@ void FormRolvex::ChargerOptions() {
 void FormRolvex::CocherFaces() {
   Trouver<QAction>(*this, "MenuDésClassiques")->setChecked(État().TypeDés == 1);
   Trouver<QAction>(*this, "MenuDésNumériques")->setChecked(État().TypeDés == 2);
+}
+
+// The layout is made for a window covering the screen: without a window manager to maximise
+// it, the window takes the screen's size itself.
+void FormRolvex::AfficherPleinÉcran() {
+  if (const QScreen* écran = QGuiApplication::primaryScreen())
+    setGeometry(écran->availableGeometry());
+  showMaximized();
 }
 
 ui::LégendesBoutons FormRolvex::LégendesBoutons() const {

@@ -43,6 +43,9 @@ class FormRolvex : public QMainWindow, public Affichage {
   // The buttons of the message boxes, in the run's language.
   ui::LégendesBoutons LégendesBoutons() const;
 
+  // Covers the screen, maximised where a window manager allows it.
+  void AfficherPleinÉcran();
+
   // The ways to a new game: through the name dialog, or straight on in the same mode.
   void AppelPréNouveau();
   void AppelNouveau();

@@ -21,7 +21,7 @@ Démarrage::Démarrage(SourceDés& dés, QSizeF écranTwips)
       écranTwips_(écranTwips),
       splash_(std::make_unique<FrmSplash>(écranTwips, [this](Langue langue) {
         principale_ = std::make_unique<FormRolvex>(langue, dés_, écranTwips_);
-        principale_->showMaximized();
+        principale_->AfficherPleinÉcran();
       })) {}
 
 Démarrage::~Démarrage() = default;

@@ -66,7 +66,7 @@ class FenêtreDeJeu : public testing::Test {
 
   void Ouvrir(Langue langue = Langue::Français) {
     fenêtre = std::make_unique<FormRolvex>(langue, dés, TailleÉcranJeu());
-    fenêtre->showMaximized();
+    fenêtre->AfficherPleinÉcran();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(fenêtre.get()));
   }
 

@@ -1,6 +1,7 @@
 #include "app/params_dialog.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -62,9 +63,20 @@ FormParams::FormParams(FormRolvex& principale, QSizeF écranTwips)
           [this] { PanelCancelParams_Click(); });
 
   const RatiosÉcran ratios = Ratios(écranTwips.width(), écranTwips.height());
-  AppliquerDispositionDialogue(
-      *this, ContrôlesDialogues(AdapterFenêtresÉcran(ratios.RatioLargeur, ratios.RatioHauteur)),
-      ui::ÉchelleTwips::DeLÉcranPrincipal());
+  const DispositionDialogues disposition =
+      AdapterFenêtresÉcran(ratios.RatioLargeur, ratios.RatioHauteur);
+  const ui::ÉchelleTwips échelle = ui::ÉchelleTwips::DeLÉcranPrincipal();
+  AppliquerDispositionDialogue(*this, ContrôlesDialogues(disposition), échelle);
+  // The designed height counts the title bar, which the platform adds around the window:
+  // inside, the margin below the buttons is m, as on every other side.
+  const QRect ok = Trouver<QWidget>(*this, "PanelOkParams")->geometry();
+  setFixedHeight(ok.y() + ok.height() + échelle.PixelsY(disposition.m));
+
+  // The round buttons grow with their captions, which follow the screen.
+  QRadioButton* première = Trouver<QRadioButton>(*this, NomOption(1));
+  const int côté = std::max(13, QFontMetrics(première->font()).ascent());
+  cadre->setStyleSheet(QStringLiteral("QRadioButton::indicator { width: %1px; height: %1px; }")
+                           .arg(côté));
 }
 
 int16_t FormParams::ModeSélectionné() const {

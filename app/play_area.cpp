@@ -1,5 +1,6 @@
 #include "app/play_area.h"
 
+#include <QFontMetrics>
 #include <array>
 #include <cassert>
 
@@ -39,6 +40,16 @@ void AppliquerDesign(ui::Panneau& panneau, const Contrôle& c) {
   police.setBold(d.gras);
   if (c.police) ui::RéglerTaille(police, *c.police);
   panneau.setFont(police);
+}
+
+// The designed size, unless a line of it would be taller than the panel: on a screen much
+// wider than 4:3 the throw button is flatter than its font, and its caption would be cut.
+double TailleQuiTient(const QFont& police, double points, int hauteur) {
+  QFont essai = police;
+  ui::RéglerTaille(essai, points);
+  const int ligne = QFontMetrics(essai).height();
+  if (ligne <= hauteur || ligne <= 0) return points;
+  return points * hauteur / ligne;
 }
 
 }  // namespace
@@ -97,6 +108,11 @@ void ÉcranAireJeu::AppliquerDisposition(const AireJeu& aire) {
     QWidget& widget = (*this)[nom];
     échelle_.Placer(widget, EnTwips(c.rect));
     if (c.montré) widget.setVisible(*c.montré);
+    if (c.police) {
+      QFont police = widget.font();
+      ui::RéglerTaille(police, TailleQuiTient(police, *c.police, widget.height()));
+      widget.setFont(police);
+    }
   }
 }
 

@@ -1,5 +1,6 @@
 #include "tests/app/window_fixture.h"
 
+#include <QFontMetrics>
 #include <QGroupBox>
 
 #include "playarea/layout.h"
@@ -64,8 +65,11 @@ TEST_F(GéométrieDesFenêtres, NameDialogFollowsItsProportionalLayout) {
     ++nbVérifiés;
   }
   EXPECT_EQ(nbVérifiés, 7);
-  const float largeur = AdapterFenêtresÉcran(r.RatioLargeur, r.RatioHauteur).params.LargeurFenêtre;
-  EXPECT_EQ(dialogue.width(), ui::ÉchelleTwips::DeLÉcranPrincipal().PixelsX(largeur));
+  // The window keeps the margin m on every side: the title bar is the platform's.
+  const DispositionDialogues d = AdapterFenêtresÉcran(r.RatioLargeur, r.RatioHauteur);
+  const ui::ÉchelleTwips échelle = ui::ÉchelleTwips::DeLÉcranPrincipal();
+  EXPECT_EQ(dialogue.width(), échelle.PixelsX(d.params.LargeurFenêtre));
+  EXPECT_EQ(dialogue.height(), EnPixels(d.params.PanelOkParams).bottom() + 1 + échelle.PixelsY(d.m));
 }
 
 // The dice pictures are painted at the size of the die, so that they show sharp.
@@ -75,6 +79,34 @@ TEST_F(GéométrieDesFenêtres, DicePicturesAreMadeAtTheSizeOfTheDie) {
   const ui::Image& dé = W<ui::Image>("ImageDé(1)");
   EXPECT_EQ(dé.picture().deviceIndependentSize().toSize(), QSize(dé.width(), dé.width()));
   EXPECT_EQ(dé.width(), dé.height());
+}
+
+}  // namespace
+}  // namespace rolvex::app
+
+namespace rolvex::app {
+namespace {
+
+// A caption keeps its designed size unless its line would not fit in its panel.
+class PolicesÀLaTaille : public testing::Test {
+ protected:
+  DéÉquitable dé{3};
+
+  double PointsOkDé(QSizeF écran) {
+    FormRolvex fenêtre(Langue::Français, dé, écran);
+    const QWidget& ok = *Trouver<QWidget>(fenêtre, "PanelOkDé");
+    EXPECT_LE(QFontMetrics(ok.font()).height(), ok.height());
+    return ok.font().pointSizeF();
+  }
+};
+
+TEST_F(PolicesÀLaTaille, ThrowButtonKeepsItsDesignedFontOnAFourThirdsScreen) {
+  EXPECT_DOUBLE_EQ(PointsOkDé(QSizeF(12000, 9000)), 20.0);
+}
+
+TEST_F(PolicesÀLaTaille, ThrowButtonFontShrinksToTheFlatButtonOfAWideScreen) {
+  // 1920 × 1080 pixels: the dice follow the width, the dice area the height.
+  EXPECT_LT(PointsOkDé(QSizeF(28800, 16200)), 20.0 * 28800 / 12000);
 }
 
 }  // namespace

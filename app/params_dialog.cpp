@@ -19,7 +19,6 @@ namespace rolvex::app {
 namespace {
 
 constexpr int LongueurNom = 12;
-constexpr int NbModes = 3;
 
 // The OK button keeps its designed caption in both languages.
 constexpr std::string_view LégendeOk = "OK";
@@ -45,22 +44,23 @@ FormParams::FormParams(FormRolvex& principale, QSizeF écranTwips)
 
   auto* cadre = new QGroupBox(this);
   cadre->setObjectName(QStringLiteral("FrameModeColonnes"));
-  for (int mode = 1; mode <= NbModes; ++mode)
-    (new QRadioButton(cadre))->setObjectName(ui::EnQString(NomOption(mode)));
+  for (int mode = options_.premier; mode <= options_.dernier; ++mode) {
+    options_[mode] = new QRadioButton(cadre);
+    options_[mode]->setObjectName(ui::EnQString(NomOption(mode)));
+  }
 
-  auto* nom = new QLineEdit(this);
-  nom->setObjectName(QStringLiteral("TextName"));
-  nom->setMaxLength(LongueurNom);
-  nom->setAlignment(Qt::AlignCenter);
-  nom->setFont(ui::Police(ui::EnQString(TimesNewRoman), 14));
-  nom->installEventFilter(this);
+  TextName_ = new QLineEdit(this);
+  TextName_->setObjectName(QStringLiteral("TextName"));
+  TextName_->setMaxLength(LongueurNom);
+  TextName_->setAlignment(Qt::AlignCenter);
+  TextName_->setFont(ui::Police(ui::EnQString(TimesNewRoman), 14));
+  TextName_->installEventFilter(this);
 
-  BoutonDialogue(this, "PanelCancelParams");
-  BoutonDialogue(this, "PanelOkParams")->setCaption(ui::EnQString(LégendeOk));
-  connect(Trouver<ui::Panneau>(*this, "PanelOkParams"), &ui::Panneau::clicked, this,
-          [this] { PanelOkParams_Click(); });
-  connect(Trouver<ui::Panneau>(*this, "PanelCancelParams"), &ui::Panneau::clicked, this,
-          [this] { PanelCancelParams_Click(); });
+  ui::Panneau* annuler = BoutonDialogue(this, "PanelCancelParams");
+  ui::Panneau* ok = BoutonDialogue(this, "PanelOkParams");
+  ok->setCaption(ui::EnQString(LégendeOk));
+  connect(ok, &ui::Panneau::clicked, this, [this] { PanelOkParams_Click(); });
+  connect(annuler, &ui::Panneau::clicked, this, [this] { PanelCancelParams_Click(); });
 
   const RatiosÉcran ratios = Ratios(écranTwips.width(), écranTwips.height());
   const DispositionDialogues disposition =
@@ -69,34 +69,27 @@ FormParams::FormParams(FormRolvex& principale, QSizeF écranTwips)
   AppliquerDispositionDialogue(*this, ContrôlesDialogues(disposition), échelle);
   // The designed height counts the title bar, which the platform adds around the window:
   // inside, the margin below the buttons is m, as on every other side.
-  const QRect ok = Trouver<QWidget>(*this, "PanelOkParams")->geometry();
-  setFixedHeight(ok.y() + ok.height() + échelle.PixelsY(disposition.m));
+  setFixedHeight(ok->geometry().bottom() + 1 + échelle.PixelsY(disposition.m));
 
   // The round buttons grow with their captions, which follow the screen.
-  QRadioButton* première = Trouver<QRadioButton>(*this, NomOption(1));
-  const int côté = std::max(13, QFontMetrics(première->font()).ascent());
+  const int côté = std::max(13, QFontMetrics(options_[1]->font()).ascent());
   cadre->setStyleSheet(QStringLiteral("QRadioButton::indicator { width: %1px; height: %1px; }")
                            .arg(côté));
 }
 
 int16_t FormParams::ModeSélectionné() const {
-  auto& moi = const_cast<FormParams&>(*this);
-  for (int16_t mode = 1; mode <= NbModes; ++mode)
-    if (Trouver<QRadioButton>(moi, NomOption(mode))->isChecked()) return mode;
+  for (int16_t mode = options_.premier; mode <= options_.dernier; ++mode)
+    if (options_[mode]->isChecked()) return mode;
   return 0;
 }
 
 void FormParams::SélectionnerMode(int16_t modeJeu) {
-  if (auto* option = Trouver<QRadioButton>(*this, NomOption(modeJeu))) option->setChecked(true);
+  if (ModeValide(modeJeu)) options_[modeJeu]->setChecked(true);
 }
 
-QString FormParams::Nom() const {
-  return Trouver<QLineEdit>(const_cast<FormParams&>(*this), "TextName")->text();
-}
+QString FormParams::Nom() const { return TextName_->text(); }
 
-void FormParams::ÉcrireNom(const QString& nom) {
-  Trouver<QLineEdit>(*this, "TextName")->setText(nom);
-}
+void FormParams::ÉcrireNom(const QString& nom) { TextName_->setText(nom); }
 
 // A name made of blanks is a name: only the empty box is refused.
 void FormParams::PanelOkParams_Click() {
@@ -120,12 +113,12 @@ void FormParams::PanelCancelParams_Click() {
   RendreLaMain();
 }
 
-void FormParams::TextName_Click() { Trouver<QLineEdit>(*this, "TextName")->clear(); }
+void FormParams::TextName_Click() { TextName_->clear(); }
 
 void FormParams::reject() { PanelCancelParams_Click(); }
 
 bool FormParams::eventFilter(QObject* objet, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonPress && objet->objectName() == "TextName")
+  if (event->type() == QEvent::MouseButtonPress && objet == TextName_)
     TextName_Click();
   return QDialog::eventFilter(objet, event);
 }

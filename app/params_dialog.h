@@ -6,6 +6,11 @@
 #include <QSizeF>
 #include <cstdint>
 
+#include "engine/score_sheet.h"
+
+class QLineEdit;
+class QRadioButton;
+
 namespace rolvex::app {
 
 class FormRolvex;
@@ -36,6 +41,8 @@ class FormParams : public QDialog {
   void RendreLaMain();
 
   FormRolvex& principale_;
+  Tableau<QRadioButton*, 1, 3> options_;  // by column mode
+  QLineEdit* TextName_ = nullptr;
 };
 
 }  // namespace rolvex::app

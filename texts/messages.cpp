@@ -28,6 +28,10 @@ constexpr Bilingue NomVide = {"Vous devez saisir votre nom...", "Please enter yo
 constexpr Bilingue Crédit = {"Un jeu de dés de la famille du Yam, pour un joueur.",
                              "A dice game of the Yam family, for one player."};
 
+constexpr Bilingue BoutonOk = {"OK", "OK"};
+constexpr Bilingue BoutonOui = {"Oui", "Yes"};
+constexpr Bilingue BoutonNon = {"Non", "No"};
+
 }  // namespace
 
 std::string MessagePlace(int16_t place, Langue langue) {
@@ -66,6 +70,10 @@ std::string TexteAPropos(Langue langue) {
   texte += RetourLigne;
   texte += Crédit.pour(langue);
   return texte;
+}
+
+BoutonsMessage TextesBoutons(Langue langue) {
+  return {BoutonOk.pour(langue), BoutonOui.pour(langue), BoutonNon.pour(langue)};
 }
 
 std::string LégendeModeColonnes(int16_t nbColonnes, Langue langue) {

@@ -31,6 +31,15 @@ std::string_view TexteAuRevoir(Langue langue);
 // The About box: the title, the version, then a line of credit.
 std::string TexteAPropos(Langue langue);
 
+// The buttons of the game's message boxes, in the game's language, so that a French game shows
+// no English button.
+struct BoutonsMessage {
+  std::string_view Ok;
+  std::string_view Oui;
+  std::string_view Non;
+};
+BoutonsMessage TextesBoutons(Langue langue);
+
 // PanelModeColonnes: the number of columns in play (1, 3 or 6), then TexteColonnes. There is no
 // singular form.
 std::string LégendeModeColonnes(int16_t nbColonnes, Langue langue);

@@ -74,6 +74,21 @@ TEST(MessagesUniques, AboutBeginsWithTitleAndVersionThenACreditLine) {
   EXPECT_NE(TexteAPropos(Langue::Français), TexteAPropos(Langue::Anglais));
 }
 
+// A message box answers in the game's language: a French game shows no English button.
+TEST(BoutonsMessage, FrenchGameSaysOuiAndNon) {
+  const BoutonsMessage fr = TextesBoutons(Langue::Français);
+  EXPECT_EQ(fr.Ok, "OK");
+  EXPECT_EQ(fr.Oui, "Oui");
+  EXPECT_EQ(fr.Non, "Non");
+}
+
+TEST(BoutonsMessage, EnglishGameSaysYesAndNo) {
+  const BoutonsMessage en = TextesBoutons(Langue::Anglais);
+  EXPECT_EQ(en.Ok, "OK");
+  EXPECT_EQ(en.Oui, "Yes");
+  EXPECT_EQ(en.Non, "No");
+}
+
 // PanelModeColonnes: the number of columns followed by the plural, even for one column.
 TEST(ModeColonnes, NumberFollowedByThePluralInEveryMode) {
   EXPECT_EQ(LégendeModeColonnes(3, Langue::Français), "3 colonnes");

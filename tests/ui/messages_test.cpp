@@ -133,5 +133,51 @@ TEST(DemanderOuiNon, EnterAnswersYes) {
   EXPECT_TRUE(DemanderOuiNon(nullptr, QStringLiteral("?"), QStringLiteral("ROLVEX")));
 }
 
+// The buttons speak the game's language when it names them, and keep their answers.
+TEST(LegendesBoutons, AMessageShowsTheGivenOkCaption) {
+  QString légende;
+  QTimer::singleShot(0, [&] {
+    auto* boîte = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!boîte) return;
+    légende = boîte->button(QMessageBox::Ok)->text();
+    CliquerSur(*boîte, QMessageBox::Ok);
+  });
+  AfficherMessage(nullptr, QStringLiteral("..."), QStringLiteral("ROLVEX"),
+                  {QStringLiteral("D'accord"), {}, {}});
+  EXPECT_EQ(légende, QStringLiteral("D'accord"));
+}
+
+TEST(LegendesBoutons, FrenchYesAndNoStillAnswerYesAndNo) {
+  const LégendesBoutons français{QStringLiteral("OK"), QStringLiteral("Oui"), QStringLiteral("Non")};
+  QStringList vus;
+  auto répondre = [&](QMessageBox::StandardButton bouton) {
+    QTimer::singleShot(0, [&vus, bouton] {
+      auto* boîte = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!boîte) return;
+      vus << boîte->button(QMessageBox::Yes)->text() << boîte->button(QMessageBox::No)->text();
+      CliquerSur(*boîte, bouton);
+    });
+  };
+  répondre(QMessageBox::Yes);
+  EXPECT_TRUE(DemanderOuiNon(nullptr, QStringLiteral("?"), QStringLiteral("ROLVEX"), français));
+  répondre(QMessageBox::No);
+  EXPECT_FALSE(DemanderOuiNon(nullptr, QStringLiteral("?"), QStringLiteral("ROLVEX"), français));
+  EXPECT_EQ(vus, (QStringList{QStringLiteral("Oui"), QStringLiteral("Non"), QStringLiteral("Oui"),
+                              QStringLiteral("Non")}));
+}
+
+TEST(LegendesBoutons, EmptyCaptionsKeepThePlatformsButtons) {
+  QString légende;
+  QTimer::singleShot(0, [&] {
+    auto* boîte = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!boîte) return;
+    légende = boîte->button(QMessageBox::Yes)->text();
+    CliquerSur(*boîte, QMessageBox::No);
+  });
+  DemanderOuiNon(nullptr, QStringLiteral("?"), QStringLiteral("ROLVEX"));
+  EXPECT_FALSE(légende.isEmpty());
+  EXPECT_NE(légende, QStringLiteral("Oui"));
+}
+
 }  // namespace
 }  // namespace rolvex::ui

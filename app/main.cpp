@@ -1,0 +1,17 @@
+// ROLVEX: the start-up window, then the game.
+#include <QApplication>
+
+#include "app/startup.h"
+#include "engine/dice.h"
+#include "ui/dice_pictures.h"
+#include "ui/fonts.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  rolvex::ui::InstallerPolicesDeRemplacement();
+  QApplication::setWindowIcon(rolvex::ui::IcôneLogo());
+  rolvex::DéÉquitable dé;
+  rolvex::app::Démarrage démarrage(dé);
+  démarrage.Lancer();
+  return QApplication::exec();
+}

@@ -1,0 +1,147 @@
+// The main window: the menus, the play area, the dice and the information line of one game,
+// from the choice of the language to the end of the run.
+#pragma once
+
+#include <QMainWindow>
+#include <QSizeF>
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "engine/game.h"
+#include "playarea/layout.h"
+#include "texts/language_tables.h"
+#include "ui/messages.h"
+
+class QTimer;
+
+namespace rolvex::ui {
+class ImagesDés;
+}
+
+namespace rolvex::app {
+
+class ÉcranAireJeu;
+class FormParams;
+
+// No Q_OBJECT: the window has no signal or slot of its own (its handlers are connected with
+// lambdas), and moc cannot read the accented enumerations of the game that it includes.
+class FormRolvex : public QMainWindow, public Affichage {
+ public:
+  // The language is the run's; the dice come from `dés` (the fair die, or dice a test chose).
+  // écranTwips: the screen the window covers, on which the whole layout is based.
+  FormRolvex(Langue langue, SourceDés& dés, QSizeF écranTwips);
+  ~FormRolvex() override;
+
+  Langue langue() const { return langue_; }
+  const ÉtatPartie& État() const { return partie_.État(); }
+  const AireJeu& Aire() const { return aire_; }
+  const QString& NomJoueur() const { return nomJoueur_; }
+  FormParams& Params() { return *params_; }
+  // The buttons of the message boxes, in the run's language.
+  ui::LégendesBoutons LégendesBoutons() const;
+
+  // Covers the screen, maximised where a window manager allows it.
+  void AfficherPleinÉcran();
+
+  // The ways to a new game: through the name dialog, or straight on in the same mode.
+  void AppelPréNouveau();
+  void AppelNouveau();
+
+  // What the name dialog records before a new game.
+  void ChoisirMode(int16_t modeJeu);
+  void ChoisirNom(const QString& nom);
+  // Writes the options and the high scores to the data files. The files come with the high
+  // scores; until then there is nothing to write.
+  void SauverOptions();
+
+  // Affichage: the engine tells what changed.
+  void ImageDé(int16_t dé, int16_t modèle) override;
+  void DessineCases() override;
+  void InfoDéroulement(Message message) override;
+  void InfoInterface(std::string_view texte) override;
+  void LégendeOkDé(std::string_view légende) override;
+  void LégendeFigureRéalisée(TexteFigure figure) override;
+  void LégendeTotalDés(std::string_view légende) override;
+  void LégendeScoreTotal(std::string_view légende) override;
+  void PanelOkDéVisible(bool visible) override;
+  void PréparerNouvellePartie() override;
+  void AppelFinPartie() override;
+
+ protected:
+  // The close box ends the program at once: no question, nothing saved.
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void Form_Load();
+  void CréerMenus();
+  void ConnecterAireJeu();
+  void ChargerOptions();
+  void CocherFaces();
+  void Aide(const std::optional<std::string>& texte);
+
+  // The high-score panel: its table is shown and hidden by the high-score code; a new game
+  // hides it and takes the highlight of the last entry away.
+  void RemettreScoresEnBleu();
+  void EffacerScores();
+  void AfficherScores();
+
+  // Commands whose work comes with the data files, the help and the end of the game.
+  void DemanderQuitter();
+  void OuvrirAide();
+
+  // The game's events.
+  void PanelStart_Click();
+  void PanelNewGame_Click();
+  void PanelNewMode_Click();
+  void PanelOkDé_Click();
+  void ImageDé_MouseDown(int16_t Index, int16_t Button);
+  void PanelDé_Click(int16_t Index);
+  void AppelCliqueCase(int16_t colonne, int16_t figure);
+  void CaseLibre_Click(int16_t Index);
+  void CaseDescente_Click(int16_t Index);
+  void CaseMontée_Click(int16_t Index);
+  void CaseSèche_Click(int16_t Index);
+  void CaseDeux_Click(int16_t Index);
+  void CaseAnnonce_Click(int16_t Index);
+  void CaseBonusBasAnnonce_Click();
+  void TimerChrono_Timer();
+
+  // The hover help of the information line.
+  void AppelMoveCase(int16_t colonne, int16_t figure);
+  void AppelMoveBonus(int16_t où, int16_t colonne);
+  void CaseLibre_MouseMove(int16_t Index);
+  void CaseDescente_MouseMove(int16_t Index);
+  void CaseMontée_MouseMove(int16_t Index);
+  void CaseSèche_MouseMove(int16_t Index);
+  void CaseDeux_MouseMove(int16_t Index);
+  void CaseAnnonce_MouseMove(int16_t Index);
+  void PanelFigureRéalisée_MouseMove();
+  void PanelTotalDés_MouseMove();
+  void PanelScoreTotal_MouseMove();
+  void PictureAireJeu_MouseMove();
+
+  // The menus.
+  void MenuNew_Click();
+  void MenuQuit_Click();
+  void MenuVoirScores_Click();
+  void MenuDésClassiques_Click();
+  void MenuDésNumériques_Click();
+  void MenuContents_Click();
+  void MenuAbout_Click();
+
+  Langue langue_;
+  TextesLangue textes_;
+  Partie partie_;
+  AireJeu aire_;
+  std::unique_ptr<ÉcranAireJeu> écran_;
+  std::unique_ptr<ui::ImagesDés> imagesDés_;
+  FormParams* params_ = nullptr;
+  QTimer* TimerChrono_ = nullptr;
+  QString nomJoueur_;
+  bool feuilleEnRéfection_ = false;  // hidden while laid out for a new game, until drawn
+};
+
+}  // namespace rolvex::app

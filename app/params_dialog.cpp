@@ -1,0 +1,133 @@
+#include "app/params_dialog.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "app/controls.h"
+#include "app/main_window.h"
+#include "playarea/design.h"
+#include "texts/messages.h"
+#include "ui/fonts.h"
+#include "ui/messages.h"
+#include "ui/panel.h"
+
+namespace rolvex::app {
+
+namespace {
+
+constexpr int LongueurNom = 12;
+
+// The OK button keeps its designed caption in both languages.
+constexpr std::string_view LégendeOk = "OK";
+
+std::string NomOption(int mode) { return NomContrôle("SSOptionModeColonnes", mode); }
+
+ui::Panneau* BoutonDialogue(QWidget* parent, const char* nom) {
+  auto* bouton = new ui::Panneau(parent);
+  bouton->setObjectName(QString::fromUtf8(nom));
+  bouton->setFont(ui::Police(ui::EnQString(TimesNewRoman), 12, true));
+  bouton->setBevelWidth(2);
+  bouton->setPressLook(true);
+  return bouton;
+}
+
+}  // namespace
+
+FormParams::FormParams(FormRolvex& principale, QSizeF écranTwips)
+    : QDialog(&principale, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      principale_(principale) {
+  setObjectName(QStringLiteral("FormParams"));
+  setWindowTitle(QStringLiteral("OPTIONS"));
+
+  auto* cadre = new QGroupBox(this);
+  cadre->setObjectName(QStringLiteral("FrameModeColonnes"));
+  for (int mode = options_.premier; mode <= options_.dernier; ++mode) {
+    options_[mode] = new QRadioButton(cadre);
+    options_[mode]->setObjectName(ui::EnQString(NomOption(mode)));
+  }
+
+  TextName_ = new QLineEdit(this);
+  TextName_->setObjectName(QStringLiteral("TextName"));
+  TextName_->setMaxLength(LongueurNom);
+  TextName_->setAlignment(Qt::AlignCenter);
+  TextName_->setFont(ui::Police(ui::EnQString(TimesNewRoman), 14));
+  TextName_->installEventFilter(this);
+
+  ui::Panneau* annuler = BoutonDialogue(this, "PanelCancelParams");
+  ui::Panneau* ok = BoutonDialogue(this, "PanelOkParams");
+  ok->setCaption(ui::EnQString(LégendeOk));
+  connect(ok, &ui::Panneau::clicked, this, [this] { PanelOkParams_Click(); });
+  connect(annuler, &ui::Panneau::clicked, this, [this] { PanelCancelParams_Click(); });
+
+  const RatiosÉcran ratios = Ratios(écranTwips.width(), écranTwips.height());
+  const DispositionDialogues disposition =
+      AdapterFenêtresÉcran(ratios.RatioLargeur, ratios.RatioHauteur);
+  const ui::ÉchelleTwips échelle = ui::ÉchelleTwips::DeLÉcranPrincipal();
+  AppliquerDispositionDialogue(*this, ContrôlesDialogues(disposition), échelle);
+  // The designed height counts the title bar, which the platform adds around the window:
+  // inside, the margin below the buttons is m, as on every other side.
+  setFixedHeight(ok->geometry().bottom() + 1 + échelle.PixelsY(disposition.m));
+
+  // The round buttons grow with their captions, which follow the screen.
+  const int côté = std::max(13, QFontMetrics(options_[1]->font()).ascent());
+  cadre->setStyleSheet(QStringLiteral("QRadioButton::indicator { width: %1px; height: %1px; }")
+                           .arg(côté));
+}
+
+int16_t FormParams::ModeSélectionné() const {
+  for (int16_t mode = options_.premier; mode <= options_.dernier; ++mode)
+    if (options_[mode]->isChecked()) return mode;
+  return 0;
+}
+
+void FormParams::SélectionnerMode(int16_t modeJeu) {
+  if (ModeValide(modeJeu)) options_[modeJeu]->setChecked(true);
+}
+
+QString FormParams::Nom() const { return TextName_->text(); }
+
+void FormParams::ÉcrireNom(const QString& nom) { TextName_->setText(nom); }
+
+// A name made of blanks is a name: only the empty box is refused.
+void FormParams::PanelOkParams_Click() {
+  const Langue langue = principale_.langue();
+  if (Nom().isEmpty()) {
+    ui::AfficherMessage(this, ui::EnQString(MsgNomVide(langue)), ui::EnQString(TitreApplication),
+                        principale_.LégendesBoutons());
+    return;
+  }
+  hide();
+  RendreLaMain();
+  if (const int16_t mode = ModeSélectionné()) principale_.ChoisirMode(mode);
+  principale_.ChoisirNom(Nom());
+  principale_.SauverOptions();
+  principale_.AppelNouveau();
+}
+
+// The choices stay in the dialog for its next opening, but the game keeps its own.
+void FormParams::PanelCancelParams_Click() {
+  hide();
+  RendreLaMain();
+}
+
+void FormParams::TextName_Click() { TextName_->clear(); }
+
+void FormParams::reject() { PanelCancelParams_Click(); }
+
+bool FormParams::eventFilter(QObject* objet, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress && objet == TextName_)
+    TextName_Click();
+  return QDialog::eventFilter(objet, event);
+}
+
+void FormParams::RendreLaMain() {
+  principale_.setEnabled(true);
+  principale_.show();
+  principale_.raise();
+  principale_.activateWindow();
+}
+
+}  // namespace rolvex::app

@@ -1,0 +1,48 @@
+// The dialog of the player's name and the column mode, opened before a new game.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QSizeF>
+#include <cstdint>
+
+#include "engine/score_sheet.h"
+
+class QLineEdit;
+class QRadioButton;
+
+namespace rolvex::app {
+
+class FormRolvex;
+
+class FormParams : public QDialog {
+  Q_OBJECT
+
+ public:
+  // Lives as long as the main window, hidden between two openings.
+  FormParams(FormRolvex& principale, QSizeF écranTwips);
+
+  // The mode 1..3 whose option button is selected.
+  int16_t ModeSélectionné() const;
+  void SélectionnerMode(int16_t modeJeu);
+  QString Nom() const;
+  void ÉcrireNom(const QString& nom);
+
+  void PanelOkParams_Click();
+  void PanelCancelParams_Click();
+  void TextName_Click();
+
+ protected:
+  // Escape and the platform's close command leave as cancel does.
+  void reject() override;
+  bool eventFilter(QObject* objet, QEvent* event) override;
+
+ private:
+  void RendreLaMain();
+
+  FormRolvex& principale_;
+  Tableau<QRadioButton*, 1, 3> options_;  // by column mode
+  QLineEdit* TextName_ = nullptr;
+};
+
+}  // namespace rolvex::app

@@ -1,0 +1,154 @@
+#include "tests/app/window_fixture.h"
+
+namespace rolvex::app {
+namespace {
+
+// The name dialog: OK records the name and mode and starts the game, cancel changes nothing,
+// and either way the main window answers again.
+class DialogueNom : public FenêtreDeJeu {
+ protected:
+  void SetUp() override {
+    Ouvrir();
+    Cliquer("PanelStart");
+  }
+  FormParams& Dialogue() { return fenêtre->Params(); }
+  QLineEdit& Nom() { return W<QLineEdit>("TextName"); }
+  QRadioButton& Option(int mode) {
+    return W<QRadioButton>(NomContrôle("SSOptionModeColonnes", mode));
+  }
+};
+
+TEST_F(DialogueNom, OpensOverADisabledMainWindowWithItsTexts) {
+  EXPECT_TRUE(Dialogue().isVisible());
+  EXPECT_TRUE(Dialogue().isEnabled());
+  EXPECT_FALSE(fenêtre->isEnabled());
+  EXPECT_TRUE(fenêtre->isVisible());
+  EXPECT_FALSE(W("PanelStart").isVisible());
+  EXPECT_EQ(Dialogue().windowTitle(), "OPTIONS");
+  EXPECT_FALSE(Dialogue().windowFlags() & Qt::WindowCloseButtonHint);
+  EXPECT_EQ(Nom().text(), Q("Votre nom..."));
+  EXPECT_EQ(Nom().maxLength(), 12);
+  EXPECT_EQ(Nom().alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+  EXPECT_TRUE(Option(3).isChecked());
+  EXPECT_EQ(Option(1).text(), "COLONNE UNIQUE");
+  EXPECT_EQ(W<QGroupBox>("FrameModeColonnes").title(), "MODE DE JEU ?");
+  EXPECT_EQ(Légende("PanelCancelParams"), "ANNULER");
+  EXPECT_EQ(Légende("PanelOkParams"), "OK");
+}
+
+TEST_F(DialogueNom, AClickInTheNameBoxEmptiesIt) {
+  QTest::mouseClick(&Nom(), Qt::LeftButton);
+  EXPECT_EQ(Nom().text(), "");
+  QTest::keyClicks(&Nom(), QStringLiteral("Bartholomew-Anatole"));
+  EXPECT_EQ(Nom().text(), QStringLiteral("Bartholomew-"));
+}
+
+TEST_F(DialogueNom, EmptyNameIsRefusedWithAMessageAndTheDialogStays) {
+  QTest::mouseClick(&Nom(), Qt::LeftButton);
+  BoîteVue boîte;
+  FermerLaProchaineBoîte(boîte);
+  Cliquer("PanelOkParams");
+  ASSERT_TRUE(boîte.vue);
+  EXPECT_EQ(boîte.texte, "Vous devez saisir votre nom...");
+  EXPECT_EQ(boîte.légendeOk, "OK");
+  EXPECT_TRUE(Dialogue().isVisible());
+  EXPECT_FALSE(fenêtre->isEnabled());
+  EXPECT_EQ(fenêtre->État().NuméroTour, 0);
+}
+
+TEST_F(DialogueNom, OkRecordsNameAndModeAndStartsTheGame) {
+  CocherMode(2);
+  QTest::mouseClick(&Nom(), Qt::LeftButton);
+  QTest::keyClicks(&Nom(), QStringLiteral("  "));
+  Cliquer("PanelOkParams");
+  EXPECT_FALSE(Dialogue().isVisible());
+  EXPECT_TRUE(fenêtre->isEnabled());
+  EXPECT_EQ(fenêtre->NomJoueur(), "  ");
+  EXPECT_EQ(fenêtre->État().ModeJeu, 2);
+  EXPECT_EQ(fenêtre->État().NbColonnes, 3);
+  EXPECT_EQ(fenêtre->État().NuméroTour, 1);
+  EXPECT_TRUE(W("SuperPanelDés").isVisible());
+  EXPECT_EQ(Légende("PanelModeColonnes"), "3 colonnes");
+  EXPECT_TRUE(W<QAction>("MenuVoirScores").isEnabled());
+  EXPECT_TRUE(W("CaseNomMontée").isVisible());
+  EXPECT_FALSE(W("CaseNomSèche").isVisible());
+}
+
+TEST_F(DialogueNom, CancelChangesNothingButTheDialogKeepsWhatWasTyped) {
+  CocherMode(1);
+  Nom().setText(QStringLiteral("Léa"));
+  Cliquer("PanelCancelParams");
+  EXPECT_FALSE(Dialogue().isVisible());
+  EXPECT_TRUE(fenêtre->isEnabled());
+  EXPECT_EQ(fenêtre->État().ModeJeu, 3);
+  EXPECT_EQ(fenêtre->NomJoueur(), "");
+  EXPECT_EQ(fenêtre->État().NuméroTour, 0);
+  EXPECT_FALSE(W("PanelStart").isVisible());
+
+  // F2 opens it again as it was left; its OK takes what it shows.
+  QTest::keyClick(fenêtre.get(), Qt::Key_F2);
+  ASSERT_TRUE(Dialogue().isVisible());
+  EXPECT_TRUE(Option(1).isChecked());
+  EXPECT_EQ(Nom().text(), Q("Léa"));
+  Cliquer("PanelOkParams");
+  EXPECT_EQ(fenêtre->État().NbColonnes, 1);
+  EXPECT_EQ(fenêtre->NomJoueur(), Q("Léa"));
+}
+
+TEST_F(DialogueNom, EscapeLeavesAsCancelDoes) {
+  QTest::keyClick(&Dialogue(), Qt::Key_Escape);
+  EXPECT_FALSE(Dialogue().isVisible());
+  EXPECT_TRUE(fenêtre->isEnabled());
+  EXPECT_EQ(fenêtre->État().NuméroTour, 0);
+}
+
+TEST_F(DialogueNom, ThePlatformsCloseCommandGivesTheMainWindowBack) {
+  EXPECT_TRUE(Dialogue().close());
+  EXPECT_FALSE(Dialogue().isVisible());
+  EXPECT_TRUE(fenêtre->isEnabled());
+}
+
+TEST_F(DialogueNom, ButtonsShowTheirPressLook) {
+  for (std::string_view bouton : {"PanelOkParams", "PanelCancelParams"}) {
+    QTest::mousePress(&W(bouton), Qt::LeftButton);
+    EXPECT_EQ(W(bouton).bevelOuter(), ui::Panneau::Enfoncé) << bouton;
+    QTest::mouseRelease(&W(bouton), Qt::LeftButton, {}, QPoint(-5, -5));
+    EXPECT_EQ(W(bouton).bevelOuter(), ui::Panneau::EnRelief) << bouton;
+  }
+  EXPECT_TRUE(Dialogue().isVisible());
+}
+
+// F2 during a game: OK abandons it for a new one, cancel goes back to it untouched.
+TEST_F(DialogueNom, F2DuringAGameThenCancelLeavesTheGameAsItWas) {
+  Cliquer("PanelOkParams");
+  Jeter("66666");
+  QTest::keyClick(fenêtre.get(), Qt::Key_F2);
+  ASSERT_TRUE(Dialogue().isVisible());
+  // The disabled main window ignores the player meanwhile.
+  Cliquer("CaseLibre(13)");
+  EXPECT_FALSE(fenêtre->État().Cases(colonne::Libre, 13).Prise);
+  Cliquer("PanelCancelParams");
+  EXPECT_EQ(Légende("PanelOkDé"), "1");
+  EXPECT_EQ(Légende("CaseLibre(13)"), "100");
+  Cliquer("CaseLibre(13)");
+  EXPECT_TRUE(fenêtre->État().Cases(colonne::Libre, 13).Prise);
+}
+
+// The close box ends the run at once: no question, and the dialog goes with the window.
+TEST_F(DialogueNom, ClosingTheMainWindowAsksNothing) {
+  bool boîte = false;
+  QTimer::singleShot(0, [&boîte] {
+    if (QWidget* modale = QApplication::activeModalWidget()) {
+      boîte = true;
+      modale->close();
+    }
+  });
+  EXPECT_TRUE(fenêtre->close());
+  QTest::qWait(10);
+  EXPECT_FALSE(boîte);
+  EXPECT_FALSE(fenêtre->isVisible());
+  EXPECT_FALSE(Dialogue().isVisible());
+}
+
+}  // namespace
+}  // namespace rolvex::app

@@ -1,5 +1,6 @@
 #include "ui/panel.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -41,7 +42,6 @@ Panneau::Panneau(QWidget* parent)
 void Panneau::setCaption(const QString& caption) {
   if (caption == caption_) return;
   caption_ = caption;
-  lignes_ = AvecSautsDeLigne(caption);
   update();
 }
 
@@ -109,16 +109,27 @@ void Panneau::setMousePointer(int code) {
 
 void Panneau::setPressLook(bool bouton) { bouton_ = bouton; }
 
+// Inside the bevel, with half a character's room on each side, so that a wrapped line never
+// touches the edges.
+QRect Panneau::zoneTexte() const {
+  const int marge = (biseau_ == SansBiseau ? 0 : largeurBiseau_) + 1;
+  const int retrait = marge + QFontMetrics(font()).averageCharWidth() / 2;
+  return rect().adjusted(retrait, marge, -retrait, -marge);
+}
+
+QStringList Panneau::lignesAffichées() const {
+  if (caption_.isEmpty()) return {};
+  return LignesCoupéesAuxBlancs(caption_, QFontMetrics(font()), zoneTexte().width());
+}
+
 void Panneau::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), EnQColor(fond_));
   PeindreBiseau(p, rect(), biseau_, largeurBiseau_);
-  if (lignes_.isEmpty()) return;
-  const int marge = (biseau_ == SansBiseau ? 0 : largeurBiseau_) + 1;
+  if (caption_.isEmpty()) return;
   p.setPen(EnQColor(texte_));
   p.setFont(font());
-  p.drawText(rect().adjusted(marge, marge, -marge, -marge), int(alignement_) | Qt::TextWordWrap,
-             lignes_);
+  p.drawText(zoneTexte(), int(alignement_), lignesAffichées().join(QLatin1Char('\n')));
 }
 
 void Panneau::mousePressEvent(QMouseEvent* event) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include "engine/score_sheet.h"
@@ -23,9 +24,11 @@ class Panneau : public QWidget {
 
   explicit Panneau(QWidget* parent = nullptr);
 
-  // A '\r' in the caption starts a second line; longer lines wrap at word boundaries.
+  // A '\r' in the caption starts a new line; longer lines wrap at blanks only.
   void setCaption(const QString& caption);
   const QString& caption() const { return caption_; }
+  // The lines the caption shows at the panel's present size and font.
+  QStringList lignesAffichées() const;
 
   // Until set, the text has the platform's button-text colour and the background its button
   // colour.
@@ -68,8 +71,9 @@ class Panneau : public QWidget {
   void hideEvent(QHideEvent* event) override;
 
  private:
+  QRect zoneTexte() const;
+
   QString caption_;
-  QString lignes_;  // the caption as drawn
   Couleur texte_;
   Couleur fond_;
   int biseau_ = EnRelief;

@@ -3,7 +3,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <string_view>
+
+class QFontMetrics;
 
 namespace rolvex::ui {
 
@@ -11,5 +14,10 @@ QString EnQString(std::string_view utf8);
 
 // Every '\r' (or "\r\n") becomes one '\n', so that a two-line caption shows as two lines.
 QString AvecSautsDeLigne(const QString& texte);
+
+// The lines a caption shows in `largeur` pixels: one at each line break, and a line too long
+// broken at its blanks only, so that "Yam->New Game" never splits after its hyphen. The blank
+// at a break is dropped; a word wider than the width stands alone on its line.
+QStringList LignesCoupéesAuxBlancs(const QString& texte, const QFontMetrics& mesure, int largeur);
 
 }  // namespace rolvex::ui

@@ -1,5 +1,6 @@
 #include "layout.h"
 
+#include <algorithm>
 #include <array>
 #include <cassert>
 
@@ -22,6 +23,12 @@ constexpr float HautScores = 100;      // the high-score area within the window
 constexpr float EspaceScores = 45;     // around the rows of the high-score table
 // The buttons shown after a game keep their designed font, whatever the screen.
 constexpr float PoliceBoutonsFinPartie = 14.25F;
+// The throw button's height on the 4:3 screen the design was drawn for, where it follows from
+// the dice area: 500 + 450 + 450 + 4 × 60 − 3 × 60 − 945.
+constexpr double HauteurOkDé = 515;
+// The title bar and the menu bar take their room above the window's client area whatever the
+// screen: about 60 pixels at 96 DPI.
+constexpr double RéserveBarres = 900;
 
 // The five columns of the high-score table, left to right, as designed for 12000 twips.
 struct ColonneScores {
@@ -149,9 +156,10 @@ AireJeu::AireJeu(double largeurÉcran, double hauteurÉcran)
   Rect& dés = C("SuperPanelDés").rect;
   info.rect.Left = GaucheInfo;
   info.rect.Top = Simple(Bas(feuille) + 3.0 * tailles_.EcartVertical);
-  info.rect.Height = dés.Height;
   dés.Left = Simple(Droite(info.rect) + Espace);
   dés.Top = info.rect.Top;
+  AgrandirZoneDés(hauteurÉcran);
+  info.rect.Height = dés.Height;
 
   InitFeuille();
   InitZoneScores(largeurÉcran);
@@ -195,6 +203,7 @@ void AireJeu::InitZoneDés() {
   const Rect& dé1 = C(NomÉlément("PanelDé", 1)).rect;
   zone.Width = Simple(5.0 * dé1.Width + total.rect.Width + 7 * marge);
 
+
   // The throw button fills the space under the dice.
   Contrôle& ok = C("PanelOkDé");
   ok.rect = {dé1.Left, Simple(Bas(dé1) + marge), Simple(5.0 * dé1.Width + 4 * marge),
@@ -209,6 +218,27 @@ void AireJeu::InitZoneDés() {
   nouveauMode.rect = {Simple(Droite(rejouer.rect) + marge), ok.rect.Top, rejouer.rect.Width,
                       ok.rect.Height};
   rejouer.police = nouveauMode.police = PoliceBoutonsFinPartie;
+}
+
+// The dice follow the width of the screen and their area the height: on a screen wider than
+// 4:3 the throw button under the dice would flatten to nothing. The area grows instead, as far
+// as the screen leaves room, so that the button keeps its 4:3 height; the information line, as
+// high as the area, grows with it. On a 4:3 screen, or a narrower one, nothing changes.
+void AireJeu::AgrandirZoneDés(double hauteurÉcran) {
+  const double RL = ratios_.RatioLargeur;
+  const double RH = ratios_.RatioHauteur;
+  if (RL <= RH) return;
+  const double marge = tailles_.MargePanneau;
+  Rect& zone = C("SuperPanelDés").rect;
+  const Rect& dé1 = C(NomÉlément("PanelDé", 1)).rect;
+  const double voulue = 3 * marge + double{dé1.Height} + HauteurOkDé * RH;
+  const double place = hauteurÉcran - RéserveBarres - zone.Top;
+  const double hauteur = std::min(voulue, place);
+  if (hauteur <= zone.Height) return;
+  zone.Height = Simple(hauteur);
+  const float bouton = Simple(double{zone.Height} - 3 * marge - dé1.Height);
+  for (std::string_view nom : {"PanelOkDé", "PanelNewGame", "PanelNewMode"})
+    C(nom).rect.Height = bouton;
 }
 
 void AireJeu::InitFeuille() {

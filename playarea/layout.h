@@ -66,6 +66,7 @@ class AireJeu {
   void Créer(std::string nom, std::string conteneur, Design design);
   void CréerContrôles();
   void InitZoneDés();
+  void AgrandirZoneDés(double hauteurÉcran);
   void InitZoneScores(double largeurÉcran);
   void InitFeuille();
   void PlacerÉtiquettes(Côté côté);

@@ -1,0 +1,88 @@
+#include "tests/app/window_fixture.h"
+
+#include <QMenuBar>
+
+#include "playarea/layout.h"
+
+namespace rolvex::app {
+namespace {
+
+// The throw button keeps at least its 4:3 height on wide screens, and the window still fits.
+constexpr double HauteurOkDé43 = 515;  // 1400 − 885 on the reference screen
+constexpr double RéserveBarres = 900;  // title bar and menu bar: about 60 pixels
+
+struct Écran {
+  double largeur;
+  double hauteur;
+};
+
+double Bas(const Rect& r) { return double{r.Top} + r.Height; }
+
+TEST(BoutonDeJetSurÉcranLarge, KeepsItsFourThirdsHeightAt1920By1080) {
+  const AireJeu aire(28800, 16200);
+  const double RH = aire.Ratios().RatioHauteur;
+  const Rect& ok = aire["PanelOkDé"].rect;
+  EXPECT_NEAR(ok.Height, HauteurOkDé43 * RH, 0.01);
+  // Before, the dice area left it 1400 × RH − 885 × RL: 396 twips, 26 pixels.
+  EXPECT_GT(ok.Height, 1400 * RH - 885 * aire.Ratios().RatioLargeur + 500);
+}
+
+TEST(BoutonDeJetSurÉcranLarge, DiceAreaAndInformationLineGrowTogether) {
+  const AireJeu aire(28800, 16200);
+  const Rect& zone = aire["SuperPanelDés"].rect;
+  const Rect& ok = aire["PanelOkDé"].rect;
+  const double marge = aire.Tailles().MargePanneau;
+  EXPECT_FLOAT_EQ(aire["PanelInfoDéroulement"].rect.Height, zone.Height);
+  // The button still takes the area's height less the die and three margins.
+  const double dé = aire["PanelDé(1)"].rect.Height;
+  EXPECT_NEAR(ok.Height, zone.Height - 3 * marge - dé, 0.01);
+  for (std::string_view nom : {"PanelNewGame", "PanelNewMode"}) {
+    EXPECT_FLOAT_EQ(aire[nom].rect.Height, ok.Height) << nom;
+    EXPECT_FLOAT_EQ(aire[nom].rect.Top, ok.Top) << nom;
+  }
+}
+
+TEST(BoutonDeJetSurÉcranLarge, TheWholeAreaStaysOnTheScreenUpToUltraWideOnes) {
+  // 1920 × 1080, 1366 × 768, 2560 × 1080 and 3440 × 1440 pixels.
+  for (Écran é : {Écran{28800, 16200}, Écran{20490, 11520}, Écran{38400, 16200},
+                  Écran{51600, 21600}}) {
+    const AireJeu aire(é.largeur, é.hauteur);
+    const Rect& zone = aire["SuperPanelDés"].rect;
+    EXPECT_LE(Bas(zone), é.hauteur - RéserveBarres + 0.5) << é.largeur << " × " << é.hauteur;
+    EXPECT_GT(aire["PanelOkDé"].rect.Height, 0) << é.largeur;
+  }
+}
+
+TEST(BoutonDeJetSurÉcranLarge, FourThirdsAndNarrowerScreensKeepTheDesignedNumbers) {
+  for (Écran é : {Écran{12000, 9000}, Écran{9600, 7200}, Écran{19200, 14400},
+                  Écran{19200, 15360}}) {
+    const AireJeu aire(é.largeur, é.hauteur);
+    const double RL = aire.Ratios().RatioLargeur;
+    const double RH = aire.Ratios().RatioHauteur;
+    const double marge = aire.Tailles().MargePanneau;
+    const float zone = static_cast<float>(static_cast<float>(500 * RH) +
+                                          double{static_cast<float>(450 * RH)} * 2 + 4 * marge);
+    EXPECT_EQ(aire["SuperPanelDés"].rect.Height, zone) << é.largeur;
+    const float dé = static_cast<float>(945 * RL);
+    EXPECT_EQ(aire["PanelOkDé"].rect.Height,
+              static_cast<float>(double{zone} - 3 * marge - dé))
+        << é.largeur;
+  }
+}
+
+// The window of a 1920 × 1080 screen: menu bar, sheet, information line and dice all show.
+TEST(BoutonDeJetSurÉcranLarge, MainWindowOfA1920By1080ScreenFitsUnderItsTitleBar) {
+  DéÉquitable dé{5};
+  FormRolvex fenêtre(Langue::Français, dé, QSizeF(28800, 16200));
+  const ui::ÉchelleTwips échelle = ui::ÉchelleTwips::DeLÉcranPrincipal();
+  const QWidget& zone = *Trouver<QWidget>(fenêtre, "SuperPanelDés");
+  const QWidget& info = *Trouver<QWidget>(fenêtre, "PanelInfoDéroulement");
+  const int barreTitre = 30;
+  const int bas = fenêtre.menuBar()->sizeHint().height() + zone.geometry().bottom() + 1;
+  EXPECT_LE(bas + barreTitre, échelle.PixelsY(16200));
+  EXPECT_EQ(info.height(), zone.height());
+  EXPECT_GE(Trouver<QWidget>(fenêtre, "PanelOkDé")->height(), échelle.PixelsY(HauteurOkDé43 * 1.8) - 1);
+}
+
+}  // namespace
+}  // namespace rolvex::app

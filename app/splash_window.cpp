@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QPainter>
 #include <QScreen>
 
 #include "app/controls.h"
@@ -42,7 +43,9 @@ ui::Panneau* BoutonLangue(QWidget* parent, const char* nom, std::string_view lé
 }  // namespace
 
 FrmSplash::FrmSplash(QSizeF écranTwips, std::function<void(Langue)> langueChoisie)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    // No title bar at all: a window manager would put its own boxes on it. The window draws
+    // its own thin border instead.
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       langueChoisie_(std::move(langueChoisie)),
       langue_(Langue::Français) {
   setObjectName(QStringLiteral("frmSplash"));
@@ -97,6 +100,15 @@ void FrmSplash::PanelStartEnglish_Click() {
   close();
 }
 
+void FrmSplash::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setPen(palette().color(QPalette::Shadow));
+  p.drawRect(rect().adjusted(0, 0, -1, -1));
+  ui::PeindreBiseau(p, rect().adjusted(1, 1, -1, -1), ui::Panneau::EnRelief, 1);
+}
+
+// The platform's close command (a key of the window manager: the window has no box) chooses
+// French, like the button.
 void FrmSplash::closeEvent(QCloseEvent* event) {
   Form_Unload();
   event->accept();

@@ -28,6 +28,7 @@ class FrmSplash : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void Form_Load(QSizeF écranTwips);

@@ -11,6 +11,7 @@
 #include <array>
 #include <map>
 
+#include "app/accessibility.h"
 #include "app/controls.h"
 #include "app/params_dialog.h"
 #include "app/play_area.h"
@@ -67,6 +68,7 @@ void FormRolvex::Form_Load() {
   const int côté = std::min(dé.width(), dé.height());
   imagesDés_ = std::make_unique<ui::ImagesDés>(côté, côté, devicePixelRatioF());
   ConnecterAireJeu();
+  accessibilité_ = std::make_unique<AccessibilitéJeu>(*this);
 
   // InitTextesLangue
   AppliquerLégendes(*this, Fenêtre::FormRolvex, textes_.légendes);
@@ -237,6 +239,7 @@ void FormRolvex::ImageDé(int16_t dé, int16_t modèle) {
   écran_->Image(NomÉlément("ImageDé", dé))
       .setPicture(modèle == ImageDéFond ? imagesDés_->ImageDéFond()
                                         : imagesDés_->ModèlesDés(modèle));
+  accessibilité_->ActualiserDés();
 }
 
 void FormRolvex::DessineCases() {
@@ -264,12 +267,14 @@ void FormRolvex::DessineCases() {
     écran_->Panneau("PictureAireJeu").show();
     feuilleEnRéfection_ = false;
   }
+  accessibilité_->ActualiserFeuille();
 }
 
 void FormRolvex::InfoDéroulement(Message message) { InfoInterface(Texte(message, langue_)); }
 
 void FormRolvex::InfoInterface(std::string_view texte) {
   écran_->Panneau("PanelInfoDéroulement").setCaption(ui::EnQString(texte));
+  accessibilité_->ActualiserInfo();
 }
 
 void FormRolvex::LégendeOkDé(std::string_view légende) {

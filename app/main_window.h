@@ -23,6 +23,7 @@ class ImagesDés;
 
 namespace rolvex::app {
 
+class AccessibilitéJeu;
 class ÉcranAireJeu;
 class FormParams;
 
@@ -142,6 +143,7 @@ class FormRolvex : public QMainWindow, public Affichage {
   QTimer* TimerChrono_ = nullptr;
   QString nomJoueur_;
   bool feuilleEnRéfection_ = false;  // hidden while laid out for a new game, until drawn
+  std::unique_ptr<AccessibilitéJeu> accessibilité_;
 };
 
 }  // namespace rolvex::app

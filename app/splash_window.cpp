@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "app/accessibility.h"
 #include "app/controls.h"
 #include "playarea/design.h"
 #include "texts/language_tables.h"
@@ -82,6 +83,7 @@ void FrmSplash::Form_Load(QSizeF écranTwips) {
   Trouver<QLabel>(*this, "lblVersion")->setText(QStringLiteral("Version ") +
                                                  ui::EnQString(TexteVersion));
   Trouver<QLabel>(*this, "lblCompanyProduct")->setText(ui::EnQString(TitreApplication));
+  NommerDémarrage(*this);
 
   if (const QScreen* écran = QGuiApplication::primaryScreen()) {
     QRect place(QPoint(), size());

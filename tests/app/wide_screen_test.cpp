@@ -1,8 +1,7 @@
-#include "tests/app/window_fixture.h"
-
 #include <QMenuBar>
 
 #include "playarea/layout.h"
+#include "tests/app/window_fixture.h"
 
 namespace rolvex::app {
 namespace {
@@ -44,8 +43,8 @@ TEST(BoutonDeJetSurÉcranLarge, DiceAreaAndInformationLineGrowTogether) {
 
 TEST(BoutonDeJetSurÉcranLarge, TheWholeAreaStaysOnTheScreenUpToUltraWideOnes) {
   // 1920 × 1080, 1366 × 768, 2560 × 1080 and 3440 × 1440 pixels.
-  for (Écran é : {Écran{28800, 16200}, Écran{20490, 11520}, Écran{38400, 16200},
-                  Écran{51600, 21600}}) {
+  for (Écran é :
+       {Écran{28800, 16200}, Écran{20490, 11520}, Écran{38400, 16200}, Écran{51600, 21600}}) {
     const AireJeu aire(é.largeur, é.hauteur);
     const Rect& zone = aire["SuperPanelDés"].rect;
     EXPECT_LE(Bas(zone), é.hauteur - RéserveBarres + 0.5) << é.largeur << " × " << é.hauteur;
@@ -54,8 +53,8 @@ TEST(BoutonDeJetSurÉcranLarge, TheWholeAreaStaysOnTheScreenUpToUltraWideOnes) {
 }
 
 TEST(BoutonDeJetSurÉcranLarge, FourThirdsAndNarrowerScreensKeepTheDesignedNumbers) {
-  for (Écran é : {Écran{12000, 9000}, Écran{9600, 7200}, Écran{19200, 14400},
-                  Écran{19200, 15360}}) {
+  for (Écran é :
+       {Écran{12000, 9000}, Écran{9600, 7200}, Écran{19200, 14400}, Écran{19200, 15360}}) {
     const AireJeu aire(é.largeur, é.hauteur);
     const double RL = aire.Ratios().RatioLargeur;
     const double RH = aire.Ratios().RatioHauteur;
@@ -64,8 +63,7 @@ TEST(BoutonDeJetSurÉcranLarge, FourThirdsAndNarrowerScreensKeepTheDesignedNumbe
                                           double{static_cast<float>(450 * RH)} * 2 + 4 * marge);
     EXPECT_EQ(aire["SuperPanelDés"].rect.Height, zone) << é.largeur;
     const float dé = static_cast<float>(945 * RL);
-    EXPECT_EQ(aire["PanelOkDé"].rect.Height,
-              static_cast<float>(double{zone} - 3 * marge - dé))
+    EXPECT_EQ(aire["PanelOkDé"].rect.Height, static_cast<float>(double{zone} - 3 * marge - dé))
         << é.largeur;
   }
 }
@@ -81,7 +79,8 @@ TEST(BoutonDeJetSurÉcranLarge, MainWindowOfA1920By1080ScreenFitsUnderItsTitleBa
   const int bas = fenêtre.menuBar()->sizeHint().height() + zone.geometry().bottom() + 1;
   EXPECT_LE(bas + barreTitre, échelle.PixelsY(16200));
   EXPECT_EQ(info.height(), zone.height());
-  EXPECT_GE(Trouver<QWidget>(fenêtre, "PanelOkDé")->height(), échelle.PixelsY(HauteurOkDé43 * 1.8) - 1);
+  EXPECT_GE(Trouver<QWidget>(fenêtre, "PanelOkDé")->height(),
+            échelle.PixelsY(HauteurOkDé43 * 1.8) - 1);
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
-#include "tests/app/window_fixture.h"
-
 #include <QFontMetrics>
 
+#include "tests/app/window_fixture.h"
 #include "ui/fonts.h"
 #include "ui/text.h"
 
@@ -19,11 +18,13 @@ class CoupureAuxBlancs : public testing::Test {
   }
 };
 
-const QString DébutAnglais = QStringLiteral("To start a new game, choose the menu Yam->New Game or Press F2.");
+const QString DébutAnglais =
+    QStringLiteral("To start a new game, choose the menu Yam->New Game or Press F2.");
 
 TEST_F(CoupureAuxBlancs, TheMenuPathStaysWholeWhereItsHyphenWouldFitTheLine) {
   // Room for "…menu Yam-" but not for "…menu Yam->New": a break after the hyphen would fit.
-  const int largeur = mesure.horizontalAdvance(QStringLiteral("To start a new game, choose the menu Yam-"));
+  const int largeur =
+      mesure.horizontalAdvance(QStringLiteral("To start a new game, choose the menu Yam-"));
   EXPECT_EQ(Lignes(DébutAnglais, largeur),
             QStringList({"To start a new game, choose the menu", "Yam->New Game or Press F2."}));
 }

@@ -1,0 +1,70 @@
+// What a screen reader says of each control the player uses, in the language of the run: a
+// name that tells what the control is and what it shows now, and a description that tells
+// what it is for and how to use it from the keyboard or the mouse.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "engine/game.h"
+#include "texts/language_tables.h"
+
+namespace rolvex {
+
+struct TexteAccessible {
+  std::string nom;
+  std::string description;
+  friend bool operator==(const TexteAccessible&, const TexteAccessible&) = default;
+};
+
+// The square of column 1..6 and figure 1..13: its column, its figure and what it would score
+// now or has scored ("Libre, Full : 33 points possibles").
+TexteAccessible AccessibleCase(const ÉtatPartie& é, int16_t colonne, int16_t figure, Langue langue);
+
+// The total or bonus square of column 1..6: `où` is bonus::Haut or bonus::Bas (hover_help.h).
+TexteAccessible AccessibleTotal(const ÉtatPartie& é, int16_t où, int16_t colonne, Langue langue);
+TexteAccessible AccessibleBonus(const ÉtatPartie& é, int16_t où, int16_t colonne, Langue langue);
+
+// The row labels of the totals and bonuses, on both sides of the sheet.
+TexteAccessible AccessibleÉtiquetteTotal(int16_t où, Langue langue);
+TexteAccessible AccessibleÉtiquetteBonus(int16_t où, Langue langue);
+
+// The header of column 1..6 and the row label of figure 1..13.
+TexteAccessible AccessibleEntête(int16_t colonne, Langue langue);
+TexteAccessible AccessibleÉtiquette(int16_t figure, Langue langue);
+
+// Die 1..5: its face and whether it is kept; and the place under it.
+TexteAccessible AccessibleDé(const ÉtatPartie& é, int16_t dé, Langue langue);
+TexteAccessible AccessiblePlaceDé(int16_t dé, Langue langue);
+
+// The throw button, with the number of throws made this turn.
+TexteAccessible AccessibleOkDé(const ÉtatPartie& é, Langue langue);
+
+// The result panels of the dice area, with the values they show.
+TexteAccessible AccessibleScoreTotal(const ÉtatPartie& é, Langue langue);
+TexteAccessible AccessibleTotalDés(const ÉtatPartie& é, Langue langue);
+TexteAccessible AccessibleFigureRéalisée(const ÉtatPartie& é, Langue langue);
+
+// The information line: its text, lines joined by line feeds, is its description.
+TexteAccessible AccessibleInfo(std::string_view texte, Langue langue);
+
+// The controls whose texts never change during a run, by window and control name.
+struct AccessibleFixe {
+  Fenêtre fenêtre = Fenêtre::FormRolvex;
+  std::string_view contrôle;
+  Bilingue nom;
+  Bilingue description;
+};
+std::span<const AccessibleFixe> AccessiblesFixes();
+
+// The start-up window's controls, said in both languages since none is chosen yet.
+struct AccessibleDémarrage {
+  std::string_view contrôle;
+  std::string_view nom;
+  std::string_view description;
+};
+std::span<const AccessibleDémarrage> AccessiblesDémarrage();
+
+}  // namespace rolvex

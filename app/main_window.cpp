@@ -13,6 +13,7 @@
 
 #include "app/accessibility.h"
 #include "app/controls.h"
+#include "app/keyboard.h"
 #include "app/params_dialog.h"
 #include "app/play_area.h"
 #include "playarea/square_drawing.h"
@@ -69,6 +70,7 @@ void FormRolvex::Form_Load() {
   imagesDés_ = std::make_unique<ui::ImagesDés>(côté, côté, devicePixelRatioF());
   ConnecterAireJeu();
   accessibilité_ = std::make_unique<AccessibilitéJeu>(*this);
+  clavier_ = new ClavierJeu(*this);
 
   // InitTextesLangue
   AppliquerLégendes(*this, Fenêtre::FormRolvex, textes_.légendes);
@@ -267,6 +269,7 @@ void FormRolvex::DessineCases() {
     écran_->Panneau("PictureAireJeu").show();
     feuilleEnRéfection_ = false;
   }
+  clavier_->Actualiser();
   accessibilité_->ActualiserFeuille();
 }
 

@@ -24,6 +24,7 @@ class ImagesDés;
 namespace rolvex::app {
 
 class AccessibilitéJeu;
+class ClavierJeu;
 class ÉcranAireJeu;
 class FormParams;
 
@@ -144,6 +145,7 @@ class FormRolvex : public QMainWindow, public Affichage {
   QString nomJoueur_;
   bool feuilleEnRéfection_ = false;  // hidden while laid out for a new game, until drawn
   std::unique_ptr<AccessibilitéJeu> accessibilité_;
+  ClavierJeu* clavier_ = nullptr;
 };
 
 }  // namespace rolvex::app

@@ -1,0 +1,89 @@
+// Keyboard play beside the mouse. In the main window: keys 1 to 5 keep or throw a die as its
+// left button does, Space or Enter presses the throw button, the arrows move a frame over the
+// squares that can be chosen and Enter writes (or announces) the framed square, Escape takes
+// the frame away. In the name dialog: Enter is OK, Escape cancels.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+#include "engine/score_sheet.h"
+
+class QKeyEvent;
+class QWidget;
+
+namespace rolvex::ui {
+class Image;
+class Panneau;
+}  // namespace rolvex::ui
+
+namespace rolvex::app {
+
+class FormRolvex;
+
+// Where a square stands on the screen's grid: its column slot from the left (Descente 0,
+// Libre 1, Montée 2, Sèche 3, Deux 4, Annonce 5) and its row (1..6 the upper figures, 9..15 the
+// lower ones, below the total and bonus rows).
+struct PlaceÉcran {
+  int colonne = 0;
+  int ligne = 0;
+  friend bool operator==(const PlaceÉcran&, const PlaceÉcran&) = default;
+};
+PlaceÉcran PlaceDeCase(int16_t colonne, int16_t figure);
+
+// The place an arrow (dx, dy: one of them ±1, the other 0; dy > 0 is down) leads to from
+// `depuis`: the nearest of `places` lying that way, a step across the arrow counting twice a
+// step along it, so that the frame keeps to its row or column while it can. Nothing when no
+// place lies that way.
+std::optional<PlaceÉcran> PlaceSuivante(PlaceÉcran depuis, int dx, int dy,
+                                        std::span<const PlaceÉcran> places);
+// The nearest of `places` to `près`, counted the same way, the place itself included.
+std::optional<PlaceÉcran> PlaceLaPlusProche(PlaceÉcran près, std::span<const PlaceÉcran> places);
+
+// The keys act through the very signals the mouse raises on the same controls, so that a key
+// never does what the mouse would not.
+class ClavierJeu : public QObject {
+ public:
+  // Listens to the keys of `fenêtre` and of its name dialog, as its child "ClavierJeu".
+  explicit ClavierJeu(FormRolvex& fenêtre);
+  ~ClavierJeu() override;
+  ClavierJeu(const ClavierJeu&) = delete;
+  ClavierJeu& operator=(const ClavierJeu&) = delete;
+
+  // Once the sheet is drawn: the frame leaves a square that can no longer be chosen.
+  void Actualiser();
+
+  // The framed square (column 1..6, figure 1..13), if any.
+  struct Case {
+    int16_t colonne = 0;
+    int16_t figure = 0;
+    friend bool operator==(const Case&, const Case&) = default;
+  };
+  std::optional<Case> CaseEncadrée() const { return encadrée_; }
+  // The frame drawn over the framed square; hidden when no square is framed.
+  const QWidget& Cadre() const { return *cadre_; }
+
+ protected:
+  bool eventFilter(QObject* objet, QEvent* event) override;
+
+ private:
+  bool ToucheFenêtre(const QKeyEvent& touche);
+  bool ToucheDialogue(const QKeyEvent& touche);
+  void PresserOk();
+  void Déplacer(int dx, int dy);
+  void Encadrer(std::optional<Case> laquelle);
+  bool Choisissable(Case k) const;
+
+  FormRolvex& fenêtre_;
+  Tableau<Tableau<ui::Panneau*, 1, NbFigures>, 1, NbColonnesMax> cases_{};
+  Tableau<ui::Image*, 1, NbDés> dés_{};
+  ui::Panneau* okDé_ = nullptr;
+  QPointer<QWidget> cadre_;
+  std::optional<Case> encadrée_;
+  std::optional<PlaceÉcran> dernière_;  // where the frame last stood, to come back near it
+};
+
+}  // namespace rolvex::app

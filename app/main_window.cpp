@@ -20,6 +20,7 @@
 #include "texts/hover_help.h"
 #include "texts/messages.h"
 #include "ui/dice_pictures.h"
+#include "ui/pixel_ratio.h"
 
 namespace rolvex::app {
 
@@ -68,6 +69,11 @@ void FormRolvex::Form_Load() {
   const QWidget& dé = (*écran_)[NomÉlément("ImageDé", 1)];
   const int côté = std::min(dé.width(), dé.height());
   imagesDés_ = std::make_unique<ui::ImagesDés>(côté, côté, devicePixelRatioF());
+  new ui::SuiviRatioPixels(*this, imagesDés_->Ratio(), [this](qreal ratio) {
+    std::array<ui::Image*, NbDés> dés{};
+    for (int16_t i = 1; i <= NbDés; ++i) dés[i - 1] = &écran_->Image(NomÉlément("ImageDé", i));
+    imagesDés_->Repeindre(ratio, dés);
+  });
   ConnecterAireJeu();
   accessibilité_ = std::make_unique<AccessibilitéJeu>(*this);
   clavier_ = new ClavierJeu(*this);

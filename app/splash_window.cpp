@@ -15,6 +15,7 @@
 #include "ui/fonts.h"
 #include "ui/panel.h"
 #include "ui/picture.h"
+#include "ui/pixel_ratio.h"
 
 namespace rolvex::app {
 
@@ -80,6 +81,9 @@ void FrmSplash::Form_Load(QSizeF écranTwips) {
 
   auto* logo = Trouver<ui::Image>(*this, "imgLogo");
   logo->setPicture(ui::ImageLogo(std::min(logo->width(), logo->height()), devicePixelRatioF()));
+  new ui::SuiviRatioPixels(*this, devicePixelRatioF(), [logo](qreal ratio) {
+    logo->setPicture(ui::ImageLogo(std::min(logo->width(), logo->height()), ratio));
+  });
   Trouver<QLabel>(*this, "lblVersion")->setText(QStringLiteral("Version ") +
                                                  ui::EnQString(TexteVersion));
   Trouver<QLabel>(*this, "lblCompanyProduct")->setText(ui::EnQString(TitreApplication));

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "ui/colours.h"
+#include "ui/picture.h"
 
 namespace rolvex::ui {
 namespace {
@@ -293,9 +294,23 @@ QIcon IcôneLogo() {
 }
 
 ImagesDés::ImagesDés(int côtéFace, int côtéFond, qreal pixelRatio)
-    : fond_(ImageDéVide(côtéFond, pixelRatio)) {
+    : côtéFace_(côtéFace),
+      côtéFond_(côtéFond),
+      ratio_(pixelRatio),
+      fond_(ImageDéVide(côtéFond, pixelRatio)) {
   for (int entrée = 0; entrée < NbModèlesDés; ++entrée)
     modèles_[entrée] = ImageModèleDé(entrée, côtéFace, pixelRatio);
+}
+
+void ImagesDés::Repeindre(qreal pixelRatio, std::span<Image* const> images) {
+  ImagesDés nouvelles(côtéFace_, côtéFond_, pixelRatio);
+  for (Image* image : images) {
+    const qint64 clé = image->picture().cacheKey();
+    if (clé == fond_.cacheKey()) image->setPicture(nouvelles.fond_);
+    for (int entrée = 0; entrée < NbModèlesDés; ++entrée)
+      if (clé == modèles_[entrée].cacheKey()) image->setPicture(nouvelles.modèles_[entrée]);
+  }
+  *this = std::move(nouvelles);
 }
 
 }  // namespace rolvex::ui

@@ -4,6 +4,7 @@
 
 #include <QIcon>
 #include <QPixmap>
+#include <span>
 
 #include "engine/score_sheet.h"
 
@@ -11,6 +12,8 @@ class QPainter;
 class QRectF;
 
 namespace rolvex::ui {
+
+class Image;
 
 inline constexpr int NbModèlesDés = 12;
 
@@ -38,8 +41,16 @@ class ImagesDés {
 
   const QPixmap& ModèlesDés(int entrée) const { return modèles_[entrée]; }  // 0..11
   const QPixmap& ImageDéFond() const { return fond_; }
+  qreal Ratio() const { return ratio_; }
+
+  // The same pictures painted for another pixel ratio; each of `images` that shows one of the
+  // old pictures shows its new one.
+  void Repeindre(qreal pixelRatio, std::span<Image* const> images);
 
  private:
+  int côtéFace_;
+  int côtéFond_;
+  qreal ratio_;
   Tableau<QPixmap, 0, NbModèlesDés - 1> modèles_;
   QPixmap fond_;
 };

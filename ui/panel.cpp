@@ -109,17 +109,18 @@ void Panneau::setMousePointer(int code) {
 
 void Panneau::setPressLook(bool bouton) { bouton_ = bouton; }
 
-// Inside the bevel, with half a character's room on each side, so that a wrapped line never
-// touches the edges.
 QRect Panneau::zoneTexte() const {
   const int marge = (biseau_ == SansBiseau ? 0 : largeurBiseau_) + 1;
-  const int retrait = marge + QFontMetrics(font()).averageCharWidth() / 2;
-  return rect().adjusted(retrait, marge, -retrait, -marge);
+  return rect().adjusted(marge, marge, -marge, -marge);
 }
 
+// Lines are broken half a character short of the bevel on each side, so that a wrapped line
+// never touches the edges; a word alone keeps the whole width.
 QStringList Panneau::lignesAffichées() const {
   if (caption_.isEmpty()) return {};
-  return LignesCoupéesAuxBlancs(caption_, QFontMetrics(font()), zoneTexte().width());
+  const QFontMetrics mesure(font());
+  return LignesCoupéesAuxBlancs(caption_, mesure,
+                                zoneTexte().width() - 2 * (mesure.averageCharWidth() / 2));
 }
 
 void Panneau::paintEvent(QPaintEvent*) {

@@ -2,12 +2,14 @@
 #include <QApplication>
 
 #include "app/startup.h"
+#include "app/startup_clock.h"
 #include "engine/dice.h"
 #include "ui/dice_pictures.h"
 #include "ui/fonts.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  rolvex::app::ChronométrerSiDemandé(application);
   rolvex::ui::InstallerPolicesDeRemplacement();
   QApplication::setWindowIcon(rolvex::ui::IcôneLogo());
   rolvex::DéÉquitable dé;

@@ -1,0 +1,188 @@
+// What one action costs in the real main window: a press of the throw button and a click on a
+// square, each from the mouse event to the end of the redraw it caused, over a whole scripted
+// six-column game; then the resident memory once the game is over.
+//
+// Runs on the platform Qt is given: QT_QPA_PLATFORM=offscreen, or an X display (Xvfb).
+// Usage: rolvex-gui-bench [games = 3]
+#include <QApplication>
+#include <QTest>
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/controls.h"
+#include "app/main_window.h"
+#include "app/startup.h"
+#include "engine/dice.h"
+#include "playarea/sheet_names.h"
+#include "ui/fonts.h"
+
+namespace rolvex::app {
+namespace {
+
+using Horloge = std::chrono::steady_clock;
+
+// Counts the repaints of the window: one repaint paints every widget that changed since the
+// last, so that an action is timed up to the end of its own.
+class CompteurDessins : public QObject {
+ public:
+  int demandes = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::UpdateRequest) ++demandes;
+    return false;
+  }
+};
+
+struct Mesures {
+  std::vector<double> jets;    // microseconds, click to end of repaint
+  std::vector<double> clics;
+  std::vector<double> gestes;  // the part spent in the handlers, before the repaint
+  std::vector<double> processeur;  // processor time of the whole action, this thread only
+};
+
+double ProcesseurUs() {
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) * 1e6 + static_cast<double>(t.tv_nsec) / 1e3;
+}
+
+class Banc {
+ public:
+  Banc() : fenêtre_(Langue::Français, dé_, TailleÉcranJeu()) {
+    fenêtre_.AfficherPleinÉcran();
+    if (!QTest::qWaitForWindowExposed(&fenêtre_)) std::fprintf(stderr, "window not exposed\n");
+    fenêtre_.installEventFilter(&compteur_);
+    fenêtre_.ChoisirMode(3);
+  }
+
+  void JouerUnePartie(Mesures& m) {
+    fenêtre_.AppelNouveau();
+    Attendre();
+    while (!fenêtre_.État().PartieTerminée) JouerUnTour(m);
+  }
+
+  long long MémoireRésidenteKo() const {
+    std::ifstream status("/proc/self/status");
+    for (std::string ligne; std::getline(status, ligne);)
+      if (ligne.rfind("VmRSS:", 0) == 0) return std::atoll(ligne.c_str() + 6);
+    return -1;
+  }
+
+ private:
+  // One turn: a throw, then a square of the first column that takes one, in an order that
+  // fills every column; once only Annonce is left, an announcement, two more throws and the
+  // announced square.
+  void JouerUnTour(Mesures& m) {
+    m.jets.push_back(Mesurer(Contrôle("PanelOkDé"), m));
+    const ÉtatPartie& é = fenêtre_.État();
+    for (int16_t c : {colonne::Sèche, colonne::Deux, colonne::Libre, colonne::Descente,
+                      colonne::Montée})
+      for (int16_t f = 1; f <= NbFigures; ++f)
+        if (Ouverte(c, f)) {
+          m.clics.push_back(Mesurer(Contrôle(NomCase(c, f)), m));
+          return;
+        }
+    for (int16_t f = 1; f <= NbFigures; ++f)
+      if (Ouverte(colonne::Annonce, f)) {
+        m.clics.push_back(Mesurer(Contrôle(NomCase(colonne::Annonce, f)), m));
+        while (é.NbJets < NbJetsMax) m.jets.push_back(Mesurer(Contrôle("PanelOkDé"), m));
+        m.clics.push_back(Mesurer(Contrôle(NomCase(colonne::Annonce, f)), m));
+        return;
+      }
+  }
+
+  bool Ouverte(int16_t c, int16_t f) const {
+    const CaseJeu& k = fenêtre_.État().Cases(c, f);
+    return k.Visible && k.Sélectionnable && !k.Prise;
+  }
+
+  QWidget* Contrôle(std::string_view nom) { return Trouver<QWidget>(fenêtre_, nom); }
+
+  // From the mouse click to the end of the repaint it asked for, in microseconds.
+  double Mesurer(QWidget* cible, Mesures& m) {
+    const int avant = compteur_.demandes;
+    const double processeur = ProcesseurUs();
+    const auto début = Horloge::now();
+    QTest::mouseClick(cible, Qt::LeftButton);
+    m.gestes.push_back(std::chrono::duration<double, std::micro>(Horloge::now() - début).count());
+    // The repaint is posted to the window: it runs at the next turn of the event loop. An action that changes nothing on screen (announcing the last
+    // free square) paints nothing.
+    for (int tour = 0; tour < 3 && compteur_.demandes == avant; ++tour)
+      QCoreApplication::processEvents();
+    m.processeur.push_back(ProcesseurUs() - processeur);
+    return std::chrono::duration<double, std::micro>(Horloge::now() - début).count();
+  }
+
+  void Attendre() {
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+  }
+
+  DéÉquitable dé_{20240601};
+  FormRolvex fenêtre_;
+  CompteurDessins compteur_;
+};
+
+double Médiane(std::vector<double> v) {
+  std::sort(v.begin(), v.end());
+  const std::size_t n = v.size();
+  return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
+
+void Résumer(const char* quoi, const std::vector<double>& v) {
+  std::vector<double> triées = v;
+  std::sort(triées.begin(), triées.end());
+  const double p95 = triées[static_cast<std::size_t>(0.95 * static_cast<double>(triées.size() - 1))];
+  std::printf("%-26s %5zu actions: median %7.0f us, 95th percentile %7.0f us, worst %7.0f us\n",
+              quoi, v.size(), Médiane(v), p95, triées.back());
+}
+
+}  // namespace
+}  // namespace rolvex::app
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  rolvex::ui::InstallerPolicesDeRemplacement();
+  const int nbParties = argc > 1 ? std::atoi(argv[1]) : 3;
+
+  rolvex::app::Banc banc;
+  rolvex::app::Mesures première, suivantes, toutes;
+  for (int i = 0; i < nbParties; ++i) {
+    rolvex::app::Mesures m;
+    banc.JouerUnePartie(m);
+    if (i == 0) première = m;
+    if (i > 0) {
+      suivantes.jets.insert(suivantes.jets.end(), m.jets.begin(), m.jets.end());
+      suivantes.clics.insert(suivantes.clics.end(), m.clics.begin(), m.clics.end());
+      suivantes.processeur.insert(suivantes.processeur.end(), m.processeur.begin(),
+                                  m.processeur.end());
+    }
+    toutes.jets.insert(toutes.jets.end(), m.jets.begin(), m.jets.end());
+    toutes.clics.insert(toutes.clics.end(), m.clics.begin(), m.clics.end());
+    toutes.gestes.insert(toutes.gestes.end(), m.gestes.begin(), m.gestes.end());
+    toutes.processeur.insert(toutes.processeur.end(), m.processeur.begin(), m.processeur.end());
+    if (i == 0)
+      std::printf("resident memory after a whole six-column game: %lld KiB\n",
+                  banc.MémoireRésidenteKo());
+  }
+  std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
+  rolvex::app::Résumer("throw, first game", première.jets);
+  rolvex::app::Résumer("square click, first game", première.clics);
+  rolvex::app::Résumer("processor, first game", première.processeur);
+  if (nbParties > 1) {
+    rolvex::app::Résumer("throw, later games", suivantes.jets);
+    rolvex::app::Résumer("square click, later games", suivantes.clics);
+    rolvex::app::Résumer("processor, later games", suivantes.processeur);
+  }
+  rolvex::app::Résumer("throw, all games", toutes.jets);
+  rolvex::app::Résumer("square click, all games", toutes.clics);
+  rolvex::app::Résumer("handlers alone, all games", toutes.gestes);
+  rolvex::app::Résumer("processor time per action", toutes.processeur);
+  std::printf("resident memory after %d games: %lld KiB\n", nbParties, banc.MémoireRésidenteKo());
+  return 0;
+}

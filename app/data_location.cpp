@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTemporaryFile>
+#include <array>
 
 #include "ui/text.h"
 
@@ -24,7 +25,30 @@ QString Fichier(const std::filesystem::path& dossier, std::string_view nom) {
   return QDir(EnQString(dossier)).filePath(ui::EnQString(nom));
 }
 
+// The top folders of the system's own tree: programs installed there belong to a package.
+constexpr std::array<std::string_view, 13> RacinesSystème = {
+    "usr", "bin", "sbin", "lib", "lib32", "lib64", "libx32", "opt", "etc", "boot", "snap", "nix",
+    "app"};
+
 }  // namespace
+
+bool DossierSystème(const std::filesystem::path& dossier) {
+  std::error_code e;
+  std::filesystem::path réel = std::filesystem::weakly_canonical(dossier, e);
+  if (e) réel = dossier.lexically_normal();
+  if (!réel.is_absolute()) return false;
+  const std::filesystem::path relatif = réel.relative_path();
+  if (relatif.empty()) return true;  // the root itself
+  const std::string premier = relatif.begin()->string();
+  for (std::string_view racine : RacinesSystème)
+    if (premier == racine) return true;
+  return false;
+}
+
+bool DossierProgrammeInscriptible(const std::filesystem::path& dossier) {
+  // Tried only outside the system's folders: root could create a file anywhere.
+  return !DossierSystème(dossier) && DossierInscriptible(dossier);
+}
 
 bool DossierInscriptible(const std::filesystem::path& dossier) {
   if (!QFileInfo(EnQString(dossier)).isDir()) return false;
@@ -60,7 +84,37 @@ DossiersDonnées ChoisirDossiersDonnées(const std::filesystem::path& dossierPro
 
 DossiersDonnées DossiersDonnéesDuJeu() {
   return ChoisirDossiersDonnées(EnChemin(QCoreApplication::applicationDirPath()),
-                                DossierUtilisateur());
+                                DossierUtilisateur(), DossierProgrammeInscriptible);
+}
+
+DossierDeLecture RassemblerFichiersDonnées(const DossiersDonnées& dossiers) {
+  if (dossiers.lecture == dossiers.écriture) return {dossiers.lecture, std::nullopt};
+  struct Fichier {
+    FichierDonnées lequel;
+    std::filesystem::path (*chemin)(const std::filesystem::path&);
+  };
+  constexpr std::array<Fichier, 2> fichiers = {{{FichierDonnées::Options, CheminFichierOptions},
+                                                {FichierDonnées::Noms, CheminFichierNoms}}};
+  for (const Fichier& f : fichiers) {
+    const std::filesystem::path source = f.chemin(dossiers.lecture);
+    const std::filesystem::path cible = f.chemin(dossiers.écriture);
+    std::error_code e;
+    if (!std::filesystem::exists(source, e)) {
+      // A names file left alone in the folder written belongs to no options any more.
+      std::filesystem::remove(cible, e);
+      continue;
+    }
+    std::filesystem::copy_file(source, cible, std::filesystem::copy_options::overwrite_existing,
+                               e);
+    if (e) {
+      // No half pair is left behind for the next run to take as the player's files.
+      std::error_code ignorée;
+      for (const Fichier& copié : fichiers)
+        std::filesystem::remove(copié.chemin(dossiers.écriture), ignorée);
+      return {dossiers.lecture, ÉchecFichier{f.lequel, OpérationFichier::Écriture, cible, e}};
+    }
+  }
+  return {dossiers.écriture, std::nullopt};
 }
 
 }  // namespace rolvex

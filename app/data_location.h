@@ -3,9 +3,11 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string_view>
 
 #include "app/records/data_folder.h"
+#include "app/records/file_store.h"
 
 namespace rolvex {
 
@@ -15,6 +17,13 @@ inline constexpr std::string_view NomFichierNoms = "names12.dat";
 // Whether a file can be created and removed in `dossier`. Tried for real: permission bits say
 // nothing to root, nor about a read-only disk.
 bool DossierInscriptible(const std::filesystem::path& dossier);
+
+// Whether `dossier` lies among the system's own folders (/usr, /bin, /opt…, links followed),
+// where packages install programs. The game never writes there, not even as root.
+bool DossierSystème(const std::filesystem::path& dossier);
+
+// Whether the program's folder may take the data files: no system folder, and writable.
+bool DossierProgrammeInscriptible(const std::filesystem::path& dossier);
 
 // Whether `dossier` holds the options file: without it the names file alone starts no run
 // with its tables.
@@ -34,7 +43,18 @@ DossiersDonnées ChoisirDossiersDonnées(const std::filesystem::path& dossierPro
                                        const std::filesystem::path& dossierUtilisateur,
                                        const PrédicatDossier& inscriptible = DossierInscriptible);
 
-// The choice of this run: the folder of the running program and DossierUtilisateur().
+// The choice of this run: the folder of the running program, unless it is a system folder
+// or cannot be written, and DossierUtilisateur().
 DossiersDonnées DossiersDonnéesDuJeu();
+
+// When the files are read in one folder and written in another, copies them to the folder
+// written, so that the game reads, mends and writes them in one place from then on. Returns
+// the folder to read, and the failure of the copy if any: then the files are read where
+// they are, and the folder written stays the one the saves go to.
+struct DossierDeLecture {
+  std::filesystem::path dossier;
+  std::optional<ÉchecFichier> échec;
+};
+DossierDeLecture RassemblerFichiersDonnées(const DossiersDonnées& dossiers);
 
 }  // namespace rolvex

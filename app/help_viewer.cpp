@@ -60,10 +60,19 @@ void MontrerFichier(QTextBrowser& texte, QWidget& aide, const QString& fichierAi
 
 }  // namespace
 
-QString FichierAide(Langue langue) {
+QString FichierAide(Langue langue, const QString& dossierProgramme) {
   const QString nom =
       langue == Langue::Français ? QStringLiteral("rolvexFr.hlp") : QStringLiteral("rolvexUs.hlp");
-  return QDir(QCoreApplication::applicationDirPath()).filePath(nom);
+  const QDir programme(dossierProgramme);
+  const QString àCôté = programme.filePath(nom);
+  const QString installé =
+      QDir::cleanPath(programme.filePath(QStringLiteral("../share/rolvex/") + nom));
+  if (!QFileInfo(àCôté).isFile() && QFileInfo(installé).isFile()) return installé;
+  return àCôté;
+}
+
+QString FichierAide(Langue langue) {
+  return FichierAide(langue, QCoreApplication::applicationDirPath());
 }
 
 QWidget* OuvrirAide(QWidget* fenêtre, const QString& fichierAide, Langue langue) {

@@ -10,7 +10,11 @@ class QWidget;
 
 namespace rolvex {
 
-// The help file of the run: the program's folder followed by rolvexFr.hlp or rolvexUs.hlp.
+// The help file of `langue`, rolvexFr.hlp or rolvexUs.hlp, for a program in `dossierProgramme`:
+// beside it, else in ../share/rolvex from it (bin/rolvex and share/rolvex/ once installed).
+// Where neither holds it, the path beside the program, so that the viewer names it missing.
+QString FichierAide(Langue langue, const QString& dossierProgramme);
+// The help file of the running program.
 QString FichierAide(Langue langue);
 
 // Shows `fichierAide` at its contents page (its top) in the help window owned by `fenêtre`,

@@ -10,6 +10,8 @@
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   rolvex::app::ChronométrerSiDemandé(application);
+  // The desktop entry installed with the game carries this name: the window is matched to it.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.rolvex.Rolvex"));
   rolvex::ui::InstallerPolicesDeRemplacement();
   QApplication::setWindowIcon(rolvex::ui::IcôneLogo());
   rolvex::DéÉquitable dé;

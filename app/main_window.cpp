@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -13,9 +14,13 @@
 
 #include "app/accessibility.h"
 #include "app/controls.h"
+#include "app/help_viewer.h"
+#include "app/high_scores_panel.h"
 #include "app/keyboard.h"
 #include "app/params_dialog.h"
 #include "app/play_area.h"
+#include "app/records/end_of_game.h"
+#include "app/records/file_store.h"
 #include "playarea/square_drawing.h"
 #include "texts/hover_help.h"
 #include "texts/messages.h"
@@ -27,20 +32,14 @@ namespace rolvex::app {
 namespace {
 
 constexpr int UneSeconde = 1000;
-constexpr int NbPlacesScores = 10;
-
-constexpr std::array FamillesScores = {
-    std::pair{PanelScore::PanelScoreClassement, std::string_view("PanelScoreClassement")},
-    std::pair{PanelScore::PanelScoreNom, std::string_view("PanelScoreNom")},
-    std::pair{PanelScore::PanelScoreTemps, std::string_view("PanelScoreTemps")},
-    std::pair{PanelScore::PanelScoreNbFigures, std::string_view("PanelScoreNbFigures")},
-    std::pair{PanelScore::PanelScoreScore, std::string_view("PanelScoreScore")},
-};
 
 }  // namespace
 
-FormRolvex::FormRolvex(Langue langue, SourceDés& dés, QSizeF écranTwips)
+void Environnement::QuitterApplication() { QCoreApplication::quit(); }
+
+FormRolvex::FormRolvex(Langue langue, SourceDés& dés, QSizeF écranTwips, Environnement environnement)
     : langue_(langue),
+      environnement_(std::move(environnement)),
       textes_(InitTextesLangue(langue)),
       partie_(*this, dés),
       aire_(écranTwips.width(), écranTwips.height()) {
@@ -63,7 +62,8 @@ void FormRolvex::Form_Load() {
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("ZoneClient"));
   setCentralWidget(client);
-  écran_ = std::make_unique<ÉcranAireJeu>(*client, aire_, ui::ÉchelleTwips::DeLÉcranPrincipal());
+  écran_ = std::make_unique<ÉcranAireJeu>(*client, aire_, ui::ÉchelleTwips::DeLÉcranPrincipal(),
+                                          langue_);
   for (std::string_view caché : {"SuperPanelDés", "SuperPanelScore", "PanelNewGame", "PanelNewMode"})
     (*écran_)[caché].hide();
   const QWidget& dé = (*écran_)[NomÉlément("ImageDé", 1)];
@@ -83,6 +83,7 @@ void FormRolvex::Form_Load() {
   AppliquerLégendes(*params_, Fenêtre::FormParams, textes_.légendes);
 
   ChargerOptions();
+  fichierAide_ = rolvex::FichierAide(langue_);
   for (int16_t i = 1; i <= NbDés; ++i) ImageDé(i, ImageDéFond);
   écran_->Panneau("PanelInfoDéroulement").show();
   InfoDéroulement(Message::MsgPourJouer);
@@ -190,18 +191,31 @@ void FormRolvex::ConnecterAireJeu() {
           [this] { PanelScoreTotal_MouseMove(); });
   connect(panneau("PictureAireJeu"), &Panneau::mouseMoved, this,
           [this] { PictureAireJeu_MouseMove(); });
-  for (const auto& [famille, nom] : FamillesScores)
-    for (int16_t rang = 1; rang <= NbPlacesScores; ++rang)
-      connect(panneau(NomÉlément(nom, rang)), &Panneau::mouseMoved, this,
-              [this, famille, rang] {
-                InfoInterface(AppelMovePanelScore(famille, rang, langue_));
-              });
+  const SuperPanelScore& scores = é.PanneauScores();
+  connect(&scores, &SuperPanelScore::effacerScoresClicked, this, [this] { EffacerScores(); });
+  connect(&scores, &SuperPanelScore::panelScoreMouseMove, this,
+          [this](PanelScore famille, int rang) {
+            InfoInterface(AppelMovePanelScore(famille, static_cast<int16_t>(rang), langue_));
+          });
 }
 
-// Until the data files come, the dialog and the menu show the engine's own choices.
+// Files that cannot be read leave the game with what could be kept, or with the defaults.
 void FormRolvex::ChargerOptions() {
+  dossiers_ = environnement_.dossiersDonnées();
+  const DossierDeLecture lecture = RassemblerFichiersDonnées(dossiers_);
+  if (lecture.échec) SignalerÉchec(*lecture.échec);
+  HasardUniforme tirage;
+  const ChargementDossier chargement = rolvex::ChargerOptions(lecture.dossier, tirage);
+  const DonnéesOptions& d = chargement.chargement.données;
+  partie_.ChoisirMode(d.ModeJeu);
+  partie_.ChoisirFaces(d.TypeDés);
+  nomJoueur_ = ui::EnQString(d.NomJoueur);
+  scores_ = d.Scores;
+
   params_->SélectionnerMode(État().ModeJeu);
+  params_->ÉcrireNom(nomJoueur_);
   CocherFaces();
+  if (chargement.échec) SignalerÉchec(*chargement.échec);
 }
 
 void FormRolvex::CocherFaces() {
@@ -241,7 +255,12 @@ void FormRolvex::ChoisirMode(int16_t modeJeu) { partie_.ChoisirMode(modeJeu); }
 
 void FormRolvex::ChoisirNom(const QString& nom) { nomJoueur_ = nom; }
 
-void FormRolvex::SauverOptions() {}
+void FormRolvex::SauverOptions() {
+  const ÉtatPartie& é = État();
+  const DonnéesOptions données{é.ModeJeu, é.TypeDés, nomJoueur_.toStdString(), scores_};
+  const RésultatSauvegarde résultat = rolvex::SauverOptions(dossiers_.écriture, données);
+  if (résultat.échec) SignalerÉchec(*résultat.échec);
+}
 
 void FormRolvex::ImageDé(int16_t dé, int16_t modèle) {
   écran_->Image(NomÉlément("ImageDé", dé))
@@ -315,8 +334,8 @@ void FormRolvex::PréparerNouvellePartie() {
   écran_->Panneau("PanelInfoDéroulement").show();
   TimerChrono_->start();
   écran_->Panneau("SuperPanelDés").show();
-  écran_->Panneau("PanelModeColonnes")
-      .setCaption(ui::EnQString(LégendeModeColonnes(État().NbColonnes, langue_)));
+  écran_->PanneauScores().SetModeColonnes(
+      ui::EnQString(LégendeModeColonnes(État().NbColonnes, langue_)));
   EffacerScores();
 
   // The sheet is rearranged out of sight, and shown again once drawn.
@@ -326,11 +345,27 @@ void FormRolvex::PréparerNouvellePartie() {
   écran_->AppliquerDisposition(aire_);
 }
 
-// The high scores will take the finished game here; the engine has already ended it.
-void FormRolvex::AppelFinPartie() { TimerChrono_->stop(); }
+// The engine has written the last square; the clock still holds the game's time, and stops
+// once the player has read the outcome.
+void FormRolvex::AppelFinPartie() {
+  const ÉtatPartie& é = État();
+  const PartieFinie partie{nomJoueur_.toStdString(), é.ScoreTotal, é.SecondesPartie,
+                           é.NbFiguresRéalisées};
+  const FinDePartie fin = rolvex::AppelFinPartie(scores_, é.ModeJeu, partie, langue_);
+  if (fin.afficherScores) {
+    AfficherScores();
+    écran_->PanneauScores().MarquerLigne(fin.place);
+  }
+  if (fin.sauver) SauverOptions();
+  if (fin.message) AfficherMessage(*fin.message);
+  InfoInterface(fin.info);
+  TimerChrono_->stop();
+}
 
 void FormRolvex::closeEvent(QCloseEvent* event) {
   params_->hide();
+  for (QWidget* fenêtre : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    if (fenêtre->isWindow() && fenêtre != params_) fenêtre->close();  // the help
   event->accept();
 }
 
@@ -338,22 +373,42 @@ void FormRolvex::Aide(const std::optional<std::string>& texte) {
   if (texte) InfoInterface(*texte);
 }
 
-void FormRolvex::RemettreScoresEnBleu() {
-  for (const auto& [famille, nom] : FamillesScores)
-    for (int rang = 1; rang <= NbPlacesScores; ++rang)
-      écran_->Panneau(NomÉlément(nom, rang)).setForeColor(Bleu);
+void FormRolvex::AfficherMessage(std::string_view texte) {
+  ui::AfficherMessage(this, ui::EnQString(texte), ui::EnQString(TitreApplication),
+                      LégendesBoutons());
 }
+
+void FormRolvex::SignalerÉchec(const ÉchecFichier& échec) {
+  AfficherMessage(MessageÉchecFichier(échec, langue_));
+}
+
+void FormRolvex::RemettreScoresEnBleu() { écran_->PanneauScores().RemettreEnBleu(); }
 
 void FormRolvex::EffacerScores() {
   écran_->Panneau("PictureAireJeu").show();
-  écran_->Panneau("SuperPanelScore").hide();
+  écran_->PanneauScores().EffacerScores();
 }
 
-void FormRolvex::AfficherScores() {}
+void FormRolvex::AfficherScores() {
+  écran_->Panneau("PictureAireJeu").hide();
+  écran_->PanneauScores().AfficherScores(scores_[État().ModeJeu]);
+}
 
-void FormRolvex::DemanderQuitter() {}
+// Only the menu leads here; the close box ends the run without a word and without saving.
+void FormRolvex::DemanderQuitter() {
+  if (!ui::DemanderOuiNon(this, ui::EnQString(QuestionQuitter(langue_)),
+                          ui::EnQString(TitreApplication), LégendesBoutons()))
+    return;
+  DéchargerTousContrôles();
+  AfficherMessage(TexteAuRevoir(langue_));
+  SauverOptions();
+  close();
+  environnement_.quitter();
+}
 
-void FormRolvex::OuvrirAide() {}
+void FormRolvex::DéchargerTousContrôles() { écran_->DéchargerTousContrôles(); }
+
+void FormRolvex::OuvrirAide() { rolvex::OuvrirAide(this, fichierAide_, langue_); }
 
 void FormRolvex::PanelStart_Click() { AppelPréNouveau(); }
 void FormRolvex::PanelNewGame_Click() { AppelNouveau(); }
@@ -411,6 +466,6 @@ void FormRolvex::MenuDésNumériques_Click() {
   CocherFaces();
 }
 void FormRolvex::MenuContents_Click() { OuvrirAide(); }
-void FormRolvex::MenuAbout_Click() {}
+void FormRolvex::MenuAbout_Click() { AfficherMessage(TexteAPropos(langue_)); }
 
 }  // namespace rolvex::app

@@ -6,10 +6,13 @@
 #include <QSizeF>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "app/data_location.h"
+#include "app/records/high_scores.h"
 #include "engine/game.h"
 #include "playarea/layout.h"
 #include "texts/language_tables.h"
@@ -28,19 +31,30 @@ class ClavierJeu;
 class ÉcranAireJeu;
 class FormParams;
 
+// What the window takes from the computer it runs on; tests put in their own.
+struct Environnement {
+  // Where the data files are read and written, chosen once at the window's load.
+  std::function<DossiersDonnées()> dossiersDonnées = DossiersDonnéesDuJeu;
+  // Ends the program once the main window has closed after the player confirmed quitting.
+  std::function<void()> quitter = QuitterApplication;
+
+  static void QuitterApplication();
+};
+
 // No Q_OBJECT: the window has no signal or slot of its own (its handlers are connected with
 // lambdas), and moc cannot read the accented enumerations of the game that it includes.
 class FormRolvex : public QMainWindow, public Affichage {
  public:
   // The language is the run's; the dice come from `dés` (the fair die, or dice a test chose).
   // écranTwips: the screen the window covers, on which the whole layout is based.
-  FormRolvex(Langue langue, SourceDés& dés, QSizeF écranTwips);
+  FormRolvex(Langue langue, SourceDés& dés, QSizeF écranTwips, Environnement environnement = {});
   ~FormRolvex() override;
 
   Langue langue() const { return langue_; }
   const ÉtatPartie& État() const { return partie_.État(); }
   const AireJeu& Aire() const { return aire_; }
   const QString& NomJoueur() const { return nomJoueur_; }
+  const HighScores& Scores() const { return scores_; }
   FormParams& Params() { return *params_; }
   // The buttons of the message boxes, in the run's language.
   ui::LégendesBoutons LégendesBoutons() const;
@@ -55,8 +69,8 @@ class FormRolvex : public QMainWindow, public Affichage {
   // What the name dialog records before a new game.
   void ChoisirMode(int16_t modeJeu);
   void ChoisirNom(const QString& nom);
-  // Writes the options and the high scores to the data files. The files come with the high
-  // scores; until then there is nothing to write.
+  // Writes the options and the high scores to the data files. A failure is told to the player
+  // and the game goes on with what it holds; the next save tries again.
   void SauverOptions();
 
   // Affichage: the engine tells what changed.
@@ -83,6 +97,8 @@ class FormRolvex : public QMainWindow, public Affichage {
   void ChargerOptions();
   void CocherFaces();
   void Aide(const std::optional<std::string>& texte);
+  void AfficherMessage(std::string_view texte);
+  void SignalerÉchec(const ÉchecFichier& échec);
 
   // The high-score panel: its table is shown and hidden by the high-score code; a new game
   // hides it and takes the highlight of the last entry away.
@@ -90,8 +106,9 @@ class FormRolvex : public QMainWindow, public Affichage {
   void EffacerScores();
   void AfficherScores();
 
-  // Commands whose work comes with the data files, the help and the end of the game.
+  // The orderly end of the run, and the help.
   void DemanderQuitter();
+  void DéchargerTousContrôles();
   void OuvrirAide();
 
   // The game's events.
@@ -135,6 +152,7 @@ class FormRolvex : public QMainWindow, public Affichage {
   void MenuAbout_Click();
 
   Langue langue_;
+  Environnement environnement_;
   TextesLangue textes_;
   Partie partie_;
   AireJeu aire_;
@@ -143,6 +161,9 @@ class FormRolvex : public QMainWindow, public Affichage {
   FormParams* params_ = nullptr;
   QTimer* TimerChrono_ = nullptr;
   QString nomJoueur_;
+  HighScores scores_;
+  DossiersDonnées dossiers_;
+  QString fichierAide_;
   bool feuilleEnRéfection_ = false;  // hidden while laid out for a new game, until drawn
   std::unique_ptr<AccessibilitéJeu> accessibilité_;
   ClavierJeu* clavier_ = nullptr;

@@ -5,6 +5,7 @@
 #include <cassert>
 
 #include "app/controls.h"
+#include "playarea/sheet_names.h"
 #include "ui/fonts.h"
 
 namespace rolvex::app {
@@ -19,6 +20,7 @@ constexpr std::array BoutonsPanneaux = {std::string_view("PanelStart"), std::str
 
 // Containers of other controls: flat, or framed by a wider bevel.
 constexpr std::string_view FeuilleDeJeu = "PictureAireJeu";
+constexpr std::string_view ZoneScores = "SuperPanelScore";
 constexpr std::array ZonesEncadrées = {std::string_view("SuperPanelDés"),
                                        std::string_view("SuperPanelScore")};
 
@@ -29,6 +31,16 @@ bool Parmi(const std::array<std::string_view, N>& noms, std::string_view nom) {
   for (std::string_view n : noms)
     if (n == nom) return true;
   return false;
+}
+
+// The bevels of containers and press buttons, whoever made the panel.
+void Habiller(ui::Panneau& panneau, std::string_view nom) {
+  if (nom == FeuilleDeJeu) panneau.setBevelOuter(ui::Panneau::SansBiseau);
+  if (Parmi(ZonesEncadrées, nom)) panneau.setBevelWidth(2);
+  if (Parmi(BoutonsPanneaux, nom)) {
+    panneau.setPressLook(true);
+    panneau.setBevelWidth(2);
+  }
 }
 
 void AppliquerDesign(ui::Panneau& panneau, const Contrôle& c) {
@@ -42,20 +54,45 @@ void AppliquerDesign(ui::Panneau& panneau, const Contrôle& c) {
   panneau.setFont(police);
 }
 
-// The designed size, unless a line of it would be taller than the panel: on a screen much
-// wider than 4:3 the throw button is flatter than its font, and its caption would be cut.
-double TailleQuiTient(const QFont& police, double points, int hauteur) {
+// The widest caption of the high-score cells whose text has a fixed shape (a place, a time,
+// figures, a score): on a small screen the designed font would cut a time at both ends.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 4> ModèlesScores = {{
+    {"PanelScoreClassement(", "10"},
+    {"PanelScoreTemps(", "00:00"},
+    {"PanelScoreNbFigures(", "42"},
+    {"PanelScoreScore(", "8888"},
+}};
+
+std::string_view ModèleLePlusLarge(std::string_view nom) {
+  for (const auto& [famille, modèle] : ModèlesScores)
+    if (nom.starts_with(famille)) return modèle;
+  return {};
+}
+
+// A panel draws its caption this far inside its edges (bevel and margin).
+constexpr int MargeLégende = 3;
+
+// The designed size, unless a line of it would be taller than the panel (on a screen much
+// wider than 4:3 the throw button is flatter than its font) or `modèle` wider than it.
+double TailleQuiTient(const QFont& police, double points, QSize place, std::string_view modèle) {
   QFont essai = police;
   ui::RéglerTaille(essai, points);
-  const int ligne = QFontMetrics(essai).height();
-  if (ligne <= hauteur || ligne <= 0) return points;
-  return points * hauteur / ligne;
+  const QFontMetrics mesure(essai);
+  double facteur = 1;
+  const int ligne = mesure.height();
+  if (ligne > place.height() && ligne > 0) facteur = double(place.height()) / ligne;
+  const int largeur = modèle.empty() ? 0 : mesure.horizontalAdvance(ui::EnQString(modèle));
+  const int disponible = place.width() - 2 * MargeLégende;
+  if (largeur > disponible && disponible > 0)
+    facteur = std::min(facteur, double(disponible) / largeur);
+  return points * facteur;
 }
 
 }  // namespace
 
-ÉcranAireJeu::ÉcranAireJeu(QWidget& client, const AireJeu& aire, const ui::ÉchelleTwips& échelle)
-    : client_(client), échelle_(échelle) {
+ÉcranAireJeu::ÉcranAireJeu(QWidget& client, const AireJeu& aire, const ui::ÉchelleTwips& échelle,
+                           Langue langue)
+    : client_(client), échelle_(échelle), langue_(langue) {
   for (const auto& [nom, c] : aire.Contrôles()) Créer(aire, nom);
   AppliquerDisposition(aire);
 }
@@ -65,6 +102,10 @@ QWidget& ÉcranAireJeu::Créer(const AireJeu& aire, const std::string& nom) {
   if (const auto it = widgets_.find(nom); it != widgets_.end()) return *it->second;
   const Contrôle& c = aire[nom];
   QWidget& conteneur = c.conteneur.empty() ? client_ : Créer(aire, c.conteneur);
+  // The high-score area, made just now as this control's container, made it too.
+  if (const auto it = widgets_.find(nom); it != widgets_.end()) return *it->second;
+
+  if (nom == ZoneScores) return CréerPanneauScores(aire, conteneur);
 
   QWidget* widget = nullptr;
   if (EstImageDé(nom)) {
@@ -72,17 +113,26 @@ QWidget& ÉcranAireJeu::Créer(const AireJeu& aire, const std::string& nom) {
   } else {
     auto* panneau = new ui::Panneau(&conteneur);
     AppliquerDesign(*panneau, c);
-    if (nom == FeuilleDeJeu) panneau->setBevelOuter(ui::Panneau::SansBiseau);
-    if (Parmi(ZonesEncadrées, nom)) panneau->setBevelWidth(2);
-    if (Parmi(BoutonsPanneaux, nom)) {
-      panneau->setPressLook(true);
-      panneau->setBevelWidth(2);
-    }
+    Habiller(*panneau, nom);
     widget = panneau;
   }
   widget->setObjectName(ui::EnQString(nom));
   widgets_.emplace(nom, widget);
   return *widget;
+}
+
+// The high-score area makes its own cells, with their design; they join the named controls,
+// so that the layout places them and nothing makes them a second time.
+QWidget& ÉcranAireJeu::CréerPanneauScores(const AireJeu& aire, QWidget& conteneur) {
+  panneauScores_ = new SuperPanelScore(aire, échelle_, langue_, &conteneur);
+  Habiller(*panneauScores_, ZoneScores);
+  widgets_.emplace(std::string(ZoneScores), panneauScores_);
+  for (ui::Panneau* panneau : panneauScores_->findChildren<ui::Panneau*>()) {
+    const std::string nom = panneau->objectName().toStdString();
+    Habiller(*panneau, nom);
+    widgets_.emplace(nom, panneau);
+  }
+  return *panneauScores_;
 }
 
 QWidget& ÉcranAireJeu::operator[](std::string_view nom) const {
@@ -110,10 +160,23 @@ void ÉcranAireJeu::AppliquerDisposition(const AireJeu& aire) {
     if (c.montré) widget.setVisible(*c.montré);
     if (c.police) {
       QFont police = widget.font();
-      ui::RéglerTaille(police, TailleQuiTient(police, *c.police, widget.height()));
+      ui::RéglerTaille(police,
+                       TailleQuiTient(police, *c.police, widget.size(), ModèleLePlusLarge(nom)));
       widget.setFont(police);
     }
   }
+}
+
+void ÉcranAireJeu::DéchargerTousContrôles() {
+  for (int16_t i = 1; i <= NbFigures; ++i) {
+    for (int16_t c = 1; c <= NbColonnesMax; ++c) (*this)[NomCase(c, i)].hide();
+    for (Côté côté : {Côté::Gauche, Côté::Droite}) (*this)[NomÉtiquette(côté, i)].hide();
+  }
+  for (int rang = 1; rang <= NbPlaces; ++rang)
+    for (PanelScore famille : {PanelScore::PanelScoreClassement, PanelScore::PanelScoreNom,
+                               PanelScore::PanelScoreTemps, PanelScore::PanelScoreNbFigures,
+                               PanelScore::PanelScoreScore})
+      panneauScores_->Cellule(famille, rang)->hide();
 }
 
 }  // namespace rolvex::app

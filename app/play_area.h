@@ -6,7 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "app/high_scores_panel.h"
 #include "playarea/layout.h"
+#include "texts/language_tables.h"
 #include "ui/panel.h"
 #include "ui/picture.h"
 #include "ui/twips.h"
@@ -17,24 +19,35 @@ class ÉcranAireJeu {
  public:
   // InitAireJeu: one widget per control of `aire`, in `client` or in its container, with its
   // design's colours and fonts and its place. The squares stand shown, empty, in their column's
-  // colour until the first game draws them.
-  ÉcranAireJeu(QWidget& client, const AireJeu& aire, const ui::ÉchelleTwips& échelle);
+  // colour until the first game draws them. The high-score area is a SuperPanelScore, hidden,
+  // its button captioned in `langue`; its cells are found by name like every other control.
+  ÉcranAireJeu(QWidget& client, const AireJeu& aire, const ui::ÉchelleTwips& échelle,
+               Langue langue);
 
   // The widget called `nom`, which the layout lists (programmer error otherwise).
   QWidget& operator[](std::string_view nom) const;
   ui::Panneau& Panneau(std::string_view nom) const;
   ui::Image& Image(std::string_view nom) const;
+  SuperPanelScore& PanneauScores() const { return *panneauScores_; }
 
   // Every widget takes its rectangle, and is shown or hidden where the layout says so.
   void AppliquerDisposition(const AireJeu& aire);
+
+  // The elements made for the sheet and the high scores (squares and row labels 1..13, rows
+  // 1..10 of the table) leave the screen for good, as the player quits. They stay allocated
+  // with the window, so that nothing refers to a widget that is gone.
+  void DéchargerTousContrôles();
 
   const ui::ÉchelleTwips& Échelle() const { return échelle_; }
 
  private:
   QWidget& Créer(const AireJeu& aire, const std::string& nom);
+  QWidget& CréerPanneauScores(const AireJeu& aire, QWidget& conteneur);
 
   QWidget& client_;
   ui::ÉchelleTwips échelle_;
+  Langue langue_;
+  SuperPanelScore* panneauScores_ = nullptr;
   std::map<std::string, QWidget*, std::less<>> widgets_;
 };
 

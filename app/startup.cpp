@@ -16,11 +16,12 @@ QSizeF TailleÉcranJeu() {
   return échelle.EnTwips(écran->availableGeometry().size());
 }
 
-Démarrage::Démarrage(SourceDés& dés, QSizeF écranTwips)
+Démarrage::Démarrage(SourceDés& dés, QSizeF écranTwips, Environnement environnement)
     : dés_(dés),
       écranTwips_(écranTwips),
+      environnement_(std::move(environnement)),
       splash_(std::make_unique<FrmSplash>(écranTwips, [this](Langue langue) {
-        principale_ = std::make_unique<FormRolvex>(langue, dés_, écranTwips_);
+        principale_ = std::make_unique<FormRolvex>(langue, dés_, écranTwips_, environnement_);
         principale_->AfficherPleinÉcran();
       })) {}
 

@@ -4,12 +4,12 @@
 #include <QSizeF>
 #include <memory>
 
+#include "app/main_window.h"
 #include "engine/dice.h"
 
 namespace rolvex::app {
 
 class FrmSplash;
-class FormRolvex;
 
 // The screen the game lays itself out on: the part of the primary screen that windows may
 // cover, in twips.
@@ -17,7 +17,9 @@ QSizeF TailleÉcranJeu();
 
 class Démarrage {
  public:
-  explicit Démarrage(SourceDés& dés, QSizeF écranTwips = TailleÉcranJeu());
+  // The main window will take `environnement`: where its data files are, how the run ends.
+  explicit Démarrage(SourceDés& dés, QSizeF écranTwips = TailleÉcranJeu(),
+                     Environnement environnement = {});
   ~Démarrage();
   Démarrage(const Démarrage&) = delete;
   Démarrage& operator=(const Démarrage&) = delete;
@@ -32,6 +34,7 @@ class Démarrage {
  private:
   SourceDés& dés_;
   QSizeF écranTwips_;
+  Environnement environnement_;
   std::unique_ptr<FrmSplash> splash_;
   std::unique_ptr<FormRolvex> principale_;
 };

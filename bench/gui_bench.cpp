@@ -5,11 +5,15 @@
 // Runs on the platform Qt is given: QT_QPA_PLATFORM=offscreen, or an X display (Xvfb).
 // Usage: rolvex-gui-bench [games = 3]
 #include <QApplication>
+#include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <cstdio>
+#include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -52,9 +56,21 @@ double ProcesseurUs() {
   return static_cast<double>(t.tv_sec) * 1e6 + static_cast<double>(t.tv_nsec) / 1e3;
 }
 
+// The data files of a temporary folder, so that the games played here enter no real table.
+Environnement EnvironnementDuBanc(const QTemporaryDir& dossier) {
+  const std::filesystem::path chemin(QFile::encodeName(dossier.path()).toStdString());
+  return {[chemin] { return DossiersDonnées{chemin, chemin}; }, [] {}};
+}
+
 class Banc {
  public:
-  Banc() : fenêtre_(Langue::Français, dé_, TailleÉcranJeu()) {
+  Banc() : fenêtre_(Langue::Français, dé_, TailleÉcranJeu(), EnvironnementDuBanc(données_)) {
+    // A game that enters a table ends on a message box: it is answered as soon as it shows.
+    QObject::connect(&répondeur_, &QTimer::timeout, [] {
+      if (auto* boîte = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+        if (boîte->isVisible()) boîte->accept();
+    });
+    répondeur_.start(5);
     fenêtre_.AfficherPleinÉcran();
     if (!QTest::qWaitForWindowExposed(&fenêtre_)) std::fprintf(stderr, "window not exposed\n");
     fenêtre_.installEventFilter(&compteur_);
@@ -79,20 +95,20 @@ class Banc {
   // fills every column; once only Annonce is left, an announcement, two more throws and the
   // announced square.
   void JouerUnTour(Mesures& m) {
-    m.jets.push_back(Mesurer(Contrôle("PanelOkDé"), m));
+    Mesurer(Contrôle("PanelOkDé"), m.jets, m);
     const ÉtatPartie& é = fenêtre_.État();
     for (int16_t c : {colonne::Sèche, colonne::Deux, colonne::Libre, colonne::Descente,
                       colonne::Montée})
       for (int16_t f = 1; f <= NbFigures; ++f)
         if (Ouverte(c, f)) {
-          m.clics.push_back(Mesurer(Contrôle(NomCase(c, f)), m));
+          Mesurer(Contrôle(NomCase(c, f)), m.clics, m);
           return;
         }
     for (int16_t f = 1; f <= NbFigures; ++f)
       if (Ouverte(colonne::Annonce, f)) {
-        m.clics.push_back(Mesurer(Contrôle(NomCase(colonne::Annonce, f)), m));
-        while (é.NbJets < NbJetsMax) m.jets.push_back(Mesurer(Contrôle("PanelOkDé"), m));
-        m.clics.push_back(Mesurer(Contrôle(NomCase(colonne::Annonce, f)), m));
+        Mesurer(Contrôle(NomCase(colonne::Annonce, f)), m.clics, m);
+        while (é.NbJets < NbJetsMax) Mesurer(Contrôle("PanelOkDé"), m.jets, m);
+        Mesurer(Contrôle(NomCase(colonne::Annonce, f)), m.clics, m);
         return;
       }
   }
@@ -104,27 +120,33 @@ class Banc {
 
   QWidget* Contrôle(std::string_view nom) { return Trouver<QWidget>(fenêtre_, nom); }
 
-  // From the mouse click to the end of the repaint it asked for, in microseconds.
-  double Mesurer(QWidget* cible, Mesures& m) {
+  // From the mouse click to the end of the repaint it asked for, in microseconds, added to
+  // `durées`. The click that ends the game is left out: it also saves the files and waits for
+  // the player to close the box of the place won.
+  void Mesurer(QWidget* cible, std::vector<double>& durées, Mesures& m) {
     const int avant = compteur_.demandes;
     const double processeur = ProcesseurUs();
     const auto début = Horloge::now();
     QTest::mouseClick(cible, Qt::LeftButton);
-    m.gestes.push_back(std::chrono::duration<double, std::micro>(Horloge::now() - début).count());
-    // The repaint is posted to the window: it runs at the next turn of the event loop. An action that changes nothing on screen (announcing the last
-    // free square) paints nothing.
+    const double geste = std::chrono::duration<double, std::micro>(Horloge::now() - début).count();
+    // The repaint is posted to the window: it runs at the next turn of the event loop. An
+    // action that changes nothing on screen (announcing the last free square) paints nothing.
     for (int tour = 0; tour < 3 && compteur_.demandes == avant; ++tour)
       QCoreApplication::processEvents();
+    if (fenêtre_.État().PartieTerminée) return;
+    m.gestes.push_back(geste);
     m.processeur.push_back(ProcesseurUs() - processeur);
-    return std::chrono::duration<double, std::micro>(Horloge::now() - début).count();
+    durées.push_back(std::chrono::duration<double, std::micro>(Horloge::now() - début).count());
   }
 
   void Attendre() {
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
   }
 
+  QTemporaryDir données_;
   DéÉquitable dé_{20240601};
   FormRolvex fenêtre_;
+  QTimer répondeur_;
   CompteurDessins compteur_;
 };
 

@@ -91,9 +91,10 @@ namespace {
 class PolicesÀLaTaille : public testing::Test {
  protected:
   DéÉquitable dé{3};
+  EnvironnementDeTest environnement;
 
   double PointsOkDé(QSizeF écran) {
-    FormRolvex fenêtre(Langue::Français, dé, écran);
+    FormRolvex fenêtre(Langue::Français, dé, écran, environnement.Pour());
     const QWidget& ok = *Trouver<QWidget>(fenêtre, "PanelOkDé");
     EXPECT_LE(QFontMetrics(ok.font()).height(), ok.height());
     return ok.font().pointSizeF();

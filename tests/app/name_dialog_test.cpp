@@ -26,7 +26,7 @@ TEST_F(DialogueNom, OpensOverADisabledMainWindowWithItsTexts) {
   EXPECT_FALSE(W("PanelStart").isVisible());
   EXPECT_EQ(Dialogue().windowTitle(), "OPTIONS");
   EXPECT_FALSE(Dialogue().windowFlags() & Qt::WindowCloseButtonHint);
-  EXPECT_EQ(Nom().text(), Q("Votre nom..."));
+  EXPECT_EQ(Nom().text(), "");  // the last player's name, none on a first run
   EXPECT_EQ(Nom().maxLength(), 12);
   EXPECT_EQ(Nom().alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
   EXPECT_TRUE(Option(3).isChecked());
@@ -37,6 +37,7 @@ TEST_F(DialogueNom, OpensOverADisabledMainWindowWithItsTexts) {
 }
 
 TEST_F(DialogueNom, AClickInTheNameBoxEmptiesIt) {
+  Nom().setText(QStringLiteral("Ana"));
   QTest::mouseClick(&Nom(), Qt::LeftButton);
   EXPECT_EQ(Nom().text(), "");
   QTest::keyClicks(&Nom(), QStringLiteral("Bartholomew-Anatole"));
@@ -120,6 +121,7 @@ TEST_F(DialogueNom, ButtonsShowTheirPressLook) {
 
 // F2 during a game: OK abandons it for a new one, cancel goes back to it untouched.
 TEST_F(DialogueNom, F2DuringAGameThenCancelLeavesTheGameAsItWas) {
+  Nom().setText(QStringLiteral("Zoé"));
   Cliquer("PanelOkParams");
   Jeter("66666");
   QTest::keyClick(fenêtre.get(), Qt::Key_F2);

@@ -155,8 +155,12 @@ TEST_F(PartieUneColonne, PlaysToTheLastSquareAsThePlayerSeesIt) {
   Écrire("12345", 11);
   EXPECT_TRUE(W("PanelOkDé").isVisible());
 
-  // The last square ends the game: final totals, and the two buttons of the next game.
+  // The last square ends the game: final totals, the place won in the high scores, and the two
+  // buttons of the next game.
+  BoîteVue place;
+  FermerLaProchaineBoîte(place);
   Écrire("11123", 12);
+  EXPECT_TRUE(place.vue);
   AttendreLaPriseDe(12, "60");
   EXPECT_EQ(Légende("CaseTotalBasLibre"), "296");
   EXPECT_EQ(Légende("CaseBonusBasLibre"), "+ 257");
@@ -196,7 +200,10 @@ TEST_F(PartieUneColonne, NewModeButtonOpensTheDialogAfterTheGame) {
   const char* séries[] = {"11111", "66664", "55552", "44441", "33336", "22225", "23456",
                           "66655", "11223", "33322", "44445", "12345", "11123"};
   const int cases[] = {13, 6, 5, 4, 3, 2, 1, 7, 8, 9, 10, 11, 12};
-  for (int i = 0; i < NbFigures; ++i) Écrire(séries[i], cases[i]);
+  for (int i = 0; i < NbFigures - 1; ++i) Écrire(séries[i], cases[i]);
+  BoîteVue place;  // the game enters the tables of a first run
+  FermerLaProchaineBoîte(place);
+  Écrire(séries[NbFigures - 1], cases[NbFigures - 1]);
   ASSERT_TRUE(W("PanelNewMode").isVisible());
   Cliquer("PanelNewMode");
   EXPECT_TRUE(fenêtre->Params().isVisible());

@@ -13,7 +13,8 @@ namespace {
 class DémarrageSansCadre : public testing::Test {
  protected:
   DéÉquitable suite{11};
-  Démarrage démarrage{suite};
+  EnvironnementDeTest environnement;
+  Démarrage démarrage{suite, TailleÉcranJeu(), environnement.Pour()};
 
   void SetUp() override {
     démarrage.Lancer();

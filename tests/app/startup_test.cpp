@@ -11,7 +11,8 @@ namespace {
 class Lancement : public testing::Test {
  protected:
   DéÉquitable suite{7};
-  Démarrage démarrage{suite};
+  EnvironnementDeTest environnement;
+  Démarrage démarrage{suite, TailleÉcranJeu(), environnement.Pour()};
 
   void SetUp() override {
     démarrage.Lancer();
@@ -58,7 +59,8 @@ TEST_F(Lancement, EnglishButtonOpensTheGameInEnglish) {
   EXPECT_EQ(Trouver<QMenu>(principale, "MenuJeu")->title(), "Yam");
   EXPECT_EQ(Trouver<QAction>(principale, "MenuNew")->text(), "New game");
   EXPECT_EQ(Trouver<QAction>(principale, "MenuAbout")->text(), "About ROLVEX");
-  EXPECT_EQ(Trouver<QLineEdit>(principale.Params(), "TextName")->text(), "Your name...");
+  // The name box holds the last player's name, none on a first run.
+  EXPECT_EQ(Trouver<QLineEdit>(principale.Params(), "TextName")->text(), "");
 }
 
 TEST_F(Lancement, FrenchButtonOpensTheGameInFrench) {

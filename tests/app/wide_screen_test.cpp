@@ -71,7 +71,8 @@ TEST(BoutonDeJetSurÉcranLarge, FourThirdsAndNarrowerScreensKeepTheDesignedNumbe
 // The window of a 1920 × 1080 screen: menu bar, sheet, information line and dice all show.
 TEST(BoutonDeJetSurÉcranLarge, MainWindowOfA1920By1080ScreenFitsUnderItsTitleBar) {
   DéÉquitable dé{5};
-  FormRolvex fenêtre(Langue::Français, dé, QSizeF(28800, 16200));
+  EnvironnementDeTest environnement;
+  FormRolvex fenêtre(Langue::Français, dé, QSizeF(28800, 16200), environnement.Pour());
   const ui::ÉchelleTwips échelle = ui::ÉchelleTwips::DeLÉcranPrincipal();
   const QWidget& zone = *Trouver<QWidget>(fenêtre, "SuperPanelDés");
   const QWidget& info = *Trouver<QWidget>(fenêtre, "PanelInfoDéroulement");

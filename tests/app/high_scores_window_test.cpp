@@ -1,0 +1,142 @@
+#include "tests/app/window_fixture.h"
+
+#include <QFontMetrics>
+
+#include "app/high_scores_panel.h"
+#include "playarea/sheet_names.h"
+
+namespace rolvex::app {
+namespace {
+
+// The high-score panel of the main window: the table of the current mode in place of the
+// sheet, its title, its button back to the sheet, and the help of its cells.
+class PanneauScoresFenêtre : public FenêtreDeJeu {
+ protected:
+  QString Cellule(std::string_view famille, int rang) { return Légende(NomÉlément(famille, rang)); }
+};
+
+TEST_F(PanneauScoresFenêtre, AFirstRunWritesBothFilesAndShowsTheDefaultTables) {
+  Ouvrir();
+  const std::vector<std::uint8_t> options = Octets(environnement.Options());
+  const std::vector<std::uint8_t> noms = Octets(environnement.Noms());
+  ASSERT_EQ(options.size(), 184u);
+  ASSERT_EQ(noms.size(), 496u);
+  EXPECT_EQ(options[0] | options[1] << 8, 3);  // six columns
+  EXPECT_EQ(options[2] | options[3] << 8, 1);  // pips
+  EXPECT_EQ(noms[0] | noms[1] << 8, 0);        // no player yet
+  EXPECT_EQ(LireFichiers().Scores, fenêtre->Scores());
+
+  NouvellePartie(1);
+  Touche(Qt::Key_F4);
+  EXPECT_TRUE(W<SuperPanelScore>("SuperPanelScore").isVisible());
+  EXPECT_EQ(Cellule("PanelScoreClassement", 1), "1");
+  EXPECT_EQ(Cellule("PanelScoreNom", 1), "Gustave");
+  EXPECT_EQ(Cellule("PanelScoreScore", 1), "354");
+  EXPECT_EQ(Cellule("PanelScoreTemps", 1), "01:26");
+  EXPECT_EQ(Cellule("PanelScoreNbFigures", 1), "6");
+  const char* noms_[] = {"", "Gustave", "Yves", "Yves", "Rosalie", "Rosalie", "Rosalie",
+                         "Rosalie", "Rosalie", "Odilon", "Odilon"};
+  for (int rang = 2; rang <= NbPlaces; ++rang) {
+    EXPECT_EQ(Cellule("PanelScoreClassement", rang), QString::number(rang));
+    EXPECT_EQ(Cellule("PanelScoreNom", rang), noms_[rang]);
+    EXPECT_EQ(Cellule("PanelScoreTemps", rang), "01:40");
+    EXPECT_EQ(Cellule("PanelScoreNbFigures", rang), "5");
+    EXPECT_EQ(Cellule("PanelScoreScore", rang), QString::number(fenêtre->Scores()[1][rang].score));
+    EXPECT_LT(fenêtre->Scores()[1][rang].score, 216);
+  }
+}
+
+TEST_F(PanneauScoresFenêtre, StandsWhereTheLayoutPutsItWithItsTitle) {
+  Ouvrir();
+  EXPECT_FALSE(W("SuperPanelScore").isVisible());
+  NouvellePartie(2);
+  Touche(Qt::Key_F4);
+  EXPECT_EQ(W("SuperPanelScore").geometry(), EnPixels(fenêtre->Aire()["SuperPanelScore"].rect));
+  EXPECT_EQ(W("PanelScoreNom(4)").geometry(), EnPixels(fenêtre->Aire()["PanelScoreNom(4)"].rect));
+  EXPECT_EQ(Légende("PanelModeColonnes"), "3 colonnes");
+  EXPECT_EQ(Légende("PanelEffacerScores"), "Cacher les scores");
+  EXPECT_EQ(Cellule("PanelScoreScore", 1), "1154");  // the three-column table
+}
+
+// Each control of the area exists once: a second one, left unplaced, would show in a corner.
+TEST_F(PanneauScoresFenêtre, HoldsEachOfItsControlsOnce) {
+  Ouvrir();
+  for (const char* nom : {"SuperPanelScore", "PanelModeColonnes", "PanelScore",
+                          "PanelEffacerScores", "PanelScoreNom(1)", "PanelScoreTemps(10)"})
+    EXPECT_EQ(fenêtre->findChildren<ui::Panneau*>(Q(nom)).size(), 1) << nom;
+  EXPECT_EQ(W("SuperPanelScore").findChildren<ui::Panneau*>().size(), 3 + 5 * NbPlaces);
+}
+
+// A place, a time, figures and a score show whole in their cells, even on a small screen.
+TEST_F(PanneauScoresFenêtre, NumbersAndTimesFitTheirCells) {
+  Ouvrir();
+  NouvellePartie(3);
+  Touche(Qt::Key_F4);
+  for (int rang = 1; rang <= NbPlaces; ++rang)
+    for (const char* famille :
+         {"PanelScoreClassement", "PanelScoreTemps", "PanelScoreNbFigures", "PanelScoreScore"}) {
+      const ui::Panneau& cellule = W(NomÉlément(famille, rang));
+      const int largeur = QFontMetrics(cellule.font()).horizontalAdvance(cellule.caption());
+      EXPECT_LE(largeur, cellule.width() - 4) << famille << rang << " " << cellule.caption().toStdString();
+      EXPECT_GE(cellule.font().pointSizeF(), 4);
+    }
+}
+
+TEST_F(PanneauScoresFenêtre, TitleAndButtonInEnglish) {
+  Ouvrir(Langue::Anglais);
+  NouvellePartie(3, QStringLiteral("Ann"));
+  Touche(Qt::Key_F4);
+  EXPECT_EQ(Légende("PanelModeColonnes"), "6 columns");
+  EXPECT_EQ(Légende("PanelEffacerScores"), "Hide scores");
+}
+
+// Hiding the scores gives back the sheet as it was, with nothing of the game or the table lost.
+TEST_F(PanneauScoresFenêtre, HideScoresShowsTheSheetAsItWas) {
+  Ouvrir();
+  NouvellePartie(1);
+  Jeter("66655");
+  Cliquer("CaseLibre(7)");
+  Jeter("12345");
+  const HighScores scores = fenêtre->Scores();
+  Touche(Qt::Key_F4);
+  ASSERT_FALSE(W("PictureAireJeu").isVisible());
+
+  ui::Panneau& bouton = W("PanelEffacerScores");
+  QTest::mousePress(&bouton, Qt::LeftButton);
+  EXPECT_EQ(bouton.bevelOuter(), ui::Panneau::Enfoncé);
+  QTest::mouseRelease(&bouton, Qt::LeftButton);
+  EXPECT_EQ(bouton.bevelOuter(), ui::Panneau::EnRelief);
+
+  EXPECT_FALSE(W("SuperPanelScore").isVisible());
+  EXPECT_TRUE(W("PictureAireJeu").isVisible());
+  EXPECT_EQ(Légende("CaseLibre(7)"), "28");
+  EXPECT_EQ(Légende("CaseLibre(11)"), "45");  // the potential score of the throw
+  EXPECT_EQ(DésMontrés(), "12345");
+  EXPECT_EQ(fenêtre->Scores(), scores);
+  // And the game goes on.
+  Cliquer("CaseLibre(11)");
+  EXPECT_TRUE(fenêtre->État().Cases(colonne::Libre, 11).Prise);
+}
+
+// Each cell of the table explains itself on the information line.
+TEST_F(PanneauScoresFenêtre, TheMouseOverACellExplainsIt) {
+  Ouvrir();
+  NouvellePartie(1);
+  Touche(Qt::Key_F4);
+  const std::pair<const char*, const char*> attendus[] = {
+      {"PanelScoreClassement", "Joueur classé en position 3"},
+      {"PanelScoreNom", "Nom du joueur classé en position N° 3"},
+      {"PanelScoreTemps", "Temps réalisé de la position N° 3"},
+      {"PanelScoreNbFigures", "Nombre de figures réalisées pour le score N° 3"},
+      {"PanelScoreScore", "Meilleur score N° 3 / 10"},
+  };
+  for (const auto& [famille, texte] : attendus) {
+    Survoler(NomÉlément(famille, 3));
+    EXPECT_EQ(Info(), Q(texte)) << famille;
+  }
+  Survoler("PanelScoreScore(10)");
+  EXPECT_EQ(Info(), Q("Meilleur score N° 10 / 10"));
+}
+
+}  // namespace
+}  // namespace rolvex::app

@@ -1,0 +1,148 @@
+// Where an installed game finds its help and keeps its data files.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <fstream>
+#include <string>
+
+#include "app/data_location.h"
+#include "app/help_viewer.h"
+#include "tests/ui/qt_print.h"
+
+namespace rolvex {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Arborescence : public testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(racine_.isValid()); }
+
+  fs::path Chemin(const std::string& relatif) const {
+    return fs::path(QFile::encodeName(racine_.path()).toStdString()) / relatif;
+  }
+  QString QChemin(const std::string& relatif) const {
+    return QFile::decodeName(Chemin(relatif).c_str());
+  }
+  void Poser(const std::string& relatif, const std::string& contenu = "x") const {
+    fs::create_directories(Chemin(relatif).parent_path());
+    std::ofstream(Chemin(relatif), std::ios::binary) << contenu;
+  }
+  static std::string Lire(const fs::path& fichier) {
+    std::ifstream f(fichier, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+  }
+
+ private:
+  QTemporaryDir racine_;
+};
+
+// The help files sit beside the program in the build, in ../share/rolvex once installed.
+using FichierAideInstallé = Arborescence;
+
+TEST_F(FichierAideInstallé, BesideTheProgramFirst) {
+  Poser("bin/rolvexFr.hlp");
+  Poser("share/rolvex/rolvexFr.hlp");
+  EXPECT_EQ(FichierAide(Langue::Français, QChemin("bin")), QChemin("bin/rolvexFr.hlp"));
+}
+
+TEST_F(FichierAideInstallé, ThenInTheSharedFolderOfTheInstall) {
+  fs::create_directories(Chemin("bin"));
+  Poser("share/rolvex/rolvexUs.hlp");
+  Poser("share/rolvex/rolvexFr.hlp");
+  EXPECT_EQ(FichierAide(Langue::Anglais, QChemin("bin")), QChemin("share/rolvex/rolvexUs.hlp"));
+  EXPECT_EQ(FichierAide(Langue::Français, QChemin("bin")), QChemin("share/rolvex/rolvexFr.hlp"));
+}
+
+TEST_F(FichierAideInstallé, NowhereNamesTheFileBesideTheProgram) {
+  fs::create_directories(Chemin("bin"));
+  Poser("share/rolvex/rolvexFr.hlp");  // the other language's file does not stand in
+  EXPECT_EQ(FichierAide(Langue::Anglais, QChemin("bin")), QChemin("bin/rolvexUs.hlp"));
+}
+
+// A program installed among the system's folders never writes there, even run as root.
+TEST(DossierSystème, TheSystemsOwnFoldersAre) {
+  for (const char* dossier : {"/usr/bin", "/usr/games", "/usr/local/bin", "/bin", "/sbin",
+                              "/opt/rolvex/bin", "/usr", "/"})
+    EXPECT_TRUE(DossierSystème(dossier)) << dossier;
+}
+
+TEST(DossierSystème, TheUsersOwnFoldersAreNot) {
+  for (const char* dossier : {"/home/ana/jeux/rolvex", "/tmp/rolvex", "/work/build/bin",
+                              "/usrx/bin", "/usr/../home/ana"})
+    EXPECT_FALSE(DossierSystème(dossier)) << dossier;
+}
+
+TEST_F(Arborescence, ALinkIntoTheSystemsFoldersIsFollowed) {
+  fs::create_directory_symlink("/usr/bin", Chemin("raccourci"));
+  EXPECT_TRUE(DossierSystème(Chemin("raccourci")));
+  EXPECT_FALSE(DossierSystème(Chemin("")));
+}
+
+TEST(DossierProgrammeInscriptible, NeverASystemFolderEvenForRoot) {
+  // Root can write in /usr/bin: only the rule keeps the data files out of it.
+  EXPECT_FALSE(DossierProgrammeInscriptible("/usr/bin"));
+}
+
+TEST_F(Arborescence, AFirstRunOfAnInstalledProgramUsesTheUsersFolder) {
+  const fs::path utilisateur = Chemin("maison/.local/share/rolvex");
+  const fs::path programme = "/usr/bin";
+  ASSERT_FALSE(FichiersDonnéesPrésents(programme));
+  EXPECT_EQ(ChoisirDossiersDonnées(programme, utilisateur, DossierProgrammeInscriptible),
+            (DossiersDonnées{utilisateur, utilisateur}));
+}
+
+TEST_F(Arborescence, AProgramOutsideTheSystemsFoldersKeepsItsFiles) {
+  fs::create_directories(Chemin("jeux"));
+  EXPECT_TRUE(DossierProgrammeInscriptible(Chemin("jeux")));
+  EXPECT_EQ(ChoisirDossiersDonnées(Chemin("jeux"), Chemin("maison"), DossierProgrammeInscriptible),
+            (DossiersDonnées{Chemin("jeux"), Chemin("jeux")}));
+}
+
+// Files read in one folder and written in another are carried over once, so that the folder
+// written holds the pair from then on.
+using Rassemblement = Arborescence;
+
+TEST_F(Rassemblement, OneFolderNeedsNothing) {
+  Poser("jeux/options12.dat", "options");
+  const DossierDeLecture d = RassemblerFichiersDonnées({Chemin("jeux"), Chemin("jeux")});
+  EXPECT_EQ(d.dossier, Chemin("jeux"));
+  EXPECT_FALSE(d.échec);
+}
+
+TEST_F(Rassemblement, TheFilesAreCopiedToTheFolderWrittenAndReadThere) {
+  Poser("programme/options12.dat", "options");
+  Poser("programme/names12.dat", "noms");
+  fs::create_directories(Chemin("maison"));
+  const DossierDeLecture d = RassemblerFichiersDonnées({Chemin("programme"), Chemin("maison")});
+  EXPECT_EQ(d.dossier, Chemin("maison"));
+  EXPECT_FALSE(d.échec);
+  EXPECT_EQ(Lire(Chemin("maison/options12.dat")), "options");
+  EXPECT_EQ(Lire(Chemin("maison/names12.dat")), "noms");
+  EXPECT_EQ(Lire(Chemin("programme/options12.dat")), "options");  // left as it was
+}
+
+TEST_F(Rassemblement, AStrayNamesFileDoesNotJoinOptionsOfAnotherRun) {
+  Poser("programme/options12.dat", "options");
+  Poser("maison/names12.dat", "ancien");
+  const DossierDeLecture d = RassemblerFichiersDonnées({Chemin("programme"), Chemin("maison")});
+  EXPECT_EQ(d.dossier, Chemin("maison"));
+  EXPECT_FALSE(fs::exists(Chemin("maison/names12.dat")));
+}
+
+TEST_F(Rassemblement, ACopyThatFailsIsToldAndTheFilesAreReadWhereTheyAre) {
+  Poser("programme/options12.dat", "options");
+  Poser("programme/names12.dat", "noms");
+  Poser("fichier");
+  const fs::path maison = Chemin("fichier") / "maison";  // below a regular file
+  const DossierDeLecture d = RassemblerFichiersDonnées({Chemin("programme"), maison});
+  EXPECT_EQ(d.dossier, Chemin("programme"));
+  ASSERT_TRUE(d.échec);
+  EXPECT_EQ(d.échec->opération, OpérationFichier::Écriture);
+  EXPECT_EQ(d.échec->chemin, maison / "options12.dat");
+}
+
+}  // namespace
+}  // namespace rolvex

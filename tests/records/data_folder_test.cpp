@@ -23,34 +23,26 @@ struct Disque {
 };
 
 // Scores are never left behind, and never written where they cannot be.
-TEST(ChoisirDossierDonnées, FilesInAWritableProgramFolderStayThere) {
-  const Disque d{{Programme, Utilisateur}, {Programme, Utilisateur}};
-  EXPECT_EQ(d.Choisir(), (DossiersDonnées{Programme, Programme}));
-}
-
-TEST(ChoisirDossierDonnées, FilesInTheUserFolderWinOverAnEmptyWritableProgramFolder) {
-  const Disque d{{Utilisateur}, {Programme, Utilisateur}};
-  EXPECT_EQ(d.Choisir(), (DossiersDonnées{Utilisateur, Utilisateur}));
-}
-
-TEST(ChoisirDossierDonnées, FilesInAReadOnlyProgramFolderAreReadThereAndWrittenToTheUserFolder) {
-  const Disque d{{Programme}, {Utilisateur}};
-  EXPECT_EQ(d.Choisir(), (DossiersDonnées{Programme, Utilisateur}));
-}
-
-TEST(ChoisirDossierDonnées, OnceTheUserFolderHoldsFilesTheReadOnlyProgramCopyIsLeft) {
-  const Disque d{{Programme, Utilisateur}, {Utilisateur}};
-  EXPECT_EQ(d.Choisir(), (DossiersDonnées{Utilisateur, Utilisateur}));
-}
-
-TEST(ChoisirDossierDonnées, NoFilesAnywhereTakesTheProgramFolderWhenWritable) {
-  const Disque d{{}, {Programme, Utilisateur}};
-  EXPECT_EQ(d.Choisir(), (DossiersDonnées{Programme, Programme}));
-}
-
-TEST(ChoisirDossierDonnées, NoFilesAnywhereAndAReadOnlyProgramFolderTakesTheUserFolder) {
-  const Disque d{{}, {}};
-  EXPECT_EQ(d.Choisir(), (DossiersDonnées{Utilisateur, Utilisateur}));
+TEST(ChoisirDossierDonnées, ReadsWhereTheFilesAreAndWritesWhereItCan) {
+  const struct {
+    const char* cas;
+    Disque disque;
+    DossiersDonnées attendu;
+  } cas[] = {
+      {"files in a writable program folder stay there",
+       {{Programme, Utilisateur}, {Programme, Utilisateur}}, {Programme, Programme}},
+      {"files in the user folder win over an empty writable program folder",
+       {{Utilisateur}, {Programme, Utilisateur}}, {Utilisateur, Utilisateur}},
+      {"files in a read-only program folder are written to the user folder",
+       {{Programme}, {Utilisateur}}, {Programme, Utilisateur}},
+      {"once the user folder holds files the read-only program copy is left",
+       {{Programme, Utilisateur}, {Utilisateur}}, {Utilisateur, Utilisateur}},
+      {"no files anywhere: the program folder when writable",
+       {{}, {Programme, Utilisateur}}, {Programme, Programme}},
+      {"no files anywhere and a read-only program folder: the user folder",
+       {{}, {}}, {Utilisateur, Utilisateur}},
+  };
+  for (const auto& c : cas) EXPECT_EQ(c.disque.Choisir(), c.attendu) << c.cas;
 }
 
 }  // namespace

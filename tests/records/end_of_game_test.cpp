@@ -16,88 +16,57 @@ HighScores TablesÉchelonnées() {
   return s;
 }
 
-// A score that lands at `place` (1..10) of the staggered tables.
-PartieFinie PourPlace(int place) {
-  return {"Zoé", 1000 - 50 * place + 1, 500, 6};
-}
-
-// A game that does not enter leaves every table as it was, shows none and writes nothing.
-TEST(FinDePartie, AGameBelowPlace10IsToldSoOnTheInformationLineOnly) {
-  HighScores s = TablesÉchelonnées();
-  const HighScores avant = s;
-  const FinDePartie fr = AppelFinPartie(s, 2, {"Zoé", 499, 10, 3}, Langue::Français);
-  EXPECT_EQ(fr.place, 0);
-  EXPECT_FALSE(fr.afficherScores);
-  EXPECT_FALSE(fr.sauver);
-  EXPECT_FALSE(fr.message);
-  EXPECT_EQ(fr.info,
-            "Malheureusement, vous ne rentrez pas dans les 10 meilleurs scores. Cliquez sur "
-            "REJOUER ou touche F2 !");
-  EXPECT_EQ(s, avant);
-  EXPECT_EQ(AppelFinPartie(s, 2, {"Zoé", 499, 10, 3}, Langue::Anglais).info,
-            "You don't reach the TOP 10 ! Click on PLAY AGAIN or press F2.");
-}
-
-TEST(FinDePartie, TheScoreOfPlace10OneSecondSlowerDoesNotEnter) {
-  HighScores s = TablesÉchelonnées();
-  const FinDePartie fin = AppelFinPartie(s, 1, {"Zoé", 500, 311, 3}, Langue::Français);
-  EXPECT_EQ(fin.place, 0);
-  EXPECT_FALSE(fin.sauver);
-}
-
-// A game that enters is written into its mode's table, shown, saved, then announced.
-TEST(FinDePartie, TheScoreOfPlace10AsFastEntersAtPlace10) {
-  HighScores s = TablesÉchelonnées();
-  const FinDePartie fin = AppelFinPartie(s, 3, {"Zoé", 500, 310, 4}, Langue::Français);
-  EXPECT_EQ(fin.place, 10);
-  EXPECT_TRUE(fin.afficherScores);
-  EXPECT_TRUE(fin.sauver);
-  EXPECT_EQ(fin.message, "Bravo, vous arrivez en 10ème position !");
-  EXPECT_EQ(fin.info, "Pour une autre partie, cliquez sur REJOUER ou appuyez sur la touche F2 !");
-  EXPECT_EQ(s[3][10], (HighScoreEntry{"Zoé", 500, 310, 4}));
-  EXPECT_EQ(s[3][9].name, "P9");
-}
-
-TEST(FinDePartie, OnlyTheTableOfTheGamesModeChanges) {
-  HighScores s = TablesÉchelonnées();
-  const HighScores avant = s;
-  AppelFinPartie(s, 2, PourPlace(1), Langue::Français);
-  EXPECT_EQ(s[1], avant[1]);
-  EXPECT_EQ(s[3], avant[3]);
-  EXPECT_EQ(s[2][1].name, "Zoé");
-  EXPECT_EQ(s[2][2].name, "P1");
-}
-
-struct CasPlace {
-  int place;
-  Langue langue;
-  std::string_view message;
-  std::string_view info;
-};
-
-class MessagesDePlace : public ::testing::TestWithParam<CasPlace> {};
-
-TEST_P(MessagesDePlace, AnnounceThePlaceInTheLanguage) {
-  const CasPlace& cas = GetParam();
-  HighScores s = TablesÉchelonnées();
-  const FinDePartie fin = AppelFinPartie(s, 1, PourPlace(cas.place), cas.langue);
-  EXPECT_EQ(fin.place, cas.place);
-  EXPECT_EQ(fin.message, cas.message);
-  EXPECT_EQ(fin.info, cas.info);
-  EXPECT_EQ(s[1][cas.place].name, "Zoé");
-}
-
-constexpr std::string_view AutreFr =
+constexpr const char* AutreFr =
     "Pour une autre partie, cliquez sur REJOUER ou appuyez sur la touche F2 !";
-constexpr std::string_view AutreEn = "To start a new game, click on PLAY AGAIN or press F2.";
+constexpr const char* AutreEn = "To start a new game, click on PLAY AGAIN or press F2.";
 
-INSTANTIATE_TEST_SUITE_P(
-    FinDePartie, MessagesDePlace,
-    ::testing::Values(
-        CasPlace{1, Langue::Français, "Félicitations, vous êtes classé en première position !!!",
-                 AutreFr},
-        CasPlace{3, Langue::Anglais, "You reach the third position !", AutreEn},
-        CasPlace{7, Langue::Anglais, "You reach the 7th position !", AutreEn}));
+// A game that enters is written into its mode's table alone, shown, saved, then announced
+// with its place; one that does not is told so on the information line only.
+TEST(FinDePartie, EntersShowsSavesAndAnnouncesThePlaceOrSaysItDoesNotEnter) {
+  const struct {
+    int16_t mode;
+    PartieFinie partie;
+    Langue langue;
+    int16_t place;
+    const char* message;  // nullptr: no message box
+    const char* info;
+  } cas[] = {
+      {2, {"Zoé", 499, 10, 3}, Langue::Français, 0, nullptr,
+       "Malheureusement, vous ne rentrez pas dans les 10 meilleurs scores. Cliquez sur REJOUER "
+       "ou touche F2 !"},
+      {2, {"Zoé", 499, 10, 3}, Langue::Anglais, 0, nullptr,
+       "You don't reach the TOP 10 ! Click on PLAY AGAIN or press F2."},
+      {1, {"Zoé", 500, 311, 3}, Langue::Français, 0, nullptr, nullptr},  // place 10, a second slower
+      {3, {"Zoé", 500, 310, 4}, Langue::Français, 10, "Bravo, vous arrivez en 10ème position !",
+       AutreFr},
+      {2, {"Zoé", 951, 500, 6}, Langue::Français, 1,
+       "Félicitations, vous êtes classé en première position !!!", AutreFr},
+      {1, {"Zoé", 851, 500, 6}, Langue::Anglais, 3, "You reach the third position !", AutreEn},
+      {1, {"Zoé", 651, 500, 6}, Langue::Anglais, 7, "You reach the 7th position !", AutreEn},
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(testing::Message() << "mode " << c.mode << " score " << c.partie.ScoreTotal);
+    HighScores s = TablesÉchelonnées();
+    const FinDePartie fin = AppelFinPartie(s, c.mode, c.partie, c.langue);
+    EXPECT_EQ(fin.place, c.place);
+    EXPECT_EQ(fin.afficherScores, c.place != 0);
+    EXPECT_EQ(fin.sauver, c.place != 0);
+    EXPECT_EQ(fin.message.has_value(), c.message != nullptr);
+    if (c.message && fin.message) {
+      EXPECT_EQ(*fin.message, c.message);
+    }
+    if (c.info) {
+      EXPECT_EQ(fin.info, c.info);
+    }
+    HighScores attendu = TablesÉchelonnées();
+    if (c.place != 0) {
+      for (int p = NbPlaces; p > c.place; --p) attendu[c.mode][p] = attendu[c.mode][p - 1];
+      attendu[c.mode][c.place] = {c.partie.NomJoueur, static_cast<int16_t>(c.partie.ScoreTotal),
+                                  c.partie.SecondesPartie, c.partie.NbFiguresRéalisées};
+    }
+    EXPECT_EQ(s, attendu);
+  }
+}
 
 }  // namespace
 }  // namespace rolvex

@@ -1,11 +1,13 @@
 #include "app/records/file_store.h"
 
+#include <grp.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdlib>
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -28,10 +30,6 @@ void Écrire(const fs::path& chemin, const Octets& octets) {
   std::ofstream f(chemin, std::ios::binary | std::ios::trunc);
   f.write(reinterpret_cast<const char*>(octets.data()),
           static_cast<std::streamsize>(octets.size()));
-}
-
-int Mot(const Octets& f, std::size_t position) {
-  return static_cast<int16_t>(f.at(position) | f.at(position + 1) << 8);
 }
 
 std::vector<std::string> Fichiers(const fs::path& dossier) {
@@ -85,86 +83,91 @@ struct ÉcrivainDéfaillant {
   }
 };
 
-// Whether the system stops this process from creating a file in `dossier` (root it does not).
-bool CréationRefusée(const fs::path& dossier) {
-  const fs::path sonde = dossier / "sonde";
-  std::ofstream f(sonde);
-  if (!f) return true;
-  f.close();
-  fs::remove(sonde);
-  return false;
+// Runs `essai` as a player whom permissions hold back. Root passes through them, so as root
+// it runs in a child process that first becomes nobody, who is given `dossier`: only the
+// permission bits then stand in the way, as they do for a player.
+std::optional<RésultatSauvegarde> CommeUnJoueur(const fs::path& dossier,
+                                                const std::function<RésultatSauvegarde()>& essai) {
+  if (::geteuid() != 0) return essai();
+  constexpr uid_t Personne = 65534;
+  if (::chown(dossier.c_str(), Personne, Personne) != 0) return std::nullopt;
+  for (const auto& e : fs::recursive_directory_iterator(dossier))
+    if (::chown(e.path().c_str(), Personne, Personne) != 0) return std::nullopt;
+  int tube[2];
+  if (::pipe(tube) != 0) return std::nullopt;
+  const pid_t enfant = ::fork();
+  if (enfant == 0) {
+    ::close(tube[0]);
+    int réponse[4] = {-1, 0, 0, 0};  // -1: could not become nobody
+    if (::setgroups(0, nullptr) == 0 && ::setgid(Personne) == 0 && ::setuid(Personne) == 0) {
+      const RésultatSauvegarde r = essai();
+      réponse[0] = r.Réussie() ? 1 : 0;
+      if (r.échec) {
+        réponse[1] = static_cast<int>(r.échec->fichier);
+        réponse[2] = static_cast<int>(r.échec->opération);
+        réponse[3] = r.échec->erreur.value();
+      }
+    }
+    const bool écrit = ::write(tube[1], réponse, sizeof réponse) == sizeof réponse;
+    ::_exit(écrit ? 0 : 1);
+  }
+  ::close(tube[1]);
+  int réponse[4] = {-1, 0, 0, 0};
+  const bool lu = enfant > 0 && ::read(tube[0], réponse, sizeof réponse) == sizeof réponse;
+  ::close(tube[0]);
+  if (enfant > 0) ::waitpid(enfant, nullptr, 0);
+  if (!lu || réponse[0] < 0) return std::nullopt;
+  if (réponse[0] == 1) return RésultatSauvegarde{};
+  return RésultatSauvegarde{ÉchecFichier{static_cast<FichierDonnées>(réponse[1]),
+                                         static_cast<OpérationFichier>(réponse[2]), {},
+                                         {réponse[3], std::generic_category()}}};
 }
 
-// A first run finds no files: the defaults are in memory and on disk at once.
-TEST_F(DossierTemporaire, AFirstRunInAnEmptyFolderWritesBothFilesWithTheDefaults) {
-  TirageFixe tirage(0.5);
-  const ChargementDossier ch = ChargerOptions(dossier, tirage);
+// A first run finds no files: the defaults are in memory and on disk at once, in a folder
+// made for them, and the next run reads them as they stand without drawing again.
+TEST_F(DossierTemporaire, AFirstRunWritesTheDefaultsThatTheNextRunReadsBack) {
+  const fs::path neuf = dossier / "a" / "b";
+  TirageFixe tirage(0.25);
+  const ChargementDossier ch = ChargerOptions(neuf, tirage);
   EXPECT_EQ(ch.chargement.résultat, RésultatChargement::OptionsParDéfaut);
   EXPECT_TRUE(ch.fichiersÉcrits);
   EXPECT_FALSE(ch.échec);
-  TirageFixe mêmeTirage(0.5);
+  TirageFixe mêmeTirage(0.25);
   EXPECT_EQ(ch.chargement.données, CréerOptionsParDéfaut(mêmeTirage));
+  EXPECT_EQ(Fichiers(neuf), LesDeuxFichiers) << "no file left beside them";
+  EXPECT_EQ(Lire(neuf / "options12.dat"), EncoderFichierOptions(ch.chargement.données));
+  EXPECT_EQ(Lire(neuf / "names12.dat"), EncoderFichierNoms(ch.chargement.données));
 
-  EXPECT_EQ(Fichiers(dossier), LesDeuxFichiers) << "no file left beside them";
-  const Octets options = Lire(dossier / "options12.dat");
-  const Octets noms = Lire(dossier / "names12.dat");
-  ASSERT_EQ(options.size(), 184u);
-  EXPECT_EQ(Mot(options, 0), 3);
-  EXPECT_EQ(Mot(options, 2), 1);
-  ASSERT_EQ(noms.size(), 496u);
-  EXPECT_EQ(Mot(noms, 0), 0);
-}
-
-TEST_F(DossierTemporaire, TheDefaultsWrittenOnAFirstRunAreReadBackAsTheyStand) {
-  TirageFixe tirage(0.25);
-  const DonnéesOptions premières = ChargerOptions(dossier, tirage).chargement.données;
   TirageFixe autreTirage(0.75);
-  const ChargementDossier ch = ChargerOptions(dossier, autreTirage);
-  EXPECT_EQ(ch.chargement.résultat, RésultatChargement::Ok);
-  EXPECT_FALSE(ch.fichiersÉcrits);
-  EXPECT_EQ(ch.chargement.données, premières);
+  const ChargementDossier suivant = ChargerOptions(neuf, autreTirage);
+  EXPECT_EQ(suivant.chargement.résultat, RésultatChargement::Ok);
+  EXPECT_FALSE(suivant.fichiersÉcrits);
+  EXPECT_EQ(suivant.chargement.données, ch.chargement.données);
   EXPECT_EQ(autreTirage.nbTirages, 0);
 }
 
-TEST_F(DossierTemporaire, AMissingFolderIsCreatedWithTheFiles) {
-  TirageFixe tirage(0.5);
-  const ChargementDossier ch = ChargerOptions(dossier / "a" / "b", tirage);
-  EXPECT_TRUE(ch.fichiersÉcrits);
-  EXPECT_EQ(Fichiers(dossier / "a" / "b"), LesDeuxFichiers);
-}
+// What is saved is what the next run reads; a save keeps what an older, longer options file
+// holds past its 184 bytes, and the permissions the player gave the files.
+TEST_F(DossierTemporaire, ASaveIsReadBackUnchangedAndKeepsOlderBytesAndPermissions) {
+  Octets ancien(200, 0);
+  ancien[0] = 1;
+  for (std::size_t i = 184; i < ancien.size(); ++i) ancien[i] = static_cast<std::uint8_t>(i);
+  Écrire(dossier / "options12.dat", ancien);
+  Écrire(dossier / "names12.dat", {});
+  fs::permissions(dossier / "names12.dat", fs::perms::owner_read | fs::perms::owner_write);
 
-// What is saved is what the next run reads.
-TEST_F(DossierTemporaire, SavedOptionsAreReadBackUnchanged) {
   const DonnéesOptions jouées = Jouées();
   ASSERT_TRUE(SauverOptions(dossier, jouées).Réussie());
   TirageFixe tirage(0.5);
   const ChargementDossier ch = ChargerOptions(dossier, tirage);
   EXPECT_EQ(ch.chargement.résultat, RésultatChargement::Ok);
   EXPECT_EQ(ch.chargement.données, jouées);
-  const Octets noms = Lire(dossier / "names12.dat");
-  EXPECT_EQ(Mot(noms, 0), 3);
-  EXPECT_EQ(noms[3], 0xE9) << "one Windows-1252 byte for the accent";
-}
-
-TEST_F(DossierTemporaire, ASaveKeepsTheBytesAnOlderLongerOptionsFileHoldsPast183) {
-  Octets ancien(200, 0);
-  ancien[0] = 1;
-  for (std::size_t i = 184; i < ancien.size(); ++i) ancien[i] = static_cast<std::uint8_t>(i);
-  Écrire(dossier / "options12.dat", ancien);
-
-  ASSERT_TRUE(SauverOptions(dossier, Jouées()).Réussie());
   const Octets options = Lire(dossier / "options12.dat");
   ASSERT_EQ(options.size(), 200u);
-  EXPECT_EQ(Mot(options, 0), 2);
   EXPECT_TRUE(std::equal(options.begin() + 184, options.end(), ancien.begin() + 184));
-}
-
-TEST_F(DossierTemporaire, ASaveKeepsTheFilesPermissions) {
-  ASSERT_TRUE(SauverOptions(dossier, Jouées()).Réussie());
-  fs::permissions(dossier / "names12.dat", fs::perms::owner_read | fs::perms::owner_write);
-  ASSERT_TRUE(SauverOptions(dossier, Jouées()).Réussie());
   EXPECT_EQ(fs::status(dossier / "names12.dat").permissions(),
             fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(Fichiers(dossier), LesDeuxFichiers);
 }
 
 // Damaged files are read with repairs, and reading writes nothing.
@@ -204,55 +207,57 @@ TEST_F(DossierTemporaire, AFolderUnderARegularFileFailsToWriteAndTheDefaultsStay
   EXPECT_EQ(s.échec->opération, OpérationFichier::Écriture);
 }
 
-TEST_F(DossierTemporaire, AReadOnlyFolderFailsToSaveAndKeepsTheOldFiles) {
-  TirageFixe tirage(0.5);
-  ASSERT_TRUE(ChargerOptions(dossier, tirage).fichiersÉcrits);
-  const Octets options = Lire(dossier / "options12.dat");
-  const Octets noms = Lire(dossier / "names12.dat");
-  fs::permissions(dossier, fs::perms::owner_read | fs::perms::owner_exec);
-  if (!CréationRefusée(dossier))
-    GTEST_SKIP() << "this user can write into a read-only folder (root): nothing to refuse";
-
-  const RésultatSauvegarde s = SauverOptions(dossier, Jouées());
-  ASSERT_FALSE(s.Réussie());
-  EXPECT_EQ(s.échec->fichier, FichierDonnées::Options);
-  EXPECT_EQ(s.échec->opération, OpérationFichier::Écriture);
-  EXPECT_EQ(s.échec->erreur, std::make_error_code(std::errc::permission_denied));
-  EXPECT_EQ(Lire(dossier / "options12.dat"), options);
-  EXPECT_EQ(Lire(dossier / "names12.dat"), noms);
-}
-
-TEST_F(DossierTemporaire, AWriteFailingPartWayThroughTheOptionsLeavesBothOldFilesWhole) {
+TEST_F(DossierTemporaire, AReadOnlyFolderOrFileRefusesTheSaveAndKeepsTheOldFiles) {
   ASSERT_TRUE(SauverOptions(dossier, Jouées()).Réussie());
   const Octets options = Lire(dossier / "options12.dat");
   const Octets noms = Lire(dossier / "names12.dat");
-
   DonnéesOptions autres = Jouées();
-  autres.ModeJeu = 1;
   autres.NomJoueur = "Ugo";
-  const RésultatSauvegarde s = SauverOptions(dossier, autres, ÉcrivainDéfaillant{1, 100});
-  ASSERT_FALSE(s.Réussie());
-  EXPECT_EQ(s.échec->fichier, FichierDonnées::Options);
-  EXPECT_EQ(s.échec->chemin, dossier / "options12.dat");
-  EXPECT_EQ(s.échec->erreur, std::make_error_code(std::errc::io_error));
-  EXPECT_EQ(Lire(dossier / "options12.dat"), options);
-  EXPECT_EQ(Lire(dossier / "names12.dat"), noms);
-  EXPECT_EQ(Fichiers(dossier), LesDeuxFichiers) << "the half-written file is gone";
-}
 
-TEST_F(DossierTemporaire, AWriteFailingInTheNamesNeverPairsNewScoresWithOldNames) {
-  ASSERT_TRUE(SauverOptions(dossier, Jouées()).Réussie());
-  const Octets options = Lire(dossier / "options12.dat");
-  const Octets noms = Lire(dossier / "names12.dat");
+  // A file the player made read-only is not replaced behind their back.
+  fs::permissions(dossier / "names12.dat", fs::perms::owner_read);
+  const auto fichier = CommeUnJoueur(dossier, [&] { return SauverOptions(dossier, autres); });
+  if (!fichier) GTEST_SKIP() << "cannot run as a user whom permissions hold back";
+  ASSERT_FALSE(fichier->Réussie());
+  EXPECT_EQ(fichier->échec->fichier, FichierDonnées::Noms);
+  EXPECT_EQ(fichier->échec->erreur, std::make_error_code(std::errc::permission_denied));
 
-  DonnéesOptions autres = Jouées();
-  autres.Scores[2][1] = {"Ugo", 1400, 300, 20};
-  const RésultatSauvegarde s = SauverOptions(dossier, autres, ÉcrivainDéfaillant{2, 20});
-  ASSERT_FALSE(s.Réussie());
-  EXPECT_EQ(s.échec->fichier, FichierDonnées::Noms);
+  fs::permissions(dossier / "names12.dat", fs::perms::owner_read | fs::perms::owner_write);
+  fs::permissions(dossier, fs::perms::owner_read | fs::perms::owner_exec);
+  const auto dossierSeul = CommeUnJoueur(dossier, [&] { return SauverOptions(dossier, autres); });
+  ASSERT_TRUE(dossierSeul);
+  ASSERT_FALSE(dossierSeul->Réussie());
+  EXPECT_EQ(dossierSeul->échec->fichier, FichierDonnées::Options);
+  EXPECT_EQ(dossierSeul->échec->opération, OpérationFichier::Écriture);
+  EXPECT_EQ(dossierSeul->échec->erreur, std::make_error_code(std::errc::permission_denied));
   EXPECT_EQ(Lire(dossier / "options12.dat"), options);
   EXPECT_EQ(Lire(dossier / "names12.dat"), noms);
   EXPECT_EQ(Fichiers(dossier), LesDeuxFichiers);
+}
+
+// Both files are ready before either is replaced: new scores never pair with old names.
+TEST_F(DossierTemporaire, AWriteFailingPartWayThroughEitherFileLeavesBothOldFilesWhole) {
+  ASSERT_TRUE(SauverOptions(dossier, Jouées()).Réussie());
+  const Octets options = Lire(dossier / "options12.dat");
+  const Octets noms = Lire(dossier / "names12.dat");
+  DonnéesOptions autres = Jouées();
+  autres.NomJoueur = "Ugo";
+  autres.Scores[2][1] = {"Ugo", 1400, 300, 20};
+
+  for (const auto& [écrivain, fichier, chemin] :
+       {std::tuple{ÉcrivainDéfaillant{1, 100}, FichierDonnées::Options, "options12.dat"},
+        std::tuple{ÉcrivainDéfaillant{2, 20}, FichierDonnées::Noms, "names12.dat"}}) {
+    SCOPED_TRACE(chemin);
+    const RésultatSauvegarde s = SauverOptions(dossier, autres, écrivain);
+    ASSERT_FALSE(s.Réussie());
+    EXPECT_EQ(s.échec->fichier, fichier);
+    EXPECT_EQ(s.échec->opération, OpérationFichier::Écriture);
+    EXPECT_EQ(s.échec->chemin, dossier / chemin);
+    EXPECT_EQ(s.échec->erreur, std::make_error_code(std::errc::io_error));
+    EXPECT_EQ(Lire(dossier / "options12.dat"), options);
+    EXPECT_EQ(Lire(dossier / "names12.dat"), noms);
+    EXPECT_EQ(Fichiers(dossier), LesDeuxFichiers) << "the half-written file is gone";
+  }
 
   // The next save tries again, and succeeds.
   ASSERT_TRUE(SauverOptions(dossier, autres).Réussie());
@@ -270,6 +275,8 @@ TEST_F(DossierTemporaire, AFailingFirstRunWriteIsReportedAndTheDefaultsStayInMem
   EXPECT_TRUE(Fichiers(dossier).empty());
 }
 
+// An options file that cannot be read is neither used nor replaced: a passing fault never
+// costs the player the tables on disk.
 TEST_F(DossierTemporaire, AnOptionsFileThatCannotBeReadIsNeitherUsedNorReplaced) {
   fs::create_directory(dossier / "options12.dat");  // a file no one can read as bytes
   TirageFixe tirage(0.5);
@@ -308,20 +315,6 @@ TEST_F(DossierTemporaire, ANamesFileThatCannotBeReadLeavesTheNamesEmptyAndSaysSo
   ASSERT_TRUE(ch.échec);
   EXPECT_EQ(ch.échec->fichier, FichierDonnées::Noms);
   EXPECT_EQ(ch.échec->opération, OpérationFichier::Lecture);
-}
-
-TEST_F(DossierTemporaire, AReadOnlyFileIsNotReplacedBehindThePlayersBack) {
-  ASSERT_TRUE(SauverOptions(dossier, Jouées()).Réussie());
-  const Octets noms = Lire(dossier / "names12.dat");
-  fs::permissions(dossier / "names12.dat", fs::perms::owner_read);
-  if (::access((dossier / "names12.dat").c_str(), W_OK) == 0)
-    GTEST_SKIP() << "this user can write a read-only file (root): nothing to refuse";
-  DonnéesOptions autres = Jouées();
-  autres.NomJoueur = "Ugo";
-  const RésultatSauvegarde s = SauverOptions(dossier, autres);
-  ASSERT_FALSE(s.Réussie());
-  EXPECT_EQ(s.échec->fichier, FichierDonnées::Noms);
-  EXPECT_EQ(Lire(dossier / "names12.dat"), noms);
 }
 
 // The player is told which file failed and that the game goes on.

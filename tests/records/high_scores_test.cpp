@@ -12,16 +12,10 @@ namespace {
 // Place p of every mode holds "P<p>" with 1000 − 50p points in 300 + p seconds.
 HighScores TablesÉchelonnées() {
   HighScores s;
-  for (int m = 1; m <= NbModes; ++m) {
-    for (int p = 1; p <= NbPlaces; ++p) {
+  for (int m = 1; m <= NbModes; ++m)
+    for (int p = 1; p <= NbPlaces; ++p)
       s[m][p] = {"P" + std::to_string(p), static_cast<int16_t>(1000 - 50 * p), 300 + p, 10};
-    }
-  }
   return s;
-}
-
-PartieFinie Partie(int32_t score, int32_t temps, std::string nom = "Neuf", int16_t figures = 3) {
-  return {std::move(nom), score, temps, figures};
 }
 
 std::string Noms(const TableHighScore& t) {
@@ -30,97 +24,51 @@ std::string Noms(const TableHighScore& t) {
   return noms;
 }
 
-// A new result goes below the results that beat it and above those it beats or ties with.
-TEST(InsertionHighScore, EqualScoreAndTimeToPlace3TakesPlace3AndPushesItDown) {
-  HighScores s = TablesÉchelonnées();
-  const auto p3 = s[2][3];
-  EXPECT_TRUE(YesHighScore(s, 2, Partie(p3.score, p3.time)));
-  EXPECT_EQ(InsertionHighScore(s, 2, Partie(p3.score, p3.time)), 3);
-  EXPECT_EQ(s[2][3].name, "Neuf");
-  EXPECT_EQ(s[2][4], p3);
-  EXPECT_EQ(Noms(s[2]), "P1 P2 Neuf P3 P4 P5 P6 P7 P8 P9 ");
-}
+// A new result goes below the results that beat it and above those it beats or ties with;
+// only the table of its mode changes, and it keeps the whole entry of the game.
+struct CasInsertion {
+  const char* cas;
+  int16_t mode;
+  int score, temps, figures;
+  int16_t place;      // 0: does not enter
+  const char* noms;   // the mode's table afterwards
+};
 
-TEST(InsertionHighScore, EqualScoreToPlace10OneSecondSlowerDoesNotEnter) {
-  HighScores s = TablesÉchelonnées();
-  const HighScores avant = s;
-  const auto partie = Partie(s[1][10].score, s[1][10].time + 1);
-  EXPECT_FALSE(YesHighScore(s, 1, partie));
-  EXPECT_EQ(InsertionHighScore(s, 1, partie), 0);
-  EXPECT_EQ(s, avant);
-}
-
-TEST(InsertionHighScore, EqualScoreToPlace10EquallyFastEntersAt10) {
-  HighScores s = TablesÉchelonnées();
-  const auto partie = Partie(s[1][10].score, s[1][10].time);
-  EXPECT_TRUE(YesHighScore(s, 1, partie));
-  EXPECT_EQ(InsertionHighScore(s, 1, partie), 10);
-  EXPECT_EQ(Noms(s[1]), "P1 P2 P3 P4 P5 P6 P7 P8 P9 Neuf ");
-}
-
-TEST(InsertionHighScore, EqualScoreToPlace10OneSecondFasterEntersAt10) {
-  HighScores s = TablesÉchelonnées();
-  const auto partie = Partie(s[1][10].score, s[1][10].time - 1);
-  EXPECT_TRUE(YesHighScore(s, 1, partie));
-  EXPECT_EQ(InsertionHighScore(s, 1, partie), 10);
-  EXPECT_EQ(s[1][10].time, 309);
-  EXPECT_EQ(s[1][9].name, "P9");
-}
-
-TEST(InsertionHighScore, ALowerScoreThanPlace10DoesNotEnterHoweverFast) {
-  HighScores s = TablesÉchelonnées();
-  EXPECT_FALSE(YesHighScore(s, 3, Partie(s[3][10].score - 1, 0)));
-}
-
-TEST(InsertionHighScore, BetterThanPlace1LandsFirstAndDropsFormerPlace10) {
-  HighScores s = TablesÉchelonnées();
-  EXPECT_EQ(InsertionHighScore(s, 3, Partie(2000, 999, "Zoé", 30)), 1);
-  EXPECT_EQ(s[3][1], (HighScoreEntry{"Zoé", 2000, 999, 30}));
-  EXPECT_EQ(Noms(s[3]), "Zoé P1 P2 P3 P4 P5 P6 P7 P8 P9 ");
-  for (int p = 2; p <= NbPlaces; ++p) EXPECT_EQ(s[3][p], TablesÉchelonnées()[3][p - 1]);
-}
-
-TEST(InsertionHighScore, EntryAt9MovesFormer9To10) {
-  HighScores s = TablesÉchelonnées();
-  const auto p9 = s[2][9];
-  EXPECT_EQ(InsertionHighScore(s, 2, Partie(p9.score + 1, 3000)), 9);
-  EXPECT_EQ(s[2][10], p9);
-  EXPECT_EQ(s[2][8], TablesÉchelonnées()[2][8]);
-}
-
-TEST(InsertionHighScore, EntryAt10OnlyReplacesFormer10) {
-  HighScores s = TablesÉchelonnées();
-  EXPECT_EQ(InsertionHighScore(s, 2, Partie(s[2][10].score + 1, 3000)), 10);
-  EXPECT_EQ(Noms(s[2]), "P1 P2 P3 P4 P5 P6 P7 P8 P9 Neuf ");
-}
-
-TEST(InsertionHighScore, ASameScoreInAShorterTimeGoesAbove) {
-  HighScores s = TablesÉchelonnées();
-  EXPECT_EQ(InsertionHighScore(s, 1, Partie(s[1][5].score, s[1][5].time - 1)), 5);
-  EXPECT_EQ(s[1][6].name, "P5");
-}
-
-TEST(InsertionHighScore, FiguresPlayNoPartInTheRanking) {
-  HighScores s = TablesÉchelonnées();
-  EXPECT_EQ(InsertionHighScore(s, 1, Partie(s[1][4].score, s[1][4].time + 1, "Mille", 40)), 5);
-}
-
-TEST(InsertionHighScore, OnlyTheTableOfTheModeChanges) {
-  HighScores s = TablesÉchelonnées();
-  InsertionHighScore(s, 2, Partie(5000, 10));
-  EXPECT_EQ(s[1], TablesÉchelonnées()[1]);
-  EXPECT_EQ(s[3], TablesÉchelonnées()[3]);
-}
-
-TEST(InsertionHighScore, KeepsTheWholeEntryOfTheGame) {
-  HighScores s = TablesÉchelonnées();
-  InsertionHighScore(s, 1, Partie(777, 3599, "Aé", 5));
-  EXPECT_EQ(s[1][5], (HighScoreEntry{"Aé", 777, 3599, 5}));
+TEST(InsertionHighScore, PlacesTheGameByScoreThenTimeAndTheNewerAboveATie) {
+  const std::string Tous = "P1 P2 P3 P4 P5 P6 P7 P8 P9 P10 ";
+  const CasInsertion cas[] = {
+      {"ties place 3", 2, 850, 303, 3, 3, "P1 P2 Neuf P3 P4 P5 P6 P7 P8 P9 "},
+      {"ties place 10", 1, 500, 310, 3, 10, "P1 P2 P3 P4 P5 P6 P7 P8 P9 Neuf "},
+      {"place 10's score, a second faster", 1, 500, 309, 3, 10, "P1 P2 P3 P4 P5 P6 P7 P8 P9 Neuf "},
+      {"place 10's score, a second slower", 1, 500, 311, 3, 0, Tous.c_str()},
+      {"a point below place 10 however fast", 3, 499, 0, 3, 0, Tous.c_str()},
+      {"beats place 1", 3, 2000, 999, 30, 1, "Neuf P1 P2 P3 P4 P5 P6 P7 P8 P9 "},
+      {"beats place 9 slowly", 2, 551, 3000, 3, 9, "P1 P2 P3 P4 P5 P6 P7 P8 Neuf P9 "},
+      {"beats place 10 slowly", 2, 501, 3000, 3, 10, "P1 P2 P3 P4 P5 P6 P7 P8 P9 Neuf "},
+      {"place 5's score, a second faster", 1, 750, 304, 3, 5, "P1 P2 P3 P4 Neuf P5 P6 P7 P8 P9 "},
+      {"figures play no part", 1, 800, 305, 40, 5, "P1 P2 P3 P4 Neuf P5 P6 P7 P8 P9 "},
+  };
+  for (const CasInsertion& c : cas) {
+    SCOPED_TRACE(c.cas);
+    HighScores s = TablesÉchelonnées();
+    const PartieFinie partie{"Neuf", c.score, c.temps, static_cast<int16_t>(c.figures)};
+    EXPECT_EQ(YesHighScore(s, c.mode, partie), c.place != 0);
+    EXPECT_EQ(InsertionHighScore(s, c.mode, partie), c.place);
+    EXPECT_EQ(Noms(s[c.mode]), c.noms);
+    if (c.place != 0) {
+      EXPECT_EQ(s[c.mode][c.place], (HighScoreEntry{"Neuf", static_cast<int16_t>(c.score),
+                                                    c.temps, static_cast<int16_t>(c.figures)}));
+    }
+    for (int m = 1; m <= NbModes; ++m) {
+      if (m == c.mode) continue;
+      EXPECT_EQ(s[m], TablesÉchelonnées()[m]) << "mode " << m;
+    }
+  }
 }
 
 TEST(InsertionHighScore, AScoreBeyond16BitsIsKeptAsTheBestAPlaceHolds) {
   HighScores s = TablesÉchelonnées();
-  EXPECT_EQ(InsertionHighScore(s, 1, Partie(40000, 100)), 1);
+  EXPECT_EQ(InsertionHighScore(s, 1, {"Neuf", 40000, 100, 3}), 1);
   EXPECT_EQ(s[1][1].score, 32767);
 }
 
@@ -128,8 +76,8 @@ TEST(InsertionHighScore, EnteringAndTheTestAgreeForEveryScoreAroundPlace10) {
   for (int score = 480; score <= 510; ++score) {
     for (int temps = 305; temps <= 315; ++temps) {
       HighScores s = TablesÉchelonnées();
-      const bool entre = YesHighScore(s, 1, Partie(score, temps));
-      const int16_t place = InsertionHighScore(s, 1, Partie(score, temps));
+      const bool entre = YesHighScore(s, 1, {"Neuf", score, temps, 3});
+      const int16_t place = InsertionHighScore(s, 1, {"Neuf", score, temps, 3});
       EXPECT_EQ(entre, place != 0) << score << " in " << temps;
       EXPECT_TRUE(EstEnOrdre(s[1])) << score << " in " << temps;
     }
@@ -147,22 +95,13 @@ TEST(EstEnOrdre, SeesAPlaceThatBeatsTheOneAbove) {
   EXPECT_FALSE(EstEnOrdre(s[1]));
 }
 
-// Times read as minutes and seconds, minutes growing past two digits.
-TEST(ConvertTempsEnChrono, PadsEachPartToTwoDigits) {
-  EXPECT_EQ(ConvertTempsEnChrono(0), "00:00");
-  EXPECT_EQ(ConvertTempsEnChrono(9), "00:09");
-  EXPECT_EQ(ConvertTempsEnChrono(60), "01:00");
-  EXPECT_EQ(ConvertTempsEnChrono(86), "01:26");
-  EXPECT_EQ(ConvertTempsEnChrono(731), "12:11");
-  EXPECT_EQ(ConvertTempsEnChrono(3599), "59:59");
+// Times read as minutes and seconds, each padded to two digits, minutes growing past two.
+TEST(ConvertTempsEnChrono, ReadsMinutesAndSecondsPaddedToTwoDigits) {
+  const std::pair<int, const char*> cas[] = {{0, "00:00"},    {9, "00:09"},     {60, "01:00"},
+                                             {86, "01:26"},   {3599, "59:59"},  {6000, "100:00"},
+                                             {6071, "101:11"}, {-61, "00:00"}};
+  for (const auto& [secondes, chrono] : cas) EXPECT_EQ(ConvertTempsEnChrono(secondes), chrono);
 }
-
-TEST(ConvertTempsEnChrono, MinutesAreNotLimitedToTwoDigits) {
-  EXPECT_EQ(ConvertTempsEnChrono(6000), "100:00");
-  EXPECT_EQ(ConvertTempsEnChrono(6071), "101:11");
-}
-
-TEST(ConvertTempsEnChrono, ANegativeTimeReadsZero) { EXPECT_EQ(ConvertTempsEnChrono(-61), "00:00"); }
 
 // R(n) rounds halves to the even neighbour.
 TEST(R, RoundsToTheNearestWithHalvesToEven) {
@@ -190,34 +129,17 @@ TEST(HasardUniforme, StaysBelowOneAndRepeatsWithItsSeed) {
 }
 
 // A first run shows a fixed first place above falling random scores.
-TEST(HighScoresParDéfaut, OneColumnTableOfAFirstRun) {
-  TirageFixe t(0.5);
-  const TableHighScore table = HighScoresParDéfaut(t)[1];
-  EXPECT_EQ(table[1], (HighScoreEntry{"Gustave", 354, 86, 6}));
-  EXPECT_EQ(ConvertTempsEnChrono(table[1].time), "01:26");
-  EXPECT_EQ(Noms(table), "Gustave Yves Yves Rosalie Rosalie Rosalie Rosalie Rosalie Odilon Odilon ");
-  for (int p = 2; p <= NbPlaces; ++p) {
-    EXPECT_EQ(ConvertTempsEnChrono(table[p].time), "01:40");
-    EXPECT_EQ(table[p].figures, 5);
-  }
-  // R(15) = 8 for the start, every fall (R(6) + 4) × 1 = 7.
-  EXPECT_EQ(table[2].score, 201);
-  EXPECT_EQ(table[10].score, 208 - 7 * 9);
-}
-
-TEST(HighScoresParDéfaut, FixedFirstPlacesOfThreeAndSixColumns) {
-  TirageFixe t(0.0);
+TEST(HighScoresParDéfaut, FixedFirstPlacesAboveNamesTimesAndFiguresScaledToTheColumns) {
+  TirageFixe t(0.5);  // a start of 200c + R(15) = 200c + 8, every fall (R(6) + 4) × c = 7c
   const HighScores s = HighScoresParDéfaut(t);
+  EXPECT_EQ(s[1][1], (HighScoreEntry{"Gustave", 354, 86, 6}));
   EXPECT_EQ(s[2][1], (HighScoreEntry{"Gustave", 1154, 295, 16}));
   EXPECT_EQ(s[3][1], (HighScoreEntry{"Gustave", 2207, 731, 34}));
-}
-
-TEST(HighScoresParDéfaut, TimeFiguresAndFallScaleWithTheColumns) {
-  TirageFixe t(0.0);  // no random part: start 200 × c, every fall 4 × c
-  const HighScores s = HighScoresParDéfaut(t);
-  EXPECT_EQ(s[2][2], (HighScoreEntry{"Yves", 600 - 12, 300, 15}));
-  EXPECT_EQ(s[3][2], (HighScoreEntry{"Yves", 1200 - 24, 600, 30}));
-  EXPECT_EQ(s[3][10], (HighScoreEntry{"Odilon", 1200 - 24 * 9, 600, 30}));
+  EXPECT_EQ(Noms(s[1]), "Gustave Yves Yves Rosalie Rosalie Rosalie Rosalie Rosalie Odilon Odilon ");
+  EXPECT_EQ(s[1][2], (HighScoreEntry{"Yves", 201, 100, 5}));
+  EXPECT_EQ(s[1][10], (HighScoreEntry{"Odilon", 208 - 7 * 9, 100, 5}));
+  EXPECT_EQ(s[2][2], (HighScoreEntry{"Yves", 608 - 21, 300, 15}));
+  EXPECT_EQ(s[3][10], (HighScoreEntry{"Odilon", 1208 - 42 * 9, 600, 30}));
 }
 
 TEST(HighScoresParDéfaut, DrawsModeByModeThenPlaceByPlace) {

@@ -30,95 +30,63 @@ long Position(const TextesLangue& textes, std::string_view contrôle) {
   return it == noms.end() ? -1 : it - noms.begin();
 }
 
-// The rows of the sheet read the same on both sides, and the upper rows carry their numbers.
-TEST(RowLabels, RightSideRepeatsLeftSideForEveryRowInBothLanguages) {
+// The rows of the sheet read the same on both sides, the upper rows carry their digits, and
+// the right-hand labels are the last captions written.
+TEST(RowLabels, RightSideRepeatsTheLeftAfterItAndUpperRowsAreDigits) {
+  EXPECT_EQ(NomContrôle("CaseInfoGauche", 7), "CaseInfoGauche(7)");
   for (Langue langue : LesDeuxLangues) {
     const TextesLangue textes = InitTextesLangue(langue);
+    const long premierDroit = static_cast<long>(textes.légendes.size()) - NbFigures;
     for (int i = 1; i <= NbFigures; ++i) {
       const auto gauche = textes.LégendeDe(NomContrôle("CaseInfoGauche", i));
       ASSERT_TRUE(gauche.has_value()) << i;
       EXPECT_EQ(textes.LégendeDe(NomContrôle("CaseInfoDroite", i)), gauche) << i;
+      EXPECT_LT(Position(textes, NomContrôle("CaseInfoGauche", i)), premierDroit) << i;
+      EXPECT_EQ(Position(textes, NomContrôle("CaseInfoDroite", i)), premierDroit + i - 1) << i;
+      if (i <= 6) {
+        EXPECT_EQ(*gauche, std::to_string(i));
+      }
     }
   }
 }
 
-TEST(RowLabels, RightSideIsWrittenOnlyAfterTheWholeLeftSide) {
-  for (Langue langue : LesDeuxLangues) {
-    const TextesLangue textes = InitTextesLangue(langue);
-    long dernierGauche = -1;
-    long premierDroit = static_cast<long>(textes.légendes.size());
-    for (int i = 1; i <= NbFigures; ++i) {
-      dernierGauche = std::max(dernierGauche, Position(textes, NomContrôle("CaseInfoGauche", i)));
-      premierDroit = std::min(premierDroit, Position(textes, NomContrôle("CaseInfoDroite", i)));
-    }
-    EXPECT_LT(dernierGauche, premierDroit);
-    EXPECT_EQ(premierDroit, static_cast<long>(textes.légendes.size()) - NbFigures)
-        << "the right-hand labels are the last captions written";
-  }
-}
-
-TEST(RowLabels, UpperRowsAreLabelledWithTheirDigits) {
-  for (Langue langue : LesDeuxLangues)
-    for (int i = 1; i <= 6; ++i)
-      EXPECT_EQ(Légende(langue, NomContrôle("CaseInfoGauche", i)), std::to_string(i));
-}
-
-TEST(RowLabels, ArrayElementsAreNamedWithTheirIndex) {
-  EXPECT_EQ(NomContrôle("CaseInfoGauche", 7), "CaseInfoGauche(7)");
-  EXPECT_EQ(NomContrôle("SSOptionModeColonnes", 3), "SSOptionModeColonnes(3)");
-}
-
-// Some words are the game's own and read the same in French and English.
-TEST(SharedWords, AreIdenticalInBothLanguages) {
+// Some words are the game's own and read the same in French and English; every other caption
+// is translated, so the two languages cannot be swapped or one left untranslated.
+TEST(SharedWords, AreIdenticalInBothLanguagesAndEveryOtherCaptionIsTranslated) {
   const std::pair<std::string_view, std::string_view> mêmes[] = {
-      {"CaseInfoGauche(7)", "MAXI"},        {"CaseInfoGauche(8)", "MINI"},
-      {"CaseInfoGauche(9)", "FULL"},        {"CaseInfoGauche(12)", "<= 8"},
-      {"CaseInfoGauche(13)", "YAM"},        {"MenuJeu", "Yam"},
-      {"MenuOptions", "Options"},           {"CaseInfoTotalHautGauche", "Total"},
-      {"CaseInfoTotalHautDroite", "Total"}, {"CaseInfoTotalBasGauche", "Total"},
-      {"CaseInfoTotalBasDroite", "Total"},  {"CaseInfoBonusHautGauche", "Bonus"},
-      {"CaseInfoBonusHautDroite", "Bonus"}, {"CaseInfoBonusBasGauche", "Bonus"},
-      {"CaseInfoBonusBasDroite", "Bonus"},
-  };
+      {"CaseInfoGauche(7)", "MAXI"}, {"CaseInfoGauche(12)", "<= 8"}, {"MenuJeu", "Yam"},
+      {"CaseInfoTotalBasDroite", "Total"}, {"CaseInfoBonusHautGauche", "Bonus"}};
   for (const auto& [contrôle, texte] : mêmes) {
     EXPECT_EQ(Légende(Langue::Français, contrôle), texte) << contrôle;
     EXPECT_EQ(Légende(Langue::Anglais, contrôle), texte) << contrôle;
   }
-  for (Langue langue : LesDeuxLangues) {
-    EXPECT_EQ(Texte(TexteFigure::TexteFull, langue), "FULL");
-    EXPECT_EQ(Texte(TexteFigure::TexteYam, langue), "YAM");
-  }
-}
-
-TEST(SharedWords, TranslatedCaptionsDifferBetweenLanguages) {
   const TextesLangue fr = InitTextesLangue(Langue::Français);
   const TextesLangue en = InitTextesLangue(Langue::Anglais);
+  EXPECT_EQ(Contrôles(fr), Contrôles(en)) << "the same controls in the same order";
   const std::set<std::string_view> mêmesMots = {"MAXI", "MINI",  "FULL",  "<= 8", "YAM",
                                                 "Yam",  "Options", "Total", "Bonus"};
   int traduites = 0;
   for (std::size_t i = 0; i < fr.légendes.size(); ++i) {
     const std::string& texte = fr.légendes[i].texte;
     const bool chiffre = texte.size() == 1 && std::isdigit(static_cast<unsigned char>(texte[0]));
-    if (texte == TitreApplication || chiffre || mêmesMots.contains(texte)) continue;
+    if (texte == TitreApplication || chiffre || mêmesMots.contains(texte)) {
+      EXPECT_EQ(texte, en.légendes[i].texte) << fr.légendes[i].contrôle;
+      continue;
+    }
     EXPECT_NE(texte, en.légendes[i].texte) << fr.légendes[i].contrôle;
     ++traduites;
   }
   EXPECT_GT(traduites, 25);
+  EXPECT_EQ(Légende(Langue::Français, "MenuAbout"), "A propos de ROLVEX");
+  EXPECT_EQ(Légende(Langue::Anglais, "MenuAbout"), "About ROLVEX");
 }
 
-// Both languages give every control its caption, each control once, in the same order.
-TEST(CaptionOrder, BothLanguagesWriteTheSameControlsInTheSameOrder) {
-  EXPECT_EQ(Contrôles(InitTextesLangue(Langue::Français)),
-            Contrôles(InitTextesLangue(Langue::Anglais)));
-}
-
-TEST(CaptionOrder, EachControlIsWrittenOnce) {
-  const auto noms = Contrôles(InitTextesLangue(Langue::Anglais));
-  EXPECT_EQ(std::set<std::string>(noms.begin(), noms.end()).size(), noms.size());
-}
-
-TEST(CaptionOrder, WindowTitleFirstThenRowNumbersThenTheLanguageTextsInTheirOrder) {
+// Every control gets its caption once, the window title first, then the rows' numbers and the
+// texts in their order; no caption breaks its line.
+TEST(CaptionOrder, EachControlOnceWindowTitleFirstThenTheTextsInTheirOrder) {
   const TextesLangue textes = InitTextesLangue(Langue::Français);
+  const auto noms = Contrôles(textes);
+  EXPECT_EQ(std::set<std::string>(noms.begin(), noms.end()).size(), noms.size());
   ASSERT_FALSE(textes.légendes.empty());
   EXPECT_EQ(textes.légendes.front(), (rolvex::Légende{Fenêtre::FormRolvex, "FormRolvex", "ROLVEX"}));
   const std::string_view ordre[] = {
@@ -136,6 +104,9 @@ TEST(CaptionOrder, WindowTitleFirstThenRowNumbersThenTheLanguageTextsInTheirOrde
     EXPECT_GT(position, précédente) << contrôle;
     précédente = position;
   }
+  for (Langue langue : LesDeuxLangues)
+    for (const auto& l : InitTextesLangue(langue).légendes)
+      EXPECT_EQ(l.texte.find_first_of("\r\n"), std::string::npos) << l.contrôle;
 }
 
 TEST(CaptionOrder, NameDialogTextsGoToFormParamsAndItsOkKeepsItsDesign) {
@@ -151,13 +122,7 @@ TEST(CaptionOrder, NameDialogTextsGoToFormParamsAndItsOkKeepsItsDesign) {
   EXPECT_EQ(Légende(Langue::Anglais, "SSOptionModeColonnes(2)"), "THREE COLUMNS");
 }
 
-// Captions built from the title, and the texts whose odd spelling is the game's own.
-TEST(Captions, AboutMenuIsThePrefixFollowedDirectlyByTheTitle) {
-  EXPECT_EQ(Légende(Langue::Français, "MenuAbout"), "A propos de ROLVEX");
-  EXPECT_EQ(Légende(Langue::Anglais, "MenuAbout"), "About ROLVEX");
-  for (Langue langue : LesDeuxLangues) EXPECT_EQ(Légende(langue, "FormRolvex"), "ROLVEX");
-}
-
+// The texts whose odd spelling or blank is the game's own are kept as they stand.
 TEST(Captions, QuotedSpellingsAreKept) {
   EXPECT_EQ(Légende(Langue::Anglais, "MenuChoixDés"), "Dices Type");
   EXPECT_EQ(Légende(Langue::Français, "MenuDésNumériques"), "Numériques");
@@ -167,65 +132,50 @@ TEST(Captions, QuotedSpellingsAreKept) {
             "Click on the button OK to go on th next drawing...");
   EXPECT_EQ(Texte(Message::MsgPourJouer, Langue::Anglais),
             "To start a new game, choose the menu Yam->New Game or Press F2.");
-}
-
-// The shared messages: filled once for the language, and the same wherever they are read.
-TEST(SharedTexts, MouseButtonsMessageIsTwoSentencesJoinedByOneCarriageReturn) {
-  const std::pair<Langue, std::string_view> lignes[] = {
-      {Langue::Français, "Bouton gauche de la souris pour garder ou jeter un dé\r"
-                         "Bouton droit de la souris pour garder les mêmes dés"},
-      {Langue::Anglais, "To keep/throw a dice, use the left button of your mouse.\r"
-                        "To keep identical dices, use the right button of your mouse."}};
-  for (const auto& [langue, attendu] : lignes) {
-    const std::string texte = InitTextesLangue(langue).variables.MsgBoutonsSouris;
-    EXPECT_EQ(std::count(texte.begin(), texte.end(), '\r'), 1);
-    EXPECT_EQ(texte.find('\n'), std::string::npos);
-    EXPECT_EQ(texte, attendu);
-  }
-}
-
-TEST(SharedTexts, NoOtherSharedTextBreaksItsLine) {
-  for (Langue langue : LesDeuxLangues) {
-    const TextesLangue textes = InitTextesLangue(langue);
-    for (const auto& l : textes.légendes)
-      EXPECT_EQ(l.texte.find_first_of("\r\n"), std::string::npos) << l.contrôle;
-  }
-}
-
-TEST(SharedTexts, EveryVariableIsFilledAndAgreesWithTheMessagesTheEngineNames) {
-  for (Langue langue : LesDeuxLangues) {
-    const TextesPartagés v = InitTextesLangue(langue).variables;
-    for (const std::string* texte :
-         {&v.MsgPourJouer, &v.MsgChoisirCase, &v.MsgBoutonsSouris, &v.MsgNouveauTirage,
-          &v.MsgChoisirOuJeter, &v.TexteSuite, &v.TexteFull, &v.TexteCarré, &v.TexteYam,
-          &v.TexteColonnes, &v.MsgQuitter, &v.MsgAuRevoir})
-      EXPECT_FALSE(texte->empty());
-    EXPECT_EQ(Texte(Message::MsgPourJouer, langue), v.MsgPourJouer);
-    EXPECT_EQ(Texte(Message::MsgChoisirCase, langue), v.MsgChoisirCase);
-    EXPECT_EQ(Texte(Message::MsgBoutonsSouris, langue), v.MsgBoutonsSouris);
-    EXPECT_EQ(Texte(Message::MsgNouveauTirage, langue), v.MsgNouveauTirage);
-    EXPECT_EQ(Texte(Message::MsgChoisirOuJeter, langue), v.MsgChoisirOuJeter);
-    EXPECT_EQ(Texte(TexteFigure::TexteSuite, langue), v.TexteSuite);
-    EXPECT_EQ(Texte(TexteFigure::TexteCarré, langue), v.TexteCarré);
-    EXPECT_EQ(Texte(TexteFigure::Aucun, langue), "");
-  }
-}
-
-TEST(SharedTexts, CombinationNamesMatchTheRowLabelsOfTheirFigures) {
-  for (Langue langue : LesDeuxLangues) {
-    EXPECT_EQ(Texte(TexteFigure::TexteCarré, langue), Légende(langue, "CaseInfoGauche(10)"));
-    EXPECT_EQ(Texte(TexteFigure::TexteSuite, langue), Légende(langue, "CaseInfoGauche(11)"));
-  }
-  EXPECT_EQ(Texte(TexteFigure::TexteSuite, Langue::Anglais), "SEQUENCE");
-  EXPECT_EQ(Texte(TexteFigure::TexteCarré, Langue::Français), "CARRE");
-}
-
-TEST(SharedTexts, PiecesThatJoinOtherTextsKeepTheirBlanks) {
   for (Langue langue : LesDeuxLangues) {
     const TextesPartagés v = InitTextesLangue(langue).variables;
     EXPECT_EQ(v.TexteColonnes.front(), ' ');
     EXPECT_EQ(v.MsgQuitter.back(), ' ');
   }
+}
+
+// The shared messages: filled once for the language, and the same wherever they are read.
+TEST(SharedTexts, MouseButtonsMessageIsTwoSentencesJoinedByOneCarriageReturn) {
+  EXPECT_EQ(InitTextesLangue(Langue::Français).variables.MsgBoutonsSouris,
+            "Bouton gauche de la souris pour garder ou jeter un dé\r"
+            "Bouton droit de la souris pour garder les mêmes dés");
+  EXPECT_EQ(InitTextesLangue(Langue::Anglais).variables.MsgBoutonsSouris,
+            "To keep/throw a dice, use the left button of your mouse.\r"
+            "To keep identical dices, use the right button of your mouse.");
+}
+
+TEST(SharedTexts, EveryVariableIsFilledAndAgreesWithTheNamedMessagesAndRowLabels) {
+  for (Langue langue : LesDeuxLangues) {
+    const TextesPartagés v = InitTextesLangue(langue).variables;
+    for (auto variable :
+         {&TextesPartagés::MsgPourJouer, &TextesPartagés::MsgChoisirCase,
+          &TextesPartagés::MsgBoutonsSouris, &TextesPartagés::MsgNouveauTirage,
+          &TextesPartagés::MsgChoisirOuJeter, &TextesPartagés::TexteSuite,
+          &TextesPartagés::TexteFull, &TextesPartagés::TexteCarré, &TextesPartagés::TexteYam,
+          &TextesPartagés::TexteColonnes, &TextesPartagés::MsgQuitter,
+          &TextesPartagés::MsgAuRevoir}) {
+      EXPECT_FALSE((v.*variable).empty());
+      EXPECT_EQ(Texte(variable, langue), v.*variable);
+    }
+    const std::pair<Message, const std::string*> messages[] = {
+        {Message::MsgPourJouer, &v.MsgPourJouer}, {Message::MsgChoisirCase, &v.MsgChoisirCase},
+        {Message::MsgBoutonsSouris, &v.MsgBoutonsSouris},
+        {Message::MsgNouveauTirage, &v.MsgNouveauTirage},
+        {Message::MsgChoisirOuJeter, &v.MsgChoisirOuJeter}};
+    for (const auto& [message, texte] : messages) EXPECT_EQ(Texte(message, langue), *texte);
+    EXPECT_EQ(Texte(TexteFigure::Aucun, langue), "");
+    EXPECT_EQ(Texte(TexteFigure::TexteFull, langue), "FULL");
+    EXPECT_EQ(Texte(TexteFigure::TexteYam, langue), "YAM");
+    EXPECT_EQ(Texte(TexteFigure::TexteCarré, langue), Légende(langue, "CaseInfoGauche(10)"));
+    EXPECT_EQ(Texte(TexteFigure::TexteSuite, langue), Légende(langue, "CaseInfoGauche(11)"));
+  }
+  EXPECT_EQ(Texte(TexteFigure::TexteSuite, Langue::Anglais), "SEQUENCE");
+  EXPECT_EQ(Texte(TexteFigure::TexteCarré, Langue::Français), "CARRE");
 }
 
 TEST(SharedTexts, CommonTextsAloneGiveOnlyTheQuitQuestionAndFarewell) {

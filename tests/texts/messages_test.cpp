@@ -11,57 +11,48 @@ constexpr Langue LesDeuxLangues[] = {Langue::Français, Langue::Anglais};
 
 // The place message: the first three places have their own English sentences, the first its own
 // French one; every other place is said with its number in decimal.
-TEST(MessagePlace, FirstPlaceHasItsOwnSentenceInBothLanguages) {
+TEST(MessagePlace, FirstPlacesHaveTheirSentencesTheOthersSayTheirNumber) {
   EXPECT_EQ(MessagePlace(1, Langue::Français),
             "Félicitations, vous êtes classé en première position !!!");
   EXPECT_EQ(MessagePlace(1, Langue::Anglais),
             "Congratulations, you are the best (first position) !!!");
-}
-
-TEST(MessagePlace, SecondAndThirdAreWordsInEnglishAndNumbersInFrench) {
   EXPECT_EQ(MessagePlace(2, Langue::Anglais), "You reach the second position !");
   EXPECT_EQ(MessagePlace(3, Langue::Anglais), "You reach the third position !");
-  EXPECT_EQ(MessagePlace(2, Langue::Français), "Bravo, vous arrivez en 2ème position !");
-  EXPECT_EQ(MessagePlace(3, Langue::Français), "Bravo, vous arrivez en 3ème position !");
-}
-
-TEST(MessagePlace, FourthToTenthSayTheirNumber) {
-  for (int16_t place = 4; place <= 10; ++place) {
-    EXPECT_EQ(MessagePlace(place, Langue::Anglais),
-              "You reach the " + std::to_string(place) + "th position !");
+  for (int16_t place = 2; place <= 10; ++place) {
     EXPECT_EQ(MessagePlace(place, Langue::Français),
               "Bravo, vous arrivez en " + std::to_string(place) + "ème position !");
+    if (place >= 4) {
+      EXPECT_EQ(MessagePlace(place, Langue::Anglais),
+                "You reach the " + std::to_string(place) + "th position !");
+    }
   }
-  EXPECT_EQ(MessagePlace(10, Langue::Français), "Bravo, vous arrivez en 10ème position !");
 }
 
-// The other texts of the end of a game, of the name dialog and of quitting, as the game words them.
-TEST(MessagesUniques, EndOfGameLinesInBothLanguages) {
-  EXPECT_EQ(MsgHorsClassement(Langue::Français),
-            "Malheureusement, vous ne rentrez pas dans les 10 meilleurs scores. Cliquez sur "
-            "REJOUER ou touche F2 !");
-  EXPECT_EQ(MsgHorsClassement(Langue::Anglais),
-            "You don't reach the TOP 10 ! Click on PLAY AGAIN or press F2.");
-  EXPECT_EQ(MsgAutrePartie(Langue::Français),
-            "Pour une autre partie, cliquez sur REJOUER ou appuyez sur la touche F2 !");
-  EXPECT_EQ(MsgAutrePartie(Langue::Anglais), "To start a new game, click on PLAY AGAIN or press F2.");
-}
-
-TEST(MessagesUniques, EmptyNameMessageKeepsItsWording) {
-  EXPECT_EQ(MsgNomVide(Langue::Français), "Vous devez saisir votre nom...");
-  EXPECT_EQ(MsgNomVide(Langue::Anglais), "Please enter you name...");
-}
-
-TEST(MessagesUniques, QuitQuestionNamesTheGame) {
+// The other texts of the end of a game, of the name dialog and of quitting, as the game words
+// them (typos included); the farewell is the shared one.
+TEST(MessagesUniques, KeepTheirWordingInEachLanguage) {
+  const struct {
+    std::string_view (*texte)(Langue);
+    const char* fr;
+    const char* en;
+  } messages[] = {
+      {MsgHorsClassement,
+       "Malheureusement, vous ne rentrez pas dans les 10 meilleurs scores. Cliquez sur REJOUER ou "
+       "touche F2 !",
+       "You don't reach the TOP 10 ! Click on PLAY AGAIN or press F2."},
+      {MsgAutrePartie, "Pour une autre partie, cliquez sur REJOUER ou appuyez sur la touche F2 !",
+       "To start a new game, click on PLAY AGAIN or press F2."},
+      {MsgNomVide, "Vous devez saisir votre nom...", "Please enter you name..."},
+      {TexteAuRevoir, "A bientôt !!!", "See you !!!"},
+  };
+  for (const auto& m : messages) {
+    EXPECT_EQ(m.texte(Langue::Français), m.fr);
+    EXPECT_EQ(m.texte(Langue::Anglais), m.en);
+  }
   EXPECT_EQ(QuestionQuitter(Langue::Français), "Voulez-vous vraiment arrêter ROLVEX ?");
   EXPECT_EQ(QuestionQuitter(Langue::Anglais), "Do you really want to quit ROLVEX ?");
-}
-
-TEST(MessagesUniques, FarewellIsTheSharedOne) {
   for (Langue langue : LesDeuxLangues)
     EXPECT_EQ(TexteAuRevoir(langue), InitTextesLangue(langue).variables.MsgAuRevoir);
-  EXPECT_EQ(TexteAuRevoir(Langue::Français), "A bientôt !!!");
-  EXPECT_EQ(TexteAuRevoir(Langue::Anglais), "See you !!!");
 }
 
 TEST(MessagesUniques, AboutBeginsWithTitleAndVersionThenACreditLine) {
@@ -75,15 +66,12 @@ TEST(MessagesUniques, AboutBeginsWithTitleAndVersionThenACreditLine) {
 }
 
 // A message box answers in the game's language: a French game shows no English button.
-TEST(BoutonsMessage, FrenchGameSaysOuiAndNon) {
+TEST(BoutonsMessage, FrenchGameSaysOuiAndNonEnglishYesAndNo) {
   const BoutonsMessage fr = TextesBoutons(Langue::Français);
+  const BoutonsMessage en = TextesBoutons(Langue::Anglais);
   EXPECT_EQ(fr.Ok, "OK");
   EXPECT_EQ(fr.Oui, "Oui");
   EXPECT_EQ(fr.Non, "Non");
-}
-
-TEST(BoutonsMessage, EnglishGameSaysYesAndNo) {
-  const BoutonsMessage en = TextesBoutons(Langue::Anglais);
   EXPECT_EQ(en.Ok, "OK");
   EXPECT_EQ(en.Oui, "Yes");
   EXPECT_EQ(en.Non, "No");
@@ -91,8 +79,6 @@ TEST(BoutonsMessage, EnglishGameSaysYesAndNo) {
 
 // PanelModeColonnes: the number of columns followed by the plural, even for one column.
 TEST(ModeColonnes, NumberFollowedByThePluralInEveryMode) {
-  EXPECT_EQ(LégendeModeColonnes(3, Langue::Français), "3 colonnes");
-  EXPECT_EQ(LégendeModeColonnes(3, Langue::Anglais), "3 columns");
   EXPECT_EQ(LégendeModeColonnes(1, Langue::Français), "1 colonnes");
   EXPECT_EQ(LégendeModeColonnes(1, Langue::Anglais), "1 columns");
   EXPECT_EQ(LégendeModeColonnes(6, Langue::Anglais), "6 columns");

@@ -77,12 +77,6 @@ TEST_P(FaceDeDé, IsASquareOfItsValuesColourWithABlackFrameInside) {
 
 INSTANTIATE_TEST_SUITE_P(TwelveFaces, FaceDeDé, testing::Range(0, NbModèlesDés));
 
-TEST(FaceColours, TheNumericalOneHasItsOwnGreen) {
-  EXPECT_EQ(Face(1, false).pixelColor(0, 0), QColor(8, 173, 99));
-  EXPECT_EQ(Face(1, true).pixelColor(0, 0), QColor(24, 156, 99));
-  EXPECT_EQ(Face(2, true).pixelColor(0, 0), Face(2, false).pixelColor(0, 0));
-}
-
 // Pips stand in the usual layout; read here on a 3 × 3 grid at quarters of the face.
 TEST(ClassicalFaces, ShowTheirPipsInTheUsualLayout) {
   constexpr std::array<std::string_view, 7> Dispositions{
@@ -170,7 +164,8 @@ TEST(EmptyPlace, IsABlackQuestionMarkOnDarkGreen) {
   EXPECT_EQ(À(vide, 0.5, 0.71), vert) << "the gap above the dot";
 }
 
-// Pictures are painted for the device pixels of the screen, not enlarged from smaller ones.
+// Pictures are painted for the device pixels of the screen, not enlarged from smaller ones;
+// a non-positive side gives no picture.
 TEST(PixelRatio, TwoGivesTwiceThePixelsPaintedSharp) {
   const QPixmap double_ = ImageModèleDé(Entrée(5, false), 53, 2);
   EXPECT_EQ(double_.size(), QSize(106, 106));
@@ -179,14 +174,8 @@ TEST(PixelRatio, TwoGivesTwiceThePixelsPaintedSharp) {
   QImage àDeux = double_.toImage();
   àDeux.setDevicePixelRatio(1);
   EXPECT_EQ(àDeux, ImageModèleDé(Entrée(5, false), 106, 1).toImage());
-}
-
-TEST(PixelRatio, AppliesToTheEmptyPlaceAndTheLogo) {
   EXPECT_EQ(ImageDéVide(60, 2).size(), QSize(120, 120));
   EXPECT_EQ(ImageLogo(64, 1.5).size(), QSize(96, 96));
-}
-
-TEST(PictureSizes, ANonPositiveSideGivesNoPicture) {
   EXPECT_TRUE(ImageModèleDé(0, 0, 1).isNull());
   EXPECT_TRUE(ImageDéVide(-4, 1).isNull());
 }
@@ -196,7 +185,6 @@ TEST(ImagesDésTable, HandsBackTheSamePixmapForAnEntry) {
   const ImagesDés images(53, 60, 1);
   EXPECT_EQ(images.ModèlesDés(3).cacheKey(), images.ModèlesDés(3).cacheKey());
   EXPECT_NE(images.ModèlesDés(3).cacheKey(), images.ModèlesDés(4).cacheKey());
-  EXPECT_EQ(images.ModèlesDés(11).size(), QSize(53, 53));
   EXPECT_EQ(images.ImageDéFond().size(), QSize(60, 60));
   EXPECT_EQ(images.ModèlesDés(9).toImage(), ImageModèleDé(9, 53, 1).toImage());
 }

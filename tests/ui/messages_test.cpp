@@ -43,140 +43,87 @@ void CliquerSur(QMessageBox& boîte, QMessageBox::StandardButton bouton) {
   QTest::mouseClick(boîte.button(bouton), Qt::LeftButton);
 }
 
-// A message has one OK button, no icon and the application's title; it waits for the player.
-TEST(AfficherMessage, ShowsTextAndTitleWithOneOkButtonAndNoIcon) {
+// A message has one OK button, no icon and the application's title; it shows a carriage return
+// as a line break and a player's name as plain text; it is modal over its parent.
+TEST(AfficherMessage, ShowsPlainTextTitleOneOkButtonAndNoIconModallyOverItsParent) {
+  QWidget fenêtre;
+  fenêtre.show();
   BoîteVue vue;
-  QuandLaBoîteParaît(vue, [](QMessageBox& b) { CliquerSur(b, QMessageBox::Ok); });
-  AfficherMessage(nullptr, QStringLiteral("Au revoir !"), QStringLiteral("ROLVEX"));
+  bool modale = false;
+  QWidget* parent = nullptr;
+  QuandLaBoîteParaît(vue, [&](QMessageBox& b) {
+    modale = b.isModal();
+    parent = b.parentWidget();
+    CliquerSur(b, QMessageBox::Ok);
+  });
+  AfficherMessage(&fenêtre, QStringLiteral("Bravo <b>Léa</b> !\rVous êtes 1er."),
+                  QStringLiteral("ROLVEX"));
   ASSERT_TRUE(vue.vue);
-  EXPECT_EQ(vue.texte, QStringLiteral("Au revoir !"));
+  EXPECT_EQ(vue.texte, QStringLiteral("Bravo <b>Léa</b> !\nVous êtes 1er."));
+  EXPECT_EQ(vue.format, Qt::PlainText);
   EXPECT_EQ(vue.titre, QStringLiteral("ROLVEX"));
   EXPECT_EQ(vue.boutons, QMessageBox::Ok);
   EXPECT_EQ(vue.icône, QMessageBox::NoIcon);
-}
-
-TEST(AfficherMessage, ShowsACarriageReturnAsALineBreak) {
-  BoîteVue vue;
-  QuandLaBoîteParaît(vue, [](QMessageBox& b) { CliquerSur(b, QMessageBox::Ok); });
-  AfficherMessage(nullptr, QStringLiteral("Bravo Zoé !\rVous êtes 1er."), QStringLiteral("ROLVEX"));
-  ASSERT_TRUE(vue.vue);
-  EXPECT_EQ(vue.texte, QStringLiteral("Bravo Zoé !\nVous êtes 1er."));
-}
-
-TEST(AfficherMessage, ShowsAPlayersNameAsPlainText) {
-  BoîteVue vue;
-  QuandLaBoîteParaît(vue, [](QMessageBox& b) { CliquerSur(b, QMessageBox::Ok); });
-  AfficherMessage(nullptr, QStringLiteral("Bravo <b>Léa</b> !"), QStringLiteral("ROLVEX"));
-  ASSERT_TRUE(vue.vue);
-  EXPECT_EQ(vue.format, Qt::PlainText);
-  EXPECT_EQ(vue.texte, QStringLiteral("Bravo <b>Léa</b> !"));
-}
-
-TEST(AfficherMessage, IsModalOverItsParent) {
-  QWidget fenêtre;
-  fenêtre.show();
-  bool modale = false;
-  QWidget* parent = nullptr;
-  QTimer::singleShot(0, [&] {
-    auto* boîte = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!boîte) return;
-    modale = boîte->isModal();
-    parent = boîte->parentWidget();
-    boîte->accept();
-  });
-  AfficherMessage(&fenêtre, QStringLiteral("..."), QStringLiteral("ROLVEX"));
   EXPECT_TRUE(modale);
   EXPECT_EQ(parent, &fenêtre);
 }
 
-// The quit question answers true for Yes only.
-TEST(DemanderOuiNon, ShowsYesAndNoWithoutIcon) {
-  BoîteVue vue;
-  QuandLaBoîteParaît(vue, [](QMessageBox& b) { CliquerSur(b, QMessageBox::Yes); });
-  DemanderOuiNon(nullptr, QStringLiteral("Voulez-vous quitter ROLVEX ?"), QStringLiteral("ROLVEX"));
-  ASSERT_TRUE(vue.vue);
-  EXPECT_EQ(vue.texte, QStringLiteral("Voulez-vous quitter ROLVEX ?"));
-  EXPECT_EQ(vue.titre, QStringLiteral("ROLVEX"));
-  EXPECT_EQ(vue.boutons, QMessageBox::Yes | QMessageBox::No);
-  EXPECT_EQ(vue.icône, QMessageBox::NoIcon);
+// The quit question shows Yes and No without icon, and answers true for Yes only (Enter is
+// Yes; No, Escape and closing the box are not).
+TEST(DemanderOuiNon, AnswersTrueForYesOnly) {
+  const struct {
+    const char* cas;
+    std::function<void(QMessageBox&)> répondre;
+    bool réponse;
+  } cas[] = {
+      {"Yes", [](QMessageBox& b) { CliquerSur(b, QMessageBox::Yes); }, true},
+      {"Enter", [](QMessageBox& b) { QTest::keyClick(&b, Qt::Key_Return); }, true},
+      {"No", [](QMessageBox& b) { CliquerSur(b, QMessageBox::No); }, false},
+      {"Escape", [](QMessageBox& b) { QTest::keyClick(&b, Qt::Key_Escape); }, false},
+      {"closing", [](QMessageBox& b) { b.close(); }, false},
+  };
+  for (const auto& c : cas) {
+    BoîteVue vue;
+    QuandLaBoîteParaît(vue, c.répondre);
+    EXPECT_EQ(DemanderOuiNon(nullptr, QStringLiteral("Voulez-vous quitter ROLVEX ?"),
+                             QStringLiteral("ROLVEX")),
+              c.réponse)
+        << c.cas;
+    ASSERT_TRUE(vue.vue) << c.cas;
+    EXPECT_EQ(vue.texte, QStringLiteral("Voulez-vous quitter ROLVEX ?"));
+    EXPECT_EQ(vue.titre, QStringLiteral("ROLVEX"));
+    EXPECT_EQ(vue.boutons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(vue.icône, QMessageBox::NoIcon);
+  }
 }
 
-TEST(DemanderOuiNon, YesAnswersTrue) {
-  BoîteVue vue;
-  QuandLaBoîteParaît(vue, [](QMessageBox& b) { CliquerSur(b, QMessageBox::Yes); });
-  EXPECT_TRUE(DemanderOuiNon(nullptr, QStringLiteral("?"), QStringLiteral("ROLVEX")));
-}
-
-TEST(DemanderOuiNon, NoAnswersFalse) {
-  BoîteVue vue;
-  QuandLaBoîteParaît(vue, [](QMessageBox& b) { CliquerSur(b, QMessageBox::No); });
-  EXPECT_FALSE(DemanderOuiNon(nullptr, QStringLiteral("?"), QStringLiteral("ROLVEX")));
-}
-
-TEST(DemanderOuiNon, EscapeAnswersFalse) {
-  BoîteVue vue;
-  QuandLaBoîteParaît(vue, [](QMessageBox& b) { QTest::keyClick(&b, Qt::Key_Escape); });
-  EXPECT_FALSE(DemanderOuiNon(nullptr, QStringLiteral("?"), QStringLiteral("ROLVEX")));
-  EXPECT_TRUE(vue.vue);
-}
-
-TEST(DemanderOuiNon, ClosingTheBoxAnswersFalse) {
-  BoîteVue vue;
-  QuandLaBoîteParaît(vue, [](QMessageBox& b) { b.close(); });
-  EXPECT_FALSE(DemanderOuiNon(nullptr, QStringLiteral("?"), QStringLiteral("ROLVEX")));
-  EXPECT_TRUE(vue.vue);
-}
-
-TEST(DemanderOuiNon, EnterAnswersYes) {
-  BoîteVue vue;
-  QuandLaBoîteParaît(vue, [](QMessageBox& b) { QTest::keyClick(&b, Qt::Key_Return); });
-  EXPECT_TRUE(DemanderOuiNon(nullptr, QStringLiteral("?"), QStringLiteral("ROLVEX")));
-}
-
-// The buttons speak the game's language when it names them, and keep their answers.
-TEST(LegendesBoutons, AMessageShowsTheGivenOkCaption) {
-  QString légende;
-  QTimer::singleShot(0, [&] {
-    auto* boîte = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!boîte) return;
-    légende = boîte->button(QMessageBox::Ok)->text();
-    CliquerSur(*boîte, QMessageBox::Ok);
-  });
-  AfficherMessage(nullptr, QStringLiteral("..."), QStringLiteral("ROLVEX"),
-                  {QStringLiteral("D'accord"), {}, {}});
-  EXPECT_EQ(légende, QStringLiteral("D'accord"));
-}
-
-TEST(LegendesBoutons, FrenchYesAndNoStillAnswerYesAndNo) {
-  const LégendesBoutons français{QStringLiteral("OK"), QStringLiteral("Oui"), QStringLiteral("Non")};
+// The buttons speak the game's language when it names them, and keep their answers; empty
+// captions keep the platform's own.
+TEST(LegendesBoutons, GivenCaptionsShowAndStillAnswer) {
   QStringList vus;
-  auto répondre = [&](QMessageBox::StandardButton bouton) {
-    QTimer::singleShot(0, [&vus, bouton] {
+  auto répondre = [&](QMessageBox::StandardButton lu, QMessageBox::StandardButton cliqué) {
+    QTimer::singleShot(0, [&vus, lu, cliqué] {
       auto* boîte = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (!boîte) return;
-      vus << boîte->button(QMessageBox::Yes)->text() << boîte->button(QMessageBox::No)->text();
-      CliquerSur(*boîte, bouton);
+      vus << boîte->button(lu)->text();
+      CliquerSur(*boîte, cliqué);
     });
   };
-  répondre(QMessageBox::Yes);
+  répondre(QMessageBox::Ok, QMessageBox::Ok);
+  AfficherMessage(nullptr, QStringLiteral("..."), QStringLiteral("ROLVEX"),
+                  {QStringLiteral("D'accord"), {}, {}});
+  const LégendesBoutons français{QStringLiteral("OK"), QStringLiteral("Oui"), QStringLiteral("Non")};
+  répondre(QMessageBox::Yes, QMessageBox::Yes);
   EXPECT_TRUE(DemanderOuiNon(nullptr, QStringLiteral("?"), QStringLiteral("ROLVEX"), français));
-  répondre(QMessageBox::No);
+  répondre(QMessageBox::No, QMessageBox::No);
   EXPECT_FALSE(DemanderOuiNon(nullptr, QStringLiteral("?"), QStringLiteral("ROLVEX"), français));
-  EXPECT_EQ(vus, (QStringList{QStringLiteral("Oui"), QStringLiteral("Non"), QStringLiteral("Oui"),
+  EXPECT_EQ(vus, (QStringList{QStringLiteral("D'accord"), QStringLiteral("Oui"),
                               QStringLiteral("Non")}));
-}
-
-TEST(LegendesBoutons, EmptyCaptionsKeepThePlatformsButtons) {
-  QString légende;
-  QTimer::singleShot(0, [&] {
-    auto* boîte = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!boîte) return;
-    légende = boîte->button(QMessageBox::Yes)->text();
-    CliquerSur(*boîte, QMessageBox::No);
-  });
+  répondre(QMessageBox::Yes, QMessageBox::No);
   DemanderOuiNon(nullptr, QStringLiteral("?"), QStringLiteral("ROLVEX"));
-  EXPECT_FALSE(légende.isEmpty());
-  EXPECT_NE(légende, QStringLiteral("Oui"));
+  ASSERT_EQ(vus.size(), 4);
+  EXPECT_FALSE(vus.back().isEmpty());
+  EXPECT_NE(vus.back(), QStringLiteral("Oui"));
 }
 
 }  // namespace

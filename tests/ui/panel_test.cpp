@@ -41,10 +41,12 @@ class PanneauAffiché : public testing::Test {
 const QColor Lumière(255, 255, 255);
 const QColor Ombre(128, 128, 128);
 
-// Panels used as buttons sink under any mouse button and rise on release, wherever it happens.
+// Panels used as buttons sink under any mouse button and rise on release, wherever it happens,
+// and are raised again by the time they click (a click may open a modal box before the
+// release returns) or when shown again; a panel that is no button keeps its bevel.
 using PanelPressLook = PanneauAffiché;
 
-TEST_F(PanelPressLook, SinksUnderTheLeftButtonAndRisesOnRelease) {
+TEST_F(PanelPressLook, SinksUnderEitherButtonAndRisesOnReleaseAnywhere) {
   panneau->setPressLook(true);
   QTest::mousePress(panneau, Qt::LeftButton);
   EXPECT_EQ(panneau->bevelOuter(), Panneau::Enfoncé);
@@ -52,25 +54,17 @@ TEST_F(PanelPressLook, SinksUnderTheLeftButtonAndRisesOnRelease) {
   QTest::mouseRelease(panneau, Qt::LeftButton);
   EXPECT_EQ(panneau->bevelOuter(), Panneau::EnRelief);
   EXPECT_EQ(Rendu().pixelColor(0, 0), Lumière);
-}
-
-TEST_F(PanelPressLook, SinksUnderTheRightButtonToo) {
-  panneau->setPressLook(true);
   QTest::mousePress(panneau, Qt::RightButton);
   EXPECT_EQ(panneau->bevelOuter(), Panneau::Enfoncé);
-  QTest::mouseRelease(panneau, Qt::RightButton);
+  QTest::mouseRelease(panneau, Qt::RightButton, {}, Dehors);
   EXPECT_EQ(panneau->bevelOuter(), Panneau::EnRelief);
-}
-
-TEST_F(PanelPressLook, RisesWhenReleasedOutside) {
-  panneau->setPressLook(true);
   QTest::mousePress(panneau, Qt::LeftButton);
-  QTest::mouseRelease(panneau, Qt::LeftButton, {}, Dehors);
-  EXPECT_EQ(panneau->bevelOuter(), Panneau::EnRelief);
+  panneau->hide();
+  panneau->show();
+  EXPECT_EQ(panneau->bevelOuter(), Panneau::EnRelief) << "hidden while pressed";
 }
 
 TEST_F(PanelPressLook, IsRaisedAgainWhenItClicks) {
-  // A click that opens a modal box runs before the release returns.
   panneau->setPressLook(true);
   int biseauAuClic = -1;
   QObject::connect(panneau, &Panneau::clicked, [&] { biseauAuClic = panneau->bevelOuter(); });
@@ -78,55 +72,27 @@ TEST_F(PanelPressLook, IsRaisedAgainWhenItClicks) {
   EXPECT_EQ(biseauAuClic, Panneau::EnRelief);
 }
 
-TEST_F(PanelPressLook, HiddenWhilePressedComesBackRaised) {
-  panneau->setPressLook(true);
-  QTest::mousePress(panneau, Qt::LeftButton);
-  panneau->hide();
-  panneau->show();
-  EXPECT_EQ(panneau->bevelOuter(), Panneau::EnRelief);
-}
-
 TEST_F(PanelPressLook, APanelThatIsNoButtonKeepsItsBevel) {
   panneau->setBevelOuter(Panneau::Enfoncé);
-  QTest::mousePress(panneau, Qt::LeftButton);
-  QTest::mouseRelease(panneau, Qt::LeftButton);
+  QTest::mouseClick(panneau, Qt::LeftButton);
   EXPECT_EQ(panneau->bevelOuter(), Panneau::Enfoncé);
 }
 
-// A click is the left button pressed and released on the panel; every button reports its press.
+// A click is the left button pressed and released on the panel; every button reports its press
+// and release with the game's codes (1 left, 2 right, 4 middle).
 using PanelClick = PanneauAffiché;
 
-TEST_F(PanelClick, LeftPressAndReleaseInsideClicksOnce) {
-  QSignalSpy clics(panneau, &Panneau::clicked);
-  QTest::mouseClick(panneau, Qt::LeftButton);
-  EXPECT_EQ(clics.count(), 1);
-}
-
-TEST_F(PanelClick, RightButtonDoesNotClick) {
+TEST_F(PanelClick, OnlyALeftPressAndReleaseInsideClicks) {
   QSignalSpy clics(panneau, &Panneau::clicked);
   QTest::mouseClick(panneau, Qt::RightButton);
-  EXPECT_EQ(clics.count(), 0);
-}
-
-TEST_F(PanelClick, LeftReleaseOutsideDoesNotClick) {
-  QSignalSpy clics(panneau, &Panneau::clicked);
   QTest::mousePress(panneau, Qt::LeftButton);
   QTest::mouseRelease(panneau, Qt::LeftButton, {}, Dehors);
-  EXPECT_EQ(clics.count(), 0);
-}
-
-TEST_F(PanelClick, ReleaseWithoutPressOnThePanelDoesNotClick) {
-  QSignalSpy clics(panneau, &Panneau::clicked);
   QTest::mouseRelease(panneau, Qt::LeftButton);
-  EXPECT_EQ(clics.count(), 0);
-}
-
-TEST_F(PanelClick, RightPressBetweenDoesNotSpoilALeftClick) {
-  QSignalSpy clics(panneau, &Panneau::clicked);
+  EXPECT_EQ(clics.count(), 0) << "right button, release outside, release without press";
   QTest::mousePress(panneau, Qt::LeftButton);
   QTest::mouseClick(panneau, Qt::RightButton);
   QTest::mouseRelease(panneau, Qt::LeftButton);
-  EXPECT_EQ(clics.count(), 1);
+  EXPECT_EQ(clics.count(), 1) << "a right press between spoils nothing";
 }
 
 TEST_F(PanelClick, MouseDownAndUpCarryTheGamesButtonCodes) {
@@ -144,49 +110,30 @@ TEST_F(PanelClick, MouseDownAndUpCarryTheGamesButtonCodes) {
 }
 
 // Moving over a panel is reported with or without a button held: it feeds the hover help.
-using PanelMouseMove = PanneauAffiché;
-
-TEST_F(PanelMouseMove, MovingOverThePanelIsReported) {
+TEST_F(PanneauAffiché, MovingOverThePanelIsReportedWithOrWithoutAButtonHeld) {
   QSignalSpy mouvements(panneau, &Panneau::mouseMoved);
   QTest::mouseMove(panneau, QPoint(20, 20));
   QTest::mouseMove(panneau, QPoint(30, 25));
   EXPECT_GE(mouvements.count(), 1);
-}
-
-TEST_F(PanelMouseMove, MovingWithAButtonHeldIsReported) {
-  QSignalSpy mouvements(panneau, &Panneau::mouseMoved);
+  mouvements.clear();
   QTest::mousePress(panneau, Qt::LeftButton, {}, QPoint(5, 5));
   QTest::mouseMove(panneau, QPoint(40, 20));
   QTest::mouseRelease(panneau, Qt::LeftButton, {}, QPoint(40, 20));
   EXPECT_EQ(mouvements.count(), 1);
 }
 
-// The pointer codes of the game: 10 over a square that can be chosen, 12 over one that cannot.
-using PanelPointer = PanneauAffiché;
-
-TEST_F(PanelPointer, CodeTenIsTheUpArrow) {
-  panneau->setMousePointer(10);
-  EXPECT_EQ(panneau->cursor().shape(), Qt::UpArrowCursor);
-  EXPECT_EQ(panneau->mousePointer(), 10);
-}
-
-TEST_F(PanelPointer, CodeTwelveIsTheNoDropSign) {
-  panneau->setMousePointer(10);
-  panneau->setMousePointer(12);
-  EXPECT_EQ(panneau->cursor().shape(), Qt::ForbiddenCursor);
-}
-
-TEST_F(PanelPointer, CodeZeroGivesBackTheParentsPointer) {
+// The pointer codes of the game: 10 over a square that can be chosen, 12 over one that cannot,
+// 0 the parent's pointer, anything else the arrow.
+TEST_F(PanneauAffiché, PointerCodesGiveTheirShapes) {
   panneau->parentWidget()->setCursor(Qt::CrossCursor);
-  panneau->setMousePointer(12);
-  panneau->setMousePointer(0);
-  EXPECT_EQ(panneau->cursor().shape(), Qt::CrossCursor);
-}
-
-TEST_F(PanelPointer, AnUnknownCodeGivesTheArrow) {
-  panneau->setMousePointer(12);
-  panneau->setMousePointer(99);
-  EXPECT_EQ(panneau->cursor().shape(), Qt::ArrowCursor);
+  const std::pair<int, Qt::CursorShape> codes[] = {
+      {10, Qt::UpArrowCursor}, {12, Qt::ForbiddenCursor}, {0, Qt::CrossCursor},
+      {12, Qt::ForbiddenCursor}, {99, Qt::ArrowCursor}};
+  for (const auto& [code, forme] : codes) {
+    panneau->setMousePointer(code);
+    EXPECT_EQ(panneau->cursor().shape(), forme) << code;
+    EXPECT_EQ(panneau->mousePointer(), code);
+  }
 }
 
 // The panel paints its background, its bevel and its caption in the game's colours.
@@ -271,43 +218,32 @@ TEST_F(PanelDrawing, ChangingTheSizeKeepsTheRestOfTheFont) {
   EXPECT_TRUE(panneau->font().bold());
 }
 
-// A picture reports the mouse button pressed on it, for keeping and throwing the dice.
-TEST(PictureMouse, MouseDownCarriesTheGamesButtonCodes) {
+// A picture shows its picture over the whole widget and reports the mouse button pressed on
+// it (for keeping and throwing the dice) and the moves over it.
+TEST(Picture, ShowsItsPictureAndReportsButtonsAndMoves) {
   QWidget fenêtre;
+  fenêtre.resize(100, 100);
   auto* image = new Image(&fenêtre);
   image->setGeometry(0, 0, 53, 53);
+  QPixmap vert(53, 53);
+  vert.fill(QColor(0, 128, 0));
+  image->setPicture(vert);
   fenêtre.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenêtre));
+  const QImage rendu = image->grab().toImage();
+  EXPECT_EQ(rendu.pixelColor(0, 0), QColor(0, 128, 0));
+  EXPECT_EQ(rendu.pixelColor(52, 52), QColor(0, 128, 0));
+
   QSignalSpy appuis(image, &Image::mouseDown);
   QTest::mouseClick(image, Qt::LeftButton);
   QTest::mouseClick(image, Qt::RightButton);
   ASSERT_EQ(appuis.count(), 2);
   EXPECT_EQ(appuis.at(0).at(0).toInt(), 1);
   EXPECT_EQ(appuis.at(1).at(0).toInt(), 2);
-}
-
-TEST(PictureMouse, MovingOverThePictureIsReported) {
-  QWidget fenêtre;
-  fenêtre.resize(100, 100);
-  auto* image = new Image(&fenêtre);
-  image->setGeometry(0, 0, 53, 53);
-  fenêtre.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenêtre));
   QSignalSpy mouvements(image, &Image::mouseMoved);
   QTest::mouseMove(image, QPoint(10, 10));
   QTest::mouseMove(image, QPoint(20, 30));
   EXPECT_GE(mouvements.count(), 1);
-}
-
-TEST(PictureDrawing, ShowsItsPictureOverTheWholeWidget) {
-  QWidget fenêtre;
-  auto* image = new Image(&fenêtre);
-  image->setGeometry(0, 0, 20, 20);
-  QPixmap vert(20, 20);
-  vert.fill(QColor(0, 128, 0));
-  image->setPicture(vert);
-  const QImage rendu = image->grab().toImage();
-  EXPECT_EQ(rendu.pixelColor(0, 0), QColor(0, 128, 0));
-  EXPECT_EQ(rendu.pixelColor(19, 19), QColor(0, 128, 0));
 }
 
 }  // namespace

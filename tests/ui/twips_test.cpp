@@ -12,39 +12,24 @@ namespace {
 
 const ÉchelleTwips À96Dpi(96, 96);
 
-// One pixel is 1440 / logical DPI twips, on each axis.
-TEST(TwipsPerPixel, AreFifteenAt96Dpi) {
+// One pixel is 1440 / logical DPI twips, on each axis; a screen without DPI counts as 96.
+TEST(TwipsPerPixel, Are1440OverTheDpiOfEachAxis) {
   EXPECT_DOUBLE_EQ(À96Dpi.TwipsParPixelX(), 15);
   EXPECT_DOUBLE_EQ(À96Dpi.TwipsParPixelY(), 15);
-  EXPECT_EQ(À96Dpi.PixelsX(1200), 80);
   EXPECT_EQ(À96Dpi.PixelsY(9000), 600);
   EXPECT_DOUBLE_EQ(À96Dpi.TwipsX(80), 1200);
-}
-
-TEST(TwipsPerPixel, AreTenAt144Dpi) {
-  const ÉchelleTwips échelle(144, 144);
-  EXPECT_DOUBLE_EQ(échelle.TwipsParPixelX(), 10);
-  EXPECT_EQ(échelle.PixelsX(1200), 120);
-}
-
-TEST(TwipsPerPixel, FollowEachAxisOwnDpi) {
+  EXPECT_DOUBLE_EQ(ÉchelleTwips(144, 144).TwipsParPixelX(), 10);
   const ÉchelleTwips échelle(96, 120);
   EXPECT_EQ(échelle.PixelsX(1440), 96);
   EXPECT_EQ(échelle.PixelsY(1440), 120);
-}
-
-TEST(TwipsPerPixel, AScreenWithoutDpiCountsAs96) {
-  const ÉchelleTwips échelle(0, -1);
-  EXPECT_DOUBLE_EQ(échelle.TwipsParPixelX(), 15);
-  EXPECT_DOUBLE_EQ(échelle.TwipsParPixelY(), 15);
+  const ÉchelleTwips sansDpi(0, -1);
+  EXPECT_DOUBLE_EQ(sansDpi.TwipsParPixelX(), 15);
+  EXPECT_DOUBLE_EQ(sansDpi.TwipsParPixelY(), 15);
 }
 
 // The screen size in twips is the base of every layout.
-TEST(ScreenSize, EightHundredBySixHundredPixelsAt96DpiAre12000By9000Twips) {
-  EXPECT_EQ(À96Dpi.EnTwips(QSize(800, 600)), QSizeF(12000, 9000));
-}
-
 TEST(ScreenSize, IsReadFromTheScreensPixelsAndDpi) {
+  EXPECT_EQ(À96Dpi.EnTwips(QSize(800, 600)), QSizeF(12000, 9000));
   const QScreen* écran = QGuiApplication::primaryScreen();
   ASSERT_NE(écran, nullptr);
   ASSERT_DOUBLE_EQ(écran->logicalDotsPerInchX(), 96);  // as the offscreen platform has it
@@ -54,51 +39,36 @@ TEST(ScreenSize, IsReadFromTheScreensPixelsAndDpi) {
 }
 
 // Edges are rounded, not sizes: rectangles that touch in twips touch in pixels, without a gap,
-// an overlap or a drift along a row.
+// an overlap or a drift along a row or a column.
 TEST(TwipsRectangles, NeighboursMeetExactly) {
   const double largeur = 1198.4;  // a width scaled by 0.8, not a whole number of pixels
+  const double hauteur = 248.3;
   for (int i = 0; i < 20; ++i) {
-    const QRect gauche = À96Dpi.EnPixels({i * largeur, 0, largeur, 310});
-    const QRect droite = À96Dpi.EnPixels({(i + 1) * largeur, 0, largeur, 310});
+    const QRect gauche = À96Dpi.EnPixels({i * largeur, i * hauteur, largeur, hauteur});
+    const QRect droite = À96Dpi.EnPixels({(i + 1) * largeur, (i + 1) * hauteur, largeur, hauteur});
     EXPECT_EQ(gauche.right() + 1, droite.left()) << "square " << i;
+    EXPECT_EQ(gauche.bottom() + 1, droite.top()) << "row " << i;
   }
   const QRect vingtième = À96Dpi.EnPixels({19 * largeur, 0, largeur, 310});
   EXPECT_EQ(vingtième.right() + 1, À96Dpi.PixelsX(20 * largeur));
 }
 
-TEST(TwipsRectangles, RowsBelowEachOtherMeetExactly) {
-  const double hauteur = 248.3;
-  for (int i = 0; i < 18; ++i) {
-    const QRect haut = À96Dpi.EnPixels({0, i * hauteur, 960, hauteur});
-    const QRect bas = À96Dpi.EnPixels({0, (i + 1) * hauteur, 960, hauteur});
-    EXPECT_EQ(haut.bottom() + 1, bas.top()) << "row " << i;
-  }
-}
-
-TEST(TwipsRectangles, HalvesRoundUpOnBothSidesOfZero) {
+TEST(TwipsRectangles, HalvesRoundUpOnBothSidesOfZeroAndNegativeSizesAreEmpty) {
   // A layout shifted by whole pixels keeps every size, even across the parent's left edge.
   EXPECT_EQ(À96Dpi.PixelsX(22.5), 2);
   EXPECT_EQ(À96Dpi.PixelsX(-22.5), -1);
-  const QRect àGauche = À96Dpi.EnPixels({-22.5, 0, 30, 15});
-  const QRect àDroite = À96Dpi.EnPixels({22.5, 0, 30, 15});
-  EXPECT_EQ(àGauche.width(), àDroite.width());
-}
-
-TEST(TwipsRectangles, ANegativeSizeGivesAnEmptyRectangle) {
+  EXPECT_EQ(À96Dpi.EnPixels({-22.5, 0, 30, 15}).width(), À96Dpi.EnPixels({22.5, 0, 30, 15}).width());
   const QRect r = À96Dpi.EnPixels({150, 150, -300, -300});
   EXPECT_EQ(r.width(), 0);
   EXPECT_EQ(r.height(), 0);
 }
 
-TEST(TwipsRectangles, PlaceAWidgetWithinItsParent) {
+TEST(TwipsRectangles, PlaceAWidgetWithinItsParentAndReadItBack) {
   QWidget parent;
   QWidget enfant(&parent);
   À96Dpi.Placer(enfant, {150, 300, 1200, 310});
   EXPECT_EQ(enfant.geometry(), QRect(10, 20, 80, 21));
-}
-
-TEST(TwipsRectangles, PixelsReadBackAsTwips) {
-  const RectangleTwips r = À96Dpi.EnTwips(QRect(10, 20, 80, 21));
+  const RectangleTwips r = À96Dpi.EnTwips(enfant.geometry());
   EXPECT_DOUBLE_EQ(r.gauche, 150);
   EXPECT_DOUBLE_EQ(r.haut, 300);
   EXPECT_DOUBLE_EQ(r.largeur, 1200);

@@ -47,65 +47,45 @@ class Dossiers : public testing::Test {
   QTemporaryDir racine_;
 };
 
-// A folder counts as writable only if a file can really be created and removed there.
-using DossierInscriptibleTest = Dossiers;
-
-TEST_F(DossierInscriptibleTest, AnOrdinaryFolderIsWritableAndKeepsNoTrace) {
+// A folder counts as writable only if a file can really be created and removed there; the
+// options file alone, not a folder of that name, makes a folder the home of the data.
+TEST_F(Dossiers, AWritableFolderIsOneWhereAFileCanBeMadeAndTheOptionsFileMarksTheHome) {
   EXPECT_TRUE(DossierInscriptible(programme));
-  EXPECT_TRUE(fs::is_empty(programme));
-}
-
-TEST_F(DossierInscriptibleTest, APathBelowARegularFileIsNot) {
+  EXPECT_TRUE(fs::is_empty(programme)) << "the check keeps no trace";
   EXPECT_FALSE(DossierInscriptible(SousUnFichier()));
-}
-
-TEST_F(DossierInscriptibleTest, AFolderThatDoesNotExistIsNot) {
   EXPECT_FALSE(DossierInscriptible(Chemin("nulle-part")));
   EXPECT_FALSE(fs::exists(Chemin("nulle-part")));
-}
 
-// The options file is what makes a folder the home of the data.
-using FichiersPrésents = Dossiers;
-
-TEST_F(FichiersPrésents, TheOptionsFileCounts) {
-  Poser(programme, NomFichierOptions);
-  EXPECT_TRUE(FichiersDonnéesPrésents(programme));
-}
-
-TEST_F(FichiersPrésents, TheNamesFileAloneDoesNot) {
-  Poser(programme, NomFichierNoms);
-  EXPECT_FALSE(FichiersDonnéesPrésents(programme));
-}
-
-TEST_F(FichiersPrésents, AFolderNamedLikeTheOptionsFileDoesNot) {
   fs::create_directories(programme / NomFichierOptions);
   EXPECT_FALSE(FichiersDonnéesPrésents(programme));
+  Poser(utilisateur, NomFichierNoms);
+  EXPECT_FALSE(FichiersDonnéesPrésents(utilisateur));
+  Poser(utilisateur, NomFichierOptions);
+  EXPECT_TRUE(FichiersDonnéesPrésents(utilisateur));
 }
 
-// The data files are read where they are and written where they can be.
+// The data files are read where they are and written where they can be; the user's folder is
+// made only when it is to be written.
 using ChoixDuDossier = Dossiers;
 
-TEST_F(ChoixDuDossier, FilesAlreadyInTheUserFolderAreUsedThere) {
+TEST_F(ChoixDuDossier, FilesAlreadyInPlaceAreUsedThereTheProgramFolderFirst) {
   Poser(utilisateur, NomFichierOptions);
   EXPECT_EQ(ChoisirDossiersDonnées(programme, utilisateur),
             (DossiersDonnées{utilisateur, utilisateur}));
-}
-
-TEST_F(ChoixDuDossier, FilesAlreadyInAWritableProgramFolderStayThere) {
   Poser(programme, NomFichierOptions);
-  Poser(utilisateur, NomFichierOptions);
   EXPECT_EQ(ChoisirDossiersDonnées(programme, utilisateur),
             (DossiersDonnées{programme, programme}));
 }
 
-TEST_F(ChoixDuDossier, AFirstRunUsesTheProgramFolderWhenItCanBeWritten) {
+TEST_F(ChoixDuDossier, AFirstRunUsesTheProgramFolderWhenItCanBeWrittenElseTheUserFolder) {
   EXPECT_EQ(ChoisirDossiersDonnées(programme, utilisateur),
             (DossiersDonnées{programme, programme}));
   EXPECT_FALSE(fs::exists(utilisateur));  // nothing made in the user's home for nothing
-}
-
-TEST_F(ChoixDuDossier, AFirstRunUsesTheUserFolderWhenTheProgramFolderCannotBeWritten) {
+  // A predicate that says "writable" for the program folder below a file would pick it; the
+  // real check, used by default, must not.
   const fs::path protégé = SousUnFichier();
+  EXPECT_EQ(ChoisirDossiersDonnées(protégé, utilisateur, [](const fs::path&) { return true; }),
+            (DossiersDonnées{protégé, protégé}));
   EXPECT_EQ(ChoisirDossiersDonnées(protégé, utilisateur),
             (DossiersDonnées{utilisateur, utilisateur}));
   EXPECT_TRUE(fs::is_directory(utilisateur));  // ready for the first save
@@ -117,15 +97,6 @@ TEST_F(ChoixDuDossier, FilesInAReadOnlyProgramFolderAreReadThereAndWrittenInTheU
   EXPECT_EQ(ChoisirDossiersDonnées(programme, utilisateur, lectureSeule),
             (DossiersDonnées{programme, utilisateur}));
   EXPECT_TRUE(fs::is_directory(utilisateur));
-}
-
-TEST_F(ChoixDuDossier, TheRealCheckDecidesByDefault) {
-  // A predicate that says "writable" for the program folder below a file would pick it; the
-  // default check must not.
-  const fs::path protégé = SousUnFichier();
-  EXPECT_EQ(ChoisirDossiersDonnées(protégé, utilisateur, [](const fs::path&) { return true; }),
-            (DossiersDonnées{protégé, protégé}));
-  EXPECT_EQ(ChoisirDossiersDonnées(protégé, utilisateur).écriture, utilisateur);
 }
 
 // The user's folder of the platform carries the game's name.

@@ -53,68 +53,47 @@ class Aide : public testing::Test {
 };
 
 // The help file of a run sits next to the program and follows the language.
-TEST(FichierAide, IsTheFrenchFileInTheProgramFolderInFrench) {
-  const QFileInfo fichier(FichierAide(Langue::Français));
-  EXPECT_EQ(fichier.fileName(), "rolvexFr.hlp");
-  EXPECT_EQ(fichier.absolutePath(), QCoreApplication::applicationDirPath());
-  EXPECT_TRUE(fichier.isFile());  // built there
+TEST(FichierAide, IsTheFileOfTheLanguageInTheProgramFolder) {
+  for (const auto& [langue, nom] : {std::pair{Langue::Français, "rolvexFr.hlp"},
+                                    std::pair{Langue::Anglais, "rolvexUs.hlp"}}) {
+    const QFileInfo fichier(FichierAide(langue));
+    EXPECT_EQ(fichier.fileName(), nom);
+    EXPECT_EQ(fichier.absolutePath(), QCoreApplication::applicationDirPath());
+    EXPECT_TRUE(fichier.isFile()) << nom << " is built there";
+  }
 }
 
-TEST(FichierAide, IsTheEnglishFileInTheProgramFolderInEnglish) {
-  const QFileInfo fichier(FichierAide(Langue::Anglais));
-  EXPECT_EQ(fichier.fileName(), "rolvexUs.hlp");
-  EXPECT_EQ(fichier.absolutePath(), QCoreApplication::applicationDirPath());
-  EXPECT_TRUE(fichier.isFile());
-}
-
-// F1 shows the help file at its contents page, in a window of the game.
+// F1 shows the help file at its contents page, in one window of the game that goes with the
+// main window, at the top of the file each time.
 using HelpViewerOpens = Aide;
 
-TEST_F(HelpViewerOpens, TheFrenchHelpUnderItsOwnTitle) {
+TEST_F(HelpViewerOpens, EachLanguageUnderItsOwnTitle) {
   QWidget* aide = Ouvrir(FichierAide(Langue::Français));
   EXPECT_TRUE(aide->isVisible());
   EXPECT_TRUE(aide->isWindow());
   EXPECT_EQ(aide->windowTitle(), "ROLVEX - Aide");
   EXPECT_TRUE(Texte(aide)->toPlainText().startsWith("ROLVEX - Sommaire"));
-}
-
-TEST_F(HelpViewerOpens, TheEnglishHelpUnderItsOwnTitle) {
-  QWidget* aide = Ouvrir(FichierAide(Langue::Anglais), Langue::Anglais);
+  aide = Ouvrir(FichierAide(Langue::Anglais), Langue::Anglais);
   EXPECT_EQ(aide->windowTitle(), "ROLVEX - Help");
   EXPECT_TRUE(Texte(aide)->toPlainText().contains("Contents"));
 }
 
-TEST_F(HelpViewerOpens, AWindowThatGoesWithTheMainWindow) {
+TEST_F(HelpViewerOpens, TheSameWindowEachTimeAtTheTopGoingWithTheMainWindow) {
   QPointer<QWidget> aide = Ouvrir(FichierAide(Langue::Français));
   EXPECT_EQ(aide->parentWidget(), fenêtre.get());
-  fenêtre.reset();
-  EXPECT_TRUE(aide.isNull());
-}
-
-TEST_F(HelpViewerOpens, AtTheTopOfTheFile) {
-  QWidget* aide = Ouvrir(FichierAide(Langue::Français));
   QScrollBar* défilement = Texte(aide)->verticalScrollBar();
   ASSERT_GT(défilement->maximum(), 0);  // the file is longer than the window
   EXPECT_EQ(défilement->value(), 0);
   EXPECT_EQ(Texte(aide)->textCursor().position(), 0);
-}
 
-TEST_F(HelpViewerOpens, AtTheTopAgainAfterThePlayerScrolledAway) {
-  QWidget* aide = Ouvrir(FichierAide(Langue::Français));
-  QScrollBar* défilement = Texte(aide)->verticalScrollBar();
   défilement->setValue(défilement->maximum());
-  ASSERT_GT(défilement->value(), 0);
-  Ouvrir(FichierAide(Langue::Français));
+  aide->hide();  // closed by the player
+  EXPECT_EQ(Ouvrir(FichierAide(Langue::Français)), aide.data());
+  EXPECT_TRUE(aide->isVisible());
   EXPECT_EQ(défilement->value(), 0);
-}
-
-TEST_F(HelpViewerOpens, TheSameWindowEachTime) {
-  QWidget* première = Ouvrir(FichierAide(Langue::Français));
-  première->hide();  // closed by the player
-  QWidget* seconde = Ouvrir(FichierAide(Langue::Français));
-  EXPECT_EQ(seconde, première);
-  EXPECT_TRUE(seconde->isVisible());
   EXPECT_EQ(fenêtre->findChildren<QTextBrowser*>().size(), 1);
+  fenêtre.reset();
+  EXPECT_TRUE(aide.isNull());
 }
 
 TEST_F(HelpViewerOpens, WithoutAnOwnerAndThenGoesWhenClosed) {
@@ -170,36 +149,25 @@ TEST_F(HelpViewerLinks, ReturnToContentsLeadsBackToTheTop) {
   EXPECT_LT(haut, texte->viewport()->height() / 3);  // the contents head the window
 }
 
-// A help file that cannot be read is said so in the help window, never a crash.
+// A help file that cannot be read is said so in the help window by its name, as plain text,
+// never a crash; it shows once it is there.
 using HelpViewerReports = Aide;
 
-TEST_F(HelpViewerReports, AMissingFileByNameInFrench) {
-  const QString absent = dossier.filePath("rolvexFr.hlp");
+TEST_F(HelpViewerReports, AMissingFileOrAFolderByNameInTheLanguage) {
+  const QString absent = dossier.filePath("<b>aide</b>.hlp");
   QWidget* aide = Ouvrir(absent);
   EXPECT_TRUE(aide->isVisible());
-  const QString texte = Texte(aide)->toPlainText();
+  EXPECT_EQ(aide->windowTitle(), "ROLVEX");
+  QString texte = Texte(aide)->toPlainText();
   EXPECT_TRUE(texte.contains(QDir::toNativeSeparators(absent))) << texte.toStdString();
   EXPECT_TRUE(texte.contains("absent ou illisible")) << texte.toStdString();
-  EXPECT_EQ(aide->windowTitle(), "ROLVEX");
-}
 
-TEST_F(HelpViewerReports, AMissingFileByNameInEnglish) {
-  const QString absent = dossier.filePath("rolvexUs.hlp");
-  const QString texte = Texte(Ouvrir(absent, Langue::Anglais))->toPlainText();
-  EXPECT_TRUE(texte.contains(absent)) << texte.toStdString();
+  texte = Texte(Ouvrir(absent, Langue::Anglais))->toPlainText();
   EXPECT_TRUE(texte.contains("missing or cannot be read")) << texte.toStdString();
-}
 
-TEST_F(HelpViewerReports, AFolderInPlaceOfTheFile) {
   ASSERT_TRUE(QDir(dossier.path()).mkdir("rolvexFr.hlp"));
-  const QString texte = Texte(Ouvrir(dossier.filePath("rolvexFr.hlp")))->toPlainText();
+  texte = Texte(Ouvrir(dossier.filePath("rolvexFr.hlp")))->toPlainText();
   EXPECT_TRUE(texte.contains("absent ou illisible")) << texte.toStdString();
-}
-
-TEST_F(HelpViewerReports, ANameWithMarkupAsPlainText) {
-  const QString absent = dossier.filePath("<b>aide</b>.hlp");
-  const QString texte = Texte(Ouvrir(absent))->toPlainText();
-  EXPECT_TRUE(texte.contains("<b>aide</b>.hlp")) << texte.toStdString();
 }
 
 TEST_F(HelpViewerReports, TheFileAgainOnceItIsThere) {

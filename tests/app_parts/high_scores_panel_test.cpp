@@ -56,51 +56,38 @@ class PanneauScoresAnglais : public PanneauScores {
   PanneauScoresAnglais() : PanneauScores(Langue::Anglais) {}
 };
 
-// The panel shows the table it is given, one place per row, and stays out of sight otherwise.
+// The panel shows the table it is given, one place per row in decimal and whole times, and
+// stays out of sight otherwise, above its siblings when shown; hidden, it keeps its rows.
 using HighScoresPanelShows = PanneauScores;
 
-TEST_F(HighScoresPanelShows, TheFirstPlaceOfTheDefaultOneColumnTable) {
-  panneau->AfficherScores(scores[1]);
-  EXPECT_EQ(Texte(PanelScore::PanelScoreClassement, 1), "1");
-  EXPECT_EQ(Texte(PanelScore::PanelScoreNom, 1), "Gustave");
-  EXPECT_EQ(Texte(PanelScore::PanelScoreScore, 1), "354");
-  EXPECT_EQ(Texte(PanelScore::PanelScoreTemps, 1), "01:26");
-  EXPECT_EQ(Texte(PanelScore::PanelScoreNbFigures, 1), "6");
-}
-
-TEST_F(HighScoresPanelShows, TenRowsInTheOrderOfTheTable) {
-  panneau->AfficherScores(scores[1]);
-  const std::array<const char*, 11> noms = {"",        "Gustave", "Yves",    "Yves",
+TEST_F(HighScoresPanelShows, TheRowsOfTheTableInItsOrder) {
+  EXPECT_FALSE(panneau->isVisible()) << "nothing until asked";
+  TableHighScore table = scores[1];
+  table[2] = {"Zoé", 1000, 6000, 12};
+  table[3] = {"Léa", -5, 3599, 0};
+  panneau->AfficherScores(table);
+  const std::array<const char*, 11> noms = {"",        "Gustave", "Zoé",     "Léa",
                                             "Rosalie", "Rosalie", "Rosalie", "Rosalie",
                                             "Rosalie", "Odilon",  "Odilon"};
   for (int rang = 1; rang <= NbPlaces; ++rang) {
     SCOPED_TRACE(rang);
     EXPECT_EQ(Texte(PanelScore::PanelScoreClassement, rang), QString::number(rang));
     EXPECT_EQ(Texte(PanelScore::PanelScoreNom, rang), noms[static_cast<std::size_t>(rang)]);
-    EXPECT_EQ(Texte(PanelScore::PanelScoreScore, rang), QString::number(scores[1][rang].score));
+    EXPECT_EQ(Texte(PanelScore::PanelScoreScore, rang), QString::number(table[rang].score));
   }
-  EXPECT_EQ(Texte(PanelScore::PanelScoreTemps, 10), "01:40");
-  EXPECT_EQ(Texte(PanelScore::PanelScoreNbFigures, 10), "5");
-}
-
-TEST_F(HighScoresPanelShows, ScoresAsPlainDecimalsAndLongTimesWhole) {
-  TableHighScore table = scores[3];
-  table[2] = {"Zoé", 1000, 6000, 12};
-  table[3] = {"Léa", -5, 3599, 0};
-  panneau->AfficherScores(table);
-  EXPECT_EQ(Texte(PanelScore::PanelScoreScore, 1), "2207");
-  EXPECT_EQ(Texte(PanelScore::PanelScoreTemps, 1), "12:11");
-  EXPECT_EQ(Texte(PanelScore::PanelScoreNbFigures, 1), "34");
-  EXPECT_EQ(Texte(PanelScore::PanelScoreNom, 2), "Zoé");
-  EXPECT_EQ(Texte(PanelScore::PanelScoreScore, 2), "1000");
-  EXPECT_EQ(Texte(PanelScore::PanelScoreTemps, 2), "100:00");
+  EXPECT_EQ(Texte(PanelScore::PanelScoreScore, 1), "354");
+  EXPECT_EQ(Texte(PanelScore::PanelScoreTemps, 1), "01:26");
+  EXPECT_EQ(Texte(PanelScore::PanelScoreNbFigures, 1), "6");
   EXPECT_EQ(Texte(PanelScore::PanelScoreScore, 3), "-5");
+  EXPECT_EQ(Texte(PanelScore::PanelScoreTemps, 2), "100:00");
   EXPECT_EQ(Texte(PanelScore::PanelScoreTemps, 3), "59:59");
+  EXPECT_EQ(Texte(PanelScore::PanelScoreNbFigures, 2), "12");
+  panneau->EffacerScores();
+  EXPECT_FALSE(panneau->isVisible());
+  EXPECT_EQ(Texte(PanelScore::PanelScoreNom, 1), "Gustave");
 }
 
-TEST_F(HighScoresPanelShows, NothingUntilAsked) { EXPECT_FALSE(panneau->isVisible()); }
-
-TEST_F(HighScoresPanelShows, ItselfAboveItsSiblings) {
+TEST_F(HighScoresPanelShows, ItselfAboveItsSiblingsUnderTheColumnModeTitle) {
   // The play area is hidden by the window, but nothing else may cover the table.
   auto* autre = new QWidget(panneau->parentWidget());
   autre->setGeometry(panneau->geometry());
@@ -109,16 +96,6 @@ TEST_F(HighScoresPanelShows, ItselfAboveItsSiblings) {
   EXPECT_TRUE(panneau->isVisible());
   const QWidget* dessus = panneau->parentWidget()->childAt(panneau->geometry().center());
   EXPECT_TRUE(dessus == panneau || panneau->isAncestorOf(dessus));
-}
-
-TEST_F(HighScoresPanelShows, NoMoreAfterEffacerScoresYetKeepsTheRows) {
-  panneau->AfficherScores(scores[1]);
-  panneau->EffacerScores();
-  EXPECT_FALSE(panneau->isVisible());
-  EXPECT_EQ(Texte(PanelScore::PanelScoreNom, 1), "Gustave");
-}
-
-TEST_F(HighScoresPanelShows, TheColumnModeAsItsTitle) {
   panneau->SetModeColonnes("6 colonnes");
   EXPECT_EQ(Enfant("PanelModeColonnes")->caption(), "6 colonnes");
 }
@@ -161,63 +138,42 @@ TEST_F(HighScoresPanelColours, TheAreaAndTheTableAreDarkBlue) {
   EXPECT_EQ(Enfant("PanelEffacerScores")->backColor(), RGB(192, 192, 255));
 }
 
-TEST_F(HighScoresPanelColours, EveryCellIsBlueBeforeAnyRowIsMarked) {
-  for (int rang = 1; rang <= NbPlaces; ++rang)
-    for (PanelScore famille : Familles) EXPECT_EQ(Cellule(famille, rang)->foreColor(), Bleu);
-}
-
-TEST_F(HighScoresPanelColours, AMarkedRowIsRedAndTheOthersStayBlue) {
-  panneau->MarquerLigne(4);
-  for (int rang = 1; rang <= NbPlaces; ++rang)
-    for (PanelScore famille : Familles) {
-      SCOPED_TRACE(rang);
-      EXPECT_EQ(Cellule(famille, rang)->foreColor(), rang == 4 ? Couleur{255} : Bleu);
-    }
-}
-
-TEST_F(HighScoresPanelColours, RemettreEnBleuTurnsAMarkedRowBlueAgain) {
-  panneau->MarquerLigne(10);
-  panneau->MarquerLigne(1);
-  panneau->RemettreEnBleu();
-  for (int rang = 1; rang <= NbPlaces; ++rang)
-    for (PanelScore famille : Familles) EXPECT_EQ(Cellule(famille, rang)->foreColor(), Bleu);
-}
-
-TEST_F(HighScoresPanelColours, APlaceOutsideTheTableMarksNothing) {
+TEST_F(HighScoresPanelColours, OnlyTheMarkedRowIsRedUntilRemettreEnBleu) {
+  auto Rouges = [&] {
+    std::string rouges;
+    for (int rang = 1; rang <= NbPlaces; ++rang)
+      for (PanelScore famille : Familles)
+        if (Cellule(famille, rang)->foreColor() != Bleu) rouges += std::to_string(rang) + " ";
+    return rouges;
+  };
+  EXPECT_EQ(Rouges(), "");
   panneau->MarquerLigne(0);
   panneau->MarquerLigne(11);
-  for (int rang = 1; rang <= NbPlaces; ++rang)
-    for (PanelScore famille : Familles) EXPECT_EQ(Cellule(famille, rang)->foreColor(), Bleu);
-}
-
-TEST_F(HighScoresPanelColours, ShowingATableLeavesTheRedRow) {
+  EXPECT_EQ(Rouges(), "") << "a place outside the table marks nothing";
+  panneau->MarquerLigne(4);
+  EXPECT_EQ(Rouges(), "4 4 4 4 4 ");
+  EXPECT_EQ(Cellule(PanelScore::PanelScoreScore, 4)->foreColor(), Couleur{255});
   // Opening the table again from the menu still shows the new row in red.
-  panneau->MarquerLigne(3);
   panneau->AfficherScores(scores[1]);
-  EXPECT_EQ(Cellule(PanelScore::PanelScoreScore, 3)->foreColor(), Couleur{255});
+  EXPECT_EQ(Rouges(), "4 4 4 4 4 ");
+  panneau->MarquerLigne(10);
+  panneau->RemettreEnBleu();
+  EXPECT_EQ(Rouges(), "");
 }
 
 // PanelEffacerScores is a button: pressed look, its caption, and a click the window hears.
 using HighScoresPanelButton = PanneauScores;
 
-TEST_F(HighScoresPanelButton, AClickIsReportedOnce) {
+TEST_F(HighScoresPanelButton, SinksWhilePressedAndReportsOneClick) {
+  EXPECT_EQ(Enfant("PanelEffacerScores")->caption(), "Cacher les scores");
   panneau->AfficherScores(scores[1]);
   QSignalSpy clics(panneau, &SuperPanelScore::effacerScoresClicked);
-  QTest::mouseClick(Enfant("PanelEffacerScores"), Qt::LeftButton);
-  EXPECT_EQ(clics.count(), 1);
-}
-
-TEST_F(HighScoresPanelButton, SinksWhilePressed) {
-  panneau->AfficherScores(scores[1]);
   Panneau* bouton = Enfant("PanelEffacerScores");
   QTest::mousePress(bouton, Qt::LeftButton);
   EXPECT_EQ(bouton->bevelOuter(), Panneau::Enfoncé);
   QTest::mouseRelease(bouton, Qt::LeftButton);
   EXPECT_EQ(bouton->bevelOuter(), Panneau::EnRelief);
-}
-
-TEST_F(HighScoresPanelButton, SaysCacherLesScoresInFrench) {
-  EXPECT_EQ(Enfant("PanelEffacerScores")->caption(), "Cacher les scores");
+  EXPECT_EQ(clics.count(), 1);
 }
 
 using HighScoresPanelButtonEnglish = PanneauScoresAnglais;

@@ -26,15 +26,11 @@ class PolicesDeRemplacement : public testing::TestWithParam<NomméeEtRemplaçant
   const QString remplaçante = EnQString(GetParam().second);
 };
 
-TEST_P(PolicesDeRemplacement, AnAbsentFontIsDrawnWithItsStandIn) {
+TEST_P(PolicesDeRemplacement, AnAbsentFontIsDrawnWithItsStandInNamedOnce) {
+  InstallerPolicesDeRemplacement();
   InstallerPolicesDeRemplacement();
   EXPECT_EQ(QFont::substitute(nommée).toLower(), remplaçante.toLower());
   EXPECT_EQ(QFontInfo(Police(nommée, 12)).family(), remplaçante);
-}
-
-TEST_P(PolicesDeRemplacement, InstallingTwiceNamesTheStandInOnce) {
-  InstallerPolicesDeRemplacement();
-  InstallerPolicesDeRemplacement();
   EXPECT_EQ(QFont::substitutes(nommée).count(remplaçante.toLower()), 1);  // Qt keeps lower case
 }
 
@@ -48,16 +44,13 @@ INSTANTIATE_TEST_SUITE_P(FontsOfTheGame, PolicesDeRemplacement,
                            return nom;
                          });
 
-// Font sizes are fractional points, shown at the screen's logical DPI.
-TEST(FontSizes, KeepTheirFraction) {
+// Font sizes are fractional points of at least one, shown at the screen's logical DPI.
+TEST(FontSizes, KeepTheirFractionFromOnePointUp) {
   const QFont police = Police(QStringLiteral("Times New Roman"), 14.25, true);
   EXPECT_DOUBLE_EQ(police.pointSizeF(), 14.25);
   EXPECT_TRUE(police.bold());
   EXPECT_FALSE(police.underline());
   EXPECT_EQ(QFontInfo(police).pixelSize(), 19);  // 14.25 points at 96 DPI
-}
-
-TEST(FontSizes, ASizeBelowOnePointBecomesOnePoint) {
   EXPECT_DOUBLE_EQ(Police(QStringLiteral("Comic Sans MS"), 0).pointSizeF(), 1);
   EXPECT_DOUBLE_EQ(Police(QStringLiteral("Comic Sans MS"), -3).pointSizeF(), 1);
 }

@@ -157,6 +157,7 @@ TEST_F(HighScoresPanelColours, OnlyTheMarkedRowIsRedUntilRemettreEnBleu) {
   panneau->AfficherScores(scores[1]);
   EXPECT_EQ(Rouges(), "4 4 4 4 4 ");
   panneau->MarquerLigne(10);
+  EXPECT_EQ(Rouges(), "4 4 4 4 4 10 10 10 10 10 ");
   panneau->RemettreEnBleu();
   EXPECT_EQ(Rouges(), "");
 }

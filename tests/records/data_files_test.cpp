@@ -79,53 +79,36 @@ Réparations Liste(std::initializer_list<Réparation> liste) {
   return r;
 }
 
-// The options file: two words, then 30 records of score, time, figures in table order.
-TEST(FichierOptions, LaysOutModeStyleAndEachRecordInLittleEndianWords) {
-  Octets f = EncoderFichierOptions(DéfautsÀZéro());
-  ASSERT_EQ(f.size(), 184u);
-  EXPECT_EQ(Mot(f, 0), 3);
-  EXPECT_EQ(Mot(f, 2), 1);
-  EXPECT_EQ(Octets(f.begin() + 4, f.begin() + 10), (Octets{0x62, 0x01, 86, 0, 6, 0}));  // 354
-  EXPECT_EQ(Mot(f, 124), 2207);  // mode 3 place 1
-
+// The files' layout: the hand-made files of the reading tests are written back byte for
+// byte; here, what those files do not hold. The options file keeps whatever an older, longer
+// file held past our 184 bytes, writes negative scores as they are and times within 0..3599.
+TEST(FichierOptions, WritesNegativeScoresAndBoundedTimesAndKeepsAnOlderFilesTail) {
   DonnéesOptions d = DéfautsÀZéro();
-  d.ModeJeu = 2;
-  d.TypeDés = 2;
   d.Scores[1][2].time = -5;
   d.Scores[3][10] = {"Zoé", -2, 70000, 41};
-  f = EncoderFichierOptions(d);
-  EXPECT_EQ(Octets(f.begin(), f.begin() + 4), (Octets{2, 0, 2, 0}));
-  EXPECT_EQ(Mot(f, 12), 0) << "times are written within 0..3599";
+  const Octets f = EncoderFichierOptions(d);
+  ASSERT_EQ(f.size(), 184u);
+  EXPECT_EQ(Octets(f.begin(), f.begin() + 4), (Octets{3, 0, 1, 0})) << "a first run: mode 3, pips";
+  EXPECT_EQ(Mot(f, 12), 0);
   EXPECT_EQ(PositionEnregistrementScore(3, 10), 178u);
   EXPECT_EQ(Octets(f.begin() + 178, f.end()), (Octets{0xFE, 0xFF, 0x0F, 0x0E, 0x29, 0x00}));
-}
 
-// What an older, longer options file holds past our 184 bytes is left as it was.
-TEST(FichierOptions, KeepsWhatAnOlderLongerFileHoldsPast183AndNothingOfAShorterOne) {
   Octets ancien = OptionsÀLaMain();
-  for (std::uint8_t o : {0xDE, 0xAD, 0x00, 0xBE, 0xEF}) ancien.push_back(o);
-  const Octets neuf = EncoderFichierOptions(DéfautsÀZéro());
-  Octets attendu = neuf;
+  ancien.insert(ancien.end(), {0xDE, 0xAD, 0x00, 0xBE, 0xEF});
+  Octets attendu = f;
   attendu.insert(attendu.end(), {0xDE, 0xAD, 0x00, 0xBE, 0xEF});
-  EXPECT_EQ(EncoderFichierOptions(DéfautsÀZéro(), ancien), attendu);
-  EXPECT_EQ(EncoderFichierOptions(DéfautsÀZéro(), Octets(100, 0xAA)), neuf);
+  EXPECT_EQ(EncoderFichierOptions(d, ancien), attendu);
+  EXPECT_EQ(EncoderFichierOptions(d, Octets(100, 0xAA)), f) << "nothing of a shorter file";
 }
 
-// The names file: 31 records of a length word and the name's 1252 bytes, zero padded.
-TEST(FichierNoms, WritesTheLengthAndOneByteACharacterZeroPaddedPlayerFirst) {
-  Octets f = EncoderFichierNoms(DéfautsÀZéro());
-  ASSERT_EQ(f.size(), 496u);
-  EXPECT_EQ(Octets(f.begin(), f.begin() + 16), Octets(16, 0)) << "a first run has no player";
-  EXPECT_EQ(Mot(f, 16), 7);
-  EXPECT_EQ(Texte(f, 18, 7), "Gustave");
-  EXPECT_EQ(Texte(f, 34, 4), "Yves");
-
+// The names file: 31 records of a length word and the name's 1252 bytes, zero padded; the
+// player first, empty on a first run.
+TEST(FichierNoms, WritesTheLastRecordAt480AndAFirstRunWithoutPlayer) {
   DonnéesOptions d = DéfautsÀZéro();
-  d.NomJoueur = "Zoé";
   d.Scores[3][10].name = "Œdipe";
-  f = EncoderFichierNoms(d);
-  EXPECT_EQ(Octets(f.begin(), f.begin() + 16),
-            (Octets{3, 0, 'Z', 'o', 0xE9, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+  const Octets f = EncoderFichierNoms(d);
+  ASSERT_EQ(f.size(), 496u);
+  EXPECT_EQ(Octets(f.begin(), f.begin() + 16), Octets(16, 0));
   EXPECT_EQ(NuméroEnregistrementNom(3, 10), 31);
   EXPECT_EQ(PositionEnregistrementNom(31), 480u);
   EXPECT_EQ(Octets(f.begin() + 480, f.end()),

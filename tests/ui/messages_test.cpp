@@ -23,19 +23,24 @@ struct BoîteVue {
   Qt::TextFormat format = Qt::AutoText;
 };
 
-// Once the box is up, notes what it shows and lets `répondre` close it as a player would.
-void QuandLaBoîteParaît(BoîteVue& vue, std::function<void(QMessageBox&)> répondre) {
-  QTimer::singleShot(0, [&vue, répondre] {
+// Once the box is up and shown, notes what it shows and lets `répondre` close it as a player
+// would. The box is looked for until it shows: on a busy machine it may not be up yet at the
+// first turn of its event loop.
+void QuandLaBoîteParaît(BoîteVue& vue, std::function<void(QMessageBox&)> répondre,
+                        int essais = 1000) {
+  QTimer::singleShot(5, [&vue, répondre, essais] {
     auto* boîte = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!boîte) {
+    if (boîte && boîte->isVisible()) {
+      vue = {true, boîte->text(), boîte->windowTitle(), boîte->standardButtons(), boîte->icon(),
+             boîte->textFormat()};
+      répondre(*boîte);
+    } else if (essais > 0) {
+      QuandLaBoîteParaît(vue, répondre, essais - 1);
+    } else {
       ADD_FAILURE() << "no modal message box is shown";
       for (QWidget* w : QApplication::topLevelWidgets())  // rather than hang the run
         if (auto* b = qobject_cast<QMessageBox*>(w)) b->done(0);
-      return;
     }
-    vue = {true, boîte->text(), boîte->windowTitle(), boîte->standardButtons(), boîte->icon(),
-           boîte->textFormat()};
-    répondre(*boîte);
   });
 }
 

@@ -9,8 +9,8 @@
 namespace rolvex::app {
 namespace {
 
-// The menus and their keys: the high scores once a game has started, the quit that asks,
-// says goodbye and saves, the help of the language, the About box.
+// The menus and their keys: the quit that asks, says goodbye and saves, the help of the
+// language, the About box.
 class Menus : public FenêtreDeJeu {
  protected:
   // A game under way: one throw made, the clock running.
@@ -20,24 +20,6 @@ class Menus : public FenêtreDeJeu {
     Jeter("12345");
   }
 };
-
-TEST_F(Menus, F4DoesNothingBeforeTheFirstGameEvenWithScoresOnDisk) {
-  Ouvrir();
-  ASSERT_TRUE(std::filesystem::exists(environnement.Options()));
-  Touche(Qt::Key_F4);
-  EXPECT_FALSE(W<QAction>("MenuVoirScores").isEnabled());
-  EXPECT_FALSE(W("SuperPanelScore").isVisible());
-  EXPECT_TRUE(W("PictureAireJeu").isVisible());
-}
-
-TEST_F(Menus, F4ShowsTheTableOfTheModeInPlaceOfTheSheet) {
-  EnJeu();
-  Touche(Qt::Key_F4);
-  EXPECT_TRUE(W("SuperPanelScore").isVisible());
-  EXPECT_FALSE(W("PictureAireJeu").isVisible());
-  EXPECT_EQ(Légende("PanelScoreNom(1)"), "Gustave");
-  EXPECT_EQ(Légende("PanelScoreScore(1)"), "354");  // the one-column table
-}
 
 TEST_F(Menus, F9AnsweredNoLeavesTheGameAndItsClockRunning) {
   EnJeu();
@@ -131,20 +113,18 @@ QString FichierMontré(FormRolvex& fenêtre) {
   return aide->findChild<QTextBrowser*>()->document()->baseUrl().toLocalFile();
 }
 
-TEST_F(Menus, F1OpensTheFrenchHelpInTheFrenchGame) {
-  Ouvrir(Langue::Français);
-  Touche(Qt::Key_F1);
-  const QString fichier = FichierMontré(*fenêtre);
-  EXPECT_EQ(QFileInfo(fichier).fileName(), "rolvexFr.hlp");
-  EXPECT_EQ(QFileInfo(fichier).absolutePath(),
-            QFileInfo(QCoreApplication::applicationDirPath()).absoluteFilePath());
-  EXPECT_TRUE(QFileInfo(fichier).isFile());
-}
-
-TEST_F(Menus, F1OpensTheEnglishHelpInTheEnglishGame) {
-  Ouvrir(Langue::Anglais);
-  Touche(Qt::Key_F1);
-  EXPECT_EQ(QFileInfo(FichierMontré(*fenêtre)).fileName(), "rolvexUs.hlp");
+TEST_F(Menus, F1OpensTheHelpOfTheRunsLanguageFoundBesideTheProgram) {
+  const std::pair<Langue, const char*> aides[] = {{Langue::Français, "rolvexFr.hlp"},
+                                                  {Langue::Anglais, "rolvexUs.hlp"}};
+  for (const auto& [langue, nom] : aides) {
+    Ouvrir(langue);
+    Touche(Qt::Key_F1);
+    const QFileInfo fichier(FichierMontré(*fenêtre));
+    EXPECT_EQ(fichier.fileName(), nom);
+    EXPECT_EQ(fichier.absolutePath(),
+              QFileInfo(QCoreApplication::applicationDirPath()).absoluteFilePath());
+    EXPECT_TRUE(fichier.isFile());
+  }
 }
 
 TEST_F(Menus, TheAboutBoxGivesTitleAndVersion) {

@@ -64,15 +64,6 @@ TEST_F(GéométrieDesFenêtres, NameDialogFollowsItsProportionalLayout) {
   EXPECT_EQ(dialogue.height(), EnPixels(d.params.PanelOkParams).bottom() + 1 + échelle.PixelsY(d.m));
 }
 
-// The dice pictures are painted at the size of the die, so that they show sharp.
-TEST_F(GéométrieDesFenêtres, DicePicturesAreMadeAtTheSizeOfTheDie) {
-  NouvellePartie(1);
-  Jeter("12345");
-  const ui::Image& dé = W<ui::Image>("ImageDé(1)");
-  EXPECT_EQ(dé.picture().deviceIndependentSize().toSize(), QSize(dé.width(), dé.width()));
-  EXPECT_EQ(dé.width(), dé.height());
-}
-
 // A caption keeps its designed size unless its line would not fit in its panel.
 class PolicesÀLaTaille : public testing::Test {
  protected:

@@ -79,14 +79,6 @@ TEST_F(PanneauScoresFenêtre, NumbersAndTimesFitTheirCells) {
     }
 }
 
-TEST_F(PanneauScoresFenêtre, TitleAndButtonInEnglish) {
-  Ouvrir(Langue::Anglais);
-  NouvellePartie(3, QStringLiteral("Ann"));
-  Touche(Qt::Key_F4);
-  EXPECT_EQ(Légende("PanelModeColonnes"), "6 columns");
-  EXPECT_EQ(Légende("PanelEffacerScores"), "Hide scores");
-}
-
 // Hiding the scores gives back the sheet as it was, with nothing of the game or the table lost.
 TEST_F(PanneauScoresFenêtre, HideScoresShowsTheSheetAsItWas) {
   Ouvrir();
@@ -97,6 +89,11 @@ TEST_F(PanneauScoresFenêtre, HideScoresShowsTheSheetAsItWas) {
   const HighScores scores = fenêtre->Scores();
   Touche(Qt::Key_F4);
   ASSERT_FALSE(W("PictureAireJeu").isVisible());
+  // Each cell explains itself on the information line.
+  Survoler("PanelScoreNom(3)");
+  EXPECT_EQ(Info(), Q("Nom du joueur classé en position N° 3"));
+  Survoler("PanelScoreScore(10)");
+  EXPECT_EQ(Info(), Q("Meilleur score N° 10 / 10"));
 
   Cliquer("PanelEffacerScores");
   EXPECT_FALSE(W("SuperPanelScore").isVisible());
@@ -108,26 +105,6 @@ TEST_F(PanneauScoresFenêtre, HideScoresShowsTheSheetAsItWas) {
   // And the game goes on.
   Cliquer("CaseLibre(11)");
   EXPECT_TRUE(fenêtre->État().Cases(colonne::Libre, 11).Prise);
-}
-
-// Each cell of the table explains itself on the information line.
-TEST_F(PanneauScoresFenêtre, TheMouseOverACellExplainsIt) {
-  Ouvrir();
-  NouvellePartie(1);
-  Touche(Qt::Key_F4);
-  const std::pair<const char*, const char*> attendus[] = {
-      {"PanelScoreClassement", "Joueur classé en position 3"},
-      {"PanelScoreNom", "Nom du joueur classé en position N° 3"},
-      {"PanelScoreTemps", "Temps réalisé de la position N° 3"},
-      {"PanelScoreNbFigures", "Nombre de figures réalisées pour le score N° 3"},
-      {"PanelScoreScore", "Meilleur score N° 3 / 10"},
-  };
-  for (const auto& [famille, texte] : attendus) {
-    Survoler(NomÉlément(famille, 3));
-    EXPECT_EQ(Info(), Q(texte)) << famille;
-  }
-  Survoler("PanelScoreScore(10)");
-  EXPECT_EQ(Info(), Q("Meilleur score N° 10 / 10"));
 }
 
 }  // namespace

@@ -53,33 +53,30 @@ TEST_F(FichierAideInstallé, BesideTheProgramFirstThenInTheSharedFolderElseBesid
   EXPECT_EQ(FichierAide(Langue::Anglais, QChemin("bin")), QChemin("bin/rolvexUs.hlp"));
 }
 
-// A program installed among the system's folders never writes there, even run as root.
-TEST(DossierSystème, TheSystemsOwnFoldersAreAndTheUsersAreNot) {
+// A program installed among the system's folders never writes there, even run as root; its
+// data files go to the user's folder. Elsewhere the program keeps them beside itself.
+using DossierDonnées = Arborescence;
+
+TEST_F(DossierDonnées, TheSystemsOwnFoldersAndLinksToThemAreAndTheUsersAreNot) {
   const std::pair<const char*, bool> dossiers[] = {
       {"/usr/bin", true}, {"/usr/games", true}, {"/usr/local/bin", true}, {"/bin", true},
       {"/sbin", true}, {"/opt/rolvex/bin", true}, {"/usr", true}, {"/", true},
       {"/home/ana/jeux/rolvex", false}, {"/tmp/rolvex", false}, {"/work/build/bin", false},
       {"/usrx/bin", false}, {"/usr/../home/ana", false}};
   for (const auto& [dossier, système] : dossiers) EXPECT_EQ(DossierSystème(dossier), système) << dossier;
-  // Root can write in /usr/bin: only the rule keeps the data files out of it.
-  EXPECT_FALSE(DossierProgrammeInscriptible("/usr/bin"));
-}
-
-TEST_F(Arborescence, ALinkIntoTheSystemsFoldersIsFollowed) {
   fs::create_directory_symlink("/usr/bin", Chemin("raccourci"));
   EXPECT_TRUE(DossierSystème(Chemin("raccourci")));
   EXPECT_FALSE(DossierSystème(Chemin("")));
 }
 
-TEST_F(Arborescence, AFirstRunOfAnInstalledProgramUsesTheUsersFolder) {
+TEST_F(DossierDonnées, AnInstalledProgramUsesTheUsersFolderAnotherKeepsItsFiles) {
+  // Root can write in /usr/bin: only the rule keeps the data files out of it.
+  EXPECT_FALSE(DossierProgrammeInscriptible("/usr/bin"));
   const fs::path utilisateur = Chemin("maison/.local/share/rolvex");
-  const fs::path programme = "/usr/bin";
-  ASSERT_FALSE(FichiersDonnéesPrésents(programme));
-  EXPECT_EQ(ChoisirDossiersDonnées(programme, utilisateur, DossierProgrammeInscriptible),
+  ASSERT_FALSE(FichiersDonnéesPrésents("/usr/bin"));
+  EXPECT_EQ(ChoisirDossiersDonnées("/usr/bin", utilisateur, DossierProgrammeInscriptible),
             (DossiersDonnées{utilisateur, utilisateur}));
-}
 
-TEST_F(Arborescence, AProgramOutsideTheSystemsFoldersKeepsItsFiles) {
   fs::create_directories(Chemin("jeux"));
   EXPECT_TRUE(DossierProgrammeInscriptible(Chemin("jeux")));
   EXPECT_EQ(ChoisirDossiersDonnées(Chemin("jeux"), Chemin("maison"), DossierProgrammeInscriptible),

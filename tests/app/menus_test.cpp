@@ -27,12 +27,7 @@ TEST_F(Menus, F9AnsweredNoLeavesTheGameAndItsClockRunning) {
   RépondeurBoîtes boîtes({false});
   Touche(Qt::Key_F9);
 
-  ASSERT_EQ(boîtes.Vues().size(), 1u);
-  const RépondeurBoîtes::Vue& question = boîtes.Vues()[0];
-  EXPECT_EQ(question.texte, Q("Voulez-vous vraiment arrêter ROLVEX ?"));
-  EXPECT_EQ(question.titre, "ROLVEX");
-  EXPECT_EQ(question.oui, "Oui");
-  EXPECT_EQ(question.non, "Non");
+  EXPECT_EQ(boîtes.Textes(), std::vector<QString>{Q("Voulez-vous vraiment arrêter ROLVEX ?")});
   EXPECT_TRUE(fenêtre->isVisible());
   EXPECT_EQ(environnement.fins, 0);
   EXPECT_TRUE(Horloge().isActive());
@@ -46,49 +41,49 @@ TEST_F(Menus, F9AnsweredNoLeavesTheGameAndItsClockRunning) {
   EXPECT_TRUE(fenêtre->État().Cases(colonne::Libre, 11).Prise);
 }
 
-TEST_F(Menus, F9AnsweredYesSaysGoodbyeThenSavesAndEndsTheProgram) {
-  EnJeu();
-  // A choice only the quit will keep: the dice faces.
-  W<QAction>("MenuDésNumériques").trigger();
-  const ino_t inode = Inode(environnement.Options());
-  struct AuRevoir {
-    bool caseMontrée = true;
-    bool ligneMontrée = true;
-    bool fichiersRéécrits = true;
-  } vu;
-  RépondeurBoîtes boîtes({true}, [&](const RépondeurBoîtes::Vue& v) {
-    if (v.ok.isEmpty()) return;  // the question
-    vu = {W("CaseLibre(1)").isVisible(), W("CaseInfoGauche(1)").isVisible(),
-          Inode(environnement.Options()) != inode};
-  });
-  Touche(Qt::Key_F9);
+TEST_F(Menus, F9AnsweredYesSaysGoodbyeThenSavesAndEndsTheProgramInTheRunsLanguage) {
+  struct Échange {
+    Langue langue;
+    std::vector<QString> textes;
+    QString ouiNon;
+  };
+  const Échange échanges[] = {
+      {Langue::Français, {Q("Voulez-vous vraiment arrêter ROLVEX ?"), Q("A bientôt !!!")}, "Oui/Non"},
+      {Langue::Anglais, {"Do you really want to quit ROLVEX ?", "See you !!!"}, "Yes/No"}};
+  for (const auto& [langue, textes, ouiNon] : échanges) {
+    SCOPED_TRACE(textes[1].toStdString());
+    EnJeu(langue);
+    environnement.fins = 0;
+    // A choice only the quit will keep: the dice faces.
+    W<QAction>("MenuDésNumériques").trigger();
+    const ino_t inode = Inode(environnement.Options());
+    struct {
+      bool caseMontrée = true, ligneMontrée = true, fichiersRéécrits = true;
+    } vu;
+    RépondeurBoîtes boîtes({true}, [&](const RépondeurBoîtes::Vue& v) {
+      if (v.ok.isEmpty()) return;  // the question
+      vu = {W("CaseLibre(1)").isVisible(), W("CaseInfoGauche(1)").isVisible(),
+            Inode(environnement.Options()) != inode};
+    });
+    Touche(Qt::Key_F9);
 
-  EXPECT_EQ(boîtes.Textes(), (std::vector<QString>{Q("Voulez-vous vraiment arrêter ROLVEX ?"),
-                                                    Q("A bientôt !!!")}));
-  // The sheet is gone behind the farewell, and nothing is written before it is read.
-  EXPECT_FALSE(vu.caseMontrée);
-  EXPECT_FALSE(vu.ligneMontrée);
-  EXPECT_FALSE(vu.fichiersRéécrits);
+    EXPECT_EQ(boîtes.Textes(), textes);
+    ASSERT_FALSE(boîtes.Vues().empty());
+    EXPECT_EQ(boîtes.Vues()[0].oui + "/" + boîtes.Vues()[0].non, ouiNon);
+    EXPECT_EQ(boîtes.Vues()[0].titre, "ROLVEX");
+    // The sheet is gone behind the farewell, and nothing is written before it is read.
+    EXPECT_FALSE(vu.caseMontrée);
+    EXPECT_FALSE(vu.ligneMontrée);
+    EXPECT_FALSE(vu.fichiersRéécrits);
 
-  EXPECT_NE(Inode(environnement.Options()), inode);
-  const DonnéesOptions disque = LireFichiers();
-  EXPECT_EQ(disque.TypeDés, 2);
-  EXPECT_EQ(disque.ModeJeu, 1);
-  EXPECT_EQ(disque.NomJoueur, "Zoé");
-  EXPECT_FALSE(fenêtre->isVisible());
-  EXPECT_EQ(environnement.fins, 1);
-}
-
-TEST_F(Menus, F9AsksInEnglishInTheEnglishGame) {
-  EnJeu(Langue::Anglais);
-  RépondeurBoîtes boîtes({true});
-  Touche(Qt::Key_F9);
-  ASSERT_EQ(boîtes.Vues().size(), 2u);
-  EXPECT_EQ(boîtes.Vues()[0].texte, "Do you really want to quit ROLVEX ?");
-  EXPECT_EQ(boîtes.Vues()[0].oui, "Yes");
-  EXPECT_EQ(boîtes.Vues()[0].non, "No");
-  EXPECT_EQ(boîtes.Vues()[1].texte, "See you !!!");
-  EXPECT_EQ(environnement.fins, 1);
+    EXPECT_NE(Inode(environnement.Options()), inode);
+    const DonnéesOptions disque = LireFichiers();
+    EXPECT_EQ(disque.TypeDés, 2);
+    EXPECT_EQ(disque.ModeJeu, 1);
+    EXPECT_EQ(disque.NomJoueur, "Zoé");
+    EXPECT_FALSE(fenêtre->isVisible());
+    EXPECT_EQ(environnement.fins, 1);
+  }
 }
 
 // The close box ends the run at once: no question, no farewell, nothing saved.

@@ -137,7 +137,6 @@ TEST_F(PartieUneColonne, PlaysToTheLastSquareAsThePlayerSeesIt) {
   EXPECT_EQ(Légende("CaseTotalHautLibre"), "60");
   EXPECT_EQ(Légende("CaseBonusHautLibre"), "+ 30");
   Écrire("33336", 3);
-  EXPECT_EQ(Légende("CaseBonusHautLibre"), "+ 50");
   Écrire("22225", 2);
   EXPECT_EQ(Légende("CaseBonusHautLibre"), "+ 100");
   Écrire("23456", 1);

@@ -42,10 +42,6 @@
 
 namespace rolvex::app {
 
-inline std::ostream& operator<<(std::ostream& os, const QString& s) {
-  return os << '"' << s.toStdString() << '"';
-}
-
 // A UTF-8 literal as Qt shows it.
 inline QString Q(std::string_view texte) { return ui::EnQString(texte); }
 
@@ -55,8 +51,7 @@ inline QString Q(std::string_view texte) { return ui::EnQString(texte); }
 class RépondeurBoîtes {
  public:
   struct Vue {
-    QString texte;
-    QString titre;
+    QString texte, titre;
     QString oui, non, ok;  // the buttons' captions; empty for a button the box has not
   };
 

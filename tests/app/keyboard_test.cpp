@@ -128,16 +128,6 @@ TEST_F(JeuAuClavier, ArrowsMoveOverChoosableSquaresOnlyAndTheLineExplainsThem) {
   EXPECT_EQ(Encadrée(), (CaseClavier{colonne::Libre, figure::Yam}));
 }
 
-TEST_F(JeuAuClavier, ArrowsPassOverTakenSquares) {
-  Commencer(1, "12345");
-  Cliquer("CaseLibre(2)");
-  Jeter("12345");
-  Touche(Qt::Key_Down);
-  ASSERT_EQ(Encadrée(), (CaseClavier{colonne::Libre, figure::As}));
-  Touche(Qt::Key_Down);
-  EXPECT_EQ(Encadrée(), (CaseClavier{colonne::Libre, figure::Trois}));
-}
-
 // The frame shows round its square without taking the mouse's clicks; Escape or a square
 // written with the mouse takes it away.
 TEST_F(JeuAuClavier, TheFrameSurroundsItsSquareAndGoesWithEscapeOrTheMouse) {
@@ -168,7 +158,7 @@ TEST_F(JeuAuClavier, TheFrameSurroundsItsSquareAndGoesWithEscapeOrTheMouse) {
   EXPECT_EQ(Encadrée(), (CaseClavier{colonne::Libre, figure::As}));
 }
 
-TEST_F(JeuAuClavier, EnterWritesTheFramedSquareAndTheFrameGoesWithTheTurn) {
+TEST_F(JeuAuClavier, EnterWritesTheFramedSquareThenTheFrameGoesAndTheArrowsPassOverIt) {
   Commencer(1, "33322");
   Touche(Qt::Key_Down, 9);  // As … Six, then Maxi, Mini, Full
   ASSERT_EQ(Encadrée(), (CaseClavier{colonne::Libre, figure::Full}));
@@ -180,6 +170,14 @@ TEST_F(JeuAuClavier, EnterWritesTheFramedSquareAndTheFrameGoesWithTheTurn) {
   EXPECT_EQ(Encadrée(), std::nullopt);
   EXPECT_FALSE(Clavier().Cadre().isVisible());
   EXPECT_EQ(Légende("PanelOkDé"), "OK");
+  // The arrows pass over a taken square.
+  Jeter("12345");
+  Touche(Qt::Key_Up, NbFigures);
+  ASSERT_EQ(Encadrée(), (CaseClavier{colonne::Libre, figure::As}));
+  Touche(Qt::Key_Down, 7);
+  ASSERT_EQ(Encadrée(), (CaseClavier{colonne::Libre, figure::Mini}));
+  Touche(Qt::Key_Down);
+  EXPECT_EQ(Encadrée(), (CaseClavier{colonne::Libre, figure::Carré}));
 }
 
 TEST_F(JeuAuClavier, EnterOnAnAnnonceSquareAfterTheFirstThrowAnnouncesIt) {

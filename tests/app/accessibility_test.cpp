@@ -1,34 +1,29 @@
 #include "tests/app/window_fixture.h"
 
 #include <QAccessible>
-#include <QLabel>
-
-#include "app/splash_window.h"
 
 namespace rolvex::app {
 namespace {
 
 // What the accessibility layer (a screen reader) reads of a widget.
-QString LuNom(QWidget& widget) {
+QString Lu(QWidget& widget, QAccessible::Text quoi = QAccessible::Name) {
   QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(&widget);
-  return interface ? interface->text(QAccessible::Name) : QStringLiteral("<none>");
-}
-QString LuDescription(QWidget& widget) {
-  QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(&widget);
-  return interface ? interface->text(QAccessible::Description) : QStringLiteral("<none>");
+  return interface ? interface->text(quoi) : QStringLiteral("<none>");
 }
 
 // Every control the player uses says what it is and what it shows, in the language of the run,
 // and says it again when the game changes it.
 class LectureÀVoixHaute : public FenêtreDeJeu {
  protected:
-  QString Nom(std::string_view contrôle) { return LuNom(W<QWidget>(contrôle)); }
-  QString Description(std::string_view contrôle) { return LuDescription(W<QWidget>(contrôle)); }
+  QString Nom(std::string_view contrôle) { return Lu(W<QWidget>(contrôle)); }
+  QString Description(std::string_view contrôle) {
+    return Lu(W<QWidget>(contrôle), QAccessible::Description);
+  }
 };
 
-TEST_F(LectureÀVoixHaute, ASquareSaysItsColumnFigureAndScoreInFrench) {
+TEST_F(LectureÀVoixHaute, SquaresSayColumnFigureAndWhatTheyHoldInFrench) {
   Ouvrir();
-  NouvellePartie(1);
+  NouvellePartie(3);
   EXPECT_EQ(Nom("CaseLibre(9)"), Q("Libre, Full : à jouer"));
   EXPECT_EQ(Description("CaseLibre(9)"),
             Q("Ne peut pas être choisie maintenant. Libre : toute case, à chaque jet."));
@@ -43,112 +38,84 @@ TEST_F(LectureÀVoixHaute, ASquareSaysItsColumnFigureAndScoreInFrench) {
   Jeter("12345");
   Cliquer("CaseLibre(13)");
   EXPECT_EQ(Nom("CaseLibre(13)"), Q("Libre, Yam : barrée"));
-}
 
-TEST_F(LectureÀVoixHaute, ASquareSaysItsColumnFigureAndScoreInEnglish) {
-  Ouvrir(Langue::Anglais);
-  NouvellePartie(2);
-  EXPECT_EQ(Nom("CaseDescente(2)"), "Down, Two: closed");
-  Jeter("33322");
-  EXPECT_EQ(Nom("CaseLibre(9)"), "Free, Full: 33 points possible");
-  EXPECT_EQ(Nom("CaseDescente(1)"), "Down, Ace: 0 points possible");
-  EXPECT_EQ(Description("CaseMontée(13)"),
-            "Enter or click: write this score. Up: from bottom to top, one square after the other.");
-  Cliquer("CaseLibre(9)");
-  EXPECT_EQ(Nom("CaseLibre(9)"), "Free, Full: scored 33");
-  EXPECT_EQ(Description("CaseLibre(9)"), "Cannot be chosen now. Free: any square, after any throw.");
-}
-
-TEST_F(LectureÀVoixHaute, AnnonceSquaresSayTheyAnnounceThenWhatWasAnnounced) {
-  Ouvrir();
-  NouvellePartie(3);
   Jeter("33322");
   EXPECT_TRUE(Description("CaseAnnonce(9)").startsWith(Q("Entrée ou clic : annoncer cette figure.")));
   Cliquer("CaseAnnonce(9)");
   EXPECT_EQ(Nom("CaseAnnonce(9)"), Q("Annonce, Full : annoncée, 33 points possibles"));
   EXPECT_TRUE(Description("CaseAnnonce(9)").startsWith(Q("Entrée ou clic : écrire ce score.")));
-  EXPECT_EQ(Nom("CaseLibre(9)"), Q("Libre, Full : fermée"));
+  EXPECT_EQ(Nom("CaseLibre(10)"), Q("Libre, Carré : fermée"));
 }
 
-TEST_F(LectureÀVoixHaute, DiceSayTheirFaceAndWhetherTheyAreKept) {
+TEST_F(LectureÀVoixHaute, DiceAndResultPanelsSayTheirValuesInFrench) {
   Ouvrir();
   NouvellePartie(1);
   EXPECT_EQ(Nom("ImageDé(2)"), Q("Dé 2 : pas encore jeté"));
-  Jeter("13546");
-  EXPECT_EQ(Nom("ImageDé(2)"), Q("Dé 2 : 3, gardé"));
-  Cliquer("ImageDé(2)");
-  EXPECT_EQ(Nom("ImageDé(2)"), Q("Dé 2 : 3, à relancer"));
-  EXPECT_EQ(Nom("ImageDé(3)"), Q("Dé 3 : 5, gardé"));
-  EXPECT_TRUE(Description("ImageDé(2)").startsWith(Q("Touche 2 ou clic gauche")));
-  Cliquer("CaseLibre(1)");
-  EXPECT_EQ(Nom("ImageDé(2)"), Q("Dé 2 : pas encore jeté"));
-}
-
-TEST_F(LectureÀVoixHaute, DiceSayTheirFaceInEnglish) {
-  Ouvrir(Langue::Anglais);
-  NouvellePartie(1);
-  Jeter("13546");
-  Cliquer("ImageDé(4)");
-  EXPECT_EQ(Nom("ImageDé(1)"), "Die 1: 1, kept");
-  EXPECT_EQ(Nom("ImageDé(4)"), "Die 4: 4, to throw again");
-}
-
-TEST_F(LectureÀVoixHaute, ThrowButtonCountsTheThrows) {
-  Ouvrir(Langue::Anglais);
-  NouvellePartie(1);
-  EXPECT_EQ(Nom("PanelOkDé"), "Throw the dice");
-  EXPECT_EQ(Description("PanelOkDé"), "No throw made yet. Space or Enter: throw the dice.");
-  Jeter("13546");
-  EXPECT_EQ(Description("PanelOkDé"), "1 of 3 throws made. Space or Enter: throw the dice again.");
-  Cliquer("ImageDé(1)");
-  Jeter("2");
-  Cliquer("ImageDé(1)");
-  Jeter("2");
-  EXPECT_EQ(Description("PanelOkDé"), "3 of 3 throws made: choose a square.");
-}
-
-TEST_F(LectureÀVoixHaute, ResultPanelsAndTotalsSayTheirValues) {
-  Ouvrir();
-  NouvellePartie(1);
-  Jeter("33322");
-  EXPECT_EQ(Nom("PanelTotalDés"), Q("Somme des dés : 13"));
-  EXPECT_EQ(Nom("PanelFigureRéalisée"), Q("Figure réalisée : FULL"));
+  Jeter("33522");
+  EXPECT_EQ(Nom("PanelTotalDés"), Q("Somme des dés : 15"));
   EXPECT_EQ(Description("PanelTotalDés"), Q("Somme des 5 dés actuellement tirés."));
+  EXPECT_EQ(Nom("PanelFigureRéalisée"), Q("Figure réalisée : aucune"));
+  EXPECT_EQ(Nom("ImageDé(3)"), Q("Dé 3 : 5, gardé"));
+  Cliquer("ImageDé(3)");
+  EXPECT_EQ(Nom("ImageDé(3)"), Q("Dé 3 : 5, à relancer"));
+  EXPECT_EQ(Nom("ImageDé(2)"), Q("Dé 2 : 3, gardé"));
+  EXPECT_TRUE(Description("ImageDé(3)").startsWith(Q("Touche 3 ou clic gauche")));
+  Jeter("3");
+  EXPECT_EQ(Nom("PanelFigureRéalisée"), Q("Figure réalisée : FULL"));
   Cliquer("CaseLibre(9)");
+  EXPECT_EQ(Nom("ImageDé(2)"), Q("Dé 2 : pas encore jeté"));
   EXPECT_EQ(Nom("PanelScoreTotal"), Q("Score total : 33"));
   EXPECT_EQ(Nom("PanelTotalDés"), Q("Somme des dés"));
-  EXPECT_EQ(Nom("PanelFigureRéalisée"), Q("Figure réalisée : aucune"));
   EXPECT_EQ(Nom("CaseTotalBasLibre"), Q("Libre, total du bas : 33"));
   EXPECT_EQ(Nom("CaseBonusHautLibre"), Q("Libre, bonus du haut : 0"));
   EXPECT_EQ(Description("CaseBonusHautLibre"),
             Q("Il vous manque 60 points pour obtenir le premier bonus de 30 points !"));
 }
 
-TEST_F(LectureÀVoixHaute, InformationLineReadsItsTextWhateverWroteIt) {
+TEST_F(LectureÀVoixHaute, AnEnglishGameIsReadInEnglish) {
   Ouvrir(Langue::Anglais);
-  EXPECT_EQ(Nom("PanelInfoDéroulement"), "Information line");
+  NouvellePartie(2);
+  EXPECT_EQ(Nom("CaseDescente(2)"), "Down, Two: closed");
+  EXPECT_EQ(Nom("PanelOkDé"), "Throw the dice");
+  EXPECT_EQ(Description("PanelOkDé"), "No throw made yet. Space or Enter: throw the dice.");
+  Jeter("33322");
+  EXPECT_EQ(Nom("CaseLibre(9)"), "Free, Full: 33 points possible");
+  EXPECT_EQ(Nom("CaseDescente(1)"), "Down, Ace: 0 points possible");
+  EXPECT_EQ(Description("CaseMontée(13)"),
+            "Enter or click: write this score. Up: from bottom to top, one square after the other.");
+  EXPECT_EQ(Description("PanelOkDé"), "1 of 3 throws made. Space or Enter: throw the dice again.");
+  EXPECT_EQ(Description("PanelInfoDéroulement"),
+            "To keep/throw a dice, use the left button of your mouse.\n"
+            "To keep identical dices, use the right button of your mouse.");
+  Cliquer("ImageDé(4)");
+  EXPECT_EQ(Nom("ImageDé(1)"), "Die 1: 3, kept");
+  EXPECT_EQ(Nom("ImageDé(4)"), "Die 4: 2, to throw again");
+  Jeter("2");
+  Cliquer("ImageDé(4)");
+  Jeter("2");
+  EXPECT_EQ(Description("PanelOkDé"), "3 of 3 throws made: choose a square.");
+  Cliquer("CaseLibre(9)");
+  EXPECT_EQ(Nom("CaseLibre(9)"), "Free, Full: scored 33");
+  EXPECT_EQ(Description("CaseLibre(9)"), "Cannot be chosen now. Free: any square, after any throw.");
+}
+
+TEST_F(LectureÀVoixHaute, LabelsButtonsAndTheInformationLineAreNamedInEnglish) {
+  Ouvrir(Langue::Anglais);
+  const std::pair<const char*, const char*> noms[] = {
+      {"CaseNomSèche", "Straight column"}, {"CaseInfoDroite(12)", "8 or less"},
+      {"CaseInfoBonusBasGauche", "Lower bonus"}, {"PanelStart", "Play"},
+      {"PanelNewGame", "Play again"}, {"PanelDé(3)", "Place of die 3"},
+      {"PictureAireJeu", "Score sheet"}, {"PanelInfoDéroulement", "Information line"}};
+  for (const auto& [contrôle, nom] : noms) EXPECT_EQ(Nom(contrôle), nom) << contrôle;
+  EXPECT_EQ(Description("CaseNomSèche"), "after the first throw only.");
+  EXPECT_FALSE(Description("PanelStart").isEmpty());
+  // The information line reads its text, whatever wrote it.
   EXPECT_EQ(Description("PanelInfoDéroulement"),
             "To start a new game, choose the menu Yam->New Game or Press F2.");
   NouvellePartie(1);
   Jeter("12345");
-  EXPECT_EQ(Description("PanelInfoDéroulement"),
-            "To keep/throw a dice, use the left button of your mouse.\n"
-            "To keep identical dices, use the right button of your mouse.");
   Survoler("CaseLibre(1)");
   EXPECT_EQ(Description("PanelInfoDéroulement"), "The Free column (always available)\nAce");
-}
-
-TEST_F(LectureÀVoixHaute, LabelsHeadersAndButtonsAreNamedInTheRunsLanguage) {
-  Ouvrir(Langue::Anglais);
-  EXPECT_EQ(Nom("CaseNomSèche"), "Straight column");
-  EXPECT_EQ(Description("CaseNomSèche"), "after the first throw only.");
-  EXPECT_EQ(Nom("CaseInfoDroite(12)"), "8 or less");
-  EXPECT_EQ(Nom("CaseInfoBonusBasGauche"), "Lower bonus");
-  EXPECT_EQ(Nom("PanelStart"), "Play");
-  EXPECT_EQ(Nom("PanelNewGame"), "Play again");
-  EXPECT_EQ(Nom("PanelDé(3)"), "Place of die 3");
-  EXPECT_EQ(Nom("PictureAireJeu"), "Score sheet");
-  EXPECT_FALSE(Description("PanelStart").isEmpty());
 }
 
 TEST_F(LectureÀVoixHaute, NameDialogControlsAreNamedInFrench) {
@@ -159,7 +126,7 @@ TEST_F(LectureÀVoixHaute, NameDialogControlsAreNamedInFrench) {
   EXPECT_EQ(Description("PanelCancelParams"), Q("Fermer sans commencer de partie (Échap)."));
   EXPECT_EQ(Nom("SSOptionModeColonnes(2)"), Q("Trois colonnes"));
   EXPECT_EQ(Nom("FrameModeColonnes"), Q("Mode de jeu"));
-  EXPECT_EQ(LuNom(fenêtre->Params()), "Options");
+  EXPECT_EQ(Lu(fenêtre->Params()), "Options");
 }
 
 TEST_F(LectureÀVoixHaute, HighScoreRowsReadWhatTheyShowOnceTheTableAppears) {
@@ -171,14 +138,13 @@ TEST_F(LectureÀVoixHaute, HighScoreRowsReadWhatTheyShowOnceTheTableAppears) {
 }
 
 // The start-up window speaks both languages, none being chosen yet.
-TEST(LectureDuDémarrage, LanguageButtonsAreNamed) {
-  DéÉquitable dé{1};
-  Démarrage démarrage{dé};
-  FrmSplash& splash = démarrage.Splash();
-  EXPECT_EQ(LuNom(*Trouver<QWidget>(splash, "PanelStartFrench")), Q("Version française"));
-  EXPECT_EQ(LuNom(*Trouver<QWidget>(splash, "PanelStartEnglish")), "English version");
-  EXPECT_EQ(LuDescription(*Trouver<QWidget>(splash, "PanelStartEnglish")), "Play in English.");
-  EXPECT_EQ(LuNom(*Trouver<QWidget>(splash, "imgLogo")), "ROLVEX");
+using LectureDuDémarrage = FenêtreDeDémarrage;
+
+TEST_F(LectureDuDémarrage, LanguageButtonsAndLogoAreNamed) {
+  EXPECT_EQ(Lu(S<QWidget>("PanelStartFrench")), Q("Version française"));
+  EXPECT_EQ(Lu(S<QWidget>("PanelStartEnglish")), "English version");
+  EXPECT_EQ(Lu(S<QWidget>("PanelStartEnglish"), QAccessible::Description), "Play in English.");
+  EXPECT_EQ(Lu(S<QWidget>("imgLogo")), "ROLVEX");
 }
 
 }  // namespace

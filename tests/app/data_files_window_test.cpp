@@ -12,19 +12,25 @@ namespace fs = std::filesystem;
 // save; a file that cannot be read or written is told to the player, and the game goes on.
 class FichiersFenêtre : public FenêtreDeJeu {
  protected:
-  static DonnéesOptions Données(int16_t mode, int16_t faces, std::string nom) {
+  static DonnéesOptions Données(int16_t mode, int16_t faces) {
     DonnéesOptions d;
     HasardUniforme tirage(5);
     d.Scores = HighScoresParDéfaut(tirage);
     d.ModeJeu = mode;
     d.TypeDés = faces;
-    d.NomJoueur = std::move(nom);
+    d.NomJoueur = "Ana";
     d.Scores[1][1].name = "Hortense";
     return d;
   }
-  QRadioButton& Option(int mode) {
-    return W<QRadioButton>(NomContrôle("SSOptionModeColonnes", mode));
+  // Opens the window on these files; no message box may come up.
+  void OuvrirSur(const std::vector<std::uint8_t>& options, const std::vector<std::uint8_t>& noms) {
+    ÉcrireOctets(environnement.Options(), options);
+    ÉcrireOctets(environnement.Noms(), noms);
+    RépondeurBoîtes boîtes;
+    Ouvrir();
+    EXPECT_EQ(boîtes.Textes(), std::vector<QString>{});
   }
+  bool Coché(int mode) { return W<QRadioButton>(NomContrôle("SSOptionModeColonnes", mode)).isChecked(); }
   // A folder below a regular file: no one, not even root, can make it.
   fs::path Inutilisable() {
     const fs::path fichier = environnement.Racine() / "fichier";
@@ -33,21 +39,19 @@ class FichiersFenêtre : public FenêtreDeJeu {
   }
 };
 
-TEST_F(FichiersFenêtre, TheWindowStartsWithTheOptionsOnDisk) {
-  PoserFichiers(Données(2, 2, "Ana"));
+TEST_F(FichiersFenêtre, TheWindowStartsWithTheOptionsOnDiskAndDoesNotRewriteThem) {
+  const DonnéesOptions d = Données(2, 2);
+  ÉcrireOctets(environnement.Options(), EncoderFichierOptions(d));
   const ino_t inode = Inode(environnement.Options());
-  RépondeurBoîtes boîtes;
-  Ouvrir();
-  EXPECT_TRUE(boîtes.Vues().empty());
-  EXPECT_TRUE(Option(2).isChecked());
+  OuvrirSur(EncoderFichierOptions(d), EncoderFichierNoms(d));
+  EXPECT_TRUE(Coché(2));
+  EXPECT_EQ(fenêtre->État().ModeJeu, 2);
   EXPECT_EQ(W<QLineEdit>("TextName").text(), "Ana");
   EXPECT_EQ(fenêtre->NomJoueur(), "Ana");
   EXPECT_FALSE(W<QAction>("MenuDésClassiques").isChecked());
   EXPECT_TRUE(W<QAction>("MenuDésNumériques").isChecked());
-  EXPECT_EQ(fenêtre->État().ModeJeu, 2);
-  EXPECT_EQ(fenêtre->État().TypeDés, 2);
   EXPECT_EQ(fenêtre->Scores()[1][1].name, "Hortense");
-  EXPECT_EQ(Inode(environnement.Options()), inode);  // read, not rewritten
+  EXPECT_EQ(Inode(environnement.Options()), inode);
 }
 
 TEST_F(FichiersFenêtre, OkInTheDialogSavesModeAndNameBeforeTheGame) {
@@ -61,21 +65,16 @@ TEST_F(FichiersFenêtre, OkInTheDialogSavesModeAndNameBeforeTheGame) {
             (std::vector<std::uint8_t>{3, 0, 'L', 0xE9, 'a'}));
 }
 
-// Damaged files give what they still hold whole; the rest takes its default.
+// Damaged files give what they still hold whole; the rest takes its default, silently.
 TEST_F(FichiersFenêtre, DamagedFilesLoadWithWhatCanBeKept) {
-  const DonnéesOptions d = Données(2, 2, "Ana");
+  const DonnéesOptions d = Données(2, 2);
   std::vector<std::uint8_t> options = EncoderFichierOptions(d);
   options[0] = 7;  // no such mode
   options[2] = 9;  // no such faces
   std::vector<std::uint8_t> noms = EncoderFichierNoms(d);
   noms.resize(100);  // the player and places 1 to 5 of one column whole
-  ÉcrireOctets(environnement.Options(), options);
-  ÉcrireOctets(environnement.Noms(), noms);
-  RépondeurBoîtes boîtes;
-  Ouvrir();
-
-  EXPECT_TRUE(boîtes.Vues().empty());
-  EXPECT_TRUE(Option(3).isChecked());
+  OuvrirSur(options, noms);
+  EXPECT_TRUE(Coché(3));
   EXPECT_TRUE(W<QAction>("MenuDésClassiques").isChecked());
   EXPECT_EQ(W<QLineEdit>("TextName").text(), "Ana");
   const HighScores& scores = fenêtre->Scores();
@@ -87,15 +86,11 @@ TEST_F(FichiersFenêtre, DamagedFilesLoadWithWhatCanBeKept) {
 }
 
 TEST_F(FichiersFenêtre, AShortOptionsFileKeepsTheWholeRecords) {
-  const DonnéesOptions d = Données(1, 1, "Ana");
+  const DonnéesOptions d = Données(1, 1);
   std::vector<std::uint8_t> options = EncoderFichierOptions(d);
   options.resize(4 + 6 * 12);  // the one-column table whole, two places of three columns
-  ÉcrireOctets(environnement.Options(), options);
-  ÉcrireOctets(environnement.Noms(), EncoderFichierNoms(d));
-  RépondeurBoîtes boîtes;
-  Ouvrir();
-  EXPECT_TRUE(boîtes.Vues().empty());
-  EXPECT_TRUE(Option(1).isChecked());
+  OuvrirSur(options, EncoderFichierNoms(d));
+  EXPECT_TRUE(Coché(1));
   EXPECT_EQ(fenêtre->Scores()[1], d.Scores[1]);
 }
 
@@ -110,7 +105,7 @@ TEST_F(FichiersFenêtre, AnOptionsFileThatCannotBeReadIsToldAndLeftAlone) {
   EXPECT_EQ(boîtes.Vues()[0].titre, "ROLVEX");
   EXPECT_TRUE(fs::is_directory(environnement.Options()));
   // The defaults in memory, and a game to play.
-  EXPECT_TRUE(Option(3).isChecked());
+  EXPECT_TRUE(Coché(3));
   EXPECT_EQ(fenêtre->Scores()[1][1].name, "Gustave");
   NouvellePartie(1);
   EXPECT_EQ(fenêtre->État().NuméroTour, 1);
@@ -119,8 +114,9 @@ TEST_F(FichiersFenêtre, AnOptionsFileThatCannotBeReadIsToldAndLeftAlone) {
 // No save stops the game: the player is told, and the next save tries again.
 TEST_F(FichiersFenêtre, AFolderThatCannotBeMadeIsToldAtEachSaveAndTheGameGoesOn) {
   environnement.ailleurs = Inutilisable();
-  const std::string options = CheminFichierOptions(environnement.ailleurs).string();
-  const QString échec = Q("Le fichier " + options + " n'a pas pu être enregistré (");
+  const QString échec =
+      Q("Le fichier " + CheminFichierOptions(environnement.ailleurs).string() +
+        " n'a pas pu être enregistré (");
   {
     RépondeurBoîtes boîtes;
     Ouvrir();
@@ -135,7 +131,6 @@ TEST_F(FichiersFenêtre, AFolderThatCannotBeMadeIsToldAtEachSaveAndTheGameGoesOn
     ASSERT_EQ(boîtes.Vues().size(), 1u);  // the dialog's OK
     EXPECT_TRUE(boîtes.Vues()[0].texte.startsWith(échec));
   }
-  EXPECT_EQ(fenêtre->État().NuméroTour, 1);
   Jeter("12345");
   EXPECT_EQ(DésMontrés(), "12345");
 

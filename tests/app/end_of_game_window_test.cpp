@@ -6,9 +6,6 @@
 namespace rolvex::app {
 namespace {
 
-constexpr int32_t ScorePartie = 733;  // JouerUneColonne
-constexpr int16_t FiguresPartie = 7;
-
 // A one-column table whose scores fall by `pas` from `premier`, all in 100 seconds.
 TableHighScore TableDescendante(int premier, int pas) {
   TableHighScore table;
@@ -17,6 +14,10 @@ TableHighScore TableDescendante(int premier, int pas) {
                     100, 3};
   return table;
 }
+
+const char* const AutrePartie[] = {
+    "", "Pour une autre partie, cliquez sur REJOUER ou appuyez sur la touche F2 !",
+    "To start a new game, click on PLAY AGAIN or press F2."};
 
 // The end of a game offers it to the table of its mode: an entry is shown in red, saved, then
 // announced, and the line tells how to go on; a game that does not enter changes nothing.
@@ -53,23 +54,16 @@ class FinDePartieFenêtre : public FenêtreDeJeu {
       if (CelluleScore(f, rang).foreColor() != c) return 0;
     return c;
   }
-
-  // While the place is announced: the table is on screen with its red row, and on disk.
-  struct PendantLaBoîte {
-    bool tableMontrée = false;
-    bool feuilleCachée = false;
-    Couleur couleur = 0;
-    bool fichiersRéécrits = false;
-    QString info;
-  };
-  std::function<void(const RépondeurBoîtes::Vue&)> Observer(PendantLaBoîte& vu, int place) {
-    return [this, &vu, place](const RépondeurBoîtes::Vue&) {
-      vu.tableMontrée = W("SuperPanelScore").isVisible();
-      vu.feuilleCachée = !W("PictureAireJeu").isVisible();
-      vu.couleur = CouleurLigne(place);
-      vu.fichiersRéécrits = Inode(environnement.Options()) != inodeAvant;
-      vu.info = Info();
-    };
+  // Every row blue but `rouge`.
+  void VérifierCouleurs(int rouge) {
+    for (int rang = 1; rang <= NbPlaces; ++rang)
+      EXPECT_EQ(CouleurLigne(rang), rang == rouge ? RougeVif : Bleu) << rang;
+  }
+  void VérifierFinDePartie() {
+    EXPECT_FALSE(Horloge().isActive());
+    EXPECT_FALSE(W("PanelOkDé").isVisible());
+    EXPECT_TRUE(W("PanelNewGame").isVisible());
+    EXPECT_TRUE(W("PanelNewMode").isVisible());
   }
 
   static constexpr std::array<PanelScore, 5> Familles = {
@@ -80,81 +74,85 @@ class FinDePartieFenêtre : public FenêtreDeJeu {
   ino_t inodeAvant = 0;
 };
 
-TEST_F(FinDePartieFenêtre, AFirstPlaceInFrenchIsShownInRedSavedThenAnnounced) {
-  Commencer(TableDescendante(700, 10), Langue::Français);
+struct Entrée {
+  const char* nom;
+  int premier, pas;  // the table before the game of 733 points
+  Langue langue;
+  int place;
+  const char* annonce;
+  const char* titre;
+};
+
+class EntréeAuTableau : public FinDePartieFenêtre, public testing::WithParamInterface<Entrée> {};
+
+TEST_P(EntréeAuTableau, IsShownInRedSavedThenAnnouncedAndTheOldPlacesGoOneLower) {
+  const Entrée& e = GetParam();
+  Commencer(TableDescendante(e.premier, e.pas), e.langue);
   Tics(65);
-  PendantLaBoîte vu;
-  RépondeurBoîtes boîtes({}, Observer(vu, 1));
+  // While the place is announced, the table is on screen with its red row, and on disk.
+  struct {
+    bool tableMontrée = false, feuilleCachée = false, fichiersRéécrits = false;
+    Couleur couleur = 0;
+    QString info;
+  } vu;
+  RépondeurBoîtes boîtes({}, [&](const RépondeurBoîtes::Vue&) {
+    vu = {W("SuperPanelScore").isVisible(), !W("PictureAireJeu").isVisible(),
+          Inode(environnement.Options()) != inodeAvant, CouleurLigne(e.place), Info()};
+  });
   JouerUneColonne();
 
   ASSERT_EQ(boîtes.Vues().size(), 1u);
-  EXPECT_EQ(boîtes.Vues()[0].texte, Q("Félicitations, vous êtes classé en première position !!!"));
+  EXPECT_EQ(boîtes.Vues()[0].texte, Q(e.annonce));
   EXPECT_EQ(boîtes.Vues()[0].titre, "ROLVEX");
   EXPECT_EQ(boîtes.Vues()[0].ok, "OK");
   EXPECT_TRUE(vu.tableMontrée);
   EXPECT_TRUE(vu.feuilleCachée);
   EXPECT_EQ(vu.couleur, RougeVif);
   EXPECT_TRUE(vu.fichiersRéécrits);
-  EXPECT_NE(vu.info, Q("Pour une autre partie, cliquez sur REJOUER ou appuyez sur la touche F2 !"));
+  const QString autrePartie = Q(AutrePartie[static_cast<int>(e.langue)]);
+  EXPECT_NE(vu.info, autrePartie);
 
-  EXPECT_EQ(Info(), Q("Pour une autre partie, cliquez sur REJOUER ou appuyez sur la touche F2 !"));
-  EXPECT_EQ(Ligne(1), (std::vector<QString>{"1", Q("Zoé"), "01:05", "7", "733"}));
-  EXPECT_EQ(Ligne(2), (std::vector<QString>{"2", "Place1", "01:40", "3", "700"}));
-  for (int rang = 2; rang <= NbPlaces; ++rang) EXPECT_EQ(CouleurLigne(rang), Bleu) << rang;
-  EXPECT_EQ(Légende("PanelModeColonnes"), "1 colonnes");
+  EXPECT_EQ(Info(), autrePartie);
+  EXPECT_EQ(Légende("PanelModeColonnes"), e.titre);
+  EXPECT_EQ(Ligne(e.place),
+            (std::vector<QString>{QString::number(e.place), Q("Zoé"), "01:05", "7", "733"}));
+  const int voisine = e.place == 1 ? 2 : 9;  // the old first one lower, or the ninth kept
+  const HighScoreEntry& ancienne = tableAvant[e.place == 1 ? 1 : 9];
+  EXPECT_EQ(Ligne(voisine), (std::vector<QString>{QString::number(voisine), Q(ancienne.name), "01:40",
+                                                  "3", QString::number(ancienne.score)}));
+  VérifierCouleurs(e.place);
 
-  // On disk, and kept for the next run: the game at place 1, the old places one lower.
+  // On disk, and kept for the next run: the places above as they were, those below one lower.
   const DonnéesOptions disque = LireFichiers();
-  EXPECT_EQ(disque.Scores[1][1], (HighScoreEntry{"Zoé", ScorePartie, 65, FiguresPartie}));
-  EXPECT_EQ(disque.Scores[1][2], tableAvant[1]);
-  EXPECT_EQ(disque.Scores[1][10], tableAvant[9]);
   EXPECT_EQ(disque.Scores, fenêtre->Scores());
-
-  // The game is over: the clock stopped, and the next game's buttons instead of the throw.
-  EXPECT_FALSE(Horloge().isActive());
-  EXPECT_FALSE(W("PanelOkDé").isVisible());
-  EXPECT_TRUE(W("PanelNewGame").isVisible());
-  EXPECT_TRUE(W("PanelNewMode").isVisible());
+  for (int place = 1; place <= NbPlaces; ++place) {
+    const HighScoreEntry attendue = place < e.place    ? tableAvant[place]
+                                    : place == e.place ? HighScoreEntry{"Zoé", 733, 65, 7}
+                                                       : tableAvant[place - 1];
+    EXPECT_EQ(disque.Scores[1][place], attendue) << place;
+  }
+  VérifierFinDePartie();
 }
 
-TEST_F(FinDePartieFenêtre, AFirstPlaceInEnglish) {
-  Commencer(TableDescendante(700, 10), Langue::Anglais);
-  RépondeurBoîtes boîtes;
-  JouerUneColonne();
-  EXPECT_EQ(boîtes.Textes(),
-            std::vector<QString>{"Congratulations, you are the best (first position) !!!"});
-  EXPECT_EQ(Info(), "To start a new game, click on PLAY AGAIN or press F2.");
-  EXPECT_EQ(CouleurLigne(1), RougeVif);
-  EXPECT_EQ(Légende("PanelModeColonnes"), "1 columns");
-}
+INSTANTIATE_TEST_SUITE_P(
+    PremièreEtDixièmePlaces, EntréeAuTableau,
+    testing::Values(
+        Entrée{"FirstInFrench", 700, 10, Langue::Français, 1,
+               "Félicitations, vous êtes classé en première position !!!", "1 colonnes"},
+        Entrée{"FirstInEnglish", 700, 10, Langue::Anglais, 1,
+               "Congratulations, you are the best (first position) !!!", "1 columns"},
+        // Place 9: 800, place 10: 700.
+        Entrée{"TenthInFrench", 1600, 100, Langue::Français, 10,
+               "Bravo, vous arrivez en 10ème position !", "1 colonnes"},
+        Entrée{"TenthInEnglish", 1600, 100, Langue::Anglais, 10, "You reach the 10th position !",
+               "1 columns"}),
+    [](const testing::TestParamInfo<Entrée>& info) { return std::string(info.param.nom); });
 
-TEST_F(FinDePartieFenêtre, ATenthPlaceInFrenchTakesOnlyTheLastRow) {
-  Commencer(TableDescendante(1600, 100), Langue::Français);  // place 9: 800, place 10: 700
-  PendantLaBoîte vu;
-  RépondeurBoîtes boîtes({}, Observer(vu, 10));
-  JouerUneColonne();
+// Below the tenth place: no box, no table, the files untouched, the line says so.
+class HorsDuTableau : public FinDePartieFenêtre, public testing::WithParamInterface<Langue> {};
 
-  EXPECT_EQ(boîtes.Textes(), std::vector<QString>{Q("Bravo, vous arrivez en 10ème position !")});
-  EXPECT_EQ(vu.couleur, RougeVif);
-  EXPECT_TRUE(vu.fichiersRéécrits);
-  EXPECT_EQ(Ligne(10), (std::vector<QString>{"10", Q("Zoé"), "00:00", "7", "733"}));
-  EXPECT_EQ(Ligne(9), (std::vector<QString>{"9", "Place9", "01:40", "3", "800"}));
-  for (int rang = 1; rang <= 9; ++rang) EXPECT_EQ(CouleurLigne(rang), Bleu) << rang;
-  EXPECT_EQ(LireFichiers().Scores[1][10], (HighScoreEntry{"Zoé", ScorePartie, 0, FiguresPartie}));
-  EXPECT_EQ(Info(), Q("Pour une autre partie, cliquez sur REJOUER ou appuyez sur la touche F2 !"));
-}
-
-TEST_F(FinDePartieFenêtre, ATenthPlaceInEnglish) {
-  Commencer(TableDescendante(1600, 100), Langue::Anglais);
-  RépondeurBoîtes boîtes;
-  JouerUneColonne();
-  EXPECT_EQ(boîtes.Textes(), std::vector<QString>{"You reach the 10th position !"});
-  EXPECT_EQ(CouleurLigne(10), RougeVif);
-  EXPECT_EQ(Info(), "To start a new game, click on PLAY AGAIN or press F2.");
-}
-
-TEST_F(FinDePartieFenêtre, AGameBelowTheTenthPlaceShowsNoBoxNoTableAndWritesNothing) {
-  Commencer(TableDescendante(1640, 100), Langue::Français);  // place 10: 740
+TEST_P(HorsDuTableau, ShowsNoBoxNoTableAndWritesNothing) {
+  Commencer(TableDescendante(1640, 100), GetParam());  // place 10: 740
   const std::vector<std::uint8_t> options = Octets(environnement.Options());
   const std::vector<std::uint8_t> noms = Octets(environnement.Noms());
   const ino_t inodeNoms = Inode(environnement.Noms());
@@ -162,8 +160,10 @@ TEST_F(FinDePartieFenêtre, AGameBelowTheTenthPlaceShowsNoBoxNoTableAndWritesNot
   JouerUneColonne();
 
   EXPECT_TRUE(boîtes.Vues().empty());
-  EXPECT_EQ(Info(), Q("Malheureusement, vous ne rentrez pas dans les 10 meilleurs scores. "
-                      "Cliquez sur REJOUER ou touche F2 !"));
+  EXPECT_EQ(Info(), GetParam() == Langue::Français
+                        ? Q("Malheureusement, vous ne rentrez pas dans les 10 meilleurs scores. "
+                            "Cliquez sur REJOUER ou touche F2 !")
+                        : "You don't reach the TOP 10 ! Click on PLAY AGAIN or press F2.");
   EXPECT_FALSE(W("SuperPanelScore").isVisible());
   EXPECT_TRUE(W("PictureAireJeu").isVisible());
   EXPECT_EQ(Inode(environnement.Options()), inodeAvant);
@@ -171,17 +171,14 @@ TEST_F(FinDePartieFenêtre, AGameBelowTheTenthPlaceShowsNoBoxNoTableAndWritesNot
   EXPECT_EQ(Octets(environnement.Options()), options);
   EXPECT_EQ(Octets(environnement.Noms()), noms);
   EXPECT_EQ(fenêtre->Scores()[1], tableAvant);
-  EXPECT_FALSE(Horloge().isActive());
-  EXPECT_TRUE(W("PanelNewGame").isVisible());
+  VérifierFinDePartie();
 }
 
-TEST_F(FinDePartieFenêtre, AGameBelowTheTenthPlaceInEnglish) {
-  Commencer(TableDescendante(1640, 100), Langue::Anglais);
-  RépondeurBoîtes boîtes;
-  JouerUneColonne();
-  EXPECT_TRUE(boîtes.Vues().empty());
-  EXPECT_EQ(Info(), "You don't reach the TOP 10 ! Click on PLAY AGAIN or press F2.");
-}
+INSTANTIATE_TEST_SUITE_P(DeuxLangues, HorsDuTableau,
+                         testing::Values(Langue::Français, Langue::Anglais),
+                         [](const testing::TestParamInfo<Langue>& info) {
+                           return info.param == Langue::Français ? "French" : "English";
+                         });
 
 // The red row stays until the next game, which shows every row blue again and hides the table.
 TEST_F(FinDePartieFenêtre, TheRedRowLastsUntilTheNextGame) {
@@ -198,7 +195,7 @@ TEST_F(FinDePartieFenêtre, TheRedRowLastsUntilTheNextGame) {
 
   Cliquer("PanelNewGame");
   EXPECT_FALSE(W("SuperPanelScore").isVisible());
-  for (int rang = 1; rang <= NbPlaces; ++rang) EXPECT_EQ(CouleurLigne(rang), Bleu) << rang;
+  VérifierCouleurs(0);
   Touche(Qt::Key_F4);
   EXPECT_EQ(Ligne(1)[1], Q("Zoé"));
   EXPECT_EQ(CouleurLigne(1), Bleu);
@@ -212,9 +209,10 @@ TEST_F(FinDePartieFenêtre, TheClockTicksEverySecondFromTheNewGameOn) {
   NouvellePartie(1);
   EXPECT_TRUE(Horloge().isActive());
   GelerHorloge();
-  Tics(1);
-  EXPECT_EQ(fenêtre->État().SecondesPartie, 1);
   Tics(59);
+  EXPECT_EQ(fenêtre->État().SecondesPartie, 59);
+  EXPECT_EQ(fenêtre->État().MinutesChrono, 0);
+  Tics(1);
   EXPECT_EQ(fenêtre->État().MinutesChrono, 1);
   EXPECT_EQ(fenêtre->État().SecondesChrono, 0);
   EXPECT_EQ(fenêtre->État().SecondesPartie, 60);

@@ -1,7 +1,6 @@
 #include "tests/app/window_fixture.h"
 
 #include <QFontMetrics>
-#include <QGroupBox>
 
 #include "playarea/layout.h"
 
@@ -34,15 +33,8 @@ class GéométrieDesFenêtres : public FenêtreDeJeu {
   }
 };
 
-TEST_F(GéométrieDesFenêtres, PlayAreaAtStartUpIsTheSixColumnSheetCentredOnTheScreen) {
+TEST_F(GéométrieDesFenêtres, TheSheetIsCentredOnTheScreenAtStartUpThenInTheWindowForEachMode) {
   VérifierAireJeu(0, 0);
-  EXPECT_TRUE(W("CaseAnnonce(13)").isVisible());
-  EXPECT_TRUE(W("PanelStart").isVisible());
-  EXPECT_FALSE(W("SuperPanelDés").isVisible());
-  EXPECT_FALSE(W("SuperPanelScore").isVisible());
-}
-
-TEST_F(GéométrieDesFenêtres, EachModeCentresItsSheetInTheWindow) {
   for (int mode : {1, 2, 3, 1}) {
     NouvellePartie(mode);
     VérifierAireJeu(NbColonnesMode[mode], LargeurClient());
@@ -72,21 +64,6 @@ TEST_F(GéométrieDesFenêtres, NameDialogFollowsItsProportionalLayout) {
   EXPECT_EQ(dialogue.height(), EnPixels(d.params.PanelOkParams).bottom() + 1 + échelle.PixelsY(d.m));
 }
 
-// The dice pictures are painted at the size of the die, so that they show sharp.
-TEST_F(GéométrieDesFenêtres, DicePicturesAreMadeAtTheSizeOfTheDie) {
-  NouvellePartie(1);
-  Jeter("12345");
-  const ui::Image& dé = W<ui::Image>("ImageDé(1)");
-  EXPECT_EQ(dé.picture().deviceIndependentSize().toSize(), QSize(dé.width(), dé.width()));
-  EXPECT_EQ(dé.width(), dé.height());
-}
-
-}  // namespace
-}  // namespace rolvex::app
-
-namespace rolvex::app {
-namespace {
-
 // A caption keeps its designed size unless its line would not fit in its panel.
 class PolicesÀLaTaille : public testing::Test {
  protected:
@@ -101,12 +78,9 @@ class PolicesÀLaTaille : public testing::Test {
   }
 };
 
-TEST_F(PolicesÀLaTaille, ThrowButtonKeepsItsDesignedFontOnAFourThirdsScreen) {
+TEST_F(PolicesÀLaTaille, ThrowButtonKeepsItsFontOnFourThirdsAndShrinksOnAWideScreen) {
   EXPECT_DOUBLE_EQ(PointsOkDé(QSizeF(12000, 9000)), 20.0);
-}
-
-TEST_F(PolicesÀLaTaille, ThrowButtonFontShrinksToTheFlatButtonOfAWideScreen) {
-  // 1920 × 1080 pixels: the dice follow the width, the dice area the height.
+  // 1920 × 1080 pixels: the dice follow the width, the flat button the height.
   EXPECT_LT(PointsOkDé(QSizeF(28800, 16200)), 20.0 * 28800 / 12000);
 }
 

@@ -17,18 +17,19 @@ TEST_F(AideSousLaSouris, ASquareIsExplainedOnlyOnceItCanBeChosen) {
   Survoler("CaseLibre(1)");
   EXPECT_EQ(Info(), avant);
   Jeter("11234");
-  Survoler("CaseLibre(1)");
-  EXPECT_EQ(Info(), Q("La Libre (toujours disponible)\rAs"));
-  Survoler("CaseDescente(1)");
-  EXPECT_EQ(Info(), Q("La Descente (de haut en bas)\rAs"));
-  Survoler("CaseAnnonce(13)");
-  EXPECT_EQ(Info(), Q("L'Annonce (annonce au 1er jet) \r Yam : 5 dés identiques donnent 70 + le "
-                      "total des 5 dés"));
-}
-
-TEST_F(AideSousLaSouris, UpperBonusSaysWhatIsMissing) {
-  Survoler("CaseBonusHautMontée");
-  EXPECT_EQ(Info(), Q("Il vous manque 60 points pour obtenir le premier bonus de 30 points !"));
+  const std::pair<const char*, const char*> aides[] = {
+      {"CaseLibre(1)", "La Libre (toujours disponible)\rAs"},
+      {"CaseDescente(1)", "La Descente (de haut en bas)\rAs"},
+      {"CaseAnnonce(13)",
+       "L'Annonce (annonce au 1er jet) \r Yam : 5 dés identiques donnent 70 + le total des 5 dés"},
+      {"CaseBonusHautMontée", "Il vous manque 60 points pour obtenir le premier bonus de 30 points !"},
+      {"PanelTotalDés", "Somme des 5 dés actuellement tirés."},
+      {"PanelFigureRéalisée", "Figure actuellement réalisée."},
+      {"PanelScoreTotal", "Score total (correspondant à la somme des scores de chaque colonne)."}};
+  for (const auto& [contrôle, aide] : aides) {
+    Survoler(contrôle);
+    EXPECT_EQ(Info(), Q(aide)) << contrôle;
+  }
 }
 
 TEST_F(AideSousLaSouris, LowerBonusOfAnnonceAnswersAClickNotTheMouse) {
@@ -41,15 +42,6 @@ TEST_F(AideSousLaSouris, LowerBonusOfAnnonceAnswersAClickNotTheMouse) {
   Survoler("PictureAireJeu", {2, 2});
   Survoler("CaseBonusBasSèche");
   EXPECT_EQ(Info(), bas);
-}
-
-TEST_F(AideSousLaSouris, ResultPanelsExplainThemselves) {
-  Survoler("PanelTotalDés");
-  EXPECT_EQ(Info(), Q("Somme des 5 dés actuellement tirés."));
-  Survoler("PanelFigureRéalisée");
-  EXPECT_EQ(Info(), Q("Figure actuellement réalisée."));
-  Survoler("PanelScoreTotal");
-  EXPECT_EQ(Info(), Q("Score total (correspondant à la somme des scores de chaque colonne)."));
 }
 
 TEST_F(AideSousLaSouris, BareSheetClearsTheLineAndLabelsLeaveIt) {

@@ -42,59 +42,41 @@ class Arborescence : public testing::Test {
 // The help files sit beside the program in the build, in ../share/rolvex once installed.
 using FichierAideInstallé = Arborescence;
 
-TEST_F(FichierAideInstallé, BesideTheProgramFirst) {
+TEST_F(FichierAideInstallé, BesideTheProgramFirstThenInTheSharedFolderElseBesideTheProgram) {
   Poser("bin/rolvexFr.hlp");
   Poser("share/rolvex/rolvexFr.hlp");
-  EXPECT_EQ(FichierAide(Langue::Français, QChemin("bin")), QChemin("bin/rolvexFr.hlp"));
-}
-
-TEST_F(FichierAideInstallé, ThenInTheSharedFolderOfTheInstall) {
-  fs::create_directories(Chemin("bin"));
   Poser("share/rolvex/rolvexUs.hlp");
-  Poser("share/rolvex/rolvexFr.hlp");
+  EXPECT_EQ(FichierAide(Langue::Français, QChemin("bin")), QChemin("bin/rolvexFr.hlp"));
   EXPECT_EQ(FichierAide(Langue::Anglais, QChemin("bin")), QChemin("share/rolvex/rolvexUs.hlp"));
-  EXPECT_EQ(FichierAide(Langue::Français, QChemin("bin")), QChemin("share/rolvex/rolvexFr.hlp"));
-}
-
-TEST_F(FichierAideInstallé, NowhereNamesTheFileBesideTheProgram) {
-  fs::create_directories(Chemin("bin"));
-  Poser("share/rolvex/rolvexFr.hlp");  // the other language's file does not stand in
+  // Found nowhere: the other language's file does not stand in.
+  fs::remove(Chemin("share/rolvex/rolvexUs.hlp"));
   EXPECT_EQ(FichierAide(Langue::Anglais, QChemin("bin")), QChemin("bin/rolvexUs.hlp"));
 }
 
-// A program installed among the system's folders never writes there, even run as root.
-TEST(DossierSystème, TheSystemsOwnFoldersAre) {
-  for (const char* dossier : {"/usr/bin", "/usr/games", "/usr/local/bin", "/bin", "/sbin",
-                              "/opt/rolvex/bin", "/usr", "/"})
-    EXPECT_TRUE(DossierSystème(dossier)) << dossier;
-}
+// A program installed among the system's folders never writes there, even run as root; its
+// data files go to the user's folder. Elsewhere the program keeps them beside itself.
+using DossierDonnées = Arborescence;
 
-TEST(DossierSystème, TheUsersOwnFoldersAreNot) {
-  for (const char* dossier : {"/home/ana/jeux/rolvex", "/tmp/rolvex", "/work/build/bin",
-                              "/usrx/bin", "/usr/../home/ana"})
-    EXPECT_FALSE(DossierSystème(dossier)) << dossier;
-}
-
-TEST_F(Arborescence, ALinkIntoTheSystemsFoldersIsFollowed) {
+TEST_F(DossierDonnées, TheSystemsOwnFoldersAndLinksToThemAreAndTheUsersAreNot) {
+  const std::pair<const char*, bool> dossiers[] = {
+      {"/usr/bin", true}, {"/usr/games", true}, {"/usr/local/bin", true}, {"/bin", true},
+      {"/sbin", true}, {"/opt/rolvex/bin", true}, {"/usr", true}, {"/", true},
+      {"/home/ana/jeux/rolvex", false}, {"/tmp/rolvex", false}, {"/work/build/bin", false},
+      {"/usrx/bin", false}, {"/usr/../home/ana", false}};
+  for (const auto& [dossier, système] : dossiers) EXPECT_EQ(DossierSystème(dossier), système) << dossier;
   fs::create_directory_symlink("/usr/bin", Chemin("raccourci"));
   EXPECT_TRUE(DossierSystème(Chemin("raccourci")));
   EXPECT_FALSE(DossierSystème(Chemin("")));
 }
 
-TEST(DossierProgrammeInscriptible, NeverASystemFolderEvenForRoot) {
+TEST_F(DossierDonnées, AnInstalledProgramUsesTheUsersFolderAnotherKeepsItsFiles) {
   // Root can write in /usr/bin: only the rule keeps the data files out of it.
   EXPECT_FALSE(DossierProgrammeInscriptible("/usr/bin"));
-}
-
-TEST_F(Arborescence, AFirstRunOfAnInstalledProgramUsesTheUsersFolder) {
   const fs::path utilisateur = Chemin("maison/.local/share/rolvex");
-  const fs::path programme = "/usr/bin";
-  ASSERT_FALSE(FichiersDonnéesPrésents(programme));
-  EXPECT_EQ(ChoisirDossiersDonnées(programme, utilisateur, DossierProgrammeInscriptible),
+  ASSERT_FALSE(FichiersDonnéesPrésents("/usr/bin"));
+  EXPECT_EQ(ChoisirDossiersDonnées("/usr/bin", utilisateur, DossierProgrammeInscriptible),
             (DossiersDonnées{utilisateur, utilisateur}));
-}
 
-TEST_F(Arborescence, AProgramOutsideTheSystemsFoldersKeepsItsFiles) {
   fs::create_directories(Chemin("jeux"));
   EXPECT_TRUE(DossierProgrammeInscriptible(Chemin("jeux")));
   EXPECT_EQ(ChoisirDossiersDonnées(Chemin("jeux"), Chemin("maison"), DossierProgrammeInscriptible),

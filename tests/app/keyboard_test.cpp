@@ -1,7 +1,5 @@
 #include "tests/app/window_fixture.h"
 
-#include <array>
-
 #include "app/keyboard.h"
 
 namespace rolvex::app {
@@ -10,21 +8,21 @@ namespace {
 using CaseClavier = ClavierJeu::Case;
 
 // The arrows lead to the nearest place that way, keeping to the row or column while they can.
-TEST(FlèchesSurLaGrille, KeepToTheColumnRatherThanJumpToAClosePlaceAcross) {
-  const std::array places = {PlaceÉcran{1, 3}, PlaceÉcran{0, 2}, PlaceÉcran{2, 2}};
-  EXPECT_EQ(PlaceSuivante({1, 5}, 0, -1, places), (PlaceÉcran{1, 3}));
-}
-
-TEST(FlèchesSurLaGrille, TakeTheNextColumnThatHasAPlaceEvenFarDown) {
-  const std::array places = {PlaceÉcran{2, 15}, PlaceÉcran{1, 2}};
-  EXPECT_EQ(PlaceSuivante({1, 1}, 1, 0, places), (PlaceÉcran{2, 15}));
-  EXPECT_EQ(PlaceSuivante({2, 15}, -1, 0, places), (PlaceÉcran{1, 2}));
-}
-
-TEST(FlèchesSurLaGrille, FindNothingWhenNoPlaceLiesThatWay) {
-  const std::array places = {PlaceÉcran{0, 1}, PlaceÉcran{1, 1}};
-  EXPECT_EQ(PlaceSuivante({1, 1}, 1, 0, places), std::nullopt);
-  EXPECT_EQ(PlaceSuivante({1, 1}, 0, -1, places), std::nullopt);
+TEST(FlèchesSurLaGrille, LeadToTheNearestPlaceThatWayKeepingToTheirLine) {
+  struct Cas {
+    const char* quoi;
+    PlaceÉcran depuis;
+    int dx, dy;
+    std::vector<PlaceÉcran> places;
+    std::optional<PlaceÉcran> attendue;
+  };
+  const Cas cas[] = {
+      {"the column rather than a close place across", {1, 5}, 0, -1, {{1, 3}, {0, 2}, {2, 2}}, {{1, 3}}},
+      {"the next column, even far down", {1, 1}, 1, 0, {{2, 15}, {1, 2}}, {{2, 15}}},
+      {"the previous column, even far up", {2, 15}, -1, 0, {{2, 15}, {1, 2}}, {{1, 2}}},
+      {"nothing to the right", {1, 1}, 1, 0, {{0, 1}, {1, 1}}, std::nullopt},
+      {"nothing above", {1, 1}, 0, -1, {{0, 1}, {1, 1}}, std::nullopt}};
+  for (const Cas& c : cas) EXPECT_EQ(PlaceSuivante(c.depuis, c.dx, c.dy, c.places), c.attendue) << c.quoi;
 }
 
 TEST(FlèchesSurLaGrille, LowerFiguresStandBelowTheTotalAndBonusRows) {
@@ -37,19 +35,22 @@ TEST(FlèchesSurLaGrille, LowerFiguresStandBelowTheTotalAndBonusRows) {
 // Keyboard play in the main window does what the mouse does on the same controls.
 class JeuAuClavier : public FenêtreDeJeu {
  protected:
+  // A game in `mode`, and its first throw when `faces` are given.
+  void Commencer(int mode, std::string_view faces = {}) {
+    Ouvrir();
+    NouvellePartie(mode);
+    if (!faces.empty()) Jeter(faces);
+  }
   ClavierJeu& Clavier() {
     auto* clavier = static_cast<ClavierJeu*>(
         fenêtre->findChild<QObject*>(QStringLiteral("ClavierJeu"), Qt::FindDirectChildrenOnly));
     EXPECT_NE(clavier, nullptr);
     return *clavier;
   }
-  void Touche(Qt::Key touche, Qt::KeyboardModifiers modificateurs = {}) {
-    QTest::keyClick(fenêtre.get(), touche, modificateurs);
+  void Touche(Qt::Key touche, int fois = 1, Qt::KeyboardModifiers modificateurs = {}) {
+    for (int i = 0; i < fois; ++i) QTest::keyClick(fenêtre.get(), touche, modificateurs);
   }
-  void Touches(Qt::Key touche, int fois) {
-    for (int i = 0; i < fois; ++i) Touche(touche);
-  }
-  void JeterAuClavier(std::string_view faces, Qt::Key touche = Qt::Key_Space) {
+  void JeterAuClavier(std::string_view faces, Qt::Key touche) {
     for (char f : faces) dés.Ajouter(static_cast<int16_t>(f - '0'));
     Touche(touche);
   }
@@ -57,9 +58,7 @@ class JeuAuClavier : public FenêtreDeJeu {
 };
 
 TEST_F(JeuAuClavier, DigitKeysKeepOrThrowTheirDieAsTheLeftButtonDoes) {
-  Ouvrir();
-  NouvellePartie(1);
-  Jeter("12345");
+  Commencer(1, "12345");
   Touche(Qt::Key_2);
   EXPECT_EQ(DésMontrés(), "1?345");
   EXPECT_FALSE(fenêtre->État().DésGardés[2]);
@@ -70,21 +69,15 @@ TEST_F(JeuAuClavier, DigitKeysKeepOrThrowTheirDieAsTheLeftButtonDoes) {
   Touche(Qt::Key_Ampersand);
   Touche(Qt::Key_ParenLeft);
   EXPECT_EQ(DésMontrés(), "?2345");
+  // With Control or Alt, they are the menus'.
+  Touche(Qt::Key_3, 1, Qt::ControlModifier);
+  Touche(Qt::Key_4, 1, Qt::AltModifier);
+  EXPECT_EQ(DésMontrés(), "?2345");
 }
 
-TEST_F(JeuAuClavier, DigitKeysWithControlOrAltAreLeftToTheMenus) {
-  Ouvrir();
-  NouvellePartie(1);
-  Jeter("12345");
-  Touche(Qt::Key_3, Qt::ControlModifier);
-  Touche(Qt::Key_4, Qt::AltModifier);
-  EXPECT_EQ(DésMontrés(), "12345");
-}
-
-TEST_F(JeuAuClavier, SpaceAndEnterPressTheThrowButton) {
-  Ouvrir();
-  NouvellePartie(1);
-  JeterAuClavier("12345");
+TEST_F(JeuAuClavier, SpaceAndBothEnterKeysPressTheThrowButton) {
+  Commencer(1);
+  JeterAuClavier("12345", Qt::Key_Space);
   EXPECT_EQ(Légende("PanelOkDé"), "1");
   EXPECT_EQ(DésMontrés(), "12345");
   Touche(Qt::Key_1);
@@ -104,32 +97,28 @@ TEST_F(JeuAuClavier, ThrowKeysDoNothingWhileTheButtonIsHiddenOrTheDialogIsOpen) 
   NouvellePartie(1);
   fenêtre->AppelPréNouveau();
   ASSERT_FALSE(fenêtre->isEnabled());
-  JeterAuClavier("12345");
+  JeterAuClavier("12345", Qt::Key_Space);
   Touche(Qt::Key_Return);
   EXPECT_EQ(fenêtre->État().NbJets, 0);
   EXPECT_EQ(Légende("PanelOkDé"), "OK");
 }
 
-TEST_F(JeuAuClavier, ArrowsDoNothingBeforeTheFirstThrow) {
-  Ouvrir();
-  NouvellePartie(3);
-  Touche(Qt::Key_Down);
+TEST_F(JeuAuClavier, ArrowsMoveOverChoosableSquaresOnlyAndTheLineExplainsThem) {
+  Commencer(2);
+  Touche(Qt::Key_Down);  // before the first throw, nothing can be chosen
   EXPECT_EQ(Encadrée(), std::nullopt);
   EXPECT_FALSE(Clavier().Cadre().isVisible());
-}
-
-TEST_F(JeuAuClavier, ArrowsMoveOverChoosableSquaresAndSkipHiddenOnes) {
-  Ouvrir();
-  NouvellePartie(2);
   Jeter("12345");
   // The first arrow frames the top left square that can be chosen.
   Touche(Qt::Key_Down);
   EXPECT_EQ(Encadrée(), (CaseClavier{colonne::Descente, figure::As}));
+  EXPECT_EQ(Info(), Q("La Descente (de haut en bas)\rAs"));
   // Below it, Descente's other squares are hidden until their turn: on to Libre.
   Touche(Qt::Key_Down);
   EXPECT_EQ(Encadrée(), (CaseClavier{colonne::Libre, figure::Deux}));
   Touche(Qt::Key_Up);
   EXPECT_EQ(Encadrée(), (CaseClavier{colonne::Libre, figure::As}));
+  EXPECT_EQ(Info(), Q("La Libre (toujours disponible)\rAs"));
   // Montée opens only its Yam: the arrow goes there, far down.
   Touche(Qt::Key_Right);
   EXPECT_EQ(Encadrée(), (CaseClavier{colonne::Montée, figure::Yam}));
@@ -139,47 +128,39 @@ TEST_F(JeuAuClavier, ArrowsMoveOverChoosableSquaresAndSkipHiddenOnes) {
   EXPECT_EQ(Encadrée(), (CaseClavier{colonne::Libre, figure::Yam}));
 }
 
-TEST_F(JeuAuClavier, ArrowsPassOverTakenSquares) {
-  Ouvrir();
-  NouvellePartie(1);
-  Jeter("12345");
-  Cliquer("CaseLibre(2)");
-  Jeter("12345");
-  Touche(Qt::Key_Down);
-  ASSERT_EQ(Encadrée(), (CaseClavier{colonne::Libre, figure::As}));
-  Touche(Qt::Key_Down);
-  EXPECT_EQ(Encadrée(), (CaseClavier{colonne::Libre, figure::Trois}));
-}
-
-TEST_F(JeuAuClavier, FrameSurroundsItsSquareAndLeavesTheMouseToIt) {
-  Ouvrir();
-  NouvellePartie(1);
-  Jeter("12345");
+// The frame shows round its square without taking the mouse's clicks; Escape or a square
+// written with the mouse takes it away.
+TEST_F(JeuAuClavier, TheFrameSurroundsItsSquareAndGoesWithEscapeOrTheMouse) {
+  Commencer(1, "12345");
   Touche(Qt::Key_Down);
   const QWidget& cadre = Clavier().Cadre();
   ASSERT_TRUE(cadre.isVisible());
-  const QRect carré = W("CaseLibre(1)").geometry();
-  EXPECT_TRUE(cadre.geometry().contains(carré));
+  EXPECT_TRUE(cadre.geometry().contains(W("CaseLibre(1)").geometry()));
   EXPECT_EQ(cadre.parentWidget(), W("CaseLibre(1)").parentWidget());
   EXPECT_TRUE(cadre.testAttribute(Qt::WA_TransparentForMouseEvents));
-}
 
-TEST_F(JeuAuClavier, InformationLineExplainsTheFramedSquare) {
-  Ouvrir();
-  NouvellePartie(2);
+  // Without a frame, Enter throws.
+  Touche(Qt::Key_Escape);
+  EXPECT_EQ(Encadrée(), std::nullopt);
+  Touche(Qt::Key_1);
+  JeterAuClavier("6", Qt::Key_Return);
+  EXPECT_EQ(Légende("PanelOkDé"), "2");
+  EXPECT_FALSE(fenêtre->État().Cases(colonne::Libre, figure::As).Prise);
+
+  Touche(Qt::Key_Down);
+  ASSERT_TRUE(cadre.isVisible());
+  Cliquer("CaseLibre(5)");
+  EXPECT_EQ(Encadrée(), std::nullopt);
+  EXPECT_FALSE(cadre.isVisible());
+  // The next turn's first arrow comes back near where the frame stood.
   Jeter("12345");
-  Touche(Qt::Key_Down);
-  EXPECT_EQ(Info(), Q("La Descente (de haut en bas)\rAs"));
-  Touche(Qt::Key_Right);
-  EXPECT_EQ(Info(), Q("La Libre (toujours disponible)\rAs"));
+  Touche(Qt::Key_Up);
+  EXPECT_EQ(Encadrée(), (CaseClavier{colonne::Libre, figure::As}));
 }
 
-TEST_F(JeuAuClavier, EnterWritesTheFramedSquareAndTheFrameGoesWithTheTurn) {
-  Ouvrir();
-  NouvellePartie(1);
-  Jeter("33322");
-  Touche(Qt::Key_Down);
-  Touches(Qt::Key_Down, 8);  // Deux … Six, then Maxi, Mini, Full
+TEST_F(JeuAuClavier, EnterWritesTheFramedSquareThenTheFrameGoesAndTheArrowsPassOverIt) {
+  Commencer(1, "33322");
+  Touche(Qt::Key_Down, 9);  // As … Six, then Maxi, Mini, Full
   ASSERT_EQ(Encadrée(), (CaseClavier{colonne::Libre, figure::Full}));
   Touche(Qt::Key_Return);
   const CaseJeu& full = fenêtre->État().Cases(colonne::Libre, figure::Full);
@@ -189,45 +170,23 @@ TEST_F(JeuAuClavier, EnterWritesTheFramedSquareAndTheFrameGoesWithTheTurn) {
   EXPECT_EQ(Encadrée(), std::nullopt);
   EXPECT_FALSE(Clavier().Cadre().isVisible());
   EXPECT_EQ(Légende("PanelOkDé"), "OK");
-}
-
-TEST_F(JeuAuClavier, FrameLeavesItsSquareWhenTheMouseEndsTheTurn) {
-  Ouvrir();
-  NouvellePartie(1);
+  // The arrows pass over a taken square.
   Jeter("12345");
+  Touche(Qt::Key_Up, NbFigures);
+  ASSERT_EQ(Encadrée(), (CaseClavier{colonne::Libre, figure::As}));
+  Touche(Qt::Key_Down, 7);
+  ASSERT_EQ(Encadrée(), (CaseClavier{colonne::Libre, figure::Mini}));
   Touche(Qt::Key_Down);
-  ASSERT_TRUE(Clavier().Cadre().isVisible());
-  Cliquer("CaseLibre(5)");
-  EXPECT_EQ(Encadrée(), std::nullopt);
-  EXPECT_FALSE(Clavier().Cadre().isVisible());
-  // The next turn's first arrow comes back near where the frame stood.
-  Jeter("12345");
-  Touche(Qt::Key_Up);
-  EXPECT_EQ(Encadrée(), (CaseClavier{colonne::Libre, figure::As}));
-}
-
-TEST_F(JeuAuClavier, EscapeTakesTheFrameAwayAndEnterThenThrows) {
-  Ouvrir();
-  NouvellePartie(1);
-  Jeter("12345");
-  Touche(Qt::Key_Down);
-  Touche(Qt::Key_Escape);
-  EXPECT_EQ(Encadrée(), std::nullopt);
-  Touche(Qt::Key_1);
-  JeterAuClavier("6", Qt::Key_Return);
-  EXPECT_EQ(Légende("PanelOkDé"), "2");
-  EXPECT_FALSE(fenêtre->État().Cases(colonne::Libre, figure::As).Prise);
+  EXPECT_EQ(Encadrée(), (CaseClavier{colonne::Libre, figure::Carré}));
 }
 
 TEST_F(JeuAuClavier, EnterOnAnAnnonceSquareAfterTheFirstThrowAnnouncesIt) {
-  Ouvrir();
-  NouvellePartie(3);
-  Jeter("33322");
+  Commencer(3, "33322");
   Touche(Qt::Key_Down);
   ASSERT_EQ(Encadrée(), (CaseClavier{colonne::Descente, figure::As}));
-  Touches(Qt::Key_Right, 4);  // Libre, Sèche, Deux, Annonce on the As row
+  Touche(Qt::Key_Right, 4);  // Libre, Sèche, Deux, Annonce on the As row
   ASSERT_EQ(Encadrée(), (CaseClavier{colonne::Annonce, figure::As}));
-  Touches(Qt::Key_Down, 8);
+  Touche(Qt::Key_Down, 8);
   ASSERT_EQ(Encadrée(), (CaseClavier{colonne::Annonce, figure::Full}));
   Touche(Qt::Key_Return);
   const ÉtatPartie& é = fenêtre->État();
@@ -238,34 +197,6 @@ TEST_F(JeuAuClavier, EnterOnAnAnnonceSquareAfterTheFirstThrowAnnouncesIt) {
   EXPECT_EQ(Encadrée(), (CaseClavier{colonne::Annonce, figure::Full}));
   Touche(Qt::Key_Left);
   EXPECT_EQ(Encadrée(), (CaseClavier{colonne::Annonce, figure::Full}));
-}
-
-// The name dialog answers Enter and Escape, wherever its keyboard focus is.
-class DialogueAuClavier : public FenêtreDeJeu {};
-
-TEST_F(DialogueAuClavier, EscapeCancelsTheDialog) {
-  Ouvrir();
-  fenêtre->AppelPréNouveau();
-  QLineEdit& nom = W<QLineEdit>("TextName");
-  nom.setText(QStringLiteral("Zoé"));
-  QTest::keyClick(&nom, Qt::Key_Escape);
-  EXPECT_FALSE(fenêtre->Params().isVisible());
-  EXPECT_TRUE(fenêtre->isEnabled());
-  EXPECT_EQ(fenêtre->État().NuméroTour, 0);
-}
-
-TEST_F(DialogueAuClavier, EnterStartsTheGameAsOkDoes) {
-  Ouvrir();
-  fenêtre->AppelPréNouveau();
-  QLineEdit& nom = W<QLineEdit>("TextName");
-  nom.setText(QStringLiteral("Zoé"));
-  CocherMode(1);
-  QTest::keyClick(&nom, Qt::Key_Return);
-  EXPECT_FALSE(fenêtre->Params().isVisible());
-  EXPECT_TRUE(fenêtre->isEnabled());
-  EXPECT_EQ(fenêtre->État().NuméroTour, 1);
-  EXPECT_EQ(fenêtre->État().NbColonnes, 1);
-  EXPECT_EQ(fenêtre->NomJoueur(), "Zoé");
 }
 
 }  // namespace

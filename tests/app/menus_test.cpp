@@ -9,8 +9,8 @@
 namespace rolvex::app {
 namespace {
 
-// The menus and their keys: the high scores once a game has started, the quit that asks,
-// says goodbye and saves, the help of the language, the About box.
+// The menus and their keys: the quit that asks, says goodbye and saves, the help of the
+// language, the About box.
 class Menus : public FenêtreDeJeu {
  protected:
   // A game under way: one throw made, the clock running.
@@ -21,36 +21,13 @@ class Menus : public FenêtreDeJeu {
   }
 };
 
-TEST_F(Menus, F4DoesNothingBeforeTheFirstGameEvenWithScoresOnDisk) {
-  Ouvrir();
-  ASSERT_TRUE(std::filesystem::exists(environnement.Options()));
-  Touche(Qt::Key_F4);
-  EXPECT_FALSE(W<QAction>("MenuVoirScores").isEnabled());
-  EXPECT_FALSE(W("SuperPanelScore").isVisible());
-  EXPECT_TRUE(W("PictureAireJeu").isVisible());
-}
-
-TEST_F(Menus, F4ShowsTheTableOfTheModeInPlaceOfTheSheet) {
-  EnJeu();
-  Touche(Qt::Key_F4);
-  EXPECT_TRUE(W("SuperPanelScore").isVisible());
-  EXPECT_FALSE(W("PictureAireJeu").isVisible());
-  EXPECT_EQ(Légende("PanelScoreNom(1)"), "Gustave");
-  EXPECT_EQ(Légende("PanelScoreScore(1)"), "354");  // the one-column table
-}
-
 TEST_F(Menus, F9AnsweredNoLeavesTheGameAndItsClockRunning) {
   EnJeu();
   const ino_t inode = Inode(environnement.Options());
   RépondeurBoîtes boîtes({false});
   Touche(Qt::Key_F9);
 
-  ASSERT_EQ(boîtes.Vues().size(), 1u);
-  const RépondeurBoîtes::Vue& question = boîtes.Vues()[0];
-  EXPECT_EQ(question.texte, Q("Voulez-vous vraiment arrêter ROLVEX ?"));
-  EXPECT_EQ(question.titre, "ROLVEX");
-  EXPECT_EQ(question.oui, "Oui");
-  EXPECT_EQ(question.non, "Non");
+  EXPECT_EQ(boîtes.Textes(), std::vector<QString>{Q("Voulez-vous vraiment arrêter ROLVEX ?")});
   EXPECT_TRUE(fenêtre->isVisible());
   EXPECT_EQ(environnement.fins, 0);
   EXPECT_TRUE(Horloge().isActive());
@@ -64,49 +41,49 @@ TEST_F(Menus, F9AnsweredNoLeavesTheGameAndItsClockRunning) {
   EXPECT_TRUE(fenêtre->État().Cases(colonne::Libre, 11).Prise);
 }
 
-TEST_F(Menus, F9AnsweredYesSaysGoodbyeThenSavesAndEndsTheProgram) {
-  EnJeu();
-  // A choice only the quit will keep: the dice faces.
-  W<QAction>("MenuDésNumériques").trigger();
-  const ino_t inode = Inode(environnement.Options());
-  struct AuRevoir {
-    bool caseMontrée = true;
-    bool ligneMontrée = true;
-    bool fichiersRéécrits = true;
-  } vu;
-  RépondeurBoîtes boîtes({true}, [&](const RépondeurBoîtes::Vue& v) {
-    if (v.ok.isEmpty()) return;  // the question
-    vu = {W("CaseLibre(1)").isVisible(), W("CaseInfoGauche(1)").isVisible(),
-          Inode(environnement.Options()) != inode};
-  });
-  Touche(Qt::Key_F9);
+TEST_F(Menus, F9AnsweredYesSaysGoodbyeThenSavesAndEndsTheProgramInTheRunsLanguage) {
+  struct Échange {
+    Langue langue;
+    std::vector<QString> textes;
+    QString ouiNon;
+  };
+  const Échange échanges[] = {
+      {Langue::Français, {Q("Voulez-vous vraiment arrêter ROLVEX ?"), Q("A bientôt !!!")}, "Oui/Non"},
+      {Langue::Anglais, {"Do you really want to quit ROLVEX ?", "See you !!!"}, "Yes/No"}};
+  for (const auto& [langue, textes, ouiNon] : échanges) {
+    SCOPED_TRACE(textes[1].toStdString());
+    EnJeu(langue);
+    environnement.fins = 0;
+    // A choice only the quit will keep: the dice faces.
+    W<QAction>("MenuDésNumériques").trigger();
+    const ino_t inode = Inode(environnement.Options());
+    struct {
+      bool caseMontrée = true, ligneMontrée = true, fichiersRéécrits = true;
+    } vu;
+    RépondeurBoîtes boîtes({true}, [&](const RépondeurBoîtes::Vue& v) {
+      if (v.ok.isEmpty()) return;  // the question
+      vu = {W("CaseLibre(1)").isVisible(), W("CaseInfoGauche(1)").isVisible(),
+            Inode(environnement.Options()) != inode};
+    });
+    Touche(Qt::Key_F9);
 
-  EXPECT_EQ(boîtes.Textes(), (std::vector<QString>{Q("Voulez-vous vraiment arrêter ROLVEX ?"),
-                                                    Q("A bientôt !!!")}));
-  // The sheet is gone behind the farewell, and nothing is written before it is read.
-  EXPECT_FALSE(vu.caseMontrée);
-  EXPECT_FALSE(vu.ligneMontrée);
-  EXPECT_FALSE(vu.fichiersRéécrits);
+    EXPECT_EQ(boîtes.Textes(), textes);
+    ASSERT_FALSE(boîtes.Vues().empty());
+    EXPECT_EQ(boîtes.Vues()[0].oui + "/" + boîtes.Vues()[0].non, ouiNon);
+    EXPECT_EQ(boîtes.Vues()[0].titre, "ROLVEX");
+    // The sheet is gone behind the farewell, and nothing is written before it is read.
+    EXPECT_FALSE(vu.caseMontrée);
+    EXPECT_FALSE(vu.ligneMontrée);
+    EXPECT_FALSE(vu.fichiersRéécrits);
 
-  EXPECT_NE(Inode(environnement.Options()), inode);
-  const DonnéesOptions disque = LireFichiers();
-  EXPECT_EQ(disque.TypeDés, 2);
-  EXPECT_EQ(disque.ModeJeu, 1);
-  EXPECT_EQ(disque.NomJoueur, "Zoé");
-  EXPECT_FALSE(fenêtre->isVisible());
-  EXPECT_EQ(environnement.fins, 1);
-}
-
-TEST_F(Menus, F9AsksInEnglishInTheEnglishGame) {
-  EnJeu(Langue::Anglais);
-  RépondeurBoîtes boîtes({true});
-  Touche(Qt::Key_F9);
-  ASSERT_EQ(boîtes.Vues().size(), 2u);
-  EXPECT_EQ(boîtes.Vues()[0].texte, "Do you really want to quit ROLVEX ?");
-  EXPECT_EQ(boîtes.Vues()[0].oui, "Yes");
-  EXPECT_EQ(boîtes.Vues()[0].non, "No");
-  EXPECT_EQ(boîtes.Vues()[1].texte, "See you !!!");
-  EXPECT_EQ(environnement.fins, 1);
+    EXPECT_NE(Inode(environnement.Options()), inode);
+    const DonnéesOptions disque = LireFichiers();
+    EXPECT_EQ(disque.TypeDés, 2);
+    EXPECT_EQ(disque.ModeJeu, 1);
+    EXPECT_EQ(disque.NomJoueur, "Zoé");
+    EXPECT_FALSE(fenêtre->isVisible());
+    EXPECT_EQ(environnement.fins, 1);
+  }
 }
 
 // The close box ends the run at once: no question, no farewell, nothing saved.
@@ -131,20 +108,18 @@ QString FichierMontré(FormRolvex& fenêtre) {
   return aide->findChild<QTextBrowser*>()->document()->baseUrl().toLocalFile();
 }
 
-TEST_F(Menus, F1OpensTheFrenchHelpInTheFrenchGame) {
-  Ouvrir(Langue::Français);
-  Touche(Qt::Key_F1);
-  const QString fichier = FichierMontré(*fenêtre);
-  EXPECT_EQ(QFileInfo(fichier).fileName(), "rolvexFr.hlp");
-  EXPECT_EQ(QFileInfo(fichier).absolutePath(),
-            QFileInfo(QCoreApplication::applicationDirPath()).absoluteFilePath());
-  EXPECT_TRUE(QFileInfo(fichier).isFile());
-}
-
-TEST_F(Menus, F1OpensTheEnglishHelpInTheEnglishGame) {
-  Ouvrir(Langue::Anglais);
-  Touche(Qt::Key_F1);
-  EXPECT_EQ(QFileInfo(FichierMontré(*fenêtre)).fileName(), "rolvexUs.hlp");
+TEST_F(Menus, F1OpensTheHelpOfTheRunsLanguageFoundBesideTheProgram) {
+  const std::pair<Langue, const char*> aides[] = {{Langue::Français, "rolvexFr.hlp"},
+                                                  {Langue::Anglais, "rolvexUs.hlp"}};
+  for (const auto& [langue, nom] : aides) {
+    Ouvrir(langue);
+    Touche(Qt::Key_F1);
+    const QFileInfo fichier(FichierMontré(*fenêtre));
+    EXPECT_EQ(fichier.fileName(), nom);
+    EXPECT_EQ(fichier.absolutePath(),
+              QFileInfo(QCoreApplication::applicationDirPath()).absoluteFilePath());
+    EXPECT_TRUE(fichier.isFile());
+  }
 }
 
 TEST_F(Menus, TheAboutBoxGivesTitleAndVersion) {

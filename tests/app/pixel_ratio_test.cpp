@@ -3,7 +3,6 @@
 #include <array>
 #include <vector>
 
-#include "app/splash_window.h"
 #include "ui/pixel_ratio.h"
 
 namespace rolvex::app {
@@ -66,7 +65,7 @@ TEST_F(RatioDePixels, DiceArePaintedForTheRatioOfTheWindowsScreen) {
 }
 
 TEST_F(RatioDePixels, LogoIsPaintedForTheRatioOfTheStartUpWindowsScreen) {
-  Démarrage démarrage{suite};
+  Démarrage démarrage{suite, TailleÉcranJeu(), environnement.Pour()};
   démarrage.Lancer();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&démarrage.Splash()));
   const ui::Image& logo = *Trouver<ui::Image>(démarrage.Splash(), "imgLogo");

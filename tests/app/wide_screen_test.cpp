@@ -17,24 +17,19 @@ struct Écran {
 
 double Bas(const Rect& r) { return double{r.Top} + r.Height; }
 
-TEST(BoutonDeJetSurÉcranLarge, KeepsItsFourThirdsHeightAt1920By1080) {
+TEST(BoutonDeJetSurÉcranLarge, KeepsItsFourThirdsHeightAt1920By1080AndTheAreaGrowsWithIt) {
   const AireJeu aire(28800, 16200);
   const double RH = aire.Ratios().RatioHauteur;
+  const Rect& zone = aire["SuperPanelDés"].rect;
   const Rect& ok = aire["PanelOkDé"].rect;
   EXPECT_NEAR(ok.Height, HauteurOkDé43 * RH, 0.01);
   // Before, the dice area left it 1400 × RH − 885 × RL: 396 twips, 26 pixels.
   EXPECT_GT(ok.Height, 1400 * RH - 885 * aire.Ratios().RatioLargeur + 500);
-}
-
-TEST(BoutonDeJetSurÉcranLarge, DiceAreaAndInformationLineGrowTogether) {
-  const AireJeu aire(28800, 16200);
-  const Rect& zone = aire["SuperPanelDés"].rect;
-  const Rect& ok = aire["PanelOkDé"].rect;
-  const double marge = aire.Tailles().MargePanneau;
+  // The information line grows with the area, and the button still takes the area's height
+  // less the die and three margins.
   EXPECT_FLOAT_EQ(aire["PanelInfoDéroulement"].rect.Height, zone.Height);
-  // The button still takes the area's height less the die and three margins.
-  const double dé = aire["PanelDé(1)"].rect.Height;
-  EXPECT_NEAR(ok.Height, zone.Height - 3 * marge - dé, 0.01);
+  EXPECT_NEAR(ok.Height, zone.Height - 3 * aire.Tailles().MargePanneau - aire["PanelDé(1)"].rect.Height,
+              0.01);
   for (std::string_view nom : {"PanelNewGame", "PanelNewMode"}) {
     EXPECT_FLOAT_EQ(aire[nom].rect.Height, ok.Height) << nom;
     EXPECT_FLOAT_EQ(aire[nom].rect.Top, ok.Top) << nom;

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
@@ -33,6 +32,7 @@
 #include "app/params_dialog.h"
 #include "app/records/data_files.h"
 #include "app/records/file_store.h"
+#include "app/splash_window.h"
 #include "app/startup.h"
 #include "engine/dice.h"
 #include "tests/ui/qt_print.h"
@@ -42,32 +42,8 @@
 
 namespace rolvex::app {
 
-inline std::ostream& operator<<(std::ostream& os, const QString& s) {
-  return os << '"' << s.toStdString() << '"';
-}
-
 // A UTF-8 literal as Qt shows it.
 inline QString Q(std::string_view texte) { return ui::EnQString(texte); }
-
-// What a message box showed before the test closed it.
-struct BoîteVue {
-  bool vue = false;
-  QString texte;
-  QString légendeOk;
-};
-
-// Once a message box is up, notes it and presses its OK button.
-inline void FermerLaProchaineBoîte(BoîteVue& vue) {
-  QTimer::singleShot(0, [&vue] {
-    auto* boîte = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!boîte) {
-      ADD_FAILURE() << "no message box is shown";
-      return;
-    }
-    vue = {true, boîte->text(), boîte->button(QMessageBox::Ok)->text()};
-    QTest::mouseClick(boîte->button(QMessageBox::Ok), Qt::LeftButton);
-  });
-}
 
 // Answers every message box shown while it lives, as the player would: OK, or the next of
 // `réponses` to a Yes/No question (No once they run out). Notes what each box said; `pendant`
@@ -75,8 +51,7 @@ inline void FermerLaProchaineBoîte(BoîteVue& vue) {
 class RépondeurBoîtes {
  public:
   struct Vue {
-    QString texte;
-    QString titre;
+    QString texte, titre;
     QString oui, non, ok;  // the buttons' captions; empty for a button the box has not
   };
 
@@ -262,12 +237,14 @@ class FenêtreDeJeu : public testing::Test {
     }
   }
 
-  // A whole game in one column, one throw a turn: 733 points, 7 figures made.
-  void JouerUneColonne() {
-    const char* séries[] = {"11111", "66664", "55552", "44441", "33336", "22225", "23456",
-                            "66655", "11223", "33322", "44445", "12345", "11123"};
-    const int16_t cases[] = {13, 6, 5, 4, 3, 2, 1, 7, 8, 9, 10, 11, 12};
-    for (int i = 0; i < NbFigures; ++i) {
+  // A whole game in one column, one throw a turn: 733 points, 7 figures made; or its first
+  // `tours` turns.
+  void JouerUneColonne(int tours = NbFigures) {
+    static constexpr const char* séries[] = {"11111", "66664", "55552", "44441", "33336",
+                                             "22225", "23456", "66655", "11223", "33322",
+                                             "44445", "12345", "11123"};
+    static constexpr int16_t cases[] = {13, 6, 5, 4, 3, 2, 1, 7, 8, 9, 10, 11, 12};
+    for (int i = 0; i < tours; ++i) {
       Jeter(séries[i]);
       Cliquer(NomCase(colonne::Libre, cases[i]));
     }
@@ -275,6 +252,25 @@ class FenêtreDeJeu : public testing::Test {
 
   QRect EnPixels(const Rect& r) const {
     return ui::ÉchelleTwips::DeLÉcranPrincipal().EnPixels(EnTwips(r));
+  }
+};
+
+// The start-up window of a run whose main window will use the test's data folder.
+class FenêtreDeDémarrage : public testing::Test {
+ protected:
+  DéÉquitable suite{7};
+  EnvironnementDeTest environnement;
+  Démarrage démarrage{suite, TailleÉcranJeu(), environnement.Pour()};
+
+  void SetUp() override {
+    démarrage.Lancer();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&démarrage.Splash()));
+  }
+  template <typename T = ui::Panneau>
+  T& S(std::string_view nom) {
+    T* w = Trouver<T>(démarrage.Splash(), nom);
+    EXPECT_NE(w, nullptr) << nom;
+    return *w;
   }
 };
 

@@ -2,8 +2,18 @@
 # Builds the Debian package from a build folder into a scratch folder, then looks inside it:
 # control fields, dependencies, the files it installs under /usr, and the validators on the
 # unpacked tree. Nothing is installed on this machine.
-# usage: packaging/check-deb.sh [BUILD_DIR [SCRATCH_DIR]]   (defaults: build/default, a temp folder)
+# With --install ROOT it then installs the package with apt into a Debian 12 root made by
+# debootstrap (kept in ROOT and reused), and plays it there as a player would: started from
+# its menu entry by a plain user under Xvfb. This needs root, the network to Debian's
+# mirrors, debootstrap, Xvfb and xdotool, so the test suite never runs it.
+# usage: packaging/check-deb.sh [--install ROOT] [BUILD_DIR [SCRATCH_DIR]]
+#        (defaults: build/default, a temp folder)
 set -euo pipefail
+root=
+if [ "${1:-}" = --install ]; then
+  root=$(realpath -m "${2:?--install needs a folder for the Debian root}")
+  shift 2
+fi
 build=$(realpath "${1:-build/default}")
 scratch=${2:-$(mktemp -d)}
 id=io.github.rolvex.Rolvex
@@ -69,3 +79,6 @@ if ((failures)); then
   exit 1
 fi
 echo "$(basename "$deb") as expected (kept in $scratch)"
+[ -n "$root" ] || exit 0
+((has_rolvex)) || { echo "FAIL: no executable in $build to install"; exit 1; }
+exec bash "$(dirname "$0")/check-deb-install.sh" "$deb" "$root" "$scratch"

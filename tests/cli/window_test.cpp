@@ -303,6 +303,7 @@ TEST_F(FinAvecFichiers, AGameBelowTheTableIsToldSoAndWritesNoFile) {
   Jouer(p, {"lang en", "data " + dossier.string(), "name Zoé"});
   const auto options = Octets("options12.dat");
   const auto noms = Octets("names12.dat");
+  Jouer(p, {"faces 2"});  // kept by the next save only: a save would show
   PartieConnue(p);
   const Json fin = p.ÉtatJson();
   EXPECT_EQ(fin["over"], true);
@@ -321,7 +322,7 @@ TEST_F(FinAvecFichiers, AGameBelowTheTableIsToldSoAndWritesNoFile) {
   EXPECT_EQ(Info(p), AppelMovePanel(PanelAide::PanelScoreTotal, Langue::Anglais));
 }
 
-TEST_F(FinAvecFichiers, TheHighScorePanelExplainsItsRowsWhileItIsShown) {
+TEST_F(FinAvecFichiers, TheHighScorePanelExplainsItsRowsUntilANewGameHidesIt) {
   ÉcrireTables(4);
   Pilote p;
   JouerPartie(p, "lang fr");
@@ -342,26 +343,33 @@ TEST_F(FinAvecFichiers, TheHighScorePanelExplainsItsRowsWhileItIsShown) {
   // The high scores stand over the sheet: nothing of it gets the mouse.
   Jouer(p, {"bare", "bonus 1 1", "hover 1 1"});
   EXPECT_EQ(Info(p), " Name of the player at position 3");
-}
-
-TEST_F(FinAvecFichiers, ANewGameHidesTheScoresAndTheRowsKeepWhatTheyShowed) {
-  ÉcrireTables(2);
-  Pilote p;
-  JouerPartie(p, "lang fr");
+  // A new game hides them; the rows keep what they showed but no longer speak.
   Jouer(p, {"new 1"});
   const Json j = p.ÉtatJson();
   EXPECT_EQ(j["scoresShown"], false);
   EXPECT_EQ(j["place"], 0);
-  EXPECT_EQ(j["captions"]["PanelScoreNom(2)"], "Zoé");
-  Jouer(p, {"panel PanelScoreNom 2"});
-  EXPECT_EQ(Info(p), Texte(Message::MsgNouveauTirage, Langue::Français));
+  EXPECT_EQ(j["captions"]["PanelScoreNom(4)"], "Zoé");
+  Jouer(p, {"panel PanelScoreNom 4"});
+  EXPECT_EQ(Info(p), Texte(Message::MsgNouveauTirage, Langue::Anglais));
 }
 
-// The name dialog: OK saves the mode chosen and the name, then starts the game.
+// The name dialog: an empty name is refused and changes nothing; OK saves the mode chosen and
+// the name, then starts the game.
 TEST_F(FinAvecFichiers, OkSavesTheSelectedModeAndTheNameBeforeTheGameStarts) {
   ÉcrireTables(1);
   Pilote p;
-  Jouer(p, {"data " + dossier.string(), "mode 2", "name Ugo"});
+  Jouer(p, {"lang en", "data " + dossier.string(), "mode 3"});
+  const auto avant = Octets("options12.dat");
+  Jouer(p, {"name"});
+  Json j = p.ÉtatJson();
+  EXPECT_EQ(j["messages"], Json::array({"Please enter you name..."}));
+  EXPECT_EQ(j["turn"], 0);
+  EXPECT_EQ(j["mode"], 1);
+  EXPECT_EQ(j["captions"]["TextName"], "");
+  EXPECT_EQ(Octets("options12.dat"), avant);
+  EXPECT_TRUE(p.Exécuter("ok").refus) << "no game was started";
+
+  Jouer(p, {"mode 2", "name Ugo"});
   EXPECT_EQ(p.État().ModeJeu, 2);
   EXPECT_EQ(p.État().NbColonnes, 3);
   EXPECT_EQ(p.ÉtatJson()["captions"]["TextName"], "Ugo");
@@ -371,21 +379,6 @@ TEST_F(FinAvecFichiers, OkSavesTheSelectedModeAndTheNameBeforeTheGameStarts) {
   EXPECT_EQ(options[0], 2);
   EXPECT_EQ(noms[0], 3);
   EXPECT_EQ(std::string(noms.begin() + 2, noms.begin() + 5), "Ugo");
-}
-
-TEST_F(FinAvecFichiers, AnEmptyNameIsRefusedByTheDialogAndChangesNothingElse) {
-  ÉcrireTables(1);
-  Pilote p;
-  Jouer(p, {"lang en", "data " + dossier.string(), "mode 3"});
-  const auto options = Octets("options12.dat");
-  Jouer(p, {"name"});
-  const Json j = p.ÉtatJson();
-  EXPECT_EQ(j["messages"], Json::array({"Please enter you name..."}));
-  EXPECT_EQ(j["turn"], 0);
-  EXPECT_EQ(j["mode"], 1);
-  EXPECT_EQ(j["captions"]["TextName"], "");
-  EXPECT_EQ(Octets("options12.dat"), options);
-  EXPECT_TRUE(p.Exécuter("ok").refus) << "no game was started";
 }
 
 TEST_F(FinAvecFichiers, AFirstRunInAnEmptyFolderWritesTheDefaultFiles) {
@@ -429,21 +422,6 @@ TEST_F(FinAvecFichiers, AFolderThatCannotBeWrittenIsReportedAndTheGameGoesOn) {
   EXPECT_EQ(fin["messages"][2], MessagePlace(1, Langue::Anglais));
 }
 
-// Without a folder the driver plays against tables in memory, the same on every run.
-TEST(SansDossier, TheDefaultTablesAreTheSameOnEveryRunAndTakeTheGame) {
-  const Json a = Pilote{}.ÉtatJson()["highScores"];
-  EXPECT_EQ(a, Pilote{}.ÉtatJson()["highScores"]);
-  EXPECT_EQ(a[0], Json::parse(R"({"name":"Gustave","score":2207,"time":731,"figures":34})"));
-  Pilote p;
-  Jouer(p, {"new 1"});
-  PartieConnue(p);
-  const Json j = p.ÉtatJson();
-  EXPECT_EQ(j["place"], 1);
-  EXPECT_EQ(j["highScores"][0]["score"], ScorePartieConnue);
-  EXPECT_EQ(j["highScores"][0]["name"], "");
-  EXPECT_EQ(j["highScores"][1]["name"], "Gustave");
-}
-
 // The captions of the window before a game and once it has ended.
 TEST(LégendesFenêtre, BeforeAGameTheSheetIsEmptyAndTheDialogInvitesAName) {
   Pilote p;
@@ -455,11 +433,21 @@ TEST(LégendesFenêtre, BeforeAGameTheSheetIsEmptyAndTheDialogInvitesAName) {
   EXPECT_EQ(l["PanelOkDé"], "OK");
 }
 
-TEST(LégendesFenêtre, AfterAGameTheTotalsBonusesAndModeAreShown) {
+// Without a folder the driver plays against tables in memory, the same on every run; after
+// the game the totals, bonuses and mode are shown.
+TEST(LégendesFenêtre, AfterAGameWithoutAFolderTheTablesInMemoryTakeItAndTheTotalsAreShown) {
+  const Json défaut = Pilote{}.ÉtatJson()["highScores"];
+  EXPECT_EQ(défaut, Pilote{}.ÉtatJson()["highScores"]);
+  EXPECT_EQ(défaut[0], Json::parse(R"({"name":"Gustave","score":2207,"time":731,"figures":34})"));
   Pilote p;
   Jouer(p, {"new 1"});
   PartieConnue(p);
-  Json l = p.ÉtatJson()["captions"];
+  const Json j = p.ÉtatJson();
+  EXPECT_EQ(j["place"], 1);
+  EXPECT_EQ(j["highScores"][0]["score"], ScorePartieConnue);
+  EXPECT_EQ(j["highScores"][0]["name"], "");
+  EXPECT_EQ(j["highScores"][1]["name"], "Gustave");
+  const Json& l = j["captions"];
   EXPECT_EQ(l["CaseTotalHautLibre"], "105");
   EXPECT_EQ(l["CaseBonusHautLibre"], "+ 100");
   EXPECT_EQ(l["CaseTotalBasLibre"], "319");
@@ -490,16 +478,13 @@ TEST(CasesÀLÉcran, FreeSquaresOfferTheirScoreAndTakenOnesShowItInset) {
   EXPECT_EQ(feuille[0][0]["pointer"], 12);
   EXPECT_EQ(feuille[0][2]["caption"], "") << "no throw yet in the new turn";
   EXPECT_EQ(feuille[0][2]["pointer"], 12);
-}
 
-TEST(CasesÀLÉcran, AHiddenSquareKeepsTheCaptionItLastShowed) {
-  Pilote p;
   Jouer(p, {"new 3", "dice 5 5 5 1 2", "ok"});
   EXPECT_EQ(p.ÉtatJson()["sheet"][3][4]["caption"], "15");
   Jouer(p, {"left 4", "dice 6", "ok"});  // Sèche closes after the first throw
   const Json sèche = p.ÉtatJson()["sheet"][3][4];
   EXPECT_EQ(sèche["look"], "hidden");
-  EXPECT_EQ(sèche["caption"], "15");
+  EXPECT_EQ(sèche["caption"], "15") << "a hidden square keeps the caption it last showed";
 }
 
 }  // namespace

@@ -208,36 +208,30 @@ TEST(MouseOnDice, ClicksBeforeTheFirstThrowAndAfterTheThirdDoNothing) {
   for (int i = 1; i <= NbDés; ++i) EXPECT_EQ(t.écran.imagesDés[i], Face(2));
 }
 
-// The faces menu: kept dice take the new faces at once between throws only.
-TEST(FacesMenu, SwitchingAfterTheFirstThrowRedrawsTheKeptDiceAtOnce) {
-  Table t;
-  t.Ok("25262");
-  t.Gauche(2);
-  t.partie.ChoisirFaces(2);
-  EXPECT_EQ(t.é().TypeDés, 2);
-  EXPECT_EQ(t.écran.imagesDés[1], Face(2, 2));
-  EXPECT_EQ(t.écran.imagesDés[2], ImageDéFond);
-  t.Gauche(2);
-  EXPECT_EQ(t.écran.imagesDés[2], Face(5, 2));
-  t.partie.ChoisirFaces(1);
-  EXPECT_EQ(t.écran.imagesDés[4], Face(6, 1));
-  for (int16_t inconnu : {0, 3}) t.partie.ChoisirFaces(inconnu);
-  EXPECT_EQ(t.é().TypeDés, 1);
-}
-
-TEST(FacesMenu, SwitchingBeforeTheFirstThrowOrAfterTheThirdWaitsForTheNextThrow) {
+// The faces menu: kept dice take the new faces at once between throws only; before the first
+// throw and after the third the pictures wait for the next throw.
+TEST(FacesMenu, KeptDiceTakeTheNewFacesAtOnceBetweenThrowsOnly) {
   Table t;
   t.partie.ChoisirFaces(2);
   for (int i = 1; i <= NbDés; ++i) EXPECT_EQ(t.écran.imagesDés[i], ImageDéFond);
   t.Ok("25262");
   EXPECT_EQ(t.écran.imagesDés[3], Face(2, 2));
-  t.Relancer("2", "2");
-  t.Relancer("4", "2");
+  t.Gauche(2);
   t.partie.ChoisirFaces(1);
-  for (int i = 1; i <= NbDés; ++i) EXPECT_EQ(t.écran.imagesDés[i], Face(2, 2));
+  EXPECT_EQ(t.écran.imagesDés[1], Face(2, 1));
+  EXPECT_EQ(t.écran.imagesDés[2], ImageDéFond);
+  t.Gauche(2);
+  EXPECT_EQ(t.écran.imagesDés[2], Face(5, 1));
+  t.Gauche(2);
+  for (int16_t inconnu : {0, 3}) t.partie.ChoisirFaces(inconnu);
+  EXPECT_EQ(t.é().TypeDés, 1);
+  t.Relancer("", "2");
+  t.Relancer("4", "2");
+  t.partie.ChoisirFaces(2);
+  for (int i = 1; i <= NbDés; ++i) EXPECT_EQ(t.écran.imagesDés[i], Face(2, 1));
   t.Clic(colonne::Libre, figure::Yam);
   t.Ok("13456");
-  EXPECT_EQ(t.écran.imagesDés[5], Face(6, 1));
+  EXPECT_EQ(t.écran.imagesDés[5], Face(6, 2));
 }
 
 }  // namespace

@@ -42,15 +42,31 @@ TEST(NewGame, WaitsForTheFirstThrowOnAFreshSheetWithEachColumnInItsOwnColour) {
   }
 }
 
-// Nothing of an earlier game survives, whatever its mode.
+// Nothing of an earlier game survives, whatever its mode, even abandoned in the middle of a
+// turn; only the faces, the player's own choice, stay.
 TEST(NewGame, AOneColumnGameAfterASixColumnGameKeepsNothingOfIt) {
   Table t(3);
   t.Écrire(colonne::Deux, figure::Six, "66666");
   t.Annoncer(figure::Yam, "66666");
   t.Écrire(colonne::Sèche, figure::Yam, "11111");
   t.Écrire(colonne::Descente, figure::As, "11111");
+  t.Écrire(colonne::Montée, figure::Yam, "11111");
   ASSERT_GT(t.é().BonusBas[colonne::Annonce] + t.é().TotalBas[colonne::Annonce], 0);
+  t.Ok("25262");
+  t.Clic(colonne::Annonce, figure::Deux);
+  t.Droit(1);
+  t.partie.ChoisirFaces(2);
   t.Nouvelle(1);
+  EXPECT_EQ(t.é().NbJets, 0);
+  EXPECT_EQ(t.é().FigureAnnoncée, -1);
+  EXPECT_FALSE(t.é().SélectionDroite);
+  EXPECT_EQ(t.é().ProchaineDescente, 1);
+  EXPECT_EQ(t.é().ProchaineMontée, 13);
+  EXPECT_EQ(t.é().NuméroTour, 1);
+  EXPECT_EQ(t.DésSurTable(), "?????");
+  EXPECT_EQ(t.é().TypeDés, 2);
+  EXPECT_EQ(t.écran.légendeOkDé, "OK");
+  for (int i = 1; i <= NbDés; ++i) EXPECT_EQ(t.écran.imagesDés[i], ImageDéFond);
   for (int c = 1; c <= NbColonnesMax; ++c) {
     EXPECT_EQ(t.é().TotalHaut[c], 0) << c;
     EXPECT_EQ(t.é().BonusHaut[c], 0) << c;
@@ -68,29 +84,6 @@ TEST(NewGame, AOneColumnGameAfterASixColumnGameKeepsNothingOfIt) {
   t.Remplir(colonne::Libre);
   EXPECT_TRUE(t.é().PartieTerminée);
   EXPECT_EQ(t.NbPrises(), 13);
-}
-
-TEST(NewGame, AbandonsAGameInTheMiddleOfATurnButKeepsTheFacesChosen) {
-  Table t(3);
-  t.Écrire(colonne::Descente, figure::As, "11111");
-  t.Écrire(colonne::Montée, figure::Yam, "11111");
-  t.Ok("25262");
-  t.Clic(colonne::Annonce, figure::Deux);
-  t.Droit(1);
-  t.partie.ChoisirFaces(2);
-  t.Nouvelle(3);
-  EXPECT_EQ(t.é().NbJets, 0);
-  EXPECT_EQ(t.é().FigureAnnoncée, -1);
-  EXPECT_FALSE(t.é().SélectionDroite);
-  EXPECT_EQ(t.é().ProchaineDescente, 1);
-  EXPECT_EQ(t.é().ProchaineMontée, 13);
-  EXPECT_EQ(t.é().NuméroTour, 1);
-  EXPECT_EQ(t.DésSurTable(), "?????");
-  EXPECT_EQ(t.é().TypeDés, 2);  // the faces are the player's choice, not the game's
-  EXPECT_EQ(t.écran.légendeOkDé, "OK");
-  for (int i = 1; i <= NbDés; ++i) EXPECT_EQ(t.écran.imagesDés[i], ImageDéFond);
-  for (int f = 1; f <= NbFigures; ++f) EXPECT_TRUE(t.Case(colonne::Libre, f).Visible);
-  EXPECT_EQ(t.NbPrises(), 0);
 }
 
 TEST(NewGame, PlayAgainAfterAFinishedGameStartsTheSameModeAfresh) {

@@ -121,26 +121,6 @@ TEST(ValeursÉtat, EachSquareShowsItsCaptionLookAndPointerAtItsColumnAndFigure) 
   EXPECT_EQ(vue(6, 1), Json::parse(R"(["12", "hidden", 12])"));
 }
 
-TEST(ValeursÉtat, HighScoresAreTheTenPlacesOfTheGamesMode) {
-  HighScores scores;
-  scores[2][1] = {"Zoé", 1300, 412, 19};
-  scores[2][10] = {"Ugo", 900, 3599, 11};
-  ÉtatPartie é;
-  é.ModeJeu = 2;
-  VueFenêtre v;
-  v.place = 4;
-  v.scoresMontrés = true;
-  v.messages = {"un", "deux"};
-  const Json j = ÉtatEnJson(é, AffichageMémoire{}, v, scores, Langue::Français);
-  ASSERT_EQ(j["highScores"].size(), 10u);
-  EXPECT_EQ(j["highScores"][0],
-            Json::parse(R"({"name":"Zoé","score":1300,"time":412,"figures":19})"));
-  EXPECT_EQ(j["highScores"][9]["name"], "Ugo");
-  EXPECT_EQ(j["place"], 4);
-  EXPECT_EQ(j["messages"], Json::parse(R"(["un","deux"])"));
-  EXPECT_EQ(j["scoresShown"], true);
-}
-
 // Every control that shows a text is listed by name, the squares of the sheet excepted.
 TEST(Légendes, ListEveryControlWithATextButTheSquares) {
   const Json l = Légendes(ÉtatPartie{}, AffichageMémoire{}, VueFenêtre{}, Langue::Anglais);

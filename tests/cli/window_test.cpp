@@ -90,7 +90,8 @@ TEST(Démarrage, EachStepOfATurnTellsWhatToDoNextInTheLanguage) {
 // Before the first game the empty sheet is on screen and nothing on it can be chosen.
 TEST(SurvolAvantPartie, NothingCanBeChosenAndOnlyTheBareSheetAndTheBonusesSpeak) {
   Pilote p;
-  for (const Json& colonne : p.ÉtatJson()["sheet"])
+  const Json feuille = p.ÉtatJson()["sheet"];
+  for (const Json& colonne : feuille)
     for (const Json& k : colonne) {
       EXPECT_EQ(k["look"], "free");
       EXPECT_EQ(k["caption"], "");

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 namespace rolvex::cli {
 namespace {
 
@@ -20,7 +18,7 @@ void Jouer(Pilote& p, std::initializer_list<std::string_view> lignes) {
 Json Dés(const Pilote& p) { return p.ÉtatJson()["dice"]; }
 
 // A refused line changes nothing, and play needs a game started by `new`.
-TEST(Refus, PlayBeforeTheFirstGameIsRefusedAndChangesNothing) {
+TEST(Refus, PlayBeforeTheFirstGameIsRefusedWhileSetUpIsAccepted) {
   Pilote p;
   const Json avant = p.ÉtatJson();
   for (std::string_view l : {"ok", "left 1", "right 2", "place 3", "click 1 1", "tick", "tick 5"}) {
@@ -30,10 +28,6 @@ TEST(Refus, PlayBeforeTheFirstGameIsRefusedAndChangesNothing) {
     EXPECT_FALSE(r.sortie);
   }
   EXPECT_EQ(p.ÉtatJson(), avant);
-}
-
-TEST(Refus, SetUpCommandsAreAcceptedBeforeTheFirstGame) {
-  Pilote p;
   Jouer(p, {"lang en", "seed 3", "dice 1 2", "faces 2", "state"});
   const Json j = p.ÉtatJson();
   EXPECT_EQ(j["turn"], 0);
@@ -42,14 +36,10 @@ TEST(Refus, SetUpCommandsAreAcceptedBeforeTheFirstGame) {
   EXPECT_EQ(p.DésEnAttente(), 2u);
 }
 
-TEST(Refus, ADiceLineWithOneBadValueQueuesNothing) {
+TEST(Refus, ABadValueOnALineRefusesTheWholeLine) {
   Pilote p;
   EXPECT_TRUE(p.Exécuter("dice 1 2 7 3").refus);
   EXPECT_EQ(p.DésEnAttente(), 0u);
-}
-
-TEST(Refus, AnOutOfRangeClickIsRefusedWithoutTouchingTheGame) {
-  Pilote p;
   Jouer(p, {"new 1", "dice 1 1 1 1 1", "ok"});
   const Json avant = p.ÉtatJson();
   EXPECT_TRUE(p.Exécuter("click 7 1").refus);
@@ -68,81 +58,45 @@ TEST(Sortie, OnlyStatePrintsAndItPrintsTheCurrentState) {
   EXPECT_EQ(p.ÉtatJson()["figure"], "FULL");
 }
 
-// The dice queue: each die the engine throws takes the next value, and only thrown dice do.
-TEST(FileDeDés, EachThrownDieTakesTheNextQueuedValueInDieOrder) {
+// The dice queue: each die the engine throws takes the next value, in die order, and only
+// thrown dice do; the queue outlives a new game, and once empty the generator takes over.
+TEST(FileDeDés, OnlyTheDiceThrownTakeTheQueuedValuesInDieOrder) {
   Pilote p;
-  Jouer(p, {"dice 4 1 6 2 5", "new 1", "ok"});
-  EXPECT_EQ(Dés(p), Json::parse("[4,1,6,2,5]"));
-  EXPECT_EQ(p.État().Dés[3], 6);
-}
-
-TEST(FileDeDés, KeptDiceAndRefusedThrowsTakeNoValue) {
-  Pilote p;
-  Jouer(p, {"new 1", "dice 1 2 3 4 5 6 5 3", "ok"});
+  Jouer(p, {"dice 1 2 3 4 5 6 5 3", "new 2", "new 1", "ok"});
+  EXPECT_EQ(Dés(p), Json::parse("[1,2,3,4,5]"));
   Jouer(p, {"ok"});  // every die kept: the engine does not throw
   EXPECT_EQ(p.DésEnAttente(), 3u);
   Jouer(p, {"left 2", "left 4", "ok"});
   EXPECT_EQ(Dés(p), Json::parse("[1,6,3,5,5]"));
   EXPECT_EQ(p.DésEnAttente(), 1u);
-}
-
-TEST(FileDeDés, TheQueueOutlivesANewGame) {
-  Pilote p;
-  Jouer(p, {"dice 2 2 2 2 2 3", "new 2", "new 1", "ok"});
-  EXPECT_EQ(Dés(p), Json::parse("[2,2,2,2,2]"));
-  EXPECT_EQ(p.DésEnAttente(), 1u);
-}
-
-TEST(FileDeDés, AnEmptyQueueFallsBackToTheGenerator) {
-  Pilote p;
-  Jouer(p, {"new 1", "dice 6", "ok"});
-  EXPECT_EQ(p.État().Dés[1], 6);
-  for (int i = 2; i <= NbDés; ++i) {
-    EXPECT_GE(p.État().Dés[i], 1);
-    EXPECT_LE(p.État().Dés[i], 6);
-  }
+  Jouer(p, {"left 1", "left 2", "ok"});
+  EXPECT_EQ(p.État().Dés[1], 3);
+  EXPECT_EQ(p.DésEnAttente(), 0u);
+  EXPECT_GE(p.État().Dés[2], 1);
+  EXPECT_LE(p.État().Dés[2], 6);
 }
 
 // A seed makes every later game draw the same dice, so a replay reproduces a game.
-TEST(Graine, EveryNewGameRestartsFromTheSeed) {
-  Pilote p;
-  Jouer(p, {"seed 2024", "new 1", "ok", "left 1", "left 3", "ok"});
-  const Json partie1 = p.ÉtatJson();
-  Jouer(p, {"new 1", "ok", "left 1", "left 3", "ok"});
-  EXPECT_EQ(p.ÉtatJson(), partie1);
-}
-
-TEST(Graine, TwoDriversWithTheSameSeedThrowTheSameDiceAndOtherSeedsDiffer) {
-  auto premierJet = [](std::string_view graine) {
+TEST(Graine, EveryNewGameRestartsFromTheSeedAndOtherSeedsDiffer) {
+  auto jets = [](std::string_view graine) {
     Pilote p;
     Jouer(p, {graine, "new 3"});
-    Json jets = Json::array();
+    Json j = Json::array();
     // Several turns, so that two seeds agreeing by chance on one throw cannot pass.
     for (int tour = 0; tour < 6; ++tour) {
-      Jouer(p, {"ok"});
-      jets.push_back(Dés(p));
+      Jouer(p, {"ok", "left 1", "left 3", "ok"});
+      j.push_back(Dés(p));
       Jouer(p, {"click 1 " + std::to_string(tour + 1)});
     }
-    return jets;
+    Jouer(p, {"new 3", "ok", "left 1", "left 3", "ok"});
+    EXPECT_EQ(Dés(p), j[0]) << "the new game replays the seed";
+    return j;
   };
-  EXPECT_EQ(premierJet("seed 11"), premierJet("seed 11"));
-  EXPECT_NE(premierJet("seed 11"), premierJet("seed 12"));
+  EXPECT_EQ(jets("seed 11"), jets("seed 11"));
+  EXPECT_NE(jets("seed 11"), jets("seed 12"));
 }
 
-// The window delivers no click to a hidden square, and no press to a hidden button.
-TEST(CommeLaFenêtre, AClickOnAHiddenSquareDoesNothing) {
-  Pilote p;
-  Jouer(p, {"new 2", "dice 5 5 5 1 2", "ok"});
-  ASSERT_FALSE(p.État().Cases(colonne::Descente, 5).Visible);
-  ASSERT_TRUE(p.État().Cases(colonne::Descente, 5).Sélectionnable);
-  const Json avant = p.ÉtatJson();
-  Jouer(p, {"click 2 5"});
-  EXPECT_EQ(p.ÉtatJson(), avant);
-  Jouer(p, {"click 1 5"});  // the visible square of the same figure is written
-  EXPECT_TRUE(p.État().Cases(colonne::Libre, 5).Prise);
-  EXPECT_EQ(p.État().Cases(colonne::Libre, 5).Score, 15);
-}
-
+// The window delivers no press to a hidden button.
 TEST(CommeLaFenêtre, ThrowButtonIsHiddenAndDeadOnceTheGameIsOver) {
   Pilote p;
   Jouer(p, {"seed 5", "new 1"});
@@ -167,47 +121,17 @@ TEST(BoutonsDés, RightKeepsTheIdenticalDiceLeftAndPlaceToggleOneDie) {
 }
 
 // Set-up commands: the faces of the dice, the language, the clock.
-TEST(Réglages, NumeralFacesShowAtOnceOnTheKeptDice) {
-  Pilote p;
-  Jouer(p, {"new 1", "dice 1 2 3 4 6", "ok", "left 5", "faces 2"});
-  EXPECT_EQ(p.ÉtatJson()["shown"], Json::parse("[6,7,8,9,-1]"));
-  EXPECT_EQ(p.ÉtatJson()["facesType"], 2);
-}
-
-TEST(Réglages, TheLanguageRewordsTheTextsAlreadyShown) {
+TEST(Réglages, LanguageFacesAndTicksTakeEffectAtOnce) {
   Pilote p;
   Jouer(p, {"new 1"});
   EXPECT_EQ(p.ÉtatJson()["info"], "Cliquez sur le bouton OK pour effectuer un nouveau tirage...");
   Jouer(p, {"lang en"});
   EXPECT_EQ(p.ÉtatJson()["info"], "Click on the button OK to go on th next drawing...");
-}
-
-TEST(Réglages, TicksAdvanceTheGameClock) {
-  Pilote p;
-  Jouer(p, {"new 1", "tick", "tick 60"});
+  Jouer(p, {"dice 1 2 3 4 6", "ok", "left 5", "faces 2"});
+  EXPECT_EQ(p.ÉtatJson()["shown"], Json::parse("[6,7,8,9,-1]"));
+  EXPECT_EQ(p.ÉtatJson()["facesType"], 2);
+  Jouer(p, {"tick", "tick 60"});
   EXPECT_EQ(p.ÉtatJson()["seconds"], 61);
-}
-
-// A whole script: states on standard output, refusals numbered by line on the error output.
-TEST(Script, RefusalsAreNumberedByLineAndReadingGoesOn) {
-  std::istringstream script("# header\n\nok\nnew 1\nclick 7 1\r\nstate\n");
-  std::ostringstream sortie, erreurs;
-  EXPECT_EQ(JouerScript(script, sortie, erreurs), 1);
-  EXPECT_EQ(erreurs.str(),
-            "line 3: no game yet: start one with 'new' first\n"
-            "line 5: column must be a number from 1 to 6, not '7'\n");
-  EXPECT_EQ(Json::parse(sortie.str())["turn"], 1);
-}
-
-TEST(Script, AScriptWithoutRefusalExitsWithZeroAndPrintsOneLinePerState) {
-  std::istringstream script("state\nnew 1\nstate\nstate");
-  std::ostringstream sortie, erreurs;
-  EXPECT_EQ(JouerScript(script, sortie, erreurs), 0);
-  EXPECT_EQ(erreurs.str(), "");
-  std::istringstream lignes(sortie.str());
-  std::vector<int> tours;
-  for (std::string l; std::getline(lignes, l);) tours.push_back(Json::parse(l)["turn"]);
-  EXPECT_EQ(tours, (std::vector<int>{0, 1, 1}));
 }
 
 }  // namespace

@@ -11,7 +11,8 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// `layout` prints one line, read here as the script's reader would.
+// `layout` prints one line, read here as the script's reader would. The arithmetic itself is
+// the play area's; here the line must carry the screen and columns asked for, in order.
 std::string Ligne(std::string_view commande) {
   Pilote p;
   const Réponse r = p.Exécuter(commande);
@@ -20,66 +21,19 @@ std::string Ligne(std::string_view commande) {
 }
 Json Disposition(std::string_view commande) { return Json::parse(Ligne(commande)); }
 
-// The sizes of the sheet follow the screen, as designed for 800 × 600 and 640 × 480.
-TEST(CommandeLayout, TheReferenceScreenGivesTheDesignedSizes) {
-  const Json j = Disposition("layout 12000 9000 6");
-  EXPECT_EQ(j["HauteurCase"], 310);
-  EXPECT_EQ(j["LargeurCase"], 1200);
-  EXPECT_EQ(j["EcartVertical"], 31);
-  EXPECT_EQ(j["EcartHorizontal"], 50);
-  EXPECT_EQ(j["RetraitPrise"], 25);
-  EXPECT_EQ(j["MargePanneau"], 60);
-  EXPECT_EQ(j["m"], 150);
-  EXPECT_EQ(j["controls"]["PictureAireJeu"][3], 6169);
-  EXPECT_EQ(j["controls"]["PictureAireJeu"][2], 10050);
-}
-
-TEST(CommandeLayout, ThePlayAreaIsAsWideAsTheColumnsInPlay) {
-  EXPECT_EQ(Disposition("layout 12000 9000 3")["controls"]["PictureAireJeu"][2], 6300);
+TEST(CommandeLayout, FollowsTheScreenAndTheColumnsAskedFor) {
+  const Json référence = Disposition("layout 12000 9000 6");
+  EXPECT_EQ(référence["HauteurCase"], 310);
+  EXPECT_EQ(référence["m"], 150);
+  EXPECT_EQ(référence["controls"]["PictureAireJeu"], Json::parse("[975, 50, 10050, 6169]"));
+  EXPECT_EQ(référence["controls"]["PanelOkParams"], Json::parse("[2525, 2900, 2225, 405]"));
+  const Json petit = Disposition("layout 9600 7200 6");
+  EXPECT_EQ(petit["LargeurCase"], 960);
+  EXPECT_EQ(petit["MargePanneau"], 48);
+  EXPECT_EQ(petit["m"], 120);
   const Json un = Disposition("layout 12000 9000 1");
   EXPECT_EQ(un["controls"]["PictureAireJeu"], Json::parse("[4100, 50, 3800, 6169]"));
-  // Libre alone stands in the first column slot, after the left labels.
   EXPECT_EQ(un["controls"]["CaseNomLibre"][0], 1300);
-}
-
-TEST(CommandeLayout, A640By480ScreenScalesEverySize) {
-  const Json j = Disposition("layout 9600 7200 6");
-  EXPECT_EQ(j["HauteurCase"], 248);
-  EXPECT_EQ(j["LargeurCase"], 960);
-  EXPECT_EQ(j["EcartVertical"], 25);
-  EXPECT_EQ(j["EcartHorizontal"], 40);
-  EXPECT_EQ(j["RetraitPrise"], 20);
-  EXPECT_EQ(j["MargePanneau"], 48);
-  EXPECT_EQ(j["m"], 120);
-}
-
-TEST(CommandeLayout, TheNameDialogStandsAsDesignedOnTheReferenceScreen) {
-  const Json c = Disposition("layout 12000 9000 6")["controls"];
-  EXPECT_EQ(c["FormParams"], Json::parse("[0, 0, 4900, 3905]"));
-  EXPECT_EQ(c["FrameModeColonnes"], Json::parse("[150, 150, 4600, 2000]"));
-  EXPECT_EQ(c["TextName"], Json::parse("[150, 2300, 4600, 450]"));
-  EXPECT_EQ(c["PanelCancelParams"], Json::parse("[150, 2900, 2225, 405]"));
-  EXPECT_EQ(c["PanelOkParams"], Json::parse("[2525, 2900, 2225, 405]"));
-}
-
-// Fractions are printed with the fewest digits that give the same value back.
-TEST(CommandeLayout, FractionsArePrintedShortAndWholeNumbersAsIntegers) {
-  const std::string ligne = Ligne("layout 12000 9000 6");
-  EXPECT_NE(ligne.find(R"j("SSOptionModeColonnes(1)":[150,300,4300,416.66666])j"),
-            std::string::npos);
-  EXPECT_NE(ligne.find(R"("TextName":14)"), std::string::npos) << "a whole point size";
-  const Json large = Disposition("layout 15360 11520 6");
-  EXPECT_EQ(large["m"], 192);
-  EXPECT_EQ(large["fontSizes"]["FrameModeColonnes"].dump(), "10.24");
-}
-
-TEST(Nombre, GivesIntegersForWholeValuesAndTheShortestDigitsOtherwise) {
-  EXPECT_EQ(Nombre(310.0F).dump(), "310");
-  EXPECT_EQ(Nombre(-25.0F).dump(), "-25");
-  EXPECT_EQ(Nombre(1250.0F / 3).dump(), "416.66666");
-  EXPECT_EQ(Nombre(10.24F).dump(), "10.24");
-  EXPECT_EQ(Nombre(14.25F).dump(), "14.25");
-  EXPECT_EQ(static_cast<float>(Nombre(0.1F).get<double>()), 0.1F);
 }
 
 TEST(CommandeLayout, KeysComeInTheProtocolOrderAndTheLineChangesNoGame) {
@@ -93,7 +47,22 @@ TEST(CommandeLayout, KeysComeInTheProtocolOrderAndTheLineChangesNoGame) {
   EXPECT_EQ(clés, (std::vector<std::string>{"HauteurCase", "LargeurCase", "EcartVertical",
                                              "EcartHorizontal", "RetraitPrise", "MargePanneau",
                                              "m", "controls", "fontSizes"}));
+  EXPECT_EQ(j["controls"]["PictureAireJeu"][2], 6300);
   EXPECT_EQ(p.ÉtatJson(), avant);
+}
+
+// Fractions are printed with the fewest digits that give the same value back.
+TEST(Nombre, GivesIntegersForWholeValuesAndTheShortestDigitsOtherwise) {
+  EXPECT_EQ(Nombre(310.0F).dump(), "310");
+  EXPECT_EQ(Nombre(-25.0F).dump(), "-25");
+  EXPECT_EQ(Nombre(1250.0F / 3).dump(), "416.66666");
+  EXPECT_EQ(Nombre(10.24F).dump(), "10.24");
+  EXPECT_EQ(static_cast<float>(Nombre(0.1F).get<double>()), 0.1F);
+  const std::string ligne = Ligne("layout 12000 9000 6");
+  EXPECT_NE(ligne.find(R"j("SSOptionModeColonnes(1)":[150,300,4300,416.66666])j"),
+            std::string::npos);
+  EXPECT_NE(ligne.find(R"("TextName":14)"), std::string::npos) << "a whole point size";
+  EXPECT_EQ(Disposition("layout 15360 11520 6")["fontSizes"]["FrameModeColonnes"].dump(), "10.24");
 }
 
 }  // namespace

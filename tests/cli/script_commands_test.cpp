@@ -25,39 +25,30 @@ TEST(LignesVides, BlankAndCommentLinesAreSkipped) {
     EXPECT_TRUE(std::holds_alternative<LigneVide>(LireLigne(ligne))) << '"' << ligne << '"';
 }
 
-// Every command of the protocol is read with its arguments.
+// Every command of the protocol is read with its arguments, whatever blanks, tabs and
+// Windows line ends surround them.
 TEST(LectureCommandes, ReadsEachCommandWithItsArguments) {
   EXPECT_EQ(LuComme<ChoixLangue>("lang fr").langue, Langue::Français);
   EXPECT_EQ(LuComme<ChoixLangue>("lang en").langue, Langue::Anglais);
-  EXPECT_EQ(LuComme<FixerGraine>("seed 0").graine, 0u);
   EXPECT_EQ(LuComme<FixerGraine>("seed 18446744073709551615").graine, 18446744073709551615u);
   EXPECT_EQ(LuComme<NouvellePartie>("new 2").modeJeu, 2);
   EXPECT_EQ(LuComme<MettreDésEnFile>("dice 6 1 3").faces, (std::vector<int16_t>{6, 1, 3}));
   EXPECT_TRUE(std::holds_alternative<PresserOk>(Lu("ok")));
   const auto gauche = LuComme<BoutonSurDé>("left 2");
-  EXPECT_EQ(gauche.dé, 2);
-  EXPECT_EQ(gauche.bouton, 1);
+  EXPECT_EQ(std::pair(gauche.dé, gauche.bouton), (std::pair<int16_t, int16_t>(2, 1)));
   const auto droit = LuComme<BoutonSurDé>("right 5");
-  EXPECT_EQ(droit.dé, 5);
-  EXPECT_EQ(droit.bouton, 2);
+  EXPECT_EQ(std::pair(droit.dé, droit.bouton), (std::pair<int16_t, int16_t>(5, 2)));
   EXPECT_EQ(LuComme<CliquerPlaceDé>("place 4").dé, 4);
-  const auto clic = LuComme<CliquerCase>("click 6 13");
-  EXPECT_EQ(clic.colonne, 6);
-  EXPECT_EQ(clic.figure, 13);
+  const auto clic = LuComme<CliquerCase>("  click\t6   13 \r");
+  EXPECT_EQ(std::pair(clic.colonne, clic.figure), (std::pair<int16_t, int16_t>(6, 13)));
   EXPECT_EQ(LuComme<ChoisirFaces>("faces 2").typeDés, 2);
   EXPECT_EQ(LuComme<Tics>("tick").nombre, 1);
   EXPECT_EQ(LuComme<Tics>("tick 90").nombre, 90);
   EXPECT_TRUE(std::holds_alternative<AfficherÉtat>(Lu("state")));
-}
-
-TEST(LectureCommandes, ReadsTheMouseAndDialogCommands) {
   const auto survol = LuComme<SurvolerCase>("hover 4 11");
-  EXPECT_EQ(survol.colonne, 4);
-  EXPECT_EQ(survol.figure, 11);
+  EXPECT_EQ(std::pair(survol.colonne, survol.figure), (std::pair<int16_t, int16_t>(4, 11)));
   const auto bonus = LuComme<SurvolerBonus>("bonus 2 6");
-  EXPECT_EQ(bonus.où, bonus::Bas);
-  EXPECT_EQ(bonus.colonne, 6);
-  EXPECT_EQ(LuComme<SurvolerPanel>("panel PanelTotalDés").panel, PanelAide::PanelTotalDés);
+  EXPECT_EQ(std::pair(bonus.où, bonus.colonne), (std::pair<int16_t, int16_t>(bonus::Bas, 6)));
   EXPECT_EQ(LuComme<SurvolerPanel>("panel PanelFigureRéalisée").panel,
             PanelAide::PanelFigureRéalisée);
   const auto rang = LuComme<SurvolerPanelScore>("panel PanelScoreTemps 10");
@@ -69,27 +60,16 @@ TEST(LectureCommandes, ReadsTheMouseAndDialogCommands) {
   EXPECT_EQ(disposition.hauteur, 11520.5);
   EXPECT_EQ(disposition.nbColonnes, 3);
   EXPECT_EQ(LuComme<ChoisirOptionMode>("mode 1").modeJeu, 1);
-}
-
-// A name is the rest of its line after one blank, so that blanks in it are kept as typed.
-TEST(LectureCommandes, ANameKeepsItsBlanksAndMayBeEmpty) {
-  EXPECT_EQ(LuComme<ValiderNom>("name Zoé").nom, "Zoé");
-  EXPECT_EQ(LuComme<ValiderNom>("name Jean Luc ").nom, "Jean Luc ");
-  EXPECT_EQ(LuComme<ValiderNom>("name    ").nom, "   ");
-  EXPECT_EQ(LuComme<ValiderNom>("name\t#1\r").nom, "#1");
-  EXPECT_EQ(LuComme<ValiderNom>("name").nom, "");
-  EXPECT_EQ(LuComme<ValiderNom>("name ").nom, "");
-  EXPECT_EQ(LuComme<ValiderNom>("name Éléonore Zoé").nom, "Éléonore Zoé") << "12 characters";
-}
-
-TEST(LectureCommandes, AFolderIsTheRestOfItsLineWithoutOuterBlanks) {
   EXPECT_EQ(LuComme<ChargerDossier>("data  /tmp/mes scores/ \r").dossier, "/tmp/mes scores/");
 }
 
-TEST(LectureCommandes, ToleratesExtraBlanksTabsAndWindowsLineEnds) {
-  const auto clic = LuComme<CliquerCase>("  click\t3   12 \r");
-  EXPECT_EQ(clic.colonne, 3);
-  EXPECT_EQ(clic.figure, 12);
+// A name is the rest of its line after one blank, so that blanks in it are kept as typed;
+// its 12 characters are counted as characters, not bytes.
+TEST(LectureCommandes, ANameKeepsItsBlanksAndMayBeEmpty) {
+  for (auto [ligne, nom] : {std::pair{"name Zoé", "Zoé"}, {"name Jean Luc ", "Jean Luc "},
+                            {"name    ", "   "}, {"name\t#1\r", "#1"}, {"name", ""}, {"name ", ""},
+                            {"name Éléonore Zoé", "Éléonore Zoé"}})
+    EXPECT_EQ(LuComme<ValiderNom>(ligne).nom, nom) << ligne;
 }
 
 // A line that is not a command, or whose arguments are out of range, is refused with a
@@ -114,34 +94,29 @@ INSTANTIATE_TEST_SUITE_P(
                       CasRefus{"OK", "unknown command 'OK'"},
                       CasRefus{"ok # throw", "wrong number of arguments"},
                       CasRefus{"click 7 1", "column must be a number from 1 to 6, not '7'"},
-                      CasRefus{"click 0 1", "column"},
                       CasRefus{"click 1 14", "figure must be a number from 1 to 13, not '14'"},
                       CasRefus{"click 1", "expected: click COLUMN FIGURE"},
                       CasRefus{"click 1 2 3", "wrong number of arguments (3)"},
                       CasRefus{"dice", "wrong number of arguments (0)"},
                       CasRefus{"dice 9", "die value must be a number from 1 to 6, not '9'"},
                       CasRefus{"dice 1 2 x", "not 'x'"},
-                      CasRefus{"dice 0", "die value"},
                       CasRefus{"left 0", "die must be a number from 1 to 5, not '0'"},
                       CasRefus{"right 6", "die must be"},
                       CasRefus{"place -1", "not '-1'"},
                       CasRefus{"left +1", "not '+1'"},
                       CasRefus{"left 1.5", "not '1.5'"},
                       CasRefus{"left 3x", "not '3x'"},
-                      CasRefus{"new 0", "mode must be a number from 1 to 3"},
-                      CasRefus{"new 4", "mode"},
+                      CasRefus{"new 4", "mode must be a number from 1 to 3"},
                       CasRefus{"new", "expected: new MODE"},
                       CasRefus{"lang de", "language must be 'fr' or 'en', not 'de'"},
                       CasRefus{"lang FR", "language"},
                       CasRefus{"faces 3", "faces must be a number from 1 to 2"},
                       CasRefus{"tick 0", "tick count"},
                       CasRefus{"tick 86401", "tick count"},
-                      CasRefus{"tick 1 2", "wrong number of arguments"},
                       CasRefus{"seed -1", "seed must be a whole number"},
                       CasRefus{"seed 18446744073709551616", "seed"},
                       CasRefus{"seed", "expected: seed N"},
                       CasRefus{"state now", "expected: state"},
-                      CasRefus{"hover 7 1", "column must be a number from 1 to 6, not '7'"},
                       CasRefus{"hover 1 0", "figure must be a number from 1 to 13, not '0'"},
                       CasRefus{"hover 1", "expected: hover COLUMN FIGURE"},
                       CasRefus{"bonus 3 1", "bonus row must be a number from 1 to 2, not '3'"},
@@ -151,7 +126,6 @@ INSTANTIATE_TEST_SUITE_P(
                       CasRefus{"panel PanelTotalDés 2", "PanelTotalDés has no rows"},
                       CasRefus{"panel PanelScoreNom", "expected: panel PanelScoreNom ROW"},
                       CasRefus{"panel PanelScoreNom 11", "row must be a number from 1 to 10"},
-                      CasRefus{"panel PanelScoreScore 0", "row must be"},
                       CasRefus{"panel", "expected: panel NAME [ROW]"},
                       CasRefus{"bare 1", "expected: bare"},
                       CasRefus{"layout 0 9000 6", "screen must be a width and a height"},
@@ -160,13 +134,11 @@ INSTANTIATE_TEST_SUITE_P(
                       CasRefus{"layout nan 9000 6", "screen"},
                       CasRefus{"layout inf 9000 6", "screen"},
                       CasRefus{"layout 12000 9000 2", "columns must be 1, 3 or 6, not '2'"},
-                      CasRefus{"layout 12000 9000 0", "columns must be 1, 3 or 6"},
                       CasRefus{"layout 12000 9000", "expected: layout WIDTH HEIGHT COLUMNS"},
                       CasRefus{"mode 4", "mode must be a number from 1 to 3, not '4'"},
                       CasRefus{"mode", "expected: mode MODE"},
                       CasRefus{"name Maximiliennes", "at most 12 characters, not 13"},
                       CasRefus{"name Éléonore Zoé!", "not 13"},
-                      CasRefus{"data", "expected: data DIR"},
                       CasRefus{"data  \t ", "expected: data DIR"}));
 
 // Only the commands that act on a game need one; set-up commands may come before it.

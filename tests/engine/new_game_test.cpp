@@ -9,48 +9,31 @@ namespace {
 
 using essai::Table;
 
-// A source that counts the new games it is told of.
-class DéCompteur final : public SourceDés {
- public:
-  int nbNouvellesParties = 0;
-  void NouvellePartie() override { ++nbNouvellesParties; }
-  int16_t Face() override { return 6; }
-};
+void Attendre(Partie& p, int secondes) {
+  for (int s = 0; s < secondes; ++s) p.TimerChrono_Timer();
+}
 
 // A new game resets every field, in all six columns, and waits for the first throw.
-TEST(NewGame, WaitsForTheFirstThrowWithNoDieShown) {
+TEST(NewGame, WaitsForTheFirstThrowOnAFreshSheetWithEachColumnInItsOwnColour) {
   Table t(3);
   const ÉtatPartie& é = t.é();
   EXPECT_EQ(é.NuméroTour, 1);
-  EXPECT_EQ(é.NbJets, 0);
   EXPECT_EQ(é.NbColonnes, 6);
-  EXPECT_EQ(é.FigureAnnoncée, -1);
-  EXPECT_FALSE(é.PartieTerminée);
   EXPECT_EQ(t.DésSurTable(), "?????");
-  for (bool g : é.DésGardés) EXPECT_TRUE(g);
   for (int i = 1; i <= NbDés; ++i) EXPECT_EQ(t.écran.imagesDés[i], ImageDéFond);
   EXPECT_EQ(t.écran.légendeOkDé, "OK");
   EXPECT_TRUE(t.écran.okDéVisible);
   EXPECT_EQ(t.écran.message, Message::MsgNouveauTirage);
-  EXPECT_EQ(t.écran.info, "");
   EXPECT_EQ(t.écran.légendeScoreTotal, "0");
-  EXPECT_EQ(t.écran.légendeTotalDés, "");
-  EXPECT_EQ(t.écran.figureRéalisée, TexteFigure::Aucun);
   EXPECT_EQ(t.écran.nbNouvellesParties, 1);
   EXPECT_GE(t.écran.nbDessins, 1);
-}
-
-TEST(NewGame, TheSheetIsFreshWithEachColumnInItsOwnColour) {
-  Table t(3);
   for (int c = 1; c <= NbColonnesMax; ++c) {
-    EXPECT_FALSE(t.é().ColonneFermée[c]);
+    EXPECT_FALSE(é.ColonneFermée[c]);
     for (int f = 1; f <= NbFigures; ++f) {
       const CaseJeu& k = t.Case(c, f);
-      EXPECT_FALSE(k.Prise);
-      EXPECT_FALSE(k.Sélectionnable);
-      EXPECT_FALSE(k.PriseDessinée);
+      EXPECT_FALSE(k.Prise || k.Sélectionnable || k.PriseDessinée) << c << "," << f;
       EXPECT_EQ(k.CouleurPrise, Blanc);
-      EXPECT_EQ(k.CouleurFond, Colonnes[c].fondLibre);
+      EXPECT_EQ(k.CouleurFond, Colonnes[c].fondLibre) << c;
       const bool attendu = (c == colonne::Descente) ? f == figure::As
                            : (c == colonne::Montée) ? f == figure::Yam
                                                     : true;
@@ -59,35 +42,31 @@ TEST(NewGame, TheSheetIsFreshWithEachColumnInItsOwnColour) {
   }
 }
 
-TEST(NewGame, EachModePlaysItsNumberOfColumns) {
-  Table t(1);
-  EXPECT_EQ(t.é().NbColonnes, 1);
-  for (int c = 2; c <= NbColonnesMax; ++c) EXPECT_TRUE(t.é().ColonneFermée[c]);
-  t.Nouvelle(2);
-  EXPECT_EQ(t.é().NbColonnes, 3);
-  for (int c = 1; c <= NbColonnesMax; ++c) EXPECT_EQ(t.é().ColonneFermée[c], c > 3) << c;
-}
-
-TEST(NewGame, AnUnknownModeIsIgnored) {
-  Table t(2);
-  t.partie.ChoisirMode(0);
-  t.partie.ChoisirMode(4);
-  t.partie.AppelNouveau();
-  EXPECT_EQ(t.é().ModeJeu, 2);
-  EXPECT_EQ(t.é().NbColonnes, 3);
-}
-
-// Nothing of an earlier game survives, whatever its mode.
+// Nothing of an earlier game survives, whatever its mode, even abandoned in the middle of a
+// turn; only the faces, the player's own choice, stay.
 TEST(NewGame, AOneColumnGameAfterASixColumnGameKeepsNothingOfIt) {
   Table t(3);
   t.Écrire(colonne::Deux, figure::Six, "66666");
   t.Annoncer(figure::Yam, "66666");
   t.Écrire(colonne::Sèche, figure::Yam, "11111");
   t.Écrire(colonne::Descente, figure::As, "11111");
-  ASSERT_GT(t.é().TotalHaut[colonne::Deux], 0);
+  t.Écrire(colonne::Montée, figure::Yam, "11111");
   ASSERT_GT(t.é().BonusBas[colonne::Annonce] + t.é().TotalBas[colonne::Annonce], 0);
-  ASSERT_EQ(t.é().NbFiguresColonne[colonne::Sèche], 1);
+  t.Ok("25262");
+  t.Clic(colonne::Annonce, figure::Deux);
+  t.Droit(1);
+  t.partie.ChoisirFaces(2);
   t.Nouvelle(1);
+  EXPECT_EQ(t.é().NbJets, 0);
+  EXPECT_EQ(t.é().FigureAnnoncée, -1);
+  EXPECT_FALSE(t.é().SélectionDroite);
+  EXPECT_EQ(t.é().ProchaineDescente, 1);
+  EXPECT_EQ(t.é().ProchaineMontée, 13);
+  EXPECT_EQ(t.é().NuméroTour, 1);
+  EXPECT_EQ(t.DésSurTable(), "?????");
+  EXPECT_EQ(t.é().TypeDés, 2);
+  EXPECT_EQ(t.écran.légendeOkDé, "OK");
+  for (int i = 1; i <= NbDés; ++i) EXPECT_EQ(t.écran.imagesDés[i], ImageDéFond);
   for (int c = 1; c <= NbColonnesMax; ++c) {
     EXPECT_EQ(t.é().TotalHaut[c], 0) << c;
     EXPECT_EQ(t.é().BonusHaut[c], 0) << c;
@@ -102,42 +81,21 @@ TEST(NewGame, AOneColumnGameAfterASixColumnGameKeepsNothingOfIt) {
   }
   EXPECT_EQ(t.é().ScoreTotal, 0);
   EXPECT_EQ(t.é().NbFiguresRéalisées, 0);
-  EXPECT_EQ(t.é().ProchaineDescente, 1);
   t.Remplir(colonne::Libre);
   EXPECT_TRUE(t.é().PartieTerminée);
   EXPECT_EQ(t.NbPrises(), 13);
 }
 
-TEST(NewGame, AbandonsAGameInTheMiddleOfATurn) {
-  Table t(3);
-  t.Écrire(colonne::Descente, figure::As, "11111");
-  t.Écrire(colonne::Montée, figure::Yam, "11111");
-  t.Ok("25262");
-  t.Clic(colonne::Annonce, figure::Deux);
-  t.Droit(1);
-  t.partie.ChoisirFaces(2);
-  t.Nouvelle(3);
-  EXPECT_EQ(t.é().NbJets, 0);
-  EXPECT_EQ(t.é().FigureAnnoncée, -1);
-  EXPECT_FALSE(t.é().SélectionDroite);
-  EXPECT_EQ(t.é().ProchaineDescente, 1);
-  EXPECT_EQ(t.é().ProchaineMontée, 13);
-  EXPECT_EQ(t.é().NuméroTour, 1);
-  EXPECT_EQ(t.DésSurTable(), "?????");
-  EXPECT_EQ(t.é().TypeDés, 2);  // the faces are the player's choice, not the game's
-  EXPECT_EQ(t.écran.légendeOkDé, "OK");
-  for (int i = 1; i <= NbDés; ++i) EXPECT_EQ(t.écran.imagesDés[i], ImageDéFond);
-  for (int f = 1; f <= NbFigures; ++f) EXPECT_TRUE(t.Case(colonne::Libre, f).Visible);
-  EXPECT_EQ(t.NbPrises(), 0);
-}
-
 TEST(NewGame, PlayAgainAfterAFinishedGameStartsTheSameModeAfresh) {
   Table t(1);
-  for (int s = 0; s < 100; ++s) t.partie.TimerChrono_Timer();
+  Attendre(t.partie, 100);
   t.Remplir(colonne::Libre);
   ASSERT_TRUE(t.é().PartieTerminée);
   ASSERT_FALSE(t.écran.okDéVisible);
+  t.partie.ChoisirMode(0);  // unknown modes are ignored
+  t.partie.ChoisirMode(4);
   t.partie.AppelNouveau();
+  EXPECT_EQ(t.é().ModeJeu, 1);
   EXPECT_FALSE(t.é().PartieTerminée);
   EXPECT_TRUE(t.écran.okDéVisible);
   EXPECT_EQ(t.é().NbColonnes, 1);
@@ -148,16 +106,7 @@ TEST(NewGame, PlayAgainAfterAFinishedGameStartsTheSameModeAfresh) {
   for (int f = 1; f <= NbFigures; ++f) EXPECT_FALSE(t.Case(colonne::Libre, f).PriseDessinée);
 }
 
-TEST(NewGame, EveryNewGameStartsTheDiceAfresh) {
-  DéCompteur dé;
-  AffichageMémoire écran;
-  Partie partie(écran, dé);
-  partie.AppelNouveau();
-  partie.AppelNouveau();
-  EXPECT_EQ(dé.nbNouvellesParties, 2);
-}
-
-TEST(NewGame, WithAFixedSeedTwoGamesThrowTheSameDice) {
+TEST(NewGame, WithAFixedSeedEveryNewGameThrowsTheSameDiceAgain) {
   DéÉquitable dé(77);
   AffichageMémoire écran;
   Partie partie(écran, dé);
@@ -174,63 +123,36 @@ TEST(NewGame, WithAFixedSeedTwoGamesThrowTheSameDice) {
 }
 
 // The game clock: seconds and minutes, and the game time kept by the high scores, at most 3599.
-void Attendre(Partie& p, int secondes) {
-  for (int s = 0; s < secondes; ++s) p.TimerChrono_Timer();
-}
-
-TEST(GameClock, IsStoppedBeforeTheFirstGame) {
-  DéÉquitable hasard(1);
-  AffichageMémoire écran;
-  Partie partie(écran, hasard);
-  Attendre(partie, 10);
-  EXPECT_EQ(partie.État().SecondesPartie, 0);
-  EXPECT_EQ(partie.État().SecondesChrono, 0);
-}
-
-TEST(GameClock, TheFirstTickGivesOneSecondAndTheSixtiethOneMinute) {
+TEST(GameClock, CountsSecondsIntoMinutesAndKeepsAtMost3599ForTheGame) {
   Table t;
   t.partie.TimerChrono_Timer();
-  EXPECT_EQ(t.é().SecondesPartie, 1);
   EXPECT_EQ(t.é().SecondesChrono, 1);
   Attendre(t.partie, 58);
   EXPECT_EQ(t.é().SecondesChrono, 59);
   EXPECT_EQ(t.é().MinutesChrono, 0);
-  t.partie.TimerChrono_Timer();
-  EXPECT_EQ(t.é().MinutesChrono, 1);
-  EXPECT_EQ(t.é().SecondesChrono, 0);
-  EXPECT_EQ(t.é().SecondesPartie, 60);
-  Attendre(t.partie, 61);
+  Attendre(t.partie, 62);
   EXPECT_EQ(t.é().MinutesChrono, 2);
   EXPECT_EQ(t.é().SecondesChrono, 1);
   EXPECT_EQ(t.é().SecondesPartie, 121);
-}
-
-TEST(GameClock, TheGameTimeStopsAt3599WhileTheMinutesGoOn) {
-  Table t;
-  Attendre(t.partie, 3599);
+  Attendre(t.partie, 3599 - 121);
   EXPECT_EQ(t.é().SecondesPartie, 3599);
-  t.partie.TimerChrono_Timer();
-  EXPECT_EQ(t.é().SecondesPartie, 3599);
-  EXPECT_EQ(t.é().MinutesChrono, 60);
-  Attendre(t.partie, 5 * 60);  // one hour and five minutes
+  Attendre(t.partie, 1 + 5 * 60);
   EXPECT_EQ(t.é().SecondesPartie, 3599);
   EXPECT_EQ(t.é().MinutesChrono, 65);
   EXPECT_EQ(t.é().SecondesChrono, 0);
 }
 
-TEST(GameClock, ANewGameSetsItBackToZero) {
-  Table t;
+TEST(GameClock, RunsOnlyFromANewGameToItsEnd) {
+  DéÉquitable hasard(1);
+  AffichageMémoire écran;
+  Partie partie(écran, hasard);
+  Attendre(partie, 10);
+  EXPECT_EQ(partie.État().SecondesPartie, 0) << "before the first game";
+  Table t(1);
   Attendre(t.partie, 125);
-  t.Nouvelle(3);
+  t.Nouvelle(1);
   EXPECT_EQ(t.é().SecondesPartie, 0);
   EXPECT_EQ(t.é().MinutesChrono, 0);
-  EXPECT_EQ(t.é().SecondesChrono, 0);
-  t.partie.TimerChrono_Timer();
-  EXPECT_EQ(t.é().SecondesPartie, 1);
-}
-
-TEST(GameClock, StopsAtTheEndOfTheGame) {
-  Table t(1);
   Attendre(t.partie, 42);
   t.Remplir(colonne::Libre);
   Attendre(t.partie, 10);

@@ -102,15 +102,13 @@ class Surveillant {
     }
     if (é.NbJets == 0 && !é.PartieTerminée) {
       ASSERT_EQ(prises, é.NuméroTour - 1);
-      VérifierEntreDeuxTours();
+      ASSERT_EQ(é.FigureAnnoncée, -1);
+      for (int i = 1; i <= NbDés; ++i) ASSERT_EQ(écran_.imagesDés[i], ImageDéFond);
     }
     if (é.NbJets > 0) {
-      for (int16_t d : é.Dés) {
-        ASSERT_GE(d, 1);
-        ASSERT_LE(d, 6);
-      }
-      VérifierFermeturesDuTour();
+      for (int16_t d : é.Dés) ASSERT_TRUE(d >= 1 && d <= 6) << d;
     }
+    if (!é.PartieTerminée) VérifierCasesMontrées();
     if (é.FigureAnnoncée != -1 && a.FigureAnnoncée == -1) ++nbAnnonces;
 
     // Totals are exact at every moment, not only at the end.
@@ -173,39 +171,21 @@ class Surveillant {
     }
   }
 
-  // Between turns: nothing to write, Descente and Montée show their next square and the taken
-  // ones only, every other column in play shows all its squares.
-  void VérifierEntreDeuxTours() {
-    const ÉtatPartie& é = partie_.État();
-    ASSERT_EQ(é.FigureAnnoncée, -1);
-    for (int i = 1; i <= NbDés; ++i) ASSERT_EQ(écran_.imagesDés[i], ImageDéFond);
-    for (int c = 1; c <= é.NbColonnes; ++c)
-      for (int f = 1; f <= NbFigures; ++f) {
-        const CaseJeu& k = é.Cases(c, f);
-        bool attendu = true;
-        if (c == colonne::Descente) attendu = k.Prise || f == é.ProchaineDescente;
-        if (c == colonne::Montée) attendu = k.Prise || f == é.ProchaineMontée;
-        ASSERT_EQ(k.Visible, attendu) << c << "," << f;
-      }
-  }
-
-  // During a turn: the free squares that the throws made so far have closed are hidden.
-  void VérifierFermeturesDuTour() {
+  // Descente and Montée show their next square and the taken ones; between turns every other
+  // column in play shows all its squares; during a turn the free squares that the throws made
+  // so far have closed are hidden, and an announcement leaves only its own square open.
+  void VérifierCasesMontrées() {
     const ÉtatPartie& é = partie_.État();
     for (int c = 1; c <= é.NbColonnes; ++c)
       for (int f = 1; f <= NbFigures; ++f) {
         const CaseJeu& k = é.Cases(c, f);
-        if (k.Prise) continue;
-        if (é.FigureAnnoncée != -1) {
-          ASSERT_EQ(k.Visible, c == colonne::Annonce && f == é.FigureAnnoncée) << c << "," << f;
-          continue;
-        }
         bool attendu = true;
         if (c == colonne::Descente) attendu = f == é.ProchaineDescente;
         if (c == colonne::Montée) attendu = f == é.ProchaineMontée;
-        if (c == colonne::Sèche || c == colonne::Annonce) attendu = é.NbJets == 1;
+        if (é.NbJets > 0 && (c == colonne::Sèche || c == colonne::Annonce)) attendu = é.NbJets == 1;
         if (c == colonne::Deux) attendu = é.NbJets <= 2;
-        ASSERT_EQ(k.Visible, attendu) << c << "," << f;
+        if (é.FigureAnnoncée != -1) attendu = c == colonne::Annonce && f == é.FigureAnnoncée;
+        ASSERT_EQ(k.Visible, k.Prise || attendu) << c << "," << f;
       }
   }
 

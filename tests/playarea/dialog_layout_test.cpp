@@ -4,27 +4,18 @@
 
 #include <algorithm>
 
+#include "rect_printer.h"
+
 namespace rolvex {
 namespace {
 
-const ContrôleDialogue& Par(const std::vector<ContrôleDialogue>& c, std::string_view nom) {
-  const auto it = std::find_if(c.begin(), c.end(), [&](const auto& x) { return x.nom == nom; });
-  EXPECT_NE(it, c.end()) << nom;
-  return *it;
-}
-
-// The margin of both dialogs is 150 twips at the reference width, rounded halves to even.
-TEST(MargeDialogues, FollowsTheScreenWidth) {
+// The margin of both dialogs is 150 twips at the reference width, rounded halves to even; the
+// ratios compare the screen with the reference one.
+TEST(MargeDialogues, FollowsTheScreenWidthAndRoundsHalvesToEven) {
   EXPECT_EQ(MargeDialogues(1), 150);
   EXPECT_EQ(MargeDialogues(Ratios(15360, 11520).RatioLargeur), 192);
   EXPECT_EQ(MargeDialogues(Ratios(9600, 7200).RatioLargeur), 120);
-}
-
-TEST(MargeDialogues, AHalfTwipGoesToTheEvenNeighbour) {
   EXPECT_EQ(MargeDialogues(Ratios(15240, 11430).RatioLargeur), 190);  // 150 × 1.27 = 190.5
-}
-
-TEST(Ratios, CompareTheScreenWithTheReferenceOne) {
   EXPECT_DOUBLE_EQ(Ratios(15360, 9000).RatioLargeur, 1.28);
   EXPECT_DOUBLE_EQ(Ratios(15360, 9000).RatioHauteur, 1);
   EXPECT_DOUBLE_EQ(Ratios(9600, 7200).RatioHauteur, 0.8);
@@ -33,9 +24,7 @@ TEST(Ratios, CompareTheScreenWithTheReferenceOne) {
 // The name dialog: the mode frame with its three option buttons, the name box, then Cancel and
 // OK side by side, all one margin apart.
 TEST(FormParams, OnTheReferenceScreen) {
-  const DispositionDialogues d = AdapterFenêtresÉcran(1, 1);
-  const DispositionFormParams& p = d.params;
-  EXPECT_EQ(d.m, 150);
+  const DispositionFormParams& p = AdapterFenêtresÉcran(1, 1).params;
   EXPECT_EQ(p.FrameModeColonnes, (Rect{150, 150, 4600, 2000}));
   EXPECT_EQ(p.LargeurFenêtre, 4900);
   EXPECT_EQ(p.HauteurFenêtre, 3905);
@@ -55,32 +44,17 @@ TEST(FormParams, OnTheReferenceScreen) {
   EXPECT_EQ(p.PoliceBoutons, 12);
 }
 
-TEST(FormParams, FontsFollowTheWidthFractionally) {
+TEST(FormParams, ScalesFontsWithTheWidthAndHeightsWithTheHeight) {
   const DispositionDialogues d = AdapterFenêtresÉcran(Ratios(15360, 11520).RatioLargeur,
                                                       Ratios(15360, 11520).RatioHauteur);
-  EXPECT_EQ(d.m, 192);
   EXPECT_FLOAT_EQ(d.params.PoliceFrameModeColonnes, 10.24F);
   EXPECT_FLOAT_EQ(d.params.PoliceTextName, 17.92F);
   EXPECT_FLOAT_EQ(d.params.PoliceBoutons, 15.36F);
-}
-
-TEST(FormParams, TheButtonsFillTheRowWithinTheMargins) {
-  for (auto [kx, ky] : {std::pair{1.28, 1.28}, {0.8, 0.8}, {1.6, 1.2}}) {
-    const DispositionDialogues d = AdapterFenêtresÉcran(kx, ky);
-    const Rect& ok = d.params.PanelOkParams;
-    EXPECT_FLOAT_EQ(ok.Left + ok.Width + d.m, d.params.LargeurFenêtre);
-    EXPECT_EQ(ok.Top, d.params.PanelCancelParams.Top);
-    const Rect& option3 = d.params.SSOptionModeColonnes[3];
-    EXPECT_FLOAT_EQ(option3.Top + option3.Height + d.m, d.params.FrameModeColonnes.Height);
-  }
-}
-
-TEST(FormParams, ScalesHeightsWithTheScreenHeight) {
-  const DispositionDialogues d = AdapterFenêtresÉcran(1, 0.8);
-  EXPECT_EQ(d.params.FrameModeColonnes, (Rect{150, 150, 4600, 1600}));
-  EXPECT_EQ(d.params.TextName, (Rect{150, 1900, 4600, 360}));
-  EXPECT_EQ(d.params.PanelCancelParams, (Rect{150, 2410, 2225, 324}));
-  EXPECT_EQ(d.params.HauteurFenêtre, 150 + 1600 + 360 + 324 + 900);
+  const DispositionFormParams& bas = AdapterFenêtresÉcran(1, 0.8).params;
+  EXPECT_EQ(bas.FrameModeColonnes, (Rect{150, 150, 4600, 1600}));
+  EXPECT_EQ(bas.TextName, (Rect{150, 1900, 4600, 360}));
+  EXPECT_EQ(bas.PanelCancelParams, (Rect{150, 2410, 2225, 324}));
+  EXPECT_EQ(bas.HauteurFenêtre, 150 + 1600 + 360 + 324 + 900);
 }
 
 // The start-up window: the logo at the top left of its frame, the title and the version to
@@ -100,9 +74,16 @@ TEST(FrmSplash, OnTheReferenceScreen) {
   EXPECT_EQ(s.PoliceBoutonsLangue, 10);
 }
 
-TEST(FrmSplash, KeepsOneMarginAroundTheButtons) {
+// On every screen both dialogs keep one margin around their buttons and option buttons.
+TEST(Dialogues, KeepOneMarginAroundTheirButtonsOnEveryScreen) {
   for (auto [kx, ky] : {std::pair{1.28, 1.28}, {0.8, 0.8}, {1.6, 1.2}}) {
+    SCOPED_TRACE(kx);
     const DispositionDialogues d = AdapterFenêtresÉcran(kx, ky);
+    const Rect& ok = d.params.PanelOkParams;
+    EXPECT_FLOAT_EQ(ok.Left + ok.Width + d.m, d.params.LargeurFenêtre);
+    EXPECT_EQ(ok.Top, d.params.PanelCancelParams.Top);
+    const Rect& option3 = d.params.SSOptionModeColonnes[3];
+    EXPECT_FLOAT_EQ(option3.Top + option3.Height + d.m, d.params.FrameModeColonnes.Height);
     const DispositionSplash& s = d.splash;
     const Rect& anglais = s.PanelStartEnglish;
     EXPECT_FLOAT_EQ(anglais.Left + anglais.Width + d.m, s.FrameSplash.Width);
@@ -116,14 +97,18 @@ TEST(FrmSplash, KeepsOneMarginAroundTheButtons) {
 TEST(ContrôlesDialogues, ListsEveryControlByName) {
   const auto c = ContrôlesDialogues(AdapterFenêtresÉcran(1, 1));
   EXPECT_EQ(c.size(), 15u);
-  EXPECT_EQ(Par(c, "SSOptionModeColonnes(2)").rect.Width, 4300);
-  EXPECT_FLOAT_EQ(Par(c, "SSOptionModeColonnes(2)").rect.Top, 300 + 1700.0F / 3);
-  EXPECT_EQ(Par(c, "FormParams").rect, (Rect{0, 0, 4900, 3905}));
-  EXPECT_EQ(Par(c, "frmSplash").rect.Width, 7300);
-  EXPECT_EQ(Par(c, "PanelOkParams").rect, (Rect{2525, 2900, 2225, 405}));
-  EXPECT_EQ(Par(c, "FrameModeColonnes").police, 8);
-  EXPECT_EQ(Par(c, "lblVersion").police, 12);
-  EXPECT_FALSE(Par(c, "imgLogo").police.has_value());
+  auto par = [&](std::string_view nom) {
+    const auto it = std::find_if(c.begin(), c.end(), [&](const auto& x) { return x.nom == nom; });
+    EXPECT_NE(it, c.end()) << nom;
+    return it == c.end() ? ContrôleDialogue{} : *it;
+  };
+  EXPECT_FLOAT_EQ(par("SSOptionModeColonnes(2)").rect.Top, 300 + 1700.0F / 3);
+  EXPECT_EQ(par("FormParams").rect, (Rect{0, 0, 4900, 3905}));
+  EXPECT_EQ(par("frmSplash").rect.Width, 7300);
+  EXPECT_EQ(par("PanelOkParams").rect, (Rect{2525, 2900, 2225, 405}));
+  EXPECT_EQ(par("FrameModeColonnes").police, 8);
+  EXPECT_EQ(par("lblVersion").police, 12);
+  EXPECT_FALSE(par("imgLogo").police.has_value());
 }
 
 }  // namespace

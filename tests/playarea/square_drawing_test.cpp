@@ -102,36 +102,32 @@ struct Jeu {
 // six columns and at 1300 alone.
 constexpr float HautLigne(int ligne) { return static_cast<float>(31 + 341 * ligne); }
 
-// Before the first throw of a turn a free square shows nothing; after it, its potential score.
-TEST(CaseLibre, ShowsNothingBeforeTheFirstThrow) {
+// Before the first throw of a turn a free square shows nothing; after it, its potential score,
+// "0" included, in the colour the dice give it.
+TEST(CaseLibre, ShowsNothingBeforeTheFirstThrowAndItsPotentialScoreAfter) {
   Jeu jeu(3);
-  const PanneauCase& as = jeu.fenêtre.Case(Libre, figure::As);
+  const FenêtreSimulée& f = jeu.fenêtre;
+  const PanneauCase& as = f.Case(Libre, figure::As);
   EXPECT_TRUE(as.visible);
   EXPECT_EQ(as.légende, "");
   EXPECT_EQ(as.fond, RGB(134, 210, 30));
   EXPECT_EQ(as.texte, Noir);
   EXPECT_EQ(as.rect, (Rect{2550, HautLigne(1), 1200, 310}));
-  EXPECT_EQ(jeu.fenêtre.Case(Sèche, figure::Yam).légende, "");
-  EXPECT_EQ(jeu.fenêtre.Case(Sèche, figure::Yam).fond, RGB(225, 179, 199));
-}
-
-TEST(CaseLibre, ShowsItsPotentialScoreAfterAThrowZeroIncluded) {
-  Jeu jeu(3);
+  EXPECT_EQ(f.Case(Sèche, figure::Yam).fond, RGB(225, 179, 199));
   jeu.Jeter("11123");
-  const FenêtreSimulée& f = jeu.fenêtre;
-  EXPECT_EQ(f.Case(Libre, figure::As).légende, "3");
-  EXPECT_EQ(f.Case(Libre, figure::As).texte, Bleu);  // three dice of the figure's face
+  EXPECT_EQ(as.légende, "3");
+  EXPECT_EQ(as.texte, Bleu);  // three dice of the figure's face
   EXPECT_EQ(f.Case(Libre, figure::Six).légende, "0");
   EXPECT_EQ(f.Case(Libre, figure::Six).texte, Noir);
-  EXPECT_EQ(f.Case(Libre, figure::Yam).légende, "0");
   EXPECT_EQ(f.Case(Libre, figure::PetitTotal).légende, "60");
   EXPECT_EQ(f.Case(Libre, figure::PetitTotal).texte, Rouge);
   EXPECT_EQ(f.Case(Libre, figure::PetitTotal).rect, (Rect{2550, HautLigne(14), 1200, 310}));
   EXPECT_EQ(f.totalDés, "8");
 }
 
-// Descente opens at the top and Montée at the bottom; the columns not in play stay hidden.
-TEST(CaseCachée, FollowsTheColumnRules) {
+// Descente opens at the top and Montée at the bottom; the columns not in play stay hidden, and
+// Libre alone stands right after the labels.
+TEST(CaseCachée, FollowsTheColumnRulesAndTheColumnsInPlay) {
   Jeu jeu(2);
   jeu.Jeter("11123");
   const FenêtreSimulée& f = jeu.fenêtre;
@@ -145,21 +141,19 @@ TEST(CaseCachée, FollowsTheColumnRules) {
   const DessinCase d = DessinDeCase(jeu.État(), f.aire, Montée, figure::Six);
   EXPECT_EQ(d.aspect, Aspect::Cachée);
   EXPECT_FALSE(d.apparence.has_value());
-}
 
-TEST(CaseCachée, OnlyLibreIsShownInTheOneColumnGame) {
-  Jeu jeu(1);
-  jeu.Jeter("66655");
+  Jeu un(1);
+  un.Jeter("66655");
   for (int16_t fig = 1; fig <= 13; ++fig) {
-    EXPECT_TRUE(jeu.fenêtre.Case(Libre, fig).visible);
-    EXPECT_EQ(jeu.fenêtre.Case(Libre, fig).rect.Left, 1300);
-    for (int16_t c = 2; c <= 6; ++c) EXPECT_FALSE(jeu.fenêtre.Case(c, fig).visible);
+    EXPECT_TRUE(un.fenêtre.Case(Libre, fig).visible);
+    EXPECT_EQ(un.fenêtre.Case(Libre, fig).rect.Left, 1300);
+    for (int16_t c = 2; c <= 6; ++c) EXPECT_FALSE(un.fenêtre.Case(c, fig).visible);
   }
-  EXPECT_EQ(jeu.fenêtre.Case(Libre, figure::Six).légende, "18");
 }
 
-// A taken square shows its score in white on black, "OOO" for 0, inset once in its cell.
-TEST(CasePrise, ShowsAWrittenZeroAsOOO) {
+// A taken square shows its score in white on black, "OOO" for 0, inset once in its cell by
+// the RetraitPrise of its screen, and gets its full size back at a new game.
+TEST(CasePrise, ShowsItsScoreOrOOOInWhiteOnBlack) {
   Jeu jeu(3);
   jeu.Jeter("11123");
   jeu.partie.AppelCliqueCase(Libre, figure::Six);
@@ -168,19 +162,12 @@ TEST(CasePrise, ShowsAWrittenZeroAsOOO) {
   EXPECT_EQ(six.texte, Blanc);
   EXPECT_EQ(six.fond, Noir);
   EXPECT_TRUE(six.visible);
-}
-
-TEST(CasePrise, ShowsItsScore) {
-  Jeu jeu(3);
   jeu.Jeter("55552");
-  jeu.partie.AppelCliqueCase(Libre, figure::Cinq);
-  EXPECT_EQ(jeu.fenêtre.Case(Libre, figure::Cinq).légende, "20");
-  jeu.Jeter("55555");
   jeu.partie.AppelCliqueCase(Sèche, figure::Cinq);
-  EXPECT_EQ(jeu.fenêtre.Case(Sèche, figure::Cinq).légende, "25");
+  EXPECT_EQ(jeu.fenêtre.Case(Sèche, figure::Cinq).légende, "20");
 }
 
-TEST(CasePrise, IsInsetOnlyOnceHoweverOftenTheSheetIsDrawn) {
+TEST(CasePrise, IsInsetOnlyOnceHoweverOftenTheSheetIsDrawnUntilANewGame) {
   Jeu jeu(3);
   jeu.Jeter("11123");
   jeu.partie.AppelCliqueCase(Libre, figure::Six);
@@ -188,24 +175,18 @@ TEST(CasePrise, IsInsetOnlyOnceHoweverOftenTheSheetIsDrawn) {
   EXPECT_EQ(jeu.fenêtre.Case(Libre, figure::Six).rect, retirée);
   for (auto [dés, c, fig] : {std::tuple{"22345", Libre, figure::Maxi},
                              {"22345", Sèche, figure::Mini},
-                             {"66666", Libre, figure::Yam},
-                             {"12346", Sèche, figure::Maxi}}) {
+                             {"66666", Libre, figure::Yam}}) {
     jeu.Jeter(dés);
     jeu.partie.AppelCliqueCase(c, fig);
     EXPECT_TRUE(jeu.État().Cases(c, fig).Prise);
   }
-  EXPECT_GT(jeu.fenêtre.nbDessins, 8);
+  EXPECT_GT(jeu.fenêtre.nbDessins, 6);
   EXPECT_EQ(jeu.fenêtre.Case(Libre, figure::Six).rect, retirée);
   // Applying a decision a second time, already drawn or not, leaves the same place.
   const DessinCase d = DessinDeCase(jeu.État(), jeu.fenêtre.aire, Libre, figure::Six);
   EXPECT_TRUE(d.DéjàDessinée);
   EXPECT_EQ(d.apparence->rect, retirée);
-}
 
-TEST(CasePrise, GetsItsFullSizeBackAtANewGame) {
-  Jeu jeu(3);
-  jeu.Jeter("11123");
-  jeu.partie.AppelCliqueCase(Libre, figure::Six);
   jeu.partie.AppelNouveau();
   const PanneauCase& six = jeu.fenêtre.Case(Libre, figure::Six);
   EXPECT_EQ(six.rect, (Rect{2550, HautLigne(6), 1200, 310}));
@@ -222,9 +203,9 @@ TEST(CasePrise, IsInsetByTheRetraitOfItsScreen) {
 }
 
 // The pointer shows which squares can be chosen: the up arrow once the dice are thrown, the
-// no-drop sign before and once the square is written.
+// no-drop sign before, once the square is written, and in the columns out of play.
 TEST(Pointeurs, SwitchWithTheTurn) {
-  Jeu jeu(3);
+  Jeu jeu(2);
   auto pointeursLibre = [&] {
     std::vector<int16_t> p;
     for (int16_t fig = 1; fig <= 13; ++fig) p.push_back(jeu.fenêtre.Case(Libre, fig).pointeur);
@@ -234,7 +215,7 @@ TEST(Pointeurs, SwitchWithTheTurn) {
   jeu.Jeter("11123");
   EXPECT_EQ(pointeursLibre(), std::vector<int16_t>(13, PointeurFlècheHaut));
   EXPECT_EQ(jeu.fenêtre.Case(Montée, figure::Yam).pointeur, PointeurFlècheHaut);
-  EXPECT_EQ(jeu.fenêtre.Case(Sèche, figure::As).pointeur, PointeurFlècheHaut);
+  EXPECT_EQ(jeu.fenêtre.Case(Sèche, figure::As).pointeur, PointeurInterdit);
   jeu.partie.AppelCliqueCase(Libre, figure::As);
   for (int16_t c = 1; c <= 6; ++c)
     for (int16_t fig = 1; fig <= 13; ++fig)
@@ -244,23 +225,14 @@ TEST(Pointeurs, SwitchWithTheTurn) {
   EXPECT_EQ(jeu.fenêtre.Case(Libre, figure::Deux).pointeur, PointeurFlècheHaut);
 }
 
-TEST(Pointeurs, ColumnsNotInPlayNeverOfferASquare) {
-  Jeu jeu(1);
-  jeu.Jeter("11123");
-  EXPECT_EQ(jeu.fenêtre.Case(Descente, figure::As).pointeur, PointeurInterdit);
-  EXPECT_EQ(jeu.fenêtre.Case(Libre, figure::As).pointeur, PointeurFlècheHaut);
-}
-
-// A total of 0 leaves its square empty; a bonus reads "+ 30"; the grand total shows "0".
-TEST(Totaux, ShowNothingForZeroButTheGrandTotalDoes) {
-  Jeu jeu(3);
-  for (int16_t c = 1; c <= 6; ++c)
-    for (LigneTotal ligne : LignesTotaux) EXPECT_EQ(jeu.fenêtre.totaux.at(NomTotal(ligne, c)), "");
-  EXPECT_EQ(jeu.fenêtre.scoreTotal, "0");
-}
-
+// A total of 0 leaves its square empty; a bonus reads "+ 30"; the grand total shows "0"; the
+// total of the dice keeps its caption until the first throw.
 TEST(Totaux, CaptionsFollowTheWrittenSquares) {
   Jeu jeu(1);
+  EXPECT_EQ(jeu.fenêtre.totaux.at("CaseTotalHautLibre"), "");
+  EXPECT_EQ(jeu.fenêtre.totaux.at("CaseBonusBasAnnonce"), "");
+  EXPECT_EQ(jeu.fenêtre.scoreTotal, "0");
+  EXPECT_FALSE(LégendeDuTotalDés(jeu.État()).has_value());
   // Three of each face in the upper figures: 3 + 6 + … + 18 = 63, worth the bonus of 30.
   for (int16_t fig = 1; fig <= 6; ++fig) {
     const char face = static_cast<char>('0' + fig);
@@ -274,13 +246,6 @@ TEST(Totaux, CaptionsFollowTheWrittenSquares) {
   EXPECT_EQ(f.totaux.at("CaseTotalBasLibre"), "");
   EXPECT_EQ(f.totaux.at("CaseBonusBasLibre"), "");
   EXPECT_EQ(f.scoreTotal, "93");
-}
-
-TEST(Totaux, TheDiceTotalKeepsItsCaptionBeforeTheFirstThrow) {
-  Jeu jeu(3);
-  EXPECT_FALSE(LégendeDuTotalDés(jeu.État()).has_value());
-  jeu.Jeter("66655");
-  EXPECT_EQ(LégendeDuTotalDés(jeu.État()), "28");
   EXPECT_EQ(LégendeBonus(100), "+ 100");
 }
 

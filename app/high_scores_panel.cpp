@@ -66,6 +66,8 @@ SuperPanelScore::SuperPanelScore(const AireJeu& aire, const ui::ÉchelleTwips& �
   for (int rang = 1; rang <= NbPlaces; ++rang) {
     for (const FamilleScores& f : Familles) {
       ui::Panneau* cellule = CréerPanneau(panelScore_, NomÉlément(f.nom, rang));
+      // A long name or a long time shrinks rather than lose its ends at the cell's edges.
+      cellule->setShrinkToFit(true);
       cellules_[rang][Rang(f.famille)] = cellule;
       connect(cellule, &ui::Panneau::mouseMoved, this,
               [this, famille = f.famille, rang] { emit panelScoreMouseMove(famille, rang); });

@@ -56,6 +56,7 @@ FormRolvex::~FormRolvex() = default;
 
 void FormRolvex::Form_Load() {
   CréerMenus();
+  MettreMenusÀLÉchelle();
   Trouver<QAction>(*this, "MenuVoirScores")->setEnabled(false);
 
   // InitAireJeu
@@ -134,6 +135,23 @@ void FormRolvex::CréerMenus() {
     action->setCheckable(true);
     faces->addAction(action);
   }
+}
+
+// The menus are drawn in the platform's font on the reference screen and grow with the screen
+// like every other caption of the window. The smaller of the two ratios keeps the menu bar
+// within the room the layout leaves it above the sheet; a small screen keeps the platform's
+// size, below which menus are hard to read.
+void FormRolvex::MettreMenusÀLÉchelle() {
+  const RatiosÉcran& r = aire_.Ratios();
+  const double ratio = std::max(1.0, std::min(r.RatioLargeur, r.RatioHauteur));
+  QFont police = menuBar()->font();
+  if (police.pointSizeF() > 0)
+    police.setPointSizeF(police.pointSizeF() * ratio);
+  else
+    police.setPixelSize(qRound(police.pixelSize() * ratio));
+  menuBar()->setFont(police);
+  // A menu opens in a window of its own, which takes no font from the bar.
+  for (QMenu* menu : menuBar()->findChildren<QMenu*>()) menu->setFont(police);
 }
 
 void FormRolvex::ConnecterAireJeu() {

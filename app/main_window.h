@@ -93,6 +93,7 @@ class FormRolvex : public QMainWindow, public Affichage {
  private:
   void Form_Load();
   void CréerMenus();
+  void MettreMenusÀLÉchelle();
   void ConnecterAireJeu();
   void ChargerOptions();
   void CocherFaces();

@@ -37,7 +37,10 @@ ui::Panneau* BoutonDialogue(QWidget* parent, const char* nom) {
 }  // namespace
 
 FormParams::FormParams(FormRolvex& principale, QSizeF écranTwips)
-    : QDialog(&principale, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    // A dialog's frame: its title and a close box, which cancels; no box to minimise or
+    // maximise it. Without the close box named, the window manager would add every box.
+    : QDialog(&principale, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowCloseButtonHint),
       principale_(principale) {
   setObjectName(QStringLiteral("FormParams"));
   setWindowTitle(QStringLiteral("OPTIONS"));

@@ -33,7 +33,7 @@ class FormParams : public QDialog {
   void TextName_Click();
 
  protected:
-  // Escape and the platform's close command leave as cancel does.
+  // Escape, the close box and the platform's close command leave as cancel does.
   void reject() override;
   bool eventFilter(QObject* objet, QEvent* event) override;
 

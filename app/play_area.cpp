@@ -1,6 +1,5 @@
 #include "app/play_area.h"
 
-#include <QFontMetrics>
 #include <array>
 #include <cassert>
 
@@ -67,25 +66,6 @@ std::string_view ModèleLePlusLarge(std::string_view nom) {
   for (const auto& [famille, modèle] : ModèlesScores)
     if (nom.starts_with(famille)) return modèle;
   return {};
-}
-
-// A panel draws its caption this far inside its edges (bevel and margin).
-constexpr int MargeLégende = 3;
-
-// The designed size, unless a line of it would be taller than the panel (on a screen much
-// wider than 4:3 the throw button is flatter than its font) or `modèle` wider than it.
-double TailleQuiTient(const QFont& police, double points, QSize place, std::string_view modèle) {
-  QFont essai = police;
-  ui::RéglerTaille(essai, points);
-  const QFontMetrics mesure(essai);
-  double facteur = 1;
-  const int ligne = mesure.height();
-  if (ligne > place.height() && ligne > 0) facteur = double(place.height()) / ligne;
-  const int largeur = modèle.empty() ? 0 : mesure.horizontalAdvance(ui::EnQString(modèle));
-  const int disponible = place.width() - 2 * MargeLégende;
-  if (largeur > disponible && disponible > 0)
-    facteur = std::min(facteur, double(disponible) / largeur);
-  return points * facteur;
 }
 
 }  // namespace
@@ -160,8 +140,9 @@ void ÉcranAireJeu::AppliquerDisposition(const AireJeu& aire) {
     if (c.montré) widget.setVisible(*c.montré);
     if (c.police) {
       QFont police = widget.font();
-      ui::RéglerTaille(police,
-                       TailleQuiTient(police, *c.police, widget.size(), ModèleLePlusLarge(nom)));
+      // On a screen much wider than 4:3 the throw button is flatter than its designed font.
+      ui::RéglerTaille(police, ui::TailleQuiTient(police, *c.police, widget.size(),
+                                                  ui::EnQString(ModèleLePlusLarge(nom))));
       widget.setFont(police);
     }
   }

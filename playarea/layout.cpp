@@ -15,7 +15,7 @@ double Bas(const Rect& r) { return double{r.Top} + r.Height; }
 
 // Lengths the design fixes whatever the screen.
 constexpr float HautPanelsDés = 75;    // the dice panels within the dice area
-constexpr float PlaceImageDé = 60;     // a die's face within its panel
+constexpr double PlaceImageDé = 60;    // a die's face within its panel, at least
 constexpr float HautFeuille = 50;      // the sheet within the window
 constexpr float GaucheInfo = 50;       // the information line within the window
 constexpr float Espace = 50;           // between the information line and the dice area
@@ -26,9 +26,11 @@ constexpr float PoliceBoutonsFinPartie = 14.25F;
 // The throw button's height on the 4:3 screen the design was drawn for, where it follows from
 // the dice area: 500 + 450 + 450 + 4 × 60 − 3 × 60 − 945.
 constexpr double HauteurOkDé = 515;
-// The title bar and the menu bar take their room above the window's client area whatever the
-// screen: about 60 pixels at 96 DPI.
-constexpr double RéserveBarres = 900;
+// The title bar and the menu bar take their room above the window's client area: about 40
+// pixels at 96 DPI for the title bar, the platform's, whatever the screen, and 20 for the menu
+// bar on the reference screen, whose font grows with the screen's height.
+constexpr double RéserveBarreTitre = 600;
+constexpr double RéserveBarreMenus = 300;
 
 // The five columns of the high-score table, left to right, as designed for 12000 twips.
 struct ColonneScores {
@@ -198,7 +200,10 @@ void AireJeu::InitZoneDés() {
     dé.Top = HautPanelsDés;
     Rect& image = C(NomÉlément("ImageDé", i)).rect;
     image.Width = image.Height = Simple(825 * RL);
-    image.Left = image.Top = PlaceImageDé;
+    // The designed 60 twips centre the face on the reference screen only: the panel's border
+    // grows with the screen, so a larger face stays centred rather than drift to the top left.
+    image.Left = image.Top =
+        Simple(std::max(PlaceImageDé, (double{dé.Width} - double{image.Width}) / 2));
   }
   const Rect& dé1 = C(NomÉlément("PanelDé", 1)).rect;
   zone.Width = Simple(5.0 * dé1.Width + total.rect.Width + 7 * marge);
@@ -232,7 +237,7 @@ void AireJeu::AgrandirZoneDés(double hauteurÉcran) {
   Rect& zone = C("SuperPanelDés").rect;
   const Rect& dé1 = C(NomÉlément("PanelDé", 1)).rect;
   const double voulue = 3 * marge + double{dé1.Height} + HauteurOkDé * RH;
-  const double place = hauteurÉcran - RéserveBarres - zone.Top;
+  const double place = hauteurÉcran - RéserveBarreTitre - RéserveBarreMenus * RH - zone.Top;
   const double hauteur = std::min(voulue, place);
   if (hauteur <= zone.Height) return;
   zone.Height = Simple(hauteur);

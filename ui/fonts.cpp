@@ -1,9 +1,12 @@
 #include "ui/fonts.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QStringList>
 #include <algorithm>
 #include <array>
+
+#include "ui/text.h"
 
 namespace rolvex::ui {
 namespace {
@@ -43,6 +46,41 @@ QFont Police(const QString& nom, double points, bool gras, bool souligné) {
   police.setBold(gras);
   police.setUnderline(souligné);
   return police;
+}
+
+namespace {
+
+// How much `lignes` in `police` must shrink to fit `place`: 1 when they fit as they are.
+double FacteurQuiTient(const QFont& police, QSize place, const QStringList& lignes) {
+  const QFontMetrics mesure(police);
+  double facteur = 1;
+  const qsizetype hauteur = lignes.size() * mesure.height();
+  if (hauteur > place.height() && hauteur > 0) facteur = double(place.height()) / hauteur;
+  int largeur = 0;
+  for (const QString& ligne : lignes) largeur = std::max(largeur, mesure.horizontalAdvance(ligne));
+  const int disponible = place.width() - 2 * MargeLégende;
+  if (largeur > disponible && disponible > 0)
+    facteur = std::min(facteur, double(disponible) / largeur);
+  return facteur;
+}
+
+}  // namespace
+
+// Glyphs do not shrink in exact proportion to their size: a size scaled down once is checked
+// again, a little smaller each time, until the text fits.
+double TailleQuiTient(const QFont& police, double points, QSize place, const QString& texte) {
+  const QStringList lignes = AvecSautsDeLigne(texte).split(QLatin1Char('\n'));
+  QFont essai = police;
+  constexpr int Essais = 8;
+  constexpr double Marge = 0.97;
+  double taille = points;
+  for (int i = 0; i < Essais && taille > PlusPetitePolice; ++i) {
+    RéglerTaille(essai, taille);
+    const double facteur = FacteurQuiTient(essai, place, lignes);
+    if (facteur >= 1) break;
+    taille *= std::min(facteur, Marge);
+  }
+  return std::max(taille, PlusPetitePolice);
 }
 
 }  // namespace rolvex::ui

@@ -109,6 +109,23 @@ void Panneau::setMousePointer(int code) {
 
 void Panneau::setPressLook(bool bouton) { bouton_ = bouton; }
 
+void Panneau::setShrinkToFit(bool ajuster) {
+  if (ajuster == ajuster_) return;
+  ajuster_ = ajuster;
+  update();
+}
+
+QFont Panneau::policeAffichée() const {
+  QFont police = font();
+  if (!ajuster_ || caption_.isEmpty()) return police;
+  const double points = police.pointSizeF();
+  if (points <= 0) return police;  // a font sized in pixels is left as it is
+  // The place is the panel's: TailleQuiTient keeps the caption's own margin from its edges.
+  const double taille = TailleQuiTient(police, points, size(), caption_);
+  if (taille < points) RéglerTaille(police, taille);
+  return police;
+}
+
 QRect Panneau::zoneTexte() const {
   const int marge = (biseau_ == SansBiseau ? 0 : largeurBiseau_) + 1;
   return rect().adjusted(marge, marge, -marge, -marge);
@@ -118,6 +135,7 @@ QRect Panneau::zoneTexte() const {
 // never touches the edges; a word alone keeps the whole width.
 QStringList Panneau::lignesAffichées() const {
   if (caption_.isEmpty()) return {};
+  if (ajuster_) return AvecSautsDeLigne(caption_).split(QLatin1Char('\n'));
   const QFontMetrics mesure(font());
   return LignesCoupéesAuxBlancs(caption_, mesure,
                                 zoneTexte().width() - 2 * (mesure.averageCharWidth() / 2));
@@ -129,7 +147,7 @@ void Panneau::paintEvent(QPaintEvent*) {
   PeindreBiseau(p, rect(), biseau_, largeurBiseau_);
   if (caption_.isEmpty()) return;
   p.setPen(EnQColor(texte_));
-  p.setFont(font());
+  p.setFont(policeAffichée());
   p.drawText(zoneTexte(), int(alignement_), lignesAffichées().join(QLatin1Char('\n')));
 }
 

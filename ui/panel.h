@@ -24,11 +24,18 @@ class Panneau : public QWidget {
 
   explicit Panneau(QWidget* parent = nullptr);
 
-  // A '\r' in the caption starts a new line; longer lines wrap at blanks only.
+  // A '\r' in the caption starts a new line; longer lines wrap at blanks only, unless the
+  // panel shrinks its caption to fit.
   void setCaption(const QString& caption);
   const QString& caption() const { return caption_; }
   // The lines the caption shows at the panel's present size and font.
   QStringList lignesAffichées() const;
+
+  // A panel that shrinks its caption never wraps nor cuts it: a caption that would not fit is
+  // drawn in a smaller font, down to the size at which all of it shows (a cell of a table).
+  void setShrinkToFit(bool ajuster);
+  // The font the caption is drawn in: the panel's own, or a smaller one where it shrinks.
+  QFont policeAffichée() const;
 
   // Until set, the text has the platform's button-text colour and the background its button
   // colour.
@@ -81,6 +88,7 @@ class Panneau : public QWidget {
   Qt::Alignment alignement_ = Qt::AlignCenter;
   int pointeur_ = 0;
   bool bouton_ = false;
+  bool ajuster_ = false;
   bool gaucheEnfoncé_ = false;
 };
 

@@ -20,7 +20,10 @@ void Image::paintEvent(QPaintEvent*) {
   if (image_.isNull()) return;
   QPainter p(this);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
-  p.drawPixmap(rect(), image_);
+  const QSize taille = image_.deviceIndependentSize().toSize().scaled(size(), Qt::KeepAspectRatio);
+  QRect place(QPoint(), taille);
+  place.moveCenter(rect().center());
+  p.drawPixmap(place, image_);
 }
 
 void Image::mousePressEvent(QMouseEvent* event) { emit mouseDown(BoutonDuJeu(event->button())); }

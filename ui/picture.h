@@ -12,8 +12,9 @@ class Image : public QWidget {
  public:
   explicit Image(QWidget* parent = nullptr);
 
-  // Drawn over the whole widget: a picture made at the widget's size and the screen's pixel
-  // ratio shows pixel for pixel.
+  // Drawn as large as the widget allows without changing its shape, centred: a square die
+  // stays square in a place that rounding made a pixel wider or taller. A picture made at the
+  // widget's size and the screen's pixel ratio shows pixel for pixel.
   void setPicture(const QPixmap& image);
   const QPixmap& picture() const { return image_; }
 

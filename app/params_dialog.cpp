@@ -37,10 +37,9 @@ ui::Panneau* BoutonDialogue(QWidget* parent, const char* nom) {
 }  // namespace
 
 FormParams::FormParams(FormRolvex& principale, QSizeF écranTwips)
-    // A dialog's frame: its title and a close box, which cancels; no box to minimise or
-    // maximise it. Without the close box named, the window manager would add every box.
-    : QDialog(&principale, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                               Qt::WindowCloseButtonHint),
+    // Only a title: OK and cancel are the dialog's exits, so it has no box of its own. A
+    // platform's close command that still reaches it acts as cancel.
+    : QDialog(&principale, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       principale_(principale) {
   setObjectName(QStringLiteral("FormParams"));
   setWindowTitle(QStringLiteral("OPTIONS"));

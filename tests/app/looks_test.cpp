@@ -211,21 +211,23 @@ TEST(CellulesDesScores, ShortTextKeepsItsDesignedFont) {
   EXPECT_DOUBLE_EQ(cellule.font().pointSizeF(), 10);
 }
 
-// The name dialog is framed as a dialog: a title and a close box that cancels.
+// The name dialog shows only its title: OK and cancel are its exits; a platform's close
+// command still cancels.
 
 class CadreDuDialogue : public FenêtreDeJeu {};
 
-TEST_F(CadreDuDialogue, HasATitleAndACloseBoxButNoBoxToMinimiseOrMaximise) {
+TEST_F(CadreDuDialogue, HasATitleAndNoBoxAtAll) {
   Ouvrir();
   const Qt::WindowFlags drapeaux = fenêtre->Params().windowFlags();
   EXPECT_EQ(drapeaux & Qt::WindowType_Mask, Qt::Dialog);
   EXPECT_TRUE(drapeaux.testFlag(Qt::WindowTitleHint));
-  EXPECT_TRUE(drapeaux.testFlag(Qt::WindowCloseButtonHint));
+  EXPECT_TRUE(drapeaux.testFlag(Qt::CustomizeWindowHint));  // no box the platform would add
+  EXPECT_FALSE(drapeaux.testFlag(Qt::WindowCloseButtonHint));
   EXPECT_FALSE(drapeaux.testFlag(Qt::WindowMinimizeButtonHint));
   EXPECT_FALSE(drapeaux.testFlag(Qt::WindowMaximizeButtonHint));
 }
 
-TEST_F(CadreDuDialogue, CloseBoxCancelsAndGivesTheMainWindowBack) {
+TEST_F(CadreDuDialogue, ThePlatformsCloseCancelsAndGivesTheMainWindowBack) {
   Ouvrir();
   NouvellePartie(1);
   Jeter("12345");

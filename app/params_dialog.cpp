@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QShowEvent>
 
 #include "app/controls.h"
 #include "app/main_window.h"
@@ -118,6 +119,14 @@ void FormParams::PanelCancelParams_Click() {
 void FormParams::TextName_Click() { TextName_->clear(); }
 
 void FormParams::reject() { PanelCancelParams_Click(); }
+
+// The keyboard starts in the name box, its text selected: the last player just presses Enter,
+// another one types over it.
+void FormParams::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  TextName_->setFocus();
+  TextName_->selectAll();
+}
 
 bool FormParams::eventFilter(QObject* objet, QEvent* event) {
   if (event->type() == QEvent::MouseButtonPress && objet == TextName_)

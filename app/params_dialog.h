@@ -35,6 +35,7 @@ class FormParams : public QDialog {
  protected:
   // Escape, the close box and the platform's close command leave as cancel does.
   void reject() override;
+  void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* objet, QEvent* event) override;
 
  private:

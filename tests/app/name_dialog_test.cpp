@@ -92,6 +92,18 @@ TEST_F(DialogueNom, CancelChangesNothingButTheDialogKeepsWhatWasTyped) {
   EXPECT_EQ(fenêtre->NomJoueur(), Q("Léa"));
 }
 
+// The keyboard starts in the name box with the last name selected: typing replaces it.
+TEST_F(DialogueNom, TypingAtOnceReplacesTheLastName) {
+  Nom().setText(QStringLiteral("Zoé"));
+  Cliquer("PanelOkParams");
+  QTest::keyClick(fenêtre.get(), Qt::Key_F2);
+  ASSERT_TRUE(Dialogue().isVisible());
+  EXPECT_EQ(Dialogue().focusWidget(), &Nom());
+  QTest::keyClicks(Dialogue().focusWidget(), QStringLiteral("Noah"));
+  QTest::keyClick(Dialogue().focusWidget(), Qt::Key_Return);
+  EXPECT_EQ(fenêtre->NomJoueur(), QStringLiteral("Noah"));
+}
+
 // Enter and Escape answer wherever the dialog's keyboard focus is, as OK and cancel do.
 TEST_F(DialogueNom, EnterInTheNameBoxStartsTheGame) {
   CocherMode(1);

@@ -25,22 +25,15 @@ struct FenêtrePour {
 
   explicit FenêtrePour(QSizeF écran, const DonnéesOptions* données = nullptr) {
     if (données) {
-      Écrire(environnement.Options(), EncoderFichierOptions(*données));
-      Écrire(environnement.Noms(), EncoderFichierNoms(*données));
+      ÉcrireOctets(environnement.Options(), EncoderFichierOptions(*données));
+      ÉcrireOctets(environnement.Noms(), EncoderFichierNoms(*données));
     }
     fenêtre = std::make_unique<FormRolvex>(Langue::Français, dé, écran, environnement.Pour());
     fenêtre->AfficherPleinÉcran();
   }
-  static void Écrire(const std::filesystem::path& fichier, const std::vector<std::uint8_t>& octets) {
-    std::ofstream f(fichier, std::ios::binary | std::ios::trunc);
-    f.write(reinterpret_cast<const char*>(octets.data()), static_cast<std::streamsize>(octets.size()));
-  }
   template <typename T = ui::Panneau>
   T& W(std::string_view nom) {
-    T* widget = Trouver<T>(*fenêtre, nom);
-    if (!widget) widget = Trouver<T>(fenêtre->Params(), nom);
-    EXPECT_NE(widget, nullptr) << "no control " << nom;
-    return *widget;
+    return Contrôle<T>(*fenêtre, nom);
   }
   void NouvellePartie() {
     fenêtre->AppelPréNouveau();

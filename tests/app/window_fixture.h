@@ -113,6 +113,21 @@ struct EnvironnementDeTest {
   }
 };
 
+// A control of the main window or of its dialog, by name.
+template <typename T = ui::Panneau>
+T& Contrôle(FormRolvex& fenêtre, std::string_view nom) {
+  T* widget = Trouver<T>(fenêtre, nom);
+  if (!widget) widget = Trouver<T>(fenêtre.Params(), nom);
+  EXPECT_NE(widget, nullptr) << "no control " << nom;
+  return *widget;
+}
+
+inline void ÉcrireOctets(const std::filesystem::path& fichier,
+                         const std::vector<std::uint8_t>& octets) {
+  std::ofstream f(fichier, std::ios::binary | std::ios::trunc);
+  f.write(reinterpret_cast<const char*>(octets.data()), static_cast<std::streamsize>(octets.size()));
+}
+
 class FenêtreDeJeu : public testing::Test {
  protected:
   // The dice the test does not choose still come in a fixed order.
@@ -130,10 +145,7 @@ class FenêtreDeJeu : public testing::Test {
 
   template <typename T = ui::Panneau>
   T& W(std::string_view nom) {
-    T* widget = Trouver<T>(*fenêtre, nom);
-    if (!widget) widget = Trouver<T>(fenêtre->Params(), nom);
-    EXPECT_NE(widget, nullptr) << "no control " << nom;
-    return *widget;
+    return Contrôle<T>(*fenêtre, nom);
   }
   QString Légende(std::string_view nom) { return W(nom).caption(); }
   QString Info() { return Légende("PanelInfoDéroulement"); }
@@ -206,11 +218,6 @@ class FenêtreDeJeu : public testing::Test {
   static std::vector<std::uint8_t> Octets(const std::filesystem::path& fichier) {
     std::ifstream f(fichier, std::ios::binary);
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-  }
-  static void ÉcrireOctets(const std::filesystem::path& fichier,
-                           const std::vector<std::uint8_t>& octets) {
-    std::ofstream f(fichier, std::ios::binary | std::ios::trunc);
-    f.write(reinterpret_cast<const char*>(octets.data()), static_cast<std::streamsize>(octets.size()));
   }
   void PoserFichiers(const DonnéesOptions& données) {
     ÉcrireOctets(environnement.Options(), EncoderFichierOptions(données));

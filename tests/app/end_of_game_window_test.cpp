@@ -82,6 +82,7 @@ struct Entrée {
   const char* annonce;
   const char* titre;
 };
+void PrintTo(const Entrée& e, std::ostream* os) { *os << e.nom; }
 
 class EntréeAuTableau : public FinDePartieFenêtre, public testing::WithParamInterface<Entrée> {};
 

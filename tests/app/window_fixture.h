@@ -40,6 +40,12 @@
 #include "ui/panel.h"
 #include "ui/picture.h"
 
+namespace rolvex {
+inline void PrintTo(Langue langue, std::ostream* os) {
+  *os << (langue == Langue::Français ? "French" : "English");
+}
+}  // namespace rolvex
+
 namespace rolvex::app {
 
 // A UTF-8 literal as Qt shows it.

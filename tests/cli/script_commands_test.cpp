@@ -78,6 +78,7 @@ struct CasRefus {
   std::string_view ligne;
   std::string_view motif;  // part of the reason
 };
+void PrintTo(const CasRefus& c, std::ostream* os) { *os << '\'' << c.ligne << '\''; }
 
 class LignesRefusées : public ::testing::TestWithParam<CasRefus> {};
 

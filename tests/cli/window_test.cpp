@@ -256,6 +256,9 @@ struct CasFin {
   int place;
   Langue langue;
 };
+void PrintTo(const CasFin& c, std::ostream* os) {
+  *os << "place " << c.place << (c.langue == Langue::Français ? " in French" : " in English");
+}
 
 class PlacesGagnées : public FinAvecFichiers, public ::testing::WithParamInterface<CasFin> {};
 

@@ -44,6 +44,7 @@ struct CasHaut {
   int total;
   int bonus;
 };
+void PrintTo(const CasHaut& c, std::ostream* os) { *os << "total " << c.total; }
 
 class UpperBonus : public testing::TestWithParam<CasHaut> {};
 

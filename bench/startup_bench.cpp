@@ -157,8 +157,10 @@ int main(int argc, char** argv) {
 
     if (i + 1 == nbLancements) {
       // A game waiting for its second throw: only the clock should tick.
+      // The name typed over the last one: a first run has none, and the dialog would stay.
       Xdotool("mousemove --polar 0 0 key F2");
       std::this_thread::sleep_for(std::chrono::milliseconds(500));
+      Xdotool("type Banc");
       Xdotool("key Return");
       std::this_thread::sleep_for(std::chrono::milliseconds(500));
       Xdotool("key space");

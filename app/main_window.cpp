@@ -170,26 +170,12 @@ void FormRolvex::ConnecterAireJeu() {
             [this, i] { PanelDé_Click(i); });
   }
 
-  // The six square families, by column number.
-  struct GestesCase {
-    void (FormRolvex::*Click)(int16_t);
-    void (FormRolvex::*MouseMove)(int16_t);
-  };
-  const Tableau<GestesCase, 1, NbColonnesMax> gestes = [] {
-    Tableau<GestesCase, 1, NbColonnesMax> g;
-    g[colonne::Libre] = {&FormRolvex::CaseLibre_Click, &FormRolvex::CaseLibre_MouseMove};
-    g[colonne::Descente] = {&FormRolvex::CaseDescente_Click, &FormRolvex::CaseDescente_MouseMove};
-    g[colonne::Montée] = {&FormRolvex::CaseMontée_Click, &FormRolvex::CaseMontée_MouseMove};
-    g[colonne::Sèche] = {&FormRolvex::CaseSèche_Click, &FormRolvex::CaseSèche_MouseMove};
-    g[colonne::Deux] = {&FormRolvex::CaseDeux_Click, &FormRolvex::CaseDeux_MouseMove};
-    g[colonne::Annonce] = {&FormRolvex::CaseAnnonce_Click, &FormRolvex::CaseAnnonce_MouseMove};
-    return g;
-  }();
+  // Every square answers with its column and figure.
   for (int16_t c = 1; c <= NbColonnesMax; ++c) {
     for (int16_t f = 1; f <= NbFigures; ++f) {
       Panneau* k = panneau(NomCase(c, f));
-      connect(k, &Panneau::clicked, this, [this, f, g = gestes[c].Click] { (this->*g)(f); });
-      connect(k, &Panneau::mouseMoved, this, [this, f, g = gestes[c].MouseMove] { (this->*g)(f); });
+      connect(k, &Panneau::clicked, this, [this, c, f] { AppelCliqueCase(c, f); });
+      connect(k, &Panneau::mouseMoved, this, [this, c, f] { AppelMoveCase(c, f); });
     }
     for (int16_t où : {bonus::Haut, bonus::Bas}) {
       const LigneTotal ligne = où == bonus::Haut ? LigneTotal::BonusHaut : LigneTotal::BonusBas;
@@ -440,12 +426,6 @@ void FormRolvex::PanelDé_Click(int16_t Index) { partie_.PanelDé_Click(Index); 
 void FormRolvex::AppelCliqueCase(int16_t colonne, int16_t figure) {
   partie_.AppelCliqueCase(colonne, figure);
 }
-void FormRolvex::CaseLibre_Click(int16_t Index) { AppelCliqueCase(colonne::Libre, Index); }
-void FormRolvex::CaseDescente_Click(int16_t Index) { AppelCliqueCase(colonne::Descente, Index); }
-void FormRolvex::CaseMontée_Click(int16_t Index) { AppelCliqueCase(colonne::Montée, Index); }
-void FormRolvex::CaseSèche_Click(int16_t Index) { AppelCliqueCase(colonne::Sèche, Index); }
-void FormRolvex::CaseDeux_Click(int16_t Index) { AppelCliqueCase(colonne::Deux, Index); }
-void FormRolvex::CaseAnnonce_Click(int16_t Index) { AppelCliqueCase(colonne::Annonce, Index); }
 void FormRolvex::CaseBonusBasAnnonce_Click() { AppelMoveBonus(bonus::Bas, colonne::Annonce); }
 void FormRolvex::TimerChrono_Timer() { partie_.TimerChrono_Timer(); }
 
@@ -455,12 +435,6 @@ void FormRolvex::AppelMoveCase(int16_t colonne, int16_t figure) {
 void FormRolvex::AppelMoveBonus(int16_t où, int16_t colonne) {
   Aide(rolvex::AppelMoveBonus(État(), où, colonne, langue_));
 }
-void FormRolvex::CaseLibre_MouseMove(int16_t Index) { AppelMoveCase(colonne::Libre, Index); }
-void FormRolvex::CaseDescente_MouseMove(int16_t Index) { AppelMoveCase(colonne::Descente, Index); }
-void FormRolvex::CaseMontée_MouseMove(int16_t Index) { AppelMoveCase(colonne::Montée, Index); }
-void FormRolvex::CaseSèche_MouseMove(int16_t Index) { AppelMoveCase(colonne::Sèche, Index); }
-void FormRolvex::CaseDeux_MouseMove(int16_t Index) { AppelMoveCase(colonne::Deux, Index); }
-void FormRolvex::CaseAnnonce_MouseMove(int16_t Index) { AppelMoveCase(colonne::Annonce, Index); }
 void FormRolvex::PanelFigureRéalisée_MouseMove() {
   InfoInterface(AppelMovePanel(PanelAide::PanelFigureRéalisée, langue_));
 }

@@ -120,24 +120,12 @@ class FormRolvex : public QMainWindow, public Affichage {
   void ImageDé_MouseDown(int16_t Index, int16_t Button);
   void PanelDé_Click(int16_t Index);
   void AppelCliqueCase(int16_t colonne, int16_t figure);
-  void CaseLibre_Click(int16_t Index);
-  void CaseDescente_Click(int16_t Index);
-  void CaseMontée_Click(int16_t Index);
-  void CaseSèche_Click(int16_t Index);
-  void CaseDeux_Click(int16_t Index);
-  void CaseAnnonce_Click(int16_t Index);
   void CaseBonusBasAnnonce_Click();
   void TimerChrono_Timer();
 
   // The hover help of the information line.
   void AppelMoveCase(int16_t colonne, int16_t figure);
   void AppelMoveBonus(int16_t où, int16_t colonne);
-  void CaseLibre_MouseMove(int16_t Index);
-  void CaseDescente_MouseMove(int16_t Index);
-  void CaseMontée_MouseMove(int16_t Index);
-  void CaseSèche_MouseMove(int16_t Index);
-  void CaseDeux_MouseMove(int16_t Index);
-  void CaseAnnonce_MouseMove(int16_t Index);
   void PanelFigureRéalisée_MouseMove();
   void PanelTotalDés_MouseMove();
   void PanelScoreTotal_MouseMove();

@@ -40,8 +40,8 @@ void Nommer(QWidget* widget, const TexteAccessible& texte) {
   if (widget) Nommer(*widget, texte.nom, texte.description);
 }
 
-QWidget& Contrôle(QWidget& fenêtre, std::string_view nom) {
-  QWidget* widget = Trouver<QWidget>(fenêtre, nom);
+QWidget& Controle(QWidget& fenetre, std::string_view nom) {
+  QWidget* widget = Trouver<QWidget>(fenetre, nom);
   Q_ASSERT(widget != nullptr);
   return *widget;
 }
@@ -50,107 +50,107 @@ QWidget& Contrôle(QWidget& fenêtre, std::string_view nom) {
 
 // The high-score table is filled by the end of a game and shown after; its rows are named as
 // it appears.
-class AccessibilitéJeu::SuiviScores : public QObject {
+class AccessibiliteJeu::SuiviScores : public QObject {
  public:
-  explicit SuiviScores(AccessibilitéJeu& accessibilité) : accessibilité_(accessibilité) {}
+  explicit SuiviScores(AccessibiliteJeu& accessibilite) : accessibilite_(accessibilite) {}
 
  protected:
   bool eventFilter(QObject* objet, QEvent* event) override {
-    if (event->type() == QEvent::Show) accessibilité_.ActualiserScores();
+    if (event->type() == QEvent::Show) accessibilite_.ActualiserScores();
     return QObject::eventFilter(objet, event);
   }
 
  private:
-  AccessibilitéJeu& accessibilité_;
+  AccessibiliteJeu& accessibilite_;
 };
 
-AccessibilitéJeu::AccessibilitéJeu(FormRolvex& fenêtre)
-    : fenêtre_(fenêtre), suiviScores_(std::make_unique<SuiviScores>(*this)) {
-  const Langue langue = fenêtre.langue();
+AccessibiliteJeu::AccessibiliteJeu(FormRolvex& fenetre)
+    : fenetre_(fenetre), suiviScores_(std::make_unique<SuiviScores>(*this)) {
+  const Langue langue = fenetre.langue();
   for (const AccessibleFixe& f : AccessiblesFixes()) {
-    QWidget& où = f.fenêtre == Fenêtre::FormParams ? static_cast<QWidget&>(fenêtre.Params())
-                                                    : static_cast<QWidget&>(fenêtre);
-    if (QWidget* widget = Trouver<QWidget>(où, f.contrôle))
+    QWidget& ou = f.fenetre == Fenetre::FormParams ? static_cast<QWidget&>(fenetre.Params())
+                                                    : static_cast<QWidget&>(fenetre);
+    if (QWidget* widget = Trouver<QWidget>(ou, f.controle))
       Nommer(*widget, f.nom.pour(langue), f.description.pour(langue));
   }
 
   for (int16_t c = 1; c <= NbColonnesMax; ++c) {
-    Nommer(&Contrôle(fenêtre, NomEntête(c)), AccessibleEntête(c, langue));
-    for (int16_t f = 1; f <= NbFigures; ++f) cases_[c][f] = &Contrôle(fenêtre, NomCase(c, f));
+    Nommer(&Controle(fenetre, NomEntete(c)), AccessibleEntete(c, langue));
+    for (int16_t f = 1; f <= NbFigures; ++f) cases_[c][f] = &Controle(fenetre, NomCase(c, f));
     for (int i = 1; i <= 4; ++i)
-      totaux_[c][i] = &Contrôle(fenêtre, NomTotal(LignesTotaux[static_cast<std::size_t>(i - 1)], c));
+      totaux_[c][i] = &Controle(fenetre, NomTotal(LignesTotaux[static_cast<std::size_t>(i - 1)], c));
   }
-  for (Côté côté : {Côté::Gauche, Côté::Droite}) {
+  for (Cote cote : {Cote::Gauche, Cote::Droite}) {
     for (int16_t f = 1; f <= NbFigures; ++f)
-      Nommer(&Contrôle(fenêtre, NomÉtiquette(côté, f)), AccessibleÉtiquette(f, langue));
+      Nommer(&Controle(fenetre, NomEtiquette(cote, f)), AccessibleEtiquette(f, langue));
     for (LigneTotal ligne : LignesTotaux) {
-      const int16_t où = ligne == LigneTotal::TotalHaut || ligne == LigneTotal::BonusHaut
+      const int16_t ou = ligne == LigneTotal::TotalHaut || ligne == LigneTotal::BonusHaut
                              ? bonus::Haut
                              : bonus::Bas;
       const bool estBonus = ligne == LigneTotal::BonusHaut || ligne == LigneTotal::BonusBas;
-      Nommer(&Contrôle(fenêtre, NomÉtiquetteTotal(ligne, côté)),
-             estBonus ? AccessibleÉtiquetteBonus(où, langue) : AccessibleÉtiquetteTotal(où, langue));
+      Nommer(&Controle(fenetre, NomEtiquetteTotal(ligne, cote)),
+             estBonus ? AccessibleEtiquetteBonus(ou, langue) : AccessibleEtiquetteTotal(ou, langue));
     }
   }
-  for (int16_t i = 1; i <= NbDés; ++i) {
-    dés_[i] = &Contrôle(fenêtre, NomÉlément("ImageDé", i));
-    Nommer(&Contrôle(fenêtre, NomÉlément("PanelDé", i)), AccessiblePlaceDé(i, langue));
+  for (int16_t i = 1; i <= NbDes; ++i) {
+    des_[i] = &Controle(fenetre, NomElement("ImageDé", i));
+    Nommer(&Controle(fenetre, NomElement("PanelDé", i)), AccessiblePlaceDe(i, langue));
   }
-  okDé_ = &Contrôle(fenêtre, "PanelOkDé");
-  scoreTotal_ = &Contrôle(fenêtre, "PanelScoreTotal");
-  totalDés_ = &Contrôle(fenêtre, "PanelTotalDés");
-  figure_ = &Contrôle(fenêtre, "PanelFigureRéalisée");
-  info_ = &Contrôle(fenêtre, "PanelInfoDéroulement");
-  Contrôle(fenêtre, "SuperPanelScore").installEventFilter(suiviScores_.get());
+  okDe_ = &Controle(fenetre, "PanelOkDé");
+  scoreTotal_ = &Controle(fenetre, "PanelScoreTotal");
+  totalDes_ = &Controle(fenetre, "PanelTotalDés");
+  figure_ = &Controle(fenetre, "PanelFigureRéalisée");
+  info_ = &Controle(fenetre, "PanelInfoDéroulement");
+  Controle(fenetre, "SuperPanelScore").installEventFilter(suiviScores_.get());
 
   ActualiserFeuille();
-  ActualiserDés();
+  ActualiserDes();
   ActualiserInfo();
   ActualiserScores();
 }
 
-AccessibilitéJeu::~AccessibilitéJeu() = default;
+AccessibiliteJeu::~AccessibiliteJeu() = default;
 
-void AccessibilitéJeu::ActualiserFeuille() {
-  const ÉtatPartie& é = fenêtre_.État();
-  const Langue langue = fenêtre_.langue();
+void AccessibiliteJeu::ActualiserFeuille() {
+  const EtatPartie& e = fenetre_.Etat();
+  const Langue langue = fenetre_.langue();
   for (int16_t c = 1; c <= NbColonnesMax; ++c) {
-    for (int16_t f = 1; f <= NbFigures; ++f) Nommer(cases_[c][f], AccessibleCase(é, c, f, langue));
-    Nommer(totaux_[c][1], AccessibleTotal(é, bonus::Haut, c, langue));
-    Nommer(totaux_[c][2], AccessibleBonus(é, bonus::Haut, c, langue));
-    Nommer(totaux_[c][3], AccessibleTotal(é, bonus::Bas, c, langue));
-    Nommer(totaux_[c][4], AccessibleBonus(é, bonus::Bas, c, langue));
+    for (int16_t f = 1; f <= NbFigures; ++f) Nommer(cases_[c][f], AccessibleCase(e, c, f, langue));
+    Nommer(totaux_[c][1], AccessibleTotal(e, bonus::Haut, c, langue));
+    Nommer(totaux_[c][2], AccessibleBonus(e, bonus::Haut, c, langue));
+    Nommer(totaux_[c][3], AccessibleTotal(e, bonus::Bas, c, langue));
+    Nommer(totaux_[c][4], AccessibleBonus(e, bonus::Bas, c, langue));
   }
   // A throw shows its dice before it counts itself: they are named again once it is counted.
-  ActualiserDés();
-  Nommer(scoreTotal_, AccessibleScoreTotal(é, langue));
-  Nommer(totalDés_, AccessibleTotalDés(é, langue));
-  Nommer(figure_, AccessibleFigureRéalisée(é, langue));
+  ActualiserDes();
+  Nommer(scoreTotal_, AccessibleScoreTotal(e, langue));
+  Nommer(totalDes_, AccessibleTotalDes(e, langue));
+  Nommer(figure_, AccessibleFigureRealisee(e, langue));
 }
 
-void AccessibilitéJeu::ActualiserDés() {
-  const ÉtatPartie& é = fenêtre_.État();
-  for (int16_t i = 1; i <= NbDés; ++i) Nommer(dés_[i], AccessibleDé(é, i, fenêtre_.langue()));
-  Nommer(okDé_, AccessibleOkDé(é, fenêtre_.langue()));
+void AccessibiliteJeu::ActualiserDes() {
+  const EtatPartie& e = fenetre_.Etat();
+  for (int16_t i = 1; i <= NbDes; ++i) Nommer(des_[i], AccessibleDe(e, i, fenetre_.langue()));
+  Nommer(okDe_, AccessibleOkDe(e, fenetre_.langue()));
 }
 
-void AccessibilitéJeu::ActualiserInfo() {
+void AccessibiliteJeu::ActualiserInfo() {
   const auto* info = qobject_cast<const ui::Panneau*>(info_);
-  if (info) Nommer(info_, AccessibleInfo(info->caption().toStdString(), fenêtre_.langue()));
+  if (info) Nommer(info_, AccessibleInfo(info->caption().toStdString(), fenetre_.langue()));
 }
 
-void AccessibilitéJeu::ActualiserScores() {
-  const Langue langue = fenêtre_.langue();
+void AccessibiliteJeu::ActualiserScores() {
+  const Langue langue = fenetre_.langue();
   for (const auto& [famille, nom] : FamillesScores)
     for (int16_t rang = 1; rang <= NbPlacesScores; ++rang)
-      if (auto* panneau = Trouver<ui::Panneau>(fenêtre_, NomÉlément(nom, rang)))
+      if (auto* panneau = Trouver<ui::Panneau>(fenetre_, NomElement(nom, rang)))
         Nommer(*panneau, panneau->caption().toStdString(),
                AppelMovePanelScore(famille, rang, langue));
 }
 
-void NommerDémarrage(QWidget& splash) {
-  for (const AccessibleDémarrage& d : AccessiblesDémarrage())
-    if (QWidget* widget = Trouver<QWidget>(splash, d.contrôle))
+void NommerDemarrage(QWidget& splash) {
+  for (const AccessibleDemarrage& d : AccessiblesDemarrage())
+    if (QWidget* widget = Trouver<QWidget>(splash, d.controle))
       Nommer(*widget, d.nom, d.description);
 }
 

@@ -12,19 +12,19 @@ namespace rolvex::app {
 
 class FormRolvex;
 
-class AccessibilitéJeu {
+class AccessibiliteJeu {
  public:
   // Names every control of the main window and of its name dialog; the window's play area and
   // dialog must already exist.
-  explicit AccessibilitéJeu(FormRolvex& fenêtre);
-  ~AccessibilitéJeu();
-  AccessibilitéJeu(const AccessibilitéJeu&) = delete;
-  AccessibilitéJeu& operator=(const AccessibilitéJeu&) = delete;
+  explicit AccessibiliteJeu(FormRolvex& fenetre);
+  ~AccessibiliteJeu();
+  AccessibiliteJeu(const AccessibiliteJeu&) = delete;
+  AccessibiliteJeu& operator=(const AccessibiliteJeu&) = delete;
 
   // Once the sheet is drawn: the squares, the totals, the throw button and the result panels.
   void ActualiserFeuille();
   // Once a die has been shown or taken off the table.
-  void ActualiserDés();
+  void ActualiserDes();
   // Once the information line has a new text.
   void ActualiserInfo();
   // The high-score rows say what they show; done each time the table is shown.
@@ -33,19 +33,19 @@ class AccessibilitéJeu {
  private:
   class SuiviScores;
 
-  FormRolvex& fenêtre_;
+  FormRolvex& fenetre_;
   Tableau<Tableau<QWidget*, 1, NbFigures>, 1, NbColonnesMax> cases_{};
   Tableau<Tableau<QWidget*, 1, 4>, 1, NbColonnesMax> totaux_{};  // in LignesTotaux order
-  Tableau<QWidget*, 1, NbDés> dés_{};
-  QWidget* okDé_ = nullptr;
+  Tableau<QWidget*, 1, NbDes> des_{};
+  QWidget* okDe_ = nullptr;
   QWidget* scoreTotal_ = nullptr;
-  QWidget* totalDés_ = nullptr;
+  QWidget* totalDes_ = nullptr;
   QWidget* figure_ = nullptr;
   QWidget* info_ = nullptr;
   std::unique_ptr<SuiviScores> suiviScores_;
 };
 
 // The start-up window's controls, in both languages since none is chosen yet.
-void NommerDémarrage(QWidget& splash);
+void NommerDemarrage(QWidget& splash);
 
 }  // namespace rolvex::app

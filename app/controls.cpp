@@ -12,51 +12,51 @@
 
 namespace rolvex::app {
 
-QObject* TrouverContrôle(QWidget& fenêtre, std::string_view nom) {
+QObject* TrouverControle(QWidget& fenetre, std::string_view nom) {
   const QString nomQt = ui::EnQString(nom);
-  if (fenêtre.objectName() == nomQt) return &fenêtre;
-  return fenêtre.findChild<QObject*>(nomQt);
+  if (fenetre.objectName() == nomQt) return &fenetre;
+  return fenetre.findChild<QObject*>(nomQt);
 }
 
-void AppliquerLégende(QObject& contrôle, const QString& texte) {
-  if (auto* panneau = qobject_cast<ui::Panneau*>(&contrôle))
+void AppliquerLegende(QObject& controle, const QString& texte) {
+  if (auto* panneau = qobject_cast<ui::Panneau*>(&controle))
     panneau->setCaption(texte);
-  else if (auto* menu = qobject_cast<QMenu*>(&contrôle))
+  else if (auto* menu = qobject_cast<QMenu*>(&controle))
     menu->setTitle(texte);
-  else if (auto* action = qobject_cast<QAction*>(&contrôle))
+  else if (auto* action = qobject_cast<QAction*>(&controle))
     action->setText(texte);
-  else if (auto* cadre = qobject_cast<QGroupBox*>(&contrôle))
+  else if (auto* cadre = qobject_cast<QGroupBox*>(&controle))
     cadre->setTitle(texte);
-  else if (auto* bouton = qobject_cast<QAbstractButton*>(&contrôle))
+  else if (auto* bouton = qobject_cast<QAbstractButton*>(&controle))
     bouton->setText(texte);
-  else if (auto* saisie = qobject_cast<QLineEdit*>(&contrôle))
+  else if (auto* saisie = qobject_cast<QLineEdit*>(&controle))
     saisie->setText(texte);
-  else if (auto* étiquette = qobject_cast<QLabel*>(&contrôle))
-    étiquette->setText(texte);
-  else if (auto* widget = qobject_cast<QWidget*>(&contrôle); widget && widget->isWindow())
+  else if (auto* etiquette = qobject_cast<QLabel*>(&controle))
+    etiquette->setText(texte);
+  else if (auto* widget = qobject_cast<QWidget*>(&controle); widget && widget->isWindow())
     widget->setWindowTitle(texte);
 }
 
-void AppliquerLégendes(QWidget& fenêtre, Fenêtre laquelle, const std::vector<Légende>& légendes) {
-  for (const Légende& l : légendes)
-    if (l.fenêtre == laquelle)
-      if (QObject* contrôle = TrouverContrôle(fenêtre, l.contrôle))
-        AppliquerLégende(*contrôle, ui::EnQString(l.texte));
+void AppliquerLegendes(QWidget& fenetre, Fenetre laquelle, const std::vector<Legende>& legendes) {
+  for (const Legende& l : legendes)
+    if (l.fenetre == laquelle)
+      if (QObject* controle = TrouverControle(fenetre, l.controle))
+        AppliquerLegende(*controle, ui::EnQString(l.texte));
 }
 
-void AppliquerDispositionDialogue(QWidget& fenêtre, const std::vector<ContrôleDialogue>& contrôles,
-                                  const ui::ÉchelleTwips& échelle) {
-  for (const ContrôleDialogue& c : contrôles) {
-    auto* widget = qobject_cast<QWidget*>(TrouverContrôle(fenêtre, c.nom));
+void AppliquerDispositionDialogue(QWidget& fenetre, const std::vector<ControleDialogue>& controles,
+                                  const ui::EchelleTwips& echelle) {
+  for (const ControleDialogue& c : controles) {
+    auto* widget = qobject_cast<QWidget*>(TrouverControle(fenetre, c.nom));
     if (!widget) continue;
-    if (widget == &fenêtre) {
-      widget->setFixedSize(échelle.EnPixels(EnTwips(c.rect)).size());
+    if (widget == &fenetre) {
+      widget->setFixedSize(echelle.EnPixels(EnTwips(c.rect)).size());
       continue;
     }
-    échelle.Placer(*widget, EnTwips(c.rect));
+    echelle.Placer(*widget, EnTwips(c.rect));
     if (c.police) {
       QFont police = widget->font();
-      ui::RéglerTaille(police, *c.police);
+      ui::ReglerTaille(police, *c.police);
       widget->setFont(police);
     }
   }

@@ -16,19 +16,19 @@
 namespace rolvex::app {
 
 // The control of `fenêtre` called `nom`, the window itself included; nullptr if it has none.
-QObject* TrouverContrôle(QWidget& fenêtre, std::string_view nom);
+QObject* TrouverControle(QWidget& fenetre, std::string_view nom);
 
 template <typename T>
-T* Trouver(QWidget& fenêtre, std::string_view nom) {
-  return qobject_cast<T*>(TrouverContrôle(fenêtre, nom));
+T* Trouver(QWidget& fenetre, std::string_view nom) {
+  return qobject_cast<T*>(TrouverControle(fenetre, nom));
 }
 
 // A caption, whatever kind of control receives it: a panel's caption, a menu's title, an
 // option button's text, the text of a text box, the title of a window.
-void AppliquerLégende(QObject& contrôle, const QString& texte);
+void AppliquerLegende(QObject& controle, const QString& texte);
 
 // Every caption meant for `laquelle` that `fenêtre` holds a control for.
-void AppliquerLégendes(QWidget& fenêtre, Fenêtre laquelle, const std::vector<Légende>& légendes);
+void AppliquerLegendes(QWidget& fenetre, Fenetre laquelle, const std::vector<Legende>& legendes);
 
 inline ui::RectangleTwips EnTwips(const Rect& r) {
   return {double{r.Left}, double{r.Top}, double{r.Width}, double{r.Height}};
@@ -36,7 +36,7 @@ inline ui::RectangleTwips EnTwips(const Rect& r) {
 
 // The controls of a dialog that `fenêtre` holds take their place, and their font size where
 // the layout gives one. The window itself takes the size of its own entry.
-void AppliquerDispositionDialogue(QWidget& fenêtre, const std::vector<ContrôleDialogue>& contrôles,
-                                  const ui::ÉchelleTwips& échelle);
+void AppliquerDispositionDialogue(QWidget& fenetre, const std::vector<ControleDialogue>& controles,
+                                  const ui::EchelleTwips& echelle);
 
 }  // namespace rolvex::app

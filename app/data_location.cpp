@@ -26,28 +26,28 @@ QString Fichier(const std::filesystem::path& dossier, std::string_view nom) {
 }
 
 // The top folders of the system's own tree: programs installed there belong to a package.
-constexpr std::array<std::string_view, 13> RacinesSystème = {
+constexpr std::array<std::string_view, 13> RacinesSysteme = {
     "usr", "bin", "sbin", "lib", "lib32", "lib64", "libx32", "opt", "etc", "boot", "snap", "nix",
     "app"};
 
 }  // namespace
 
-bool DossierSystème(const std::filesystem::path& dossier) {
+bool DossierSysteme(const std::filesystem::path& dossier) {
   std::error_code e;
-  std::filesystem::path réel = std::filesystem::weakly_canonical(dossier, e);
-  if (e) réel = dossier.lexically_normal();
-  if (!réel.is_absolute()) return false;
-  const std::filesystem::path relatif = réel.relative_path();
+  std::filesystem::path reel = std::filesystem::weakly_canonical(dossier, e);
+  if (e) reel = dossier.lexically_normal();
+  if (!reel.is_absolute()) return false;
+  const std::filesystem::path relatif = reel.relative_path();
   if (relatif.empty()) return true;  // the root itself
   const std::string premier = relatif.begin()->string();
-  for (std::string_view racine : RacinesSystème)
+  for (std::string_view racine : RacinesSysteme)
     if (premier == racine) return true;
   return false;
 }
 
 bool DossierProgrammeInscriptible(const std::filesystem::path& dossier) {
   // Tried only outside the system's folders: root could create a file anywhere.
-  return !DossierSystème(dossier) && DossierInscriptible(dossier);
+  return !DossierSysteme(dossier) && DossierInscriptible(dossier);
 }
 
 bool DossierInscriptible(const std::filesystem::path& dossier) {
@@ -59,7 +59,7 @@ bool DossierInscriptible(const std::filesystem::path& dossier) {
   return essai.remove();
 }
 
-bool FichiersDonnéesPrésents(const std::filesystem::path& dossier) {
+bool FichiersDonneesPresents(const std::filesystem::path& dossier) {
   return QFileInfo(Fichier(dossier, NomFichierOptions)).isFile();
 }
 
@@ -73,31 +73,31 @@ std::filesystem::path DossierUtilisateur() {
   return EnChemin(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
-DossiersDonnées ChoisirDossiersDonnées(const std::filesystem::path& dossierProgramme,
+DossiersDonnees ChoisirDossiersDonnees(const std::filesystem::path& dossierProgramme,
                                        const std::filesystem::path& dossierUtilisateur,
-                                       const PrédicatDossier& inscriptible) {
-  DossiersDonnées dossiers = ChoisirDossierDonnées(dossierProgramme, dossierUtilisateur,
-                                                   FichiersDonnéesPrésents, inscriptible);
-  QDir().mkpath(EnQString(dossiers.écriture));
+                                       const PredicatDossier& inscriptible) {
+  DossiersDonnees dossiers = ChoisirDossierDonnees(dossierProgramme, dossierUtilisateur,
+                                                   FichiersDonneesPresents, inscriptible);
+  QDir().mkpath(EnQString(dossiers.ecriture));
   return dossiers;
 }
 
-DossiersDonnées DossiersDonnéesDuJeu() {
-  return ChoisirDossiersDonnées(EnChemin(QCoreApplication::applicationDirPath()),
+DossiersDonnees DossiersDonneesDuJeu() {
+  return ChoisirDossiersDonnees(EnChemin(QCoreApplication::applicationDirPath()),
                                 DossierUtilisateur(), DossierProgrammeInscriptible);
 }
 
-DossierDeLecture RassemblerFichiersDonnées(const DossiersDonnées& dossiers) {
-  if (dossiers.lecture == dossiers.écriture) return {dossiers.lecture, std::nullopt};
+DossierDeLecture RassemblerFichiersDonnees(const DossiersDonnees& dossiers) {
+  if (dossiers.lecture == dossiers.ecriture) return {dossiers.lecture, std::nullopt};
   struct Fichier {
-    FichierDonnées lequel;
+    FichierDonnees lequel;
     std::filesystem::path (*chemin)(const std::filesystem::path&);
   };
-  constexpr std::array<Fichier, 2> fichiers = {{{FichierDonnées::Options, CheminFichierOptions},
-                                                {FichierDonnées::Noms, CheminFichierNoms}}};
+  constexpr std::array<Fichier, 2> fichiers = {{{FichierDonnees::Options, CheminFichierOptions},
+                                                {FichierDonnees::Noms, CheminFichierNoms}}};
   for (const Fichier& f : fichiers) {
     const std::filesystem::path source = f.chemin(dossiers.lecture);
-    const std::filesystem::path cible = f.chemin(dossiers.écriture);
+    const std::filesystem::path cible = f.chemin(dossiers.ecriture);
     std::error_code e;
     if (!std::filesystem::exists(source, e)) {
       // A names file left alone in the folder written belongs to no options any more.
@@ -108,13 +108,13 @@ DossierDeLecture RassemblerFichiersDonnées(const DossiersDonnées& dossiers) {
                                e);
     if (e) {
       // No half pair is left behind for the next run to take as the player's files.
-      std::error_code ignorée;
-      for (const Fichier& copié : fichiers)
-        std::filesystem::remove(copié.chemin(dossiers.écriture), ignorée);
-      return {dossiers.lecture, ÉchecFichier{f.lequel, OpérationFichier::Écriture, cible, e}};
+      std::error_code ignoree;
+      for (const Fichier& copie : fichiers)
+        std::filesystem::remove(copie.chemin(dossiers.ecriture), ignoree);
+      return {dossiers.lecture, EchecFichier{f.lequel, OperationFichier::Ecriture, cible, e}};
     }
   }
-  return {dossiers.écriture, std::nullopt};
+  return {dossiers.ecriture, std::nullopt};
 }
 
 }  // namespace rolvex

@@ -20,14 +20,14 @@ bool DossierInscriptible(const std::filesystem::path& dossier);
 
 // Whether `dossier` lies among the system's own folders (/usr, /bin, /opt…, links followed),
 // where packages install programs. The game never writes there, not even as root.
-bool DossierSystème(const std::filesystem::path& dossier);
+bool DossierSysteme(const std::filesystem::path& dossier);
 
 // Whether the program's folder may take the data files: no system folder, and writable.
 bool DossierProgrammeInscriptible(const std::filesystem::path& dossier);
 
 // Whether `dossier` holds the options file: without it the names file alone starts no run
 // with its tables.
-bool FichiersDonnéesPrésents(const std::filesystem::path& dossier);
+bool FichiersDonneesPresents(const std::filesystem::path& dossier);
 
 // Names the application "rolvex", without an organisation, so that the user's data folder of
 // the platform ends in ".../rolvex". Calling it again changes nothing.
@@ -37,15 +37,15 @@ void NommerApplication();
 std::filesystem::path DossierUtilisateur();
 
 // The folders to read and to write the data files from, between the program's folder and the
-// user's one (see ChoisirDossierDonnées). The folder to write is created when it does not
+// user's one (see ChoisirDossierDonnees). The folder to write is created when it does not
 // exist yet; if that fails, writing the files there will say so.
-DossiersDonnées ChoisirDossiersDonnées(const std::filesystem::path& dossierProgramme,
+DossiersDonnees ChoisirDossiersDonnees(const std::filesystem::path& dossierProgramme,
                                        const std::filesystem::path& dossierUtilisateur,
-                                       const PrédicatDossier& inscriptible = DossierInscriptible);
+                                       const PredicatDossier& inscriptible = DossierInscriptible);
 
 // The choice of this run: the folder of the running program, unless it is a system folder
 // or cannot be written, and DossierUtilisateur().
-DossiersDonnées DossiersDonnéesDuJeu();
+DossiersDonnees DossiersDonneesDuJeu();
 
 // When the files are read in one folder and written in another, copies them to the folder
 // written, so that the game reads, mends and writes them in one place from then on. Returns
@@ -53,8 +53,8 @@ DossiersDonnées DossiersDonnéesDuJeu();
 // they are, and the folder written stays the one the saves go to.
 struct DossierDeLecture {
   std::filesystem::path dossier;
-  std::optional<ÉchecFichier> échec;
+  std::optional<EchecFichier> echec;
 };
-DossierDeLecture RassemblerFichiersDonnées(const DossiersDonnées& dossiers);
+DossierDeLecture RassemblerFichiersDonnees(const DossiersDonnees& dossiers);
 
 }  // namespace rolvex

@@ -15,24 +15,24 @@
 namespace rolvex {
 namespace {
 
-const QString NomFenêtreAide = QStringLiteral("FenetreAide");
-const QSize TailleFenêtreAide(640, 520);
+const QString NomFenetreAide = QStringLiteral("FenetreAide");
+const QSize TailleFenetreAide(640, 520);
 
 constexpr Bilingue FichierIllisible = {
     "Impossible d'afficher l'aide : le fichier %1 est absent ou illisible.",
     "The help cannot be shown: the file %1 is missing or cannot be read."};
 
-QWidget* CréerFenêtreAide(QWidget* fenêtre) {
+QWidget* CreerFenetreAide(QWidget* fenetre) {
   // A window of its own, yet a child of the main window: it goes when the game goes.
-  auto* aide = new QWidget(fenêtre, Qt::Window);
-  aide->setObjectName(NomFenêtreAide);
-  if (fenêtre == nullptr) aide->setAttribute(Qt::WA_DeleteOnClose);
+  auto* aide = new QWidget(fenetre, Qt::Window);
+  aide->setObjectName(NomFenetreAide);
+  if (fenetre == nullptr) aide->setAttribute(Qt::WA_DeleteOnClose);
   auto* texte = new QTextBrowser(aide);
   texte->setOpenExternalLinks(false);
   auto* disposition = new QVBoxLayout(aide);
   disposition->setContentsMargins(0, 0, 0, 0);
   disposition->addWidget(texte);
-  aide->resize(TailleFenêtreAide);
+  aide->resize(TailleFenetreAide);
   return aide;
 }
 
@@ -62,24 +62,24 @@ void MontrerFichier(QTextBrowser& texte, QWidget& aide, const QString& fichierAi
 
 QString FichierAide(Langue langue, const QString& dossierProgramme) {
   const QString nom =
-      langue == Langue::Français ? QStringLiteral("rolvexFr.hlp") : QStringLiteral("rolvexUs.hlp");
+      langue == Langue::Francais ? QStringLiteral("rolvexFr.hlp") : QStringLiteral("rolvexUs.hlp");
   const QDir programme(dossierProgramme);
-  const QString àCôté = programme.filePath(nom);
-  const QString installé =
+  const QString aCote = programme.filePath(nom);
+  const QString installe =
       QDir::cleanPath(programme.filePath(QStringLiteral("../share/rolvex/") + nom));
-  if (!QFileInfo(àCôté).isFile() && QFileInfo(installé).isFile()) return installé;
-  return àCôté;
+  if (!QFileInfo(aCote).isFile() && QFileInfo(installe).isFile()) return installe;
+  return aCote;
 }
 
 QString FichierAide(Langue langue) {
   return FichierAide(langue, QCoreApplication::applicationDirPath());
 }
 
-QWidget* OuvrirAide(QWidget* fenêtre, const QString& fichierAide, Langue langue) {
-  QWidget* aide = fenêtre == nullptr
+QWidget* OuvrirAide(QWidget* fenetre, const QString& fichierAide, Langue langue) {
+  QWidget* aide = fenetre == nullptr
                       ? nullptr
-                      : fenêtre->findChild<QWidget*>(NomFenêtreAide, Qt::FindDirectChildrenOnly);
-  if (aide == nullptr) aide = CréerFenêtreAide(fenêtre);
+                      : fenetre->findChild<QWidget*>(NomFenetreAide, Qt::FindDirectChildrenOnly);
+  if (aide == nullptr) aide = CreerFenetreAide(fenetre);
   auto* texte = aide->findChild<QTextBrowser*>();
 
   // Read again at every call: a new document opens at its top, the contents page, and shows

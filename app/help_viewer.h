@@ -21,6 +21,6 @@ QString FichierAide(Langue langue);
 // the one already open if there is one, and brings it to the front. Its title is the file's
 // own. A file that cannot be read is said so in the help window, in `langue`, naming the file.
 // Returns the help window; without an owner it closes for good when the player closes it.
-QWidget* OuvrirAide(QWidget* fenêtre, const QString& fichierAide, Langue langue);
+QWidget* OuvrirAide(QWidget* fenetre, const QString& fichierAide, Langue langue);
 
 }  // namespace rolvex

@@ -13,7 +13,7 @@ namespace {
 struct FamilleScores {
   PanelScore famille;
   std::string_view nom;
-  std::string (*texte)(int place, const HighScoreEntry& entrée);
+  std::string (*texte)(int place, const HighScoreEntry& entree);
 };
 constexpr std::array<FamilleScores, 5> Familles = {{
     {PanelScore::PanelScoreClassement, "PanelScoreClassement",
@@ -36,15 +36,15 @@ static_assert([] {
   return true;
 }());
 
-ui::Panneau* CréerPanneau(QWidget* conteneur, std::string_view nom) {
+ui::Panneau* CreerPanneau(QWidget* conteneur, std::string_view nom) {
   auto* panneau = new ui::Panneau(conteneur);
   panneau->setObjectName(ui::EnQString(nom));
   return panneau;
 }
 
 // Place, font and colours of one control as the play area designs it.
-void Appliquer(ui::Panneau& panneau, const Contrôle& c, const ui::ÉchelleTwips& échelle) {
-  échelle.Placer(panneau, {c.rect.Left, c.rect.Top, c.rect.Width, c.rect.Height});
+void Appliquer(ui::Panneau& panneau, const Controle& c, const ui::EchelleTwips& echelle) {
+  echelle.Placer(panneau, {c.rect.Left, c.rect.Top, c.rect.Width, c.rect.Height});
   if (!c.design.police.empty()) panneau.setFontName(ui::EnQString(c.design.police));
   panneau.setFontBold(c.design.gras);
   if (c.police) panneau.setFontSize(*c.police);
@@ -54,18 +54,18 @@ void Appliquer(ui::Panneau& panneau, const Contrôle& c, const ui::ÉchelleTwips
 
 }  // namespace
 
-SuperPanelScore::SuperPanelScore(const AireJeu& aire, const ui::ÉchelleTwips& échelle,
-                                 Langue langue, QWidget* fenêtre)
-    : ui::Panneau(fenêtre),
-      panelModeColonnes_(CréerPanneau(this, "PanelModeColonnes")),
-      panelScore_(CréerPanneau(this, "PanelScore")),
-      panelEffacerScores_(CréerPanneau(this, "PanelEffacerScores")) {
+SuperPanelScore::SuperPanelScore(const AireJeu& aire, const ui::EchelleTwips& echelle,
+                                 Langue langue, QWidget* fenetre)
+    : ui::Panneau(fenetre),
+      panelModeColonnes_(CreerPanneau(this, "PanelModeColonnes")),
+      panelScore_(CreerPanneau(this, "PanelScore")),
+      panelEffacerScores_(CreerPanneau(this, "PanelEffacerScores")) {
   setObjectName(QStringLiteral("SuperPanelScore"));
   hide();
 
   for (int rang = 1; rang <= NbPlaces; ++rang) {
     for (const FamilleScores& f : Familles) {
-      ui::Panneau* cellule = CréerPanneau(panelScore_, NomÉlément(f.nom, rang));
+      ui::Panneau* cellule = CreerPanneau(panelScore_, NomElement(f.nom, rang));
       // A long name or a long time shrinks rather than lose its ends at the cell's edges.
       cellule->setShrinkToFit(true);
       cellules_[rang][Rang(f.famille)] = cellule;
@@ -73,20 +73,20 @@ SuperPanelScore::SuperPanelScore(const AireJeu& aire, const ui::ÉchelleTwips& �
               [this, famille = f.famille, rang] { emit panelScoreMouseMove(famille, rang); });
     }
   }
-  Disposer(aire, échelle);
+  Disposer(aire, echelle);
   RemettreEnBleu();
 
   panelEffacerScores_->setPressLook(true);
   panelEffacerScores_->setCaption(ui::EnQString(
-      InitTextesLangue(langue).LégendeDe("PanelEffacerScores").value_or(std::string())));
+      InitTextesLangue(langue).LegendeDe("PanelEffacerScores").value_or(std::string())));
   connect(panelEffacerScores_, &ui::Panneau::clicked, this, &SuperPanelScore::effacerScoresClicked);
 }
 
-void SuperPanelScore::Disposer(const AireJeu& aire, const ui::ÉchelleTwips& échelle) {
-  if (const Contrôle* zone = aire.Trouver("SuperPanelScore")) Appliquer(*this, *zone, échelle);
+void SuperPanelScore::Disposer(const AireJeu& aire, const ui::EchelleTwips& echelle) {
+  if (const Controle* zone = aire.Trouver("SuperPanelScore")) Appliquer(*this, *zone, echelle);
   for (ui::Panneau* panneau : findChildren<ui::Panneau*>()) {
-    if (const Contrôle* c = aire.Trouver(panneau->objectName().toStdString()))
-      Appliquer(*panneau, *c, échelle);
+    if (const Controle* c = aire.Trouver(panneau->objectName().toStdString()))
+      Appliquer(*panneau, *c, echelle);
   }
 }
 
@@ -110,8 +110,8 @@ void SuperPanelScore::RemettreEnBleu() {
     for (ui::Panneau* cellule : ligne) cellule->setForeColor(Bleu);
 }
 
-void SuperPanelScore::SetModeColonnes(const QString& légende) {
-  panelModeColonnes_->setCaption(légende);
+void SuperPanelScore::SetModeColonnes(const QString& legende) {
+  panelModeColonnes_->setCaption(legende);
 }
 
 ui::Panneau* SuperPanelScore::Cellule(PanelScore famille, int rang) const {

@@ -7,14 +7,11 @@
 #include <cstdint>
 
 #include "ui/panel.h"
-// moc reads only ASCII and needs none of the game's own declarations.
-#ifndef Q_MOC_RUN
 #include "app/records/high_scores.h"
 #include "playarea/layout.h"
 #include "texts/hover_help.h"
 #include "texts/language_tables.h"
 #include "ui/twips.h"
-#endif
 
 namespace rolvex {
 
@@ -26,8 +23,8 @@ class SuperPanelScore : public ui::Panneau {
  public:
   // Laid out where `aire` puts the high-score area, converted to pixels by `échelle`; the
   // button's caption in `langue`. `fenêtre` (the main window) is its parent. Starts hidden.
-  SuperPanelScore(const AireJeu& aire, const ui::ÉchelleTwips& échelle, Langue langue,
-                  QWidget* fenêtre);
+  SuperPanelScore(const AireJeu& aire, const ui::EchelleTwips& echelle, Langue langue,
+                  QWidget* fenetre);
 
   // Fills the ten rows from `table` and shows the panel; the caller hides PictureAireJeu.
   // The colours of the cells are left as they are.
@@ -42,7 +39,7 @@ class SuperPanelScore : public ui::Panneau {
   void RemettreEnBleu();
 
   // The title: "6 colonnes", "3 columns"…
-  void SetModeColonnes(const QString& légende);
+  void SetModeColonnes(const QString& legende);
 
   // The cell of `famille` at row `rang` (1..10); nullptr for another row.
   ui::Panneau* Cellule(PanelScore famille, int rang) const;
@@ -55,7 +52,7 @@ class SuperPanelScore : public ui::Panneau {
   void panelScoreMouseMove(rolvex::PanelScore famille, int rang);
 
  private:
-  void Disposer(const AireJeu& aire, const ui::ÉchelleTwips& échelle);
+  void Disposer(const AireJeu& aire, const ui::EchelleTwips& echelle);
 
   static constexpr std::size_t NbFamilles = 5;
   ui::Panneau* panelModeColonnes_;

@@ -18,12 +18,12 @@ namespace rolvex::app {
 namespace {
 
 // Two rows of the grid, the total and the bonus, stand between the upper and the lower figures.
-constexpr int RangéesEntreDeuxParties = 2;
+constexpr int RangeesEntreDeuxParties = 2;
 
 // A step across the arrow weighs twice a step along it.
 constexpr int PoidsTravers = 2;
 
-int Écart(PlaceÉcran depuis, PlaceÉcran vers, int dx, int dy) {
+int Ecart(PlaceEcran depuis, PlaceEcran vers, int dx, int dy) {
   const int le_long = (vers.colonne - depuis.colonne) * dx + (vers.ligne - depuis.ligne) * dy;
   const int en_travers = std::abs((vers.colonne - depuis.colonne) * dy) +
                          std::abs((vers.ligne - depuis.ligne) * dx);
@@ -31,13 +31,13 @@ int Écart(PlaceÉcran depuis, PlaceÉcran vers, int dx, int dy) {
 }
 
 // The reading order breaks ties: the upper row first, then the left column.
-bool AvantDansLaLecture(PlaceÉcran a, PlaceÉcran b) {
+bool AvantDansLaLecture(PlaceEcran a, PlaceEcran b) {
   return a.ligne != b.ligne ? a.ligne < b.ligne : a.colonne < b.colonne;
 }
 
 // The die a key stands for: the digits, also on the keypad, and the keys of the digits on a
 // French keyboard, which type & é " ' ( unless shifted.
-std::optional<int16_t> DéDeLaTouche(int touche) {
+std::optional<int16_t> DeDeLaTouche(int touche) {
   switch (touche) {
     case Qt::Key_1: case Qt::Key_Ampersand: return 1;
     case Qt::Key_2: case Qt::Key_Eacute: return 2;
@@ -48,7 +48,7 @@ std::optional<int16_t> DéDeLaTouche(int touche) {
   }
 }
 
-bool EstEntrée(int touche) { return touche == Qt::Key_Return || touche == Qt::Key_Enter; }
+bool EstEntree(int touche) { return touche == Qt::Key_Return || touche == Qt::Key_Enter; }
 
 // The menus' keys and the window manager's keep their modifiers; the game takes none.
 bool SansModificateur(const QKeyEvent& touche) {
@@ -59,7 +59,7 @@ bool SansModificateur(const QKeyEvent& touche) {
 // it shows on every column's colour.
 class CadreFocus : public QWidget {
  public:
-  static constexpr int Épaisseur = 2;
+  static constexpr int Epaisseur = 2;
 
   explicit CadreFocus(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("CadreFocus"));
@@ -71,8 +71,8 @@ class CadreFocus : public QWidget {
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
     const QRect r = rect();
-    for (int i = 0; i < 2 * Épaisseur; ++i) {
-      p.setPen(i < Épaisseur ? Qt::black : Qt::white);
+    for (int i = 0; i < 2 * Epaisseur; ++i) {
+      p.setPen(i < Epaisseur ? Qt::black : Qt::white);
       p.drawRect(r.adjusted(i, i, -i - 1, -i - 1));
     }
   }
@@ -80,53 +80,53 @@ class CadreFocus : public QWidget {
 
 }  // namespace
 
-PlaceÉcran PlaceDeCase(int16_t colonne, int16_t figure) {
+PlaceEcran PlaceDeCase(int16_t colonne, int16_t figure) {
   int emplacement = 0;
-  while (OrdreÉcran[static_cast<std::size_t>(emplacement)] != colonne) ++emplacement;
-  return {emplacement, EstFigureHaute(figure) ? figure : figure + RangéesEntreDeuxParties};
+  while (OrdreEcran[static_cast<std::size_t>(emplacement)] != colonne) ++emplacement;
+  return {emplacement, EstFigureHaute(figure) ? figure : figure + RangeesEntreDeuxParties};
 }
 
-std::optional<PlaceÉcran> PlaceSuivante(PlaceÉcran depuis, int dx, int dy,
-                                        std::span<const PlaceÉcran> places) {
-  std::optional<PlaceÉcran> meilleure;
-  int meilleurÉcart = 0;
-  for (PlaceÉcran p : places) {
+std::optional<PlaceEcran> PlaceSuivante(PlaceEcran depuis, int dx, int dy,
+                                        std::span<const PlaceEcran> places) {
+  std::optional<PlaceEcran> meilleure;
+  int meilleurEcart = 0;
+  for (PlaceEcran p : places) {
     const int le_long = (p.colonne - depuis.colonne) * dx + (p.ligne - depuis.ligne) * dy;
     if (le_long <= 0) continue;
-    const int écart = Écart(depuis, p, dx, dy);
-    if (!meilleure || écart < meilleurÉcart ||
-        (écart == meilleurÉcart && AvantDansLaLecture(p, *meilleure))) {
+    const int ecart = Ecart(depuis, p, dx, dy);
+    if (!meilleure || ecart < meilleurEcart ||
+        (ecart == meilleurEcart && AvantDansLaLecture(p, *meilleure))) {
       meilleure = p;
-      meilleurÉcart = écart;
+      meilleurEcart = ecart;
     }
   }
   return meilleure;
 }
 
-std::optional<PlaceÉcran> PlaceLaPlusProche(PlaceÉcran près, std::span<const PlaceÉcran> places) {
-  std::optional<PlaceÉcran> meilleure;
-  int meilleurÉcart = 0;
-  for (PlaceÉcran p : places) {
-    const int écart = PoidsTravers * std::abs(p.colonne - près.colonne) + std::abs(p.ligne - près.ligne);
-    if (!meilleure || écart < meilleurÉcart ||
-        (écart == meilleurÉcart && AvantDansLaLecture(p, *meilleure))) {
+std::optional<PlaceEcran> PlaceLaPlusProche(PlaceEcran pres, std::span<const PlaceEcran> places) {
+  std::optional<PlaceEcran> meilleure;
+  int meilleurEcart = 0;
+  for (PlaceEcran p : places) {
+    const int ecart = PoidsTravers * std::abs(p.colonne - pres.colonne) + std::abs(p.ligne - pres.ligne);
+    if (!meilleure || ecart < meilleurEcart ||
+        (ecart == meilleurEcart && AvantDansLaLecture(p, *meilleure))) {
       meilleure = p;
-      meilleurÉcart = écart;
+      meilleurEcart = ecart;
     }
   }
   return meilleure;
 }
 
-ClavierJeu::ClavierJeu(FormRolvex& fenêtre) : QObject(&fenêtre), fenêtre_(fenêtre) {
+ClavierJeu::ClavierJeu(FormRolvex& fenetre) : QObject(&fenetre), fenetre_(fenetre) {
   setObjectName(QStringLiteral("ClavierJeu"));
   for (int16_t c = 1; c <= NbColonnesMax; ++c)
     for (int16_t f = 1; f <= NbFigures; ++f)
-      cases_[c][f] = Trouver<ui::Panneau>(fenêtre, NomCase(c, f));
-  for (int16_t i = 1; i <= NbDés; ++i) dés_[i] = Trouver<ui::Image>(fenêtre, NomÉlément("ImageDé", i));
-  okDé_ = Trouver<ui::Panneau>(fenêtre, "PanelOkDé");
-  cadre_ = new CadreFocus(Trouver<QWidget>(fenêtre, "PictureAireJeu"));
-  fenêtre.installEventFilter(this);
-  fenêtre.Params().installEventFilter(this);
+      cases_[c][f] = Trouver<ui::Panneau>(fenetre, NomCase(c, f));
+  for (int16_t i = 1; i <= NbDes; ++i) des_[i] = Trouver<ui::Image>(fenetre, NomElement("ImageDé", i));
+  okDe_ = Trouver<ui::Panneau>(fenetre, "PanelOkDé");
+  cadre_ = new CadreFocus(Trouver<QWidget>(fenetre, "PictureAireJeu"));
+  fenetre.installEventFilter(this);
+  fenetre.Params().installEventFilter(this);
 }
 
 // A child of the main window, it goes with it; Qt forgets a filter that is destroyed.
@@ -135,16 +135,16 @@ ClavierJeu::~ClavierJeu() = default;
 bool ClavierJeu::eventFilter(QObject* objet, QEvent* event) {
   if (event->type() == QEvent::KeyPress) {
     const auto& touche = static_cast<const QKeyEvent&>(*event);
-    if (objet == &fenêtre_ && ToucheFenêtre(touche)) return true;
-    if (objet == &fenêtre_.Params() && ToucheDialogue(touche)) return true;
+    if (objet == &fenetre_ && ToucheFenetre(touche)) return true;
+    if (objet == &fenetre_.Params() && ToucheDialogue(touche)) return true;
   }
   return QObject::eventFilter(objet, event);
 }
 
-bool ClavierJeu::ToucheFenêtre(const QKeyEvent& touche) {
-  if (!SansModificateur(touche) || !fenêtre_.isEnabled()) return false;
-  if (const std::optional<int16_t> dé = DéDeLaTouche(touche.key())) {
-    ui::Image* image = dés_[*dé];
+bool ClavierJeu::ToucheFenetre(const QKeyEvent& touche) {
+  if (!SansModificateur(touche) || !fenetre_.isEnabled()) return false;
+  if (const std::optional<int16_t> de = DeDeLaTouche(touche.key())) {
+    ui::Image* image = des_[*de];
     if (image && image->isVisible() && !touche.isAutoRepeat()) emit image->mouseDown(1);
     return true;
   }
@@ -155,16 +155,16 @@ bool ClavierJeu::ToucheFenêtre(const QKeyEvent& touche) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
       if (touche.isAutoRepeat()) return true;
-      if (encadrée_) {
-        if (ui::Panneau* carré = cases_[encadrée_->colonne][encadrée_->figure]) emit carré->clicked();
+      if (encadree_) {
+        if (ui::Panneau* carre = cases_[encadree_->colonne][encadree_->figure]) emit carre->clicked();
       } else {
         PresserOk();
       }
       return true;
-    case Qt::Key_Left: Déplacer(-1, 0); return true;
-    case Qt::Key_Right: Déplacer(1, 0); return true;
-    case Qt::Key_Up: Déplacer(0, -1); return true;
-    case Qt::Key_Down: Déplacer(0, 1); return true;
+    case Qt::Key_Left: Deplacer(-1, 0); return true;
+    case Qt::Key_Right: Deplacer(1, 0); return true;
+    case Qt::Key_Up: Deplacer(0, -1); return true;
+    case Qt::Key_Down: Deplacer(0, 1); return true;
     case Qt::Key_Escape:
       Encadrer(std::nullopt);
       return true;
@@ -174,8 +174,8 @@ bool ClavierJeu::ToucheFenêtre(const QKeyEvent& touche) {
 
 bool ClavierJeu::ToucheDialogue(const QKeyEvent& touche) {
   if (!SansModificateur(touche) || touche.isAutoRepeat()) return false;
-  FormParams& dialogue = fenêtre_.Params();
-  if (EstEntrée(touche.key())) {
+  FormParams& dialogue = fenetre_.Params();
+  if (EstEntree(touche.key())) {
     dialogue.PanelOkParams_Click();
     return true;
   }
@@ -188,54 +188,54 @@ bool ClavierJeu::ToucheDialogue(const QKeyEvent& touche) {
 
 // Only while the button shows: after a game, its place holds the buttons of the next one.
 void ClavierJeu::PresserOk() {
-  if (okDé_ && okDé_->isVisible() && okDé_->isEnabled()) emit okDé_->clicked();
+  if (okDe_ && okDe_->isVisible() && okDe_->isEnabled()) emit okDe_->clicked();
 }
 
 bool ClavierJeu::Choisissable(Case k) const {
-  const CaseJeu& état = fenêtre_.État().Cases(k.colonne, k.figure);
-  if (!état.Visible || !état.Sélectionnable || état.Prise) return false;
-  const QWidget* carré = cases_[k.colonne][k.figure];
-  return carré && carré->isVisible();
+  const CaseJeu& etat = fenetre_.Etat().Cases(k.colonne, k.figure);
+  if (!etat.Visible || !etat.Selectionnable || etat.Prise) return false;
+  const QWidget* carre = cases_[k.colonne][k.figure];
+  return carre && carre->isVisible();
 }
 
-void ClavierJeu::Déplacer(int dx, int dy) {
-  std::vector<PlaceÉcran> places;
+void ClavierJeu::Deplacer(int dx, int dy) {
+  std::vector<PlaceEcran> places;
   std::vector<Case> cases;
-  for (int16_t c : OrdreÉcran)
+  for (int16_t c : OrdreEcran)
     for (int16_t f = 1; f <= NbFigures; ++f)
       if (Choisissable({c, f})) {
         places.push_back(PlaceDeCase(c, f));
         cases.push_back({c, f});
       }
-  std::optional<PlaceÉcran> vers;
-  if (encadrée_)
-    vers = PlaceSuivante(PlaceDeCase(encadrée_->colonne, encadrée_->figure), dx, dy, places);
+  std::optional<PlaceEcran> vers;
+  if (encadree_)
+    vers = PlaceSuivante(PlaceDeCase(encadree_->colonne, encadree_->figure), dx, dy, places);
   else if (!places.empty())
-    vers = dernière_ ? PlaceLaPlusProche(*dernière_, places) : PlaceLaPlusProche({0, 0}, places);
+    vers = derniere_ ? PlaceLaPlusProche(*derniere_, places) : PlaceLaPlusProche({0, 0}, places);
   if (!vers) return;
   for (std::size_t i = 0; i < places.size(); ++i)
     if (places[i] == *vers) Encadrer(cases[i]);
 }
 
 void ClavierJeu::Encadrer(std::optional<Case> laquelle) {
-  encadrée_ = laquelle;
+  encadree_ = laquelle;
   if (!laquelle) {
     cadre_->hide();
     return;
   }
-  dernière_ = PlaceDeCase(laquelle->colonne, laquelle->figure);
-  ui::Panneau* carré = cases_[laquelle->colonne][laquelle->figure];
-  if (!carré) return;
-  const int é = CadreFocus::Épaisseur;
-  cadre_->setGeometry(carré->geometry().adjusted(-é, -é, é, é));
+  derniere_ = PlaceDeCase(laquelle->colonne, laquelle->figure);
+  ui::Panneau* carre = cases_[laquelle->colonne][laquelle->figure];
+  if (!carre) return;
+  const int e = CadreFocus::Epaisseur;
+  cadre_->setGeometry(carre->geometry().adjusted(-e, -e, e, e));
   cadre_->raise();
   cadre_->show();
   // The information line explains the square, as when the mouse passes over it.
-  emit carré->mouseMoved();
+  emit carre->mouseMoved();
 }
 
 void ClavierJeu::Actualiser() {
-  if (encadrée_ && !Choisissable(*encadrée_)) Encadrer(std::nullopt);
+  if (encadree_ && !Choisissable(*encadree_)) Encadrer(std::nullopt);
 }
 
 }  // namespace rolvex::app

@@ -27,28 +27,28 @@ class FormRolvex;
 // Where a square stands on the screen's grid: its column slot from the left (Descente 0,
 // Libre 1, Montée 2, Sèche 3, Deux 4, Annonce 5) and its row (1..6 the upper figures, 9..15 the
 // lower ones, below the total and bonus rows).
-struct PlaceÉcran {
+struct PlaceEcran {
   int colonne = 0;
   int ligne = 0;
-  friend bool operator==(const PlaceÉcran&, const PlaceÉcran&) = default;
+  friend bool operator==(const PlaceEcran&, const PlaceEcran&) = default;
 };
-PlaceÉcran PlaceDeCase(int16_t colonne, int16_t figure);
+PlaceEcran PlaceDeCase(int16_t colonne, int16_t figure);
 
 // The place an arrow (dx, dy: one of them ±1, the other 0; dy > 0 is down) leads to from
 // `depuis`: the nearest of `places` lying that way, a step across the arrow counting twice a
 // step along it, so that the frame keeps to its row or column while it can. Nothing when no
 // place lies that way.
-std::optional<PlaceÉcran> PlaceSuivante(PlaceÉcran depuis, int dx, int dy,
-                                        std::span<const PlaceÉcran> places);
+std::optional<PlaceEcran> PlaceSuivante(PlaceEcran depuis, int dx, int dy,
+                                        std::span<const PlaceEcran> places);
 // The nearest of `places` to `près`, counted the same way, the place itself included.
-std::optional<PlaceÉcran> PlaceLaPlusProche(PlaceÉcran près, std::span<const PlaceÉcran> places);
+std::optional<PlaceEcran> PlaceLaPlusProche(PlaceEcran pres, std::span<const PlaceEcran> places);
 
 // The keys act through the very signals the mouse raises on the same controls, so that a key
 // never does what the mouse would not.
 class ClavierJeu : public QObject {
  public:
   // Listens to the keys of `fenêtre` and of its name dialog, as its child "ClavierJeu".
-  explicit ClavierJeu(FormRolvex& fenêtre);
+  explicit ClavierJeu(FormRolvex& fenetre);
   ~ClavierJeu() override;
   ClavierJeu(const ClavierJeu&) = delete;
   ClavierJeu& operator=(const ClavierJeu&) = delete;
@@ -62,7 +62,7 @@ class ClavierJeu : public QObject {
     int16_t figure = 0;
     friend bool operator==(const Case&, const Case&) = default;
   };
-  std::optional<Case> CaseEncadrée() const { return encadrée_; }
+  std::optional<Case> CaseEncadree() const { return encadree_; }
   // The frame drawn over the framed square; hidden when no square is framed.
   const QWidget& Cadre() const { return *cadre_; }
 
@@ -70,20 +70,20 @@ class ClavierJeu : public QObject {
   bool eventFilter(QObject* objet, QEvent* event) override;
 
  private:
-  bool ToucheFenêtre(const QKeyEvent& touche);
+  bool ToucheFenetre(const QKeyEvent& touche);
   bool ToucheDialogue(const QKeyEvent& touche);
   void PresserOk();
-  void Déplacer(int dx, int dy);
+  void Deplacer(int dx, int dy);
   void Encadrer(std::optional<Case> laquelle);
   bool Choisissable(Case k) const;
 
-  FormRolvex& fenêtre_;
+  FormRolvex& fenetre_;
   Tableau<Tableau<ui::Panneau*, 1, NbFigures>, 1, NbColonnesMax> cases_{};
-  Tableau<ui::Image*, 1, NbDés> dés_{};
-  ui::Panneau* okDé_ = nullptr;
+  Tableau<ui::Image*, 1, NbDes> des_{};
+  ui::Panneau* okDe_ = nullptr;
   QPointer<QWidget> cadre_;
-  std::optional<Case> encadrée_;
-  std::optional<PlaceÉcran> dernière_;  // where the frame last stood, to come back near it
+  std::optional<Case> encadree_;
+  std::optional<PlaceEcran> derniere_;  // where the frame last stood, to come back near it
 };
 
 }  // namespace rolvex::app

@@ -9,13 +9,13 @@
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  rolvex::app::ChronométrerSiDemandé(application);
+  rolvex::app::ChronometrerSiDemande(application);
   // The desktop entry installed with the game carries this name: the window is matched to it.
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.rolvex.Rolvex"));
   rolvex::ui::InstallerPolicesDeRemplacement();
-  QApplication::setWindowIcon(rolvex::ui::IcôneLogo());
-  rolvex::DéÉquitable dé;
-  rolvex::app::Démarrage démarrage(dé);
-  démarrage.Lancer();
+  QApplication::setWindowIcon(rolvex::ui::IconeLogo());
+  rolvex::DeEquitable de;
+  rolvex::app::Demarrage demarrage(de);
+  demarrage.Lancer();
   return QApplication::exec();
 }

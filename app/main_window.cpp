@@ -37,14 +37,14 @@ constexpr int UneSeconde = 1000;
 
 void Environnement::QuitterApplication() { QCoreApplication::quit(); }
 
-FormRolvex::FormRolvex(Langue langue, SourceDés& dés, QSizeF écranTwips, Environnement environnement)
+FormRolvex::FormRolvex(Langue langue, SourceDes& des, QSizeF ecranTwips, Environnement environnement)
     : langue_(langue),
       environnement_(std::move(environnement)),
       textes_(InitTextesLangue(langue)),
-      partie_(*this, dés),
-      aire_(écranTwips.width(), écranTwips.height()) {
+      partie_(*this, des),
+      aire_(ecranTwips.width(), ecranTwips.height()) {
   setObjectName(QStringLiteral("FormRolvex"));
-  params_ = new FormParams(*this, écranTwips);
+  params_ = new FormParams(*this, ecranTwips);
   TimerChrono_ = new QTimer(this);
   TimerChrono_->setObjectName(QStringLiteral("TimerChrono"));
   TimerChrono_->setInterval(UneSeconde);
@@ -55,65 +55,65 @@ FormRolvex::FormRolvex(Langue langue, SourceDés& dés, QSizeF écranTwips, Envi
 FormRolvex::~FormRolvex() = default;
 
 void FormRolvex::Form_Load() {
-  CréerMenus();
-  MettreMenusÀLÉchelle();
+  CreerMenus();
+  MettreMenusALEchelle();
   Trouver<QAction>(*this, "MenuVoirScores")->setEnabled(false);
 
   // InitAireJeu
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("ZoneClient"));
   setCentralWidget(client);
-  écran_ = std::make_unique<ÉcranAireJeu>(*client, aire_, ui::ÉchelleTwips::DeLÉcranPrincipal(),
+  ecran_ = std::make_unique<EcranAireJeu>(*client, aire_, ui::EchelleTwips::DeLEcranPrincipal(),
                                           langue_);
-  for (std::string_view caché : {"SuperPanelDés", "SuperPanelScore", "PanelNewGame", "PanelNewMode"})
-    (*écran_)[caché].hide();
-  const QWidget& dé = (*écran_)[NomÉlément("ImageDé", 1)];
-  const int côté = std::min(dé.width(), dé.height());
-  imagesDés_ = std::make_unique<ui::ImagesDés>(côté, côté, devicePixelRatioF());
-  new ui::SuiviRatioPixels(*this, imagesDés_->Ratio(), [this](qreal ratio) {
-    std::array<ui::Image*, NbDés> dés{};
-    for (int16_t i = 1; i <= NbDés; ++i) dés[i - 1] = &écran_->Image(NomÉlément("ImageDé", i));
-    imagesDés_->Repeindre(ratio, dés);
+  for (std::string_view cache : {"SuperPanelDés", "SuperPanelScore", "PanelNewGame", "PanelNewMode"})
+    (*ecran_)[cache].hide();
+  const QWidget& de = (*ecran_)[NomElement("ImageDé", 1)];
+  const int cote = std::min(de.width(), de.height());
+  imagesDes_ = std::make_unique<ui::ImagesDes>(cote, cote, devicePixelRatioF());
+  new ui::SuiviRatioPixels(*this, imagesDes_->Ratio(), [this](qreal ratio) {
+    std::array<ui::Image*, NbDes> des{};
+    for (int16_t i = 1; i <= NbDes; ++i) des[i - 1] = &ecran_->Image(NomElement("ImageDé", i));
+    imagesDes_->Repeindre(ratio, des);
   });
   ConnecterAireJeu();
-  accessibilité_ = std::make_unique<AccessibilitéJeu>(*this);
+  accessibilite_ = std::make_unique<AccessibiliteJeu>(*this);
   clavier_ = new ClavierJeu(*this);
 
   // InitTextesLangue
-  AppliquerLégendes(*this, Fenêtre::FormRolvex, textes_.légendes);
-  AppliquerLégendes(*params_, Fenêtre::FormParams, textes_.légendes);
+  AppliquerLegendes(*this, Fenetre::FormRolvex, textes_.legendes);
+  AppliquerLegendes(*params_, Fenetre::FormParams, textes_.legendes);
 
   ChargerOptions();
   fichierAide_ = rolvex::FichierAide(langue_);
-  for (int16_t i = 1; i <= NbDés; ++i) ImageDé(i, ImageDéFond);
-  écran_->Panneau("PanelInfoDéroulement").show();
-  InfoDéroulement(Message::MsgPourJouer);
+  for (int16_t i = 1; i <= NbDes; ++i) ImageDe(i, ImageDeFond);
+  ecran_->Panneau("PanelInfoDéroulement").show();
+  InfoDeroulement(Message::MsgPourJouer);
 }
 
 // The menu bar as data: each entry under its parent, with its key and its command; an entry
 // without a command is a menu that opens the entries under it.
-void FormRolvex::CréerMenus() {
-  struct EntréeMenu {
+void FormRolvex::CreerMenus() {
+  struct EntreeMenu {
     std::string_view nom;
     std::string_view parent;  // empty: the menu bar
     int touche;               // 0: none
     void (FormRolvex::*commande)();
   };
-  const EntréeMenu entrées[] = {
+  const EntreeMenu entrees[] = {
       {"MenuJeu", "", 0, nullptr},
       {"MenuNew", "MenuJeu", Qt::Key_F2, &FormRolvex::MenuNew_Click},
       {"MenuQuit", "MenuJeu", Qt::Key_F9, &FormRolvex::MenuQuit_Click},
       {"MenuOptions", "", 0, nullptr},
       {"MenuVoirScores", "MenuOptions", Qt::Key_F4, &FormRolvex::MenuVoirScores_Click},
       {"MenuChoixDés", "MenuOptions", 0, nullptr},
-      {"MenuDésClassiques", "MenuChoixDés", 0, &FormRolvex::MenuDésClassiques_Click},
-      {"MenuDésNumériques", "MenuChoixDés", 0, &FormRolvex::MenuDésNumériques_Click},
+      {"MenuDésClassiques", "MenuChoixDés", 0, &FormRolvex::MenuDesClassiques_Click},
+      {"MenuDésNumériques", "MenuChoixDés", 0, &FormRolvex::MenuDesNumeriques_Click},
       {"MenuAide", "", 0, nullptr},
       {"MenuContents", "MenuAide", Qt::Key_F1, &FormRolvex::MenuContents_Click},
       {"MenuAbout", "MenuAide", 0, &FormRolvex::MenuAbout_Click},
   };
   std::map<std::string_view, QMenu*> menus;
-  for (const EntréeMenu& e : entrées) {
+  for (const EntreeMenu& e : entrees) {
     const QString nom = ui::EnQString(e.nom);
     if (e.commande == nullptr) {
       QMenu* menu = e.parent.empty() ? menuBar()->addMenu(QString())
@@ -141,8 +141,8 @@ void FormRolvex::CréerMenus() {
 // like every other caption of the window. The smaller of the two ratios keeps the menu bar
 // within the room the layout leaves it above the sheet; a small screen keeps the platform's
 // size, below which menus are hard to read.
-void FormRolvex::MettreMenusÀLÉchelle() {
-  const RatiosÉcran& r = aire_.Ratios();
+void FormRolvex::MettreMenusALEchelle() {
+  const RatiosEcran& r = aire_.Ratios();
   const double ratio = std::max(1.0, std::min(r.RatioLargeur, r.RatioHauteur));
   QFont police = menuBar()->font();
   if (police.pointSizeF() > 0)
@@ -155,19 +155,19 @@ void FormRolvex::MettreMenusÀLÉchelle() {
 }
 
 void FormRolvex::ConnecterAireJeu() {
-  const ÉcranAireJeu& é = *écran_;
-  auto panneau = [&](std::string_view nom) { return &é.Panneau(nom); };
+  const EcranAireJeu& e = *ecran_;
+  auto panneau = [&](std::string_view nom) { return &e.Panneau(nom); };
   using ui::Panneau;
 
   connect(panneau("PanelStart"), &Panneau::clicked, this, [this] { PanelStart_Click(); });
   connect(panneau("PanelNewGame"), &Panneau::clicked, this, [this] { PanelNewGame_Click(); });
   connect(panneau("PanelNewMode"), &Panneau::clicked, this, [this] { PanelNewMode_Click(); });
-  connect(panneau("PanelOkDé"), &Panneau::clicked, this, [this] { PanelOkDé_Click(); });
-  for (int16_t i = 1; i <= NbDés; ++i) {
-    connect(&é.Image(NomÉlément("ImageDé", i)), &ui::Image::mouseDown, this,
-            [this, i](int bouton) { ImageDé_MouseDown(i, static_cast<int16_t>(bouton)); });
-    connect(panneau(NomÉlément("PanelDé", i)), &Panneau::clicked, this,
-            [this, i] { PanelDé_Click(i); });
+  connect(panneau("PanelOkDé"), &Panneau::clicked, this, [this] { PanelOkDe_Click(); });
+  for (int16_t i = 1; i <= NbDes; ++i) {
+    connect(&e.Image(NomElement("ImageDé", i)), &ui::Image::mouseDown, this,
+            [this, i](int bouton) { ImageDe_MouseDown(i, static_cast<int16_t>(bouton)); });
+    connect(panneau(NomElement("PanelDé", i)), &Panneau::clicked, this,
+            [this, i] { PanelDe_Click(i); });
   }
 
   // Every square answers with its column and figure.
@@ -177,25 +177,25 @@ void FormRolvex::ConnecterAireJeu() {
       connect(k, &Panneau::clicked, this, [this, c, f] { AppelCliqueCase(c, f); });
       connect(k, &Panneau::mouseMoved, this, [this, c, f] { AppelMoveCase(c, f); });
     }
-    for (int16_t où : {bonus::Haut, bonus::Bas}) {
-      const LigneTotal ligne = où == bonus::Haut ? LigneTotal::BonusHaut : LigneTotal::BonusBas;
+    for (int16_t ou : {bonus::Haut, bonus::Bas}) {
+      const LigneTotal ligne = ou == bonus::Haut ? LigneTotal::BonusHaut : LigneTotal::BonusBas;
       Panneau* k = panneau(NomTotal(ligne, c));
-      if (GesteAideBonus(où, c) == GesteAide::Clic)
+      if (GesteAideBonus(ou, c) == GesteAide::Clic)
         connect(k, &Panneau::clicked, this, [this] { CaseBonusBasAnnonce_Click(); });
       else
-        connect(k, &Panneau::mouseMoved, this, [this, où, c] { AppelMoveBonus(où, c); });
+        connect(k, &Panneau::mouseMoved, this, [this, ou, c] { AppelMoveBonus(ou, c); });
     }
   }
 
   connect(panneau("PanelFigureRéalisée"), &Panneau::mouseMoved, this,
-          [this] { PanelFigureRéalisée_MouseMove(); });
+          [this] { PanelFigureRealisee_MouseMove(); });
   connect(panneau("PanelTotalDés"), &Panneau::mouseMoved, this,
-          [this] { PanelTotalDés_MouseMove(); });
+          [this] { PanelTotalDes_MouseMove(); });
   connect(panneau("PanelScoreTotal"), &Panneau::mouseMoved, this,
           [this] { PanelScoreTotal_MouseMove(); });
   connect(panneau("PictureAireJeu"), &Panneau::mouseMoved, this,
           [this] { PictureAireJeu_MouseMove(); });
-  const SuperPanelScore& scores = é.PanneauScores();
+  const SuperPanelScore& scores = e.PanneauScores();
   connect(&scores, &SuperPanelScore::effacerScoresClicked, this, [this] { EffacerScores(); });
   connect(&scores, &SuperPanelScore::panelScoreMouseMove, this,
           [this](PanelScore famille, int rang) {
@@ -205,44 +205,44 @@ void FormRolvex::ConnecterAireJeu() {
 
 // Files that cannot be read leave the game with what could be kept, or with the defaults.
 void FormRolvex::ChargerOptions() {
-  dossiers_ = environnement_.dossiersDonnées();
-  const DossierDeLecture lecture = RassemblerFichiersDonnées(dossiers_);
-  if (lecture.échec) SignalerÉchec(*lecture.échec);
+  dossiers_ = environnement_.dossiersDonnees();
+  const DossierDeLecture lecture = RassemblerFichiersDonnees(dossiers_);
+  if (lecture.echec) SignalerEchec(*lecture.echec);
   HasardUniforme tirage;
   const ChargementDossier chargement = rolvex::ChargerOptions(lecture.dossier, tirage);
-  const DonnéesOptions& d = chargement.chargement.données;
+  const DonneesOptions& d = chargement.chargement.donnees;
   partie_.ChoisirMode(d.ModeJeu);
-  partie_.ChoisirFaces(d.TypeDés);
+  partie_.ChoisirFaces(d.TypeDes);
   nomJoueur_ = ui::EnQString(d.NomJoueur);
   scores_ = d.Scores;
 
-  params_->SélectionnerMode(État().ModeJeu);
-  params_->ÉcrireNom(nomJoueur_);
+  params_->SelectionnerMode(Etat().ModeJeu);
+  params_->EcrireNom(nomJoueur_);
   CocherFaces();
-  if (chargement.échec) SignalerÉchec(*chargement.échec);
+  if (chargement.echec) SignalerEchec(*chargement.echec);
 }
 
 void FormRolvex::CocherFaces() {
-  Trouver<QAction>(*this, "MenuDésClassiques")->setChecked(État().TypeDés == 1);
-  Trouver<QAction>(*this, "MenuDésNumériques")->setChecked(État().TypeDés == 2);
+  Trouver<QAction>(*this, "MenuDésClassiques")->setChecked(Etat().TypeDes == 1);
+  Trouver<QAction>(*this, "MenuDésNumériques")->setChecked(Etat().TypeDes == 2);
 }
 
 // The layout is made for a window covering the screen: without a window manager to maximise
 // it, the window takes the screen's size itself.
-void FormRolvex::AfficherPleinÉcran() {
-  if (const QScreen* écran = QGuiApplication::primaryScreen())
-    setGeometry(écran->availableGeometry());
+void FormRolvex::AfficherPleinEcran() {
+  if (const QScreen* ecran = QGuiApplication::primaryScreen())
+    setGeometry(ecran->availableGeometry());
   showMaximized();
 }
 
-ui::LégendesBoutons FormRolvex::LégendesBoutons() const {
+ui::LegendesBoutons FormRolvex::LegendesBoutons() const {
   const BoutonsMessage b = TextesBoutons(langue_);
   return {ui::EnQString(b.Ok), ui::EnQString(b.Oui), ui::EnQString(b.Non)};
 }
 
 // The main window stays drawn but answers nothing while the dialog is open.
-void FormRolvex::AppelPréNouveau() {
-  écran_->Panneau("PanelStart").hide();
+void FormRolvex::AppelPreNouveau() {
+  ecran_->Panneau("PanelStart").hide();
   setEnabled(false);
   params_->setEnabled(true);  // a child window follows its parent unless told otherwise
   QRect place(QPoint(), params_->size());
@@ -260,105 +260,105 @@ void FormRolvex::ChoisirMode(int16_t modeJeu) { partie_.ChoisirMode(modeJeu); }
 void FormRolvex::ChoisirNom(const QString& nom) { nomJoueur_ = nom; }
 
 void FormRolvex::SauverOptions() {
-  const ÉtatPartie& é = État();
-  const DonnéesOptions données{é.ModeJeu, é.TypeDés, nomJoueur_.toStdString(), scores_};
-  const RésultatSauvegarde résultat = rolvex::SauverOptions(dossiers_.écriture, données);
-  if (résultat.échec) SignalerÉchec(*résultat.échec);
+  const EtatPartie& e = Etat();
+  const DonneesOptions donnees{e.ModeJeu, e.TypeDes, nomJoueur_.toStdString(), scores_};
+  const ResultatSauvegarde resultat = rolvex::SauverOptions(dossiers_.ecriture, donnees);
+  if (resultat.echec) SignalerEchec(*resultat.echec);
 }
 
-void FormRolvex::ImageDé(int16_t dé, int16_t modèle) {
-  écran_->Image(NomÉlément("ImageDé", dé))
-      .setPicture(modèle == ImageDéFond ? imagesDés_->ImageDéFond()
-                                        : imagesDés_->ModèlesDés(modèle));
-  accessibilité_->ActualiserDés();
+void FormRolvex::ImageDe(int16_t de, int16_t modele) {
+  ecran_->Image(NomElement("ImageDé", de))
+      .setPicture(modele == ImageDeFond ? imagesDes_->ImageDeFond()
+                                        : imagesDes_->ModelesDes(modele));
+  accessibilite_->ActualiserDes();
 }
 
 void FormRolvex::DessineCases() {
-  const ÉtatPartie& é = État();
+  const EtatPartie& e = Etat();
   for (int16_t c = 1; c <= NbColonnesMax; ++c)
     for (int16_t f = 1; f <= NbFigures; ++f) {
-      const DessinCase dessin = DessinDeCase(é, aire_, c, f);
-      ui::Panneau& k = écran_->Panneau(NomCase(c, f));
-      if (dessin.aspect == Aspect::Cachée) {
+      const DessinCase dessin = DessinDeCase(e, aire_, c, f);
+      ui::Panneau& k = ecran_->Panneau(NomCase(c, f));
+      if (dessin.aspect == Aspect::Cachee) {
         k.hide();
-      } else if (!dessin.DéjàDessinée) {
+      } else if (!dessin.DejaDessinee) {
         const ApparenceCase& a = *dessin.apparence;
         k.setForeColor(a.CouleurTexte);
         k.setBackColor(a.CouleurFond);
-        k.setCaption(ui::EnQString(a.Légende));
-        écran_->Échelle().Placer(k, EnTwips(a.rect));
+        k.setCaption(ui::EnQString(a.Legende));
+        ecran_->Echelle().Placer(k, EnTwips(a.rect));
         k.show();
       }
       k.setMousePointer(dessin.Pointeur);
     }
   for (int16_t c = 1; c <= NbColonnesMax; ++c)
     for (LigneTotal ligne : LignesTotaux)
-      écran_->Panneau(NomTotal(ligne, c)).setCaption(ui::EnQString(LégendeLigneTotal(é, ligne, c)));
-  if (feuilleEnRéfection_) {
-    écran_->Panneau("PictureAireJeu").show();
-    feuilleEnRéfection_ = false;
+      ecran_->Panneau(NomTotal(ligne, c)).setCaption(ui::EnQString(LegendeLigneTotal(e, ligne, c)));
+  if (feuilleEnRefection_) {
+    ecran_->Panneau("PictureAireJeu").show();
+    feuilleEnRefection_ = false;
   }
   clavier_->Actualiser();
-  accessibilité_->ActualiserFeuille();
+  accessibilite_->ActualiserFeuille();
 }
 
-void FormRolvex::InfoDéroulement(Message message) { InfoInterface(Texte(message, langue_)); }
+void FormRolvex::InfoDeroulement(Message message) { InfoInterface(Texte(message, langue_)); }
 
 void FormRolvex::InfoInterface(std::string_view texte) {
-  écran_->Panneau("PanelInfoDéroulement").setCaption(ui::EnQString(texte));
-  accessibilité_->ActualiserInfo();
+  ecran_->Panneau("PanelInfoDéroulement").setCaption(ui::EnQString(texte));
+  accessibilite_->ActualiserInfo();
 }
 
-void FormRolvex::LégendeOkDé(std::string_view légende) {
-  écran_->Panneau("PanelOkDé").setCaption(ui::EnQString(légende));
+void FormRolvex::LegendeOkDe(std::string_view legende) {
+  ecran_->Panneau("PanelOkDé").setCaption(ui::EnQString(legende));
 }
 
-void FormRolvex::LégendeFigureRéalisée(TexteFigure figure) {
-  écran_->Panneau("PanelFigureRéalisée").setCaption(ui::EnQString(Texte(figure, langue_)));
+void FormRolvex::LegendeFigureRealisee(TexteFigure figure) {
+  ecran_->Panneau("PanelFigureRéalisée").setCaption(ui::EnQString(Texte(figure, langue_)));
 }
 
-void FormRolvex::LégendeTotalDés(std::string_view légende) {
-  écran_->Panneau("PanelTotalDés").setCaption(ui::EnQString(légende));
+void FormRolvex::LegendeTotalDes(std::string_view legende) {
+  ecran_->Panneau("PanelTotalDés").setCaption(ui::EnQString(legende));
 }
 
-void FormRolvex::LégendeScoreTotal(std::string_view légende) {
-  écran_->Panneau("PanelScoreTotal").setCaption(ui::EnQString(légende));
+void FormRolvex::LegendeScoreTotal(std::string_view legende) {
+  ecran_->Panneau("PanelScoreTotal").setCaption(ui::EnQString(legende));
 }
 
 // After a game, the two buttons of the next game stand in the throw button's place.
-void FormRolvex::PanelOkDéVisible(bool visible) {
-  écran_->Panneau("PanelOkDé").setVisible(visible);
-  écran_->Panneau("PanelNewGame").setVisible(!visible);
-  écran_->Panneau("PanelNewMode").setVisible(!visible);
+void FormRolvex::PanelOkDeVisible(bool visible) {
+  ecran_->Panneau("PanelOkDé").setVisible(visible);
+  ecran_->Panneau("PanelNewGame").setVisible(!visible);
+  ecran_->Panneau("PanelNewMode").setVisible(!visible);
 }
 
-void FormRolvex::PréparerNouvellePartie() {
+void FormRolvex::PreparerNouvellePartie() {
   RemettreScoresEnBleu();
   Trouver<QAction>(*this, "MenuVoirScores")->setEnabled(true);
-  écran_->Panneau("PanelInfoDéroulement").show();
+  ecran_->Panneau("PanelInfoDéroulement").show();
   TimerChrono_->start();
-  écran_->Panneau("SuperPanelDés").show();
-  écran_->PanneauScores().SetModeColonnes(
-      ui::EnQString(LégendeModeColonnes(État().NbColonnes, langue_)));
+  ecran_->Panneau("SuperPanelDés").show();
+  ecran_->PanneauScores().SetModeColonnes(
+      ui::EnQString(LegendeModeColonnes(Etat().NbColonnes, langue_)));
   EffacerScores();
 
   // The sheet is rearranged out of sight, and shown again once drawn.
-  écran_->Panneau("PictureAireJeu").hide();
-  feuilleEnRéfection_ = true;
-  aire_.DispositionMode(État().NbColonnes, écran_->Échelle().TwipsX(centralWidget()->width()));
-  écran_->AppliquerDisposition(aire_);
+  ecran_->Panneau("PictureAireJeu").hide();
+  feuilleEnRefection_ = true;
+  aire_.DispositionMode(Etat().NbColonnes, ecran_->Echelle().TwipsX(centralWidget()->width()));
+  ecran_->AppliquerDisposition(aire_);
 }
 
 // The engine has written the last square; the clock still holds the game's time, and stops
 // once the player has read the outcome.
 void FormRolvex::AppelFinPartie() {
-  const ÉtatPartie& é = État();
-  const PartieFinie partie{nomJoueur_.toStdString(), é.ScoreTotal, é.SecondesPartie,
-                           é.NbFiguresRéalisées};
-  const FinDePartie fin = rolvex::AppelFinPartie(scores_, é.ModeJeu, partie, langue_);
+  const EtatPartie& e = Etat();
+  const PartieFinie partie{nomJoueur_.toStdString(), e.ScoreTotal, e.SecondesPartie,
+                           e.NbFiguresRealisees};
+  const FinDePartie fin = rolvex::AppelFinPartie(scores_, e.ModeJeu, partie, langue_);
   if (fin.afficherScores) {
     AfficherScores();
-    écran_->PanneauScores().MarquerLigne(fin.place);
+    ecran_->PanneauScores().MarquerLigne(fin.place);
   }
   if (fin.sauver) SauverOptions();
   if (fin.message) AfficherMessage(*fin.message);
@@ -368,8 +368,8 @@ void FormRolvex::AppelFinPartie() {
 
 void FormRolvex::closeEvent(QCloseEvent* event) {
   params_->hide();
-  for (QWidget* fenêtre : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-    if (fenêtre->isWindow() && fenêtre != params_) fenêtre->close();  // the help
+  for (QWidget* fenetre : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+    if (fenetre->isWindow() && fenetre != params_) fenetre->close();  // the help
   event->accept();
 }
 
@@ -379,49 +379,49 @@ void FormRolvex::Aide(const std::optional<std::string>& texte) {
 
 void FormRolvex::AfficherMessage(std::string_view texte) {
   ui::AfficherMessage(this, ui::EnQString(texte), ui::EnQString(TitreApplication),
-                      LégendesBoutons());
+                      LegendesBoutons());
 }
 
-void FormRolvex::SignalerÉchec(const ÉchecFichier& échec) {
-  AfficherMessage(MessageÉchecFichier(échec, langue_));
+void FormRolvex::SignalerEchec(const EchecFichier& echec) {
+  AfficherMessage(MessageEchecFichier(echec, langue_));
 }
 
-void FormRolvex::RemettreScoresEnBleu() { écran_->PanneauScores().RemettreEnBleu(); }
+void FormRolvex::RemettreScoresEnBleu() { ecran_->PanneauScores().RemettreEnBleu(); }
 
 void FormRolvex::EffacerScores() {
-  écran_->Panneau("PictureAireJeu").show();
-  écran_->PanneauScores().EffacerScores();
+  ecran_->Panneau("PictureAireJeu").show();
+  ecran_->PanneauScores().EffacerScores();
 }
 
 void FormRolvex::AfficherScores() {
-  écran_->Panneau("PictureAireJeu").hide();
-  écran_->PanneauScores().AfficherScores(scores_[État().ModeJeu]);
+  ecran_->Panneau("PictureAireJeu").hide();
+  ecran_->PanneauScores().AfficherScores(scores_[Etat().ModeJeu]);
 }
 
 // Only the menu leads here; the close box ends the run without a word and without saving.
 void FormRolvex::DemanderQuitter() {
   if (!ui::DemanderOuiNon(this, ui::EnQString(QuestionQuitter(langue_)),
-                          ui::EnQString(TitreApplication), LégendesBoutons()))
+                          ui::EnQString(TitreApplication), LegendesBoutons()))
     return;
-  DéchargerTousContrôles();
+  DechargerTousControles();
   AfficherMessage(TexteAuRevoir(langue_));
   SauverOptions();
   close();
   environnement_.quitter();
 }
 
-void FormRolvex::DéchargerTousContrôles() { écran_->DéchargerTousContrôles(); }
+void FormRolvex::DechargerTousControles() { ecran_->DechargerTousControles(); }
 
 void FormRolvex::OuvrirAide() { rolvex::OuvrirAide(this, fichierAide_, langue_); }
 
-void FormRolvex::PanelStart_Click() { AppelPréNouveau(); }
+void FormRolvex::PanelStart_Click() { AppelPreNouveau(); }
 void FormRolvex::PanelNewGame_Click() { AppelNouveau(); }
-void FormRolvex::PanelNewMode_Click() { AppelPréNouveau(); }
-void FormRolvex::PanelOkDé_Click() { partie_.AppelOkDéClique(); }
-void FormRolvex::ImageDé_MouseDown(int16_t Index, int16_t Button) {
-  partie_.ImageDé_MouseDown(Index, Button);
+void FormRolvex::PanelNewMode_Click() { AppelPreNouveau(); }
+void FormRolvex::PanelOkDe_Click() { partie_.AppelOkDeClique(); }
+void FormRolvex::ImageDe_MouseDown(int16_t Index, int16_t Button) {
+  partie_.ImageDe_MouseDown(Index, Button);
 }
-void FormRolvex::PanelDé_Click(int16_t Index) { partie_.PanelDé_Click(Index); }
+void FormRolvex::PanelDe_Click(int16_t Index) { partie_.PanelDe_Click(Index); }
 
 void FormRolvex::AppelCliqueCase(int16_t colonne, int16_t figure) {
   partie_.AppelCliqueCase(colonne, figure);
@@ -430,30 +430,30 @@ void FormRolvex::CaseBonusBasAnnonce_Click() { AppelMoveBonus(bonus::Bas, colonn
 void FormRolvex::TimerChrono_Timer() { partie_.TimerChrono_Timer(); }
 
 void FormRolvex::AppelMoveCase(int16_t colonne, int16_t figure) {
-  Aide(rolvex::AppelMoveCase(État(), colonne, figure, langue_));
+  Aide(rolvex::AppelMoveCase(Etat(), colonne, figure, langue_));
 }
-void FormRolvex::AppelMoveBonus(int16_t où, int16_t colonne) {
-  Aide(rolvex::AppelMoveBonus(État(), où, colonne, langue_));
+void FormRolvex::AppelMoveBonus(int16_t ou, int16_t colonne) {
+  Aide(rolvex::AppelMoveBonus(Etat(), ou, colonne, langue_));
 }
-void FormRolvex::PanelFigureRéalisée_MouseMove() {
-  InfoInterface(AppelMovePanel(PanelAide::PanelFigureRéalisée, langue_));
+void FormRolvex::PanelFigureRealisee_MouseMove() {
+  InfoInterface(AppelMovePanel(PanelAide::PanelFigureRealisee, langue_));
 }
-void FormRolvex::PanelTotalDés_MouseMove() {
-  InfoInterface(AppelMovePanel(PanelAide::PanelTotalDés, langue_));
+void FormRolvex::PanelTotalDes_MouseMove() {
+  InfoInterface(AppelMovePanel(PanelAide::PanelTotalDes, langue_));
 }
 void FormRolvex::PanelScoreTotal_MouseMove() {
   InfoInterface(AppelMovePanel(PanelAide::PanelScoreTotal, langue_));
 }
-void FormRolvex::PictureAireJeu_MouseMove() { Aide(rolvex::PictureAireJeu_MouseMove(État())); }
+void FormRolvex::PictureAireJeu_MouseMove() { Aide(rolvex::PictureAireJeu_MouseMove(Etat())); }
 
-void FormRolvex::MenuNew_Click() { AppelPréNouveau(); }
+void FormRolvex::MenuNew_Click() { AppelPreNouveau(); }
 void FormRolvex::MenuQuit_Click() { DemanderQuitter(); }
 void FormRolvex::MenuVoirScores_Click() { AfficherScores(); }
-void FormRolvex::MenuDésClassiques_Click() {
+void FormRolvex::MenuDesClassiques_Click() {
   partie_.ChoisirFaces(1);
   CocherFaces();
 }
-void FormRolvex::MenuDésNumériques_Click() {
+void FormRolvex::MenuDesNumeriques_Click() {
   partie_.ChoisirFaces(2);
   CocherFaces();
 }

@@ -21,49 +21,49 @@
 class QTimer;
 
 namespace rolvex::ui {
-class ImagesDés;
+class ImagesDes;
 }
 
 namespace rolvex::app {
 
-class AccessibilitéJeu;
+class AccessibiliteJeu;
 class ClavierJeu;
-class ÉcranAireJeu;
+class EcranAireJeu;
 class FormParams;
 
 // What the window takes from the computer it runs on; tests put in their own.
 struct Environnement {
   // Where the data files are read and written, chosen once at the window's load.
-  std::function<DossiersDonnées()> dossiersDonnées = DossiersDonnéesDuJeu;
+  std::function<DossiersDonnees()> dossiersDonnees = DossiersDonneesDuJeu;
   // Ends the program once the main window has closed after the player confirmed quitting.
   std::function<void()> quitter = QuitterApplication;
 
   static void QuitterApplication();
 };
 
-// No Q_OBJECT: the window has no signal or slot of its own (its handlers are connected with
-// lambdas), and moc cannot read the accented enumerations of the game that it includes.
 class FormRolvex : public QMainWindow, public Affichage {
+  Q_OBJECT
+
  public:
   // The language is the run's; the dice come from `dés` (the fair die, or dice a test chose).
-  // écranTwips: the screen the window covers, on which the whole layout is based.
-  FormRolvex(Langue langue, SourceDés& dés, QSizeF écranTwips, Environnement environnement = {});
+  // ecranTwips: the screen the window covers, on which the whole layout is based.
+  FormRolvex(Langue langue, SourceDes& des, QSizeF ecranTwips, Environnement environnement = {});
   ~FormRolvex() override;
 
   Langue langue() const { return langue_; }
-  const ÉtatPartie& État() const { return partie_.État(); }
+  const EtatPartie& Etat() const { return partie_.Etat(); }
   const AireJeu& Aire() const { return aire_; }
   const QString& NomJoueur() const { return nomJoueur_; }
   const HighScores& Scores() const { return scores_; }
   FormParams& Params() { return *params_; }
   // The buttons of the message boxes, in the run's language.
-  ui::LégendesBoutons LégendesBoutons() const;
+  ui::LegendesBoutons LegendesBoutons() const;
 
   // Covers the screen, maximised where a window manager allows it.
-  void AfficherPleinÉcran();
+  void AfficherPleinEcran();
 
   // The ways to a new game: through the name dialog, or straight on in the same mode.
-  void AppelPréNouveau();
+  void AppelPreNouveau();
   void AppelNouveau();
 
   // What the name dialog records before a new game.
@@ -74,16 +74,16 @@ class FormRolvex : public QMainWindow, public Affichage {
   void SauverOptions();
 
   // Affichage: the engine tells what changed.
-  void ImageDé(int16_t dé, int16_t modèle) override;
+  void ImageDe(int16_t de, int16_t modele) override;
   void DessineCases() override;
-  void InfoDéroulement(Message message) override;
+  void InfoDeroulement(Message message) override;
   void InfoInterface(std::string_view texte) override;
-  void LégendeOkDé(std::string_view légende) override;
-  void LégendeFigureRéalisée(TexteFigure figure) override;
-  void LégendeTotalDés(std::string_view légende) override;
-  void LégendeScoreTotal(std::string_view légende) override;
-  void PanelOkDéVisible(bool visible) override;
-  void PréparerNouvellePartie() override;
+  void LegendeOkDe(std::string_view legende) override;
+  void LegendeFigureRealisee(TexteFigure figure) override;
+  void LegendeTotalDes(std::string_view legende) override;
+  void LegendeScoreTotal(std::string_view legende) override;
+  void PanelOkDeVisible(bool visible) override;
+  void PreparerNouvellePartie() override;
   void AppelFinPartie() override;
 
  protected:
@@ -92,14 +92,14 @@ class FormRolvex : public QMainWindow, public Affichage {
 
  private:
   void Form_Load();
-  void CréerMenus();
-  void MettreMenusÀLÉchelle();
+  void CreerMenus();
+  void MettreMenusALEchelle();
   void ConnecterAireJeu();
   void ChargerOptions();
   void CocherFaces();
   void Aide(const std::optional<std::string>& texte);
   void AfficherMessage(std::string_view texte);
-  void SignalerÉchec(const ÉchecFichier& échec);
+  void SignalerEchec(const EchecFichier& echec);
 
   // The high-score panel: its table is shown and hidden by the high-score code; a new game
   // hides it and takes the highlight of the last entry away.
@@ -109,25 +109,25 @@ class FormRolvex : public QMainWindow, public Affichage {
 
   // The orderly end of the run, and the help.
   void DemanderQuitter();
-  void DéchargerTousContrôles();
+  void DechargerTousControles();
   void OuvrirAide();
 
   // The game's events.
   void PanelStart_Click();
   void PanelNewGame_Click();
   void PanelNewMode_Click();
-  void PanelOkDé_Click();
-  void ImageDé_MouseDown(int16_t Index, int16_t Button);
-  void PanelDé_Click(int16_t Index);
+  void PanelOkDe_Click();
+  void ImageDe_MouseDown(int16_t Index, int16_t Button);
+  void PanelDe_Click(int16_t Index);
   void AppelCliqueCase(int16_t colonne, int16_t figure);
   void CaseBonusBasAnnonce_Click();
   void TimerChrono_Timer();
 
   // The hover help of the information line.
   void AppelMoveCase(int16_t colonne, int16_t figure);
-  void AppelMoveBonus(int16_t où, int16_t colonne);
-  void PanelFigureRéalisée_MouseMove();
-  void PanelTotalDés_MouseMove();
+  void AppelMoveBonus(int16_t ou, int16_t colonne);
+  void PanelFigureRealisee_MouseMove();
+  void PanelTotalDes_MouseMove();
   void PanelScoreTotal_MouseMove();
   void PictureAireJeu_MouseMove();
 
@@ -135,8 +135,8 @@ class FormRolvex : public QMainWindow, public Affichage {
   void MenuNew_Click();
   void MenuQuit_Click();
   void MenuVoirScores_Click();
-  void MenuDésClassiques_Click();
-  void MenuDésNumériques_Click();
+  void MenuDesClassiques_Click();
+  void MenuDesNumeriques_Click();
   void MenuContents_Click();
   void MenuAbout_Click();
 
@@ -145,16 +145,16 @@ class FormRolvex : public QMainWindow, public Affichage {
   TextesLangue textes_;
   Partie partie_;
   AireJeu aire_;
-  std::unique_ptr<ÉcranAireJeu> écran_;
-  std::unique_ptr<ui::ImagesDés> imagesDés_;
+  std::unique_ptr<EcranAireJeu> ecran_;
+  std::unique_ptr<ui::ImagesDes> imagesDes_;
   FormParams* params_ = nullptr;
   QTimer* TimerChrono_ = nullptr;
   QString nomJoueur_;
   HighScores scores_;
-  DossiersDonnées dossiers_;
+  DossiersDonnees dossiers_;
   QString fichierAide_;
-  bool feuilleEnRéfection_ = false;  // hidden while laid out for a new game, until drawn
-  std::unique_ptr<AccessibilitéJeu> accessibilité_;
+  bool feuilleEnRefection_ = false;  // hidden while laid out for a new game, until drawn
+  std::unique_ptr<AccessibiliteJeu> accessibilite_;
   ClavierJeu* clavier_ = nullptr;
 };
 

@@ -22,9 +22,9 @@ namespace {
 constexpr int LongueurNom = 12;
 
 // The OK button keeps its designed caption in both languages.
-constexpr std::string_view LégendeOk = "OK";
+constexpr std::string_view LegendeOk = "OK";
 
-std::string NomOption(int mode) { return NomContrôle("SSOptionModeColonnes", mode); }
+std::string NomOption(int mode) { return NomControle("SSOptionModeColonnes", mode); }
 
 ui::Panneau* BoutonDialogue(QWidget* parent, const char* nom) {
   auto* bouton = new ui::Panneau(parent);
@@ -37,7 +37,7 @@ ui::Panneau* BoutonDialogue(QWidget* parent, const char* nom) {
 
 }  // namespace
 
-FormParams::FormParams(FormRolvex& principale, QSizeF écranTwips)
+FormParams::FormParams(FormRolvex& principale, QSizeF ecranTwips)
     // Only a title: OK and cancel are the dialog's exits, so it has no box of its own. A
     // platform's close command that still reaches it acts as cancel.
     : QDialog(&principale, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
@@ -61,50 +61,50 @@ FormParams::FormParams(FormRolvex& principale, QSizeF écranTwips)
 
   ui::Panneau* annuler = BoutonDialogue(this, "PanelCancelParams");
   ui::Panneau* ok = BoutonDialogue(this, "PanelOkParams");
-  ok->setCaption(ui::EnQString(LégendeOk));
+  ok->setCaption(ui::EnQString(LegendeOk));
   connect(ok, &ui::Panneau::clicked, this, [this] { PanelOkParams_Click(); });
   connect(annuler, &ui::Panneau::clicked, this, [this] { PanelCancelParams_Click(); });
 
-  const RatiosÉcran ratios = Ratios(écranTwips.width(), écranTwips.height());
+  const RatiosEcran ratios = Ratios(ecranTwips.width(), ecranTwips.height());
   const DispositionDialogues disposition =
-      AdapterFenêtresÉcran(ratios.RatioLargeur, ratios.RatioHauteur);
-  const ui::ÉchelleTwips échelle = ui::ÉchelleTwips::DeLÉcranPrincipal();
-  AppliquerDispositionDialogue(*this, ContrôlesDialogues(disposition), échelle);
+      AdapterFenetresEcran(ratios.RatioLargeur, ratios.RatioHauteur);
+  const ui::EchelleTwips echelle = ui::EchelleTwips::DeLEcranPrincipal();
+  AppliquerDispositionDialogue(*this, ControlesDialogues(disposition), echelle);
   // The designed height counts the title bar, which the platform adds around the window:
   // inside, the margin below the buttons is m, as on every other side.
-  setFixedHeight(ok->geometry().bottom() + 1 + échelle.PixelsY(disposition.m));
+  setFixedHeight(ok->geometry().bottom() + 1 + echelle.PixelsY(disposition.m));
 
   // The round buttons grow with their captions, which follow the screen.
-  const int côté = std::max(13, QFontMetrics(options_[1]->font()).ascent());
+  const int cote = std::max(13, QFontMetrics(options_[1]->font()).ascent());
   cadre->setStyleSheet(QStringLiteral("QRadioButton::indicator { width: %1px; height: %1px; }")
-                           .arg(côté));
+                           .arg(cote));
 }
 
-int16_t FormParams::ModeSélectionné() const {
+int16_t FormParams::ModeSelectionne() const {
   for (int16_t mode = options_.premier; mode <= options_.dernier; ++mode)
     if (options_[mode]->isChecked()) return mode;
   return 0;
 }
 
-void FormParams::SélectionnerMode(int16_t modeJeu) {
+void FormParams::SelectionnerMode(int16_t modeJeu) {
   if (ModeValide(modeJeu)) options_[modeJeu]->setChecked(true);
 }
 
 QString FormParams::Nom() const { return TextName_->text(); }
 
-void FormParams::ÉcrireNom(const QString& nom) { TextName_->setText(nom); }
+void FormParams::EcrireNom(const QString& nom) { TextName_->setText(nom); }
 
 // A name made of blanks is a name: only the empty box is refused.
 void FormParams::PanelOkParams_Click() {
   const Langue langue = principale_.langue();
   if (Nom().isEmpty()) {
     ui::AfficherMessage(this, ui::EnQString(MsgNomVide(langue)), ui::EnQString(TitreApplication),
-                        principale_.LégendesBoutons());
+                        principale_.LegendesBoutons());
     return;
   }
   hide();
   RendreLaMain();
-  if (const int16_t mode = ModeSélectionné()) principale_.ChoisirMode(mode);
+  if (const int16_t mode = ModeSelectionne()) principale_.ChoisirMode(mode);
   principale_.ChoisirNom(Nom());
   principale_.SauverOptions();
   principale_.AppelNouveau();

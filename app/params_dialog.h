@@ -20,13 +20,13 @@ class FormParams : public QDialog {
 
  public:
   // Lives as long as the main window, hidden between two openings.
-  FormParams(FormRolvex& principale, QSizeF écranTwips);
+  FormParams(FormRolvex& principale, QSizeF ecranTwips);
 
   // The mode 1..3 whose option button is selected.
-  int16_t ModeSélectionné() const;
-  void SélectionnerMode(int16_t modeJeu);
+  int16_t ModeSelectionne() const;
+  void SelectionnerMode(int16_t modeJeu);
   QString Nom() const;
-  void ÉcrireNom(const QString& nom);
+  void EcrireNom(const QString& nom);
 
   void PanelOkParams_Click();
   void PanelCancelParams_Click();

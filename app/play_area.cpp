@@ -20,10 +20,10 @@ constexpr std::array BoutonsPanneaux = {std::string_view("PanelStart"), std::str
 // Containers of other controls: flat, or framed by a wider bevel.
 constexpr std::string_view FeuilleDeJeu = "PictureAireJeu";
 constexpr std::string_view ZoneScores = "SuperPanelScore";
-constexpr std::array ZonesEncadrées = {std::string_view("SuperPanelDés"),
+constexpr std::array ZonesEncadrees = {std::string_view("SuperPanelDés"),
                                        std::string_view("SuperPanelScore")};
 
-bool EstImageDé(std::string_view nom) { return nom.starts_with("ImageDé("); }
+bool EstImageDe(std::string_view nom) { return nom.starts_with("ImageDé("); }
 
 template <std::size_t N>
 bool Parmi(const std::array<std::string_view, N>& noms, std::string_view nom) {
@@ -35,60 +35,60 @@ bool Parmi(const std::array<std::string_view, N>& noms, std::string_view nom) {
 // The bevels of containers and press buttons, whoever made the panel.
 void Habiller(ui::Panneau& panneau, std::string_view nom) {
   if (nom == FeuilleDeJeu) panneau.setBevelOuter(ui::Panneau::SansBiseau);
-  if (Parmi(ZonesEncadrées, nom)) panneau.setBevelWidth(2);
+  if (Parmi(ZonesEncadrees, nom)) panneau.setBevelWidth(2);
   if (Parmi(BoutonsPanneaux, nom)) {
     panneau.setPressLook(true);
     panneau.setBevelWidth(2);
   }
 }
 
-void AppliquerDesign(ui::Panneau& panneau, const Contrôle& c) {
+void AppliquerDesign(ui::Panneau& panneau, const Controle& c) {
   const Design& d = c.design;
   if (d.texte) panneau.setForeColor(*d.texte);
   if (d.fond) panneau.setBackColor(*d.fond);
   QFont police = panneau.font();
   if (!d.police.empty()) police.setFamily(ui::EnQString(d.police));
   police.setBold(d.gras);
-  if (c.police) ui::RéglerTaille(police, *c.police);
+  if (c.police) ui::ReglerTaille(police, *c.police);
   panneau.setFont(police);
 }
 
 // The widest caption of the high-score cells whose text has a fixed shape (a place, a time,
 // figures, a score): on a small screen the designed font would cut a time at both ends.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 4> ModèlesScores = {{
+constexpr std::array<std::pair<std::string_view, std::string_view>, 4> ModelesScores = {{
     {"PanelScoreClassement(", "10"},
     {"PanelScoreTemps(", "00:00"},
     {"PanelScoreNbFigures(", "42"},
     {"PanelScoreScore(", "8888"},
 }};
 
-std::string_view ModèleLePlusLarge(std::string_view nom) {
-  for (const auto& [famille, modèle] : ModèlesScores)
-    if (nom.starts_with(famille)) return modèle;
+std::string_view ModeleLePlusLarge(std::string_view nom) {
+  for (const auto& [famille, modele] : ModelesScores)
+    if (nom.starts_with(famille)) return modele;
   return {};
 }
 
 }  // namespace
 
-ÉcranAireJeu::ÉcranAireJeu(QWidget& client, const AireJeu& aire, const ui::ÉchelleTwips& échelle,
+EcranAireJeu::EcranAireJeu(QWidget& client, const AireJeu& aire, const ui::EchelleTwips& echelle,
                            Langue langue)
-    : client_(client), échelle_(échelle), langue_(langue) {
-  for (const auto& [nom, c] : aire.Contrôles()) Créer(aire, nom);
+    : client_(client), echelle_(echelle), langue_(langue) {
+  for (const auto& [nom, c] : aire.Controles()) Creer(aire, nom);
   AppliquerDisposition(aire);
 }
 
 // A container is made before what it holds.
-QWidget& ÉcranAireJeu::Créer(const AireJeu& aire, const std::string& nom) {
+QWidget& EcranAireJeu::Creer(const AireJeu& aire, const std::string& nom) {
   if (const auto it = widgets_.find(nom); it != widgets_.end()) return *it->second;
-  const Contrôle& c = aire[nom];
-  QWidget& conteneur = c.conteneur.empty() ? client_ : Créer(aire, c.conteneur);
+  const Controle& c = aire[nom];
+  QWidget& conteneur = c.conteneur.empty() ? client_ : Creer(aire, c.conteneur);
   // The high-score area, made just now as this control's container, made it too.
   if (const auto it = widgets_.find(nom); it != widgets_.end()) return *it->second;
 
-  if (nom == ZoneScores) return CréerPanneauScores(aire, conteneur);
+  if (nom == ZoneScores) return CreerPanneauScores(aire, conteneur);
 
   QWidget* widget = nullptr;
-  if (EstImageDé(nom)) {
+  if (EstImageDe(nom)) {
     widget = new ui::Image(&conteneur);
   } else {
     auto* panneau = new ui::Panneau(&conteneur);
@@ -103,8 +103,8 @@ QWidget& ÉcranAireJeu::Créer(const AireJeu& aire, const std::string& nom) {
 
 // The high-score area makes its own cells, with their design; they join the named controls,
 // so that the layout places them and nothing makes them a second time.
-QWidget& ÉcranAireJeu::CréerPanneauScores(const AireJeu& aire, QWidget& conteneur) {
-  panneauScores_ = new SuperPanelScore(aire, échelle_, langue_, &conteneur);
+QWidget& EcranAireJeu::CreerPanneauScores(const AireJeu& aire, QWidget& conteneur) {
+  panneauScores_ = new SuperPanelScore(aire, echelle_, langue_, &conteneur);
   Habiller(*panneauScores_, ZoneScores);
   widgets_.emplace(std::string(ZoneScores), panneauScores_);
   for (ui::Panneau* panneau : panneauScores_->findChildren<ui::Panneau*>()) {
@@ -115,43 +115,43 @@ QWidget& ÉcranAireJeu::CréerPanneauScores(const AireJeu& aire, QWidget& conten
   return *panneauScores_;
 }
 
-QWidget& ÉcranAireJeu::operator[](std::string_view nom) const {
+QWidget& EcranAireJeu::operator[](std::string_view nom) const {
   const auto it = widgets_.find(nom);
   assert(it != widgets_.end());
   return *it->second;
 }
 
-ui::Panneau& ÉcranAireJeu::Panneau(std::string_view nom) const {
+ui::Panneau& EcranAireJeu::Panneau(std::string_view nom) const {
   auto* panneau = qobject_cast<ui::Panneau*>(&(*this)[nom]);
   assert(panneau != nullptr);
   return *panneau;
 }
 
-ui::Image& ÉcranAireJeu::Image(std::string_view nom) const {
+ui::Image& EcranAireJeu::Image(std::string_view nom) const {
   auto* image = qobject_cast<ui::Image*>(&(*this)[nom]);
   assert(image != nullptr);
   return *image;
 }
 
-void ÉcranAireJeu::AppliquerDisposition(const AireJeu& aire) {
-  for (const auto& [nom, c] : aire.Contrôles()) {
+void EcranAireJeu::AppliquerDisposition(const AireJeu& aire) {
+  for (const auto& [nom, c] : aire.Controles()) {
     QWidget& widget = (*this)[nom];
-    échelle_.Placer(widget, EnTwips(c.rect));
-    if (c.montré) widget.setVisible(*c.montré);
+    echelle_.Placer(widget, EnTwips(c.rect));
+    if (c.montre) widget.setVisible(*c.montre);
     if (c.police) {
       QFont police = widget.font();
       // On a screen much wider than 4:3 the throw button is flatter than its designed font.
-      ui::RéglerTaille(police, ui::TailleQuiTient(police, *c.police, widget.size(),
-                                                  ui::EnQString(ModèleLePlusLarge(nom))));
+      ui::ReglerTaille(police, ui::TailleQuiTient(police, *c.police, widget.size(),
+                                                  ui::EnQString(ModeleLePlusLarge(nom))));
       widget.setFont(police);
     }
   }
 }
 
-void ÉcranAireJeu::DéchargerTousContrôles() {
+void EcranAireJeu::DechargerTousControles() {
   for (int16_t i = 1; i <= NbFigures; ++i) {
     for (int16_t c = 1; c <= NbColonnesMax; ++c) (*this)[NomCase(c, i)].hide();
-    for (Côté côté : {Côté::Gauche, Côté::Droite}) (*this)[NomÉtiquette(côté, i)].hide();
+    for (Cote cote : {Cote::Gauche, Cote::Droite}) (*this)[NomEtiquette(cote, i)].hide();
   }
   for (int rang = 1; rang <= NbPlaces; ++rang)
     for (PanelScore famille : {PanelScore::PanelScoreClassement, PanelScore::PanelScoreNom,

@@ -15,13 +15,13 @@
 
 namespace rolvex::app {
 
-class ÉcranAireJeu {
+class EcranAireJeu {
  public:
   // InitAireJeu: one widget per control of `aire`, in `client` or in its container, with its
   // design's colours and fonts and its place. The squares stand shown, empty, in their column's
   // colour until the first game draws them. The high-score area is a SuperPanelScore, hidden,
   // its button captioned in `langue`; its cells are found by name like every other control.
-  ÉcranAireJeu(QWidget& client, const AireJeu& aire, const ui::ÉchelleTwips& échelle,
+  EcranAireJeu(QWidget& client, const AireJeu& aire, const ui::EchelleTwips& echelle,
                Langue langue);
 
   // The widget called `nom`, which the layout lists (programmer error otherwise).
@@ -36,16 +36,16 @@ class ÉcranAireJeu {
   // The elements made for the sheet and the high scores (squares and row labels 1..13, rows
   // 1..10 of the table) leave the screen for good, as the player quits. They stay allocated
   // with the window, so that nothing refers to a widget that is gone.
-  void DéchargerTousContrôles();
+  void DechargerTousControles();
 
-  const ui::ÉchelleTwips& Échelle() const { return échelle_; }
+  const ui::EchelleTwips& Echelle() const { return echelle_; }
 
  private:
-  QWidget& Créer(const AireJeu& aire, const std::string& nom);
-  QWidget& CréerPanneauScores(const AireJeu& aire, QWidget& conteneur);
+  QWidget& Creer(const AireJeu& aire, const std::string& nom);
+  QWidget& CreerPanneauScores(const AireJeu& aire, QWidget& conteneur);
 
   QWidget& client_;
-  ui::ÉchelleTwips échelle_;
+  ui::EchelleTwips echelle_;
   Langue langue_;
   SuperPanelScore* panneauScores_ = nullptr;
   std::map<std::string, QWidget*, std::less<>> widgets_;

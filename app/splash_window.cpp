@@ -22,20 +22,20 @@ namespace rolvex::app {
 namespace {
 
 // The captions of the start-up window are the same in both languages.
-constexpr std::string_view LégendeFrançais = "VERSION FRANCAISE";
-constexpr std::string_view LégendeAnglais = "ENGLISH VERSION";
+constexpr std::string_view LegendeFrancais = "VERSION FRANCAISE";
+constexpr std::string_view LegendeAnglais = "ENGLISH VERSION";
 
-QLabel* NouvelleÉtiquette(QWidget* parent, const char* nom, const QString& texte) {
-  auto* étiquette = new QLabel(texte, parent);
-  étiquette->setObjectName(QString::fromUtf8(nom));
-  étiquette->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  return étiquette;
+QLabel* NouvelleEtiquette(QWidget* parent, const char* nom, const QString& texte) {
+  auto* etiquette = new QLabel(texte, parent);
+  etiquette->setObjectName(QString::fromUtf8(nom));
+  etiquette->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  return etiquette;
 }
 
-ui::Panneau* BoutonLangue(QWidget* parent, const char* nom, std::string_view légende) {
+ui::Panneau* BoutonLangue(QWidget* parent, const char* nom, std::string_view legende) {
   auto* bouton = new ui::Panneau(parent);
   bouton->setObjectName(QString::fromUtf8(nom));
-  bouton->setCaption(ui::EnQString(légende));
+  bouton->setCaption(ui::EnQString(legende));
   bouton->setFont(ui::Police(ui::EnQString(TimesNewRoman), 10, true));
   bouton->setBevelWidth(2);
   bouton->setPressLook(true);
@@ -44,12 +44,12 @@ ui::Panneau* BoutonLangue(QWidget* parent, const char* nom, std::string_view lé
 
 }  // namespace
 
-FrmSplash::FrmSplash(QSizeF écranTwips, std::function<void(Langue)> langueChoisie)
+FrmSplash::FrmSplash(QSizeF ecranTwips, std::function<void(Langue)> langueChoisie)
     // No title bar at all: a window manager would put its own boxes on it. The window draws
     // its own thin border instead.
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       langueChoisie_(std::move(langueChoisie)),
-      langue_(Langue::Français) {
+      langue_(Langue::Francais) {
   setObjectName(QStringLiteral("frmSplash"));
   setWindowTitle(ui::EnQString(TitreApplication));
 
@@ -60,24 +60,24 @@ FrmSplash::FrmSplash(QSizeF écranTwips, std::function<void(Langue)> langueChois
   logo->setObjectName(QStringLiteral("imgLogo"));
 
   QFont titre = ui::Police(ui::EnQString(TimesNewRoman), 16, true);
-  NouvelleÉtiquette(cadre, "lblCompanyProduct", {})->setFont(titre);
-  NouvelleÉtiquette(cadre, "lblVersion", {})->setFont(ui::Police(ui::EnQString(TimesNewRoman), 12));
+  NouvelleEtiquette(cadre, "lblCompanyProduct", {})->setFont(titre);
+  NouvelleEtiquette(cadre, "lblVersion", {})->setFont(ui::Police(ui::EnQString(TimesNewRoman), 12));
 
-  auto* français = BoutonLangue(cadre, "PanelStartFrench", LégendeFrançais);
-  auto* anglais = BoutonLangue(cadre, "PanelStartEnglish", LégendeAnglais);
-  connect(français, &ui::Panneau::clicked, this, [this] { PanelStartFrench_Click(); });
+  auto* francais = BoutonLangue(cadre, "PanelStartFrench", LegendeFrancais);
+  auto* anglais = BoutonLangue(cadre, "PanelStartEnglish", LegendeAnglais);
+  connect(francais, &ui::Panneau::clicked, this, [this] { PanelStartFrench_Click(); });
   connect(anglais, &ui::Panneau::clicked, this, [this] { PanelStartEnglish_Click(); });
 
-  Form_Load(écranTwips);
+  Form_Load(ecranTwips);
 }
 
-void FrmSplash::Form_Load(QSizeF écranTwips) {
-  langue_ = Langue::Français;
-  const RatiosÉcran ratios = Ratios(écranTwips.width(), écranTwips.height());
-  const ui::ÉchelleTwips échelle = ui::ÉchelleTwips::DeLÉcranPrincipal();
+void FrmSplash::Form_Load(QSizeF ecranTwips) {
+  langue_ = Langue::Francais;
+  const RatiosEcran ratios = Ratios(ecranTwips.width(), ecranTwips.height());
+  const ui::EchelleTwips echelle = ui::EchelleTwips::DeLEcranPrincipal();
   AppliquerDispositionDialogue(
-      *this, ContrôlesDialogues(AdapterFenêtresÉcran(ratios.RatioLargeur, ratios.RatioHauteur)),
-      échelle);
+      *this, ControlesDialogues(AdapterFenetresEcran(ratios.RatioLargeur, ratios.RatioHauteur)),
+      echelle);
 
   auto* logo = Trouver<ui::Image>(*this, "imgLogo");
   logo->setPicture(ui::ImageLogo(std::min(logo->width(), logo->height()), devicePixelRatioF()));
@@ -87,17 +87,17 @@ void FrmSplash::Form_Load(QSizeF écranTwips) {
   Trouver<QLabel>(*this, "lblVersion")->setText(QStringLiteral("Version ") +
                                                  ui::EnQString(TexteVersion));
   Trouver<QLabel>(*this, "lblCompanyProduct")->setText(ui::EnQString(TitreApplication));
-  NommerDémarrage(*this);
+  NommerDemarrage(*this);
 
-  if (const QScreen* écran = QGuiApplication::primaryScreen()) {
+  if (const QScreen* ecran = QGuiApplication::primaryScreen()) {
     QRect place(QPoint(), size());
-    place.moveCenter(écran->availableGeometry().center());
+    place.moveCenter(ecran->availableGeometry().center());
     move(place.topLeft());
   }
 }
 
 void FrmSplash::PanelStartFrench_Click() {
-  langue_ = Langue::Français;
+  langue_ = Langue::Francais;
   close();
 }
 
@@ -122,8 +122,8 @@ void FrmSplash::closeEvent(QCloseEvent* event) {
 
 // The main window is shown before this one goes, so that the program never runs out of windows.
 void FrmSplash::Form_Unload() {
-  if (déchargée_) return;
-  déchargée_ = true;
+  if (dechargee_) return;
+  dechargee_ = true;
   if (langueChoisie_) langueChoisie_(langue_);
 }
 

@@ -6,10 +6,7 @@
 #include <cstdint>
 #include <functional>
 
-namespace rolvex {
-// texts/language_tables.h; moc cannot read its accented enumerators.
-enum class Langue : int16_t;
-}  // namespace rolvex
+#include "texts/language_tables.h"
 
 namespace rolvex::app {
 
@@ -18,8 +15,8 @@ class FrmSplash : public QWidget {
 
  public:
   // `langueChoisie` runs once, as the window goes: with the language of the button pressed,
-  // or French when the window is closed without one. écranTwips: the screen the game covers.
-  FrmSplash(QSizeF écranTwips, std::function<void(Langue)> langueChoisie);
+  // or French when the window is closed without one. ecranTwips: the screen the game covers.
+  FrmSplash(QSizeF ecranTwips, std::function<void(Langue)> langueChoisie);
 
   Langue langue() const { return langue_; }
 
@@ -31,12 +28,12 @@ class FrmSplash : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  void Form_Load(QSizeF écranTwips);
+  void Form_Load(QSizeF ecranTwips);
   void Form_Unload();
 
   std::function<void(Langue)> langueChoisie_;
   Langue langue_;
-  bool déchargée_ = false;
+  bool dechargee_ = false;
 };
 
 }  // namespace rolvex::app

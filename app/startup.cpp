@@ -9,24 +9,24 @@
 
 namespace rolvex::app {
 
-QSizeF TailleÉcranJeu() {
-  const QScreen* écran = QGuiApplication::primaryScreen();
-  const ui::ÉchelleTwips échelle = ui::ÉchelleTwips::DeLÉcranPrincipal();
-  if (écran == nullptr) return échelle.EnTwips(QSize(800, 600));
-  return échelle.EnTwips(écran->availableGeometry().size());
+QSizeF TailleEcranJeu() {
+  const QScreen* ecran = QGuiApplication::primaryScreen();
+  const ui::EchelleTwips echelle = ui::EchelleTwips::DeLEcranPrincipal();
+  if (ecran == nullptr) return echelle.EnTwips(QSize(800, 600));
+  return echelle.EnTwips(ecran->availableGeometry().size());
 }
 
-Démarrage::Démarrage(SourceDés& dés, QSizeF écranTwips, Environnement environnement)
-    : dés_(dés),
-      écranTwips_(écranTwips),
+Demarrage::Demarrage(SourceDes& des, QSizeF ecranTwips, Environnement environnement)
+    : des_(des),
+      ecranTwips_(ecranTwips),
       environnement_(std::move(environnement)),
-      splash_(std::make_unique<FrmSplash>(écranTwips, [this](Langue langue) {
-        principale_ = std::make_unique<FormRolvex>(langue, dés_, écranTwips_, environnement_);
-        principale_->AfficherPleinÉcran();
+      splash_(std::make_unique<FrmSplash>(ecranTwips, [this](Langue langue) {
+        principale_ = std::make_unique<FormRolvex>(langue, des_, ecranTwips_, environnement_);
+        principale_->AfficherPleinEcran();
       })) {}
 
-Démarrage::~Démarrage() = default;
+Demarrage::~Demarrage() = default;
 
-void Démarrage::Lancer() { splash_->show(); }
+void Demarrage::Lancer() { splash_->show(); }
 
 }  // namespace rolvex::app

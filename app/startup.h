@@ -13,16 +13,16 @@ class FrmSplash;
 
 // The screen the game lays itself out on: the part of the primary screen that windows may
 // cover, in twips.
-QSizeF TailleÉcranJeu();
+QSizeF TailleEcranJeu();
 
-class Démarrage {
+class Demarrage {
  public:
   // The main window will take `environnement`: where its data files are, how the run ends.
-  explicit Démarrage(SourceDés& dés, QSizeF écranTwips = TailleÉcranJeu(),
+  explicit Demarrage(SourceDes& des, QSizeF ecranTwips = TailleEcranJeu(),
                      Environnement environnement = {});
-  ~Démarrage();
-  Démarrage(const Démarrage&) = delete;
-  Démarrage& operator=(const Démarrage&) = delete;
+  ~Demarrage();
+  Demarrage(const Demarrage&) = delete;
+  Demarrage& operator=(const Demarrage&) = delete;
 
   // Shows the start-up window; the main window follows once the language is chosen.
   void Lancer();
@@ -32,8 +32,8 @@ class Démarrage {
   FormRolvex* Principale() { return principale_.get(); }
 
  private:
-  SourceDés& dés_;
-  QSizeF écranTwips_;
+  SourceDes& des_;
+  QSizeF ecranTwips_;
   Environnement environnement_;
   std::unique_ptr<FrmSplash> splash_;
   std::unique_ptr<FormRolvex> principale_;

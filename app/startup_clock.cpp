@@ -20,7 +20,7 @@ long long MaintenantNs() {
 
 // Lines "rolvex-chrono <event> <ns> [x y]": the event, the monotonic time, and for the start-up
 // window the place on the screen of its English button, where the benchmark clicks.
-class Chronomètre : public QObject {
+class Chronometre : public QObject {
  public:
   using QObject::QObject;
 
@@ -50,9 +50,9 @@ class Chronomètre : public QObject {
 
 }  // namespace
 
-void ChronométrerSiDemandé(QApplication& application) {
+void ChronometrerSiDemande(QApplication& application) {
   if (!qEnvironmentVariableIsSet("ROLVEX_CHRONO")) return;
-  application.installEventFilter(new Chronomètre(&application));
+  application.installEventFilter(new Chronometre(&application));
 }
 
 }  // namespace rolvex::app

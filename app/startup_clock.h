@@ -7,6 +7,6 @@ class QApplication;
 
 namespace rolvex::app {
 
-void ChronométrerSiDemandé(QApplication& application);
+void ChronometrerSiDemande(QApplication& application);
 
 }  // namespace rolvex::app

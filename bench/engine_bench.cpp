@@ -11,45 +11,45 @@ namespace {
 
 // One whole game per iteration, played by the random player on a seeded die, through the
 // remembering screen (the cheapest display the game can have).
-void PartiesEntières(benchmark::State& state) {
+void PartiesEntieres(benchmark::State& state) {
   const auto mode = static_cast<int16_t>(state.range(0));
-  DéÉquitable dé(2024);
-  AffichageMémoire écran;
-  Partie partie(écran, dé);
+  DeEquitable de(2024);
+  AffichageMemoire ecran;
+  Partie partie(ecran, de);
   partie.ChoisirMode(mode);
   essai::JoueurHasard joueur(7);
   std::int64_t coups = 0;
   for (auto _ : state) {
     partie.AppelNouveau();
     coups += joueur.JouerPartie(partie, [] { return true; });
-    benchmark::DoNotOptimize(partie.État().ScoreTotal);
+    benchmark::DoNotOptimize(partie.Etat().ScoreTotal);
   }
   state.counters["parties/s"] = benchmark::Counter(static_cast<double>(state.iterations()),
                                                    benchmark::Counter::kIsRate);
   state.counters["coups/partie"] = static_cast<double>(coups) / static_cast<double>(state.iterations());
 }
-BENCHMARK(PartiesEntières)->ArgName("mode")->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
+BENCHMARK(PartiesEntieres)->ArgName("mode")->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
 
 // CalculScoresPotentiels is private. A click on a square already taken, after a throw, runs it
 // over every square in play and then stops, since the square cannot be written: it writes
 // nothing and does not even redraw. So the cost of that click is the cost of one recomputation.
 void CalculScoresPotentiels(benchmark::State& state) {
   const auto mode = static_cast<int16_t>(state.range(0));
-  DéÉquitable dé(2024);
-  AffichageMémoire écran;
-  Partie partie(écran, dé);
+  DeEquitable de(2024);
+  AffichageMemoire ecran;
+  Partie partie(ecran, de);
   partie.ChoisirMode(mode);
   partie.AppelNouveau();
-  partie.AppelOkDéClique();
+  partie.AppelOkDeClique();
   partie.AppelCliqueCase(colonne::Libre, figure::Maxi);
-  partie.AppelOkDéClique();
-  if (!partie.État().Cases(colonne::Libre, figure::Maxi).Prise || partie.État().NbJets != 1) {
+  partie.AppelOkDeClique();
+  if (!partie.Etat().Cases(colonne::Libre, figure::Maxi).Prise || partie.Etat().NbJets != 1) {
     state.SkipWithError("the game did not reach a throw after a taken square");
     return;
   }
   for (auto _ : state) {
     partie.AppelCliqueCase(colonne::Libre, figure::Maxi);
-    benchmark::DoNotOptimize(partie.État().Cases(colonne::Libre, figure::Yam).ScorePotentiel);
+    benchmark::DoNotOptimize(partie.Etat().Cases(colonne::Libre, figure::Yam).ScorePotentiel);
     benchmark::ClobberMemory();
   }
 }

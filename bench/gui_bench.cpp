@@ -59,31 +59,31 @@ double ProcesseurUs() {
 // The data files of a temporary folder, so that the games played here enter no real table.
 Environnement EnvironnementDuBanc(const QTemporaryDir& dossier) {
   const std::filesystem::path chemin(QFile::encodeName(dossier.path()).toStdString());
-  return {[chemin] { return DossiersDonnées{chemin, chemin}; }, [] {}};
+  return {[chemin] { return DossiersDonnees{chemin, chemin}; }, [] {}};
 }
 
 class Banc {
  public:
-  Banc() : fenêtre_(Langue::Français, dé_, TailleÉcranJeu(), EnvironnementDuBanc(données_)) {
+  Banc() : fenetre_(Langue::Francais, de_, TailleEcranJeu(), EnvironnementDuBanc(donnees_)) {
     // A game that enters a table ends on a message box: it is answered as soon as it shows.
-    QObject::connect(&répondeur_, &QTimer::timeout, [] {
-      if (auto* boîte = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
-        if (boîte->isVisible()) boîte->accept();
+    QObject::connect(&repondeur_, &QTimer::timeout, [] {
+      if (auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+        if (boite->isVisible()) boite->accept();
     });
-    répondeur_.start(5);
-    fenêtre_.AfficherPleinÉcran();
-    if (!QTest::qWaitForWindowExposed(&fenêtre_)) std::fprintf(stderr, "window not exposed\n");
-    fenêtre_.installEventFilter(&compteur_);
-    fenêtre_.ChoisirMode(3);
+    repondeur_.start(5);
+    fenetre_.AfficherPleinEcran();
+    if (!QTest::qWaitForWindowExposed(&fenetre_)) std::fprintf(stderr, "window not exposed\n");
+    fenetre_.installEventFilter(&compteur_);
+    fenetre_.ChoisirMode(3);
   }
 
   void JouerUnePartie(Mesures& m) {
-    fenêtre_.AppelNouveau();
+    fenetre_.AppelNouveau();
     Attendre();
-    while (!fenêtre_.État().PartieTerminée) JouerUnTour(m);
+    while (!fenetre_.Etat().PartieTerminee) JouerUnTour(m);
   }
 
-  long long MémoireRésidenteKo() const {
+  long long MemoireResidenteKo() const {
     std::ifstream status("/proc/self/status");
     for (std::string ligne; std::getline(status, ligne);)
       if (ligne.rfind("VmRSS:", 0) == 0) return std::atoll(ligne.c_str() + 6);
@@ -95,73 +95,73 @@ class Banc {
   // fills every column; once only Annonce is left, an announcement, two more throws and the
   // announced square.
   void JouerUnTour(Mesures& m) {
-    Mesurer(Contrôle("PanelOkDé"), m.jets, m);
-    const ÉtatPartie& é = fenêtre_.État();
-    for (int16_t c : {colonne::Sèche, colonne::Deux, colonne::Libre, colonne::Descente,
-                      colonne::Montée})
+    Mesurer(Controle("PanelOkDé"), m.jets, m);
+    const EtatPartie& e = fenetre_.Etat();
+    for (int16_t c : {colonne::Seche, colonne::Deux, colonne::Libre, colonne::Descente,
+                      colonne::Montee})
       for (int16_t f = 1; f <= NbFigures; ++f)
         if (Ouverte(c, f)) {
-          Mesurer(Contrôle(NomCase(c, f)), m.clics, m);
+          Mesurer(Controle(NomCase(c, f)), m.clics, m);
           return;
         }
     for (int16_t f = 1; f <= NbFigures; ++f)
       if (Ouverte(colonne::Annonce, f)) {
-        Mesurer(Contrôle(NomCase(colonne::Annonce, f)), m.clics, m);
-        while (é.NbJets < NbJetsMax) Mesurer(Contrôle("PanelOkDé"), m.jets, m);
-        Mesurer(Contrôle(NomCase(colonne::Annonce, f)), m.clics, m);
+        Mesurer(Controle(NomCase(colonne::Annonce, f)), m.clics, m);
+        while (e.NbJets < NbJetsMax) Mesurer(Controle("PanelOkDé"), m.jets, m);
+        Mesurer(Controle(NomCase(colonne::Annonce, f)), m.clics, m);
         return;
       }
   }
 
   bool Ouverte(int16_t c, int16_t f) const {
-    const CaseJeu& k = fenêtre_.État().Cases(c, f);
-    return k.Visible && k.Sélectionnable && !k.Prise;
+    const CaseJeu& k = fenetre_.Etat().Cases(c, f);
+    return k.Visible && k.Selectionnable && !k.Prise;
   }
 
-  QWidget* Contrôle(std::string_view nom) { return Trouver<QWidget>(fenêtre_, nom); }
+  QWidget* Controle(std::string_view nom) { return Trouver<QWidget>(fenetre_, nom); }
 
   // From the mouse click to the end of the repaint it asked for, in microseconds, added to
   // `durées`. The click that ends the game is left out: it also saves the files and waits for
   // the player to close the box of the place won.
-  void Mesurer(QWidget* cible, std::vector<double>& durées, Mesures& m) {
+  void Mesurer(QWidget* cible, std::vector<double>& durees, Mesures& m) {
     const int avant = compteur_.demandes;
     const double processeur = ProcesseurUs();
-    const auto début = Horloge::now();
+    const auto debut = Horloge::now();
     QTest::mouseClick(cible, Qt::LeftButton);
-    const double geste = std::chrono::duration<double, std::micro>(Horloge::now() - début).count();
+    const double geste = std::chrono::duration<double, std::micro>(Horloge::now() - debut).count();
     // The repaint is posted to the window: it runs at the next turn of the event loop. An
     // action that changes nothing on screen (announcing the last free square) paints nothing.
     for (int tour = 0; tour < 3 && compteur_.demandes == avant; ++tour)
       QCoreApplication::processEvents();
-    if (fenêtre_.État().PartieTerminée) return;
+    if (fenetre_.Etat().PartieTerminee) return;
     m.gestes.push_back(geste);
     m.processeur.push_back(ProcesseurUs() - processeur);
-    durées.push_back(std::chrono::duration<double, std::micro>(Horloge::now() - début).count());
+    durees.push_back(std::chrono::duration<double, std::micro>(Horloge::now() - debut).count());
   }
 
   void Attendre() {
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
   }
 
-  QTemporaryDir données_;
-  DéÉquitable dé_{20240601};
-  FormRolvex fenêtre_;
-  QTimer répondeur_;
+  QTemporaryDir donnees_;
+  DeEquitable de_{20240601};
+  FormRolvex fenetre_;
+  QTimer repondeur_;
   CompteurDessins compteur_;
 };
 
-double Médiane(std::vector<double> v) {
+double Mediane(std::vector<double> v) {
   std::sort(v.begin(), v.end());
   const std::size_t n = v.size();
   return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
 }
 
-void Résumer(const char* quoi, const std::vector<double>& v) {
-  std::vector<double> triées = v;
-  std::sort(triées.begin(), triées.end());
-  const double p95 = triées[static_cast<std::size_t>(0.95 * static_cast<double>(triées.size() - 1))];
+void Resumer(const char* quoi, const std::vector<double>& v) {
+  std::vector<double> triees = v;
+  std::sort(triees.begin(), triees.end());
+  const double p95 = triees[static_cast<std::size_t>(0.95 * static_cast<double>(triees.size() - 1))];
   std::printf("%-26s %5zu actions: median %7.0f us, 95th percentile %7.0f us, worst %7.0f us\n",
-              quoi, v.size(), Médiane(v), p95, triées.back());
+              quoi, v.size(), Mediane(v), p95, triees.back());
 }
 
 }  // namespace
@@ -173,11 +173,11 @@ int main(int argc, char** argv) {
   const int nbParties = argc > 1 ? std::atoi(argv[1]) : 3;
 
   rolvex::app::Banc banc;
-  rolvex::app::Mesures première, suivantes, toutes;
+  rolvex::app::Mesures premiere, suivantes, toutes;
   for (int i = 0; i < nbParties; ++i) {
     rolvex::app::Mesures m;
     banc.JouerUnePartie(m);
-    if (i == 0) première = m;
+    if (i == 0) premiere = m;
     if (i > 0) {
       suivantes.jets.insert(suivantes.jets.end(), m.jets.begin(), m.jets.end());
       suivantes.clics.insert(suivantes.clics.end(), m.clics.begin(), m.clics.end());
@@ -190,21 +190,21 @@ int main(int argc, char** argv) {
     toutes.processeur.insert(toutes.processeur.end(), m.processeur.begin(), m.processeur.end());
     if (i == 0)
       std::printf("resident memory after a whole six-column game: %lld KiB\n",
-                  banc.MémoireRésidenteKo());
+                  banc.MemoireResidenteKo());
   }
   std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
-  rolvex::app::Résumer("throw, first game", première.jets);
-  rolvex::app::Résumer("square click, first game", première.clics);
-  rolvex::app::Résumer("processor, first game", première.processeur);
+  rolvex::app::Resumer("throw, first game", premiere.jets);
+  rolvex::app::Resumer("square click, first game", premiere.clics);
+  rolvex::app::Resumer("processor, first game", premiere.processeur);
   if (nbParties > 1) {
-    rolvex::app::Résumer("throw, later games", suivantes.jets);
-    rolvex::app::Résumer("square click, later games", suivantes.clics);
-    rolvex::app::Résumer("processor, later games", suivantes.processeur);
+    rolvex::app::Resumer("throw, later games", suivantes.jets);
+    rolvex::app::Resumer("square click, later games", suivantes.clics);
+    rolvex::app::Resumer("processor, later games", suivantes.processeur);
   }
-  rolvex::app::Résumer("throw, all games", toutes.jets);
-  rolvex::app::Résumer("square click, all games", toutes.clics);
-  rolvex::app::Résumer("handlers alone, all games", toutes.gestes);
-  rolvex::app::Résumer("processor time per action", toutes.processeur);
-  std::printf("resident memory after %d games: %lld KiB\n", nbParties, banc.MémoireRésidenteKo());
+  rolvex::app::Resumer("throw, all games", toutes.jets);
+  rolvex::app::Resumer("square click, all games", toutes.clics);
+  rolvex::app::Resumer("handlers alone, all games", toutes.gestes);
+  rolvex::app::Resumer("processor time per action", toutes.processeur);
+  std::printf("resident memory after %d games: %lld KiB\n", nbParties, banc.MemoireResidenteKo());
   return 0;
 }

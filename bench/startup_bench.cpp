@@ -44,10 +44,10 @@ struct Jeu {
   std::string reste;
 };
 
-Jeu Lancer(const std::string& programme, long long& début) {
+Jeu Lancer(const std::string& programme, long long& debut) {
   int tube[2];
   if (pipe(tube) != 0) std::exit(2);
-  début = MaintenantNs();
+  debut = MaintenantNs();
   const pid_t pid = fork();
   if (pid == 0) {
     dup2(tube[1], STDERR_FILENO);
@@ -85,7 +85,7 @@ std::optional<std::vector<std::string>> Attendre(Jeu& jeu, const std::string& qu
   }
 }
 
-void Arrêter(Jeu& jeu) {
+void Arreter(Jeu& jeu) {
   kill(jeu.pid, SIGTERM);
   waitpid(jeu.pid, nullptr, 0);
   close(jeu.sortie);
@@ -99,23 +99,23 @@ void Xdotool(const std::string& arguments) {
 // Time on a processor of every thread of the process, in nanoseconds.
 long long TempsProcesseurNs(pid_t pid) {
   long long total = 0;
-  const std::filesystem::path tâches = "/proc/" + std::to_string(pid) + "/task";
-  for (const auto& tâche : std::filesystem::directory_iterator(tâches)) {
-    std::ifstream schedstat(tâche.path() / "schedstat");
+  const std::filesystem::path taches = "/proc/" + std::to_string(pid) + "/task";
+  for (const auto& tache : std::filesystem::directory_iterator(taches)) {
+    std::ifstream schedstat(tache.path() / "schedstat");
     long long surProcesseur = 0;
     if (schedstat >> surProcesseur) total += surProcesseur;
   }
   return total;
 }
 
-long long MémoireRésidenteKo(pid_t pid) {
+long long MemoireResidenteKo(pid_t pid) {
   std::ifstream status("/proc/" + std::to_string(pid) + "/status");
   for (std::string ligne; std::getline(status, ligne);)
     if (ligne.rfind("VmRSS:", 0) == 0) return std::atoll(ligne.c_str() + 6);
   return -1;
 }
 
-double Médiane(std::vector<double> v) {
+double Mediane(std::vector<double> v) {
   std::sort(v.begin(), v.end());
   const std::size_t n = v.size();
   return n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
@@ -132,28 +132,28 @@ int main(int argc, char** argv) {
   const int nbLancements = argc > 2 ? std::atoi(argv[2]) : 9;
   const int secondesRepos = argc > 3 ? std::atoi(argv[3]) : 20;
 
-  std::vector<double> démarrages, langues;
+  std::vector<double> demarrages, langues;
   for (int i = 0; i < nbLancements; ++i) {
-    long long début = 0;
-    Jeu jeu = Lancer(programme, début);
+    long long debut = 0;
+    Jeu jeu = Lancer(programme, debut);
     const auto splash = Attendre(jeu, "frmSplash");
     if (!splash || splash->size() < 5) {
       std::fprintf(stderr, "run %d: the start-up window never showed\n", i + 1);
-      Arrêter(jeu);
+      Arreter(jeu);
       return 1;
     }
-    démarrages.push_back(Ms(std::atoll((*splash)[2].c_str()) - début));
+    demarrages.push_back(Ms(std::atoll((*splash)[2].c_str()) - debut));
     Xdotool("mousemove " + (*splash)[3] + " " + (*splash)[4] + " click 1");
     const auto clic = Attendre(jeu, "clic");
     const auto principale = Attendre(jeu, "FormRolvex");
     if (!clic || !principale) {
       std::fprintf(stderr, "run %d: the main window never showed\n", i + 1);
-      Arrêter(jeu);
+      Arreter(jeu);
       return 1;
     }
     langues.push_back(Ms(std::atoll((*principale)[2].c_str()) - std::atoll((*clic)[2].c_str())));
     std::printf("run %d: start-up window %.1f ms, language click to main window %.1f ms\n", i + 1,
-                démarrages.back(), langues.back());
+                demarrages.back(), langues.back());
 
     if (i + 1 == nbLancements) {
       // A game waiting for its second throw: only the clock should tick.
@@ -167,18 +167,18 @@ int main(int argc, char** argv) {
       std::this_thread::sleep_for(std::chrono::seconds(1));
       const long long avant = TempsProcesseurNs(jeu.pid);
       std::this_thread::sleep_for(std::chrono::seconds(secondesRepos));
-      const long long après = TempsProcesseurNs(jeu.pid);
-      const double parMinute = Ms(après - avant) * 60.0 / secondesRepos;
+      const long long apres = TempsProcesseurNs(jeu.pid);
+      const double parMinute = Ms(apres - avant) * 60.0 / secondesRepos;
       std::printf("idle game: %.2f ms of processor time in %d s, %.2f ms per minute\n",
-                  Ms(après - avant), secondesRepos, parMinute);
-      std::printf("resident memory after a throw: %lld KiB\n", MémoireRésidenteKo(jeu.pid));
+                  Ms(apres - avant), secondesRepos, parMinute);
+      std::printf("resident memory after a throw: %lld KiB\n", MemoireResidenteKo(jeu.pid));
     }
-    Arrêter(jeu);
+    Arreter(jeu);
   }
   std::printf("median of %d runs: start-up window %.1f ms (worst %.1f), language click to main "
               "window %.1f ms (worst %.1f)\n",
-              nbLancements, Médiane(démarrages),
-              *std::max_element(démarrages.begin(), démarrages.end()), Médiane(langues),
+              nbLancements, Mediane(demarrages),
+              *std::max_element(demarrages.begin(), demarrages.end()), Mediane(langues),
               *std::max_element(langues.begin(), langues.end()));
   return 0;
 }

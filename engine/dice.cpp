@@ -7,16 +7,16 @@
 
 namespace rolvex {
 
-void DéÉquitable::NouvellePartie() {
+void DeEquitable::NouvellePartie() {
   const auto graine = graine_.value_or(static_cast<std::uint64_t>(
       std::chrono::high_resolution_clock::now().time_since_epoch().count()));
   std::seed_seq semence{static_cast<std::uint32_t>(graine), static_cast<std::uint32_t>(graine >> 32)};
-  générateur_.seed(semence);
+  generateur_.seed(semence);
 }
 
-int16_t DéÉquitable::Face() {
+int16_t DeEquitable::Face() {
   for (;;) {
-    if (auto face = FaceÉquitable(static_cast<std::uint32_t>(générateur_()))) return *face;
+    if (auto face = FaceEquitable(static_cast<std::uint32_t>(generateur_()))) return *face;
   }
 }
 
@@ -27,146 +27,146 @@ namespace rolvex {
 // The die and throw numbers do not influence the draw.
 int16_t Partie::MyRandom(int16_t /*dé*/, int16_t /*jet*/) { return source_.Face(); }
 
-void Partie::AfficherDé(int16_t dé) {
-  const int16_t valeur = état_.Dés[dé];
+void Partie::AfficherDe(int16_t de) {
+  const int16_t valeur = etat_.Des[de];
   if (valeur == -1) return;
-  affichage_.ImageDé(dé, static_cast<int16_t>((valeur - 1) + (état_.TypeDés - 1) * 6));
+  affichage_.ImageDe(de, static_cast<int16_t>((valeur - 1) + (etat_.TypeDes - 1) * 6));
 }
 
-void Partie::JeterDé(int16_t dé) {
-  état_.Dés[dé] = MyRandom(dé, static_cast<int16_t>(état_.NbJets + 1));
-  AfficherDé(dé);
+void Partie::JeterDe(int16_t de) {
+  etat_.Des[de] = MyRandom(de, static_cast<int16_t>(etat_.NbJets + 1));
+  AfficherDe(de);
 }
 
-void Partie::InitLancéDés() {
-  auto& é = état_;
-  é.NbJets = 0;
-  é.SélectionDroite = false;
-  é.FigureAnnoncée = -1;
-  affichage_.LégendeFigureRéalisée(TexteFigure::Aucun);
-  for (int16_t i = 1; i <= NbDés; ++i) affichage_.ImageDé(i, ImageDéFond);
-  é.DésGardés.fill(true);
-  affichage_.LégendeOkDé("OK");
+void Partie::InitLanceDes() {
+  auto& e = etat_;
+  e.NbJets = 0;
+  e.SelectionDroite = false;
+  e.FigureAnnoncee = -1;
+  affichage_.LegendeFigureRealisee(TexteFigure::Aucun);
+  for (int16_t i = 1; i <= NbDes; ++i) affichage_.ImageDe(i, ImageDeFond);
+  e.DesGardes.fill(true);
+  affichage_.LegendeOkDe("OK");
 }
 
-void Partie::AppelOkDéClique() {
-  auto& é = état_;
+void Partie::AppelOkDeClique() {
+  auto& e = etat_;
   // A finished game, or none yet, has no throw button to press.
-  if (é.NuméroTour == 0 || é.PartieTerminée) return;
+  if (e.NumeroTour == 0 || e.PartieTerminee) return;
 
-  é.SélectionDroite = false;
-  const bool annonceEnCours = é.FigureAnnoncée != -1;
-  auto fermées = [&](std::initializer_list<int16_t> colonnes) {
+  e.SelectionDroite = false;
+  const bool annonceEnCours = e.FigureAnnoncee != -1;
+  auto fermees = [&](std::initializer_list<int16_t> colonnes) {
     for (int16_t c : colonnes)
-      if (!é.ColonneFermée[c]) return false;
+      if (!e.ColonneFermee[c]) return false;
     return true;
   };
   if (!annonceEnCours) {
     using namespace colonne;
     // After one throw only Sèche or an announcement can still serve; after two, nothing.
-    const bool inutile = (é.NbJets == 1 && fermées({Libre, Descente, Montée, Deux})) ||
-                         (é.NbJets == 2 && fermées({Libre, Descente, Montée}));
+    const bool inutile = (e.NbJets == 1 && fermees({Libre, Descente, Montee, Deux})) ||
+                         (e.NbJets == 2 && fermees({Libre, Descente, Montee}));
     if (inutile) {
-      affichage_.InfoDéroulement(Message::MsgChoisirCase);
+      affichage_.InfoDeroulement(Message::MsgChoisirCase);
       return;
     }
   }
 
-  int nbGardés = 0;
-  for (bool gardé : é.DésGardés) nbGardés += gardé ? 1 : 0;
+  int nbGardes = 0;
+  for (bool garde : e.DesGardes) nbGardes += garde ? 1 : 0;
 
-  if (é.NbJets == NbJetsMax) {
-    PassageTroisZéro();
+  if (e.NbJets == NbJetsMax) {
+    PassageTroisZero();
     return;
   }
-  if (nbGardés == NbDés && (é.NbJets == 1 || é.NbJets == 2) && !annonceEnCours) {
-    affichage_.InfoDéroulement(é.NbJets == 1 ? Message::MsgBoutonsSouris
+  if (nbGardes == NbDes && (e.NbJets == 1 || e.NbJets == 2) && !annonceEnCours) {
+    affichage_.InfoDeroulement(e.NbJets == 1 ? Message::MsgBoutonsSouris
                                              : Message::MsgChoisirOuJeter);
     return;
   }
 
-  const int16_t jetPrécédent = é.NbJets;
-  if (jetPrécédent == 0) {
+  const int16_t jetPrecedent = e.NbJets;
+  if (jetPrecedent == 0) {
     // The first throw throws all five dice, although all are marked kept.
-    affichage_.InfoDéroulement(Message::MsgBoutonsSouris);
-    for (int16_t i = 1; i <= NbDés; ++i) JeterDé(i);
-    RendreVisibleCasesSélectionnables();
+    affichage_.InfoDeroulement(Message::MsgBoutonsSouris);
+    for (int16_t i = 1; i <= NbDes; ++i) JeterDe(i);
+    RendreVisibleCasesSelectionnables();
   } else {
-    if (jetPrécédent == 1) affichage_.InfoDéroulement(Message::MsgChoisirOuJeter);
-    for (int16_t i = 1; i <= NbDés; ++i)
-      if (!é.DésGardés[i]) JeterDé(i);
-    é.DésGardés.fill(true);
-    if (jetPrécédent == 2) affichage_.InfoDéroulement(Message::MsgChoisirCase);
+    if (jetPrecedent == 1) affichage_.InfoDeroulement(Message::MsgChoisirOuJeter);
+    for (int16_t i = 1; i <= NbDes; ++i)
+      if (!e.DesGardes[i]) JeterDe(i);
+    e.DesGardes.fill(true);
+    if (jetPrecedent == 2) affichage_.InfoDeroulement(Message::MsgChoisirCase);
   }
 
   // Deux allows two throws; Sèche one, and Annonce one unless a figure was announced.
-  if (jetPrécédent == 2) CacherCasesLibres(colonne::Deux);
-  if (jetPrécédent == 1) {
-    CacherCasesLibres(colonne::Sèche);
+  if (jetPrecedent == 2) CacherCasesLibres(colonne::Deux);
+  if (jetPrecedent == 1) {
+    CacherCasesLibres(colonne::Seche);
     if (!annonceEnCours) CacherCasesLibres(colonne::Annonce);
   }
-  for (int16_t c = 1; c <= é.NbColonnes; ++c)
+  for (int16_t c = 1; c <= e.NbColonnes; ++c)
     for (int16_t f = 1; f <= NbFigures; ++f)
-      if (!é.Cases(c, f).Prise) é.Cases(c, f).Sélectionnable = true;
+      if (!e.Cases(c, f).Prise) e.Cases(c, f).Selectionnable = true;
 
-  ++é.NbJets;
+  ++e.NbJets;
   CalculScoresPotentiels();
   DessineCases();
-  affichage_.LégendeOkDé(std::to_string(é.NbJets));
+  affichage_.LegendeOkDe(std::to_string(e.NbJets));
 }
 
-void Partie::ImageDé_MouseDown(int16_t dé, int16_t bouton) {
-  auto& é = état_;
-  if (é.NbJets != 1 && é.NbJets != 2) return;
-  if (dé < 1 || dé > NbDés) return;
+void Partie::ImageDe_MouseDown(int16_t de, int16_t bouton) {
+  auto& e = etat_;
+  if (e.NbJets != 1 && e.NbJets != 2) return;
+  if (de < 1 || de > NbDes) return;
   if (bouton == 1) {
-    if (é.DésGardés[dé]) {
-      é.DésGardés[dé] = false;
-      affichage_.ImageDé(dé, ImageDéFond);
+    if (e.DesGardes[de]) {
+      e.DesGardes[de] = false;
+      affichage_.ImageDe(de, ImageDeFond);
     } else {
-      é.DésGardés[dé] = true;
-      AfficherDé(dé);
-      é.SélectionDroite = false;
+      e.DesGardes[de] = true;
+      AfficherDe(de);
+      e.SelectionDroite = false;
     }
   } else if (bouton == 2) {
-    if (é.SélectionDroite) {
-      é.SélectionDroite = false;
-      for (int16_t i = 1; i <= NbDés; ++i) {
-        é.DésGardés[i] = true;
-        AfficherDé(i);
+    if (e.SelectionDroite) {
+      e.SelectionDroite = false;
+      for (int16_t i = 1; i <= NbDes; ++i) {
+        e.DesGardes[i] = true;
+        AfficherDe(i);
       }
     } else {
-      const int16_t valeur = é.Dés[dé];
-      for (int16_t i = 1; i <= NbDés; ++i) {
-        é.DésGardés[i] = é.Dés[i] == valeur;
-        if (é.DésGardés[i]) {
-          AfficherDé(i);
+      const int16_t valeur = e.Des[de];
+      for (int16_t i = 1; i <= NbDes; ++i) {
+        e.DesGardes[i] = e.Des[i] == valeur;
+        if (e.DesGardes[i]) {
+          AfficherDe(i);
         } else {
-          affichage_.ImageDé(i, ImageDéFond);
+          affichage_.ImageDe(i, ImageDeFond);
         }
       }
-      é.SélectionDroite = true;
+      e.SelectionDroite = true;
     }
   }
 }
 
-void Partie::PanelDé_Click(int16_t dé) {
-  auto& é = état_;
-  if (é.NbJets != 1 && é.NbJets != 2) return;
-  if (dé < 1 || dé > NbDés || é.DésGardés[dé]) return;
-  é.DésGardés[dé] = true;
-  AfficherDé(dé);
-  é.SélectionDroite = false;
+void Partie::PanelDe_Click(int16_t de) {
+  auto& e = etat_;
+  if (e.NbJets != 1 && e.NbJets != 2) return;
+  if (de < 1 || de > NbDes || e.DesGardes[de]) return;
+  e.DesGardes[de] = true;
+  AfficherDe(de);
+  e.SelectionDroite = false;
 }
 
-void Partie::ChoisirFaces(int16_t typeDés) {
-  auto& é = état_;
-  if (typeDés != 1 && typeDés != 2) return;
-  é.TypeDés = typeDés;
+void Partie::ChoisirFaces(int16_t typeDes) {
+  auto& e = etat_;
+  if (typeDes != 1 && typeDes != 2) return;
+  e.TypeDes = typeDes;
   // After the third throw the pictures stay as they are until the dice are drawn again.
-  if (é.NbJets == 1 || é.NbJets == 2)
-    for (int16_t i = 1; i <= NbDés; ++i)
-      if (é.DésGardés[i]) AfficherDé(i);
+  if (e.NbJets == 1 || e.NbJets == 2)
+    for (int16_t i = 1; i <= NbDes; ++i)
+      if (e.DesGardes[i]) AfficherDe(i);
 }
 
 }  // namespace rolvex

@@ -12,9 +12,9 @@
 namespace rolvex {
 
 // The source of the dice, handed to the game so that tests and replays can choose them.
-class SourceDés {
+class SourceDes {
  public:
-  virtual ~SourceDés() = default;
+  virtual ~SourceDes() = default;
   // A new game begins: the source starts afresh (the clock seeds the default source).
   virtual void NouvellePartie() = 0;
   // The face of one die thrown: 1..6.
@@ -25,19 +25,19 @@ class SourceDés {
 // Words at the top of the range that would make some faces more likely than others are
 // refused, so every face comes from exactly as many words as the others.
 template <std::unsigned_integral Mot>
-constexpr std::optional<int16_t> FaceÉquitable(Mot mot) {
+constexpr std::optional<int16_t> FaceEquitable(Mot mot) {
   // The words number max + 1, which a 64-bit word cannot hold: count the surplus from max.
   constexpr Mot max = std::numeric_limits<Mot>::max();
-  constexpr Mot nbRefusés = static_cast<Mot>((max % 6 + 1) % 6);
-  if (mot > max - nbRefusés) return std::nullopt;
+  constexpr Mot nbRefuses = static_cast<Mot>((max % 6 + 1) % 6);
+  if (mot > max - nbRefuses) return std::nullopt;
   return static_cast<int16_t>(mot % 6 + 1);
 }
 
 // The game's own die: a Mersenne twister seeded from the clock at every new game, or with a
 // fixed seed when one is given (for replays).
-class DéÉquitable final : public SourceDés {
+class DeEquitable final : public SourceDes {
  public:
-  explicit DéÉquitable(std::optional<std::uint64_t> graine = std::nullopt) : graine_(graine) {
+  explicit DeEquitable(std::optional<std::uint64_t> graine = std::nullopt) : graine_(graine) {
     NouvellePartie();
   }
   void FixerGraine(std::optional<std::uint64_t> graine) { graine_ = graine; }
@@ -46,14 +46,14 @@ class DéÉquitable final : public SourceDés {
 
  private:
   std::optional<std::uint64_t> graine_;
-  std::mt19937 générateur_;
+  std::mt19937 generateur_;
 };
 
 // Faces chosen in advance, taken one per die thrown in the order the game throws them;
 // once they run out, the dice come from `suite`. Tests and replays choose the dice with it.
-class DésEnFile final : public SourceDés {
+class DesEnFile final : public SourceDes {
  public:
-  explicit DésEnFile(SourceDés& suite) : suite_(suite) {}
+  explicit DesEnFile(SourceDes& suite) : suite_(suite) {}
   // face: 1..6.
   void Ajouter(int16_t face) {
     assert(face >= 1 && face <= 6);
@@ -69,7 +69,7 @@ class DésEnFile final : public SourceDés {
   }
 
  private:
-  SourceDés& suite_;
+  SourceDes& suite_;
   std::deque<int16_t> file_;
 };
 

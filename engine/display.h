@@ -1,5 +1,5 @@
 // What the game asks of its window. The window implements it; tests and the headless driver
-// pass a display that only remembers (AffichageMémoire).
+// pass a display that only remembers (AffichageMemoire).
 #pragma once
 
 #include <cstdint>
@@ -19,29 +19,29 @@ enum class Message : int8_t {
 };
 
 // ImageDé shows the empty place instead of a face picture.
-inline constexpr int16_t ImageDéFond = -1;
+inline constexpr int16_t ImageDeFond = -1;
 
 class Affichage {
  public:
   virtual ~Affichage() = default;
 
-  // ImageDé(dé) shows entry `modèle` (0..11) of the twelve face pictures, or ImageDéFond.
-  virtual void ImageDé(int16_t dé, int16_t modèle) = 0;
+  // ImageDé(dé) shows entry `modèle` (0..11) of the twelve face pictures, or ImageDeFond.
+  virtual void ImageDe(int16_t de, int16_t modele) = 0;
   // The sheet changed: draw its squares and the total and bonus squares from the game state.
-  // PriseDessinée tells which taken squares have already been drawn in their final look.
+  // PriseDessinee tells which taken squares have already been drawn in their final look.
   virtual void DessineCases() = 0;
-  virtual void InfoDéroulement(Message message) = 0;
+  virtual void InfoDeroulement(Message message) = 0;
   virtual void InfoInterface(std::string_view texte) = 0;
-  virtual void LégendeOkDé(std::string_view légende) = 0;
-  virtual void LégendeFigureRéalisée(TexteFigure figure) = 0;
-  virtual void LégendeTotalDés(std::string_view légende) = 0;
-  virtual void LégendeScoreTotal(std::string_view légende) = 0;
+  virtual void LegendeOkDe(std::string_view legende) = 0;
+  virtual void LegendeFigureRealisee(TexteFigure figure) = 0;
+  virtual void LegendeTotalDes(std::string_view legende) = 0;
+  virtual void LegendeScoreTotal(std::string_view legende) = 0;
   // The throw button; while it is hidden, PanelNewGame and PanelNewMode stand in its place.
-  virtual void PanelOkDéVisible(bool visible) = 0;
+  virtual void PanelOkDeVisible(bool visible) = 0;
   // A new game is being set up for NbColonnes columns: the window lays out the play area,
   // hides the high scores and starts the clock. The sheet is drawn by DessineCases after.
-  virtual void PréparerNouvellePartie() = 0;
-  // The last square is written and PartieTerminée is set: the high scores take the game.
+  virtual void PreparerNouvellePartie() = 0;
+  // The last square is written and PartieTerminee is set: the high scores take the game.
   virtual void AppelFinPartie() = 0;
 };
 

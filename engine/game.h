@@ -12,29 +12,29 @@ namespace rolvex {
 
 // Everything a game holds. The window, the hover help and the driver read it; only Partie
 // writes it.
-struct ÉtatPartie {
+struct EtatPartie {
   int16_t ModeJeu = 3;   // column mode 1..3 of the next and current game
-  int16_t TypeDés = 1;   // 1 pips, 2 numerals
+  int16_t TypeDes = 1;   // 1 pips, 2 numerals
   int16_t NbColonnes = 0;
 
   GrilleCases Cases;
-  Tableau<bool, 1, NbColonnesMax> ColonneFermée;  // not in play, or all 13 squares taken
+  Tableau<bool, 1, NbColonnesMax> ColonneFermee;  // not in play, or all 13 squares taken
   int16_t ProchaineDescente = 1;
-  int16_t ProchaineMontée = 13;
+  int16_t ProchaineMontee = 13;
   Tableau<int16_t, 1, NbColonnesMax> NbFiguresColonne;  // lower figures written with ≥ 1
   Tableau<int32_t, 1, NbColonnesMax> TotalHaut, BonusHaut, TotalBas, BonusBas;
 
-  Dés5 Dés;                        // -1: no value yet
-  Tableau<bool, 1, NbDés> DésGardés;
-  bool SélectionDroite = false;    // the last right-click kept the dice identical to one
-  AnalyseDés Analyse;              // of the dice last thrown
+  Des5 Des;                        // -1: no value yet
+  Tableau<bool, 1, NbDes> DesGardes;
+  bool SelectionDroite = false;    // the last right-click kept the dice identical to one
+  AnalyseDes Analyse;              // of the dice last thrown
 
   int16_t NbJets = 0;              // throws made this turn, 0..3
-  int16_t FigureAnnoncée = -1;     // announced in Annonce this turn, or -1
-  int16_t NuméroTour = 0;          // 1.. NbCasesMode; 0 before the first game
-  bool PartieTerminée = false;
+  int16_t FigureAnnoncee = -1;     // announced in Annonce this turn, or -1
+  int16_t NumeroTour = 0;          // 1.. NbCasesMode; 0 before the first game
+  bool PartieTerminee = false;
   int32_t ScoreTotal = 0;
-  int16_t NbFiguresRéalisées = 0;
+  int16_t NbFiguresRealisees = 0;
 
   // The game clock: it runs from a new game to its end.
   bool ChronoEnMarche = false;
@@ -42,35 +42,35 @@ struct ÉtatPartie {
   int32_t MinutesChrono = 0;       // not limited
   int32_t SecondesPartie = 0;      // capped at 3599, the time the high scores keep
 
-  ÉtatPartie() {
-    ColonneFermée.fill(true);
-    Dés.fill(-1);
-    DésGardés.fill(true);
+  EtatPartie() {
+    ColonneFermee.fill(true);
+    Des.fill(-1);
+    DesGardes.fill(true);
   }
 };
 
 class Partie {
  public:
-  Partie(Affichage& affichage, SourceDés& dés) : affichage_(affichage), source_(dés) {}
+  Partie(Affichage& affichage, SourceDes& des) : affichage_(affichage), source_(des) {}
   Partie(const Partie&) = delete;
   Partie& operator=(const Partie&) = delete;
 
-  const ÉtatPartie& État() const { return état_; }
+  const EtatPartie& Etat() const { return etat_; }
 
   // The player's choices kept with the options.
   void ChoisirMode(int16_t modeJeu);  // 1..3; takes effect at the next new game
-  void ChoisirFaces(int16_t typeDés);  // 1 or 2; kept dice change at once after throw 1 or 2
+  void ChoisirFaces(int16_t typeDes);  // 1 or 2; kept dice change at once after throw 1 or 2
 
   // New game (mode ModeJeu): resets everything and waits for the first throw.
   void AppelNouveau();
 
   // The throw button.
-  void AppelOkDéClique();
+  void AppelOkDeClique();
   // A mouse button pressed on die `dé` (1..5): 1 left (keep or throw), 2 right (keep the
   // identical dice, or take that back). Ignored unless one or two throws have been made.
-  void ImageDé_MouseDown(int16_t dé, int16_t bouton);
+  void ImageDe_MouseDown(int16_t de, int16_t bouton);
   // A click on the place of a thrown-away die brings it back.
-  void PanelDé_Click(int16_t dé);
+  void PanelDe_Click(int16_t de);
   // A click on square (colonne 1..6, figure 1..13). A click on a hidden square, or before the
   // first throw of a turn, does nothing at all.
   void AppelCliqueCase(int16_t colonne, int16_t figure);
@@ -84,26 +84,26 @@ class Partie {
   // figure_scoring
   void CalculScoresPotentiels();
   // dice
-  int16_t MyRandom(int16_t dé, int16_t jet);
-  void AfficherDé(int16_t dé);
-  void JeterDé(int16_t dé);
-  void InitLancéDés();
+  int16_t MyRandom(int16_t de, int16_t jet);
+  void AfficherDe(int16_t de);
+  void JeterDe(int16_t de);
+  void InitLanceDes();
   // column_rules
-  void RendreVisibleCasesSélectionnables();
+  void RendreVisibleCasesSelectionnables();
   void TransformeEnCasePrise(int16_t colonne, int16_t figure, int16_t score);
-  void PassageTroisZéro();
+  void PassageTroisZero();
   void CacherCasesLibres(int16_t colonne);
   // totals
   void CalculTotauxEtBonus();
   // turn_flow
   void AppelFinTirage();
-  void DesélectionneTout();
+  void DeselectionneTout();
   void DessineCases();
   void AppelFinPartie();
 
   Affichage& affichage_;
-  SourceDés& source_;
-  ÉtatPartie état_;
+  SourceDes& source_;
+  EtatPartie etat_;
 };
 
 }  // namespace rolvex

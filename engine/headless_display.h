@@ -10,31 +10,31 @@
 
 namespace rolvex {
 
-class AffichageMémoire : public Affichage {
+class AffichageMemoire : public Affichage {
  public:
   // What the window would show now.
-  Tableau<int16_t, 1, NbDés> imagesDés;  // face picture 0..11 or ImageDéFond
+  Tableau<int16_t, 1, NbDes> imagesDes;  // face picture 0..11 or ImageDeFond
   std::string info;                      // the information line, if written as text
   bool infoEstMessage = false;           // the line holds `message` rather than `info`
   Message message = Message::MsgPourJouer;
-  std::string légendeOkDé = "OK";
-  TexteFigure figureRéalisée = TexteFigure::Aucun;
-  std::string légendeTotalDés;
-  std::string légendeScoreTotal;
-  bool okDéVisible = false;
+  std::string legendeOkDe = "OK";
+  TexteFigure figureRealisee = TexteFigure::Aucun;
+  std::string legendeTotalDes;
+  std::string legendeScoreTotal;
+  bool okDeVisible = false;
 
   // How often the game asked for each thing since the last Oublier().
   int nbDessins = 0;
   int nbNouvellesParties = 0;
   int nbFinsPartie = 0;
 
-  AffichageMémoire() { imagesDés.fill(ImageDéFond); }
+  AffichageMemoire() { imagesDes.fill(ImageDeFond); }
 
   void Oublier() { nbDessins = nbNouvellesParties = nbFinsPartie = 0; }
 
-  void ImageDé(int16_t dé, int16_t modèle) override { imagesDés[dé] = modèle; }
+  void ImageDe(int16_t de, int16_t modele) override { imagesDes[de] = modele; }
   void DessineCases() override { ++nbDessins; }
-  void InfoDéroulement(Message m) override {
+  void InfoDeroulement(Message m) override {
     infoEstMessage = true;
     message = m;
   }
@@ -42,12 +42,12 @@ class AffichageMémoire : public Affichage {
     infoEstMessage = false;
     info = texte;
   }
-  void LégendeOkDé(std::string_view l) override { légendeOkDé = l; }
-  void LégendeFigureRéalisée(TexteFigure f) override { figureRéalisée = f; }
-  void LégendeTotalDés(std::string_view l) override { légendeTotalDés = l; }
-  void LégendeScoreTotal(std::string_view l) override { légendeScoreTotal = l; }
-  void PanelOkDéVisible(bool v) override { okDéVisible = v; }
-  void PréparerNouvellePartie() override { ++nbNouvellesParties; }
+  void LegendeOkDe(std::string_view l) override { legendeOkDe = l; }
+  void LegendeFigureRealisee(TexteFigure f) override { figureRealisee = f; }
+  void LegendeTotalDes(std::string_view l) override { legendeTotalDes = l; }
+  void LegendeScoreTotal(std::string_view l) override { legendeScoreTotal = l; }
+  void PanelOkDeVisible(bool v) override { okDeVisible = v; }
+  void PreparerNouvellePartie() override { ++nbNouvellesParties; }
   void AppelFinPartie() override { ++nbFinsPartie; }
 };
 

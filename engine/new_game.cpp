@@ -4,52 +4,52 @@
 namespace rolvex {
 
 void Partie::ChoisirMode(int16_t modeJeu) {
-  if (ModeValide(modeJeu)) état_.ModeJeu = modeJeu;
+  if (ModeValide(modeJeu)) etat_.ModeJeu = modeJeu;
 }
 
 // Resets every field of the game and leaves it waiting for the first throw. A game in
 // progress is simply abandoned.
 void Partie::AppelNouveau() {
-  auto& é = état_;
+  auto& e = etat_;
   source_.NouvellePartie();
-  é.NbColonnes = NbColonnesMode[é.ModeJeu];
-  é.NbFiguresColonne.fill(0);
-  é.SecondesChrono = é.MinutesChrono = é.SecondesPartie = 0;
-  é.ChronoEnMarche = true;
-  affichage_.PréparerNouvellePartie();
-  for (int16_t i = 1; i <= NbDés; ++i) affichage_.ImageDé(i, ImageDéFond);
-  affichage_.PanelOkDéVisible(true);
-  é.SélectionDroite = false;
+  e.NbColonnes = NbColonnesMode[e.ModeJeu];
+  e.NbFiguresColonne.fill(0);
+  e.SecondesChrono = e.MinutesChrono = e.SecondesPartie = 0;
+  e.ChronoEnMarche = true;
+  affichage_.PreparerNouvellePartie();
+  for (int16_t i = 1; i <= NbDes; ++i) affichage_.ImageDe(i, ImageDeFond);
+  affichage_.PanelOkDeVisible(true);
+  e.SelectionDroite = false;
 
   // All six columns, so that no total of an earlier game in more columns survives.
-  é.TotalHaut.fill(0);
-  é.BonusHaut.fill(0);
-  é.TotalBas.fill(0);
-  é.BonusBas.fill(0);
-  é.ScoreTotal = 0;
-  é.Analyse = AnalyseDés{};
-  affichage_.LégendeScoreTotal("");
-  affichage_.LégendeTotalDés("");
-  affichage_.LégendeFigureRéalisée(TexteFigure::Aucun);
-  é.NbFiguresRéalisées = 0;
+  e.TotalHaut.fill(0);
+  e.BonusHaut.fill(0);
+  e.TotalBas.fill(0);
+  e.BonusBas.fill(0);
+  e.ScoreTotal = 0;
+  e.Analyse = AnalyseDes{};
+  affichage_.LegendeScoreTotal("");
+  affichage_.LegendeTotalDes("");
+  affichage_.LegendeFigureRealisee(TexteFigure::Aucun);
+  e.NbFiguresRealisees = 0;
 
-  é.ColonneFermée.fill(true);
-  for (int16_t c = 1; c <= é.NbColonnes; ++c) é.ColonneFermée[c] = false;
-  é.ProchaineDescente = 1;
-  é.ProchaineMontée = NbFigures;
+  e.ColonneFermee.fill(true);
+  for (int16_t c = 1; c <= e.NbColonnes; ++c) e.ColonneFermee[c] = false;
+  e.ProchaineDescente = 1;
+  e.ProchaineMontee = NbFigures;
 
-  é.Dés.fill(-1);
-  é.DésGardés.fill(true);
-  é.NbJets = 0;
-  é.PartieTerminée = false;
-  é.NuméroTour = 1;
-  affichage_.LégendeOkDé("OK");
-  é.FigureAnnoncée = -1;
+  e.Des.fill(-1);
+  e.DesGardes.fill(true);
+  e.NbJets = 0;
+  e.PartieTerminee = false;
+  e.NumeroTour = 1;
+  affichage_.LegendeOkDe("OK");
+  e.FigureAnnoncee = -1;
 
   InitCases();
   DessineCases();
   affichage_.InfoInterface("");
-  affichage_.InfoDéroulement(Message::MsgNouveauTirage);
+  affichage_.InfoDeroulement(Message::MsgNouveauTirage);
 }
 
 }  // namespace rolvex

@@ -2,32 +2,32 @@
 
 namespace rolvex {
 
-// Resets the sheet for a new game; NbColonnes and ColonneFermée are already set.
+// Resets the sheet for a new game; NbColonnes and ColonneFermee are already set.
 // Every column is reset, in play or not, so nothing of an earlier game survives.
 void Partie::InitCases() {
-  auto& é = état_;
+  auto& e = etat_;
   for (int16_t c = 1; c <= NbColonnesMax; ++c) {
     for (int16_t f = 1; f <= NbFigures; ++f) {
-      é.Cases(c, f) = CaseJeu{.Prise = false,
+      e.Cases(c, f) = CaseJeu{.Prise = false,
                               .Visible = true,
-                              .Sélectionnable = false,
+                              .Selectionnable = false,
                               .Score = 0,
                               .CouleurPrise = Blanc,
                               .ScorePotentiel = 0,
                               .CouleurPotentiel = Noir,
                               .CouleurFond = Colonnes[c].fondLibre,
-                              .PriseDessinée = false};
+                              .PriseDessinee = false};
     }
   }
   // Descente opens at the top, Montée at the bottom.
-  for (int16_t f = 2; f <= NbFigures; ++f) é.Cases(colonne::Descente, f).Visible = false;
-  for (int16_t f = 1; f < NbFigures; ++f) é.Cases(colonne::Montée, f).Visible = false;
+  for (int16_t f = 2; f <= NbFigures; ++f) e.Cases(colonne::Descente, f).Visible = false;
+  for (int16_t f = 1; f < NbFigures; ++f) e.Cases(colonne::Montee, f).Visible = false;
   // The columns not in play are hidden.
   for (int16_t c = 1; c <= NbColonnesMax; ++c) {
-    if (!é.ColonneFermée[c]) continue;
+    if (!e.ColonneFermee[c]) continue;
     for (int16_t f = 1; f <= NbFigures; ++f) {
-      auto& k = é.Cases(c, f);
-      k.Sélectionnable = k.Prise = k.Visible = false;
+      auto& k = e.Cases(c, f);
+      k.Selectionnable = k.Prise = k.Visible = false;
     }
   }
 }

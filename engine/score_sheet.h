@@ -46,12 +46,12 @@ inline constexpr Couleur Rouge = 0xC0;     // a lower figure that the dice form
 inline constexpr Couleur RougeVif = 0xFF;  // the row of a new high score
 inline constexpr Couleur Blanc = 0xFFFFFF;
 
-// Column numbers of the game. The order on screen is another one (OrdreÉcran).
+// Column numbers of the game. The order on screen is another one (OrdreEcran).
 namespace colonne {
 inline constexpr int16_t Libre = 1;
 inline constexpr int16_t Descente = 2;
-inline constexpr int16_t Montée = 3;
-inline constexpr int16_t Sèche = 4;
+inline constexpr int16_t Montee = 3;
+inline constexpr int16_t Seche = 4;
 inline constexpr int16_t Deux = 5;
 inline constexpr int16_t Annonce = 6;
 }  // namespace colonne
@@ -67,7 +67,7 @@ inline constexpr int16_t Six = 6;
 inline constexpr int16_t Maxi = 7;
 inline constexpr int16_t Mini = 8;
 inline constexpr int16_t Full = 9;
-inline constexpr int16_t Carré = 10;
+inline constexpr int16_t Carre = 10;
 inline constexpr int16_t Suite = 11;
 inline constexpr int16_t PetitTotal = 12;  // a total of 8 or less
 inline constexpr int16_t Yam = 13;
@@ -75,7 +75,7 @@ inline constexpr int16_t Yam = 13;
 
 inline constexpr int16_t NbColonnesMax = 6;
 inline constexpr int16_t NbFigures = 13;
-inline constexpr int16_t NbDés = 5;
+inline constexpr int16_t NbDes = 5;
 inline constexpr int16_t NbJetsMax = 3;
 inline constexpr int16_t CoefBonusMaxiMini = 3;
 
@@ -106,29 +106,29 @@ inline constexpr Tableau<DescriptionColonne, 1, NbColonnesMax> Colonnes = [] {
   Tableau<DescriptionColonne, 1, NbColonnesMax> t;
   t[colonne::Libre] = {"Libre", RGB(134, 210, 30)};
   t[colonne::Descente] = {"Descente", RGB(192, 192, 255)};
-  t[colonne::Montée] = {"Montée", RGB(192, 192, 255)};
-  t[colonne::Sèche] = {"Sèche", RGB(225, 179, 199)};
+  t[colonne::Montee] = {"Montée", RGB(192, 192, 255)};
+  t[colonne::Seche] = {"Sèche", RGB(225, 179, 199)};
   t[colonne::Deux] = {"Deux", RGB(192, 192, 0)};
   t[colonne::Annonce] = {"Annonce", RGB(228, 169, 109)};
   return t;
 }();
 
 // The columns from left to right on screen, which is not their game order.
-inline constexpr std::array<int16_t, NbColonnesMax> OrdreÉcran = {
-    colonne::Descente, colonne::Libre, colonne::Montée,
-    colonne::Sèche,    colonne::Deux,  colonne::Annonce};
+inline constexpr std::array<int16_t, NbColonnesMax> OrdreEcran = {
+    colonne::Descente, colonne::Libre, colonne::Montee,
+    colonne::Seche,    colonne::Deux,  colonne::Annonce};
 
 // One square of the sheet.
 struct CaseJeu {
   bool Prise = false;            // a score is written; never changes again this game
   bool Visible = false;          // the column rule shows the square this turn
-  bool Sélectionnable = false;   // it may be written now (after a throw, until written)
+  bool Selectionnable = false;   // it may be written now (after a throw, until written)
   int16_t Score = 0;             // the written score, meaningful when Prise
   Couleur CouleurPrise = Blanc;  // text colour once taken
   int16_t ScorePotentiel = 0;    // what the dice on the table would score here
   Couleur CouleurPotentiel = Noir;
   Couleur CouleurFond = Noir;    // the column's colour while free, black once taken
-  bool PriseDessinée = false;    // the taken square has been drawn in its final look
+  bool PriseDessinee = false;    // the taken square has been drawn in its final look
   friend bool operator==(const CaseJeu&, const CaseJeu&) = default;
 };
 

@@ -12,7 +12,7 @@ namespace {
 using Octets = std::vector<std::uint8_t>;
 namespace fs = std::filesystem;
 
-void Écrire(const fs::path& chemin, const Octets& octets) {
+void Ecrire(const fs::path& chemin, const Octets& octets) {
   std::ofstream f(chemin, std::ios::binary | std::ios::trunc);
   f.write(reinterpret_cast<const char*>(octets.data()), static_cast<std::streamsize>(octets.size()));
 }
@@ -33,56 +33,56 @@ int main(int argc, char** argv) {
   fs::create_directories(noms);
 
   HasardUniforme tirage(2024);
-  DonnéesOptions premièrePartie = CréerOptionsParDéfaut(tirage);
-  DonnéesOptions jouées = premièrePartie;
-  jouées.ModeJeu = 2;
-  jouées.TypeDés = 2;
-  jouées.NomJoueur = "Zoé";
-  InsertionHighScore(jouées.Scores, 2, {"Zoé", 900, 412, 15});
-  InsertionHighScore(jouées.Scores, 1, {"Œdipe Ÿvon €", 400, 3599, 7});
-  InsertionHighScore(jouées.Scores, 3, {"Abcdefghijklmn", 1300, 1500, 28});
+  DonneesOptions premierePartie = CreerOptionsParDefaut(tirage);
+  DonneesOptions jouees = premierePartie;
+  jouees.ModeJeu = 2;
+  jouees.TypeDes = 2;
+  jouees.NomJoueur = "Zoé";
+  InsertionHighScore(jouees.Scores, 2, {"Zoé", 900, 412, 15});
+  InsertionHighScore(jouees.Scores, 1, {"Œdipe Ÿvon €", 400, 3599, 7});
+  InsertionHighScore(jouees.Scores, 3, {"Abcdefghijklmn", 1300, 1500, 28});
 
-  const Octets optionsPremière = EncoderFichierOptions(premièrePartie);
-  const Octets optionsJouées = EncoderFichierOptions(jouées);
-  Écrire(options / "first-run", optionsPremière);
-  Écrire(options / "played", optionsJouées);
-  Octets plusLong = optionsJouées;
+  const Octets optionsPremiere = EncoderFichierOptions(premierePartie);
+  const Octets optionsJouees = EncoderFichierOptions(jouees);
+  Ecrire(options / "first-run", optionsPremiere);
+  Ecrire(options / "played", optionsJouees);
+  Octets plusLong = optionsJouees;
   for (int i = 0; i < 16; ++i) plusLong.push_back(static_cast<std::uint8_t>(0xA0 + i));
-  Écrire(options / "older-longer", plusLong);
+  Ecrire(options / "older-longer", plusLong);
 
-  Octets abîmé = optionsJouées;
-  PoserMot(abîmé, 0, 0);
-  Écrire(options / "mode-0", abîmé);
-  abîmé = optionsJouées;
-  PoserMot(abîmé, 0, 9);
-  PoserMot(abîmé, 2, -1);
-  Écrire(options / "mode-9-style-minus-1", abîmé);
-  abîmé = optionsJouées;
-  PoserMot(abîmé, PositionEnregistrementScore(1, 2) + 2, -7);
-  PoserMot(abîmé, PositionEnregistrementScore(2, 3) + 2, 9000);
-  PoserMot(abîmé, PositionEnregistrementScore(3, 4) + 4, 300);
-  PoserMot(abîmé, PositionEnregistrementScore(3, 9), 32000);
-  Écrire(options / "out-of-range-and-order", abîmé);
-  abîmé = optionsJouées;
-  abîmé.resize(101);
-  Écrire(options / "cut-101", abîmé);
-  Écrire(options / "one-byte", Octets{3});
+  Octets abime = optionsJouees;
+  PoserMot(abime, 0, 0);
+  Ecrire(options / "mode-0", abime);
+  abime = optionsJouees;
+  PoserMot(abime, 0, 9);
+  PoserMot(abime, 2, -1);
+  Ecrire(options / "mode-9-style-minus-1", abime);
+  abime = optionsJouees;
+  PoserMot(abime, PositionEnregistrementScore(1, 2) + 2, -7);
+  PoserMot(abime, PositionEnregistrementScore(2, 3) + 2, 9000);
+  PoserMot(abime, PositionEnregistrementScore(3, 4) + 4, 300);
+  PoserMot(abime, PositionEnregistrementScore(3, 9), 32000);
+  Ecrire(options / "out-of-range-and-order", abime);
+  abime = optionsJouees;
+  abime.resize(101);
+  Ecrire(options / "cut-101", abime);
+  Ecrire(options / "one-byte", Octets{3});
 
-  const Octets nomsPremière = EncoderFichierNoms(premièrePartie);
-  const Octets nomsJoués = EncoderFichierNoms(jouées);
-  Écrire(noms / "first-run", nomsPremière);
-  Écrire(noms / "played", nomsJoués);
-  Octets nomsAbîmés = nomsJoués;
-  PoserMot(nomsAbîmés, PositionEnregistrementNom(1), 200);
-  PoserMot(nomsAbîmés, PositionEnregistrementNom(5), -1);
-  Écrire(noms / "length-words-too-long", nomsAbîmés);
-  nomsAbîmés = nomsJoués;
-  nomsAbîmés.resize(16 * 7 + 5);
-  Écrire(noms / "cut-117", nomsAbîmés);
+  const Octets nomsPremiere = EncoderFichierNoms(premierePartie);
+  const Octets nomsJoues = EncoderFichierNoms(jouees);
+  Ecrire(noms / "first-run", nomsPremiere);
+  Ecrire(noms / "played", nomsJoues);
+  Octets nomsAbimes = nomsJoues;
+  PoserMot(nomsAbimes, PositionEnregistrementNom(1), 200);
+  PoserMot(nomsAbimes, PositionEnregistrementNom(5), -1);
+  Ecrire(noms / "length-words-too-long", nomsAbimes);
+  nomsAbimes = nomsJoues;
+  nomsAbimes.resize(16 * 7 + 5);
+  Ecrire(noms / "cut-117", nomsAbimes);
   Octets tousLesOctets(TailleFichierNoms, 0);
   for (std::size_t i = 0; i < tousLesOctets.size(); ++i) {
     tousLesOctets[i] = i % 16 < 2 ? (i % 16 == 0 ? 14 : 0) : static_cast<std::uint8_t>(i * 7);
   }
-  Écrire(noms / "every-byte", tousLesOctets);
+  Ecrire(noms / "every-byte", tousLesOctets);
   return 0;
 }

@@ -4,11 +4,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const std::vector<std::uint8_t> options = [] {
     rolvex::HasardUniforme tirage(1);
-    rolvex::DonnéesOptions d = rolvex::CréerOptionsParDéfaut(tirage);
+    rolvex::DonneesOptions d = rolvex::CreerOptionsParDefaut(tirage);
     d.ModeJeu = 2;
-    d.TypeDés = 2;
+    d.TypeDes = 2;
     return rolvex::EncoderFichierOptions(d);
   }();
-  rolvex::fuzz::VérifierChargement(options, {data, size});
+  rolvex::fuzz::VerifierChargement(options, {data, size});
   return 0;
 }

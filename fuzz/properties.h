@@ -13,9 +13,9 @@
 
 namespace rolvex::fuzz {
 
-inline void Exiger(bool vrai, const char* propriété) {
+inline void Exiger(bool vrai, const char* propriete) {
   if (vrai) return;
-  std::fprintf(stderr, "property broken: %s\n", propriété);
+  std::fprintf(stderr, "property broken: %s\n", propriete);
   std::abort();
 }
 
@@ -24,9 +24,9 @@ inline void ExigerNomEnregistrable(const std::string& nom) {
   Exiger(NomEnregistrable(nom) == nom, "a name read is written back unchanged");
 }
 
-inline void ExigerDonnéesSaines(const DonnéesOptions& d) {
+inline void ExigerDonneesSaines(const DonneesOptions& d) {
   Exiger(d.ModeJeu >= 1 && d.ModeJeu <= 3, "mode 1..3");
-  Exiger(d.TypeDés == 1 || d.TypeDés == 2, "style 1..2");
+  Exiger(d.TypeDes == 1 || d.TypeDes == 2, "style 1..2");
   ExigerNomEnregistrable(d.NomJoueur);
   for (int m = 1; m <= NbModes; ++m) {
     Exiger(EstEnOrdre(d.Scores[m]), "tables in ranking order");
@@ -38,27 +38,27 @@ inline void ExigerDonnéesSaines(const DonnéesOptions& d) {
   }
 }
 
-inline void ExigerFichierNomsBienFormé(const std::vector<std::uint8_t>& noms) {
+inline void ExigerFichierNomsBienForme(const std::vector<std::uint8_t>& noms) {
   Exiger(noms.size() == TailleFichierNoms, "names file of 496 bytes");
-  for (std::size_t début = 0; début < noms.size(); début += TailleEnregistrementNom) {
-    const std::size_t n = noms[début] | noms[début + 1] << 8;
+  for (std::size_t debut = 0; debut < noms.size(); debut += TailleEnregistrementNom) {
+    const std::size_t n = noms[debut] | noms[debut + 1] << 8;
     Exiger(n <= LongueurNomMax, "length word 0..14");
-    for (std::size_t i = début + 2 + n; i < début + TailleEnregistrementNom; ++i) {
+    for (std::size_t i = debut + 2 + n; i < debut + TailleEnregistrementNom; ++i) {
       Exiger(noms[i] == 0, "padding written as zeros");
     }
   }
 }
 
-inline void VérifierChargement(std::span<const std::uint8_t> options,
+inline void VerifierChargement(std::span<const std::uint8_t> options,
                                std::span<const std::uint8_t> noms) {
   HasardUniforme tirage(12);
-  const Chargement premier = DécoderFichiers(options, noms, tirage);
-  ExigerDonnéesSaines(premier.données);
-  Exiger((premier.résultat == RésultatChargement::Réparé) != premier.réparations.Aucune(),
+  const Chargement premier = DecoderFichiers(options, noms, tirage);
+  ExigerDonneesSaines(premier.donnees);
+  Exiger((premier.resultat == ResultatChargement::Repare) != premier.reparations.Aucune(),
          "repairs reported exactly when the result says so");
 
-  const auto options2 = EncoderFichierOptions(premier.données, options);
-  const auto noms2 = EncoderFichierNoms(premier.données);
+  const auto options2 = EncoderFichierOptions(premier.donnees, options);
+  const auto noms2 = EncoderFichierNoms(premier.donnees);
   if (options.size() > TailleFichierOptions) {
     Exiger(options2.size() == options.size(), "an older longer file keeps its length");
     Exiger(std::equal(options.begin() + TailleFichierOptions, options.end(),
@@ -67,14 +67,14 @@ inline void VérifierChargement(std::span<const std::uint8_t> options,
   } else {
     Exiger(options2.size() == TailleFichierOptions, "options file of 184 bytes");
   }
-  ExigerFichierNomsBienFormé(noms2);
+  ExigerFichierNomsBienForme(noms2);
 
   HasardUniforme autreTirage(99);  // a sound file draws nothing
-  const Chargement second = DécoderFichiers(options2, noms2, autreTirage);
-  Exiger(second.résultat == RésultatChargement::Ok, "what was written reads without repair");
-  Exiger(second.données == premier.données, "reading what was written gives the same values");
-  Exiger(EncoderFichierOptions(second.données, options2) == options2 &&
-             EncoderFichierNoms(second.données) == noms2,
+  const Chargement second = DecoderFichiers(options2, noms2, autreTirage);
+  Exiger(second.resultat == ResultatChargement::Ok, "what was written reads without repair");
+  Exiger(second.donnees == premier.donnees, "reading what was written gives the same values");
+  Exiger(EncoderFichierOptions(second.donnees, options2) == options2 &&
+             EncoderFichierNoms(second.donnees) == noms2,
          "writing again gives the same bytes");
 }
 

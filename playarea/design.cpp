@@ -8,8 +8,8 @@ namespace {
 
 struct DesignColonne {
   std::optional<Couleur> texteCases;
-  Couleur texteEntête;
-  Couleur fondEntête;
+  Couleur texteEntete;
+  Couleur fondEntete;
 };
 
 // The squares' backgrounds are the game's own column colours (Colonnes).
@@ -17,8 +17,8 @@ constexpr Tableau<DesignColonne, 1, NbColonnesMax> DesignsColonnes = [] {
   Tableau<DesignColonne, 1, NbColonnesMax> t;
   t[colonne::Libre] = {std::nullopt, RGB(192, 255, 192), RGB(0, 128, 0)};
   t[colonne::Descente] = {RGB(0, 0, 0), RGB(192, 192, 255), RGB(0, 0, 128)};
-  t[colonne::Montée] = {std::nullopt, RGB(192, 192, 255), RGB(0, 0, 128)};
-  t[colonne::Sèche] = {std::nullopt, RGB(255, 192, 192), RGB(128, 0, 0)};
+  t[colonne::Montee] = {std::nullopt, RGB(192, 192, 255), RGB(0, 0, 128)};
+  t[colonne::Seche] = {std::nullopt, RGB(255, 192, 192), RGB(128, 0, 0)};
   t[colonne::Deux] = {std::nullopt, RGB(255, 255, 192), RGB(64, 64, 0)};
   t[colonne::Annonce] = {std::nullopt, RGB(255, 224, 192), RGB(128, 64, 0)};
   return t;
@@ -31,26 +31,26 @@ constexpr Couleur FondTotalOuBonus(LigneTotal ligne) {
   return ligne == LigneTotal::TotalHaut || ligne == LigneTotal::TotalBas ? FondTotaux : FondBonus;
 }
 
-struct DesignNommé {
+struct DesignNomme {
   std::string_view nom;
   Design design;
 };
 
 constexpr std::array DesignsSeuls = {
-    DesignNommé{"SuperPanelDés", {std::nullopt, RGB(0, 64, 0), {}, false}},
-    DesignNommé{"PanelScoreTotal", {RGB(0, 0, 0), RGB(0, 192, 0), TimesNewRoman, true}},
-    DesignNommé{"PanelTotalDés", {RGB(0, 0, 128), RGB(192, 192, 192), TimesNewRoman, true}},
-    DesignNommé{"PanelFigureRéalisée", {RGB(192, 64, 0), RGB(192, 192, 255), TimesNewRoman, true}},
-    DesignNommé{"PanelOkDé", {RGB(128, 255, 128), RGB(128, 128, 128), TimesNewRoman, true}},
-    DesignNommé{"PanelNewGame", {std::nullopt, RGB(0, 192, 0), TimesNewRoman, true}},
-    DesignNommé{"PanelNewMode", {std::nullopt, RGB(128, 128, 255), TimesNewRoman, true}},
-    DesignNommé{"PanelInfoDéroulement",
+    DesignNomme{"SuperPanelDés", {std::nullopt, RGB(0, 64, 0), {}, false}},
+    DesignNomme{"PanelScoreTotal", {RGB(0, 0, 0), RGB(0, 192, 0), TimesNewRoman, true}},
+    DesignNomme{"PanelTotalDés", {RGB(0, 0, 128), RGB(192, 192, 192), TimesNewRoman, true}},
+    DesignNomme{"PanelFigureRéalisée", {RGB(192, 64, 0), RGB(192, 192, 255), TimesNewRoman, true}},
+    DesignNomme{"PanelOkDé", {RGB(128, 255, 128), RGB(128, 128, 128), TimesNewRoman, true}},
+    DesignNomme{"PanelNewGame", {std::nullopt, RGB(0, 192, 0), TimesNewRoman, true}},
+    DesignNomme{"PanelNewMode", {std::nullopt, RGB(128, 128, 255), TimesNewRoman, true}},
+    DesignNomme{"PanelInfoDéroulement",
                 {RGB(255, 255, 128), RGB(0, 128, 0), TimesNewRoman, true}},
-    DesignNommé{"PanelStart", {std::nullopt, RGB(128, 128, 255), TimesNewRoman, false}},
-    DesignNommé{"SuperPanelScore", {std::nullopt, RGB(0, 0, 64), {}, false}},
-    DesignNommé{"PanelModeColonnes", {std::nullopt, RGB(0, 192, 0), {}, false}},
-    DesignNommé{"PanelScore", {std::nullopt, RGB(0, 0, 128), {}, false}},
-    DesignNommé{"PanelEffacerScores", {std::nullopt, RGB(192, 192, 255), {}, false}},
+    DesignNomme{"PanelStart", {std::nullopt, RGB(128, 128, 255), TimesNewRoman, false}},
+    DesignNomme{"SuperPanelScore", {std::nullopt, RGB(0, 0, 64), {}, false}},
+    DesignNomme{"PanelModeColonnes", {std::nullopt, RGB(0, 192, 0), {}, false}},
+    DesignNomme{"PanelScore", {std::nullopt, RGB(0, 0, 128), {}, false}},
+    DesignNomme{"PanelEffacerScores", {std::nullopt, RGB(192, 192, 255), {}, false}},
 };
 
 }  // namespace
@@ -59,22 +59,22 @@ Design DesignCase(int16_t colonne) {
   return {DesignsColonnes[colonne].texteCases, Colonnes[colonne].fondLibre, TimesNewRoman, true};
 }
 
-Design DesignEntête(int16_t colonne) {
+Design DesignEntete(int16_t colonne) {
   const DesignColonne& d = DesignsColonnes[colonne];
-  return {d.texteEntête, d.fondEntête, TimesNewRoman, true};
+  return {d.texteEntete, d.fondEntete, TimesNewRoman, true};
 }
 
 Design DesignTotal(LigneTotal ligne) {
   return {std::nullopt, FondTotalOuBonus(ligne), TimesNewRoman, true};
 }
 
-Design DesignÉtiquette(int i) {
+Design DesignEtiquette(int i) {
   std::optional<Couleur> fond;
   if (i >= 1) fond = i % 2 == 1 ? RGB(144, 159, 144) : RGB(192, 207, 192);
   return {std::nullopt, fond, ComicSansMS, true};
 }
 
-Design DesignÉtiquetteTotal(LigneTotal ligne) {
+Design DesignEtiquetteTotal(LigneTotal ligne) {
   return {std::nullopt, FondTotalOuBonus(ligne), ComicSansMS, true};
 }
 
@@ -82,8 +82,8 @@ Design DesignLigneScores(int i) {
   return {std::nullopt, i % 2 == 1 ? RGB(224, 224, 224) : RGB(192, 192, 192), {}, false};
 }
 
-Design DesignContrôleSeul(std::string_view nom) {
-  for (const DesignNommé& d : DesignsSeuls)
+Design DesignControleSeul(std::string_view nom) {
+  for (const DesignNomme& d : DesignsSeuls)
     if (d.nom == nom) return d.design;
   return {};
 }

@@ -27,18 +27,18 @@ struct Design {
 // Every square of column 1..6 (element 0 too): its free-square background, and PoliceCases.
 Design DesignCase(int16_t colonne);
 // The header CaseNom… of column 1..6.
-Design DesignEntête(int16_t colonne);
+Design DesignEntete(int16_t colonne);
 // The total and bonus squares of every column (they share PoliceCases).
 Design DesignTotal(LigneTotal ligne);
 // The row label of figure i (0..13), alike on both sides: rows alternate two grey-greens from
 // the darker one on row 1; the hidden model 0 keeps the platform's background.
-Design DesignÉtiquette(int i);
+Design DesignEtiquette(int i);
 // The labels of the total and bonus rows, on both sides.
-Design DesignÉtiquetteTotal(LigneTotal ligne);
+Design DesignEtiquetteTotal(LigneTotal ligne);
 // Row i (1..10) of the five high-score families: light grey on odd rows, darker on even ones.
 Design DesignLigneScores(int i);
 // A control that is no element of a family (PanelOkDé, SuperPanelScore…); the platform's
 // look for a name the design does not list.
-Design DesignContrôleSeul(std::string_view nom);
+Design DesignControleSeul(std::string_view nom);
 
 }  // namespace rolvex

@@ -14,8 +14,8 @@ double Droite(const Rect& r) { return double{r.Left} + r.Width; }
 double Bas(const Rect& r) { return double{r.Top} + r.Height; }
 
 // Lengths the design fixes whatever the screen.
-constexpr float HautPanelsDés = 75;    // the dice panels within the dice area
-constexpr double PlaceImageDé = 60;    // a die's face within its panel, at least
+constexpr float HautPanelsDes = 75;    // the dice panels within the dice area
+constexpr double PlaceImageDe = 60;    // a die's face within its panel, at least
 constexpr float HautFeuille = 50;      // the sheet within the window
 constexpr float GaucheInfo = 50;       // the information line within the window
 constexpr float Espace = 50;           // between the information line and the dice area
@@ -25,12 +25,12 @@ constexpr float EspaceScores = 45;     // around the rows of the high-score tabl
 constexpr float PoliceBoutonsFinPartie = 14.25F;
 // The throw button's height on the 4:3 screen the design was drawn for, where it follows from
 // the dice area: 500 + 450 + 450 + 4 × 60 − 3 × 60 − 945.
-constexpr double HauteurOkDé = 515;
+constexpr double HauteurOkDe = 515;
 // The title bar and the menu bar take their room above the window's client area: about 40
 // pixels at 96 DPI for the title bar, the platform's, whatever the screen, and 20 for the menu
 // bar on the reference screen, whose font grows with the screen's height.
-constexpr double RéserveBarreTitre = 600;
-constexpr double RéserveBarreMenus = 300;
+constexpr double ReserveBarreTitre = 600;
+constexpr double ReserveBarreMenus = 300;
 
 // The five columns of the high-score table, left to right, as designed for 12000 twips.
 struct ColonneScores {
@@ -48,18 +48,18 @@ constexpr std::array<ColonneScores, 5> ColonnesScores = {{
 constexpr double HauteurLigneScores = 390;
 constexpr int NbPlacesScores = 10;
 
-constexpr std::array<Côté, 2> Côtés = {Côté::Gauche, Côté::Droite};
+constexpr std::array<Cote, 2> Cotes = {Cote::Gauche, Cote::Droite};
 
 }  // namespace
 
-TaillesAire CalculTailles(double largeurÉcran, double hauteurÉcran) {
+TaillesAire CalculTailles(double largeurEcran, double hauteurEcran) {
   TaillesAire t;
-  t.HauteurCase = ArrondiPair(hauteurÉcran / 29);
-  t.LargeurCase = ArrondiPair(largeurÉcran / 10);
+  t.HauteurCase = ArrondiPair(hauteurEcran / 29);
+  t.LargeurCase = ArrondiPair(largeurEcran / 10);
   t.EcartVertical = ArrondiPair(t.HauteurCase / 10.0);
   t.EcartHorizontal = ArrondiPair(t.LargeurCase / 24.0);
   t.RetraitPrise = ArrondiPair(t.EcartHorizontal / 2.0);
-  t.MargePanneau = ArrondiPair(Ratios(largeurÉcran, hauteurÉcran).RatioLargeur * 60);
+  t.MargePanneau = ArrondiPair(Ratios(largeurEcran, hauteurEcran).RatioLargeur * 60);
   return t;
 }
 
@@ -72,82 +72,82 @@ Rect AppliquerRetraitPrise(const Rect& r, int retrait) {
           Simple(double{r.Width} - 2.0 * retrait), Simple(double{r.Height} - 2.0 * retrait)};
 }
 
-const Contrôle* AireJeu::Trouver(std::string_view nom) const {
-  const auto it = contrôles_.find(nom);
-  return it == contrôles_.end() ? nullptr : &it->second;
+const Controle* AireJeu::Trouver(std::string_view nom) const {
+  const auto it = controles_.find(nom);
+  return it == controles_.end() ? nullptr : &it->second;
 }
 
-const Contrôle& AireJeu::operator[](std::string_view nom) const {
-  const Contrôle* c = Trouver(nom);
+const Controle& AireJeu::operator[](std::string_view nom) const {
+  const Controle* c = Trouver(nom);
   assert(c != nullptr);
   return *c;
 }
 
-Contrôle& AireJeu::C(std::string_view nom) {
-  const auto it = contrôles_.find(nom);
-  assert(it != contrôles_.end());
+Controle& AireJeu::C(std::string_view nom) {
+  const auto it = controles_.find(nom);
+  assert(it != controles_.end());
   return it->second;
 }
 
-void AireJeu::Créer(std::string nom, std::string conteneur, Design design) {
-  Contrôle c;
+void AireJeu::Creer(std::string nom, std::string conteneur, Design design) {
+  Controle c;
   c.conteneur = std::move(conteneur);
   c.design = design;
-  contrôles_.emplace(std::move(nom), std::move(c));
+  controles_.emplace(std::move(nom), std::move(c));
 }
 
-void AireJeu::CréerContrôles() {
+void AireJeu::CreerControles() {
   for (std::string_view nom : {"PictureAireJeu", "PanelInfoDéroulement", "SuperPanelDés",
                                "PanelStart", "SuperPanelScore"})
-    Créer(std::string(nom), "", DesignContrôleSeul(nom));
+    Creer(std::string(nom), "", DesignControleSeul(nom));
 
   for (std::string_view nom : {"PanelScoreTotal", "PanelTotalDés", "PanelFigureRéalisée",
                                "PanelOkDé", "PanelNewGame", "PanelNewMode"})
-    Créer(std::string(nom), "SuperPanelDés", DesignContrôleSeul(nom));
-  for (int i = 1; i <= NbDés; ++i) {
-    Créer(NomÉlément("PanelDé", i), "SuperPanelDés", {std::nullopt, RGB(72, 126, 58), {}, false});
-    Créer(NomÉlément("ImageDé", i), NomÉlément("PanelDé", i), {});
+    Creer(std::string(nom), "SuperPanelDés", DesignControleSeul(nom));
+  for (int i = 1; i <= NbDes; ++i) {
+    Creer(NomElement("PanelDé", i), "SuperPanelDés", {std::nullopt, RGB(72, 126, 58), {}, false});
+    Creer(NomElement("ImageDé", i), NomElement("PanelDé", i), {});
   }
 
   for (std::string_view nom : {"PanelModeColonnes", "PanelScore", "PanelEffacerScores"})
-    Créer(std::string(nom), "SuperPanelScore", DesignContrôleSeul(nom));
+    Creer(std::string(nom), "SuperPanelScore", DesignControleSeul(nom));
   for (const ColonneScores& colonne : ColonnesScores)
     for (int i = 1; i <= NbPlacesScores; ++i)
-      Créer(NomÉlément(colonne.famille, i), "PanelScore", DesignLigneScores(i));
+      Creer(NomElement(colonne.famille, i), "PanelScore", DesignLigneScores(i));
 
   const std::string feuille = "PictureAireJeu";
   for (int16_t c = 1; c <= NbColonnesMax; ++c) {
-    Créer(NomEntête(c), feuille, DesignEntête(c));
-    for (int16_t f = 1; f <= NbFigures; ++f) Créer(NomCase(c, f), feuille, DesignCase(c));
-    for (LigneTotal ligne : LignesTotaux) Créer(NomTotal(ligne, c), feuille, DesignTotal(ligne));
+    Creer(NomEntete(c), feuille, DesignEntete(c));
+    for (int16_t f = 1; f <= NbFigures; ++f) Creer(NomCase(c, f), feuille, DesignCase(c));
+    for (LigneTotal ligne : LignesTotaux) Creer(NomTotal(ligne, c), feuille, DesignTotal(ligne));
   }
-  for (Côté côté : Côtés) {
+  for (Cote cote : Cotes) {
     for (int i = 0; i <= NbFigures; ++i)
-      Créer(NomÉtiquette(côté, i), feuille, DesignÉtiquette(i));
+      Creer(NomEtiquette(cote, i), feuille, DesignEtiquette(i));
     for (LigneTotal ligne : LignesTotaux)
-      Créer(NomÉtiquetteTotal(ligne, côté), feuille, DesignÉtiquetteTotal(ligne));
+      Creer(NomEtiquetteTotal(ligne, cote), feuille, DesignEtiquetteTotal(ligne));
   }
 }
 
-AireJeu::AireJeu(double largeurÉcran, double hauteurÉcran)
-    : ratios_(rolvex::Ratios(largeurÉcran, hauteurÉcran)),
-      tailles_(CalculTailles(largeurÉcran, hauteurÉcran)) {
-  CréerContrôles();
+AireJeu::AireJeu(double largeurEcran, double hauteurEcran)
+    : ratios_(rolvex::Ratios(largeurEcran, hauteurEcran)),
+      tailles_(CalculTailles(largeurEcran, hauteurEcran)) {
+  CreerControles();
   const double RL = ratios_.RatioLargeur;
   const double RH = ratios_.RatioHauteur;
 
-  Contrôle& info = C("PanelInfoDéroulement");
+  Controle& info = C("PanelInfoDéroulement");
   info.rect.Width = Simple(5040 * RL);
   info.police = Simple(12 * RL);
 
-  InitZoneDés();
+  InitZoneDes();
 
-  Contrôle& start = C("PanelStart");
+  Controle& start = C("PanelStart");
   start.rect.Width = Simple(4530 * RL);
   start.rect.Height = Simple(1350 * RH);
   start.police = Simple(28 * RL);
-  start.rect.Left = Simple((largeurÉcran - start.rect.Width) / 2);
-  start.rect.Top = Simple((hauteurÉcran - start.rect.Height) / 3);
+  start.rect.Left = Simple((largeurEcran - start.rect.Width) / 2);
+  start.rect.Top = Simple((hauteurEcran - start.rect.Height) / 3);
 
   // Eighteen rows, a gap above each and one below the last.
   Rect& feuille = C("PictureAireJeu").rect;
@@ -155,71 +155,71 @@ AireJeu::AireJeu(double largeurÉcran, double hauteurÉcran)
   feuille.Height = Simple(18.0 * tailles_.HauteurCase + 19.0 * tailles_.EcartVertical);
 
   // The information line and the dice area share one band below the sheet.
-  Rect& dés = C("SuperPanelDés").rect;
+  Rect& des = C("SuperPanelDés").rect;
   info.rect.Left = GaucheInfo;
   info.rect.Top = Simple(Bas(feuille) + 3.0 * tailles_.EcartVertical);
-  dés.Left = Simple(Droite(info.rect) + Espace);
-  dés.Top = info.rect.Top;
-  AgrandirZoneDés(hauteurÉcran);
-  info.rect.Height = dés.Height;
+  des.Left = Simple(Droite(info.rect) + Espace);
+  des.Top = info.rect.Top;
+  AgrandirZoneDes(hauteurEcran);
+  info.rect.Height = des.Height;
 
   InitFeuille();
-  InitZoneScores(largeurÉcran);
-  CentrerFeuille(NbColonnesMax, largeurÉcran);
+  InitZoneScores(largeurEcran);
+  CentrerFeuille(NbColonnesMax, largeurEcran);
 }
 
-void AireJeu::InitZoneDés() {
+void AireJeu::InitZoneDes() {
   const double RL = ratios_.RatioLargeur;
   const double RH = ratios_.RatioHauteur;
   const double marge = tailles_.MargePanneau;
 
   // The three result panels, stacked at the left of the dice area.
-  Contrôle& total = C("PanelScoreTotal");
+  Controle& total = C("PanelScoreTotal");
   total.rect = {Simple(marge), Simple(marge), Simple(1590 * RL), Simple(500 * RH)};
   total.police = Simple(18 * RL);
 
-  Contrôle& totalDés = C("PanelTotalDés");
-  totalDés.rect = {total.rect.Left, Simple(Bas(total.rect) + marge), Simple(1590 * RL),
+  Controle& totalDes = C("PanelTotalDés");
+  totalDes.rect = {total.rect.Left, Simple(Bas(total.rect) + marge), Simple(1590 * RL),
                    Simple(450 * RH)};
-  totalDés.police = Simple(18 * RL);
+  totalDes.police = Simple(18 * RL);
 
-  Contrôle& figure = C("PanelFigureRéalisée");
-  figure.rect = {total.rect.Left, Simple(Bas(totalDés.rect) + marge), Simple(1590 * RL),
+  Controle& figure = C("PanelFigureRéalisée");
+  figure.rect = {total.rect.Left, Simple(Bas(totalDes.rect) + marge), Simple(1590 * RL),
                  Simple(450 * RH)};
   figure.police = Simple(12 * RL);
 
   Rect& zone = C("SuperPanelDés").rect;
-  zone.Height = Simple(double{total.rect.Height} + totalDés.rect.Height + figure.rect.Height +
+  zone.Height = Simple(double{total.rect.Height} + totalDes.rect.Height + figure.rect.Height +
                        4 * marge);
 
   // The five dice in a row to the right of the result panels.
-  for (int i = 1; i <= NbDés; ++i) {
-    Rect& dé = C(NomÉlément("PanelDé", i)).rect;
-    dé.Width = dé.Height = Simple(945 * RL);
-    dé.Left = Simple(Droite(totalDés.rect) + marge + (i - 1) * (double{dé.Width} + marge));
-    dé.Top = HautPanelsDés;
-    Rect& image = C(NomÉlément("ImageDé", i)).rect;
+  for (int i = 1; i <= NbDes; ++i) {
+    Rect& de = C(NomElement("PanelDé", i)).rect;
+    de.Width = de.Height = Simple(945 * RL);
+    de.Left = Simple(Droite(totalDes.rect) + marge + (i - 1) * (double{de.Width} + marge));
+    de.Top = HautPanelsDes;
+    Rect& image = C(NomElement("ImageDé", i)).rect;
     image.Width = image.Height = Simple(825 * RL);
     // The designed 60 twips centre the face on the reference screen only: the panel's border
     // grows with the screen, so a larger face stays centred rather than drift to the top left.
     image.Left = image.Top =
-        Simple(std::max(PlaceImageDé, (double{dé.Width} - double{image.Width}) / 2));
+        Simple(std::max(PlaceImageDe, (double{de.Width} - double{image.Width}) / 2));
   }
-  const Rect& dé1 = C(NomÉlément("PanelDé", 1)).rect;
-  zone.Width = Simple(5.0 * dé1.Width + total.rect.Width + 7 * marge);
+  const Rect& de1 = C(NomElement("PanelDé", 1)).rect;
+  zone.Width = Simple(5.0 * de1.Width + total.rect.Width + 7 * marge);
 
 
   // The throw button fills the space under the dice.
-  Contrôle& ok = C("PanelOkDé");
-  ok.rect = {dé1.Left, Simple(Bas(dé1) + marge), Simple(5.0 * dé1.Width + 4 * marge),
-             Simple(double{zone.Height} - 3 * marge - dé1.Height)};
+  Controle& ok = C("PanelOkDé");
+  ok.rect = {de1.Left, Simple(Bas(de1) + marge), Simple(5.0 * de1.Width + 4 * marge),
+             Simple(double{zone.Height} - 3 * marge - de1.Height)};
   ok.police = Simple(20 * RL);
 
   // After a game, two buttons share the throw button's place.
-  Contrôle& rejouer = C("PanelNewGame");
+  Controle& rejouer = C("PanelNewGame");
   rejouer.rect = {ok.rect.Left, ok.rect.Top, Simple(ok.rect.Width / 2.0 - marge / 2),
                   ok.rect.Height};
-  Contrôle& nouveauMode = C("PanelNewMode");
+  Controle& nouveauMode = C("PanelNewMode");
   nouveauMode.rect = {Simple(Droite(rejouer.rect) + marge), ok.rect.Top, rejouer.rect.Width,
                       ok.rect.Height};
   rejouer.police = nouveauMode.police = PoliceBoutonsFinPartie;
@@ -229,19 +229,19 @@ void AireJeu::InitZoneDés() {
 // 4:3 the throw button under the dice would flatten to nothing. The area grows instead, as far
 // as the screen leaves room, so that the button keeps its 4:3 height; the information line, as
 // high as the area, grows with it. On a 4:3 screen, or a narrower one, nothing changes.
-void AireJeu::AgrandirZoneDés(double hauteurÉcran) {
+void AireJeu::AgrandirZoneDes(double hauteurEcran) {
   const double RL = ratios_.RatioLargeur;
   const double RH = ratios_.RatioHauteur;
   if (RL <= RH) return;
   const double marge = tailles_.MargePanneau;
   Rect& zone = C("SuperPanelDés").rect;
-  const Rect& dé1 = C(NomÉlément("PanelDé", 1)).rect;
-  const double voulue = 3 * marge + double{dé1.Height} + HauteurOkDé * RH;
-  const double place = hauteurÉcran - RéserveBarreTitre - RéserveBarreMenus * RH - zone.Top;
+  const Rect& de1 = C(NomElement("PanelDé", 1)).rect;
+  const double voulue = 3 * marge + double{de1.Height} + HauteurOkDe * RH;
+  const double place = hauteurEcran - ReserveBarreTitre - ReserveBarreMenus * RH - zone.Top;
   const double hauteur = std::min(voulue, place);
   if (hauteur <= zone.Height) return;
   zone.Height = Simple(hauteur);
-  const float bouton = Simple(double{zone.Height} - 3 * marge - dé1.Height);
+  const float bouton = Simple(double{zone.Height} - 3 * marge - de1.Height);
   for (std::string_view nom : {"PanelOkDé", "PanelNewGame", "PanelNewMode"})
     C(nom).rect.Height = bouton;
 }
@@ -251,60 +251,60 @@ void AireJeu::InitFeuille() {
   const auto largeur = static_cast<float>(tailles_.LargeurCase);
   const auto hauteur = static_cast<float>(tailles_.HauteurCase);
   auto dimensionner = [&](const std::string& nom) {
-    Contrôle& c = C(nom);
+    Controle& c = C(nom);
     c.rect.Width = largeur;
     c.rect.Height = hauteur;
     c.police = policeCases;
   };
 
   for (int16_t c = 1; c <= NbColonnesMax; ++c) {
-    dimensionner(NomEntête(c));
-    C(NomEntête(c)).montré = true;
+    dimensionner(NomEntete(c));
+    C(NomEntete(c)).montre = true;
     for (int16_t f = 1; f <= NbFigures; ++f) dimensionner(NomCase(c, f));
     for (LigneTotal ligne : LignesTotaux) {
       dimensionner(NomTotal(ligne, c));
-      C(NomTotal(ligne, c)).montré = true;
+      C(NomTotal(ligne, c)).montre = true;
     }
   }
-  for (Côté côté : Côtés) {
+  for (Cote cote : Cotes) {
     for (int i = 0; i <= NbFigures; ++i) {
-      dimensionner(NomÉtiquette(côté, i));
-      C(NomÉtiquette(côté, i)).montré = i != 0;  // element 0 is only the model
+      dimensionner(NomEtiquette(cote, i));
+      C(NomEtiquette(cote, i)).montre = i != 0;  // element 0 is only the model
     }
     for (LigneTotal ligne : LignesTotaux) {
-      dimensionner(NomÉtiquetteTotal(ligne, côté));
-      C(NomÉtiquetteTotal(ligne, côté)).montré = true;
+      dimensionner(NomEtiquetteTotal(ligne, cote));
+      C(NomEtiquetteTotal(ligne, cote)).montre = true;
     }
   }
 
   const double g = tailles_.EcartHorizontal;
   const double v = tailles_.EcartVertical;
-  Rect& gauche = C(NomÉtiquette(Côté::Gauche, 0)).rect;
+  Rect& gauche = C(NomEtiquette(Cote::Gauche, 0)).rect;
   gauche.Left = Simple(g);
   gauche.Top = Simple(v);
-  PlacerÉtiquettes(Côté::Gauche);
+  PlacerEtiquettes(Cote::Gauche);
 
   // The headers in their screen order, one column slot apart, from the slot after the labels.
-  double gaucheEntête = 2 * g + largeur;
-  for (int16_t c : OrdreÉcran) {
-    Rect& entête = C(NomEntête(c)).rect;
-    entête.Left = Simple(gaucheEntête);
-    entête.Top = Simple(v);
-    gaucheEntête += largeur + g;
+  double gaucheEntete = 2 * g + largeur;
+  for (int16_t c : OrdreEcran) {
+    Rect& entete = C(NomEntete(c)).rect;
+    entete.Left = Simple(gaucheEntete);
+    entete.Top = Simple(v);
+    gaucheEntete += largeur + g;
   }
   PositionnementCases();
 
-  Rect& droite = C(NomÉtiquette(Côté::Droite, 0)).rect;
-  droite.Left = Simple(C(NomEntête(colonne::Annonce)).rect.Left + largeur + g);
+  Rect& droite = C(NomEtiquette(Cote::Droite, 0)).rect;
+  droite.Left = Simple(C(NomEntete(colonne::Annonce)).rect.Left + largeur + g);
   droite.Top = Simple(v);
-  PlacerÉtiquettes(Côté::Droite);
+  PlacerEtiquettes(Cote::Droite);
 }
 
 // The row labels of one side follow their model (element 0), one row apart, with the total
 // and bonus rows between the upper and the lower figures.
-void AireJeu::PlacerÉtiquettes(Côté côté) {
+void AireJeu::PlacerEtiquettes(Cote cote) {
   const double pas = tailles_.HauteurCase + tailles_.EcartVertical;
-  const float gauche = C(NomÉtiquette(côté, 0)).rect.Left;
+  const float gauche = C(NomEtiquette(cote, 0)).rect.Left;
   auto placer = [&](const std::string& nom, double haut) {
     Rect& r = C(nom).rect;
     r.Left = gauche;
@@ -313,31 +313,31 @@ void AireJeu::PlacerÉtiquettes(Côté côté) {
   auto haut = [&](const std::string& nom) { return double{C(nom).rect.Top}; };
 
   for (int i = 1; i <= figure::Six; ++i)
-    placer(NomÉtiquette(côté, i), haut(NomÉtiquette(côté, i - 1)) + pas);
-  const std::string totalHaut = NomÉtiquetteTotal(LigneTotal::TotalHaut, côté);
-  const std::string bonusHaut = NomÉtiquetteTotal(LigneTotal::BonusHaut, côté);
-  placer(totalHaut, haut(NomÉtiquette(côté, figure::Six)) + pas);
+    placer(NomEtiquette(cote, i), haut(NomEtiquette(cote, i - 1)) + pas);
+  const std::string totalHaut = NomEtiquetteTotal(LigneTotal::TotalHaut, cote);
+  const std::string bonusHaut = NomEtiquetteTotal(LigneTotal::BonusHaut, cote);
+  placer(totalHaut, haut(NomEtiquette(cote, figure::Six)) + pas);
   placer(bonusHaut, haut(totalHaut) + pas);
   for (int i = figure::Maxi; i <= figure::Yam; ++i)
-    placer(NomÉtiquette(côté, i), haut(bonusHaut) + (i - figure::Six) * pas);
-  const std::string totalBas = NomÉtiquetteTotal(LigneTotal::TotalBas, côté);
-  placer(totalBas, haut(NomÉtiquette(côté, figure::Yam)) + pas);
-  placer(NomÉtiquetteTotal(LigneTotal::BonusBas, côté), haut(totalBas) + pas);
+    placer(NomEtiquette(cote, i), haut(bonusHaut) + (i - figure::Six) * pas);
+  const std::string totalBas = NomEtiquetteTotal(LigneTotal::TotalBas, cote);
+  placer(totalBas, haut(NomEtiquette(cote, figure::Yam)) + pas);
+  placer(NomEtiquetteTotal(LigneTotal::BonusBas, cote), haut(totalBas) + pas);
 }
 
 // Each column follows its header: moving a header and placing again moves the whole column.
 void AireJeu::PositionnementCases() {
   const double pas = tailles_.HauteurCase + tailles_.EcartVertical;
-  for (int16_t c : OrdreÉcran) {
-    const Rect& entête = C(NomEntête(c)).rect;
+  for (int16_t c : OrdreEcran) {
+    const Rect& entete = C(NomEntete(c)).rect;
     auto placer = [&](const std::string& nom, double haut) {
       Rect& r = C(nom).rect;
-      r.Left = entête.Left;
+      r.Left = entete.Left;
       r.Top = Simple(haut);
     };
     auto haut = [&](const std::string& nom) { return double{C(nom).rect.Top}; };
 
-    for (int16_t f = figure::As; f <= figure::Six; ++f) placer(NomCase(c, f), entête.Top + f * pas);
+    for (int16_t f = figure::As; f <= figure::Six; ++f) placer(NomCase(c, f), entete.Top + f * pas);
     const std::string totalHaut = NomTotal(LigneTotal::TotalHaut, c);
     const std::string bonusHaut = NomTotal(LigneTotal::BonusHaut, c);
     placer(totalHaut, haut(NomCase(c, figure::Six)) + pas);
@@ -350,12 +350,12 @@ void AireJeu::PositionnementCases() {
   }
 }
 
-void AireJeu::InitZoneScores(double largeurÉcran) {
+void AireJeu::InitZoneScores(double largeurEcran) {
   const double RL = ratios_.RatioLargeur;
   const double RH = ratios_.RatioHauteur;
   const double marge = tailles_.MargePanneau;
 
-  Contrôle& mode = C("PanelModeColonnes");
+  Controle& mode = C("PanelModeColonnes");
   mode.rect.Width = Simple(2250 * RL);
   mode.rect.Height = Simple(495 * RH);
   mode.police = Simple(12 * RL);
@@ -367,10 +367,10 @@ void AireJeu::InitZoneScores(double largeurÉcran) {
     double gauche = EspaceScores;
     const double haut = EspaceScores + (i - 1) * (double{hauteurLigne} + EspaceScores);
     for (const ColonneScores& colonne : ColonnesScores) {
-      Contrôle& panneau = C(NomÉlément(colonne.famille, i));
+      Controle& panneau = C(NomElement(colonne.famille, i));
       panneau.police = Simple(colonne.police * RL);
       panneau.rect = {Simple(gauche), Simple(haut), Simple(colonne.largeur * RL), hauteurLigne};
-      panneau.montré = true;
+      panneau.montre = true;
       gauche = Droite(panneau.rect);
     }
     if (i == 1) largeurLigne = gauche - EspaceScores;
@@ -379,7 +379,7 @@ void AireJeu::InitZoneScores(double largeurÉcran) {
   Rect& table = C("PanelScore").rect;
   table.Width = Simple(largeurLigne + 2 * EspaceScores);
   table.Height = Simple(NbPlacesScores * double{hauteurLigne} + 495);
-  Contrôle& effacer = C("PanelEffacerScores");
+  Controle& effacer = C("PanelEffacerScores");
   effacer.rect.Width = table.Width;
   effacer.rect.Height = mode.rect.Height;
   effacer.police = Simple(12 * RL);
@@ -394,38 +394,38 @@ void AireJeu::InitZoneScores(double largeurÉcran) {
   effacer.rect.Left = Simple(marge);
   effacer.rect.Top = Simple(Bas(table) + marge);
   // Centred on the screen, which the main window covers.
-  zone.Left = Simple((largeurÉcran - double{zone.Width}) / 2);
+  zone.Left = Simple((largeurEcran - double{zone.Width}) / 2);
   zone.Top = HautScores;
 }
 
-void AireJeu::CentrerFeuille(int nbColonnes, double largeurFenêtre) {
+void AireJeu::CentrerFeuille(int nbColonnes, double largeurFenetre) {
   const double g = tailles_.EcartHorizontal;
   const double largeur = tailles_.LargeurCase;
   Rect& feuille = C("PictureAireJeu").rect;
   feuille.Width = Simple((nbColonnes + 3) * g + (nbColonnes + 2) * largeur);
-  feuille.Left = Simple((largeurFenêtre - feuille.Width) / 2);
+  feuille.Left = Simple((largeurFenetre - feuille.Width) / 2);
 }
 
-bool AireJeu::DispositionMode(int nbColonnes, double largeurFenêtre) {
+bool AireJeu::DispositionMode(int nbColonnes, double largeurFenetre) {
   if (nbColonnes < 1 || nbColonnes > NbColonnesMax) return false;
   nbColonnes_ = nbColonnes;
-  CentrerFeuille(nbColonnes, largeurFenêtre);
+  CentrerFeuille(nbColonnes, largeurFenetre);
 
   // The game plays the first nbColonnes columns by number.
   for (int16_t c = 1; c <= NbColonnesMax; ++c) {
     const bool enJeu = c <= nbColonnes;
-    C(NomEntête(c)).montré = enJeu;
-    for (LigneTotal ligne : LignesTotaux) C(NomTotal(ligne, c)).montré = enJeu;
+    C(NomEntete(c)).montre = enJeu;
+    for (LigneTotal ligne : LignesTotaux) C(NomTotal(ligne, c)).montre = enJeu;
   }
 
   // Libre alone takes Descente's slot; the right labels take the slot after the last column.
   const double g = tailles_.EcartHorizontal;
   const double largeur = tailles_.LargeurCase;
   auto emplacement = [&](int k) { return Simple(g + k * (largeur + g)); };
-  C(NomEntête(colonne::Libre)).rect.Left = emplacement(nbColonnes == 1 ? 1 : 2);
-  C(NomÉtiquette(Côté::Gauche, 0)).rect.Left = emplacement(0);
-  C(NomÉtiquette(Côté::Droite, 0)).rect.Left = emplacement(nbColonnes + 1);
-  for (Côté côté : Côtés) PlacerÉtiquettes(côté);
+  C(NomEntete(colonne::Libre)).rect.Left = emplacement(nbColonnes == 1 ? 1 : 2);
+  C(NomEtiquette(Cote::Gauche, 0)).rect.Left = emplacement(0);
+  C(NomEtiquette(Cote::Droite, 0)).rect.Left = emplacement(nbColonnes + 1);
+  for (Cote cote : Cotes) PlacerEtiquettes(cote);
 
   reDessineAireJeu();
   return true;
@@ -434,7 +434,7 @@ bool AireJeu::DispositionMode(int nbColonnes, double largeurFenêtre) {
 // The squares get their full size back, since a taken square of the last game was inset,
 // and their place under their header. Their free-square background is their design's.
 void AireJeu::reDessineAireJeu() {
-  for (int16_t c : OrdreÉcran)
+  for (int16_t c : OrdreEcran)
     for (int16_t f = 1; f <= NbFigures; ++f) {
       Rect& k = C(NomCase(c, f)).rect;
       k.Width = static_cast<float>(tailles_.LargeurCase);
@@ -443,25 +443,25 @@ void AireJeu::reDessineAireJeu() {
   PositionnementCases();
 }
 
-AireJeu DispositionAireJeu(double largeurÉcran, double hauteurÉcran, int nbColonnes,
-                           double largeurFenêtre) {
-  AireJeu aire(largeurÉcran, hauteurÉcran);
-  aire.DispositionMode(nbColonnes, largeurFenêtre);
+AireJeu DispositionAireJeu(double largeurEcran, double hauteurEcran, int nbColonnes,
+                           double largeurFenetre) {
+  AireJeu aire(largeurEcran, hauteurEcran);
+  aire.DispositionMode(nbColonnes, largeurFenetre);
   return aire;
 }
 
-DispositionÉcran Disposition(double largeurÉcran, double hauteurÉcran, int nbColonnes) {
-  const AireJeu aire = DispositionAireJeu(largeurÉcran, hauteurÉcran, nbColonnes, largeurÉcran);
-  const RatiosÉcran& ratios = aire.Ratios();
+DispositionEcran Disposition(double largeurEcran, double hauteurEcran, int nbColonnes) {
+  const AireJeu aire = DispositionAireJeu(largeurEcran, hauteurEcran, nbColonnes, largeurEcran);
+  const RatiosEcran& ratios = aire.Ratios();
   const DispositionDialogues dialogues =
-      AdapterFenêtresÉcran(ratios.RatioLargeur, ratios.RatioHauteur);
+      AdapterFenetresEcran(ratios.RatioLargeur, ratios.RatioHauteur);
 
-  DispositionÉcran d{aire.Tailles(), dialogues.m, {}, {}};
-  for (const auto& [nom, c] : aire.Contrôles()) {
+  DispositionEcran d{aire.Tailles(), dialogues.m, {}, {}};
+  for (const auto& [nom, c] : aire.Controles()) {
     d.rects.emplace(nom, c.rect);
     if (c.police) d.polices.emplace(nom, *c.police);
   }
-  for (const ContrôleDialogue& c : ContrôlesDialogues(dialogues)) {
+  for (const ControleDialogue& c : ControlesDialogues(dialogues)) {
     d.rects.emplace(c.nom, c.rect);
     if (c.police) d.polices.emplace(c.nom, *c.police);
   }

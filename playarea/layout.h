@@ -23,7 +23,7 @@ struct TaillesAire {
   int RetraitPrise = 0;     // the inset of a taken square on each side
   int MargePanneau = 0;     // the spacing inside the dice and high-score areas
 };
-TaillesAire CalculTailles(double largeurÉcran, double hauteurÉcran);
+TaillesAire CalculTailles(double largeurEcran, double hauteurEcran);
 
 // The font of every square and total: Times New Roman bold, its size in whole points.
 float TaillePoliceCases(double ratioLargeur);
@@ -31,11 +31,11 @@ float TaillePoliceCases(double ratioLargeur);
 // A taken square shrinks by `retrait` on every side and so stays centred in its cell.
 Rect AppliquerRetraitPrise(const Rect& r, int retrait);
 
-struct Contrôle {
+struct Controle {
   std::string conteneur;        // the control it stands in; empty for the window
   Rect rect;                    // relative to the container
   std::optional<float> police;  // point size, for the controls whose size the layout sets
-  std::optional<bool> montré;   // set where the layout shows or hides it, else left to the game
+  std::optional<bool> montre;   // set where the layout shows or hides it, else left to the game
   Design design;
 };
 
@@ -44,55 +44,55 @@ struct Contrôle {
 class AireJeu {
  public:
   // InitAireJeu. The sheet stands as for six columns, centred in a window as wide as the
-  // screen, until the first game lays it out for its mode. Screen: DimensionsÉcranValides.
-  AireJeu(double largeurÉcran, double hauteurÉcran);
+  // screen, until the first game lays it out for its mode. Screen: DimensionsEcranValides.
+  AireJeu(double largeurEcran, double hauteurEcran);
 
-  // The layout step of a new game for nbColonnes (1..6) in a window largeurFenêtre twips wide,
+  // The layout step of a new game for nbColonnes (1..6) in a window largeurFenetre twips wide,
   // then reDessineAireJeu. Returns false, changing nothing, for another number of columns.
-  bool DispositionMode(int nbColonnes, double largeurFenêtre);
+  bool DispositionMode(int nbColonnes, double largeurFenetre);
 
   const TaillesAire& Tailles() const { return tailles_; }
-  const RatiosÉcran& Ratios() const { return ratios_; }
+  const RatiosEcran& Ratios() const { return ratios_; }
   int NbColonnes() const { return nbColonnes_; }  // 0 until the first game
 
   // nullptr for a name the play area does not have.
-  const Contrôle* Trouver(std::string_view nom) const;
+  const Controle* Trouver(std::string_view nom) const;
   // A control the caller knows exists (programmer error otherwise).
-  const Contrôle& operator[](std::string_view nom) const;
-  const std::map<std::string, Contrôle, std::less<>>& Contrôles() const { return contrôles_; }
+  const Controle& operator[](std::string_view nom) const;
+  const std::map<std::string, Controle, std::less<>>& Controles() const { return controles_; }
 
  private:
-  Contrôle& C(std::string_view nom);
-  void Créer(std::string nom, std::string conteneur, Design design);
-  void CréerContrôles();
-  void InitZoneDés();
-  void AgrandirZoneDés(double hauteurÉcran);
-  void InitZoneScores(double largeurÉcran);
+  Controle& C(std::string_view nom);
+  void Creer(std::string nom, std::string conteneur, Design design);
+  void CreerControles();
+  void InitZoneDes();
+  void AgrandirZoneDes(double hauteurEcran);
+  void InitZoneScores(double largeurEcran);
   void InitFeuille();
-  void PlacerÉtiquettes(Côté côté);
+  void PlacerEtiquettes(Cote cote);
   void PositionnementCases();
   void reDessineAireJeu();
-  void CentrerFeuille(int nbColonnes, double largeurFenêtre);
+  void CentrerFeuille(int nbColonnes, double largeurFenetre);
 
-  RatiosÉcran ratios_;
+  RatiosEcran ratios_;
   TaillesAire tailles_;
   int nbColonnes_ = 0;
-  std::map<std::string, Contrôle, std::less<>> contrôles_;
+  std::map<std::string, Controle, std::less<>> controles_;
 };
 
 // The play area of a screen as laid out for a game of nbColonnes (1..6) in a window
-// largeurFenêtre wide, or as at start-up for nbColonnes 0.
-AireJeu DispositionAireJeu(double largeurÉcran, double hauteurÉcran, int nbColonnes,
-                           double largeurFenêtre);
+// largeurFenetre wide, or as at start-up for nbColonnes 0.
+AireJeu DispositionAireJeu(double largeurEcran, double hauteurEcran, int nbColonnes,
+                           double largeurFenetre);
 
 // Everything laid out for one screen, by control name: the play area for nbColonnes (0 as at
 // start-up) in a window covering the screen, the start-up window and the name dialog.
-struct DispositionÉcran {
+struct DispositionEcran {
   TaillesAire tailles;
   int m = 0;  // the margin of the dialogs
   std::map<std::string, Rect, std::less<>> rects;
   std::map<std::string, float, std::less<>> polices;
 };
-DispositionÉcran Disposition(double largeurÉcran, double hauteurÉcran, int nbColonnes);
+DispositionEcran Disposition(double largeurEcran, double hauteurEcran, int nbColonnes);
 
 }  // namespace rolvex

@@ -6,7 +6,7 @@ namespace rolvex {
 
 namespace {
 
-std::string_view Préfixe(LigneTotal ligne) {
+std::string_view Prefixe(LigneTotal ligne) {
   switch (ligne) {
     case LigneTotal::TotalHaut: return "TotalHaut";
     case LigneTotal::BonusHaut: return "BonusHaut";
@@ -16,30 +16,30 @@ std::string_view Préfixe(LigneTotal ligne) {
   return {};
 }
 
-std::string_view NomCôté(Côté côté) { return côté == Côté::Gauche ? "Gauche" : "Droite"; }
+std::string_view NomCote(Cote cote) { return cote == Cote::Gauche ? "Gauche" : "Droite"; }
 
 }  // namespace
 
-std::string NomÉlément(std::string_view famille, int i) {
+std::string NomElement(std::string_view famille, int i) {
   return std::string(famille) + "(" + std::to_string(i) + ")";
 }
 
 std::string NomCase(int16_t colonne, int16_t figure) {
-  return NomÉlément("Case" + std::string(Colonnes[colonne].nom), figure);
+  return NomElement("Case" + std::string(Colonnes[colonne].nom), figure);
 }
 
-std::string NomEntête(int16_t colonne) { return "CaseNom" + std::string(Colonnes[colonne].nom); }
+std::string NomEntete(int16_t colonne) { return "CaseNom" + std::string(Colonnes[colonne].nom); }
 
 std::string NomTotal(LigneTotal ligne, int16_t colonne) {
-  return "Case" + std::string(Préfixe(ligne)) + std::string(Colonnes[colonne].nom);
+  return "Case" + std::string(Prefixe(ligne)) + std::string(Colonnes[colonne].nom);
 }
 
-std::string NomÉtiquette(Côté côté, int i) {
-  return NomÉlément("CaseInfo" + std::string(NomCôté(côté)), i);
+std::string NomEtiquette(Cote cote, int i) {
+  return NomElement("CaseInfo" + std::string(NomCote(cote)), i);
 }
 
-std::string NomÉtiquetteTotal(LigneTotal ligne, Côté côté) {
-  return "CaseInfo" + std::string(Préfixe(ligne)) + std::string(NomCôté(côté));
+std::string NomEtiquetteTotal(LigneTotal ligne, Cote cote) {
+  return "CaseInfo" + std::string(Prefixe(ligne)) + std::string(NomCote(cote));
 }
 
 }  // namespace rolvex

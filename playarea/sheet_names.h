@@ -15,18 +15,18 @@ inline constexpr std::array<LigneTotal, 4> LignesTotaux = {
     LigneTotal::TotalHaut, LigneTotal::BonusHaut, LigneTotal::TotalBas, LigneTotal::BonusBas};
 
 // The two sides of the sheet that carry the row labels.
-enum class Côté : int8_t { Gauche, Droite };
+enum class Cote : int8_t { Gauche, Droite };
 
 // "famille(i)", the name of element i of an indexed family.
-std::string NomÉlément(std::string_view famille, int i);
+std::string NomElement(std::string_view famille, int i);
 
 // colonne 1..6, figure 1..13 (0 is the family's hidden model).
 std::string NomCase(int16_t colonne, int16_t figure);
-std::string NomEntête(int16_t colonne);
+std::string NomEntete(int16_t colonne);
 std::string NomTotal(LigneTotal ligne, int16_t colonne);
 // The row label of figure i (0..13) on one side: "CaseInfoGauche(3)".
-std::string NomÉtiquette(Côté côté, int i);
+std::string NomEtiquette(Cote cote, int i);
 // The label of a total or bonus row on one side: "CaseInfoBonusHautDroite".
-std::string NomÉtiquetteTotal(LigneTotal ligne, Côté côté);
+std::string NomEtiquetteTotal(LigneTotal ligne, Cote cote);
 
 }  // namespace rolvex

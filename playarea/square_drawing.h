@@ -11,41 +11,41 @@
 
 namespace rolvex {
 
-enum class Aspect : int8_t { Cachée, Libre, Prise };
+enum class Aspect : int8_t { Cachee, Libre, Prise };
 
 // The platform's standard pointer codes: a square that can be chosen, and one that cannot.
-inline constexpr int16_t PointeurFlècheHaut = 10;
+inline constexpr int16_t PointeurFlecheHaut = 10;
 inline constexpr int16_t PointeurInterdit = 12;
 
 struct ApparenceCase {
-  std::string Légende;
+  std::string Legende;
   Couleur CouleurTexte = Noir;
   Couleur CouleurFond = Noir;
   Rect rect;  // in PictureAireJeu: the grid cell, or the cell inset once when taken
 };
 
 struct DessinCase {
-  Aspect aspect = Aspect::Cachée;
+  Aspect aspect = Aspect::Cachee;
   // Nothing for a hidden square: it keeps its caption, colours and size.
   std::optional<ApparenceCase> apparence;
-  // A taken square already drawn in its final look (PriseDessinée): its control already shows
+  // A taken square already drawn in its final look (PriseDessinee): its control already shows
   // `apparence`, and setting it again changes nothing.
-  bool DéjàDessinée = false;
+  bool DejaDessinee = false;
   int16_t Pointeur = PointeurInterdit;
 };
 
 // The square of colonne 1..6 and figure 1..13, in an area laid out for the game's columns.
-DessinCase DessinDeCase(const ÉtatPartie& é, const AireJeu& aire, int16_t colonne,
+DessinCase DessinDeCase(const EtatPartie& e, const AireJeu& aire, int16_t colonne,
                         int16_t figure);
 
 // A total shows nothing for 0; a bonus shows "+ 30".
-std::string LégendeTotal(int32_t total);
-std::string LégendeBonus(int32_t bonus);
+std::string LegendeTotal(int32_t total);
+std::string LegendeBonus(int32_t bonus);
 // The caption of a total or bonus square of column 1..6.
-std::string LégendeLigneTotal(const ÉtatPartie& é, LigneTotal ligne, int16_t colonne);
+std::string LegendeLigneTotal(const EtatPartie& e, LigneTotal ligne, int16_t colonne);
 // The grand total, "0" included.
-std::string LégendeDuScoreTotal(const ÉtatPartie& é);
+std::string LegendeDuScoreTotal(const EtatPartie& e);
 // The sum of the dice once thrown this turn; before that PanelTotalDés keeps its caption.
-std::optional<std::string> LégendeDuTotalDés(const ÉtatPartie& é);
+std::optional<std::string> LegendeDuTotalDes(const EtatPartie& e);
 
 }  // namespace rolvex

@@ -13,22 +13,22 @@ constexpr Tableau<Bilingue, 1, NbColonnesMax> NomsColonnes = [] {
   Tableau<Bilingue, 1, NbColonnesMax> t;
   t[colonne::Libre] = {"Libre", "Free"};
   t[colonne::Descente] = {"Descente", "Down"};
-  t[colonne::Montée] = {"Montée", "Up"};
-  t[colonne::Sèche] = {"Sèche", "Straight"};
+  t[colonne::Montee] = {"Montée", "Up"};
+  t[colonne::Seche] = {"Sèche", "Straight"};
   t[colonne::Deux] = {"Deux", "Two"};
   t[colonne::Annonce] = {"Annonce", "Announce"};
   return t;
 }();
 
 // When a column lets its squares be written.
-constexpr Tableau<Bilingue, 1, NbColonnesMax> RèglesColonnes = [] {
+constexpr Tableau<Bilingue, 1, NbColonnesMax> ReglesColonnes = [] {
   Tableau<Bilingue, 1, NbColonnesMax> t;
   t[colonne::Libre] = {"toute case, à chaque jet.", "any square, after any throw."};
   t[colonne::Descente] = {"de haut en bas, une case après l'autre.",
                           "from top to bottom, one square after the other."};
-  t[colonne::Montée] = {"de bas en haut, une case après l'autre.",
+  t[colonne::Montee] = {"de bas en haut, une case après l'autre.",
                         "from bottom to top, one square after the other."};
-  t[colonne::Sèche] = {"au premier jet seulement.", "after the first throw only."};
+  t[colonne::Seche] = {"au premier jet seulement.", "after the first throw only."};
   t[colonne::Deux] = {"au premier ou au deuxième jet.", "after the first or the second throw."};
   t[colonne::Annonce] = {
       "la figure annoncée juste après le premier jet, écrite après le troisième.",
@@ -48,7 +48,7 @@ constexpr Tableau<Bilingue, 1, NbFigures> NomsFigures = [] {
   t[figure::Maxi] = {"Maxi", "Maxi"};
   t[figure::Mini] = {"Mini", "Mini"};
   t[figure::Full] = {"Full", "Full"};
-  t[figure::Carré] = {"Carré", "Square"};
+  t[figure::Carre] = {"Carré", "Square"};
   t[figure::Suite] = {"Suite", "Sequence"};
   t[figure::PetitTotal] = {"8 ou moins", "8 or less"};
   t[figure::Yam] = {"Yam", "Yam"};
@@ -56,7 +56,7 @@ constexpr Tableau<Bilingue, 1, NbFigures> NomsFigures = [] {
 }();
 
 // What the dice must show for a figure, and what it scores.
-constexpr Tableau<Bilingue, 1, NbFigures> RèglesFigures = [] {
+constexpr Tableau<Bilingue, 1, NbFigures> ReglesFigures = [] {
   Tableau<Bilingue, 1, NbFigures> t;
   t[figure::As] = {"Somme des dés qui montrent 1.", "Sum of the dice showing 1."};
   t[figure::Deux] = {"Somme des dés qui montrent 2.", "Sum of the dice showing 2."};
@@ -70,7 +70,7 @@ constexpr Tableau<Bilingue, 1, NbFigures> RèglesFigures = [] {
                      "Sum of the 5 dice, below the Maxi."};
   t[figure::Full] = {"3 dés identiques et 2 dés identiques : 20 plus le total des dés.",
                      "3 alike and 2 alike: 20 plus the sum of the dice."};
-  t[figure::Carré] = {"4 dés identiques : 30 plus le total de ces 4 dés.",
+  t[figure::Carre] = {"4 dés identiques : 30 plus le total de ces 4 dés.",
                       "4 alike: 30 plus the sum of these 4 dice."};
   t[figure::Suite] = {"1, 2, 3, 4, 5 donne 45 ; 2, 3, 4, 5, 6 donne 50.",
                       "1, 2, 3, 4, 5 gives 45; 2, 3, 4, 5, 6 gives 50."};
@@ -104,7 +104,7 @@ constexpr std::array<LigneAccessible, 2> LignesBonus = {{
       "100 points when every lower figure is made, 200 with the upper bonus."}},
 }};
 
-bool EnFrançais(Langue langue) { return langue == Langue::Français; }
+bool EnFrancais(Langue langue) { return langue == Langue::Francais; }
 
 // "Libre, total du haut", "Free, upper total".
 std::string DeLaColonne(std::string_view ligne, int16_t colonne, Langue langue) {
@@ -116,14 +116,14 @@ std::string DeLaColonne(std::string_view ligne, int16_t colonne, Langue langue) 
 // "Score total : 12" in French typography, "Total score: 12" in English.
 std::string Avec(std::string_view nom, std::string_view valeur, Langue langue) {
   std::string texte(nom);
-  texte += EnFrançais(langue) ? " : " : ": ";
+  texte += EnFrancais(langue) ? " : " : ": ";
   texte += valeur;
   return texte;
 }
 
 // "25 points", "1 point"; French keeps 0 in the singular.
 std::string Points(int n, Langue langue) {
-  const bool pluriel = EnFrançais(langue) ? n > 1 : n != 1;
+  const bool pluriel = EnFrancais(langue) ? n > 1 : n != 1;
   return std::to_string(n) + (pluriel ? " points" : " point");
 }
 
@@ -132,43 +132,43 @@ std::string NomCaseAccessible(int16_t colonne, int16_t figure, Langue langue) {
          std::string(NomsFigures[figure].pour(langue));
 }
 
-std::string ÉtatCase(const ÉtatPartie& é, int16_t colonne, int16_t figure, Langue langue) {
-  const CaseJeu& k = é.Cases(colonne, figure);
-  const bool fr = EnFrançais(langue);
+std::string EtatCase(const EtatPartie& e, int16_t colonne, int16_t figure, Langue langue) {
+  const CaseJeu& k = e.Cases(colonne, figure);
+  const bool fr = EnFrancais(langue);
   if (k.Prise) {
     if (k.Score == 0) return fr ? "barrée" : "crossed out";
     return fr ? Points(k.Score, langue) + (k.Score > 1 ? " marqués" : " marqué")
               : "scored " + std::to_string(k.Score);
   }
   if (!k.Visible) return fr ? "fermée" : "closed";
-  std::string état;
-  if (colonne == colonne::Annonce && é.FigureAnnoncée == figure)
-    état = fr ? "annoncée, " : "announced, ";
-  if (!k.Sélectionnable) return état + (fr ? "à jouer" : "open");
+  std::string etat;
+  if (colonne == colonne::Annonce && e.FigureAnnoncee == figure)
+    etat = fr ? "annoncée, " : "announced, ";
+  if (!k.Selectionnable) return etat + (fr ? "à jouer" : "open");
   const std::string points = Points(k.ScorePotentiel, langue);
-  return état + points + (fr ? (k.ScorePotentiel > 1 ? " possibles" : " possible") : " possible");
+  return etat + points + (fr ? (k.ScorePotentiel > 1 ? " possibles" : " possible") : " possible");
 }
 
-std::string ActionCase(const ÉtatPartie& é, int16_t colonne, int16_t figure, Langue langue) {
-  const CaseJeu& k = é.Cases(colonne, figure);
-  const bool fr = EnFrançais(langue);
-  if (!k.Visible || !k.Sélectionnable || k.Prise)
+std::string ActionCase(const EtatPartie& e, int16_t colonne, int16_t figure, Langue langue) {
+  const CaseJeu& k = e.Cases(colonne, figure);
+  const bool fr = EnFrancais(langue);
+  if (!k.Visible || !k.Selectionnable || k.Prise)
     return fr ? "Ne peut pas être choisie maintenant." : "Cannot be chosen now.";
-  const bool annonce = colonne == colonne::Annonce && é.NbJets == 1 && é.FigureAnnoncée == -1;
+  const bool annonce = colonne == colonne::Annonce && e.NbJets == 1 && e.FigureAnnoncee == -1;
   if (annonce)
     return fr ? "Entrée ou clic : annoncer cette figure." : "Enter or click: announce this figure.";
   return fr ? "Entrée ou clic : écrire ce score." : "Enter or click: write this score.";
 }
 
-std::string RègleColonne(int16_t colonne, Langue langue) {
-  return Avec(NomsColonnes[colonne].pour(langue), RèglesColonnes[colonne].pour(langue), langue);
+std::string RegleColonne(int16_t colonne, Langue langue) {
+  return Avec(NomsColonnes[colonne].pour(langue), ReglesColonnes[colonne].pour(langue), langue);
 }
 
-constexpr AccessibleFixe Fixe(std::string_view contrôle, Bilingue nom, Bilingue description) {
-  return {Fenêtre::FormRolvex, contrôle, nom, description};
+constexpr AccessibleFixe Fixe(std::string_view controle, Bilingue nom, Bilingue description) {
+  return {Fenetre::FormRolvex, controle, nom, description};
 }
-constexpr AccessibleFixe FixeParams(std::string_view contrôle, Bilingue nom, Bilingue description) {
-  return {Fenêtre::FormParams, contrôle, nom, description};
+constexpr AccessibleFixe FixeParams(std::string_view controle, Bilingue nom, Bilingue description) {
+  return {Fenetre::FormParams, controle, nom, description};
 }
 
 constexpr AccessibleFixe Fixes[] = {
@@ -220,7 +220,7 @@ constexpr AccessibleFixe Fixes[] = {
         {"Fermer sans commencer de partie (Échap).", "Close without starting a game (Escape)."}),
 };
 
-constexpr AccessibleDémarrage TextesDémarrage[] = {
+constexpr AccessibleDemarrage TextesDemarrage[] = {
     {"frmSplash", "ROLVEX", "Choisissez votre langue. Choose your language."},
     {"imgLogo", "ROLVEX", "Trois dés jetés. Three dice thrown."},
     {"PanelStartFrench", "Version française", "Jouer en français."},
@@ -229,84 +229,84 @@ constexpr AccessibleDémarrage TextesDémarrage[] = {
 
 }  // namespace
 
-TexteAccessible AccessibleCase(const ÉtatPartie& é, int16_t colonne, int16_t figure,
+TexteAccessible AccessibleCase(const EtatPartie& e, int16_t colonne, int16_t figure,
                                Langue langue) {
-  return {Avec(NomCaseAccessible(colonne, figure, langue), ÉtatCase(é, colonne, figure, langue),
+  return {Avec(NomCaseAccessible(colonne, figure, langue), EtatCase(e, colonne, figure, langue),
                langue),
-          ActionCase(é, colonne, figure, langue) + " " + RègleColonne(colonne, langue)};
+          ActionCase(e, colonne, figure, langue) + " " + RegleColonne(colonne, langue)};
 }
 
-TexteAccessible AccessibleTotal(const ÉtatPartie& é, int16_t où, int16_t colonne, Langue langue) {
-  const int32_t valeur = où == bonus::Haut ? é.TotalHaut[colonne] : é.TotalBas[colonne];
-  const TexteAccessible ligne = AccessibleÉtiquetteTotal(où, langue);
+TexteAccessible AccessibleTotal(const EtatPartie& e, int16_t ou, int16_t colonne, Langue langue) {
+  const int32_t valeur = ou == bonus::Haut ? e.TotalHaut[colonne] : e.TotalBas[colonne];
+  const TexteAccessible ligne = AccessibleEtiquetteTotal(ou, langue);
   return {Avec(DeLaColonne(ligne.nom, colonne, langue), std::to_string(valeur), langue),
           ligne.description};
 }
 
-TexteAccessible AccessibleBonus(const ÉtatPartie& é, int16_t où, int16_t colonne, Langue langue) {
-  const int32_t valeur = où == bonus::Haut ? é.BonusHaut[colonne] : é.BonusBas[colonne];
-  const TexteAccessible ligne = AccessibleÉtiquetteBonus(où, langue);
+TexteAccessible AccessibleBonus(const EtatPartie& e, int16_t ou, int16_t colonne, Langue langue) {
+  const int32_t valeur = ou == bonus::Haut ? e.BonusHaut[colonne] : e.BonusBas[colonne];
+  const TexteAccessible ligne = AccessibleEtiquetteBonus(ou, langue);
   // The hover help says what the column still lacks; once the game is over it says nothing.
   return {Avec(DeLaColonne(ligne.nom, colonne, langue), std::to_string(valeur), langue),
-          AppelMoveBonus(é, où, colonne, langue).value_or(ligne.description)};
+          AppelMoveBonus(e, ou, colonne, langue).value_or(ligne.description)};
 }
 
-TexteAccessible AccessibleÉtiquetteTotal(int16_t où, Langue langue) {
-  const LigneAccessible& l = où == bonus::Haut ? LignesTotaux[0] : LignesTotaux[1];
+TexteAccessible AccessibleEtiquetteTotal(int16_t ou, Langue langue) {
+  const LigneAccessible& l = ou == bonus::Haut ? LignesTotaux[0] : LignesTotaux[1];
   return {std::string(l.nom.pour(langue)), std::string(l.description.pour(langue))};
 }
 
-TexteAccessible AccessibleÉtiquetteBonus(int16_t où, Langue langue) {
-  const LigneAccessible& l = où == bonus::Haut ? LignesBonus[0] : LignesBonus[1];
+TexteAccessible AccessibleEtiquetteBonus(int16_t ou, Langue langue) {
+  const LigneAccessible& l = ou == bonus::Haut ? LignesBonus[0] : LignesBonus[1];
   return {std::string(l.nom.pour(langue)), std::string(l.description.pour(langue))};
 }
 
-TexteAccessible AccessibleEntête(int16_t colonne, Langue langue) {
+TexteAccessible AccessibleEntete(int16_t colonne, Langue langue) {
   const std::string nom(NomsColonnes[colonne].pour(langue));
-  return {EnFrançais(langue) ? "Colonne " + nom : nom + " column",
-          std::string(RèglesColonnes[colonne].pour(langue))};
+  return {EnFrancais(langue) ? "Colonne " + nom : nom + " column",
+          std::string(ReglesColonnes[colonne].pour(langue))};
 }
 
-TexteAccessible AccessibleÉtiquette(int16_t figure, Langue langue) {
+TexteAccessible AccessibleEtiquette(int16_t figure, Langue langue) {
   return {std::string(NomsFigures[figure].pour(langue)),
-          std::string(RèglesFigures[figure].pour(langue))};
+          std::string(ReglesFigures[figure].pour(langue))};
 }
 
-TexteAccessible AccessibleDé(const ÉtatPartie& é, int16_t dé, Langue langue) {
-  const bool fr = EnFrançais(langue);
-  const std::string numéro = std::to_string(dé);
-  std::string état;
-  if (é.NbJets == 0 || é.Dés[dé] < 1)
-    état = fr ? "pas encore jeté" : "not thrown yet";
+TexteAccessible AccessibleDe(const EtatPartie& e, int16_t de, Langue langue) {
+  const bool fr = EnFrancais(langue);
+  const std::string numero = std::to_string(de);
+  std::string etat;
+  if (e.NbJets == 0 || e.Des[de] < 1)
+    etat = fr ? "pas encore jeté" : "not thrown yet";
   else
-    état = std::to_string(é.Dés[dé]) + ", " +
-           (é.DésGardés[dé] ? (fr ? "gardé" : "kept") : (fr ? "à relancer" : "to throw again"));
-  return {Avec((fr ? "Dé " : "Die ") + numéro, état, langue),
-          fr ? "Touche " + numéro +
+    etat = std::to_string(e.Des[de]) + ", " +
+           (e.DesGardes[de] ? (fr ? "gardé" : "kept") : (fr ? "à relancer" : "to throw again"));
+  return {Avec((fr ? "Dé " : "Die ") + numero, etat, langue),
+          fr ? "Touche " + numero +
                    " ou clic gauche : garder ou relancer ce dé. Clic droit : garder "
                    "les dés identiques."
-             : "Key " + numéro +
+             : "Key " + numero +
                    " or left click: keep or throw this die again. Right click: keep "
                    "the identical dice."};
 }
 
-TexteAccessible AccessiblePlaceDé(int16_t dé, Langue langue) {
-  const std::string numéro = std::to_string(dé);
-  return EnFrançais(langue)
-             ? TexteAccessible{"Place du dé " + numéro, "Clic : reprendre le dé à relancer."}
-             : TexteAccessible{"Place of die " + numéro, "Click: keep the die again."};
+TexteAccessible AccessiblePlaceDe(int16_t de, Langue langue) {
+  const std::string numero = std::to_string(de);
+  return EnFrancais(langue)
+             ? TexteAccessible{"Place du dé " + numero, "Clic : reprendre le dé à relancer."}
+             : TexteAccessible{"Place of die " + numero, "Click: keep the die again."};
 }
 
-TexteAccessible AccessibleOkDé(const ÉtatPartie& é, Langue langue) {
-  const bool fr = EnFrançais(langue);
+TexteAccessible AccessibleOkDe(const EtatPartie& e, Langue langue) {
+  const bool fr = EnFrancais(langue);
   std::string description;
-  if (é.NbJets == 0)
+  if (e.NbJets == 0)
     description = fr ? "Aucun jet fait. Espace ou Entrée : jeter les dés."
                      : "No throw made yet. Space or Enter: throw the dice.";
-  else if (é.NbJets < NbJetsMax)
-    description = fr ? std::to_string(é.NbJets) + " jet" + (é.NbJets > 1 ? "s" : "") +
+  else if (e.NbJets < NbJetsMax)
+    description = fr ? std::to_string(e.NbJets) + " jet" + (e.NbJets > 1 ? "s" : "") +
                            " sur 3. Espace ou Entrée : jeter les dés à relancer."
-                     : std::to_string(é.NbJets) +
+                     : std::to_string(e.NbJets) +
                            " of 3 throws made. Space or Enter: throw the "
                            "dice again.";
   else
@@ -315,36 +315,36 @@ TexteAccessible AccessibleOkDé(const ÉtatPartie& é, Langue langue) {
   return {fr ? "Lancer les dés" : "Throw the dice", std::move(description)};
 }
 
-TexteAccessible AccessibleScoreTotal(const ÉtatPartie& é, Langue langue) {
-  return {Avec(EnFrançais(langue) ? "Score total" : "Total score", std::to_string(é.ScoreTotal),
+TexteAccessible AccessibleScoreTotal(const EtatPartie& e, Langue langue) {
+  return {Avec(EnFrancais(langue) ? "Score total" : "Total score", std::to_string(e.ScoreTotal),
                langue),
           AppelMovePanel(PanelAide::PanelScoreTotal, langue)};
 }
 
-TexteAccessible AccessibleTotalDés(const ÉtatPartie& é, Langue langue) {
-  const std::string_view nom = EnFrançais(langue) ? "Somme des dés" : "Sum of the dice";
-  return {é.NbJets == 0 ? std::string(nom) : Avec(nom, std::to_string(é.Analyse.TotalDés), langue),
-          AppelMovePanel(PanelAide::PanelTotalDés, langue)};
+TexteAccessible AccessibleTotalDes(const EtatPartie& e, Langue langue) {
+  const std::string_view nom = EnFrancais(langue) ? "Somme des dés" : "Sum of the dice";
+  return {e.NbJets == 0 ? std::string(nom) : Avec(nom, std::to_string(e.Analyse.TotalDes), langue),
+          AppelMovePanel(PanelAide::PanelTotalDes, langue)};
 }
 
-TexteAccessible AccessibleFigureRéalisée(const ÉtatPartie& é, Langue langue) {
-  const bool fr = EnFrançais(langue);
-  const TexteFigure figure = é.NbJets == 0 ? TexteFigure::Aucun : é.Analyse.FigureNommée;
+TexteAccessible AccessibleFigureRealisee(const EtatPartie& e, Langue langue) {
+  const bool fr = EnFrancais(langue);
+  const TexteFigure figure = e.NbJets == 0 ? TexteFigure::Aucun : e.Analyse.FigureNommee;
   const std::string_view texte =
       figure == TexteFigure::Aucun ? (fr ? "aucune" : "none") : Texte(figure, langue);
   return {Avec(fr ? "Figure réalisée" : "Figure made", texte, langue),
-          AppelMovePanel(PanelAide::PanelFigureRéalisée, langue)};
+          AppelMovePanel(PanelAide::PanelFigureRealisee, langue)};
 }
 
 TexteAccessible AccessibleInfo(std::string_view texte, Langue langue) {
   std::string lignes(texte);
   for (char& c : lignes)
     if (c == RetourLigne) c = '\n';
-  return {EnFrançais(langue) ? "Ligne d'information" : "Information line", std::move(lignes)};
+  return {EnFrancais(langue) ? "Ligne d'information" : "Information line", std::move(lignes)};
 }
 
 std::span<const AccessibleFixe> AccessiblesFixes() { return Fixes; }
 
-std::span<const AccessibleDémarrage> AccessiblesDémarrage() { return TextesDémarrage; }
+std::span<const AccessibleDemarrage> AccessiblesDemarrage() { return TextesDemarrage; }
 
 }  // namespace rolvex

@@ -21,50 +21,50 @@ struct TexteAccessible {
 
 // The square of column 1..6 and figure 1..13: its column, its figure and what it would score
 // now or has scored ("Libre, Full : 33 points possibles").
-TexteAccessible AccessibleCase(const ÉtatPartie& é, int16_t colonne, int16_t figure, Langue langue);
+TexteAccessible AccessibleCase(const EtatPartie& e, int16_t colonne, int16_t figure, Langue langue);
 
 // The total or bonus square of column 1..6: `où` is bonus::Haut or bonus::Bas (hover_help.h).
-TexteAccessible AccessibleTotal(const ÉtatPartie& é, int16_t où, int16_t colonne, Langue langue);
-TexteAccessible AccessibleBonus(const ÉtatPartie& é, int16_t où, int16_t colonne, Langue langue);
+TexteAccessible AccessibleTotal(const EtatPartie& e, int16_t ou, int16_t colonne, Langue langue);
+TexteAccessible AccessibleBonus(const EtatPartie& e, int16_t ou, int16_t colonne, Langue langue);
 
 // The row labels of the totals and bonuses, on both sides of the sheet.
-TexteAccessible AccessibleÉtiquetteTotal(int16_t où, Langue langue);
-TexteAccessible AccessibleÉtiquetteBonus(int16_t où, Langue langue);
+TexteAccessible AccessibleEtiquetteTotal(int16_t ou, Langue langue);
+TexteAccessible AccessibleEtiquetteBonus(int16_t ou, Langue langue);
 
 // The header of column 1..6 and the row label of figure 1..13.
-TexteAccessible AccessibleEntête(int16_t colonne, Langue langue);
-TexteAccessible AccessibleÉtiquette(int16_t figure, Langue langue);
+TexteAccessible AccessibleEntete(int16_t colonne, Langue langue);
+TexteAccessible AccessibleEtiquette(int16_t figure, Langue langue);
 
 // Die 1..5: its face and whether it is kept; and the place under it.
-TexteAccessible AccessibleDé(const ÉtatPartie& é, int16_t dé, Langue langue);
-TexteAccessible AccessiblePlaceDé(int16_t dé, Langue langue);
+TexteAccessible AccessibleDe(const EtatPartie& e, int16_t de, Langue langue);
+TexteAccessible AccessiblePlaceDe(int16_t de, Langue langue);
 
 // The throw button, with the number of throws made this turn.
-TexteAccessible AccessibleOkDé(const ÉtatPartie& é, Langue langue);
+TexteAccessible AccessibleOkDe(const EtatPartie& e, Langue langue);
 
 // The result panels of the dice area, with the values they show.
-TexteAccessible AccessibleScoreTotal(const ÉtatPartie& é, Langue langue);
-TexteAccessible AccessibleTotalDés(const ÉtatPartie& é, Langue langue);
-TexteAccessible AccessibleFigureRéalisée(const ÉtatPartie& é, Langue langue);
+TexteAccessible AccessibleScoreTotal(const EtatPartie& e, Langue langue);
+TexteAccessible AccessibleTotalDes(const EtatPartie& e, Langue langue);
+TexteAccessible AccessibleFigureRealisee(const EtatPartie& e, Langue langue);
 
 // The information line: its text, lines joined by line feeds, is its description.
 TexteAccessible AccessibleInfo(std::string_view texte, Langue langue);
 
 // The controls whose texts never change during a run, by window and control name.
 struct AccessibleFixe {
-  Fenêtre fenêtre = Fenêtre::FormRolvex;
-  std::string_view contrôle;
+  Fenetre fenetre = Fenetre::FormRolvex;
+  std::string_view controle;
   Bilingue nom;
   Bilingue description;
 };
 std::span<const AccessibleFixe> AccessiblesFixes();
 
 // The start-up window's controls, said in both languages since none is chosen yet.
-struct AccessibleDémarrage {
-  std::string_view contrôle;
+struct AccessibleDemarrage {
+  std::string_view controle;
   std::string_view nom;
   std::string_view description;
 };
-std::span<const AccessibleDémarrage> AccessiblesDémarrage();
+std::span<const AccessibleDemarrage> AccessiblesDemarrage();
 
 }  // namespace rolvex

@@ -11,7 +11,7 @@ float Simple(double x) { return static_cast<float>(x); }
 
 }  // namespace
 
-bool DimensionsÉcranValides(double largeur, double hauteur) {
+bool DimensionsEcranValides(double largeur, double hauteur) {
   auto valide = [](double x) { return std::isfinite(x) && x >= 1 && x <= 1e6; };
   return valide(largeur) && valide(hauteur);
 }
@@ -24,8 +24,8 @@ int ArrondiPair(double x) {
   return static_cast<int>(arrondi);
 }
 
-RatiosÉcran Ratios(double largeurÉcran, double hauteurÉcran) {
-  return {largeurÉcran / LargeurÉcranRéférence, hauteurÉcran / HauteurÉcranRéférence};
+RatiosEcran Ratios(double largeurEcran, double hauteurEcran) {
+  return {largeurEcran / LargeurEcranReference, hauteurEcran / HauteurEcranReference};
 }
 
 int MargeDialogues(double kx) { return ArrondiPair(150 * kx); }
@@ -38,7 +38,7 @@ DispositionFormParams DispositionParams(double kx, double ky, int m) {
   Rect& frame = p.FrameModeColonnes;
   frame = {Simple(m), Simple(m), Simple(4600 * kx), Simple(2000 * ky)};
   p.PoliceFrameModeColonnes = Simple(8 * kx);
-  p.LargeurFenêtre = Simple(frame.Width + 2.0 * m);
+  p.LargeurFenetre = Simple(frame.Width + 2.0 * m);
 
   // Stacked below the frame's caption, one margin apart.
   const float largeurOption = Simple(frame.Width - 2.0 * m);
@@ -54,24 +54,24 @@ DispositionFormParams DispositionParams(double kx, double ky, int m) {
 
   Rect& annuler = p.PanelCancelParams;
   annuler = {Simple(m), Simple(double{p.TextName.Top} + p.TextName.Height + m),
-             Simple((p.LargeurFenêtre - 3.0 * m) / 2), Simple(405 * ky)};
+             Simple((p.LargeurFenetre - 3.0 * m) / 2), Simple(405 * ky)};
   p.PanelOkParams = {Simple(double{annuler.Left} + annuler.Width + m), annuler.Top,
                      annuler.Width, annuler.Height};
   p.PoliceBoutons = Simple(12 * kx);
 
-  p.HauteurFenêtre = Simple(double{frame.Top} + frame.Height + p.TextName.Height +
+  p.HauteurFenetre = Simple(double{frame.Top} + frame.Height + p.TextName.Height +
                             annuler.Height + 6.0 * m);
   return p;
 }
 
-DispositionSplash DispositionSplashÉcran(double kx, double ky, int m) {
+DispositionSplash DispositionSplashEcran(double kx, double ky, int m) {
   DispositionSplash s;
   Rect& frame = s.FrameSplash;
   frame.Width = Simple(6700 * kx + 2.0 * m);
-  s.LargeurFenêtre = Simple(frame.Width + 2.0 * m);
+  s.LargeurFenetre = Simple(frame.Width + 2.0 * m);
 
-  const float côtéLogo = Simple(1010 * ky + 2.0 * m);
-  s.imgLogo.Height = s.imgLogo.Width = côtéLogo;
+  const float coteLogo = Simple(1010 * ky + 2.0 * m);
+  s.imgLogo.Height = s.imgLogo.Width = coteLogo;
 
   s.lblCompanyProduct.Height = Simple(360 * ky);
   s.lblVersion.Height = Simple(290 * ky);
@@ -85,7 +85,7 @@ DispositionSplash DispositionSplashÉcran(double kx, double ky, int m) {
   s.PanelStartEnglish.Height = s.PanelStartFrench.Height;
   s.PanelStartEnglish.Width = s.PanelStartFrench.Width;
 
-  frame.Height = Simple(double{côtéLogo} + s.PanelStartFrench.Height + 3.0 * m);
+  frame.Height = Simple(double{coteLogo} + s.PanelStartFrench.Height + 3.0 * m);
 
   frame.Left = frame.Top = Simple(m);
   s.imgLogo.Left = s.imgLogo.Top = Simple(m);
@@ -99,30 +99,30 @@ DispositionSplash DispositionSplashÉcran(double kx, double ky, int m) {
       Simple(double{s.PanelStartFrench.Left} + s.PanelStartFrench.Width + m);
   s.PanelStartEnglish.Top = s.PanelStartFrench.Top;
 
-  s.HauteurFenêtre = Simple(double{frame.Top} + frame.Height + m);
+  s.HauteurFenetre = Simple(double{frame.Top} + frame.Height + m);
   return s;
 }
 
 }  // namespace
 
-DispositionDialogues AdapterFenêtresÉcran(double kx, double ky) {
+DispositionDialogues AdapterFenetresEcran(double kx, double ky) {
   DispositionDialogues d;
   d.m = MargeDialogues(kx);
   d.params = DispositionParams(kx, ky, d.m);
-  d.splash = DispositionSplashÉcran(kx, ky, d.m);
+  d.splash = DispositionSplashEcran(kx, ky, d.m);
   return d;
 }
 
-std::vector<ContrôleDialogue> ContrôlesDialogues(const DispositionDialogues& d) {
+std::vector<ControleDialogue> ControlesDialogues(const DispositionDialogues& d) {
   const DispositionFormParams& p = d.params;
   const DispositionSplash& s = d.splash;
-  std::vector<ContrôleDialogue> c = {
-      {"FormParams", {0, 0, p.LargeurFenêtre, p.HauteurFenêtre}, std::nullopt},
+  std::vector<ControleDialogue> c = {
+      {"FormParams", {0, 0, p.LargeurFenetre, p.HauteurFenetre}, std::nullopt},
       {"FrameModeColonnes", p.FrameModeColonnes, p.PoliceFrameModeColonnes},
       {"TextName", p.TextName, p.PoliceTextName},
       {"PanelCancelParams", p.PanelCancelParams, p.PoliceBoutons},
       {"PanelOkParams", p.PanelOkParams, p.PoliceBoutons},
-      {"frmSplash", {0, 0, s.LargeurFenêtre, s.HauteurFenêtre}, std::nullopt},
+      {"frmSplash", {0, 0, s.LargeurFenetre, s.HauteurFenetre}, std::nullopt},
       {"FrameSplash", s.FrameSplash, std::nullopt},
       {"imgLogo", s.imgLogo, std::nullopt},
       {"lblCompanyProduct", s.lblCompanyProduct, s.PoliceCompanyProduct},

@@ -24,23 +24,23 @@ struct Rect {
 };
 
 // Every window is designed for a screen of 12000 × 9000 twips.
-inline constexpr double LargeurÉcranRéférence = 12000;
-inline constexpr double HauteurÉcranRéférence = 9000;
+inline constexpr double LargeurEcranReference = 12000;
+inline constexpr double HauteurEcranReference = 9000;
 
 // Screens this layout can describe: finite and from 1 to a million twips each way (about
 // 66000 pixels), so that every length stays a small integer.
-bool DimensionsÉcranValides(double largeur, double hauteur);
+bool DimensionsEcranValides(double largeur, double hauteur);
 
 // To the nearest integer, a value ending in exactly one half going to the even neighbour
 // (47.5 → 48, 190.5 → 190). x: within the range of int.
 int ArrondiPair(double x);
 
 // The factors by which designed lengths and font sizes follow the real screen.
-struct RatiosÉcran {
+struct RatiosEcran {
   double RatioLargeur = 1;  // kx: screen width / 12000
   double RatioHauteur = 1;  // ky: screen height / 9000
 };
-RatiosÉcran Ratios(double largeurÉcran, double hauteurÉcran);
+RatiosEcran Ratios(double largeurEcran, double hauteurEcran);
 
 // The single margin m of both dialogs: 150 twips at the reference width.
 int MargeDialogues(double kx);
@@ -50,8 +50,8 @@ int MargeDialogues(double kx);
 struct DispositionFormParams {
   Rect FrameModeColonnes;
   float PoliceFrameModeColonnes = 0;
-  float LargeurFenêtre = 0;
-  float HauteurFenêtre = 0;
+  float LargeurFenetre = 0;
+  float HauteurFenetre = 0;
   Tableau<Rect, 1, 3> SSOptionModeColonnes;  // inside the frame, for 1, 3 and 6 columns
   float PoliceOptions = 0;
   Rect TextName;
@@ -62,11 +62,11 @@ struct DispositionFormParams {
 };
 
 // The start-up window: the logo, the title and version and the two language buttons, all
-// inside FrameSplash. HauteurFenêtre keeps the margin m below the frame, as on every side.
+// inside FrameSplash. HauteurFenetre keeps the margin m below the frame, as on every side.
 struct DispositionSplash {
   Rect FrameSplash;
-  float LargeurFenêtre = 0;
-  float HauteurFenêtre = 0;
+  float LargeurFenetre = 0;
+  float HauteurFenetre = 0;
   Rect imgLogo;
   Rect lblCompanyProduct;
   float PoliceCompanyProduct = 0;
@@ -84,15 +84,15 @@ struct DispositionDialogues {
 };
 
 // Both dialogs for screen ratios kx and ky (positive).
-DispositionDialogues AdapterFenêtresÉcran(double kx, double ky);
+DispositionDialogues AdapterFenetresEcran(double kx, double ky);
 
 // One control of a dialog under the name the windows give it ("SSOptionModeColonnes(2)");
 // the two windows are "FormParams" and "frmSplash", with their place left at 0, 0.
-struct ContrôleDialogue {
+struct ControleDialogue {
   std::string nom;
   Rect rect;
   std::optional<float> police;  // point size, for the controls whose size is set here
 };
-std::vector<ContrôleDialogue> ContrôlesDialogues(const DispositionDialogues& d);
+std::vector<ControleDialogue> ControlesDialogues(const DispositionDialogues& d);
 
 }  // namespace rolvex

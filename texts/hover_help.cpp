@@ -11,8 +11,8 @@ constexpr Tableau<Bilingue, 1, NbColonnesMax> AideColonne = [] {
   Tableau<Bilingue, 1, NbColonnesMax> t;
   t[colonne::Libre] = {"La Libre (toujours disponible)", "The Free column (always available)"};
   t[colonne::Descente] = {"La Descente (de haut en bas)", "The Down column"};
-  t[colonne::Montée] = {"La Montée (de bas en haut)", "The Up column"};
-  t[colonne::Sèche] = {"La Sèche (au premier jet)", "The Straight column"};
+  t[colonne::Montee] = {"La Montée (de bas en haut)", "The Up column"};
+  t[colonne::Seche] = {"La Sèche (au premier jet)", "The Straight column"};
   t[colonne::Deux] = {"La Deux (2 jets maximum) ", "The Two column"};
   t[colonne::Annonce] = {"L'Annonce (annonce au 1er jet) ", "The Announce column"};
   return t;
@@ -40,7 +40,7 @@ constexpr Tableau<Bilingue, 1, NbFigures> AideFigure = [] {
   t[figure::Full] = {
       "Full : 3 dés identiques + 2 dés identiques donnent  : 20 + le total des 5 dés",
       "Full : 3 identical dices + 2 identical dices equals : 20 + sum of the 5 dices"};
-  t[figure::Carré] = {"Carré : 4 dés identiques donnent 30 + le total des dés du carré",
+  t[figure::Carre] = {"Carré : 4 dés identiques donnent 30 + le total des dés du carré",
                       "Square : 4 identical dices equals 30 + sum of dices of the square"};
   t[figure::Suite] = {
       "Petite Suite : 12345 donnent 45\rou\rGrande Suite : 23456 donnent 50",
@@ -77,7 +77,7 @@ constexpr std::array<PalierHaut, 3> PaliersHaut = {{
 constexpr int32_t PremierPalier = 60;
 // Below the first threshold: the points still missing, between these two pieces.
 constexpr Bilingue IlManqueAvant = {"Il vous manque ", "You have to get "};
-constexpr Bilingue IlManqueAprès = {" points pour obtenir le premier bonus de 30 points !",
+constexpr Bilingue IlManqueApres = {" points pour obtenir le premier bonus de 30 points !",
                                     " points more for the first bonus of 30 points !"};
 
 // The lower bonus: every lower figure made, with or without the upper bonus.
@@ -104,7 +104,7 @@ constexpr std::array<Bilingue, 3> AidePanel = {{
 // A high-score panel says its row number between these two pieces.
 struct AideRang {
   Bilingue avant;
-  Bilingue après;
+  Bilingue apres;
 };
 constexpr std::array<AideRang, 5> AidePanelScore = {{
     {{"Joueur classé en position ", "Player position "}, {"", ""}},
@@ -122,34 +122,34 @@ constexpr std::size_t Rang(Enum e) {
 
 constexpr bool ColonneValide(int c) { return c >= 1 && c <= NbColonnesMax; }
 
-std::string Entre(const Bilingue& avant, int32_t nombre, const Bilingue& après, Langue langue) {
+std::string Entre(const Bilingue& avant, int32_t nombre, const Bilingue& apres, Langue langue) {
   std::string texte(avant.pour(langue));
   texte += std::to_string(nombre);
-  texte += après.pour(langue);
+  texte += apres.pour(langue);
   return texte;
 }
 
 }  // namespace
 
-AideSurvol AppelMoveCase(const ÉtatPartie& état, int16_t col, int16_t ind, Langue langue) {
+AideSurvol AppelMoveCase(const EtatPartie& etat, int16_t col, int16_t ind, Langue langue) {
   if (!ColonneValide(col) || ind < 1 || ind > NbFigures) return std::nullopt;
-  if (!état.Cases(col, ind).Sélectionnable) return std::nullopt;
+  if (!etat.Cases(col, ind).Selectionnable) return std::nullopt;
   std::string texte(AideColonne[col].pour(langue));
   texte += RetourLigne;
   texte += AideFigure[ind].pour(langue);
   return texte;
 }
 
-AideSurvol AppelMoveBonus(const ÉtatPartie& état, int16_t où, int16_t c, Langue langue) {
-  if (état.PartieTerminée || !ColonneValide(c)) return std::nullopt;
-  const int32_t totalHaut = état.TotalHaut[c];
-  if (où == bonus::Haut) {
+AideSurvol AppelMoveBonus(const EtatPartie& etat, int16_t ou, int16_t c, Langue langue) {
+  if (etat.PartieTerminee || !ColonneValide(c)) return std::nullopt;
+  const int32_t totalHaut = etat.TotalHaut[c];
+  if (ou == bonus::Haut) {
     for (const PalierHaut& palier : PaliersHaut)
       if (totalHaut >= palier.seuil) return std::string(palier.texte.pour(langue));
-    return Entre(IlManqueAvant, PremierPalier - totalHaut, IlManqueAprès, langue);
+    return Entre(IlManqueAvant, PremierPalier - totalHaut, IlManqueApres, langue);
   }
-  if (où == bonus::Bas) {
-    if (état.NbFiguresColonne[c] != NbFiguresBas) return std::string(BasIncomplet.pour(langue));
+  if (ou == bonus::Bas) {
+    if (etat.NbFiguresColonne[c] != NbFiguresBas) return std::string(BasIncomplet.pour(langue));
     const Bilingue& texte = totalHaut < PremierPalier ? BasSimple : BasDouble;
     return std::string(texte.pour(langue));
   }
@@ -162,11 +162,11 @@ std::string AppelMovePanel(PanelAide panel, Langue langue) {
 
 std::string AppelMovePanelScore(PanelScore panel, int16_t rang, Langue langue) {
   const AideRang& aide = AidePanelScore.at(Rang(panel));
-  return Entre(aide.avant, rang, aide.après, langue);
+  return Entre(aide.avant, rang, aide.apres, langue);
 }
 
-AideSurvol PictureAireJeu_MouseMove(const ÉtatPartie& état) {
-  if (état.PartieTerminée) return std::nullopt;
+AideSurvol PictureAireJeu_MouseMove(const EtatPartie& etat) {
+  if (etat.PartieTerminee) return std::nullopt;
   return std::string();
 }
 

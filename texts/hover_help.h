@@ -16,7 +16,7 @@ using AideSurvol = std::optional<std::string>;
 
 // The square of column col (1..6) and figure ind (1..13): explained only while it may be
 // written; the column on the first line, the figure on the lines after.
-AideSurvol AppelMoveCase(const ÉtatPartie& état, int16_t col, int16_t ind, Langue langue);
+AideSurvol AppelMoveCase(const EtatPartie& etat, int16_t col, int16_t ind, Langue langue);
 
 // Which bonus square: the upper one or the lower one of a column.
 namespace bonus {
@@ -27,17 +27,17 @@ inline constexpr int16_t Bas = 2;
 // The bonus square `où` (bonus::Haut or bonus::Bas) of column c (1..6): how far the column is
 // from its bonus, or what it has earned. Silent once the game is over, so that the end-of-game
 // message stays.
-AideSurvol AppelMoveBonus(const ÉtatPartie& état, int16_t où, int16_t c, Langue langue);
+AideSurvol AppelMoveBonus(const EtatPartie& etat, int16_t ou, int16_t c, Langue langue);
 
 // How the window asks for the help of a bonus square. The lower bonus of Annonce gives it on a
 // click, not while the mouse passes over it.
 enum class GesteAide : int8_t { Survol, Clic };
-constexpr GesteAide GesteAideBonus(int16_t où, int16_t c) {
-  return où == bonus::Bas && c == colonne::Annonce ? GesteAide::Clic : GesteAide::Survol;
+constexpr GesteAide GesteAideBonus(int16_t ou, int16_t c) {
+  return ou == bonus::Bas && c == colonne::Annonce ? GesteAide::Clic : GesteAide::Survol;
 }
 
 // The panels of the dice area; their help is shown whatever the state of the game.
-enum class PanelAide : int8_t { PanelFigureRéalisée, PanelTotalDés, PanelScoreTotal };
+enum class PanelAide : int8_t { PanelFigureRealisee, PanelTotalDes, PanelScoreTotal };
 std::string AppelMovePanel(PanelAide panel, Langue langue);
 
 // The five columns of the high-score panel; rang is the row, 1 (best) to 10, written in decimal.
@@ -52,6 +52,6 @@ std::string AppelMovePanelScore(PanelScore panel, int16_t rang, Langue langue);
 
 // A bare part of the play area clears the line while a game runs; after the end of a game it
 // leaves the end-of-game message alone.
-AideSurvol PictureAireJeu_MouseMove(const ÉtatPartie& état);
+AideSurvol PictureAireJeu_MouseMove(const EtatPartie& etat);
 
 }  // namespace rolvex

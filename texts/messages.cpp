@@ -15,7 +15,7 @@ constexpr Bilingue PhrasesPropres[] = {
     {"", "You reach the third position !"},
 };
 constexpr Bilingue PlaceAvant = {"Bravo, vous arrivez en ", "You reach the "};
-constexpr Bilingue PlaceAprès = {"ème position !", "th position !"};
+constexpr Bilingue PlaceApres = {"ème position !", "th position !"};
 
 constexpr Bilingue HorsClassement = {
     "Malheureusement, vous ne rentrez pas dans les 10 meilleurs scores. Cliquez sur REJOUER ou "
@@ -25,7 +25,7 @@ constexpr Bilingue AutrePartie = {
     "Pour une autre partie, cliquez sur REJOUER ou appuyez sur la touche F2 !",
     "To start a new game, click on PLAY AGAIN or press F2."};
 constexpr Bilingue NomVide = {"Vous devez saisir votre nom...", "Please enter you name..."};
-constexpr Bilingue Crédit = {"Un jeu de dés de la famille du Yam, pour un joueur.",
+constexpr Bilingue Credit = {"Un jeu de dés de la famille du Yam, pour un joueur.",
                              "A dice game of the Yam family, for one player."};
 
 constexpr Bilingue BoutonOk = {"OK", "OK"};
@@ -42,7 +42,7 @@ std::string MessagePlace(int16_t place, Langue langue) {
   }
   std::string texte(PlaceAvant.pour(langue));
   texte += std::to_string(place);
-  texte += PlaceAprès.pour(langue);
+  texte += PlaceApres.pour(langue);
   return texte;
 }
 
@@ -53,14 +53,14 @@ std::string_view MsgAutrePartie(Langue langue) { return AutrePartie.pour(langue)
 std::string_view MsgNomVide(Langue langue) { return NomVide.pour(langue); }
 
 std::string QuestionQuitter(Langue langue) {
-  std::string texte(Texte(&TextesPartagés::MsgQuitter, langue));
+  std::string texte(Texte(&TextesPartages::MsgQuitter, langue));
   texte += TitreApplication;
   texte += " ?";
   return texte;
 }
 
 std::string_view TexteAuRevoir(Langue langue) {
-  return Texte(&TextesPartagés::MsgAuRevoir, langue);
+  return Texte(&TextesPartages::MsgAuRevoir, langue);
 }
 
 std::string TexteAPropos(Langue langue) {
@@ -68,7 +68,7 @@ std::string TexteAPropos(Langue langue) {
   texte += " - version ";
   texte += TexteVersion;
   texte += RetourLigne;
-  texte += Crédit.pour(langue);
+  texte += Credit.pour(langue);
   return texte;
 }
 
@@ -76,12 +76,12 @@ BoutonsMessage TextesBoutons(Langue langue) {
   return {BoutonOk.pour(langue), BoutonOui.pour(langue), BoutonNon.pour(langue)};
 }
 
-std::string LégendeModeColonnes(int16_t nbColonnes, Langue langue) {
-  return std::to_string(nbColonnes) + std::string(Texte(&TextesPartagés::TexteColonnes, langue));
+std::string LegendeModeColonnes(int16_t nbColonnes, Langue langue) {
+  return std::to_string(nbColonnes) + std::string(Texte(&TextesPartages::TexteColonnes, langue));
 }
 
-std::string MsgÉchecLecture(std::string_view fichier, std::string_view raison, Langue langue) {
-  const bool fr = langue == Langue::Français;
+std::string MsgEchecLecture(std::string_view fichier, std::string_view raison, Langue langue) {
+  const bool fr = langue == Langue::Francais;
   std::string texte = fr ? "Le fichier " : "The file ";
   texte += fichier;
   texte += fr ? " n'a pas pu être lu (" : " could not be read (";
@@ -90,8 +90,8 @@ std::string MsgÉchecLecture(std::string_view fichier, std::string_view raison, 
   return texte;
 }
 
-std::string MsgÉchecÉcriture(std::string_view fichier, std::string_view raison, Langue langue) {
-  const bool fr = langue == Langue::Français;
+std::string MsgEchecEcriture(std::string_view fichier, std::string_view raison, Langue langue) {
+  const bool fr = langue == Langue::Francais;
   std::string texte = fr ? "Le fichier " : "The file ";
   texte += fichier;
   texte += fr ? " n'a pas pu être enregistré (" : " could not be saved (";

@@ -42,11 +42,11 @@ BoutonsMessage TextesBoutons(Langue langue);
 
 // PanelModeColonnes: the number of columns in play (1, 3 or 6), then TexteColonnes. There is no
 // singular form.
-std::string LégendeModeColonnes(int16_t nbColonnes, Langue langue);
+std::string LegendeModeColonnes(int16_t nbColonnes, Langue langue);
 
 // A data file could not be read or written: which file, why, and what the game does about it.
 // `fichier` is the file's path as the player would read it, `raison` the system's reason.
-std::string MsgÉchecLecture(std::string_view fichier, std::string_view raison, Langue langue);
-std::string MsgÉchecÉcriture(std::string_view fichier, std::string_view raison, Langue langue);
+std::string MsgEchecLecture(std::string_view fichier, std::string_view raison, Langue langue);
+std::string MsgEchecEcriture(std::string_view fichier, std::string_view raison, Langue langue);
 
 }  // namespace rolvex

@@ -18,7 +18,7 @@ namespace {
 
 struct CouleursValeur {
   Couleur classique;
-  Couleur numérique;
+  Couleur numerique;
 };
 
 constexpr Tableau<CouleursValeur, 1, 6> CouleursDesValeurs = [] {
@@ -35,7 +35,7 @@ constexpr Tableau<CouleursValeur, 1, 6> CouleursDesValeurs = [] {
 constexpr Couleur VertFond = RGB(0, 128, 0);
 
 constexpr double RetraitCadre = 0.06;
-constexpr double ÉpaisseurCadre = 0.03;
+constexpr double EpaisseurCadre = 0.03;
 
 // The pips stand on a 3 × 3 grid.
 constexpr std::array<double, 3> GrillePoints{0.27, 0.5, 0.73};
@@ -82,21 +82,21 @@ constexpr Tableau<int, 1, 6> SegmentsDesChiffres = [] {
 
 constexpr double LargeurChiffre = 0.36;
 constexpr double HauteurChiffre = 0.58;
-constexpr double ÉpaisseurSegment = 0.08;
+constexpr double EpaisseurSegment = 0.08;
 constexpr double JeuSegment = 0.012;  // the thin gap between two segments
 
 struct Axe {
   QPointF de;
-  QPointF à;
+  QPointF a;
 };
 
 // Each segment runs between two corners of the digit's frame, taken on the segments' middle lines.
 Tableau<Axe, 0, 6> AxesDesSegments() {
-  const double g = 0.5 - LargeurChiffre / 2 + ÉpaisseurSegment / 2;
-  const double d = 0.5 + LargeurChiffre / 2 - ÉpaisseurSegment / 2;
-  const double h = 0.5 - HauteurChiffre / 2 + ÉpaisseurSegment / 2;
+  const double g = 0.5 - LargeurChiffre / 2 + EpaisseurSegment / 2;
+  const double d = 0.5 + LargeurChiffre / 2 - EpaisseurSegment / 2;
+  const double h = 0.5 - HauteurChiffre / 2 + EpaisseurSegment / 2;
   const double m = 0.5;
-  const double b = 0.5 + HauteurChiffre / 2 - ÉpaisseurSegment / 2;
+  const double b = 0.5 + HauteurChiffre / 2 - EpaisseurSegment / 2;
   Tableau<Axe, 0, 6> axes;
   axes[0] = {{g, h}, {d, h}};  // a
   axes[1] = {{d, h}, {d, m}};  // b
@@ -110,43 +110,43 @@ Tableau<Axe, 0, 6> AxesDesSegments() {
 
 // A segment with pointed ends, so that the segments meet along mitred joints.
 QPolygonF FormeSegment(const Axe& axe) {
-  QPointF u = axe.à - axe.de;
+  QPointF u = axe.a - axe.de;
   u /= std::hypot(u.x(), u.y());
   const QPointF n(-u.y(), u.x());
-  const double e = ÉpaisseurSegment / 2;
-  const QPointF début = axe.de + u * JeuSegment;
-  const QPointF fin = axe.à - u * JeuSegment;
-  return QPolygonF({début, début + u * e + n * e, fin - u * e + n * e, fin, fin - u * e - n * e,
-                    début + u * e - n * e});
+  const double e = EpaisseurSegment / 2;
+  const QPointF debut = axe.de + u * JeuSegment;
+  const QPointF fin = axe.a - u * JeuSegment;
+  return QPolygonF({debut, debut + u * e + n * e, fin - u * e + n * e, fin, fin - u * e - n * e,
+                    debut + u * e - n * e});
 }
 
-class Unité {
+class Unite {
  public:
   // Maps the face of side 1 onto `carré`, and puts the painter back as it was when done.
-  Unité(QPainter& p, const QRectF& carré) : p_(p) {
+  Unite(QPainter& p, const QRectF& carre) : p_(p) {
     p_.save();
     p_.setRenderHint(QPainter::Antialiasing);
-    p_.translate(carré.topLeft());
-    p_.scale(carré.width(), carré.height());
+    p_.translate(carre.topLeft());
+    p_.scale(carre.width(), carre.height());
   }
-  ~Unité() { p_.restore(); }
-  Unité(const Unité&) = delete;
-  Unité& operator=(const Unité&) = delete;
+  ~Unite() { p_.restore(); }
+  Unite(const Unite&) = delete;
+  Unite& operator=(const Unite&) = delete;
 
  private:
   QPainter& p_;
 };
 
 // The frame falls on whole device pixels, so that it stays a crisp line at every size.
-void PeindreCadre(QPainter& p, double pixelsParUnité) {
-  const auto enPixels = [pixelsParUnité](double unités) {
-    return std::max(1.0, std::round(unités * pixelsParUnité)) / pixelsParUnité;
+void PeindreCadre(QPainter& p, double pixelsParUnite) {
+  const auto enPixels = [pixelsParUnite](double unites) {
+    return std::max(1.0, std::round(unites * pixelsParUnite)) / pixelsParUnite;
   };
   const double retrait = enPixels(RetraitCadre);
-  const double épaisseur = enPixels(ÉpaisseurCadre);
+  const double epaisseur = enPixels(EpaisseurCadre);
   QPainterPath cadre;
   cadre.addRect(QRectF(retrait, retrait, 1 - 2 * retrait, 1 - 2 * retrait));
-  const double dedans = retrait + épaisseur;
+  const double dedans = retrait + epaisseur;
   cadre.addRect(QRectF(dedans, dedans, 1 - 2 * dedans, 1 - 2 * dedans));
   p.fillPath(cadre, Qt::black);  // the odd-even rule leaves the inside out
 }
@@ -154,12 +154,12 @@ void PeindreCadre(QPainter& p, double pixelsParUnité) {
 // A round pip lit from the top left: white where the light falls, grey towards its rim.
 void PeindrePoint(QPainter& p, QPointF centre) {
   const QPointF reflet = centre + QPointF(-RayonPoint, -RayonPoint) * 0.35;
-  QRadialGradient dégradé(centre, RayonPoint, reflet);
-  dégradé.setColorAt(0.0, QColor(255, 255, 255));
-  dégradé.setColorAt(0.5, QColor(205, 205, 205));
-  dégradé.setColorAt(1.0, QColor(105, 105, 105));
+  QRadialGradient degrade(centre, RayonPoint, reflet);
+  degrade.setColorAt(0.0, QColor(255, 255, 255));
+  degrade.setColorAt(0.5, QColor(205, 205, 205));
+  degrade.setColorAt(1.0, QColor(105, 105, 105));
   p.setPen(QPen(QColor(60, 60, 60), 0.012));
-  p.setBrush(dégradé);
+  p.setBrush(degrade);
   p.drawEllipse(centre, RayonPoint, RayonPoint);
 }
 
@@ -198,10 +198,10 @@ void PeindreQuestion(QPainter& p) {
 }
 
 template <typename Peintre>
-QPixmap Rendre(int côté, qreal pixelRatio, Peintre peindre) {
-  if (côté <= 0) return QPixmap();
+QPixmap Rendre(int cote, qreal pixelRatio, Peintre peindre) {
+  if (cote <= 0) return QPixmap();
   if (!(pixelRatio > 0)) pixelRatio = 1;
-  const int pixels = std::max(1, static_cast<int>(std::lround(côté * pixelRatio)));
+  const int pixels = std::max(1, static_cast<int>(std::lround(cote * pixelRatio)));
   QPixmap image(pixels, pixels);
   image.setDevicePixelRatio(pixelRatio);
   image.fill(Qt::transparent);
@@ -212,103 +212,103 @@ QPixmap Rendre(int côté, qreal pixelRatio, Peintre peindre) {
 
 }  // namespace
 
-void PeindreModèleDé(QPainter& p, const QRectF& carré, int entrée) {
-  assert(0 <= entrée && entrée < NbModèlesDés);
-  if (entrée < 0 || entrée >= NbModèlesDés) return;
-  const int valeur = entrée % 6 + 1;
-  const bool numérique = entrée >= 6;
+void PeindreModeleDe(QPainter& p, const QRectF& carre, int entree) {
+  assert(0 <= entree && entree < NbModelesDes);
+  if (entree < 0 || entree >= NbModelesDes) return;
+  const int valeur = entree % 6 + 1;
+  const bool numerique = entree >= 6;
   const CouleursValeur& couleurs = CouleursDesValeurs[valeur];
 
   const QTransform versLesPixels = p.deviceTransform();
-  const double pixelsParUnité =
-      carré.width() * std::hypot(versLesPixels.m11(), versLesPixels.m12());
+  const double pixelsParUnite =
+      carre.width() * std::hypot(versLesPixels.m11(), versLesPixels.m12());
 
-  Unité unité(p, carré);
-  p.fillRect(QRectF(0, 0, 1, 1), EnQColor(numérique ? couleurs.numérique : couleurs.classique));
-  PeindreCadre(p, pixelsParUnité);
-  if (numérique)
+  Unite unite(p, carre);
+  p.fillRect(QRectF(0, 0, 1, 1), EnQColor(numerique ? couleurs.numerique : couleurs.classique));
+  PeindreCadre(p, pixelsParUnite);
+  if (numerique)
     PeindreChiffre(p, valeur);
   else
     PeindrePoints(p, valeur);
 }
 
-void PeindreDéFond(QPainter& p, const QRectF& carré) {
-  Unité unité(p, carré);
+void PeindreDeFond(QPainter& p, const QRectF& carre) {
+  Unite unite(p, carre);
   p.fillRect(QRectF(0, 0, 1, 1), EnQColor(VertFond));
   PeindreQuestion(p);
 }
 
 void PeindreLogo(QPainter& p, const QRectF& zone) {
-  const double côté = std::min(zone.width(), zone.height());
-  const QRectF carré(zone.center() - QPointF(côté, côté) / 2, QSizeF(côté, côté));
-  const double pixels = côté * std::hypot(p.deviceTransform().m11(), p.deviceTransform().m12());
+  const double cote = std::min(zone.width(), zone.height());
+  const QRectF carre(zone.center() - QPointF(cote, cote) / 2, QSizeF(cote, cote));
+  const double pixels = cote * std::hypot(p.deviceTransform().m11(), p.deviceTransform().m12());
 
   // Too small for three dice to be told apart (a window icon): one five, face on.
   constexpr double PlusPetitJet = 40;
   if (pixels < PlusPetitJet) {
-    PeindreModèleDé(p, carré.adjusted(côté / 16, côté / 16, -côté / 16, -côté / 16), 4);
+    PeindreModeleDe(p, carre.adjusted(cote / 16, cote / 16, -cote / 16, -cote / 16), 4);
     return;
   }
 
   // Three dice thrown on the table: where each lies, how it turned, which face it shows.
-  struct DéJeté {
+  struct DeJete {
     QPointF centre;
     double angle;
-    int entrée;
+    int entree;
   };
   constexpr double taille = 0.42;
-  const std::array dés{
-      DéJeté{{0.27, 0.29}, -14, 4},  // a blue five
-      DéJeté{{0.73, 0.32}, 11, 2},   // a purple three
-      DéJeté{{0.50, 0.70}, -4, 5},   // an olive six, in front
+  const std::array des{
+      DeJete{{0.27, 0.29}, -14, 4},  // a blue five
+      DeJete{{0.73, 0.32}, 11, 2},   // a purple three
+      DeJete{{0.50, 0.70}, -4, 5},   // an olive six, in front
   };
-  Unité unité(p, carré);
-  for (const DéJeté& dé : dés) {
+  Unite unite(p, carre);
+  for (const DeJete& de : des) {
     p.save();
-    p.translate(dé.centre);
-    p.rotate(dé.angle);
+    p.translate(de.centre);
+    p.rotate(de.angle);
     const QRectF face(-taille / 2, -taille / 2, taille, taille);
     p.fillRect(face.translated(0.015, 0.02), QColor(0, 0, 0, 90));  // its shadow on the table
-    PeindreModèleDé(p, face, dé.entrée);
+    PeindreModeleDe(p, face, de.entree);
     p.restore();
   }
 }
 
-QPixmap ImageModèleDé(int entrée, int côté, qreal pixelRatio) {
-  return Rendre(côté, pixelRatio,
-                [entrée](QPainter& p, const QRectF& r) { PeindreModèleDé(p, r, entrée); });
+QPixmap ImageModeleDe(int entree, int cote, qreal pixelRatio) {
+  return Rendre(cote, pixelRatio,
+                [entree](QPainter& p, const QRectF& r) { PeindreModeleDe(p, r, entree); });
 }
 
-QPixmap ImageDéVide(int côté, qreal pixelRatio) {
-  return Rendre(côté, pixelRatio, [](QPainter& p, const QRectF& r) { PeindreDéFond(p, r); });
+QPixmap ImageDeVide(int cote, qreal pixelRatio) {
+  return Rendre(cote, pixelRatio, [](QPainter& p, const QRectF& r) { PeindreDeFond(p, r); });
 }
 
-QPixmap ImageLogo(int côté, qreal pixelRatio) {
-  return Rendre(côté, pixelRatio, [](QPainter& p, const QRectF& r) { PeindreLogo(p, r); });
+QPixmap ImageLogo(int cote, qreal pixelRatio) {
+  return Rendre(cote, pixelRatio, [](QPainter& p, const QRectF& r) { PeindreLogo(p, r); });
 }
 
-QIcon IcôneLogo() {
-  QIcon icône;
-  for (int côté : {16, 24, 32, 48, 64, 128, 256}) icône.addPixmap(ImageLogo(côté, 1));
-  return icône;
+QIcon IconeLogo() {
+  QIcon icone;
+  for (int cote : {16, 24, 32, 48, 64, 128, 256}) icone.addPixmap(ImageLogo(cote, 1));
+  return icone;
 }
 
-ImagesDés::ImagesDés(int côtéFace, int côtéFond, qreal pixelRatio)
-    : côtéFace_(côtéFace),
-      côtéFond_(côtéFond),
+ImagesDes::ImagesDes(int coteFace, int coteFond, qreal pixelRatio)
+    : coteFace_(coteFace),
+      coteFond_(coteFond),
       ratio_(pixelRatio),
-      fond_(ImageDéVide(côtéFond, pixelRatio)) {
-  for (int entrée = 0; entrée < NbModèlesDés; ++entrée)
-    modèles_[entrée] = ImageModèleDé(entrée, côtéFace, pixelRatio);
+      fond_(ImageDeVide(coteFond, pixelRatio)) {
+  for (int entree = 0; entree < NbModelesDes; ++entree)
+    modeles_[entree] = ImageModeleDe(entree, coteFace, pixelRatio);
 }
 
-void ImagesDés::Repeindre(qreal pixelRatio, std::span<Image* const> images) {
-  ImagesDés nouvelles(côtéFace_, côtéFond_, pixelRatio);
+void ImagesDes::Repeindre(qreal pixelRatio, std::span<Image* const> images) {
+  ImagesDes nouvelles(coteFace_, coteFond_, pixelRatio);
   for (Image* image : images) {
-    const qint64 clé = image->picture().cacheKey();
-    if (clé == fond_.cacheKey()) image->setPicture(nouvelles.fond_);
-    for (int entrée = 0; entrée < NbModèlesDés; ++entrée)
-      if (clé == modèles_[entrée].cacheKey()) image->setPicture(nouvelles.modèles_[entrée]);
+    const qint64 cle = image->picture().cacheKey();
+    if (cle == fond_.cacheKey()) image->setPicture(nouvelles.fond_);
+    for (int entree = 0; entree < NbModelesDes; ++entree)
+      if (cle == modeles_[entree].cacheKey()) image->setPicture(nouvelles.modeles_[entree]);
   }
   *this = std::move(nouvelles);
 }

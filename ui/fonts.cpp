@@ -12,8 +12,8 @@ namespace rolvex::ui {
 namespace {
 
 struct Remplacement {
-  const char* nommée;
-  const char* remplaçante;
+  const char* nommee;
+  const char* remplacante;
 };
 
 constexpr std::array Remplacements{
@@ -27,24 +27,24 @@ constexpr double PlusPetitePolice = 1.0;
 
 void InstallerPolicesDeRemplacement() {
   for (const Remplacement& r : Remplacements) {
-    const QString nommée = QString::fromUtf8(r.nommée);
-    const QString remplaçante = QString::fromUtf8(r.remplaçante);
-    if (QFontDatabase::hasFamily(nommée)) continue;
+    const QString nommee = QString::fromUtf8(r.nommee);
+    const QString remplacante = QString::fromUtf8(r.remplacante);
+    if (QFontDatabase::hasFamily(nommee)) continue;
     // Qt keeps the names in lower case.
-    if (!QFont::substitutes(nommée).contains(remplaçante, Qt::CaseInsensitive))
-      QFont::insertSubstitution(nommée, remplaçante);
+    if (!QFont::substitutes(nommee).contains(remplacante, Qt::CaseInsensitive))
+      QFont::insertSubstitution(nommee, remplacante);
   }
 }
 
-void RéglerTaille(QFont& police, double points) {
+void ReglerTaille(QFont& police, double points) {
   police.setPointSizeF(std::max(points, PlusPetitePolice));
 }
 
-QFont Police(const QString& nom, double points, bool gras, bool souligné) {
+QFont Police(const QString& nom, double points, bool gras, bool souligne) {
   QFont police(nom);
-  RéglerTaille(police, points);
+  ReglerTaille(police, points);
   police.setBold(gras);
-  police.setUnderline(souligné);
+  police.setUnderline(souligne);
   return police;
 }
 
@@ -58,7 +58,7 @@ double FacteurQuiTient(const QFont& police, QSize place, const QStringList& lign
   if (hauteur > place.height() && hauteur > 0) facteur = double(place.height()) / hauteur;
   int largeur = 0;
   for (const QString& ligne : lignes) largeur = std::max(largeur, mesure.horizontalAdvance(ligne));
-  const int disponible = place.width() - 2 * MargeLégende;
+  const int disponible = place.width() - 2 * MargeLegende;
   if (largeur > disponible && disponible > 0)
     facteur = std::min(facteur, double(disponible) / largeur);
   return facteur;
@@ -75,7 +75,7 @@ double TailleQuiTient(const QFont& police, double points, QSize place, const QSt
   constexpr double Marge = 0.97;
   double taille = points;
   for (int i = 0; i < Essais && taille > PlusPetitePolice; ++i) {
-    RéglerTaille(essai, taille);
+    ReglerTaille(essai, taille);
     const double facteur = FacteurQuiTient(essai, place, lignes);
     if (facteur >= 1) break;
     taille *= std::min(facteur, Marge);

@@ -14,14 +14,14 @@ void InstallerPolicesDeRemplacement();
 
 // Sizes of the game's fonts are fractional points (18 × RatioLargeur); a size below one point
 // (a zero-sized screen) is taken as one point rather than refused.
-void RéglerTaille(QFont& police, double points);
-QFont Police(const QString& nom, double points, bool gras = false, bool souligné = false);
+void ReglerTaille(QFont& police, double points);
+QFont Police(const QString& nom, double points, bool gras = false, bool souligne = false);
 
 // A caption is drawn this far inside the edges of its panel (bevel and margin).
-inline constexpr int MargeLégende = 3;
+inline constexpr int MargeLegende = 3;
 
 // `points`, unless `police` at that size would not fit `texte` in `place`: then the size at
-// which its widest line fits the width less MargeLégende on each side, and its lines (one per
+// which its widest line fits the width less MargeLegende on each side, and its lines (one per
 // '\n' or '\r') the height. An empty text only asks one line to fit the height.
 double TailleQuiTient(const QFont& police, double points, QSize place, const QString& texte);
 

@@ -8,35 +8,35 @@
 namespace rolvex::ui {
 namespace {
 
-void Légender(QMessageBox& boîte, QMessageBox::StandardButton bouton, const QString& légende) {
-  if (légende.isEmpty()) return;
-  if (QAbstractButton* b = boîte.button(bouton)) b->setText(légende);
+void Legender(QMessageBox& boite, QMessageBox::StandardButton bouton, const QString& legende) {
+  if (legende.isEmpty()) return;
+  if (QAbstractButton* b = boite.button(bouton)) b->setText(legende);
 }
 
 // Tests find the box with QApplication::activeModalWidget() while exec() runs.
 QMessageBox::StandardButton Demander(QWidget* parent, const QString& texte, const QString& titre,
                                      QMessageBox::StandardButtons boutons,
-                                     QMessageBox::StandardButton défaut,
-                                     const LégendesBoutons& légendes) {
-  QMessageBox boîte(QMessageBox::NoIcon, titre, AvecSautsDeLigne(texte), boutons, parent);
-  boîte.setTextFormat(Qt::PlainText);
-  boîte.setDefaultButton(défaut);
-  Légender(boîte, QMessageBox::Ok, légendes.ok);
-  Légender(boîte, QMessageBox::Yes, légendes.oui);
-  Légender(boîte, QMessageBox::No, légendes.non);
-  boîte.exec();
-  return boîte.standardButton(boîte.clickedButton());
+                                     QMessageBox::StandardButton defaut,
+                                     const LegendesBoutons& legendes) {
+  QMessageBox boite(QMessageBox::NoIcon, titre, AvecSautsDeLigne(texte), boutons, parent);
+  boite.setTextFormat(Qt::PlainText);
+  boite.setDefaultButton(defaut);
+  Legender(boite, QMessageBox::Ok, legendes.ok);
+  Legender(boite, QMessageBox::Yes, legendes.oui);
+  Legender(boite, QMessageBox::No, legendes.non);
+  boite.exec();
+  return boite.standardButton(boite.clickedButton());
 }
 
 }  // namespace
 
 void AfficherMessage(QWidget* parent, const QString& texte, const QString& titre,
-                     const LégendesBoutons& boutons) {
+                     const LegendesBoutons& boutons) {
   Demander(parent, texte, titre, QMessageBox::Ok, QMessageBox::Ok, boutons);
 }
 
 bool DemanderOuiNon(QWidget* parent, const QString& texte, const QString& titre,
-                    const LégendesBoutons& boutons) {
+                    const LegendesBoutons& boutons) {
   return Demander(parent, texte, titre, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes,
                   boutons) == QMessageBox::Yes;
 }

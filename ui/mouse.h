@@ -15,8 +15,8 @@ inline constexpr int Milieu = 4;
 int BoutonDuJeu(Qt::MouseButton b);
 
 namespace pointeur {
-inline constexpr int ParDéfaut = 0;
-inline constexpr int FlècheHaut = 10;  // a square that can be chosen
+inline constexpr int ParDefaut = 0;
+inline constexpr int FlecheHaut = 10;  // a square that can be chosen
 inline constexpr int Interdit = 12;    // the no-drop sign: a square that cannot
 }  // namespace pointeur
 

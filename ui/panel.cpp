@@ -12,15 +12,15 @@
 namespace rolvex::ui {
 namespace {
 
-const QColor Lumière(255, 255, 255);
+const QColor Lumiere(255, 255, 255);
 const QColor Ombre(128, 128, 128);
 
 }  // namespace
 
 void PeindreBiseau(QPainter& p, const QRect& cadre, int biseau, int largeur) {
-  if (biseau != Panneau::Enfoncé && biseau != Panneau::EnRelief) return;
-  const QColor& hautGauche = biseau == Panneau::EnRelief ? Lumière : Ombre;
-  const QColor& basDroite = biseau == Panneau::EnRelief ? Ombre : Lumière;
+  if (biseau != Panneau::Enfonce && biseau != Panneau::EnRelief) return;
+  const QColor& hautGauche = biseau == Panneau::EnRelief ? Lumiere : Ombre;
+  const QColor& basDroite = biseau == Panneau::EnRelief ? Ombre : Lumiere;
   QRect r = cadre;
   for (int i = 0; i < largeur && r.width() > 1 && r.height() > 1; ++i) {
     p.fillRect(QRect(r.left(), r.top(), r.width() - 1, 1), hautGauche);
@@ -77,7 +77,7 @@ void Panneau::setFontName(const QString& nom) {
 
 void Panneau::setFontSize(double points) {
   QFont f = font();
-  RéglerTaille(f, points);
+  ReglerTaille(f, points);
   setFont(f);
 }
 
@@ -87,9 +87,9 @@ void Panneau::setFontBold(bool gras) {
   setFont(f);
 }
 
-void Panneau::setFontUnderline(bool souligné) {
+void Panneau::setFontUnderline(bool souligne) {
   QFont f = font();
-  f.setUnderline(souligné);
+  f.setUnderline(souligne);
   setFont(f);
 }
 
@@ -101,7 +101,7 @@ void Panneau::setAlignment(Qt::Alignment alignement) {
 
 void Panneau::setMousePointer(int code) {
   pointeur_ = code;
-  if (code == pointeur::ParDéfaut)
+  if (code == pointeur::ParDefaut)
     unsetCursor();
   else
     setCursor(FormeDuPointeur(code));
@@ -115,14 +115,14 @@ void Panneau::setShrinkToFit(bool ajuster) {
   update();
 }
 
-QFont Panneau::policeAffichée() const {
+QFont Panneau::policeAffichee() const {
   QFont police = font();
   if (!ajuster_ || caption_.isEmpty()) return police;
   const double points = police.pointSizeF();
   if (points <= 0) return police;  // a font sized in pixels is left as it is
   // The place is the panel's: TailleQuiTient keeps the caption's own margin from its edges.
   const double taille = TailleQuiTient(police, points, size(), caption_);
-  if (taille < points) RéglerTaille(police, taille);
+  if (taille < points) ReglerTaille(police, taille);
   return police;
 }
 
@@ -133,11 +133,11 @@ QRect Panneau::zoneTexte() const {
 
 // Lines are broken half a character short of the bevel on each side, so that a wrapped line
 // never touches the edges; a word alone keeps the whole width.
-QStringList Panneau::lignesAffichées() const {
+QStringList Panneau::lignesAffichees() const {
   if (caption_.isEmpty()) return {};
   if (ajuster_) return AvecSautsDeLigne(caption_).split(QLatin1Char('\n'));
   const QFontMetrics mesure(font());
-  return LignesCoupéesAuxBlancs(caption_, mesure,
+  return LignesCoupeesAuxBlancs(caption_, mesure,
                                 zoneTexte().width() - 2 * (mesure.averageCharWidth() / 2));
 }
 
@@ -147,13 +147,13 @@ void Panneau::paintEvent(QPaintEvent*) {
   PeindreBiseau(p, rect(), biseau_, largeurBiseau_);
   if (caption_.isEmpty()) return;
   p.setPen(EnQColor(texte_));
-  p.setFont(policeAffichée());
-  p.drawText(zoneTexte(), int(alignement_), lignesAffichées().join(QLatin1Char('\n')));
+  p.setFont(policeAffichee());
+  p.drawText(zoneTexte(), int(alignement_), lignesAffichees().join(QLatin1Char('\n')));
 }
 
 void Panneau::mousePressEvent(QMouseEvent* event) {
-  if (bouton_) setBevelOuter(Enfoncé);
-  if (event->button() == Qt::LeftButton) gaucheEnfoncé_ = true;
+  if (bouton_) setBevelOuter(Enfonce);
+  if (event->button() == Qt::LeftButton) gaucheEnfonce_ = true;
   emit mouseDown(BoutonDuJeu(event->button()));
 }
 
@@ -161,8 +161,8 @@ void Panneau::mouseReleaseEvent(QMouseEvent* event) {
   // Raised before the handlers run: a click that opens a modal box must not leave it sunk.
   if (bouton_) setBevelOuter(EnRelief);
   const bool gauche = event->button() == Qt::LeftButton;
-  const bool clic = gauche && gaucheEnfoncé_ && rect().contains(event->position().toPoint());
-  if (gauche) gaucheEnfoncé_ = false;
+  const bool clic = gauche && gaucheEnfonce_ && rect().contains(event->position().toPoint());
+  if (gauche) gaucheEnfonce_ = false;
   emit mouseUp(BoutonDuJeu(event->button()));
   if (clic) emit clicked();
 }
@@ -172,7 +172,7 @@ void Panneau::mouseMoveEvent(QMouseEvent*) { emit mouseMoved(); }
 void Panneau::hideEvent(QHideEvent*) {
   // A panel hidden while pressed never gets its release: it must not come back sunk.
   if (bouton_) setBevelOuter(EnRelief);
-  gaucheEnfoncé_ = false;
+  gaucheEnfonce_ = false;
 }
 
 }  // namespace rolvex::ui

@@ -19,7 +19,7 @@ class Panneau : public QWidget {
  public:
   // Outer bevel settings, with the game's values.
   static constexpr int SansBiseau = 0;
-  static constexpr int Enfoncé = 1;
+  static constexpr int Enfonce = 1;
   static constexpr int EnRelief = 2;
 
   explicit Panneau(QWidget* parent = nullptr);
@@ -29,13 +29,13 @@ class Panneau : public QWidget {
   void setCaption(const QString& caption);
   const QString& caption() const { return caption_; }
   // The lines the caption shows at the panel's present size and font.
-  QStringList lignesAffichées() const;
+  QStringList lignesAffichees() const;
 
   // A panel that shrinks its caption never wraps nor cuts it: a caption that would not fit is
   // drawn in a smaller font, down to the size at which all of it shows (a cell of a table).
   void setShrinkToFit(bool ajuster);
   // The font the caption is drawn in: the panel's own, or a smaller one where it shrinks.
-  QFont policeAffichée() const;
+  QFont policeAffichee() const;
 
   // Until set, the text has the platform's button-text colour and the background its button
   // colour.
@@ -51,7 +51,7 @@ class Panneau : public QWidget {
   void setFontName(const QString& nom);
   void setFontSize(double points);  // fractional points; see Police()
   void setFontBold(bool gras);
-  void setFontUnderline(bool souligné);
+  void setFontUnderline(bool souligne);
 
   void setAlignment(Qt::Alignment alignement);  // centred unless set
   Qt::Alignment alignment() const { return alignement_; }
@@ -89,7 +89,7 @@ class Panneau : public QWidget {
   int pointeur_ = 0;
   bool bouton_ = false;
   bool ajuster_ = false;
-  bool gaucheEnfoncé_ = false;
+  bool gaucheEnfonce_ = false;
 };
 
 // Lines of light and shade around `cadre`, `largeur` pixels wide: light above and on the left

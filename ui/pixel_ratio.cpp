@@ -5,13 +5,13 @@
 
 namespace rolvex::ui {
 
-SuiviRatioPixels::SuiviRatioPixels(QWidget& fenêtre, qreal ratioPeint, Repeindre repeindre,
+SuiviRatioPixels::SuiviRatioPixels(QWidget& fenetre, qreal ratioPeint, Repeindre repeindre,
                                    Ratio ratio)
-    : QObject(&fenêtre),
+    : QObject(&fenetre),
       ratioPeint_(ratioPeint),
       repeindre_(std::move(repeindre)),
-      ratio_(ratio ? std::move(ratio) : Ratio([&fenêtre] { return fenêtre.devicePixelRatioF(); })) {
-  fenêtre.installEventFilter(this);
+      ratio_(ratio ? std::move(ratio) : Ratio([&fenetre] { return fenetre.devicePixelRatioF(); })) {
+  fenetre.installEventFilter(this);
 }
 
 bool SuiviRatioPixels::eventFilter(QObject* objet, QEvent* event) {
@@ -23,7 +23,7 @@ bool SuiviRatioPixels::eventFilter(QObject* objet, QEvent* event) {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
     case QEvent::DevicePixelRatioChange:
 #endif
-      Vérifier();
+      Verifier();
       break;
     default:
       break;
@@ -31,7 +31,7 @@ bool SuiviRatioPixels::eventFilter(QObject* objet, QEvent* event) {
   return QObject::eventFilter(objet, event);
 }
 
-void SuiviRatioPixels::Vérifier() {
+void SuiviRatioPixels::Verifier() {
   const qreal ratio = ratio_();
   if (ratio <= 0 || qFuzzyCompare(ratio, ratioPeint_)) return;
   ratioPeint_ = ratio;

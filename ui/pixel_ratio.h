@@ -17,7 +17,7 @@ class SuiviRatioPixels : public QObject {
   // A child of `fenêtre`, whose pictures were painted for `ratioPeint`. `repeindre` runs with
   // the new ratio each time the window is shown or changes screen with a ratio that differs;
   // `ratio` reads it (the window's own, unless given).
-  SuiviRatioPixels(QWidget& fenêtre, qreal ratioPeint, Repeindre repeindre, Ratio ratio = {});
+  SuiviRatioPixels(QWidget& fenetre, qreal ratioPeint, Repeindre repeindre, Ratio ratio = {});
 
   qreal RatioPeint() const { return ratioPeint_; }
 
@@ -25,7 +25,7 @@ class SuiviRatioPixels : public QObject {
   bool eventFilter(QObject* objet, QEvent* event) override;
 
  private:
-  void Vérifier();
+  void Verifier();
 
   qreal ratioPeint_;
   Repeindre repeindre_;

@@ -15,7 +15,7 @@ QString AvecSautsDeLigne(const QString& texte) {
   return lignes;
 }
 
-QStringList LignesCoupéesAuxBlancs(const QString& texte, const QFontMetrics& mesure, int largeur) {
+QStringList LignesCoupeesAuxBlancs(const QString& texte, const QFontMetrics& mesure, int largeur) {
   QStringList lignes;
   for (const QString& paragraphe : AvecSautsDeLigne(texte).split(QLatin1Char('\n'))) {
     // Empty words keep the double blanks of a text where they stand.

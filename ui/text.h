@@ -18,6 +18,6 @@ QString AvecSautsDeLigne(const QString& texte);
 // The lines a caption shows in `largeur` pixels: one at each line break, and a line too long
 // broken at its blanks only, so that "Yam->New Game" never splits after its hyphen. The blank
 // at a break is dropped; a word wider than the width stands alone on its line.
-QStringList LignesCoupéesAuxBlancs(const QString& texte, const QFontMetrics& mesure, int largeur);
+QStringList LignesCoupeesAuxBlancs(const QString& texte, const QFontMetrics& mesure, int largeur);
 
 }  // namespace rolvex::ui

@@ -19,22 +19,22 @@ int Arrondi(double pixels) { return static_cast<int>(std::floor(pixels + 0.5)); 
 
 }  // namespace
 
-ÉchelleTwips::ÉchelleTwips(double dpiX, double dpiY)
+EchelleTwips::EchelleTwips(double dpiX, double dpiY)
     : twipsParPixelX_(TwipsParPixel(dpiX)), twipsParPixelY_(TwipsParPixel(dpiY)) {}
 
-ÉchelleTwips ÉchelleTwips::DeLÉcran(const QScreen& écran) {
-  return ÉchelleTwips(écran.logicalDotsPerInchX(), écran.logicalDotsPerInchY());
+EchelleTwips EchelleTwips::DeLEcran(const QScreen& ecran) {
+  return EchelleTwips(ecran.logicalDotsPerInchX(), ecran.logicalDotsPerInchY());
 }
 
-ÉchelleTwips ÉchelleTwips::DeLÉcranPrincipal() {
-  if (const QScreen* écran = QGuiApplication::primaryScreen()) return DeLÉcran(*écran);
-  return ÉchelleTwips(DpiOrdinaire, DpiOrdinaire);
+EchelleTwips EchelleTwips::DeLEcranPrincipal() {
+  if (const QScreen* ecran = QGuiApplication::primaryScreen()) return DeLEcran(*ecran);
+  return EchelleTwips(DpiOrdinaire, DpiOrdinaire);
 }
 
-int ÉchelleTwips::PixelsX(double twips) const { return Arrondi(twips / twipsParPixelX_); }
-int ÉchelleTwips::PixelsY(double twips) const { return Arrondi(twips / twipsParPixelY_); }
+int EchelleTwips::PixelsX(double twips) const { return Arrondi(twips / twipsParPixelX_); }
+int EchelleTwips::PixelsY(double twips) const { return Arrondi(twips / twipsParPixelY_); }
 
-QRect ÉchelleTwips::EnPixels(const RectangleTwips& r) const {
+QRect EchelleTwips::EnPixels(const RectangleTwips& r) const {
   const int gauche = PixelsX(r.gauche);
   const int haut = PixelsY(r.haut);
   const int droite = PixelsX(r.gauche + r.largeur);
@@ -42,20 +42,20 @@ QRect ÉchelleTwips::EnPixels(const RectangleTwips& r) const {
   return QRect(gauche, haut, std::max(0, droite - gauche), std::max(0, bas - haut));
 }
 
-RectangleTwips ÉchelleTwips::EnTwips(const QRect& r) const {
+RectangleTwips EchelleTwips::EnTwips(const QRect& r) const {
   return {TwipsX(r.x()), TwipsY(r.y()), TwipsX(r.width()), TwipsY(r.height())};
 }
 
-QSizeF ÉchelleTwips::EnTwips(QSize pixels) const {
+QSizeF EchelleTwips::EnTwips(QSize pixels) const {
   return QSizeF(TwipsX(pixels.width()), TwipsY(pixels.height()));
 }
 
-void ÉchelleTwips::Placer(QWidget& widget, const RectangleTwips& r) const {
+void EchelleTwips::Placer(QWidget& widget, const RectangleTwips& r) const {
   widget.setGeometry(EnPixels(r));
 }
 
-QSizeF TailleÉcranTwips(const QScreen& écran) {
-  return ÉchelleTwips::DeLÉcran(écran).EnTwips(écran.geometry().size());
+QSizeF TailleEcranTwips(const QScreen& ecran) {
+  return EchelleTwips::DeLEcran(ecran).EnTwips(ecran.geometry().size());
 }
 
 }  // namespace rolvex::ui

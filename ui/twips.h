@@ -20,13 +20,13 @@ struct RectangleTwips {
 };
 
 // The twips of one screen: 1 pixel = 1440 / logical DPI twips (15 at 96 DPI).
-class ÉchelleTwips {
+class EchelleTwips {
  public:
   // Logical DPI of each axis; a DPI that is not positive counts as 96, as no screen has one.
-  ÉchelleTwips(double dpiX, double dpiY);
-  static ÉchelleTwips DeLÉcran(const QScreen& écran);
+  EchelleTwips(double dpiX, double dpiY);
+  static EchelleTwips DeLEcran(const QScreen& ecran);
   // The primary screen's, or 96 DPI when there is no screen at all.
-  static ÉchelleTwips DeLÉcranPrincipal();
+  static EchelleTwips DeLEcranPrincipal();
 
   double TwipsParPixelX() const { return twipsParPixelX_; }
   double TwipsParPixelY() const { return twipsParPixelY_; }
@@ -53,6 +53,6 @@ class ÉchelleTwips {
 
 // The screen size in twips, the base of every layout of the game (12000 × 9000 for 800 × 600
 // pixels at 96 DPI).
-QSizeF TailleÉcranTwips(const QScreen& écran);
+QSizeF TailleEcranTwips(const QScreen& ecran);
 
 }  // namespace rolvex::ui

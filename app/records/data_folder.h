@@ -7,21 +7,21 @@
 
 namespace rolvex {
 
-struct DossiersDonnées {
+struct DossiersDonnees {
   std::filesystem::path lecture;   // where the files are read from
-  std::filesystem::path écriture;  // where they are written; the next run reads them there
-  friend bool operator==(const DossiersDonnées&, const DossiersDonnées&) = default;
+  std::filesystem::path ecriture;  // where they are written; the next run reads them there
+  friend bool operator==(const DossiersDonnees&, const DossiersDonnees&) = default;
 };
 
-using PrédicatDossier = std::function<bool(const std::filesystem::path&)>;
+using PredicatDossier = std::function<bool(const std::filesystem::path&)>;
 
 // A folder that already holds the files wins, the program's folder first, so that scores are
 // never left behind. Files in a program folder that cannot be written are read there and
 // written to the user's folder, which holds them from then on. With no files anywhere:
 // the program's folder if it can be written, else the user's folder.
-DossiersDonnées ChoisirDossierDonnées(const std::filesystem::path& dossierProgramme,
+DossiersDonnees ChoisirDossierDonnees(const std::filesystem::path& dossierProgramme,
                                       const std::filesystem::path& dossierUtilisateur,
-                                      const PrédicatDossier& fichiersPrésents,
-                                      const PrédicatDossier& inscriptible);
+                                      const PredicatDossier& fichiersPresents,
+                                      const PredicatDossier& inscriptible);
 
 }  // namespace rolvex

@@ -16,7 +16,7 @@ namespace {
 namespace fs = std::filesystem;
 using Octets = std::vector<std::uint8_t>;
 
-std::error_code ErreurSystème() { return {errno, std::generic_category()}; }
+std::error_code ErreurSysteme() { return {errno, std::generic_category()}; }
 
 // An open file, closed on every road out.
 class Descripteur {
@@ -32,7 +32,7 @@ class Descripteur {
   std::error_code Fermer() {
     const int fd = fd_;
     fd_ = -1;
-    return ::close(fd) == 0 ? std::error_code{} : ErreurSystème();
+    return ::close(fd) == 0 ? std::error_code{} : ErreurSysteme();
   }
 
  private:
@@ -49,15 +49,15 @@ Lecture LireFichier(const fs::path& chemin) {
   Lecture l;
   Descripteur f(::open(chemin.c_str(), O_RDONLY | O_CLOEXEC));
   if (f.fd() < 0) {
-    if (errno != ENOENT && errno != ENOTDIR) l.erreur = ErreurSystème();
+    if (errno != ENOENT && errno != ENOTDIR) l.erreur = ErreurSysteme();
     return l;
   }
-  struct stat état {};
-  if (::fstat(f.fd(), &état) != 0) {
-    l.erreur = ErreurSystème();
+  struct stat etat {};
+  if (::fstat(f.fd(), &etat) != 0) {
+    l.erreur = ErreurSysteme();
     return l;
   }
-  if (S_ISDIR(état.st_mode)) {
+  if (S_ISDIR(etat.st_mode)) {
     l.erreur = std::make_error_code(std::errc::is_a_directory);
     return l;
   }
@@ -66,7 +66,7 @@ Lecture LireFichier(const fs::path& chemin) {
     const ssize_t n = ::read(f.fd(), tampon.data(), tampon.size());
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
-      l.erreur = ErreurSystème();
+      l.erreur = ErreurSysteme();
       break;
     }
     if (n == 0) return l;
@@ -82,11 +82,11 @@ Lecture LireFichier(const fs::path& chemin) {
 
 // Writes `octets` into a new file beside `cible`, flushed to the disk; `temporaire` names it.
 // A file the player made read-only is not replaced behind their back.
-std::error_code Préparer(const fs::path& cible, std::span<const std::uint8_t> octets,
-                         const ÉcrivainOctets& écrire, fs::path& temporaire) {
+std::error_code Preparer(const fs::path& cible, std::span<const std::uint8_t> octets,
+                         const EcrivainOctets& ecrire, fs::path& temporaire) {
   struct stat ancien {};
   const bool existe = ::stat(cible.c_str(), &ancien) == 0;
-  if (existe && ::access(cible.c_str(), W_OK) != 0) return ErreurSystème();
+  if (existe && ::access(cible.c_str(), W_OK) != 0) return ErreurSysteme();
 
   int fd = -1;
   // A name no other file has: a crash may have left an earlier one behind.
@@ -95,16 +95,16 @@ std::error_code Préparer(const fs::path& cible, std::span<const std::uint8_t> o
     temporaire += "." + std::to_string(::getpid()) + "-" + std::to_string(essai) + ".tmp";
     fd = ::open(temporaire.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && (errno != EEXIST || essai == 99)) {
-      const std::error_code e = ErreurSystème();
+      const std::error_code e = ErreurSysteme();
       temporaire.clear();
       return e;
     }
   }
   Descripteur f(fd);
   std::error_code e;
-  if (existe && ::fchmod(f.fd(), ancien.st_mode & 07777) != 0) e = ErreurSystème();
-  if (!e) e = écrire(f.fd(), octets);
-  if (!e && ::fsync(f.fd()) != 0) e = ErreurSystème();
+  if (existe && ::fchmod(f.fd(), ancien.st_mode & 07777) != 0) e = ErreurSysteme();
+  if (!e) e = ecrire(f.fd(), octets);
+  if (!e && ::fsync(f.fd()) != 0) e = ErreurSysteme();
   const std::error_code fermeture = f.Fermer();
   if (!e) e = fermeture;
   if (e) {
@@ -130,95 +130,95 @@ std::string CheminLisible(const fs::path& chemin) { return chemin.string(); }
 }  // namespace
 
 fs::path CheminFichierOptions(const fs::path& dossier) {
-  return dossier / ("options" + std::to_string(NuméroFichiers) + ".dat");
+  return dossier / ("options" + std::to_string(NumeroFichiers) + ".dat");
 }
 
 fs::path CheminFichierNoms(const fs::path& dossier) {
-  return dossier / ("names" + std::to_string(NuméroFichiers) + ".dat");
+  return dossier / ("names" + std::to_string(NumeroFichiers) + ".dat");
 }
 
-std::string MessageÉchecFichier(const ÉchecFichier& échec, Langue langue) {
-  const std::string fichier = CheminLisible(échec.chemin);
-  const std::string raison = échec.erreur.message();
-  return échec.opération == OpérationFichier::Lecture ? MsgÉchecLecture(fichier, raison, langue)
-                                                      : MsgÉchecÉcriture(fichier, raison, langue);
+std::string MessageEchecFichier(const EchecFichier& echec, Langue langue) {
+  const std::string fichier = CheminLisible(echec.chemin);
+  const std::string raison = echec.erreur.message();
+  return echec.operation == OperationFichier::Lecture ? MsgEchecLecture(fichier, raison, langue)
+                                                      : MsgEchecEcriture(fichier, raison, langue);
 }
 
-std::error_code ÉcrireTout(int descripteur, std::span<const std::uint8_t> octets) {
+std::error_code EcrireTout(int descripteur, std::span<const std::uint8_t> octets) {
   while (!octets.empty()) {
     const ssize_t n = ::write(descripteur, octets.data(), octets.size());
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return ErreurSystème();
+    if (n < 0) return ErreurSysteme();
     octets = octets.subspan(static_cast<std::size_t>(n));
   }
   return {};
 }
 
 ChargementDossier ChargerOptions(const fs::path& dossier, TirageUniforme& tirage,
-                                 const ÉcrivainOctets& écrire) {
+                                 const EcrivainOctets& ecrire) {
   ChargementDossier r;
   const fs::path cheminOptions = CheminFichierOptions(dossier);
   const Lecture options = LireFichier(cheminOptions);
   if (options.erreur) {
-    r.échec = ÉchecFichier{FichierDonnées::Options, OpérationFichier::Lecture, cheminOptions,
+    r.echec = EchecFichier{FichierDonnees::Options, OperationFichier::Lecture, cheminOptions,
                            options.erreur};
-    r.chargement.résultat = RésultatChargement::OptionsParDéfaut;
-    r.chargement.données = CréerOptionsParDéfaut(tirage);
+    r.chargement.resultat = ResultatChargement::OptionsParDefaut;
+    r.chargement.donnees = CreerOptionsParDefaut(tirage);
     return r;
   }
   const fs::path cheminNoms = CheminFichierNoms(dossier);
   const Lecture noms = LireFichier(cheminNoms);
   if (noms.erreur)
-    r.échec = ÉchecFichier{FichierDonnées::Noms, OpérationFichier::Lecture, cheminNoms,
+    r.echec = EchecFichier{FichierDonnees::Noms, OperationFichier::Lecture, cheminNoms,
                            noms.erreur};
 
-  r.chargement = DécoderFichiers(options.octets, noms.octets, tirage);
-  if (r.chargement.résultat == RésultatChargement::OptionsParDéfaut) {
-    RésultatSauvegarde s = SauverOptions(dossier, r.chargement.données, écrire);
-    r.fichiersÉcrits = s.Réussie();
-    if (s.échec) r.échec = std::move(s.échec);
+  r.chargement = DecoderFichiers(options.octets, noms.octets, tirage);
+  if (r.chargement.resultat == ResultatChargement::OptionsParDefaut) {
+    ResultatSauvegarde s = SauverOptions(dossier, r.chargement.donnees, ecrire);
+    r.fichiersEcrits = s.Reussie();
+    if (s.echec) r.echec = std::move(s.echec);
   }
   return r;
 }
 
-RésultatSauvegarde SauverOptions(const fs::path& dossier, const DonnéesOptions& données,
-                                 const ÉcrivainOctets& écrire) {
+ResultatSauvegarde SauverOptions(const fs::path& dossier, const DonneesOptions& donnees,
+                                 const EcrivainOctets& ecrire) {
   const fs::path options = CheminFichierOptions(dossier);
   const fs::path noms = CheminFichierNoms(dossier);
-  auto échec = [](FichierDonnées fichier, OpérationFichier opération, const fs::path& chemin,
+  auto echec = [](FichierDonnees fichier, OperationFichier operation, const fs::path& chemin,
                   std::error_code erreur) {
-    return RésultatSauvegarde{ÉchecFichier{fichier, opération, chemin, erreur}};
+    return ResultatSauvegarde{EchecFichier{fichier, operation, chemin, erreur}};
   };
 
   std::error_code e;
   fs::create_directories(dossier, e);
-  if (e) return échec(FichierDonnées::Options, OpérationFichier::Écriture, options, e);
+  if (e) return echec(FichierDonnees::Options, OperationFichier::Ecriture, options, e);
 
   const Lecture ancien = LireFichier(options);
   if (ancien.erreur)
-    return échec(FichierDonnées::Options, OpérationFichier::Lecture, options, ancien.erreur);
-  const Octets octetsOptions = EncoderFichierOptions(données, ancien.octets);
-  const Octets octetsNoms = EncoderFichierNoms(données);
+    return echec(FichierDonnees::Options, OperationFichier::Lecture, options, ancien.erreur);
+  const Octets octetsOptions = EncoderFichierOptions(donnees, ancien.octets);
+  const Octets octetsNoms = EncoderFichierNoms(donnees);
 
   // Both files are ready before either replaces its old self, so a failure part way never
   // pairs new scores with old names.
-  fs::path prêtOptions, prêtNoms;
-  if ((e = Préparer(options, octetsOptions, écrire, prêtOptions)))
-    return échec(FichierDonnées::Options, OpérationFichier::Écriture, options, e);
-  if ((e = Préparer(noms, octetsNoms, écrire, prêtNoms))) {
-    Effacer(prêtOptions);
-    return échec(FichierDonnées::Noms, OpérationFichier::Écriture, noms, e);
+  fs::path pretOptions, pretNoms;
+  if ((e = Preparer(options, octetsOptions, ecrire, pretOptions)))
+    return echec(FichierDonnees::Options, OperationFichier::Ecriture, options, e);
+  if ((e = Preparer(noms, octetsNoms, ecrire, pretNoms))) {
+    Effacer(pretOptions);
+    return echec(FichierDonnees::Noms, OperationFichier::Ecriture, noms, e);
   }
-  if (::rename(prêtOptions.c_str(), options.c_str()) != 0) {
-    e = ErreurSystème();
-    Effacer(prêtOptions);
-    Effacer(prêtNoms);
-    return échec(FichierDonnées::Options, OpérationFichier::Écriture, options, e);
+  if (::rename(pretOptions.c_str(), options.c_str()) != 0) {
+    e = ErreurSysteme();
+    Effacer(pretOptions);
+    Effacer(pretNoms);
+    return echec(FichierDonnees::Options, OperationFichier::Ecriture, options, e);
   }
-  if (::rename(prêtNoms.c_str(), noms.c_str()) != 0) {
-    e = ErreurSystème();
-    Effacer(prêtNoms);
-    return échec(FichierDonnées::Noms, OpérationFichier::Écriture, noms, e);
+  if (::rename(pretNoms.c_str(), noms.c_str()) != 0) {
+    e = ErreurSysteme();
+    Effacer(pretNoms);
+    return echec(FichierDonnees::Noms, OperationFichier::Ecriture, noms, e);
   }
   SynchroniserDossier(dossier);
   return {};

@@ -17,7 +17,7 @@
 namespace rolvex {
 
 // The number in the files' names: options12.dat and names12.dat.
-inline constexpr int NuméroFichiers = 12;
+inline constexpr int NumeroFichiers = 12;
 
 std::filesystem::path CheminFichierOptions(const std::filesystem::path& dossier);
 std::filesystem::path CheminFichierNoms(const std::filesystem::path& dossier);
@@ -25,30 +25,30 @@ std::filesystem::path CheminFichierNoms(const std::filesystem::path& dossier);
 // A file bigger than this is not one of ours; it is refused rather than read into memory.
 inline constexpr std::uintmax_t TailleLueMaximum = 1 << 20;
 
-enum class FichierDonnées : int8_t { Options, Noms };
-enum class OpérationFichier : int8_t { Lecture, Écriture };
+enum class FichierDonnees : int8_t { Options, Noms };
+enum class OperationFichier : int8_t { Lecture, Ecriture };
 
 // Which file could not be read or written, and why.
-struct ÉchecFichier {
-  FichierDonnées fichier = FichierDonnées::Options;
-  OpérationFichier opération = OpérationFichier::Lecture;
+struct EchecFichier {
+  FichierDonnees fichier = FichierDonnees::Options;
+  OperationFichier operation = OperationFichier::Lecture;
   std::filesystem::path chemin;
   std::error_code erreur;
 };
 
 // What the window tells the player about a failure, in the language of the run.
-std::string MessageÉchecFichier(const ÉchecFichier& échec, Langue langue);
+std::string MessageEchecFichier(const EchecFichier& echec, Langue langue);
 
 // Hands bytes to an open file until all are written, or says what stopped it. The system's
 // write is the default; tests put in one that fails part way.
-using ÉcrivainOctets =
+using EcrivainOctets =
     std::function<std::error_code(int descripteur, std::span<const std::uint8_t> octets)>;
-std::error_code ÉcrireTout(int descripteur, std::span<const std::uint8_t> octets);
+std::error_code EcrireTout(int descripteur, std::span<const std::uint8_t> octets);
 
 struct ChargementDossier {
   Chargement chargement;           // the values to play with
-  bool fichiersÉcrits = false;     // there were no options: the defaults are on disk now
-  std::optional<ÉchecFichier> échec;
+  bool fichiersEcrits = false;     // there were no options: the defaults are on disk now
+  std::optional<EchecFichier> echec;
 };
 
 // ChargerOptions: reads both files of `dossier`. Absent files give the defaults (drawn with
@@ -57,11 +57,11 @@ struct ChargementDossier {
 // a passing fault never costs the player the tables on disk. A names file that cannot be read
 // leaves the names empty.
 ChargementDossier ChargerOptions(const std::filesystem::path& dossier, TirageUniforme& tirage,
-                                 const ÉcrivainOctets& écrire = ÉcrireTout);
+                                 const EcrivainOctets& ecrire = EcrireTout);
 
-struct RésultatSauvegarde {
-  std::optional<ÉchecFichier> échec;
-  bool Réussie() const { return !échec.has_value(); }
+struct ResultatSauvegarde {
+  std::optional<EchecFichier> echec;
+  bool Reussie() const { return !echec.has_value(); }
 };
 
 // SauverOptions: writes both files of `dossier` (created when missing). Each file is written
@@ -69,8 +69,8 @@ struct RésultatSauvegarde {
 // being ready before either is replaced: a failure leaves the old pair as it was. What an
 // older, longer options file holds past its 184 bytes is kept; an options file that cannot
 // be read is therefore not replaced.
-RésultatSauvegarde SauverOptions(const std::filesystem::path& dossier,
-                                 const DonnéesOptions& données,
-                                 const ÉcrivainOctets& écrire = ÉcrireTout);
+ResultatSauvegarde SauverOptions(const std::filesystem::path& dossier,
+                                 const DonneesOptions& donnees,
+                                 const EcrivainOctets& ecrire = EcrireTout);
 
 }  // namespace rolvex

@@ -25,14 +25,14 @@ int16_t ScoreSur16Bits(int32_t score) {
 std::string DeuxChiffres(int32_t n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
 // The first place of each mode on a first run: a target the player can see and beat.
-struct PremièrePlace {
+struct PremierePlace {
   std::string_view nom;
   int16_t score;
   int32_t temps;
   int16_t figures;
 };
-constexpr Tableau<PremièrePlace, 1, NbModes> PremièresPlaces = [] {
-  Tableau<PremièrePlace, 1, NbModes> t;
+constexpr Tableau<PremierePlace, 1, NbModes> PremieresPlaces = [] {
+  Tableau<PremierePlace, 1, NbModes> t;
   t[1] = {"Gustave", 354, 86, 6};
   t[2] = {"Gustave", 1154, 295, 16};
   t[3] = {"Gustave", 2207, 731, 34};
@@ -40,28 +40,28 @@ constexpr Tableau<PremièrePlace, 1, NbModes> PremièresPlaces = [] {
 }();
 
 // The names under the first place: who holds places 1 to 10 before the first place is set.
-struct NomsDéfaut {
+struct NomsDefaut {
   std::string_view nom;
-  int16_t jusquÀPlace;
+  int16_t jusquAPlace;
 };
-constexpr std::array<NomsDéfaut, 3> NomsParDéfaut = {{{"Yves", 3}, {"Rosalie", 8}, {"Odilon", 10}}};
+constexpr std::array<NomsDefaut, 3> NomsParDefaut = {{{"Yves", 3}, {"Rosalie", 8}, {"Odilon", 10}}};
 
-std::string_view NomParDéfaut(int16_t place) {
-  for (const auto& n : NomsParDéfaut) {
-    if (place <= n.jusquÀPlace) return n.nom;
+std::string_view NomParDefaut(int16_t place) {
+  for (const auto& n : NomsParDefaut) {
+    if (place <= n.jusquAPlace) return n.nom;
   }
-  return NomsParDéfaut.back().nom;
+  return NomsParDefaut.back().nom;
 }
 
 }  // namespace
 
-bool ClasséAvant(const HighScoreEntry& a, const HighScoreEntry& b) {
+bool ClasseAvant(const HighScoreEntry& a, const HighScoreEntry& b) {
   return a.score > b.score || (a.score == b.score && a.time < b.time);
 }
 
 bool EstEnOrdre(const TableHighScore& table) {
   for (int p = 1; p < NbPlaces; ++p) {
-    if (ClasséAvant(table[p + 1], table[p])) return false;
+    if (ClasseAvant(table[p + 1], table[p])) return false;
   }
   return true;
 }
@@ -79,7 +79,7 @@ int16_t InsertionHighScore(HighScores& scores, int16_t modeJeu, const PartieFini
 
   for (int k = NbPlaces; k > place; --k) table[k] = std::move(table[k - 1]);
   table[place] = {partie.NomJoueur, ScoreSur16Bits(partie.ScoreTotal), partie.SecondesPartie,
-                  partie.NbFiguresRéalisées};
+                  partie.NbFiguresRealisees};
   return static_cast<int16_t>(place);
 }
 
@@ -92,13 +92,13 @@ std::string ConvertTempsEnChrono(int32_t secondes) {
 HasardUniforme::HasardUniforme(std::optional<std::uint64_t> graine) {
   const auto g = graine.value_or(static_cast<std::uint64_t>(
       std::chrono::high_resolution_clock::now().time_since_epoch().count()));
-  générateur_.seed(g);
+  generateur_.seed(g);
 }
 
 double HasardUniforme::Uniforme() {
   // 53 random bits over 2^53: every value is below 1, which generate_canonical does not
   // promise on every library.
-  return static_cast<double>(générateur_() >> 11) * 0x1.0p-53;
+  return static_cast<double>(generateur_() >> 11) * 0x1.0p-53;
 }
 
 int16_t R(TirageUniforme& tirage, int16_t n) {
@@ -112,7 +112,7 @@ int16_t R(TirageUniforme& tirage, int16_t n) {
   return static_cast<int16_t>(arrondi);
 }
 
-HighScores HighScoresParDéfaut(TirageUniforme& tirage) {
+HighScores HighScoresParDefaut(TirageUniforme& tirage) {
   HighScores scores;
   for (int m = 1; m <= NbModes; ++m) {
     const int16_t c = NbColonnesMode[m];
@@ -121,11 +121,11 @@ HighScores HighScoresParDéfaut(TirageUniforme& tirage) {
     int score = R(tirage, 15) + 200 * c;
     for (int16_t p = 1; p <= NbPlaces; ++p) {
       if (p > 1) score -= (R(tirage, 6) + 4) * c;
-      table[p] = {std::string(NomParDéfaut(p)), static_cast<int16_t>(score), 100 * c,
+      table[p] = {std::string(NomParDefaut(p)), static_cast<int16_t>(score), 100 * c,
                   static_cast<int16_t>(5 * c)};
     }
-    const PremièrePlace& première = PremièresPlaces[m];
-    table[1] = {std::string(première.nom), première.score, première.temps, première.figures};
+    const PremierePlace& premiere = PremieresPlaces[m];
+    table[1] = {std::string(premiere.nom), premiere.score, premiere.temps, premiere.figures};
   }
   return scores;
 }

@@ -34,12 +34,12 @@ struct PartieFinie {
   std::string NomJoueur;
   int32_t ScoreTotal = 0;
   int32_t SecondesPartie = 0;      // 0..3599
-  int16_t NbFiguresRéalisées = 0;
+  int16_t NbFiguresRealisees = 0;
 };
 
 // The ranking: a higher score, or the same score in a shorter time. Two results equal in
 // both rank neither way; the table then keeps the newer one above.
-bool ClasséAvant(const HighScoreEntry& a, const HighScoreEntry& b);
+bool ClasseAvant(const HighScoreEntry& a, const HighScoreEntry& b);
 
 // Whether each place ranks no lower than the next one.
 bool EstEnOrdre(const TableHighScore& table);
@@ -71,7 +71,7 @@ class HasardUniforme final : public TirageUniforme {
   double Uniforme() override;
 
  private:
-  std::mt19937_64 générateur_;
+  std::mt19937_64 generateur_;
 };
 
 // R(n): a draw times n, rounded to the nearest integer with halves to the even neighbour.
@@ -79,6 +79,6 @@ int16_t R(TirageUniforme& tirage, int16_t n);
 
 // The tables of a first run: falling random scores under a fixed first place per mode.
 // The draws are taken mode 1 to 3, each mode place 1 to 10.
-HighScores HighScoresParDéfaut(TirageUniforme& tirage);
+HighScores HighScoresParDefaut(TirageUniforme& tirage);
 
 }  // namespace rolvex

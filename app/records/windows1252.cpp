@@ -7,25 +7,25 @@
 namespace rolvex {
 namespace {
 
-constexpr char Remplaçant = '?';
+constexpr char Remplacant = '?';
 
 // The only bytes whose character is not the Latin-1 character of the same number. The five
 // bytes 1252 leaves unassigned (0x81, 0x8D, 0x8F, 0x90, 0x9D) keep their own number.
-constexpr std::array<char32_t, 32> Plage80à9F = {
+constexpr std::array<char32_t, 32> Plage80a9F = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80..87
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88..8F
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90..97
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98..9F
 };
 
-char32_t CaractèreDeOctet(unsigned char octet) {
-  if (octet >= 0x80 && octet <= 0x9F) return Plage80à9F[octet - 0x80u];
+char32_t CaractereDeOctet(unsigned char octet) {
+  if (octet >= 0x80 && octet <= 0x9F) return Plage80a9F[octet - 0x80u];
   return octet;
 }
 
-std::optional<unsigned char> OctetDeCaractère(char32_t c) {
-  for (std::size_t i = 0; i < Plage80à9F.size(); ++i) {
-    if (Plage80à9F[i] == c) return static_cast<unsigned char>(0x80 + i);
+std::optional<unsigned char> OctetDeCaractere(char32_t c) {
+  for (std::size_t i = 0; i < Plage80a9F.size(); ++i) {
+    if (Plage80a9F[i] == c) return static_cast<unsigned char>(0x80 + i);
   }
   if (c <= 0xFF && !(c >= 0x80 && c <= 0x9F)) return static_cast<unsigned char>(c);
   return std::nullopt;
@@ -45,14 +45,14 @@ void AjouterUtf8(std::string& sortie, char32_t c) {
   }
 }
 
-struct CaractèreLu {
-  std::optional<char32_t> caractère;  // nothing: a malformed sequence
+struct CaractereLu {
+  std::optional<char32_t> caractere;  // nothing: a malformed sequence
   std::size_t longueur;               // bytes consumed, at least 1
 };
 
 // Strict UTF-8: overlong forms, surrogates and values past U+10FFFF are malformed. A
 // malformed sequence consumes one byte, so each of its bytes becomes one replacement.
-CaractèreLu LireUtf8(std::string_view texte, std::size_t i) {
+CaractereLu LireUtf8(std::string_view texte, std::size_t i) {
   const auto o = [&](std::size_t k) { return static_cast<unsigned char>(texte[k]); };
   const unsigned char premier = o(i);
   if (premier < 0x80) return {premier, 1};
@@ -83,7 +83,7 @@ CaractèreLu LireUtf8(std::string_view texte, std::size_t i) {
 std::string DepuisWindows1252(std::string_view octets) {
   std::string texte;
   texte.reserve(octets.size() * 3);
-  for (char o : octets) AjouterUtf8(texte, CaractèreDeOctet(static_cast<unsigned char>(o)));
+  for (char o : octets) AjouterUtf8(texte, CaractereDeOctet(static_cast<unsigned char>(o)));
   return texte;
 }
 
@@ -93,8 +93,8 @@ std::string VersWindows1252(std::string_view utf8) {
   for (std::size_t i = 0; i < utf8.size();) {
     const auto lu = LireUtf8(utf8, i);
     i += lu.longueur;
-    const auto octet = lu.caractère ? OctetDeCaractère(*lu.caractère) : std::nullopt;
-    octets.push_back(octet ? static_cast<char>(*octet) : Remplaçant);
+    const auto octet = lu.caractere ? OctetDeCaractere(*lu.caractere) : std::nullopt;
+    octets.push_back(octet ? static_cast<char>(*octet) : Remplacant);
   }
   return octets;
 }

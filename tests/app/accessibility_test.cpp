@@ -13,15 +13,15 @@ QString Lu(QWidget& widget, QAccessible::Text quoi = QAccessible::Name) {
 
 // Every control the player uses says what it is and what it shows, in the language of the run,
 // and says it again when the game changes it.
-class LectureÀVoixHaute : public FenêtreDeJeu {
+class LectureAVoixHaute : public FenetreDeJeu {
  protected:
-  QString Nom(std::string_view contrôle) { return Lu(W<QWidget>(contrôle)); }
-  QString Description(std::string_view contrôle) {
-    return Lu(W<QWidget>(contrôle), QAccessible::Description);
+  QString Nom(std::string_view controle) { return Lu(W<QWidget>(controle)); }
+  QString Description(std::string_view controle) {
+    return Lu(W<QWidget>(controle), QAccessible::Description);
   }
 };
 
-TEST_F(LectureÀVoixHaute, SquaresSayColumnFigureAndWhatTheyHoldInFrench) {
+TEST_F(LectureAVoixHaute, SquaresSayColumnFigureAndWhatTheyHoldInFrench) {
   Ouvrir();
   NouvellePartie(3);
   EXPECT_EQ(Nom("CaseLibre(9)"), Q("Libre, Full : à jouer"));
@@ -47,7 +47,7 @@ TEST_F(LectureÀVoixHaute, SquaresSayColumnFigureAndWhatTheyHoldInFrench) {
   EXPECT_EQ(Nom("CaseLibre(10)"), Q("Libre, Carré : fermée"));
 }
 
-TEST_F(LectureÀVoixHaute, DiceAndResultPanelsSayTheirValuesInFrench) {
+TEST_F(LectureAVoixHaute, DiceAndResultPanelsSayTheirValuesInFrench) {
   Ouvrir();
   NouvellePartie(1);
   EXPECT_EQ(Nom("ImageDé(2)"), Q("Dé 2 : pas encore jeté"));
@@ -72,7 +72,7 @@ TEST_F(LectureÀVoixHaute, DiceAndResultPanelsSayTheirValuesInFrench) {
             Q("Il vous manque 60 points pour obtenir le premier bonus de 30 points !"));
 }
 
-TEST_F(LectureÀVoixHaute, AnEnglishGameIsReadInEnglish) {
+TEST_F(LectureAVoixHaute, AnEnglishGameIsReadInEnglish) {
   Ouvrir(Langue::Anglais);
   NouvellePartie(2);
   EXPECT_EQ(Nom("CaseDescente(2)"), "Down, Two: closed");
@@ -99,14 +99,14 @@ TEST_F(LectureÀVoixHaute, AnEnglishGameIsReadInEnglish) {
   EXPECT_EQ(Description("CaseLibre(9)"), "Cannot be chosen now. Free: any square, after any throw.");
 }
 
-TEST_F(LectureÀVoixHaute, LabelsButtonsAndTheInformationLineAreNamedInEnglish) {
+TEST_F(LectureAVoixHaute, LabelsButtonsAndTheInformationLineAreNamedInEnglish) {
   Ouvrir(Langue::Anglais);
   const std::pair<const char*, const char*> noms[] = {
       {"CaseNomSèche", "Straight column"}, {"CaseInfoDroite(12)", "8 or less"},
       {"CaseInfoBonusBasGauche", "Lower bonus"}, {"PanelStart", "Play"},
       {"PanelNewGame", "Play again"}, {"PanelDé(3)", "Place of die 3"},
       {"PictureAireJeu", "Score sheet"}, {"PanelInfoDéroulement", "Information line"}};
-  for (const auto& [contrôle, nom] : noms) EXPECT_EQ(Nom(contrôle), nom) << contrôle;
+  for (const auto& [controle, nom] : noms) EXPECT_EQ(Nom(controle), nom) << controle;
   EXPECT_EQ(Description("CaseNomSèche"), "after the first throw only.");
   EXPECT_FALSE(Description("PanelStart").isEmpty());
   // The information line reads its text, whatever wrote it.
@@ -118,7 +118,7 @@ TEST_F(LectureÀVoixHaute, LabelsButtonsAndTheInformationLineAreNamedInEnglish) 
   EXPECT_EQ(Description("PanelInfoDéroulement"), "The Free column (always available)\nAce");
 }
 
-TEST_F(LectureÀVoixHaute, NameDialogControlsAreNamedInFrench) {
+TEST_F(LectureAVoixHaute, NameDialogControlsAreNamedInFrench) {
   Ouvrir();
   EXPECT_EQ(Nom("TextName"), Q("Votre nom"));
   EXPECT_EQ(Description("TextName"), Q("12 caractères au plus."));
@@ -126,10 +126,10 @@ TEST_F(LectureÀVoixHaute, NameDialogControlsAreNamedInFrench) {
   EXPECT_EQ(Description("PanelCancelParams"), Q("Fermer sans commencer de partie (Échap)."));
   EXPECT_EQ(Nom("SSOptionModeColonnes(2)"), Q("Trois colonnes"));
   EXPECT_EQ(Nom("FrameModeColonnes"), Q("Mode de jeu"));
-  EXPECT_EQ(Lu(fenêtre->Params()), "Options");
+  EXPECT_EQ(Lu(fenetre->Params()), "Options");
 }
 
-TEST_F(LectureÀVoixHaute, HighScoreRowsReadWhatTheyShowOnceTheTableAppears) {
+TEST_F(LectureAVoixHaute, HighScoreRowsReadWhatTheyShowOnceTheTableAppears) {
   Ouvrir(Langue::Anglais);
   W("PanelScoreNom(3)").setCaption(QStringLiteral("Zoé"));
   W("SuperPanelScore").show();
@@ -138,9 +138,9 @@ TEST_F(LectureÀVoixHaute, HighScoreRowsReadWhatTheyShowOnceTheTableAppears) {
 }
 
 // The start-up window speaks both languages, none being chosen yet.
-using LectureDuDémarrage = FenêtreDeDémarrage;
+using LectureDuDemarrage = FenetreDeDemarrage;
 
-TEST_F(LectureDuDémarrage, LanguageButtonsAndLogoAreNamed) {
+TEST_F(LectureDuDemarrage, LanguageButtonsAndLogoAreNamed) {
   EXPECT_EQ(Lu(S<QWidget>("PanelStartFrench")), Q("Version française"));
   EXPECT_EQ(Lu(S<QWidget>("PanelStartEnglish")), "English version");
   EXPECT_EQ(Lu(S<QWidget>("PanelStartEnglish"), QAccessible::Description), "Play in English.");

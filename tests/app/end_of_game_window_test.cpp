@@ -21,15 +21,15 @@ const char* const AutrePartie[] = {
 
 // The end of a game offers it to the table of its mode: an entry is shown in red, saved, then
 // announced, and the line tells how to go on; a game that does not enter changes nothing.
-class FinDePartieFenêtre : public FenêtreDeJeu {
+class FinDePartieFenetre : public FenetreDeJeu {
  protected:
   // Files whose one-column table is `table`, then the window and a one-column game of Zoé.
   void Commencer(const TableHighScore& table, Langue langue) {
-    DonnéesOptions données;
+    DonneesOptions donnees;
     HasardUniforme tirage(3);
-    données.Scores = HighScoresParDéfaut(tirage);
-    données.Scores[1] = table;
-    PoserFichiers(données);
+    donnees.Scores = HighScoresParDefaut(tirage);
+    donnees.Scores[1] = table;
+    PoserFichiers(donnees);
     tableAvant = table;
     Ouvrir(langue);
     GelerHorloge();
@@ -55,11 +55,11 @@ class FinDePartieFenêtre : public FenêtreDeJeu {
     return c;
   }
   // Every row blue but `rouge`.
-  void VérifierCouleurs(int rouge) {
+  void VerifierCouleurs(int rouge) {
     for (int rang = 1; rang <= NbPlaces; ++rang)
       EXPECT_EQ(CouleurLigne(rang), rang == rouge ? RougeVif : Bleu) << rang;
   }
-  void VérifierFinDePartie() {
+  void VerifierFinDePartie() {
     EXPECT_FALSE(Horloge().isActive());
     EXPECT_FALSE(W("PanelOkDé").isVisible());
     EXPECT_TRUE(W("PanelNewGame").isVisible());
@@ -74,7 +74,7 @@ class FinDePartieFenêtre : public FenêtreDeJeu {
   ino_t inodeAvant = 0;
 };
 
-struct Entrée {
+struct Entree {
   const char* nom;
   int premier, pas;  // the table before the game of 733 points
   Langue langue;
@@ -82,86 +82,86 @@ struct Entrée {
   const char* annonce;
   const char* titre;
 };
-void PrintTo(const Entrée& e, std::ostream* os) { *os << e.nom; }
+void PrintTo(const Entree& e, std::ostream* os) { *os << e.nom; }
 
-class EntréeAuTableau : public FinDePartieFenêtre, public testing::WithParamInterface<Entrée> {};
+class EntreeAuTableau : public FinDePartieFenetre, public testing::WithParamInterface<Entree> {};
 
-TEST_P(EntréeAuTableau, IsShownInRedSavedThenAnnouncedAndTheOldPlacesGoOneLower) {
-  const Entrée& e = GetParam();
+TEST_P(EntreeAuTableau, IsShownInRedSavedThenAnnouncedAndTheOldPlacesGoOneLower) {
+  const Entree& e = GetParam();
   Commencer(TableDescendante(e.premier, e.pas), e.langue);
   Tics(65);
   // While the place is announced, the table is on screen with its red row, and on disk.
   struct {
-    bool tableMontrée = false, feuilleCachée = false, fichiersRéécrits = false;
+    bool tableMontree = false, feuilleCachee = false, fichiersReecrits = false;
     Couleur couleur = 0;
     QString info;
   } vu;
-  RépondeurBoîtes boîtes({}, [&](const RépondeurBoîtes::Vue&) {
+  RepondeurBoites boites({}, [&](const RepondeurBoites::Vue&) {
     vu = {W("SuperPanelScore").isVisible(), !W("PictureAireJeu").isVisible(),
           Inode(environnement.Options()) != inodeAvant, CouleurLigne(e.place), Info()};
   });
   JouerUneColonne();
 
-  ASSERT_EQ(boîtes.Vues().size(), 1u);
-  EXPECT_EQ(boîtes.Vues()[0].texte, Q(e.annonce));
-  EXPECT_EQ(boîtes.Vues()[0].titre, "ROLVEX");
-  EXPECT_EQ(boîtes.Vues()[0].ok, "OK");
-  EXPECT_TRUE(vu.tableMontrée);
-  EXPECT_TRUE(vu.feuilleCachée);
+  ASSERT_EQ(boites.Vues().size(), 1u);
+  EXPECT_EQ(boites.Vues()[0].texte, Q(e.annonce));
+  EXPECT_EQ(boites.Vues()[0].titre, "ROLVEX");
+  EXPECT_EQ(boites.Vues()[0].ok, "OK");
+  EXPECT_TRUE(vu.tableMontree);
+  EXPECT_TRUE(vu.feuilleCachee);
   EXPECT_EQ(vu.couleur, RougeVif);
-  EXPECT_TRUE(vu.fichiersRéécrits);
+  EXPECT_TRUE(vu.fichiersReecrits);
   const QString autrePartie = Q(AutrePartie[static_cast<int>(e.langue)]);
   EXPECT_NE(vu.info, autrePartie);
 
   EXPECT_EQ(Info(), autrePartie);
-  EXPECT_EQ(Légende("PanelModeColonnes"), e.titre);
+  EXPECT_EQ(Legende("PanelModeColonnes"), e.titre);
   EXPECT_EQ(Ligne(e.place),
             (std::vector<QString>{QString::number(e.place), Q("Zoé"), "01:05", "7", "733"}));
   const int voisine = e.place == 1 ? 2 : 9;  // the old first one lower, or the ninth kept
   const HighScoreEntry& ancienne = tableAvant[e.place == 1 ? 1 : 9];
   EXPECT_EQ(Ligne(voisine), (std::vector<QString>{QString::number(voisine), Q(ancienne.name), "01:40",
                                                   "3", QString::number(ancienne.score)}));
-  VérifierCouleurs(e.place);
+  VerifierCouleurs(e.place);
 
   // On disk, and kept for the next run: the places above as they were, those below one lower.
-  const DonnéesOptions disque = LireFichiers();
-  EXPECT_EQ(disque.Scores, fenêtre->Scores());
+  const DonneesOptions disque = LireFichiers();
+  EXPECT_EQ(disque.Scores, fenetre->Scores());
   for (int place = 1; place <= NbPlaces; ++place) {
     const HighScoreEntry attendue = place < e.place    ? tableAvant[place]
                                     : place == e.place ? HighScoreEntry{"Zoé", 733, 65, 7}
                                                        : tableAvant[place - 1];
     EXPECT_EQ(disque.Scores[1][place], attendue) << place;
   }
-  VérifierFinDePartie();
+  VerifierFinDePartie();
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    PremièreEtDixièmePlaces, EntréeAuTableau,
+    PremiereEtDixiemePlaces, EntreeAuTableau,
     testing::Values(
-        Entrée{"FirstInFrench", 700, 10, Langue::Français, 1,
+        Entree{"FirstInFrench", 700, 10, Langue::Francais, 1,
                "Félicitations, vous êtes classé en première position !!!", "1 colonnes"},
-        Entrée{"FirstInEnglish", 700, 10, Langue::Anglais, 1,
+        Entree{"FirstInEnglish", 700, 10, Langue::Anglais, 1,
                "Congratulations, you are the best (first position) !!!", "1 columns"},
         // Place 9: 800, place 10: 700.
-        Entrée{"TenthInFrench", 1600, 100, Langue::Français, 10,
+        Entree{"TenthInFrench", 1600, 100, Langue::Francais, 10,
                "Bravo, vous arrivez en 10ème position !", "1 colonnes"},
-        Entrée{"TenthInEnglish", 1600, 100, Langue::Anglais, 10, "You reach the 10th position !",
+        Entree{"TenthInEnglish", 1600, 100, Langue::Anglais, 10, "You reach the 10th position !",
                "1 columns"}),
-    [](const testing::TestParamInfo<Entrée>& info) { return std::string(info.param.nom); });
+    [](const testing::TestParamInfo<Entree>& info) { return std::string(info.param.nom); });
 
 // Below the tenth place: no box, no table, the files untouched, the line says so.
-class HorsDuTableau : public FinDePartieFenêtre, public testing::WithParamInterface<Langue> {};
+class HorsDuTableau : public FinDePartieFenetre, public testing::WithParamInterface<Langue> {};
 
 TEST_P(HorsDuTableau, ShowsNoBoxNoTableAndWritesNothing) {
   Commencer(TableDescendante(1640, 100), GetParam());  // place 10: 740
   const std::vector<std::uint8_t> options = Octets(environnement.Options());
   const std::vector<std::uint8_t> noms = Octets(environnement.Noms());
   const ino_t inodeNoms = Inode(environnement.Noms());
-  RépondeurBoîtes boîtes;
+  RepondeurBoites boites;
   JouerUneColonne();
 
-  EXPECT_TRUE(boîtes.Vues().empty());
-  EXPECT_EQ(Info(), GetParam() == Langue::Français
+  EXPECT_TRUE(boites.Vues().empty());
+  EXPECT_EQ(Info(), GetParam() == Langue::Francais
                         ? Q("Malheureusement, vous ne rentrez pas dans les 10 meilleurs scores. "
                             "Cliquez sur REJOUER ou touche F2 !")
                         : "You don't reach the TOP 10 ! Click on PLAY AGAIN or press F2.");
@@ -171,21 +171,21 @@ TEST_P(HorsDuTableau, ShowsNoBoxNoTableAndWritesNothing) {
   EXPECT_EQ(Inode(environnement.Noms()), inodeNoms);
   EXPECT_EQ(Octets(environnement.Options()), options);
   EXPECT_EQ(Octets(environnement.Noms()), noms);
-  EXPECT_EQ(fenêtre->Scores()[1], tableAvant);
-  VérifierFinDePartie();
+  EXPECT_EQ(fenetre->Scores()[1], tableAvant);
+  VerifierFinDePartie();
 }
 
 INSTANTIATE_TEST_SUITE_P(DeuxLangues, HorsDuTableau,
-                         testing::Values(Langue::Français, Langue::Anglais),
+                         testing::Values(Langue::Francais, Langue::Anglais),
                          [](const testing::TestParamInfo<Langue>& info) {
-                           return info.param == Langue::Français ? "French" : "English";
+                           return info.param == Langue::Francais ? "French" : "English";
                          });
 
 // The red row stays until the next game, which shows every row blue again and hides the table.
-TEST_F(FinDePartieFenêtre, TheRedRowLastsUntilTheNextGame) {
-  Commencer(TableDescendante(700, 10), Langue::Français);
+TEST_F(FinDePartieFenetre, TheRedRowLastsUntilTheNextGame) {
+  Commencer(TableDescendante(700, 10), Langue::Francais);
   {
-    RépondeurBoîtes boîtes;
+    RepondeurBoites boites;
     JouerUneColonne();
   }
   Cliquer("PanelEffacerScores");
@@ -196,14 +196,14 @@ TEST_F(FinDePartieFenêtre, TheRedRowLastsUntilTheNextGame) {
 
   Cliquer("PanelNewGame");
   EXPECT_FALSE(W("SuperPanelScore").isVisible());
-  VérifierCouleurs(0);
+  VerifierCouleurs(0);
   Touche(Qt::Key_F4);
   EXPECT_EQ(Ligne(1)[1], Q("Zoé"));
   EXPECT_EQ(CouleurLigne(1), Bleu);
 }
 
 // The clock counts the game's seconds from the new game on, one a second.
-TEST_F(FinDePartieFenêtre, TheClockTicksEverySecondFromTheNewGameOn) {
+TEST_F(FinDePartieFenetre, TheClockTicksEverySecondFromTheNewGameOn) {
   Ouvrir();
   EXPECT_FALSE(Horloge().isActive());
   EXPECT_EQ(Horloge().interval(), 1000);
@@ -211,12 +211,12 @@ TEST_F(FinDePartieFenêtre, TheClockTicksEverySecondFromTheNewGameOn) {
   EXPECT_TRUE(Horloge().isActive());
   GelerHorloge();
   Tics(59);
-  EXPECT_EQ(fenêtre->État().SecondesPartie, 59);
-  EXPECT_EQ(fenêtre->État().MinutesChrono, 0);
+  EXPECT_EQ(fenetre->Etat().SecondesPartie, 59);
+  EXPECT_EQ(fenetre->Etat().MinutesChrono, 0);
   Tics(1);
-  EXPECT_EQ(fenêtre->État().MinutesChrono, 1);
-  EXPECT_EQ(fenêtre->État().SecondesChrono, 0);
-  EXPECT_EQ(fenêtre->État().SecondesPartie, 60);
+  EXPECT_EQ(fenetre->Etat().MinutesChrono, 1);
+  EXPECT_EQ(fenetre->Etat().SecondesChrono, 0);
+  EXPECT_EQ(fenetre->Etat().SecondesPartie, 60);
 }
 
 }  // namespace

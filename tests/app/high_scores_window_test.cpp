@@ -10,12 +10,12 @@ namespace {
 
 // The high-score panel of the main window: the table of the current mode in place of the
 // sheet, its title, its button back to the sheet, and the help of its cells.
-class PanneauScoresFenêtre : public FenêtreDeJeu {
+class PanneauScoresFenetre : public FenetreDeJeu {
  protected:
-  QString Cellule(std::string_view famille, int rang) { return Légende(NomÉlément(famille, rang)); }
+  QString Cellule(std::string_view famille, int rang) { return Legende(NomElement(famille, rang)); }
 };
 
-TEST_F(PanneauScoresFenêtre, AFirstRunWritesBothFilesAndShowsTheDefaultTables) {
+TEST_F(PanneauScoresFenetre, AFirstRunWritesBothFilesAndShowsTheDefaultTables) {
   Ouvrir();
   const std::vector<std::uint8_t> options = Octets(environnement.Options());
   const std::vector<std::uint8_t> noms = Octets(environnement.Noms());
@@ -24,55 +24,55 @@ TEST_F(PanneauScoresFenêtre, AFirstRunWritesBothFilesAndShowsTheDefaultTables) 
   EXPECT_EQ(options[0] | options[1] << 8, 3);  // six columns
   EXPECT_EQ(options[2] | options[3] << 8, 1);  // pips
   EXPECT_EQ(noms[0] | noms[1] << 8, 0);        // no player yet
-  EXPECT_EQ(LireFichiers().Scores, fenêtre->Scores());
+  EXPECT_EQ(LireFichiers().Scores, fenetre->Scores());
 
   // Shown once a game has started: the one-column table.
   NouvellePartie(1);
   Touche(Qt::Key_F4);
   EXPECT_TRUE(W("SuperPanelScore").isVisible());
   EXPECT_FALSE(W("PictureAireJeu").isVisible());
-  const std::vector<QString> première = {"1", "Gustave", "01:26", "6", "354"};
+  const std::vector<QString> premiere = {"1", "Gustave", "01:26", "6", "354"};
   const char* const familles[] = {"PanelScoreClassement", "PanelScoreNom", "PanelScoreTemps",
                                   "PanelScoreNbFigures", "PanelScoreScore"};
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(Cellule(familles[i], 1), première[i]) << familles[i];
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(Cellule(familles[i], 1), premiere[i]) << familles[i];
   for (int rang = 2; rang <= NbPlaces; ++rang) {
-    const HighScoreEntry& entrée = fenêtre->Scores()[1][rang];
+    const HighScoreEntry& entree = fenetre->Scores()[1][rang];
     EXPECT_EQ(Cellule("PanelScoreClassement", rang), QString::number(rang));
-    EXPECT_EQ(Cellule("PanelScoreNom", rang), Q(entrée.name));
+    EXPECT_EQ(Cellule("PanelScoreNom", rang), Q(entree.name));
     EXPECT_EQ(Cellule("PanelScoreTemps", rang), "01:40");
-    EXPECT_EQ(Cellule("PanelScoreScore", rang), QString::number(entrée.score));
+    EXPECT_EQ(Cellule("PanelScoreScore", rang), QString::number(entree.score));
   }
 }
 
-TEST_F(PanneauScoresFenêtre, StandsWhereTheLayoutPutsItWithItsTitle) {
+TEST_F(PanneauScoresFenetre, StandsWhereTheLayoutPutsItWithItsTitle) {
   Ouvrir();
   NouvellePartie(2);
   Touche(Qt::Key_F4);
-  EXPECT_EQ(W("SuperPanelScore").geometry(), EnPixels(fenêtre->Aire()["SuperPanelScore"].rect));
-  EXPECT_EQ(W("PanelScoreNom(4)").geometry(), EnPixels(fenêtre->Aire()["PanelScoreNom(4)"].rect));
-  EXPECT_EQ(Légende("PanelModeColonnes"), "3 colonnes");
-  EXPECT_EQ(Légende("PanelEffacerScores"), "Cacher les scores");
+  EXPECT_EQ(W("SuperPanelScore").geometry(), EnPixels(fenetre->Aire()["SuperPanelScore"].rect));
+  EXPECT_EQ(W("PanelScoreNom(4)").geometry(), EnPixels(fenetre->Aire()["PanelScoreNom(4)"].rect));
+  EXPECT_EQ(Legende("PanelModeColonnes"), "3 colonnes");
+  EXPECT_EQ(Legende("PanelEffacerScores"), "Cacher les scores");
   EXPECT_EQ(Cellule("PanelScoreScore", 1), "1154");  // the three-column table
 }
 
 // Each control of the area exists once: a second one, left unplaced, would show in a corner.
-TEST_F(PanneauScoresFenêtre, HoldsEachOfItsControlsOnce) {
+TEST_F(PanneauScoresFenetre, HoldsEachOfItsControlsOnce) {
   Ouvrir();
   for (const char* nom : {"SuperPanelScore", "PanelModeColonnes", "PanelScore",
                           "PanelEffacerScores", "PanelScoreNom(1)", "PanelScoreTemps(10)"})
-    EXPECT_EQ(fenêtre->findChildren<ui::Panneau*>(Q(nom)).size(), 1) << nom;
+    EXPECT_EQ(fenetre->findChildren<ui::Panneau*>(Q(nom)).size(), 1) << nom;
   EXPECT_EQ(W("SuperPanelScore").findChildren<ui::Panneau*>().size(), 3 + 5 * NbPlaces);
 }
 
 // A place, a time, figures and a score show whole in their cells, even on a small screen.
-TEST_F(PanneauScoresFenêtre, NumbersAndTimesFitTheirCells) {
+TEST_F(PanneauScoresFenetre, NumbersAndTimesFitTheirCells) {
   Ouvrir();
   NouvellePartie(3);
   Touche(Qt::Key_F4);
   for (int rang = 1; rang <= NbPlaces; ++rang)
     for (const char* famille :
          {"PanelScoreClassement", "PanelScoreTemps", "PanelScoreNbFigures", "PanelScoreScore"}) {
-      const ui::Panneau& cellule = W(NomÉlément(famille, rang));
+      const ui::Panneau& cellule = W(NomElement(famille, rang));
       const int largeur = QFontMetrics(cellule.font()).horizontalAdvance(cellule.caption());
       EXPECT_LE(largeur, cellule.width() - 4) << famille << rang << " " << cellule.caption().toStdString();
       EXPECT_GE(cellule.font().pointSizeF(), 4);
@@ -80,13 +80,13 @@ TEST_F(PanneauScoresFenêtre, NumbersAndTimesFitTheirCells) {
 }
 
 // Hiding the scores gives back the sheet as it was, with nothing of the game or the table lost.
-TEST_F(PanneauScoresFenêtre, HideScoresShowsTheSheetAsItWas) {
+TEST_F(PanneauScoresFenetre, HideScoresShowsTheSheetAsItWas) {
   Ouvrir();
   NouvellePartie(1);
   Jeter("66655");
   Cliquer("CaseLibre(7)");
   Jeter("12345");
-  const HighScores scores = fenêtre->Scores();
+  const HighScores scores = fenetre->Scores();
   Touche(Qt::Key_F4);
   ASSERT_FALSE(W("PictureAireJeu").isVisible());
   // Each cell explains itself on the information line.
@@ -98,13 +98,13 @@ TEST_F(PanneauScoresFenêtre, HideScoresShowsTheSheetAsItWas) {
   Cliquer("PanelEffacerScores");
   EXPECT_FALSE(W("SuperPanelScore").isVisible());
   EXPECT_TRUE(W("PictureAireJeu").isVisible());
-  EXPECT_EQ(Légende("CaseLibre(7)"), "28");
-  EXPECT_EQ(Légende("CaseLibre(11)"), "45");  // the potential score of the throw
-  EXPECT_EQ(DésMontrés(), "12345");
-  EXPECT_EQ(fenêtre->Scores(), scores);
+  EXPECT_EQ(Legende("CaseLibre(7)"), "28");
+  EXPECT_EQ(Legende("CaseLibre(11)"), "45");  // the potential score of the throw
+  EXPECT_EQ(DesMontres(), "12345");
+  EXPECT_EQ(fenetre->Scores(), scores);
   // And the game goes on.
   Cliquer("CaseLibre(11)");
-  EXPECT_TRUE(fenêtre->État().Cases(colonne::Libre, 11).Prise);
+  EXPECT_TRUE(fenetre->Etat().Cases(colonne::Libre, 11).Prise);
 }
 
 }  // namespace

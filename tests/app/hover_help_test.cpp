@@ -4,7 +4,7 @@ namespace rolvex::app {
 namespace {
 
 // The information line explains what lies under the mouse, and only what the help covers.
-class AideSousLaSouris : public FenêtreDeJeu {
+class AideSousLaSouris : public FenetreDeJeu {
  protected:
   void SetUp() override {
     Ouvrir();
@@ -26,9 +26,9 @@ TEST_F(AideSousLaSouris, ASquareIsExplainedOnlyOnceItCanBeChosen) {
       {"PanelTotalDés", "Somme des 5 dés actuellement tirés."},
       {"PanelFigureRéalisée", "Figure actuellement réalisée."},
       {"PanelScoreTotal", "Score total (correspondant à la somme des scores de chaque colonne)."}};
-  for (const auto& [contrôle, aide] : aides) {
-    Survoler(contrôle);
-    EXPECT_EQ(Info(), Q(aide)) << contrôle;
+  for (const auto& [controle, aide] : aides) {
+    Survoler(controle);
+    EXPECT_EQ(Info(), Q(aide)) << controle;
   }
 }
 

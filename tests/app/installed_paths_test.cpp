@@ -40,13 +40,13 @@ class Arborescence : public testing::Test {
 };
 
 // The help files sit beside the program in the build, in ../share/rolvex once installed.
-using FichierAideInstallé = Arborescence;
+using FichierAideInstalle = Arborescence;
 
-TEST_F(FichierAideInstallé, BesideTheProgramFirstThenInTheSharedFolderElseBesideTheProgram) {
+TEST_F(FichierAideInstalle, BesideTheProgramFirstThenInTheSharedFolderElseBesideTheProgram) {
   Poser("bin/rolvexFr.hlp");
   Poser("share/rolvex/rolvexFr.hlp");
   Poser("share/rolvex/rolvexUs.hlp");
-  EXPECT_EQ(FichierAide(Langue::Français, QChemin("bin")), QChemin("bin/rolvexFr.hlp"));
+  EXPECT_EQ(FichierAide(Langue::Francais, QChemin("bin")), QChemin("bin/rolvexFr.hlp"));
   EXPECT_EQ(FichierAide(Langue::Anglais, QChemin("bin")), QChemin("share/rolvex/rolvexUs.hlp"));
   // Found nowhere: the other language's file does not stand in.
   fs::remove(Chemin("share/rolvex/rolvexUs.hlp"));
@@ -55,32 +55,32 @@ TEST_F(FichierAideInstallé, BesideTheProgramFirstThenInTheSharedFolderElseBesid
 
 // A program installed among the system's folders never writes there, even run as root; its
 // data files go to the user's folder. Elsewhere the program keeps them beside itself.
-using DossierDonnées = Arborescence;
+using DossierDonnees = Arborescence;
 
-TEST_F(DossierDonnées, TheSystemsOwnFoldersAndLinksToThemAreAndTheUsersAreNot) {
+TEST_F(DossierDonnees, TheSystemsOwnFoldersAndLinksToThemAreAndTheUsersAreNot) {
   const std::pair<const char*, bool> dossiers[] = {
       {"/usr/bin", true}, {"/usr/games", true}, {"/usr/local/bin", true}, {"/bin", true},
       {"/sbin", true}, {"/opt/rolvex/bin", true}, {"/usr", true}, {"/", true},
       {"/home/ana/jeux/rolvex", false}, {"/tmp/rolvex", false}, {"/work/build/bin", false},
       {"/usrx/bin", false}, {"/usr/../home/ana", false}};
-  for (const auto& [dossier, système] : dossiers) EXPECT_EQ(DossierSystème(dossier), système) << dossier;
+  for (const auto& [dossier, systeme] : dossiers) EXPECT_EQ(DossierSysteme(dossier), systeme) << dossier;
   fs::create_directory_symlink("/usr/bin", Chemin("raccourci"));
-  EXPECT_TRUE(DossierSystème(Chemin("raccourci")));
-  EXPECT_FALSE(DossierSystème(Chemin("")));
+  EXPECT_TRUE(DossierSysteme(Chemin("raccourci")));
+  EXPECT_FALSE(DossierSysteme(Chemin("")));
 }
 
-TEST_F(DossierDonnées, AnInstalledProgramUsesTheUsersFolderAnotherKeepsItsFiles) {
+TEST_F(DossierDonnees, AnInstalledProgramUsesTheUsersFolderAnotherKeepsItsFiles) {
   // Root can write in /usr/bin: only the rule keeps the data files out of it.
   EXPECT_FALSE(DossierProgrammeInscriptible("/usr/bin"));
   const fs::path utilisateur = Chemin("maison/.local/share/rolvex");
-  ASSERT_FALSE(FichiersDonnéesPrésents("/usr/bin"));
-  EXPECT_EQ(ChoisirDossiersDonnées("/usr/bin", utilisateur, DossierProgrammeInscriptible),
-            (DossiersDonnées{utilisateur, utilisateur}));
+  ASSERT_FALSE(FichiersDonneesPresents("/usr/bin"));
+  EXPECT_EQ(ChoisirDossiersDonnees("/usr/bin", utilisateur, DossierProgrammeInscriptible),
+            (DossiersDonnees{utilisateur, utilisateur}));
 
   fs::create_directories(Chemin("jeux"));
   EXPECT_TRUE(DossierProgrammeInscriptible(Chemin("jeux")));
-  EXPECT_EQ(ChoisirDossiersDonnées(Chemin("jeux"), Chemin("maison"), DossierProgrammeInscriptible),
-            (DossiersDonnées{Chemin("jeux"), Chemin("jeux")}));
+  EXPECT_EQ(ChoisirDossiersDonnees(Chemin("jeux"), Chemin("maison"), DossierProgrammeInscriptible),
+            (DossiersDonnees{Chemin("jeux"), Chemin("jeux")}));
 }
 
 // Files read in one folder and written in another are carried over once, so that the folder
@@ -89,18 +89,18 @@ using Rassemblement = Arborescence;
 
 TEST_F(Rassemblement, OneFolderNeedsNothing) {
   Poser("jeux/options12.dat", "options");
-  const DossierDeLecture d = RassemblerFichiersDonnées({Chemin("jeux"), Chemin("jeux")});
+  const DossierDeLecture d = RassemblerFichiersDonnees({Chemin("jeux"), Chemin("jeux")});
   EXPECT_EQ(d.dossier, Chemin("jeux"));
-  EXPECT_FALSE(d.échec);
+  EXPECT_FALSE(d.echec);
 }
 
 TEST_F(Rassemblement, TheFilesAreCopiedToTheFolderWrittenAndReadThere) {
   Poser("programme/options12.dat", "options");
   Poser("programme/names12.dat", "noms");
   fs::create_directories(Chemin("maison"));
-  const DossierDeLecture d = RassemblerFichiersDonnées({Chemin("programme"), Chemin("maison")});
+  const DossierDeLecture d = RassemblerFichiersDonnees({Chemin("programme"), Chemin("maison")});
   EXPECT_EQ(d.dossier, Chemin("maison"));
-  EXPECT_FALSE(d.échec);
+  EXPECT_FALSE(d.echec);
   EXPECT_EQ(Lire(Chemin("maison/options12.dat")), "options");
   EXPECT_EQ(Lire(Chemin("maison/names12.dat")), "noms");
   EXPECT_EQ(Lire(Chemin("programme/options12.dat")), "options");  // left as it was
@@ -109,7 +109,7 @@ TEST_F(Rassemblement, TheFilesAreCopiedToTheFolderWrittenAndReadThere) {
 TEST_F(Rassemblement, AStrayNamesFileDoesNotJoinOptionsOfAnotherRun) {
   Poser("programme/options12.dat", "options");
   Poser("maison/names12.dat", "ancien");
-  const DossierDeLecture d = RassemblerFichiersDonnées({Chemin("programme"), Chemin("maison")});
+  const DossierDeLecture d = RassemblerFichiersDonnees({Chemin("programme"), Chemin("maison")});
   EXPECT_EQ(d.dossier, Chemin("maison"));
   EXPECT_FALSE(fs::exists(Chemin("maison/names12.dat")));
 }
@@ -119,11 +119,11 @@ TEST_F(Rassemblement, ACopyThatFailsIsToldAndTheFilesAreReadWhereTheyAre) {
   Poser("programme/names12.dat", "noms");
   Poser("fichier");
   const fs::path maison = Chemin("fichier") / "maison";  // below a regular file
-  const DossierDeLecture d = RassemblerFichiersDonnées({Chemin("programme"), maison});
+  const DossierDeLecture d = RassemblerFichiersDonnees({Chemin("programme"), maison});
   EXPECT_EQ(d.dossier, Chemin("programme"));
-  ASSERT_TRUE(d.échec);
-  EXPECT_EQ(d.échec->opération, OpérationFichier::Écriture);
-  EXPECT_EQ(d.échec->chemin, maison / "options12.dat");
+  ASSERT_TRUE(d.echec);
+  EXPECT_EQ(d.echec->operation, OperationFichier::Ecriture);
+  EXPECT_EQ(d.echec->chemin, maison / "options12.dat");
 }
 
 }  // namespace

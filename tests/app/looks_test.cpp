@@ -11,32 +11,32 @@ namespace rolvex::app {
 namespace {
 
 // Screens in twips at 96 DPI: 640 × 480, 800 × 600, 1366 × 768, 1920 × 1080, 2560 × 1440.
-const QSizeF Écran640(9600, 7200);
-const QSizeF Écran800(12000, 9000);
-const QSizeF Écran1366(20490, 11520);
-const QSizeF Écran1920(28800, 16200);
-const QSizeF Écran2560(38400, 21600);
+const QSizeF Ecran640(9600, 7200);
+const QSizeF Ecran800(12000, 9000);
+const QSizeF Ecran1366(20490, 11520);
+const QSizeF Ecran1920(28800, 16200);
+const QSizeF Ecran2560(38400, 21600);
 
 // A main window laid out for `écran`, whatever the screen the test runs on.
-struct FenêtrePour {
-  DéÉquitable dé{11};
+struct FenetrePour {
+  DeEquitable de{11};
   EnvironnementDeTest environnement;
-  std::unique_ptr<FormRolvex> fenêtre;
+  std::unique_ptr<FormRolvex> fenetre;
 
-  explicit FenêtrePour(QSizeF écran, const DonnéesOptions* données = nullptr) {
-    if (données) {
-      ÉcrireOctets(environnement.Options(), EncoderFichierOptions(*données));
-      ÉcrireOctets(environnement.Noms(), EncoderFichierNoms(*données));
+  explicit FenetrePour(QSizeF ecran, const DonneesOptions* donnees = nullptr) {
+    if (donnees) {
+      EcrireOctets(environnement.Options(), EncoderFichierOptions(*donnees));
+      EcrireOctets(environnement.Noms(), EncoderFichierNoms(*donnees));
     }
-    fenêtre = std::make_unique<FormRolvex>(Langue::Français, dé, écran, environnement.Pour());
-    fenêtre->AfficherPleinÉcran();
+    fenetre = std::make_unique<FormRolvex>(Langue::Francais, de, ecran, environnement.Pour());
+    fenetre->AfficherPleinEcran();
   }
   template <typename T = ui::Panneau>
   T& W(std::string_view nom) {
-    return Contrôle<T>(*fenêtre, nom);
+    return Controle<T>(*fenetre, nom);
   }
   void NouvellePartie() {
-    fenêtre->AppelPréNouveau();
+    fenetre->AppelPreNouveau();
     W<QLineEdit>("TextName").setText(QStringLiteral("Zoé"));
     QTest::mouseClick(&W<QWidget>("PanelOkParams"), Qt::LeftButton);
   }
@@ -54,29 +54,29 @@ QImage Rendu(QWidget& widget) {
 }
 bool EstFond(QRgb pixel) { return pixel == qRgb(255, 0, 255); }
 
-TEST(DéDansSaPlace, StaysSquareAndCentredInAPlaceWiderThanTall) {
+TEST(DeDansSaPlace, StaysSquareAndCentredInAPlaceWiderThanTall) {
   ui::Image place;
   place.resize(60, 40);
-  place.setPicture(ui::ImageModèleDé(0, 40, 1));
+  place.setPicture(ui::ImageModeleDe(0, 40, 1));
   const QImage rendu = Rendu(place);
-  int début = -1;
+  int debut = -1;
   int largeur = 0;
   for (int x = 0; x < rendu.width(); ++x)
     if (!EstFond(rendu.pixel(x, 20))) {
-      if (début < 0) début = x;
+      if (debut < 0) debut = x;
       ++largeur;
     }
   EXPECT_EQ(largeur, 40);
-  EXPECT_EQ(début, 10);
+  EXPECT_EQ(debut, 10);
   // The die fills the height: the place's top and bottom rows are the die's.
   EXPECT_FALSE(EstFond(rendu.pixel(30, 0)));
   EXPECT_FALSE(EstFond(rendu.pixel(30, 39)));
 }
 
-TEST(DéDansSaPlace, StaysSquareAndCentredInAPlaceTallerThanWide) {
+TEST(DeDansSaPlace, StaysSquareAndCentredInAPlaceTallerThanWide) {
   ui::Image place;
   place.resize(40, 61);
-  place.setPicture(ui::ImageDéVide(40, 1));
+  place.setPicture(ui::ImageDeVide(40, 1));
   const QImage rendu = Rendu(place);
   EXPECT_TRUE(EstFond(rendu.pixel(20, 9)));
   EXPECT_FALSE(EstFond(rendu.pixel(20, 11)));
@@ -84,24 +84,24 @@ TEST(DéDansSaPlace, StaysSquareAndCentredInAPlaceTallerThanWide) {
   EXPECT_TRUE(EstFond(rendu.pixel(20, 52)));
 }
 
-TEST(DéDansSaPlace, FaceStandsInTheMiddleOfItsPanelOnWideScreens) {
-  for (QSizeF écran : {Écran1366, Écran1920, Écran2560}) {
-    const AireJeu aire(écran.width(), écran.height());
-    for (int i = 1; i <= NbDés; ++i) {
-      const Rect& panneau = aire[NomÉlément("PanelDé", i)].rect;
-      const Rect& face = aire[NomÉlément("ImageDé", i)].rect;
-      EXPECT_FLOAT_EQ(face.Left, (panneau.Width - face.Width) / 2) << écran.width() << " " << i;
-      EXPECT_FLOAT_EQ(face.Top, face.Left) << écran.width() << " " << i;
+TEST(DeDansSaPlace, FaceStandsInTheMiddleOfItsPanelOnWideScreens) {
+  for (QSizeF ecran : {Ecran1366, Ecran1920, Ecran2560}) {
+    const AireJeu aire(ecran.width(), ecran.height());
+    for (int i = 1; i <= NbDes; ++i) {
+      const Rect& panneau = aire[NomElement("PanelDé", i)].rect;
+      const Rect& face = aire[NomElement("ImageDé", i)].rect;
+      EXPECT_FLOAT_EQ(face.Left, (panneau.Width - face.Width) / 2) << ecran.width() << " " << i;
+      EXPECT_FLOAT_EQ(face.Top, face.Left) << ecran.width() << " " << i;
     }
   }
 }
 
-TEST(DéDansSaPlace, FaceIsDrawnInTheMiddleOfItsPanelOnA1920By1080Screen) {
-  FenêtrePour f(Écran1920);
+TEST(DeDansSaPlace, FaceIsDrawnInTheMiddleOfItsPanelOnA1920By1080Screen) {
+  FenetrePour f(Ecran1920);
   f.NouvellePartie();
-  for (int i = 1; i <= NbDés; ++i) {
-    const QWidget& face = f.W<QWidget>(NomÉlément("ImageDé", i));
-    const QWidget& panneau = f.W<QWidget>(NomÉlément("PanelDé", i));
+  for (int i = 1; i <= NbDes; ++i) {
+    const QWidget& face = f.W<QWidget>(NomElement("ImageDé", i));
+    const QWidget& panneau = f.W<QWidget>(NomElement("PanelDé", i));
     const QRect g = face.geometry();
     EXPECT_LE(std::abs(g.left() - (panneau.width() - 1 - g.right())), 1) << i;
     EXPECT_LE(std::abs(g.top() - (panneau.height() - 1 - g.bottom())), 1) << i;
@@ -110,43 +110,43 @@ TEST(DéDansSaPlace, FaceIsDrawnInTheMiddleOfItsPanelOnA1920By1080Screen) {
 
 // The menus grow with the screen like every other font, never below the platform's size.
 
-double PointsParDéfaut() { return QMenuBar().font().pointSizeF(); }
+double PointsParDefaut() { return QMenuBar().font().pointSizeF(); }
 
 TEST(PoliceDesMenus, GrowsWithTheSmallerRatioOfTheScreen) {
-  FenêtrePour f(Écran1920);  // ratios 2.4 and 1.8
-  EXPECT_NEAR(f.fenêtre->menuBar()->font().pointSizeF(), PointsParDéfaut() * 1.8, 0.01);
+  FenetrePour f(Ecran1920);  // ratios 2.4 and 1.8
+  EXPECT_NEAR(f.fenetre->menuBar()->font().pointSizeF(), PointsParDefaut() * 1.8, 0.01);
 }
 
 TEST(PoliceDesMenus, OpenMenusTakeTheFontOfTheBar) {
-  FenêtrePour f(Écran1366);
-  const double barre = f.fenêtre->menuBar()->font().pointSizeF();
-  EXPECT_GT(barre, PointsParDéfaut() * 1.2);
+  FenetrePour f(Ecran1366);
+  const double barre = f.fenetre->menuBar()->font().pointSizeF();
+  EXPECT_GT(barre, PointsParDefaut() * 1.2);
   for (std::string_view nom : {"MenuJeu", "MenuOptions", "MenuChoixDés", "MenuAide"})
     EXPECT_DOUBLE_EQ(f.W<QMenu>(nom).font().pointSizeF(), barre) << nom;
 }
 
 TEST(PoliceDesMenus, KeepsThePlatformsSizeOnSmallScreens) {
-  for (QSizeF écran : {Écran800, Écran640}) {
-    FenêtrePour f(écran);
-    EXPECT_DOUBLE_EQ(f.fenêtre->menuBar()->font().pointSizeF(), PointsParDéfaut()) << écran.width();
+  for (QSizeF ecran : {Ecran800, Ecran640}) {
+    FenetrePour f(ecran);
+    EXPECT_DOUBLE_EQ(f.fenetre->menuBar()->font().pointSizeF(), PointsParDefaut()) << ecran.width();
   }
 }
 
 TEST(PoliceDesMenus, GrownMenuBarStillLeavesTheDiceAreaOnTheScreen) {
   const int barreTitre = 30;
-  for (QSizeF écran : {Écran1366, Écran1920, Écran2560}) {
-    FenêtrePour f(écran);
-    const ui::ÉchelleTwips échelle = ui::ÉchelleTwips::DeLÉcranPrincipal();
+  for (QSizeF ecran : {Ecran1366, Ecran1920, Ecran2560}) {
+    FenetrePour f(ecran);
+    const ui::EchelleTwips echelle = ui::EchelleTwips::DeLEcranPrincipal();
     const QWidget& zone = f.W<QWidget>("SuperPanelDés");
-    const int bas = f.fenêtre->menuBar()->sizeHint().height() + zone.geometry().bottom() + 1;
-    EXPECT_LE(bas + barreTitre, échelle.PixelsY(écran.height())) << écran.width();
+    const int bas = f.fenetre->menuBar()->sizeHint().height() + zone.geometry().bottom() + 1;
+    EXPECT_LE(bas + barreTitre, echelle.PixelsY(ecran.height())) << ecran.width();
   }
 }
 
 // A high-score cell shows the whole of its text: a long name or a time shrinks to fit.
 
-DonnéesOptions ScoresLongs() {
-  DonnéesOptions d;
+DonneesOptions ScoresLongs() {
+  DonneesOptions d;
   d.ModeJeu = 3;
   d.NomJoueur = "Zoé";
   const char* noms[] = {"WWWWWWWWWWWW", "Marie Claire", "MMMMMMMMMMMM", "Jean-Baptist"};
@@ -171,19 +171,19 @@ bool TexteAuBord(ui::Panneau& cellule) {
 }
 
 TEST(CellulesDesScores, ShowLongNamesAndTimesWholeAtEverySize) {
-  const DonnéesOptions données = ScoresLongs();
-  for (QSizeF écran : {Écran640, Écran800, Écran1366, Écran1920}) {
-    FenêtrePour f(écran, &données);
+  const DonneesOptions donnees = ScoresLongs();
+  for (QSizeF ecran : {Ecran640, Ecran800, Ecran1366, Ecran1920}) {
+    FenetrePour f(ecran, &donnees);
     f.NouvellePartie();
-    Trouver<QAction>(*f.fenêtre, "MenuVoirScores")->trigger();
+    Trouver<QAction>(*f.fenetre, "MenuVoirScores")->trigger();
     ASSERT_TRUE(f.W<QWidget>("SuperPanelScore").isVisible());
     for (int rang = 1; rang <= NbPlaces; ++rang)
       for (const char* famille : {"PanelScoreNom", "PanelScoreTemps", "PanelScoreScore"}) {
-        ui::Panneau& cellule = f.W(NomÉlément(famille, rang));
+        ui::Panneau& cellule = f.W(NomElement(famille, rang));
         ASSERT_FALSE(cellule.caption().isEmpty());
         EXPECT_FALSE(TexteAuBord(cellule))
-            << écran.width() << " " << famille << rang << " " << cellule.caption().toStdString();
-        EXPECT_EQ(cellule.lignesAffichées().size(), 1) << famille << rang;
+            << ecran.width() << " " << famille << rang << " " << cellule.caption().toStdString();
+        EXPECT_EQ(cellule.lignesAffichees().size(), 1) << famille << rang;
       }
   }
 }
@@ -194,12 +194,12 @@ TEST(CellulesDesScores, ShortTextKeepsItsDesignedFont) {
   cellule.setFontSize(10);
   cellule.setShrinkToFit(true);
   cellule.setCaption(QStringLiteral("Zoé"));
-  EXPECT_DOUBLE_EQ(cellule.policeAffichée().pointSizeF(), 10);
+  EXPECT_DOUBLE_EQ(cellule.policeAffichee().pointSizeF(), 10);
   cellule.setCaption(QStringLiteral("WWWWWWWWWWWW"));
-  const QFont petite = cellule.policeAffichée();
+  const QFont petite = cellule.policeAffichee();
   EXPECT_LT(petite.pointSizeF(), 10);
   EXPECT_LE(QFontMetrics(petite).horizontalAdvance(cellule.caption()),
-            cellule.width() - 2 * ui::MargeLégende);
+            cellule.width() - 2 * ui::MargeLegende);
   // The panel keeps its own font for the next, shorter text.
   EXPECT_DOUBLE_EQ(cellule.font().pointSizeF(), 10);
 }
@@ -207,11 +207,11 @@ TEST(CellulesDesScores, ShortTextKeepsItsDesignedFont) {
 // The name dialog shows only its title: OK and cancel are its exits; a platform's close
 // command still cancels.
 
-class CadreDuDialogue : public FenêtreDeJeu {};
+class CadreDuDialogue : public FenetreDeJeu {};
 
 TEST_F(CadreDuDialogue, HasATitleAndNoBoxAtAll) {
   Ouvrir();
-  const Qt::WindowFlags drapeaux = fenêtre->Params().windowFlags();
+  const Qt::WindowFlags drapeaux = fenetre->Params().windowFlags();
   EXPECT_EQ(drapeaux & Qt::WindowType_Mask, Qt::Dialog);
   EXPECT_TRUE(drapeaux.testFlag(Qt::WindowTitleHint));
   EXPECT_TRUE(drapeaux.testFlag(Qt::CustomizeWindowHint));  // no box the platform would add
@@ -224,16 +224,16 @@ TEST_F(CadreDuDialogue, ThePlatformsCloseCancelsAndGivesTheMainWindowBack) {
   Ouvrir();
   NouvellePartie(1);
   Jeter("12345");
-  fenêtre->AppelPréNouveau();
+  fenetre->AppelPreNouveau();
   CocherMode(3);
   W<QLineEdit>("TextName").setText(QStringLiteral("Autre"));
-  ASSERT_FALSE(fenêtre->isEnabled());
-  EXPECT_TRUE(fenêtre->Params().close());
-  EXPECT_FALSE(fenêtre->Params().isVisible());
-  EXPECT_TRUE(fenêtre->isEnabled());
-  EXPECT_EQ(fenêtre->État().ModeJeu, 1);
-  EXPECT_EQ(fenêtre->NomJoueur(), QStringLiteral("Zoé"));
-  EXPECT_EQ(fenêtre->État().NbJets, 1);  // the game goes on where it was
+  ASSERT_FALSE(fenetre->isEnabled());
+  EXPECT_TRUE(fenetre->Params().close());
+  EXPECT_FALSE(fenetre->Params().isVisible());
+  EXPECT_TRUE(fenetre->isEnabled());
+  EXPECT_EQ(fenetre->Etat().ModeJeu, 1);
+  EXPECT_EQ(fenetre->NomJoueur(), QStringLiteral("Zoé"));
+  EXPECT_EQ(fenetre->Etat().NbJets, 1);  // the game goes on where it was
 }
 
 }  // namespace

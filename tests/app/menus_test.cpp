@@ -11,10 +11,10 @@ namespace {
 
 // The menus and their keys: the quit that asks, says goodbye and saves, the help of the
 // language, the About box.
-class Menus : public FenêtreDeJeu {
+class Menus : public FenetreDeJeu {
  protected:
   // A game under way: one throw made, the clock running.
-  void EnJeu(Langue langue = Langue::Français) {
+  void EnJeu(Langue langue = Langue::Francais) {
     Ouvrir(langue);
     NouvellePartie(1);
     Jeter("12345");
@@ -24,33 +24,33 @@ class Menus : public FenêtreDeJeu {
 TEST_F(Menus, F9AnsweredNoLeavesTheGameAndItsClockRunning) {
   EnJeu();
   const ino_t inode = Inode(environnement.Options());
-  RépondeurBoîtes boîtes({false});
+  RepondeurBoites boites({false});
   Touche(Qt::Key_F9);
 
-  EXPECT_EQ(boîtes.Textes(), std::vector<QString>{Q("Voulez-vous vraiment arrêter ROLVEX ?")});
-  EXPECT_TRUE(fenêtre->isVisible());
+  EXPECT_EQ(boites.Textes(), std::vector<QString>{Q("Voulez-vous vraiment arrêter ROLVEX ?")});
+  EXPECT_TRUE(fenetre->isVisible());
   EXPECT_EQ(environnement.fins, 0);
   EXPECT_TRUE(Horloge().isActive());
-  EXPECT_EQ(fenêtre->État().NbJets, 1);
-  EXPECT_EQ(DésMontrés(), "12345");
+  EXPECT_EQ(fenetre->Etat().NbJets, 1);
+  EXPECT_EQ(DesMontres(), "12345");
   EXPECT_TRUE(W("CaseLibre(1)").isVisible());
   EXPECT_EQ(Inode(environnement.Options()), inode);
 
   // The game goes on where it was.
   Cliquer("CaseLibre(11)");
-  EXPECT_TRUE(fenêtre->État().Cases(colonne::Libre, 11).Prise);
+  EXPECT_TRUE(fenetre->Etat().Cases(colonne::Libre, 11).Prise);
 }
 
 TEST_F(Menus, F9AnsweredYesSaysGoodbyeThenSavesAndEndsTheProgramInTheRunsLanguage) {
-  struct Échange {
+  struct Echange {
     Langue langue;
     std::vector<QString> textes;
     QString ouiNon;
   };
-  const Échange échanges[] = {
-      {Langue::Français, {Q("Voulez-vous vraiment arrêter ROLVEX ?"), Q("A bientôt !!!")}, "Oui/Non"},
+  const Echange echanges[] = {
+      {Langue::Francais, {Q("Voulez-vous vraiment arrêter ROLVEX ?"), Q("A bientôt !!!")}, "Oui/Non"},
       {Langue::Anglais, {"Do you really want to quit ROLVEX ?", "See you !!!"}, "Yes/No"}};
-  for (const auto& [langue, textes, ouiNon] : échanges) {
+  for (const auto& [langue, textes, ouiNon] : echanges) {
     SCOPED_TRACE(textes[1].toStdString());
     EnJeu(langue);
     environnement.fins = 0;
@@ -58,30 +58,30 @@ TEST_F(Menus, F9AnsweredYesSaysGoodbyeThenSavesAndEndsTheProgramInTheRunsLanguag
     W<QAction>("MenuDésNumériques").trigger();
     const ino_t inode = Inode(environnement.Options());
     struct {
-      bool caseMontrée = true, ligneMontrée = true, fichiersRéécrits = true;
+      bool caseMontree = true, ligneMontree = true, fichiersReecrits = true;
     } vu;
-    RépondeurBoîtes boîtes({true}, [&](const RépondeurBoîtes::Vue& v) {
+    RepondeurBoites boites({true}, [&](const RepondeurBoites::Vue& v) {
       if (v.ok.isEmpty()) return;  // the question
       vu = {W("CaseLibre(1)").isVisible(), W("CaseInfoGauche(1)").isVisible(),
             Inode(environnement.Options()) != inode};
     });
     Touche(Qt::Key_F9);
 
-    EXPECT_EQ(boîtes.Textes(), textes);
-    ASSERT_FALSE(boîtes.Vues().empty());
-    EXPECT_EQ(boîtes.Vues()[0].oui + "/" + boîtes.Vues()[0].non, ouiNon);
-    EXPECT_EQ(boîtes.Vues()[0].titre, "ROLVEX");
+    EXPECT_EQ(boites.Textes(), textes);
+    ASSERT_FALSE(boites.Vues().empty());
+    EXPECT_EQ(boites.Vues()[0].oui + "/" + boites.Vues()[0].non, ouiNon);
+    EXPECT_EQ(boites.Vues()[0].titre, "ROLVEX");
     // The sheet is gone behind the farewell, and nothing is written before it is read.
-    EXPECT_FALSE(vu.caseMontrée);
-    EXPECT_FALSE(vu.ligneMontrée);
-    EXPECT_FALSE(vu.fichiersRéécrits);
+    EXPECT_FALSE(vu.caseMontree);
+    EXPECT_FALSE(vu.ligneMontree);
+    EXPECT_FALSE(vu.fichiersReecrits);
 
     EXPECT_NE(Inode(environnement.Options()), inode);
-    const DonnéesOptions disque = LireFichiers();
-    EXPECT_EQ(disque.TypeDés, 2);
+    const DonneesOptions disque = LireFichiers();
+    EXPECT_EQ(disque.TypeDes, 2);
     EXPECT_EQ(disque.ModeJeu, 1);
     EXPECT_EQ(disque.NomJoueur, "Zoé");
-    EXPECT_FALSE(fenêtre->isVisible());
+    EXPECT_FALSE(fenetre->isVisible());
     EXPECT_EQ(environnement.fins, 1);
   }
 }
@@ -92,29 +92,29 @@ TEST_F(Menus, TheCloseBoxAsksNothingAndSavesNothing) {
   W<QAction>("MenuDésNumériques").trigger();
   const std::vector<std::uint8_t> options = Octets(environnement.Options());
   const ino_t inode = Inode(environnement.Options());
-  RépondeurBoîtes boîtes;
-  EXPECT_TRUE(fenêtre->close());
-  EXPECT_TRUE(boîtes.Vues().empty());
-  EXPECT_FALSE(fenêtre->isVisible());
+  RepondeurBoites boites;
+  EXPECT_TRUE(fenetre->close());
+  EXPECT_TRUE(boites.Vues().empty());
+  EXPECT_FALSE(fenetre->isVisible());
   EXPECT_EQ(Inode(environnement.Options()), inode);
   EXPECT_EQ(Octets(environnement.Options()), options);
-  EXPECT_EQ(LireFichiers().TypeDés, 1);
+  EXPECT_EQ(LireFichiers().TypeDes, 1);
 }
 
 // The help of the language chosen at start-up, found beside the program.
-QString FichierMontré(FormRolvex& fenêtre) {
-  auto* aide = fenêtre.findChild<QWidget*>(QStringLiteral("FenetreAide"));
+QString FichierMontre(FormRolvex& fenetre) {
+  auto* aide = fenetre.findChild<QWidget*>(QStringLiteral("FenetreAide"));
   if (!aide || !aide->isVisible()) return {};
   return aide->findChild<QTextBrowser*>()->document()->baseUrl().toLocalFile();
 }
 
 TEST_F(Menus, F1OpensTheHelpOfTheRunsLanguageFoundBesideTheProgram) {
-  const std::pair<Langue, const char*> aides[] = {{Langue::Français, "rolvexFr.hlp"},
+  const std::pair<Langue, const char*> aides[] = {{Langue::Francais, "rolvexFr.hlp"},
                                                   {Langue::Anglais, "rolvexUs.hlp"}};
   for (const auto& [langue, nom] : aides) {
     Ouvrir(langue);
     Touche(Qt::Key_F1);
-    const QFileInfo fichier(FichierMontré(*fenêtre));
+    const QFileInfo fichier(FichierMontre(*fenetre));
     EXPECT_EQ(fichier.fileName(), nom);
     EXPECT_EQ(fichier.absolutePath(),
               QFileInfo(QCoreApplication::applicationDirPath()).absoluteFilePath());
@@ -123,13 +123,13 @@ TEST_F(Menus, F1OpensTheHelpOfTheRunsLanguageFoundBesideTheProgram) {
 }
 
 TEST_F(Menus, TheAboutBoxGivesTitleAndVersion) {
-  for (Langue langue : {Langue::Français, Langue::Anglais}) {
+  for (Langue langue : {Langue::Francais, Langue::Anglais}) {
     Ouvrir(langue);
-    RépondeurBoîtes boîtes;
+    RepondeurBoites boites;
     W<QAction>("MenuAbout").trigger();
-    ASSERT_EQ(boîtes.Vues().size(), 1u);
-    EXPECT_TRUE(boîtes.Vues()[0].texte.startsWith("ROLVEX - version 1.2")) << boîtes.Vues()[0].texte.toStdString();
-    EXPECT_EQ(boîtes.Vues()[0].titre, "ROLVEX");
+    ASSERT_EQ(boites.Vues().size(), 1u);
+    EXPECT_TRUE(boites.Vues()[0].texte.startsWith("ROLVEX - version 1.2")) << boites.Vues()[0].texte.toStdString();
+    EXPECT_EQ(boites.Vues()[0].titre, "ROLVEX");
   }
 }
 

@@ -5,22 +5,22 @@ namespace {
 
 // The name dialog: OK records the name and mode and starts the game, cancel changes nothing,
 // and either way the main window answers again.
-class DialogueNom : public FenêtreDeJeu {
+class DialogueNom : public FenetreDeJeu {
  protected:
   void SetUp() override {
     Ouvrir();
     Cliquer("PanelStart");
   }
-  FormParams& Dialogue() { return fenêtre->Params(); }
+  FormParams& Dialogue() { return fenetre->Params(); }
   QLineEdit& Nom() { return W<QLineEdit>("TextName"); }
   QRadioButton& Option(int mode) {
-    return W<QRadioButton>(NomContrôle("SSOptionModeColonnes", mode));
+    return W<QRadioButton>(NomControle("SSOptionModeColonnes", mode));
   }
 };
 
 TEST_F(DialogueNom, OpensOverADisabledMainWindowWithItsTexts) {
   EXPECT_TRUE(Dialogue().isVisible());
-  EXPECT_FALSE(fenêtre->isEnabled());
+  EXPECT_FALSE(fenetre->isEnabled());
   EXPECT_FALSE(W("PanelStart").isVisible());
   EXPECT_EQ(Dialogue().windowTitle(), "OPTIONS");
   EXPECT_FALSE(Dialogue().windowFlags() & Qt::WindowCloseButtonHint);
@@ -30,7 +30,7 @@ TEST_F(DialogueNom, OpensOverADisabledMainWindowWithItsTexts) {
   EXPECT_TRUE(Option(3).isChecked());
   EXPECT_EQ(Option(1).text(), "COLONNE UNIQUE");
   EXPECT_EQ(W<QGroupBox>("FrameModeColonnes").title(), "MODE DE JEU ?");
-  EXPECT_EQ(Légende("PanelCancelParams"), "ANNULER");
+  EXPECT_EQ(Legende("PanelCancelParams"), "ANNULER");
 }
 
 TEST_F(DialogueNom, AClickInTheNameBoxEmptiesIt) {
@@ -43,14 +43,14 @@ TEST_F(DialogueNom, AClickInTheNameBoxEmptiesIt) {
 
 TEST_F(DialogueNom, EmptyNameIsRefusedWithAMessageAndTheDialogStays) {
   QTest::mouseClick(&Nom(), Qt::LeftButton);
-  RépondeurBoîtes boîtes;
+  RepondeurBoites boites;
   Cliquer("PanelOkParams");
-  ASSERT_EQ(boîtes.Vues().size(), 1u);
-  EXPECT_EQ(boîtes.Vues()[0].texte, "Vous devez saisir votre nom...");
-  EXPECT_EQ(boîtes.Vues()[0].ok, "OK");
+  ASSERT_EQ(boites.Vues().size(), 1u);
+  EXPECT_EQ(boites.Vues()[0].texte, "Vous devez saisir votre nom...");
+  EXPECT_EQ(boites.Vues()[0].ok, "OK");
   EXPECT_TRUE(Dialogue().isVisible());
-  EXPECT_FALSE(fenêtre->isEnabled());
-  EXPECT_EQ(fenêtre->État().NuméroTour, 0);
+  EXPECT_FALSE(fenetre->isEnabled());
+  EXPECT_EQ(fenetre->Etat().NumeroTour, 0);
 }
 
 TEST_F(DialogueNom, OkRecordsNameAndModeAndStartsTheGame) {
@@ -59,13 +59,13 @@ TEST_F(DialogueNom, OkRecordsNameAndModeAndStartsTheGame) {
   QTest::keyClicks(&Nom(), QStringLiteral("  "));
   Cliquer("PanelOkParams");
   EXPECT_FALSE(Dialogue().isVisible());
-  EXPECT_TRUE(fenêtre->isEnabled());
-  EXPECT_EQ(fenêtre->NomJoueur(), "  ");
-  EXPECT_EQ(fenêtre->État().ModeJeu, 2);
-  EXPECT_EQ(fenêtre->État().NbColonnes, 3);
-  EXPECT_EQ(fenêtre->État().NuméroTour, 1);
+  EXPECT_TRUE(fenetre->isEnabled());
+  EXPECT_EQ(fenetre->NomJoueur(), "  ");
+  EXPECT_EQ(fenetre->Etat().ModeJeu, 2);
+  EXPECT_EQ(fenetre->Etat().NbColonnes, 3);
+  EXPECT_EQ(fenetre->Etat().NumeroTour, 1);
   EXPECT_TRUE(W("SuperPanelDés").isVisible());
-  EXPECT_EQ(Légende("PanelModeColonnes"), "3 colonnes");
+  EXPECT_EQ(Legende("PanelModeColonnes"), "3 colonnes");
   EXPECT_TRUE(W<QAction>("MenuVoirScores").isEnabled());
   EXPECT_TRUE(W("CaseNomMontée").isVisible());
   EXPECT_FALSE(W("CaseNomSèche").isVisible());
@@ -76,32 +76,32 @@ TEST_F(DialogueNom, CancelChangesNothingButTheDialogKeepsWhatWasTyped) {
   Nom().setText(QStringLiteral("Léa"));
   Cliquer("PanelCancelParams");
   EXPECT_FALSE(Dialogue().isVisible());
-  EXPECT_TRUE(fenêtre->isEnabled());
-  EXPECT_EQ(fenêtre->État().ModeJeu, 3);
-  EXPECT_EQ(fenêtre->NomJoueur(), "");
-  EXPECT_EQ(fenêtre->État().NuméroTour, 0);
+  EXPECT_TRUE(fenetre->isEnabled());
+  EXPECT_EQ(fenetre->Etat().ModeJeu, 3);
+  EXPECT_EQ(fenetre->NomJoueur(), "");
+  EXPECT_EQ(fenetre->Etat().NumeroTour, 0);
   EXPECT_FALSE(W("PanelStart").isVisible());
 
   // F2 opens it again as it was left; its OK takes what it shows.
-  QTest::keyClick(fenêtre.get(), Qt::Key_F2);
+  QTest::keyClick(fenetre.get(), Qt::Key_F2);
   ASSERT_TRUE(Dialogue().isVisible());
   EXPECT_TRUE(Option(1).isChecked());
   EXPECT_EQ(Nom().text(), Q("Léa"));
   Cliquer("PanelOkParams");
-  EXPECT_EQ(fenêtre->État().NbColonnes, 1);
-  EXPECT_EQ(fenêtre->NomJoueur(), Q("Léa"));
+  EXPECT_EQ(fenetre->Etat().NbColonnes, 1);
+  EXPECT_EQ(fenetre->NomJoueur(), Q("Léa"));
 }
 
 // The keyboard starts in the name box with the last name selected: typing replaces it.
 TEST_F(DialogueNom, TypingAtOnceReplacesTheLastName) {
   Nom().setText(QStringLiteral("Zoé"));
   Cliquer("PanelOkParams");
-  QTest::keyClick(fenêtre.get(), Qt::Key_F2);
+  QTest::keyClick(fenetre.get(), Qt::Key_F2);
   ASSERT_TRUE(Dialogue().isVisible());
   EXPECT_EQ(Dialogue().focusWidget(), &Nom());
   QTest::keyClicks(Dialogue().focusWidget(), QStringLiteral("Noah"));
   QTest::keyClick(Dialogue().focusWidget(), Qt::Key_Return);
-  EXPECT_EQ(fenêtre->NomJoueur(), QStringLiteral("Noah"));
+  EXPECT_EQ(fenetre->NomJoueur(), QStringLiteral("Noah"));
 }
 
 // Enter and Escape answer wherever the dialog's keyboard focus is, as OK and cancel do.
@@ -110,25 +110,25 @@ TEST_F(DialogueNom, EnterInTheNameBoxStartsTheGame) {
   Nom().setText(QStringLiteral("Zoé"));
   QTest::keyClick(&Nom(), Qt::Key_Return);
   EXPECT_FALSE(Dialogue().isVisible());
-  EXPECT_TRUE(fenêtre->isEnabled());
-  EXPECT_EQ(fenêtre->État().NuméroTour, 1);
-  EXPECT_EQ(fenêtre->État().NbColonnes, 1);
-  EXPECT_EQ(fenêtre->NomJoueur(), Q("Zoé"));
+  EXPECT_TRUE(fenetre->isEnabled());
+  EXPECT_EQ(fenetre->Etat().NumeroTour, 1);
+  EXPECT_EQ(fenetre->Etat().NbColonnes, 1);
+  EXPECT_EQ(fenetre->NomJoueur(), Q("Zoé"));
 }
 
 TEST_F(DialogueNom, EscapeInTheNameBoxOrThePlatformsCloseLeaveAsCancelDoes) {
   Nom().setText(QStringLiteral("Zoé"));
   QTest::keyClick(&Nom(), Qt::Key_Escape);
   EXPECT_FALSE(Dialogue().isVisible());
-  EXPECT_TRUE(fenêtre->isEnabled());
-  EXPECT_EQ(fenêtre->État().NuméroTour, 0);
+  EXPECT_TRUE(fenetre->isEnabled());
+  EXPECT_EQ(fenetre->Etat().NumeroTour, 0);
 
-  QTest::keyClick(fenêtre.get(), Qt::Key_F2);
+  QTest::keyClick(fenetre.get(), Qt::Key_F2);
   ASSERT_TRUE(Dialogue().isVisible());
   EXPECT_TRUE(Dialogue().close());
   EXPECT_FALSE(Dialogue().isVisible());
-  EXPECT_TRUE(fenêtre->isEnabled());
-  EXPECT_EQ(fenêtre->État().NuméroTour, 0);
+  EXPECT_TRUE(fenetre->isEnabled());
+  EXPECT_EQ(fenetre->Etat().NumeroTour, 0);
 }
 
 // F2 during a game: OK abandons it for a new one, cancel goes back to it untouched.
@@ -136,25 +136,25 @@ TEST_F(DialogueNom, F2DuringAGameThenCancelLeavesTheGameAsItWas) {
   Nom().setText(QStringLiteral("Zoé"));
   Cliquer("PanelOkParams");
   Jeter("66666");
-  QTest::keyClick(fenêtre.get(), Qt::Key_F2);
+  QTest::keyClick(fenetre.get(), Qt::Key_F2);
   ASSERT_TRUE(Dialogue().isVisible());
   // The disabled main window ignores the player meanwhile.
   Cliquer("CaseLibre(13)");
-  EXPECT_FALSE(fenêtre->État().Cases(colonne::Libre, 13).Prise);
+  EXPECT_FALSE(fenetre->Etat().Cases(colonne::Libre, 13).Prise);
   Cliquer("PanelCancelParams");
-  EXPECT_EQ(Légende("PanelOkDé"), "1");
-  EXPECT_EQ(Légende("CaseLibre(13)"), "100");
+  EXPECT_EQ(Legende("PanelOkDé"), "1");
+  EXPECT_EQ(Legende("CaseLibre(13)"), "100");
   Cliquer("CaseLibre(13)");
-  EXPECT_TRUE(fenêtre->État().Cases(colonne::Libre, 13).Prise);
+  EXPECT_TRUE(fenetre->Etat().Cases(colonne::Libre, 13).Prise);
 }
 
 // The close box ends the run at once: no question, and the dialog goes with the window.
 TEST_F(DialogueNom, ClosingTheMainWindowAsksNothing) {
-  RépondeurBoîtes boîtes;
-  EXPECT_TRUE(fenêtre->close());
+  RepondeurBoites boites;
+  EXPECT_TRUE(fenetre->close());
   QTest::qWait(10);
-  EXPECT_TRUE(boîtes.Vues().empty());
-  EXPECT_FALSE(fenêtre->isVisible());
+  EXPECT_TRUE(boites.Vues().empty());
+  EXPECT_FALSE(fenetre->isVisible());
   EXPECT_FALSE(Dialogue().isVisible());
 }
 

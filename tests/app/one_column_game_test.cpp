@@ -6,7 +6,7 @@ namespace rolvex::app {
 namespace {
 
 // The platform's pointer codes over a square that can be chosen, and one that cannot.
-constexpr int FlècheHaut = 10;
+constexpr int FlecheHaut = 10;
 constexpr int Interdit = 12;
 
 constexpr const char* MsgBoutonsSouris =
@@ -17,7 +17,7 @@ constexpr const char* MsgChoisirOuJeter = "Vous devez choisir une case ou jeter 
 
 // A whole game in one column, played with the mouse on the widgets: what the player sees at
 // every step comes from the game, drawn on the right widget.
-class PartieUneColonne : public FenêtreDeJeu {
+class PartieUneColonne : public FenetreDeJeu {
  protected:
   void SetUp() override {
     Ouvrir();
@@ -26,28 +26,28 @@ class PartieUneColonne : public FenêtreDeJeu {
 
   std::string Case(int f) { return NomCase(colonne::Libre, static_cast<int16_t>(f)); }
   // The figure's square is written by a click after one throw of `faces`.
-  void Écrire(std::string_view faces, int f) {
+  void Ecrire(std::string_view faces, int f) {
     Jeter(faces);
     Cliquer(Case(f));
   }
   // Where the layout of a one-column game puts the square, less the margin of a taken one.
   QRect Cellule(int f, bool prise = false) const {
-    const AireJeu aire = DispositionAireJeu(TailleÉcranJeu().width(), TailleÉcranJeu().height(), 1,
-                                            ui::ÉchelleTwips::DeLÉcranPrincipal().TwipsX(
-                                                fenêtre->centralWidget()->width()));
+    const AireJeu aire = DispositionAireJeu(TailleEcranJeu().width(), TailleEcranJeu().height(), 1,
+                                            ui::EchelleTwips::DeLEcranPrincipal().TwipsX(
+                                                fenetre->centralWidget()->width()));
     const Rect cellule = aire[NomCase(colonne::Libre, static_cast<int16_t>(f))].rect;
     return EnPixels(prise ? AppliquerRetraitPrise(cellule, aire.Tailles().RetraitPrise) : cellule);
   }
-  void AttendreLaPriseDe(int f, const QString& légende) {
+  void AttendreLaPriseDe(int f, const QString& legende) {
     ui::Panneau& k = W(Case(f));
-    EXPECT_EQ(k.caption(), légende) << Case(f);
+    EXPECT_EQ(k.caption(), legende) << Case(f);
     EXPECT_EQ(k.foreColor(), Blanc) << Case(f);
     EXPECT_EQ(k.backColor(), Noir) << Case(f);
     EXPECT_EQ(k.geometry(), Cellule(f, true)) << Case(f);
     EXPECT_EQ(k.mousePointer(), Interdit) << Case(f);
   }
   // Every square of the column empty, in its colour, at full size.
-  void VérifierColonneVide() {
+  void VerifierColonneVide() {
     for (int f = 1; f <= NbFigures; ++f) {
       ui::Panneau& k = W(Case(f));
       EXPECT_TRUE(k.isVisible()) << f;
@@ -56,139 +56,139 @@ class PartieUneColonne : public FenêtreDeJeu {
       EXPECT_EQ(k.geometry(), Cellule(f)) << f;
     }
   }
-  void VérifierPointeurs(int code) {
+  void VerifierPointeurs(int code) {
     for (int f = 1; f <= NbFigures; ++f) EXPECT_EQ(W(Case(f)).mousePointer(), code) << f;
   }
 };
 
 TEST_F(PartieUneColonne, PlaysToTheLastSquareAsThePlayerSeesIt) {
   // A new game: only Libre, every square empty in its colour, nothing to choose yet.
-  EXPECT_EQ(Légende("PanelOkDé"), "OK");
-  EXPECT_EQ(Légende("PanelScoreTotal"), "0");
+  EXPECT_EQ(Legende("PanelOkDé"), "OK");
+  EXPECT_EQ(Legende("PanelScoreTotal"), "0");
   EXPECT_EQ(Info(), Q(MsgNouveauTirage));
   EXPECT_FALSE(W("CaseNomDescente").isVisible());
   EXPECT_FALSE(W("CaseDescente(1)").isVisible());
-  VérifierColonneVide();
-  VérifierPointeurs(Interdit);
-  EXPECT_EQ(DésMontrés(), "?????");
+  VerifierColonneVide();
+  VerifierPointeurs(Interdit);
+  EXPECT_EQ(DesMontres(), "?????");
 
   // A click on a square before the first throw does nothing.
   Cliquer(Case(13));
-  EXPECT_FALSE(fenêtre->État().Cases(colonne::Libre, 13).Prise);
-  EXPECT_EQ(Légende(Case(13)), "");
+  EXPECT_FALSE(fenetre->Etat().Cases(colonne::Libre, 13).Prise);
+  EXPECT_EQ(Legende(Case(13)), "");
 
   // First throw: all five dice, the potential scores, the choosable pointer.
   Jeter("11234");
-  EXPECT_EQ(DésMontrés(), "11234");
-  EXPECT_EQ(Légende("PanelOkDé"), "1");
-  EXPECT_EQ(Légende("PanelTotalDés"), "11");
-  EXPECT_EQ(Légende("PanelFigureRéalisée"), "");
+  EXPECT_EQ(DesMontres(), "11234");
+  EXPECT_EQ(Legende("PanelOkDé"), "1");
+  EXPECT_EQ(Legende("PanelTotalDés"), "11");
+  EXPECT_EQ(Legende("PanelFigureRéalisée"), "");
   EXPECT_EQ(Info(), Q(MsgBoutonsSouris));
-  EXPECT_EQ(Légende(Case(1)), "2");
+  EXPECT_EQ(Legende(Case(1)), "2");
   EXPECT_EQ(W(Case(1)).foreColor(), Noir);
-  EXPECT_EQ(Légende(Case(6)), "0");
-  EXPECT_EQ(Légende(Case(7)), "11");
-  VérifierPointeurs(FlècheHaut);
+  EXPECT_EQ(Legende(Case(6)), "0");
+  EXPECT_EQ(Legende(Case(7)), "11");
+  VerifierPointeurs(FlecheHaut);
 
   // Keeping and throwing with both buttons, and bringing a die back by its place.
   Cliquer("ImageDé(1)", Qt::RightButton);
-  EXPECT_EQ(DésMontrés(), "11???");
+  EXPECT_EQ(DesMontres(), "11???");
   Cliquer("ImageDé(1)", Qt::RightButton);
-  EXPECT_EQ(DésMontrés(), "11234");
+  EXPECT_EQ(DesMontres(), "11234");
   Cliquer("ImageDé(3)");
-  EXPECT_EQ(DésMontrés(), "11?34");
+  EXPECT_EQ(DesMontres(), "11?34");
   Cliquer("PanelDé(3)");
-  EXPECT_EQ(DésMontrés(), "11234");
+  EXPECT_EQ(DesMontres(), "11234");
   // All kept: the throw is refused with the mouse hints.
   Jeter("");
-  EXPECT_EQ(Légende("PanelOkDé"), "1");
+  EXPECT_EQ(Legende("PanelOkDé"), "1");
   EXPECT_EQ(Info(), Q(MsgBoutonsSouris));
 
   // The aces kept, the rest thrown again: a Yam.
   Cliquer("ImageDé(2)", Qt::RightButton);
   Jeter("111");
-  EXPECT_EQ(DésMontrés(), "11111");
-  EXPECT_EQ(Légende("PanelOkDé"), "2");
+  EXPECT_EQ(DesMontres(), "11111");
+  EXPECT_EQ(Legende("PanelOkDé"), "2");
   EXPECT_EQ(Info(), Q(MsgChoisirOuJeter));
-  EXPECT_EQ(Légende("PanelFigureRéalisée"), "YAM");
-  EXPECT_EQ(Légende(Case(13)), "75");
+  EXPECT_EQ(Legende("PanelFigureRéalisée"), "YAM");
+  EXPECT_EQ(Legende(Case(13)), "75");
   EXPECT_EQ(W(Case(13)).foreColor(), Rouge);
-  EXPECT_EQ(Légende(Case(1)), "5");
+  EXPECT_EQ(Legende(Case(1)), "5");
   EXPECT_EQ(W(Case(1)).foreColor(), Bleu);
 
   // Writing it ends the turn.
   Cliquer(Case(13));
   AttendreLaPriseDe(13, "75");
-  EXPECT_EQ(DésMontrés(), "?????");
-  EXPECT_EQ(Légende("PanelOkDé"), "OK");
-  EXPECT_EQ(Légende("PanelTotalDés"), "");
-  EXPECT_EQ(Légende("PanelFigureRéalisée"), "");
+  EXPECT_EQ(DesMontres(), "?????");
+  EXPECT_EQ(Legende("PanelOkDé"), "OK");
+  EXPECT_EQ(Legende("PanelTotalDés"), "");
+  EXPECT_EQ(Legende("PanelFigureRéalisée"), "");
   EXPECT_EQ(Info(), Q(MsgNouveauTirage));
-  EXPECT_EQ(Légende("CaseTotalBasLibre"), "75");
-  EXPECT_EQ(Légende("PanelScoreTotal"), "75");
-  VérifierPointeurs(Interdit);
-  EXPECT_EQ(Légende(Case(1)), "");
+  EXPECT_EQ(Legende("CaseTotalBasLibre"), "75");
+  EXPECT_EQ(Legende("PanelScoreTotal"), "75");
+  VerifierPointeurs(Interdit);
+  EXPECT_EQ(Legende(Case(1)), "");
 
   // The upper part: the bonus grows with the total, a 0 is crossed out.
-  Écrire("66664", 6);
-  Écrire("55552", 5);
-  EXPECT_EQ(Légende("CaseBonusHautLibre"), "");
-  Écrire("44441", 4);
-  EXPECT_EQ(Légende("CaseTotalHautLibre"), "60");
-  EXPECT_EQ(Légende("CaseBonusHautLibre"), "+ 30");
-  Écrire("33336", 3);
-  Écrire("22225", 2);
-  EXPECT_EQ(Légende("CaseBonusHautLibre"), "+ 100");
-  Écrire("23456", 1);
+  Ecrire("66664", 6);
+  Ecrire("55552", 5);
+  EXPECT_EQ(Legende("CaseBonusHautLibre"), "");
+  Ecrire("44441", 4);
+  EXPECT_EQ(Legende("CaseTotalHautLibre"), "60");
+  EXPECT_EQ(Legende("CaseBonusHautLibre"), "+ 30");
+  Ecrire("33336", 3);
+  Ecrire("22225", 2);
+  EXPECT_EQ(Legende("CaseBonusHautLibre"), "+ 100");
+  Ecrire("23456", 1);
   AttendreLaPriseDe(1, "OOO");
-  EXPECT_EQ(Légende("CaseTotalHautLibre"), "80");
+  EXPECT_EQ(Legende("CaseTotalHautLibre"), "80");
 
   // The lower part, every figure made: the lower bonus and the Maxi-Mini bonus.
-  Écrire("66655", 7);
-  Écrire("11223", 8);
-  Écrire("33322", 9);
-  EXPECT_EQ(Légende("PanelFigureRéalisée"), "");
-  Écrire("44445", 10);
-  Écrire("12345", 11);
+  Ecrire("66655", 7);
+  Ecrire("11223", 8);
+  Ecrire("33322", 9);
+  EXPECT_EQ(Legende("PanelFigureRéalisée"), "");
+  Ecrire("44445", 10);
+  Ecrire("12345", 11);
   EXPECT_TRUE(W("PanelOkDé").isVisible());
 
   // The last square ends the game: final totals, the place won in the high scores, and the two
   // buttons of the next game.
   {
-    RépondeurBoîtes place;
-    Écrire("11123", 12);
+    RepondeurBoites place;
+    Ecrire("11123", 12);
     EXPECT_EQ(place.Vues().size(), 1u);
   }
   AttendreLaPriseDe(12, "60");
-  EXPECT_EQ(Légende("CaseTotalBasLibre"), "296");
-  EXPECT_EQ(Légende("CaseBonusBasLibre"), "+ 257");
-  EXPECT_EQ(Légende("PanelScoreTotal"), "733");
-  EXPECT_TRUE(fenêtre->État().PartieTerminée);
+  EXPECT_EQ(Legende("CaseTotalBasLibre"), "296");
+  EXPECT_EQ(Legende("CaseBonusBasLibre"), "+ 257");
+  EXPECT_EQ(Legende("PanelScoreTotal"), "733");
+  EXPECT_TRUE(fenetre->Etat().PartieTerminee);
   EXPECT_FALSE(W("PanelOkDé").isVisible());
   EXPECT_TRUE(W("PanelNewGame").isVisible());
   EXPECT_TRUE(W("PanelNewMode").isVisible());
-  EXPECT_EQ(Légende("PanelNewGame"), "REJOUER");
-  EXPECT_EQ(Légende("PanelNewMode"), "CHANGER");
+  EXPECT_EQ(Legende("PanelNewGame"), "REJOUER");
+  EXPECT_EQ(Legende("PanelNewMode"), "CHANGER");
 
   // REJOUER: the same mode again, the sheet empty and at full size.
   Cliquer("PanelNewGame");
   EXPECT_TRUE(W("PanelOkDé").isVisible());
   EXPECT_FALSE(W("PanelNewGame").isVisible());
-  EXPECT_EQ(Légende("PanelScoreTotal"), "0");
-  EXPECT_EQ(Légende("CaseBonusBasLibre"), "");
-  VérifierColonneVide();
+  EXPECT_EQ(Legende("PanelScoreTotal"), "0");
+  EXPECT_EQ(Legende("CaseBonusBasLibre"), "");
+  VerifierColonneVide();
 }
 
 // CHANGER after a game goes back to the dialog.
 TEST_F(PartieUneColonne, NewModeButtonOpensTheDialogAfterTheGame) {
   {
-    RépondeurBoîtes place;  // the game enters the tables of a first run
+    RepondeurBoites place;  // the game enters the tables of a first run
     JouerUneColonne();
   }
   ASSERT_TRUE(W("PanelNewMode").isVisible());
   Cliquer("PanelNewMode");
-  EXPECT_TRUE(fenêtre->Params().isVisible());
-  EXPECT_FALSE(fenêtre->isEnabled());
+  EXPECT_TRUE(fenetre->Params().isVisible());
+  EXPECT_FALSE(fenetre->isEnabled());
 }
 
 }  // namespace

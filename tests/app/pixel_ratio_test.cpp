@@ -10,21 +10,21 @@ namespace {
 
 // Pictures follow the pixel ratio of the screen their window shows on.
 TEST(SuiviDuRatio, RepaintsOnlyWhenTheScreensRatioDiffersFromThePaintedOne) {
-  QWidget fenêtre;
+  QWidget fenetre;
   qreal ratio = 1;
   std::vector<qreal> repeints;
   auto* suivi = new ui::SuiviRatioPixels(
-      fenêtre, 1, [&](qreal r) { repeints.push_back(r); }, [&] { return ratio; });
+      fenetre, 1, [&](qreal r) { repeints.push_back(r); }, [&] { return ratio; });
   QEvent changement(QEvent::ScreenChangeInternal);
-  QApplication::sendEvent(&fenêtre, &changement);
+  QApplication::sendEvent(&fenetre, &changement);
   EXPECT_TRUE(repeints.empty());
   ratio = 2;
-  QApplication::sendEvent(&fenêtre, &changement);
-  QApplication::sendEvent(&fenêtre, &changement);
+  QApplication::sendEvent(&fenetre, &changement);
+  QApplication::sendEvent(&fenetre, &changement);
   EXPECT_EQ(repeints, std::vector<qreal>{2});
   EXPECT_EQ(suivi->RatioPeint(), 2);
   ratio = 1.5;
-  fenêtre.show();
+  fenetre.show();
   EXPECT_EQ(repeints, (std::vector<qreal>{2, 1.5}));
 }
 
@@ -32,44 +32,44 @@ TEST(SuiviDuRatio, DicePaintedAgainKeepTheFacesTheyShow) {
   QWidget table;
   std::array<ui::Image*, 3> images{};
   for (ui::Image*& image : images) image = new ui::Image(&table);
-  ui::ImagesDés dés(40, 40, 1);
-  images[0]->setPicture(dés.ModèlesDés(4));
-  images[1]->setPicture(dés.ImageDéFond());
-  images[2]->setPicture(dés.ModèlesDés(11));
-  dés.Repeindre(2, images);
-  EXPECT_EQ(dés.Ratio(), 2);
+  ui::ImagesDes des(40, 40, 1);
+  images[0]->setPicture(des.ModelesDes(4));
+  images[1]->setPicture(des.ImageDeFond());
+  images[2]->setPicture(des.ModelesDes(11));
+  des.Repeindre(2, images);
+  EXPECT_EQ(des.Ratio(), 2);
   auto pareille = [](const QPixmap& a, const QPixmap& b) { return a.toImage() == b.toImage(); };
-  EXPECT_TRUE(pareille(images[0]->picture(), ui::ImageModèleDé(4, 40, 2)));
-  EXPECT_TRUE(pareille(images[1]->picture(), ui::ImageDéVide(40, 2)));
-  EXPECT_TRUE(pareille(images[2]->picture(), ui::ImageModèleDé(11, 40, 2)));
+  EXPECT_TRUE(pareille(images[0]->picture(), ui::ImageModeleDe(4, 40, 2)));
+  EXPECT_TRUE(pareille(images[1]->picture(), ui::ImageDeVide(40, 2)));
+  EXPECT_TRUE(pareille(images[2]->picture(), ui::ImageModeleDe(11, 40, 2)));
   for (ui::Image* image : images) EXPECT_EQ(image->picture().devicePixelRatio(), 2);
   // The pictures shown are those the table hands out from now on.
-  EXPECT_EQ(images[0]->picture().cacheKey(), dés.ModèlesDés(4).cacheKey());
+  EXPECT_EQ(images[0]->picture().cacheKey(), des.ModelesDes(4).cacheKey());
 }
 
 // Run twice by CTest: at the screen's own ratio and with QT_SCALE_FACTOR=2.
-class RatioDePixels : public FenêtreDeJeu {};
+class RatioDePixels : public FenetreDeJeu {};
 
 TEST_F(RatioDePixels, DiceArePaintedForTheRatioOfTheWindowsScreen) {
   Ouvrir();
   NouvellePartie(1);
   Jeter("12345");
   Cliquer("ImageDé(2)");
-  const qreal ratio = fenêtre->windowHandle()->devicePixelRatio();
-  for (int i = 1; i <= NbDés; ++i) {
-    const ui::Image& dé = W<ui::Image>(NomContrôle("ImageDé", i));
-    EXPECT_EQ(dé.picture().devicePixelRatio(), ratio) << i;
-    EXPECT_EQ(dé.picture().width(), qRound(dé.width() * ratio)) << i;
+  const qreal ratio = fenetre->windowHandle()->devicePixelRatio();
+  for (int i = 1; i <= NbDes; ++i) {
+    const ui::Image& de = W<ui::Image>(NomControle("ImageDé", i));
+    EXPECT_EQ(de.picture().devicePixelRatio(), ratio) << i;
+    EXPECT_EQ(de.picture().width(), qRound(de.width() * ratio)) << i;
   }
-  EXPECT_EQ(DésMontrés(), "1?345");
+  EXPECT_EQ(DesMontres(), "1?345");
 }
 
 TEST_F(RatioDePixels, LogoIsPaintedForTheRatioOfTheStartUpWindowsScreen) {
-  Démarrage démarrage{suite, TailleÉcranJeu(), environnement.Pour()};
-  démarrage.Lancer();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&démarrage.Splash()));
-  const ui::Image& logo = *Trouver<ui::Image>(démarrage.Splash(), "imgLogo");
-  const qreal ratio = démarrage.Splash().windowHandle()->devicePixelRatio();
+  Demarrage demarrage{suite, TailleEcranJeu(), environnement.Pour()};
+  demarrage.Lancer();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&demarrage.Splash()));
+  const ui::Image& logo = *Trouver<ui::Image>(demarrage.Splash(), "imgLogo");
+  const qreal ratio = demarrage.Splash().windowHandle()->devicePixelRatio();
   EXPECT_EQ(logo.picture().devicePixelRatio(), ratio);
   EXPECT_EQ(logo.picture().width(), qRound(std::min(logo.width(), logo.height()) * ratio));
 }

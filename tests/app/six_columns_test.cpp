@@ -5,7 +5,7 @@ namespace {
 
 // Six columns: the announcement hides every other square, and the announced one is written
 // after the third throw by the throw button.
-class PartieSixColonnes : public FenêtreDeJeu {
+class PartieSixColonnes : public FenetreDeJeu {
  protected:
   void SetUp() override {
     Ouvrir();
@@ -14,8 +14,8 @@ class PartieSixColonnes : public FenêtreDeJeu {
 };
 
 TEST_F(PartieSixColonnes, ShowsAllColumnsWithOnlyTheFirstDownAndLastUpSquares) {
-  EXPECT_EQ(Légende("PanelModeColonnes"), "6 colonnes");
-  for (int16_t c = 1; c <= NbColonnesMax; ++c) EXPECT_TRUE(W(NomEntête(c)).isVisible()) << c;
+  EXPECT_EQ(Legende("PanelModeColonnes"), "6 colonnes");
+  for (int16_t c = 1; c <= NbColonnesMax; ++c) EXPECT_TRUE(W(NomEntete(c)).isVisible()) << c;
   EXPECT_TRUE(W("CaseDescente(1)").isVisible());
   EXPECT_FALSE(W("CaseDescente(2)").isVisible());
   EXPECT_TRUE(W("CaseMontée(13)").isVisible());
@@ -27,34 +27,34 @@ TEST_F(PartieSixColonnes, AnnouncedFiveKeepsTheFivesAndIsWrittenAfterTheThirdThr
   Jeter("55231");
   Cliquer("CaseAnnonce(5)");
   // Announced: nothing written, every other free square gone for the turn.
-  EXPECT_EQ(fenêtre->État().FigureAnnoncée, 5);
-  EXPECT_EQ(Légende("PanelOkDé"), "1");
+  EXPECT_EQ(fenetre->Etat().FigureAnnoncee, 5);
+  EXPECT_EQ(Legende("PanelOkDé"), "1");
   EXPECT_TRUE(W("CaseAnnonce(5)").isVisible());
-  EXPECT_EQ(Légende("CaseAnnonce(5)"), "10");
+  EXPECT_EQ(Legende("CaseAnnonce(5)"), "10");
   for (std::string_view autre : {"CaseLibre(5)", "CaseAnnonce(6)", "CaseSèche(1)", "CaseDescente(1)"})
     EXPECT_FALSE(W(autre).isVisible()) << autre;
 
   // A click on the announced upper square keeps its dice and throws the others.
-  dés.Ajouter(5);
-  dés.Ajouter(5);
-  dés.Ajouter(4);
+  des.Ajouter(5);
+  des.Ajouter(5);
+  des.Ajouter(4);
   Cliquer("CaseAnnonce(5)");
-  EXPECT_EQ(DésMontrés(), "55554");
-  EXPECT_EQ(Légende("PanelOkDé"), "2");
-  EXPECT_EQ(Légende("CaseAnnonce(5)"), "20");
+  EXPECT_EQ(DesMontres(), "55554");
+  EXPECT_EQ(Legende("PanelOkDé"), "2");
+  EXPECT_EQ(Legende("CaseAnnonce(5)"), "20");
 
   // With the announcement pending, a throw with every die kept still counts.
   Jeter("");
-  EXPECT_EQ(Légende("PanelOkDé"), "3");
-  EXPECT_EQ(DésMontrés(), "55554");
+  EXPECT_EQ(Legende("PanelOkDé"), "3");
+  EXPECT_EQ(DesMontres(), "55554");
 
   // No throw left: the throw button writes the announced square.
   Cliquer("PanelOkDé");
-  EXPECT_TRUE(fenêtre->État().Cases(colonne::Annonce, 5).Prise);
-  EXPECT_EQ(Légende("CaseAnnonce(5)"), "20");
+  EXPECT_TRUE(fenetre->Etat().Cases(colonne::Annonce, 5).Prise);
+  EXPECT_EQ(Legende("CaseAnnonce(5)"), "20");
   EXPECT_EQ(W("CaseAnnonce(5)").backColor(), Noir);
-  EXPECT_EQ(Légende("PanelOkDé"), "OK");
-  EXPECT_EQ(Légende("CaseTotalHautAnnonce"), "20");
+  EXPECT_EQ(Legende("PanelOkDé"), "OK");
+  EXPECT_EQ(Legende("CaseTotalHautAnnonce"), "20");
   EXPECT_TRUE(W("CaseLibre(5)").isVisible());
   EXPECT_TRUE(W("CaseAnnonce(6)").isVisible());
 }
@@ -68,7 +68,7 @@ TEST_F(PartieSixColonnes, DrySquaresDisappearAfterTheSecondThrow) {
   EXPECT_FALSE(W("CaseSèche(1)").isVisible());
   EXPECT_FALSE(W("CaseAnnonce(1)").isVisible());
   EXPECT_TRUE(W("CaseDeux(1)").isVisible());
-  EXPECT_EQ(Légende("PanelFigureRéalisée"), "SUITE");
+  EXPECT_EQ(Legende("PanelFigureRéalisée"), "SUITE");
 }
 
 // The numerical faces replace the kept dice at once, between throws.
@@ -78,11 +78,11 @@ TEST_F(PartieSixColonnes, NumericalFacesRedrawTheKeptDice) {
   W<QAction>("MenuDésNumériques").trigger();
   EXPECT_TRUE(W<QAction>("MenuDésNumériques").isChecked());
   EXPECT_FALSE(W<QAction>("MenuDésClassiques").isChecked());
-  EXPECT_EQ(FaceMontrée(1), 6 + 0);
-  EXPECT_EQ(FaceMontrée(2), ImageDéFond);
-  EXPECT_EQ(FaceMontrée(5), 6 + 3);
+  EXPECT_EQ(FaceMontree(1), 6 + 0);
+  EXPECT_EQ(FaceMontree(2), ImageDeFond);
+  EXPECT_EQ(FaceMontree(5), 6 + 3);
   W<QAction>("MenuDésClassiques").trigger();
-  EXPECT_EQ(FaceMontrée(1), 0);
+  EXPECT_EQ(FaceMontree(1), 0);
   EXPECT_TRUE(W<QAction>("MenuDésClassiques").isChecked());
 }
 

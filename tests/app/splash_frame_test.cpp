@@ -8,10 +8,10 @@ namespace {
 
 // The start-up window has no title bar, so no window manager can put a box on it; it draws its
 // own border, and the platform's close command still chooses French.
-using DémarrageSansCadre = FenêtreDeDémarrage;
+using DemarrageSansCadre = FenetreDeDemarrage;
 
-TEST_F(DémarrageSansCadre, AsksForNoFrameAndDrawsADarkBorderAroundItself) {
-  FrmSplash& splash = démarrage.Splash();
+TEST_F(DemarrageSansCadre, AsksForNoFrameAndDrawsADarkBorderAroundItself) {
+  FrmSplash& splash = demarrage.Splash();
   const Qt::WindowFlags drapeaux = splash.windowFlags();
   EXPECT_TRUE(drapeaux & Qt::FramelessWindowHint);
   for (Qt::WindowType sansCadre : {Qt::WindowTitleHint, Qt::WindowSystemMenuHint,
@@ -27,14 +27,14 @@ TEST_F(DémarrageSansCadre, AsksForNoFrameAndDrawsADarkBorderAroundItself) {
   EXPECT_NE(image.pixelColor(image.width() / 2, 1).rgb(), ombre.rgb());
 }
 
-TEST_F(DémarrageSansCadre, ThePlatformsCloseCommandStartsTheGameInFrench) {
+TEST_F(DemarrageSansCadre, ThePlatformsCloseCommandStartsTheGameInFrench) {
   // The window system's close, as a window manager's key sends it.
-  ASSERT_NE(démarrage.Splash().windowHandle(), nullptr);
-  EXPECT_TRUE(démarrage.Splash().windowHandle()->close());
-  ASSERT_NE(démarrage.Principale(), nullptr);
-  FormRolvex& principale = *démarrage.Principale();
-  EXPECT_EQ(principale.langue(), Langue::Français);
-  EXPECT_FALSE(démarrage.Splash().isVisible());
+  ASSERT_NE(demarrage.Splash().windowHandle(), nullptr);
+  EXPECT_TRUE(demarrage.Splash().windowHandle()->close());
+  ASSERT_NE(demarrage.Principale(), nullptr);
+  FormRolvex& principale = *demarrage.Principale();
+  EXPECT_EQ(principale.langue(), Langue::Francais);
+  EXPECT_FALSE(demarrage.Splash().isVisible());
   EXPECT_TRUE(principale.isVisible());
   EXPECT_EQ(Trouver<ui::Panneau>(principale, "CaseNomSèche")->caption(), "SECHE");
   EXPECT_EQ(Trouver<ui::Panneau>(principale, "PanelInfoDéroulement")->caption(),

@@ -6,21 +6,21 @@ namespace rolvex::app {
 namespace {
 
 // The start-up window chooses the language of the run; the main window speaks it throughout.
-class Lancement : public FenêtreDeDémarrage {
+class Lancement : public FenetreDeDemarrage {
  protected:
   FormRolvex& Choisir(std::string_view bouton) {
     QTest::mouseClick(&S(bouton), Qt::LeftButton);
-    EXPECT_NE(démarrage.Principale(), nullptr);
-    EXPECT_FALSE(démarrage.Splash().isVisible());
-    return *démarrage.Principale();
+    EXPECT_NE(demarrage.Principale(), nullptr);
+    EXPECT_FALSE(demarrage.Splash().isVisible());
+    return *demarrage.Principale();
   }
-  QString LégendePrincipale(std::string_view nom) {
-    return Trouver<ui::Panneau>(*démarrage.Principale(), nom)->caption();
+  QString LegendePrincipale(std::string_view nom) {
+    return Trouver<ui::Panneau>(*demarrage.Principale(), nom)->caption();
   }
 };
 
 TEST_F(Lancement, ShowsTitleVersionLogoAndBothLanguageButtons) {
-  EXPECT_EQ(démarrage.Principale(), nullptr);
+  EXPECT_EQ(demarrage.Principale(), nullptr);
   EXPECT_EQ(S<QLabel>("lblCompanyProduct").text(), "ROLVEX");
   EXPECT_EQ(S<QLabel>("lblVersion").text(), "Version 1.2");
   EXPECT_EQ(S("PanelStartFrench").caption(), "VERSION FRANCAISE");
@@ -30,13 +30,13 @@ TEST_F(Lancement, ShowsTitleVersionLogoAndBothLanguageButtons) {
 
 TEST_F(Lancement, EnglishButtonOpensTheGameInEnglish) {
   FormRolvex& principale = Choisir("PanelStartEnglish");
-  ASSERT_NE(démarrage.Principale(), nullptr);
+  ASSERT_NE(demarrage.Principale(), nullptr);
   EXPECT_TRUE(principale.isVisible());
   EXPECT_TRUE(principale.isMaximized());
   EXPECT_EQ(principale.langue(), Langue::Anglais);
   EXPECT_EQ(principale.windowTitle(), "ROLVEX");
-  EXPECT_EQ(LégendePrincipale("PanelStart"), "PLAY !");
-  EXPECT_EQ(LégendePrincipale("PanelInfoDéroulement"),
+  EXPECT_EQ(LegendePrincipale("PanelStart"), "PLAY !");
+  EXPECT_EQ(LegendePrincipale("PanelInfoDéroulement"),
             "To start a new game, choose the menu Yam->New Game or Press F2.");
   EXPECT_EQ(Trouver<QMenu>(principale, "MenuJeu")->title(), "Yam");
   EXPECT_EQ(Trouver<QAction>(principale, "MenuAbout")->text(), "About ROLVEX");
@@ -44,20 +44,20 @@ TEST_F(Lancement, EnglishButtonOpensTheGameInEnglish) {
 
 TEST_F(Lancement, FrenchButtonOpensTheGameInFrench) {
   FormRolvex& principale = Choisir("PanelStartFrench");
-  ASSERT_NE(démarrage.Principale(), nullptr);
-  EXPECT_EQ(principale.langue(), Langue::Français);
-  EXPECT_EQ(LégendePrincipale("PanelStart"), "JOUER !");
+  ASSERT_NE(demarrage.Principale(), nullptr);
+  EXPECT_EQ(principale.langue(), Langue::Francais);
+  EXPECT_EQ(LegendePrincipale("PanelStart"), "JOUER !");
   EXPECT_EQ(Trouver<QMenu>(principale, "MenuChoixDés")->title(), Q("Choix des dés"));
 }
 
 // The main window before the first game: the empty sheet, the start button, and the menus'
 // keys, the high scores waiting for a game.
-class AvantLaPremièrePartie : public FenêtreDeJeu {
+class AvantLaPremierePartie : public FenetreDeJeu {
  protected:
   void SetUp() override { Ouvrir(); }
 };
 
-TEST_F(AvantLaPremièrePartie, MenusHaveTheirKeysAndTheScoresWaitForAGame) {
+TEST_F(AvantLaPremierePartie, MenusHaveTheirKeysAndTheScoresWaitForAGame) {
   const std::pair<const char*, Qt::Key> touches[] = {
       {"MenuNew", Qt::Key_F2}, {"MenuQuit", Qt::Key_F9},
       {"MenuVoirScores", Qt::Key_F4}, {"MenuContents", Qt::Key_F1}};
@@ -74,14 +74,14 @@ TEST_F(AvantLaPremièrePartie, MenusHaveTheirKeysAndTheScoresWaitForAGame) {
   EXPECT_TRUE(W("PictureAireJeu").isVisible());
 }
 
-TEST_F(AvantLaPremièrePartie, ShowsTheEmptySheetAndTheStartButton) {
-  EXPECT_EQ(Légende("PanelStart"), "JOUER !");
+TEST_F(AvantLaPremierePartie, ShowsTheEmptySheetAndTheStartButton) {
+  EXPECT_EQ(Legende("PanelStart"), "JOUER !");
   EXPECT_TRUE(W("PanelStart").isVisible());
   EXPECT_TRUE(W("PanelInfoDéroulement").isVisible());
   EXPECT_FALSE(W("SuperPanelDés").isVisible());
-  EXPECT_EQ(Légende("CaseInfoGauche(3)"), "3");
-  EXPECT_EQ(Légende("CaseInfoDroite(10)"), "CARRE");
-  EXPECT_EQ(Légende("CaseLibre(4)"), "");
+  EXPECT_EQ(Legende("CaseInfoGauche(3)"), "3");
+  EXPECT_EQ(Legende("CaseInfoDroite(10)"), "CARRE");
+  EXPECT_EQ(Legende("CaseLibre(4)"), "");
   EXPECT_TRUE(W("CaseAnnonce(13)").isVisible());
   EXPECT_EQ(W("CaseDeux(4)").backColor(), Colonnes[colonne::Deux].fondLibre);
   EXPECT_EQ(W("CaseInfoGauche(1)").backColor(), RGB(144, 159, 144));

@@ -7,22 +7,22 @@ namespace rolvex::app {
 namespace {
 
 // The throw button keeps at least its 4:3 height on wide screens, and the window still fits.
-constexpr double HauteurOkDé43 = 515;  // 1400 − 885 on the reference screen
-constexpr double RéserveBarres = 900;  // title bar and menu bar: about 60 pixels
+constexpr double HauteurOkDe43 = 515;  // 1400 − 885 on the reference screen
+constexpr double ReserveBarres = 900;  // title bar and menu bar: about 60 pixels
 
-struct Écran {
+struct Ecran {
   double largeur;
   double hauteur;
 };
 
 double Bas(const Rect& r) { return double{r.Top} + r.Height; }
 
-TEST(BoutonDeJetSurÉcranLarge, KeepsItsFourThirdsHeightAt1920By1080AndTheAreaGrowsWithIt) {
+TEST(BoutonDeJetSurEcranLarge, KeepsItsFourThirdsHeightAt1920By1080AndTheAreaGrowsWithIt) {
   const AireJeu aire(28800, 16200);
   const double RH = aire.Ratios().RatioHauteur;
   const Rect& zone = aire["SuperPanelDés"].rect;
   const Rect& ok = aire["PanelOkDé"].rect;
-  EXPECT_NEAR(ok.Height, HauteurOkDé43 * RH, 0.01);
+  EXPECT_NEAR(ok.Height, HauteurOkDe43 * RH, 0.01);
   // Before, the dice area left it 1400 × RH − 885 × RL: 396 twips, 26 pixels.
   EXPECT_GT(ok.Height, 1400 * RH - 885 * aire.Ratios().RatioLargeur + 500);
   // The information line grows with the area, and the button still takes the area's height
@@ -36,47 +36,47 @@ TEST(BoutonDeJetSurÉcranLarge, KeepsItsFourThirdsHeightAt1920By1080AndTheAreaGr
   }
 }
 
-TEST(BoutonDeJetSurÉcranLarge, TheWholeAreaStaysOnTheScreenUpToUltraWideOnes) {
+TEST(BoutonDeJetSurEcranLarge, TheWholeAreaStaysOnTheScreenUpToUltraWideOnes) {
   // 1920 × 1080, 1366 × 768, 2560 × 1080 and 3440 × 1440 pixels.
-  for (Écran é :
-       {Écran{28800, 16200}, Écran{20490, 11520}, Écran{38400, 16200}, Écran{51600, 21600}}) {
-    const AireJeu aire(é.largeur, é.hauteur);
+  for (Ecran e :
+       {Ecran{28800, 16200}, Ecran{20490, 11520}, Ecran{38400, 16200}, Ecran{51600, 21600}}) {
+    const AireJeu aire(e.largeur, e.hauteur);
     const Rect& zone = aire["SuperPanelDés"].rect;
-    EXPECT_LE(Bas(zone), é.hauteur - RéserveBarres + 0.5) << é.largeur << " × " << é.hauteur;
-    EXPECT_GT(aire["PanelOkDé"].rect.Height, 0) << é.largeur;
+    EXPECT_LE(Bas(zone), e.hauteur - ReserveBarres + 0.5) << e.largeur << " × " << e.hauteur;
+    EXPECT_GT(aire["PanelOkDé"].rect.Height, 0) << e.largeur;
   }
 }
 
-TEST(BoutonDeJetSurÉcranLarge, FourThirdsAndNarrowerScreensKeepTheDesignedNumbers) {
-  for (Écran é :
-       {Écran{12000, 9000}, Écran{9600, 7200}, Écran{19200, 14400}, Écran{19200, 15360}}) {
-    const AireJeu aire(é.largeur, é.hauteur);
+TEST(BoutonDeJetSurEcranLarge, FourThirdsAndNarrowerScreensKeepTheDesignedNumbers) {
+  for (Ecran e :
+       {Ecran{12000, 9000}, Ecran{9600, 7200}, Ecran{19200, 14400}, Ecran{19200, 15360}}) {
+    const AireJeu aire(e.largeur, e.hauteur);
     const double RL = aire.Ratios().RatioLargeur;
     const double RH = aire.Ratios().RatioHauteur;
     const double marge = aire.Tailles().MargePanneau;
     const float zone = static_cast<float>(static_cast<float>(500 * RH) +
                                           double{static_cast<float>(450 * RH)} * 2 + 4 * marge);
-    EXPECT_EQ(aire["SuperPanelDés"].rect.Height, zone) << é.largeur;
-    const float dé = static_cast<float>(945 * RL);
-    EXPECT_EQ(aire["PanelOkDé"].rect.Height, static_cast<float>(double{zone} - 3 * marge - dé))
-        << é.largeur;
+    EXPECT_EQ(aire["SuperPanelDés"].rect.Height, zone) << e.largeur;
+    const float de = static_cast<float>(945 * RL);
+    EXPECT_EQ(aire["PanelOkDé"].rect.Height, static_cast<float>(double{zone} - 3 * marge - de))
+        << e.largeur;
   }
 }
 
 // The window of a 1920 × 1080 screen: menu bar, sheet, information line and dice all show.
-TEST(BoutonDeJetSurÉcranLarge, MainWindowOfA1920By1080ScreenFitsUnderItsTitleBar) {
-  DéÉquitable dé{5};
+TEST(BoutonDeJetSurEcranLarge, MainWindowOfA1920By1080ScreenFitsUnderItsTitleBar) {
+  DeEquitable de{5};
   EnvironnementDeTest environnement;
-  FormRolvex fenêtre(Langue::Français, dé, QSizeF(28800, 16200), environnement.Pour());
-  const ui::ÉchelleTwips échelle = ui::ÉchelleTwips::DeLÉcranPrincipal();
-  const QWidget& zone = *Trouver<QWidget>(fenêtre, "SuperPanelDés");
-  const QWidget& info = *Trouver<QWidget>(fenêtre, "PanelInfoDéroulement");
+  FormRolvex fenetre(Langue::Francais, de, QSizeF(28800, 16200), environnement.Pour());
+  const ui::EchelleTwips echelle = ui::EchelleTwips::DeLEcranPrincipal();
+  const QWidget& zone = *Trouver<QWidget>(fenetre, "SuperPanelDés");
+  const QWidget& info = *Trouver<QWidget>(fenetre, "PanelInfoDéroulement");
   const int barreTitre = 30;
-  const int bas = fenêtre.menuBar()->sizeHint().height() + zone.geometry().bottom() + 1;
-  EXPECT_LE(bas + barreTitre, échelle.PixelsY(16200));
+  const int bas = fenetre.menuBar()->sizeHint().height() + zone.geometry().bottom() + 1;
+  EXPECT_LE(bas + barreTitre, echelle.PixelsY(16200));
   EXPECT_EQ(info.height(), zone.height());
-  EXPECT_GE(Trouver<QWidget>(fenêtre, "PanelOkDé")->height(),
-            échelle.PixelsY(HauteurOkDé43 * 1.8) - 1);
+  EXPECT_GE(Trouver<QWidget>(fenetre, "PanelOkDé")->height(),
+            echelle.PixelsY(HauteurOkDe43 * 1.8) - 1);
 }
 
 }  // namespace

@@ -42,7 +42,7 @@
 
 namespace rolvex {
 inline void PrintTo(Langue langue, std::ostream* os) {
-  *os << (langue == Langue::Français ? "French" : "English");
+  *os << (langue == Langue::Francais ? "French" : "English");
 }
 }  // namespace rolvex
 
@@ -54,16 +54,16 @@ inline QString Q(std::string_view texte) { return ui::EnQString(texte); }
 // Answers every message box shown while it lives, as the player would: OK, or the next of
 // `réponses` to a Yes/No question (No once they run out). Notes what each box said; `pendant`
 // looks at the window while the box is up.
-class RépondeurBoîtes {
+class RepondeurBoites {
  public:
   struct Vue {
     QString texte, titre;
     QString oui, non, ok;  // the buttons' captions; empty for a button the box has not
   };
 
-  explicit RépondeurBoîtes(std::vector<bool> réponses = {},
+  explicit RepondeurBoites(std::vector<bool> reponses = {},
                            std::function<void(const Vue&)> pendant = {})
-      : réponses_(std::move(réponses)), pendant_(std::move(pendant)) {
+      : reponses_(std::move(reponses)), pendant_(std::move(pendant)) {
     QObject::connect(&veille_, &QTimer::timeout, [this] { Regarder(); });
     veille_.start(5);
   }
@@ -76,25 +76,25 @@ class RépondeurBoîtes {
 
  private:
   void Regarder() {
-    auto* boîte = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (!boîte || !boîte->isVisible()) return;
-    auto légende = [&](QMessageBox::StandardButton b) {
-      return boîte->button(b) ? boîte->button(b)->text() : QString();
+    auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!boite || !boite->isVisible()) return;
+    auto legende = [&](QMessageBox::StandardButton b) {
+      return boite->button(b) ? boite->button(b)->text() : QString();
     };
-    const Vue vue{boîte->text(), boîte->windowTitle(), légende(QMessageBox::Yes),
-                  légende(QMessageBox::No), légende(QMessageBox::Ok)};
+    const Vue vue{boite->text(), boite->windowTitle(), legende(QMessageBox::Yes),
+                  legende(QMessageBox::No), legende(QMessageBox::Ok)};
     vues_.push_back(vue);
     if (pendant_) pendant_(vue);
-    QMessageBox::StandardButton réponse = QMessageBox::Ok;
-    if (boîte->button(QMessageBox::Yes)) {
-      const bool oui = suivante_ < réponses_.size() && réponses_[suivante_];
+    QMessageBox::StandardButton reponse = QMessageBox::Ok;
+    if (boite->button(QMessageBox::Yes)) {
+      const bool oui = suivante_ < reponses_.size() && reponses_[suivante_];
       ++suivante_;
-      réponse = oui ? QMessageBox::Yes : QMessageBox::No;
+      reponse = oui ? QMessageBox::Yes : QMessageBox::No;
     }
-    QTest::mouseClick(boîte->button(réponse), Qt::LeftButton);
+    QTest::mouseClick(boite->button(reponse), Qt::LeftButton);
   }
 
-  std::vector<bool> réponses_;
+  std::vector<bool> reponses_;
   std::size_t suivante_ = 0;
   std::function<void(const Vue&)> pendant_;
   std::vector<Vue> vues_;
@@ -115,75 +115,75 @@ struct EnvironnementDeTest {
   std::filesystem::path Options() const { return CheminFichierOptions(Dossier()); }
   std::filesystem::path Noms() const { return CheminFichierNoms(Dossier()); }
   Environnement Pour() {
-    return {[this] { return DossiersDonnées{Dossier(), Dossier()}; }, [this] { ++fins; }};
+    return {[this] { return DossiersDonnees{Dossier(), Dossier()}; }, [this] { ++fins; }};
   }
 };
 
 // A control of the main window or of its dialog, by name.
 template <typename T = ui::Panneau>
-T& Contrôle(FormRolvex& fenêtre, std::string_view nom) {
-  T* widget = Trouver<T>(fenêtre, nom);
-  if (!widget) widget = Trouver<T>(fenêtre.Params(), nom);
+T& Controle(FormRolvex& fenetre, std::string_view nom) {
+  T* widget = Trouver<T>(fenetre, nom);
+  if (!widget) widget = Trouver<T>(fenetre.Params(), nom);
   EXPECT_NE(widget, nullptr) << "no control " << nom;
   return *widget;
 }
 
-inline void ÉcrireOctets(const std::filesystem::path& fichier,
+inline void EcrireOctets(const std::filesystem::path& fichier,
                          const std::vector<std::uint8_t>& octets) {
   std::ofstream f(fichier, std::ios::binary | std::ios::trunc);
   f.write(reinterpret_cast<const char*>(octets.data()), static_cast<std::streamsize>(octets.size()));
 }
 
-class FenêtreDeJeu : public testing::Test {
+class FenetreDeJeu : public testing::Test {
  protected:
   // The dice the test does not choose still come in a fixed order.
-  DéÉquitable suite{20240601};
-  DésEnFile dés{suite};
+  DeEquitable suite{20240601};
+  DesEnFile des{suite};
   EnvironnementDeTest environnement;
-  std::unique_ptr<FormRolvex> fenêtre;
+  std::unique_ptr<FormRolvex> fenetre;
 
-  void Ouvrir(Langue langue = Langue::Français) {
+  void Ouvrir(Langue langue = Langue::Francais) {
     ASSERT_TRUE(environnement.racine.isValid());
-    fenêtre = std::make_unique<FormRolvex>(langue, dés, TailleÉcranJeu(), environnement.Pour());
-    fenêtre->AfficherPleinÉcran();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(fenêtre.get()));
+    fenetre = std::make_unique<FormRolvex>(langue, des, TailleEcranJeu(), environnement.Pour());
+    fenetre->AfficherPleinEcran();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre.get()));
   }
 
   template <typename T = ui::Panneau>
   T& W(std::string_view nom) {
-    return Contrôle<T>(*fenêtre, nom);
+    return Controle<T>(*fenetre, nom);
   }
-  QString Légende(std::string_view nom) { return W(nom).caption(); }
-  QString Info() { return Légende("PanelInfoDéroulement"); }
+  QString Legende(std::string_view nom) { return W(nom).caption(); }
+  QString Info() { return Legende("PanelInfoDéroulement"); }
 
   void Cliquer(std::string_view nom, Qt::MouseButton bouton = Qt::LeftButton) {
     QTest::mouseClick(&W<QWidget>(nom), bouton);
   }
-  void Survoler(std::string_view nom, QPoint où = {}) {
+  void Survoler(std::string_view nom, QPoint ou = {}) {
     QWidget& w = W<QWidget>(nom);
     // The mouse comes from elsewhere, as it does when the player moves it onto the control:
     // from the information line, which has no help of its own.
     QTest::mouseMove(&W<QWidget>("PanelInfoDéroulement"), QPoint(1, 1));
-    QTest::mouseMove(&w, où.isNull() ? w.rect().center() : où);
+    QTest::mouseMove(&w, ou.isNull() ? w.rect().center() : ou);
   }
 
   // A key of the menus, pressed while the window has the focus, as it has again once a
   // message box is closed.
   void Touche(Qt::Key touche) {
-    fenêtre->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(fenêtre.get()));
-    QTest::keyClick(fenêtre.get(), touche);
+    fenetre->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fenetre.get()));
+    QTest::keyClick(fenetre.get(), touche);
   }
 
   // Queues the faces ("11234") then presses the throw button.
   void Jeter(std::string_view faces) {
-    for (char f : faces) dés.Ajouter(static_cast<int16_t>(f - '0'));
+    for (char f : faces) des.Ajouter(static_cast<int16_t>(f - '0'));
     Cliquer("PanelOkDé");
   }
 
   // Through the dialog, as the player starts a game: mode 1..3.
   void NouvellePartie(int mode, const QString& nom = QStringLiteral("Zoé")) {
-    fenêtre->AppelPréNouveau();
+    fenetre->AppelPreNouveau();
     CocherMode(mode);
     W<QLineEdit>("TextName").setText(nom);
     Cliquer("PanelOkParams");
@@ -191,31 +191,31 @@ class FenêtreDeJeu : public testing::Test {
 
   // A click on the round button of an option, where the player clicks.
   void CocherMode(int mode) {
-    QRadioButton& option = W<QRadioButton>(NomContrôle("SSOptionModeColonnes", mode));
+    QRadioButton& option = W<QRadioButton>(NomControle("SSOptionModeColonnes", mode));
     QTest::mouseClick(&option, Qt::LeftButton, {}, QPoint(option.height() / 2, option.height() / 2));
   }
 
-  // The face picture a die shows: 0..11, ImageDéFond for the empty place, -2 for another.
-  int FaceMontrée(int dé) {
-    const ui::Image& image = W<ui::Image>(NomContrôle("ImageDé", dé));
-    const QImage montrée = image.picture().toImage().convertToFormat(QImage::Format_ARGB32);
-    const int côté = std::min(image.width(), image.height());
-    const qreal ratio = fenêtre->devicePixelRatioF();
+  // The face picture a die shows: 0..11, ImageDeFond for the empty place, -2 for another.
+  int FaceMontree(int de) {
+    const ui::Image& image = W<ui::Image>(NomControle("ImageDé", de));
+    const QImage montree = image.picture().toImage().convertToFormat(QImage::Format_ARGB32);
+    const int cote = std::min(image.width(), image.height());
+    const qreal ratio = fenetre->devicePixelRatioF();
     auto pareille = [&](const QPixmap& p) {
-      return p.toImage().convertToFormat(QImage::Format_ARGB32) == montrée;
+      return p.toImage().convertToFormat(QImage::Format_ARGB32) == montree;
     };
-    if (pareille(ui::ImageDéVide(côté, ratio))) return ImageDéFond;
-    for (int e = 0; e < ui::NbModèlesDés; ++e)
-      if (pareille(ui::ImageModèleDé(e, côté, ratio))) return e;
+    if (pareille(ui::ImageDeVide(cote, ratio))) return ImageDeFond;
+    for (int e = 0; e < ui::NbModelesDes; ++e)
+      if (pareille(ui::ImageModeleDe(e, cote, ratio))) return e;
     return -2;
   }
   // The values shown by the five dice, "11?23", whatever their face style; '?' for the empty
   // place, '!' for a picture that is none of the game's.
-  std::string DésMontrés() {
+  std::string DesMontres() {
     std::string faces;
-    for (int i = 1; i <= NbDés; ++i) {
-      const int e = FaceMontrée(i);
-      faces += e == ImageDéFond ? '?' : e < 0 ? '!' : static_cast<char>('1' + e % 6);
+    for (int i = 1; i <= NbDes; ++i) {
+      const int e = FaceMontree(i);
+      faces += e == ImageDeFond ? '?' : e < 0 ? '!' : static_cast<char>('1' + e % 6);
     }
     return faces;
   }
@@ -225,23 +225,23 @@ class FenêtreDeJeu : public testing::Test {
     std::ifstream f(fichier, std::ios::binary);
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
   }
-  void PoserFichiers(const DonnéesOptions& données) {
-    ÉcrireOctets(environnement.Options(), EncoderFichierOptions(données));
-    ÉcrireOctets(environnement.Noms(), EncoderFichierNoms(données));
+  void PoserFichiers(const DonneesOptions& donnees) {
+    EcrireOctets(environnement.Options(), EncoderFichierOptions(donnees));
+    EcrireOctets(environnement.Noms(), EncoderFichierNoms(donnees));
   }
-  DonnéesOptions LireFichiers() {
+  DonneesOptions LireFichiers() {
     HasardUniforme tirage(1);
-    return DécoderFichiers(Octets(environnement.Options()), Octets(environnement.Noms()), tirage)
-        .données;
+    return DecoderFichiers(Octets(environnement.Options()), Octets(environnement.Noms()), tirage)
+        .donnees;
   }
   // Every save puts a new file in the old one's place: a file rewritten is another file.
   static ino_t Inode(const std::filesystem::path& fichier) {
-    struct stat état {};
-    return ::stat(fichier.c_str(), &état) == 0 ? état.st_ino : 0;
+    struct stat etat {};
+    return ::stat(fichier.c_str(), &etat) == 0 ? etat.st_ino : 0;
   }
 
   // The game clock, which the test moves itself: it runs for a day between two real ticks.
-  QTimer& Horloge() { return *fenêtre->findChild<QTimer*>(QStringLiteral("TimerChrono")); }
+  QTimer& Horloge() { return *fenetre->findChild<QTimer*>(QStringLiteral("TimerChrono")); }
   void GelerHorloge() { Horloge().setInterval(24 * 3600 * 1000); }
   void Tics(int nombre) {
     for (int i = 0; i < nombre; ++i) {
@@ -253,35 +253,35 @@ class FenêtreDeJeu : public testing::Test {
   // A whole game in one column, one throw a turn: 733 points, 7 figures made; or its first
   // `tours` turns.
   void JouerUneColonne(int tours = NbFigures) {
-    static constexpr const char* séries[] = {"11111", "66664", "55552", "44441", "33336",
+    static constexpr const char* series[] = {"11111", "66664", "55552", "44441", "33336",
                                              "22225", "23456", "66655", "11223", "33322",
                                              "44445", "12345", "11123"};
     static constexpr int16_t cases[] = {13, 6, 5, 4, 3, 2, 1, 7, 8, 9, 10, 11, 12};
     for (int i = 0; i < tours; ++i) {
-      Jeter(séries[i]);
+      Jeter(series[i]);
       Cliquer(NomCase(colonne::Libre, cases[i]));
     }
   }
 
   QRect EnPixels(const Rect& r) const {
-    return ui::ÉchelleTwips::DeLÉcranPrincipal().EnPixels(EnTwips(r));
+    return ui::EchelleTwips::DeLEcranPrincipal().EnPixels(EnTwips(r));
   }
 };
 
 // The start-up window of a run whose main window will use the test's data folder.
-class FenêtreDeDémarrage : public testing::Test {
+class FenetreDeDemarrage : public testing::Test {
  protected:
-  DéÉquitable suite{7};
+  DeEquitable suite{7};
   EnvironnementDeTest environnement;
-  Démarrage démarrage{suite, TailleÉcranJeu(), environnement.Pour()};
+  Demarrage demarrage{suite, TailleEcranJeu(), environnement.Pour()};
 
   void SetUp() override {
-    démarrage.Lancer();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&démarrage.Splash()));
+    demarrage.Lancer();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&demarrage.Splash()));
   }
   template <typename T = ui::Panneau>
   T& S(std::string_view nom) {
-    T* w = Trouver<T>(démarrage.Splash(), nom);
+    T* w = Trouver<T>(demarrage.Splash(), nom);
     EXPECT_NE(w, nullptr) << nom;
     return *w;
   }

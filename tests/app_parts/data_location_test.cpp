@@ -57,11 +57,11 @@ TEST_F(Dossiers, AWritableFolderIsOneWhereAFileCanBeMadeAndTheOptionsFileMarksTh
   EXPECT_FALSE(fs::exists(Chemin("nulle-part")));
 
   fs::create_directories(programme / NomFichierOptions);
-  EXPECT_FALSE(FichiersDonnéesPrésents(programme));
+  EXPECT_FALSE(FichiersDonneesPresents(programme));
   Poser(utilisateur, NomFichierNoms);
-  EXPECT_FALSE(FichiersDonnéesPrésents(utilisateur));
+  EXPECT_FALSE(FichiersDonneesPresents(utilisateur));
   Poser(utilisateur, NomFichierOptions);
-  EXPECT_TRUE(FichiersDonnéesPrésents(utilisateur));
+  EXPECT_TRUE(FichiersDonneesPresents(utilisateur));
 }
 
 // The data files are read where they are and written where they can be; the user's folder is
@@ -70,32 +70,32 @@ using ChoixDuDossier = Dossiers;
 
 TEST_F(ChoixDuDossier, FilesAlreadyInPlaceAreUsedThereTheProgramFolderFirst) {
   Poser(utilisateur, NomFichierOptions);
-  EXPECT_EQ(ChoisirDossiersDonnées(programme, utilisateur),
-            (DossiersDonnées{utilisateur, utilisateur}));
+  EXPECT_EQ(ChoisirDossiersDonnees(programme, utilisateur),
+            (DossiersDonnees{utilisateur, utilisateur}));
   Poser(programme, NomFichierOptions);
-  EXPECT_EQ(ChoisirDossiersDonnées(programme, utilisateur),
-            (DossiersDonnées{programme, programme}));
+  EXPECT_EQ(ChoisirDossiersDonnees(programme, utilisateur),
+            (DossiersDonnees{programme, programme}));
 }
 
 TEST_F(ChoixDuDossier, AFirstRunUsesTheProgramFolderWhenItCanBeWrittenElseTheUserFolder) {
-  EXPECT_EQ(ChoisirDossiersDonnées(programme, utilisateur),
-            (DossiersDonnées{programme, programme}));
+  EXPECT_EQ(ChoisirDossiersDonnees(programme, utilisateur),
+            (DossiersDonnees{programme, programme}));
   EXPECT_FALSE(fs::exists(utilisateur));  // nothing made in the user's home for nothing
   // A predicate that says "writable" for the program folder below a file would pick it; the
   // real check, used by default, must not.
-  const fs::path protégé = SousUnFichier();
-  EXPECT_EQ(ChoisirDossiersDonnées(protégé, utilisateur, [](const fs::path&) { return true; }),
-            (DossiersDonnées{protégé, protégé}));
-  EXPECT_EQ(ChoisirDossiersDonnées(protégé, utilisateur),
-            (DossiersDonnées{utilisateur, utilisateur}));
+  const fs::path protege = SousUnFichier();
+  EXPECT_EQ(ChoisirDossiersDonnees(protege, utilisateur, [](const fs::path&) { return true; }),
+            (DossiersDonnees{protege, protege}));
+  EXPECT_EQ(ChoisirDossiersDonnees(protege, utilisateur),
+            (DossiersDonnees{utilisateur, utilisateur}));
   EXPECT_TRUE(fs::is_directory(utilisateur));  // ready for the first save
 }
 
 TEST_F(ChoixDuDossier, FilesInAReadOnlyProgramFolderAreReadThereAndWrittenInTheUserFolder) {
   Poser(programme, NomFichierOptions);
   const auto lectureSeule = [&](const fs::path& d) { return d != programme; };
-  EXPECT_EQ(ChoisirDossiersDonnées(programme, utilisateur, lectureSeule),
-            (DossiersDonnées{programme, utilisateur}));
+  EXPECT_EQ(ChoisirDossiersDonnees(programme, utilisateur, lectureSeule),
+            (DossiersDonnees{programme, utilisateur}));
   EXPECT_TRUE(fs::is_directory(utilisateur));
 }
 
@@ -103,10 +103,10 @@ TEST_F(ChoixDuDossier, FilesInAReadOnlyProgramFolderAreReadThereAndWrittenInTheU
 TEST(DossierUtilisateur, EndsInRolvexUnderTheUsersDataFolder) {
   QStandardPaths::setTestModeEnabled(true);
   const fs::path dossier = DossierUtilisateur();
-  const fs::path données =
+  const fs::path donnees =
       QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
   QStandardPaths::setTestModeEnabled(false);
-  EXPECT_EQ(dossier, données / "rolvex");
+  EXPECT_EQ(dossier, donnees / "rolvex");
 }
 
 }  // namespace

@@ -24,23 +24,23 @@ namespace {
 class Aide : public testing::Test {
  protected:
   void SetUp() override {
-    fenêtre = std::make_unique<QWidget>();
-    fenêtre->resize(400, 300);
-    fenêtre->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(fenêtre.get()));
+    fenetre = std::make_unique<QWidget>();
+    fenetre->resize(400, 300);
+    fenetre->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre.get()));
     ASSERT_TRUE(dossier.isValid());
   }
 
   static QTextBrowser* Texte(QWidget* aide) { return aide->findChild<QTextBrowser*>(); }
 
   // A help window small enough for the file to scroll.
-  QWidget* Ouvrir(const QString& fichier, Langue langue = Langue::Français) {
-    QWidget* aide = OuvrirAide(fenêtre.get(), fichier, langue);
+  QWidget* Ouvrir(const QString& fichier, Langue langue = Langue::Francais) {
+    QWidget* aide = OuvrirAide(fenetre.get(), fichier, langue);
     aide->resize(360, 240);
     return aide;
   }
 
-  QString Écrire(const QString& nom, const QByteArray& contenu) const {
+  QString Ecrire(const QString& nom, const QByteArray& contenu) const {
     const QString chemin = dossier.filePath(nom);
     QFile f(chemin);
     EXPECT_TRUE(f.open(QIODevice::WriteOnly));
@@ -48,13 +48,13 @@ class Aide : public testing::Test {
     return chemin;
   }
 
-  std::unique_ptr<QWidget> fenêtre;
+  std::unique_ptr<QWidget> fenetre;
   QTemporaryDir dossier;
 };
 
 // The help file of a run sits next to the program and follows the language.
 TEST(FichierAide, IsTheFileOfTheLanguageInTheProgramFolder) {
-  for (const auto& [langue, nom] : {std::pair{Langue::Français, "rolvexFr.hlp"},
+  for (const auto& [langue, nom] : {std::pair{Langue::Francais, "rolvexFr.hlp"},
                                     std::pair{Langue::Anglais, "rolvexUs.hlp"}}) {
     const QFileInfo fichier(FichierAide(langue));
     EXPECT_EQ(fichier.fileName(), nom);
@@ -68,7 +68,7 @@ TEST(FichierAide, IsTheFileOfTheLanguageInTheProgramFolder) {
 using HelpViewerOpens = Aide;
 
 TEST_F(HelpViewerOpens, EachLanguageUnderItsOwnTitle) {
-  QWidget* aide = Ouvrir(FichierAide(Langue::Français));
+  QWidget* aide = Ouvrir(FichierAide(Langue::Francais));
   EXPECT_TRUE(aide->isVisible());
   EXPECT_TRUE(aide->isWindow());
   EXPECT_EQ(aide->windowTitle(), "ROLVEX - Aide");
@@ -79,25 +79,25 @@ TEST_F(HelpViewerOpens, EachLanguageUnderItsOwnTitle) {
 }
 
 TEST_F(HelpViewerOpens, TheSameWindowEachTimeAtTheTopGoingWithTheMainWindow) {
-  QPointer<QWidget> aide = Ouvrir(FichierAide(Langue::Français));
-  EXPECT_EQ(aide->parentWidget(), fenêtre.get());
-  QScrollBar* défilement = Texte(aide)->verticalScrollBar();
-  ASSERT_GT(défilement->maximum(), 0);  // the file is longer than the window
-  EXPECT_EQ(défilement->value(), 0);
+  QPointer<QWidget> aide = Ouvrir(FichierAide(Langue::Francais));
+  EXPECT_EQ(aide->parentWidget(), fenetre.get());
+  QScrollBar* defilement = Texte(aide)->verticalScrollBar();
+  ASSERT_GT(defilement->maximum(), 0);  // the file is longer than the window
+  EXPECT_EQ(defilement->value(), 0);
   EXPECT_EQ(Texte(aide)->textCursor().position(), 0);
 
-  défilement->setValue(défilement->maximum());
+  defilement->setValue(defilement->maximum());
   aide->hide();  // closed by the player
-  EXPECT_EQ(Ouvrir(FichierAide(Langue::Français)), aide.data());
+  EXPECT_EQ(Ouvrir(FichierAide(Langue::Francais)), aide.data());
   EXPECT_TRUE(aide->isVisible());
-  EXPECT_EQ(défilement->value(), 0);
-  EXPECT_EQ(fenêtre->findChildren<QTextBrowser*>().size(), 1);
-  fenêtre.reset();
+  EXPECT_EQ(defilement->value(), 0);
+  EXPECT_EQ(fenetre->findChildren<QTextBrowser*>().size(), 1);
+  fenetre.reset();
   EXPECT_TRUE(aide.isNull());
 }
 
 TEST_F(HelpViewerOpens, WithoutAnOwnerAndThenGoesWhenClosed) {
-  QPointer<QWidget> aide = OuvrirAide(nullptr, FichierAide(Langue::Français), Langue::Français);
+  QPointer<QWidget> aide = OuvrirAide(nullptr, FichierAide(Langue::Francais), Langue::Francais);
   ASSERT_FALSE(aide.isNull());
   EXPECT_TRUE(aide->isVisible());
   aide->close();
@@ -109,7 +109,7 @@ TEST_F(HelpViewerOpens, WithoutAnOwnerAndThenGoesWhenClosed) {
 using HelpViewerLinks = Aide;
 
 TEST_F(HelpViewerLinks, AClickOnAContentsEntryShowsItsSection) {
-  QWidget* aide = Ouvrir(FichierAide(Langue::Français));
+  QWidget* aide = Ouvrir(FichierAide(Langue::Francais));
   QTextBrowser* texte = Texte(aide);
   QTest::qWait(0);
   const QTextCursor lien = texte->document()->find("Les bonus");
@@ -173,7 +173,7 @@ TEST_F(HelpViewerReports, AMissingFileOrAFolderByNameInTheLanguage) {
 TEST_F(HelpViewerReports, TheFileAgainOnceItIsThere) {
   const QString fichier = dossier.filePath("aide.hlp");
   Ouvrir(fichier);
-  Écrire("aide.hlp", "<html><head><title>Aide</title></head><body>Sommaire</body></html>");
+  Ecrire("aide.hlp", "<html><head><title>Aide</title></head><body>Sommaire</body></html>");
   QWidget* aide = Ouvrir(fichier);
   EXPECT_EQ(aide->windowTitle(), "Aide");
   EXPECT_EQ(Texte(aide)->toPlainText(), "Sommaire");

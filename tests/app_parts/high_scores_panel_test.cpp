@@ -25,16 +25,16 @@ constexpr std::array<PanelScore, 5> Familles = {
 // the twips are not the usual 15 per pixel, so a layout that ignored the scale would show.
 class PanneauScores : public testing::Test {
  protected:
-  explicit PanneauScores(Langue langue = Langue::Français) : langue_(langue) {}
+  explicit PanneauScores(Langue langue = Langue::Francais) : langue_(langue) {}
 
   void SetUp() override {
     HasardUniforme tirage(7);
-    scores = HighScoresParDéfaut(tirage);
-    fenêtre_ = std::make_unique<QWidget>();
-    fenêtre_->resize(échelle.PixelsX(12000), échelle.PixelsY(9000));
-    panneau = new SuperPanelScore(aire, échelle, langue_, fenêtre_.get());
-    fenêtre_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(fenêtre_.get()));
+    scores = HighScoresParDefaut(tirage);
+    fenetre_ = std::make_unique<QWidget>();
+    fenetre_->resize(echelle.PixelsX(12000), echelle.PixelsY(9000));
+    panneau = new SuperPanelScore(aire, echelle, langue_, fenetre_.get());
+    fenetre_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre_.get()));
   }
 
   Panneau* Enfant(const QString& nom) const { return panneau->findChild<Panneau*>(nom); }
@@ -42,13 +42,13 @@ class PanneauScores : public testing::Test {
   QString Texte(PanelScore famille, int rang) const { return Cellule(famille, rang)->caption(); }
 
   const AireJeu aire{12000, 9000};
-  const ui::ÉchelleTwips échelle{120, 120};
+  const ui::EchelleTwips echelle{120, 120};
   HighScores scores;
   SuperPanelScore* panneau = nullptr;
 
  private:
   Langue langue_;
-  std::unique_ptr<QWidget> fenêtre_;
+  std::unique_ptr<QWidget> fenetre_;
 };
 
 class PanneauScoresAnglais : public PanneauScores {
@@ -107,7 +107,7 @@ TEST_F(HighScoresPanelShows, FiftyCellsNamedByFamilyAndRow) {
   for (const char* famille : {"PanelScoreClassement", "PanelScoreNom", "PanelScoreScore",
                               "PanelScoreTemps", "PanelScoreNbFigures"})
     for (int rang = 1; rang <= NbPlaces; ++rang) {
-      const QString nom = QString::fromStdString(NomÉlément(famille, rang));
+      const QString nom = QString::fromStdString(NomElement(famille, rang));
       const Panneau* cellule = Enfant(nom);
       ASSERT_NE(cellule, nullptr) << nom.toStdString();
       EXPECT_EQ(cellule->parentWidget(), table) << nom.toStdString();
@@ -171,7 +171,7 @@ TEST_F(HighScoresPanelButton, SinksWhilePressedAndReportsOneClick) {
   QSignalSpy clics(panneau, &SuperPanelScore::effacerScoresClicked);
   Panneau* bouton = Enfant("PanelEffacerScores");
   QTest::mousePress(bouton, Qt::LeftButton);
-  EXPECT_EQ(bouton->bevelOuter(), Panneau::Enfoncé);
+  EXPECT_EQ(bouton->bevelOuter(), Panneau::Enfonce);
   QTest::mouseRelease(bouton, Qt::LeftButton);
   EXPECT_EQ(bouton->bevelOuter(), Panneau::EnRelief);
   EXPECT_EQ(clics.count(), 1);
@@ -203,25 +203,25 @@ TEST_F(HighScoresPanelHover, EachFamilyAndRowIsReportedAsItself) {
 using HighScoresPanelLayout = PanneauScores;
 
 TEST_F(HighScoresPanelLayout, EveryControlTakesItsRectangleInPixels) {
-  int vérifiés = 0;
-  for (const auto& [nom, contrôle] : aire.Contrôles()) {
-    const bool dedans = nom == "SuperPanelScore" || contrôle.conteneur == "SuperPanelScore" ||
-                        contrôle.conteneur == "PanelScore";
+  int verifies = 0;
+  for (const auto& [nom, controle] : aire.Controles()) {
+    const bool dedans = nom == "SuperPanelScore" || controle.conteneur == "SuperPanelScore" ||
+                        controle.conteneur == "PanelScore";
     if (!dedans) continue;
     const QString qnom = QString::fromStdString(nom);
     const QWidget* widget = nom == "SuperPanelScore" ? panneau : Enfant(qnom);
     ASSERT_NE(widget, nullptr) << nom;
-    const Rect& r = contrôle.rect;
-    EXPECT_EQ(widget->geometry(), échelle.EnPixels({r.Left, r.Top, r.Width, r.Height})) << nom;
-    ++vérifiés;
+    const Rect& r = controle.rect;
+    EXPECT_EQ(widget->geometry(), echelle.EnPixels({r.Left, r.Top, r.Width, r.Height})) << nom;
+    ++verifies;
   }
-  EXPECT_EQ(vérifiés, 1 + 3 + 50);
+  EXPECT_EQ(verifies, 1 + 3 + 50);
 }
 
 TEST_F(HighScoresPanelLayout, FontsHaveTheSizesOfTheLayout) {
   for (const char* nom : {"PanelScoreClassement(1)", "PanelScoreNom(5)", "PanelScoreTemps(9)",
                           "PanelModeColonnes", "PanelEffacerScores"}) {
-    const Contrôle& c = aire[nom];
+    const Controle& c = aire[nom];
     ASSERT_TRUE(c.police.has_value()) << nom;
     EXPECT_DOUBLE_EQ(Enfant(nom)->font().pointSizeF(), double{*c.police}) << nom;
   }

@@ -17,15 +17,15 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-struct Exécution {
+struct Execution {
   int statut = -1;
-  std::vector<Json> états;  // one per line of standard output
+  std::vector<Json> etats;  // one per line of standard output
   std::string erreurs;
 };
 
 // Runs the driver on `script` (a file), with standard error captured in a file of its own,
 // from the folder `dossierCourant` when one is given.
-Exécution Lancer(const std::string& script, const std::string& dossierCourant = "") {
+Execution Lancer(const std::string& script, const std::string& dossierCourant = "") {
   std::string fichierErreurs =
       (std::filesystem::temp_directory_path() / "rolvex-cli-XXXXXX").string();
   const int fd = mkstemp(fichierErreurs.data());
@@ -35,7 +35,7 @@ Exécution Lancer(const std::string& script, const std::string& dossierCourant =
   std::string commande = std::string("'") + ROLVEX_CLI + "' < '" + script + "' 2> '" +
                          fichierErreurs + "'";
   if (!dossierCourant.empty()) commande = "cd '" + dossierCourant + "' && " + commande;
-  Exécution e;
+  Execution e;
   FILE* flux = popen(commande.c_str(), "r");
   EXPECT_NE(flux, nullptr);
   if (flux == nullptr) return e;
@@ -47,7 +47,7 @@ Exécution Lancer(const std::string& script, const std::string& dossierCourant =
   e.statut = WIFEXITED(attente) ? WEXITSTATUS(attente) : -1;
 
   std::istringstream lignes(sortie);
-  for (std::string l; std::getline(lignes, l);) e.états.push_back(Json::parse(l));
+  for (std::string l; std::getline(lignes, l);) e.etats.push_back(Json::parse(l));
   std::ifstream err(fichierErreurs);
   e.erreurs.assign(std::istreambuf_iterator<char>(err), {});
   std::remove(fichierErreurs.c_str());
@@ -58,17 +58,17 @@ std::string Script(const std::string& nom) { return std::string(ROLVEX_CLI_SCRIP
 
 // Refused lines: reported on the error output by number, exit status 1, the script goes on.
 TEST(BinaireCli, RefusedLinesAreReportedByNumberAndTheRestStillPlays) {
-  const Exécution e = Lancer(Script("refused_lines.txt"));
+  const Execution e = Lancer(Script("refused_lines.txt"));
   EXPECT_EQ(e.statut, 1);
   EXPECT_EQ(e.erreurs,
             "line 2: no game yet: start one with 'new' first\n"
             "line 4: column must be a number from 1 to 6, not '7'\n"
             "line 5: die value must be a number from 1 to 6, not '9'\n"
             "line 8: die must be a number from 1 to 5, not '0'\n");
-  ASSERT_EQ(e.états.size(), 1u);
+  ASSERT_EQ(e.etats.size(), 1u);
   // The refused dice line queued nothing: the throw took the five twos.
-  EXPECT_EQ(e.états[0]["dice"], Json::parse("[2,2,2,2,2]"));
-  EXPECT_EQ(e.états[0]["figure"], "YAM");
+  EXPECT_EQ(e.etats[0]["dice"], Json::parse("[2,2,2,2,2]"));
+  EXPECT_EQ(e.etats[0]["figure"], "YAM");
 }
 
 // The demonstration plays a whole one-column game to its end; without `data` the driver keeps
@@ -76,19 +76,19 @@ TEST(BinaireCli, RefusedLinesAreReportedByNumberAndTheRestStillPlays) {
 TEST(BinaireCli, TheDemonstrationGameEndsAfterThirteenTurnsWithEveryBonusAndWritesNoFile) {
   std::string dossier = (std::filesystem::temp_directory_path() / "rolvex-cli-cwd-XXXXXX").string();
   ASSERT_NE(mkdtemp(dossier.data()), nullptr);
-  const Exécution e = Lancer(ROLVEX_CLI_DEMO, dossier);
+  const Execution e = Lancer(ROLVEX_CLI_DEMO, dossier);
   EXPECT_TRUE(std::filesystem::is_empty(dossier));
   std::filesystem::remove_all(dossier);
   EXPECT_EQ(e.statut, 0);
   EXPECT_EQ(e.erreurs, "");
-  ASSERT_EQ(e.états.size(), 2u);
+  ASSERT_EQ(e.etats.size(), 2u);
 
-  const Json& yam = e.états[0];
+  const Json& yam = e.etats[0];
   EXPECT_EQ(yam["throws"], 3);
   EXPECT_EQ(yam["dice"], Json::parse("[6,6,6,6,6]"));
   EXPECT_EQ(yam["sheet"][0][12]["potential"], 100);
 
-  const Json& fin = e.états.back();
+  const Json& fin = e.etats.back();
   EXPECT_EQ(fin["over"], true);
   EXPECT_EQ(fin["turn"], 13);
   EXPECT_EQ(fin["figuresMade"], 7);

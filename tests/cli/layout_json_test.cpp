@@ -15,18 +15,18 @@ using Json = nlohmann::ordered_json;
 // the play area's; here the line must carry the screen and columns asked for, in order.
 std::string Ligne(std::string_view commande) {
   Pilote p;
-  const Réponse r = p.Exécuter(commande);
+  const Reponse r = p.Executer(commande);
   EXPECT_FALSE(r.refus) << r.refus.value_or("");
   return r.sortie.value_or("{}");
 }
 Json Disposition(std::string_view commande) { return Json::parse(Ligne(commande)); }
 
 TEST(CommandeLayout, FollowsTheScreenAndTheColumnsAskedFor) {
-  const Json référence = Disposition("layout 12000 9000 6");
-  EXPECT_EQ(référence["HauteurCase"], 310);
-  EXPECT_EQ(référence["m"], 150);
-  EXPECT_EQ(référence["controls"]["PictureAireJeu"], Json::parse("[975, 50, 10050, 6169]"));
-  EXPECT_EQ(référence["controls"]["PanelOkParams"], Json::parse("[2525, 2900, 2225, 405]"));
+  const Json reference = Disposition("layout 12000 9000 6");
+  EXPECT_EQ(reference["HauteurCase"], 310);
+  EXPECT_EQ(reference["m"], 150);
+  EXPECT_EQ(reference["controls"]["PictureAireJeu"], Json::parse("[975, 50, 10050, 6169]"));
+  EXPECT_EQ(reference["controls"]["PanelOkParams"], Json::parse("[2525, 2900, 2225, 405]"));
   const Json petit = Disposition("layout 9600 7200 6");
   EXPECT_EQ(petit["LargeurCase"], 960);
   EXPECT_EQ(petit["MargePanneau"], 48);
@@ -38,17 +38,17 @@ TEST(CommandeLayout, FollowsTheScreenAndTheColumnsAskedFor) {
 
 TEST(CommandeLayout, KeysComeInTheProtocolOrderAndTheLineChangesNoGame) {
   Pilote p;
-  const Json avant = p.ÉtatJson();
-  const Réponse r = p.Exécuter("layout 12000 9000 3");
+  const Json avant = p.EtatJson();
+  const Reponse r = p.Executer("layout 12000 9000 3");
   ASSERT_TRUE(r.sortie);
   const Json j = Json::parse(*r.sortie);
-  std::vector<std::string> clés;
-  for (const auto& [clé, valeur] : j.items()) clés.push_back(clé);
-  EXPECT_EQ(clés, (std::vector<std::string>{"HauteurCase", "LargeurCase", "EcartVertical",
+  std::vector<std::string> cles;
+  for (const auto& [cle, valeur] : j.items()) cles.push_back(cle);
+  EXPECT_EQ(cles, (std::vector<std::string>{"HauteurCase", "LargeurCase", "EcartVertical",
                                              "EcartHorizontal", "RetraitPrise", "MargePanneau",
                                              "m", "controls", "fontSizes"}));
   EXPECT_EQ(j["controls"]["PictureAireJeu"][2], 6300);
-  EXPECT_EQ(p.ÉtatJson(), avant);
+  EXPECT_EQ(p.EtatJson(), avant);
 }
 
 // Fractions are printed with the fewest digits that give the same value back.

@@ -9,7 +9,7 @@ Commande Lu(std::string_view ligne) {
   const LigneLue l = LireLigne(ligne);
   if (const auto* r = std::get_if<Refus>(&l)) ADD_FAILURE() << ligne << ": " << r->raison;
   const auto* c = std::get_if<Commande>(&l);
-  return c ? *c : Commande{AfficherÉtat{}};
+  return c ? *c : Commande{AfficherEtat{}};
 }
 
 template <typename C>
@@ -28,29 +28,29 @@ TEST(LignesVides, BlankAndCommentLinesAreSkipped) {
 // Every command of the protocol is read with its arguments, whatever blanks, tabs and
 // Windows line ends surround them.
 TEST(LectureCommandes, ReadsEachCommandWithItsArguments) {
-  EXPECT_EQ(LuComme<ChoixLangue>("lang fr").langue, Langue::Français);
+  EXPECT_EQ(LuComme<ChoixLangue>("lang fr").langue, Langue::Francais);
   EXPECT_EQ(LuComme<ChoixLangue>("lang en").langue, Langue::Anglais);
   EXPECT_EQ(LuComme<FixerGraine>("seed 18446744073709551615").graine, 18446744073709551615u);
   EXPECT_EQ(LuComme<NouvellePartie>("new 2").modeJeu, 2);
-  EXPECT_EQ(LuComme<MettreDésEnFile>("dice 6 1 3").faces, (std::vector<int16_t>{6, 1, 3}));
+  EXPECT_EQ(LuComme<MettreDesEnFile>("dice 6 1 3").faces, (std::vector<int16_t>{6, 1, 3}));
   EXPECT_TRUE(std::holds_alternative<PresserOk>(Lu("ok")));
-  const auto gauche = LuComme<BoutonSurDé>("left 2");
-  EXPECT_EQ(std::pair(gauche.dé, gauche.bouton), (std::pair<int16_t, int16_t>(2, 1)));
-  const auto droit = LuComme<BoutonSurDé>("right 5");
-  EXPECT_EQ(std::pair(droit.dé, droit.bouton), (std::pair<int16_t, int16_t>(5, 2)));
-  EXPECT_EQ(LuComme<CliquerPlaceDé>("place 4").dé, 4);
+  const auto gauche = LuComme<BoutonSurDe>("left 2");
+  EXPECT_EQ(std::pair(gauche.de, gauche.bouton), (std::pair<int16_t, int16_t>(2, 1)));
+  const auto droit = LuComme<BoutonSurDe>("right 5");
+  EXPECT_EQ(std::pair(droit.de, droit.bouton), (std::pair<int16_t, int16_t>(5, 2)));
+  EXPECT_EQ(LuComme<CliquerPlaceDe>("place 4").de, 4);
   const auto clic = LuComme<CliquerCase>("  click\t6   13 \r");
   EXPECT_EQ(std::pair(clic.colonne, clic.figure), (std::pair<int16_t, int16_t>(6, 13)));
-  EXPECT_EQ(LuComme<ChoisirFaces>("faces 2").typeDés, 2);
+  EXPECT_EQ(LuComme<ChoisirFaces>("faces 2").typeDes, 2);
   EXPECT_EQ(LuComme<Tics>("tick").nombre, 1);
   EXPECT_EQ(LuComme<Tics>("tick 90").nombre, 90);
-  EXPECT_TRUE(std::holds_alternative<AfficherÉtat>(Lu("state")));
+  EXPECT_TRUE(std::holds_alternative<AfficherEtat>(Lu("state")));
   const auto survol = LuComme<SurvolerCase>("hover 4 11");
   EXPECT_EQ(std::pair(survol.colonne, survol.figure), (std::pair<int16_t, int16_t>(4, 11)));
   const auto bonus = LuComme<SurvolerBonus>("bonus 2 6");
-  EXPECT_EQ(std::pair(bonus.où, bonus.colonne), (std::pair<int16_t, int16_t>(bonus::Bas, 6)));
+  EXPECT_EQ(std::pair(bonus.ou, bonus.colonne), (std::pair<int16_t, int16_t>(bonus::Bas, 6)));
   EXPECT_EQ(LuComme<SurvolerPanel>("panel PanelFigureRéalisée").panel,
-            PanelAide::PanelFigureRéalisée);
+            PanelAide::PanelFigureRealisee);
   const auto rang = LuComme<SurvolerPanelScore>("panel PanelScoreTemps 10");
   EXPECT_EQ(rang.panel, PanelScore::PanelScoreTemps);
   EXPECT_EQ(rang.rang, 10);
@@ -80,9 +80,9 @@ struct CasRefus {
 };
 void PrintTo(const CasRefus& c, std::ostream* os) { *os << '\'' << c.ligne << '\''; }
 
-class LignesRefusées : public ::testing::TestWithParam<CasRefus> {};
+class LignesRefusees : public ::testing::TestWithParam<CasRefus> {};
 
-TEST_P(LignesRefusées, AreRefusedNamingTheFault) {
+TEST_P(LignesRefusees, AreRefusedNamingTheFault) {
   const LigneLue l = LireLigne(GetParam().ligne);
   ASSERT_TRUE(std::holds_alternative<Refus>(l)) << GetParam().ligne;
   EXPECT_NE(std::get<Refus>(l).raison.find(GetParam().motif), std::string::npos)
@@ -90,7 +90,7 @@ TEST_P(LignesRefusées, AreRefusedNamingTheFault) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Protocole, LignesRefusées,
+    Protocole, LignesRefusees,
     ::testing::Values(CasRefus{"jump", "unknown command 'jump'"},
                       CasRefus{"OK", "unknown command 'OK'"},
                       CasRefus{"ok # throw", "wrong number of arguments"},

@@ -11,21 +11,21 @@ namespace {
 using Json = nlohmann::ordered_json;
 using Noms = std::vector<std::string>;
 
-Noms Clés(const Json& objet) {
-  Noms clés;
-  for (const auto& [clé, valeur] : objet.items()) clés.push_back(clé);
-  return clés;
+Noms Cles(const Json& objet) {
+  Noms cles;
+  for (const auto& [cle, valeur] : objet.items()) cles.push_back(cle);
+  return cles;
 }
 
-Json ÉtatJeu(const ÉtatPartie& é = {}, const AffichageMémoire& a = {}, Langue l = Langue::Français) {
-  return ÉtatEnJson(é, a, l);
+Json EtatJeu(const EtatPartie& e = {}, const AffichageMemoire& a = {}, Langue l = Langue::Francais) {
+  return EtatEnJson(e, a, l);
 }
 
 // Replays and other tools read the state by key and compare lines: the keys and their order
 // are part of the protocol, and every list has one entry per die or column.
-TEST(ClésÉtat, TheGamesKeysComeInTheProtocolOrderWithOneEntryPerDieColumnAndSquare) {
-  const Json j = ÉtatJeu();
-  EXPECT_EQ(Clés(j), (Noms{"mode", "columns", "turn", "throws", "announced", "over", "dice",
+TEST(ClesEtat, TheGamesKeysComeInTheProtocolOrderWithOneEntryPerDieColumnAndSquare) {
+  const Json j = EtatJeu();
+  EXPECT_EQ(Cles(j), (Noms{"mode", "columns", "turn", "throws", "announced", "over", "dice",
                            "kept", "shown", "facesType", "ok", "okVisible", "figure", "diceTotal",
                            "scoreTotal", "info", "total", "figuresMade", "seconds", "nextDown",
                            "nextUp", "closed", "columnFigures", "sheet", "totals"}));
@@ -33,44 +33,44 @@ TEST(ClésÉtat, TheGamesKeysComeInTheProtocolOrderWithOneEntryPerDieColumnAndSq
   for (const Json& colonne : j["sheet"]) {
     ASSERT_EQ(colonne.size(), 13u);
     for (const Json& k : colonne)
-      EXPECT_EQ(Clés(k), (Noms{"taken", "visible", "selectable", "score", "potential", "colour"}));
+      EXPECT_EQ(Cles(k), (Noms{"taken", "visible", "selectable", "score", "potential", "colour"}));
   }
   ASSERT_EQ(j["totals"].size(), 6u);
   for (const Json& t : j["totals"])
-    EXPECT_EQ(Clés(t), (Noms{"upper", "upperBonus", "lower", "lowerBonus"}));
-  for (const char* parDé : {"dice", "kept", "shown"}) EXPECT_EQ(j[parDé].size(), 5u) << parDé;
+    EXPECT_EQ(Cles(t), (Noms{"upper", "upperBonus", "lower", "lowerBonus"}));
+  for (const char* parDe : {"dice", "kept", "shown"}) EXPECT_EQ(j[parDe].size(), 5u) << parDe;
   for (const char* parColonne : {"closed", "columnFigures"})
     EXPECT_EQ(j[parColonne].size(), 6u) << parColonne;
 }
 
-TEST(ClésÉtat, TheWindowsKeysFollowTheGamesInTheProtocolOrder) {
-  const Json j = ÉtatEnJson(ÉtatPartie{}, AffichageMémoire{}, VueFenêtre{}, HighScores{},
-                            Langue::Français);
-  Noms attendues = Clés(ÉtatJeu());
+TEST(ClesEtat, TheWindowsKeysFollowTheGamesInTheProtocolOrder) {
+  const Json j = EtatEnJson(EtatPartie{}, AffichageMemoire{}, VueFenetre{}, HighScores{},
+                            Langue::Francais);
+  Noms attendues = Cles(EtatJeu());
   for (const char* nouvelle : {"captions", "highScores", "place", "messages", "scoresShown"})
     attendues.push_back(nouvelle);
-  EXPECT_EQ(Clés(j), attendues);
+  EXPECT_EQ(Cles(j), attendues);
   for (const Json& colonne : j["sheet"])
     for (const Json& k : colonne)
-      EXPECT_EQ(Clés(k), (Noms{"taken", "visible", "selectable", "score", "potential", "colour",
+      EXPECT_EQ(Cles(k), (Noms{"taken", "visible", "selectable", "score", "potential", "colour",
                                "caption", "look", "pointer"}));
 }
 
 // Each value is read from its own field, at its own die, column and figure.
-TEST(ValeursÉtat, EachSquareAndTotalLandsAtItsColumnAndFigure) {
-  ÉtatPartie é;
-  é.Cases(2, 5) = CaseJeu{.Prise = true, .Visible = true, .Sélectionnable = false, .Score = 77};
-  é.Cases(5, 2).ScorePotentiel = 33;
-  é.Cases(5, 2).Sélectionnable = true;
-  é.Cases(5, 2).CouleurPotentiel = Bleu;
-  é.TotalHaut[3] = 61;
-  é.BonusHaut[3] = 30;
-  é.TotalBas[4] = 120;
-  é.BonusBas[6] = 257;
-  é.NbFiguresColonne[6] = 4;
-  é.ColonneFermée[4] = false;
+TEST(ValeursEtat, EachSquareAndTotalLandsAtItsColumnAndFigure) {
+  EtatPartie e;
+  e.Cases(2, 5) = CaseJeu{.Prise = true, .Visible = true, .Selectionnable = false, .Score = 77};
+  e.Cases(5, 2).ScorePotentiel = 33;
+  e.Cases(5, 2).Selectionnable = true;
+  e.Cases(5, 2).CouleurPotentiel = Bleu;
+  e.TotalHaut[3] = 61;
+  e.BonusHaut[3] = 30;
+  e.TotalBas[4] = 120;
+  e.BonusBas[6] = 257;
+  e.NbFiguresColonne[6] = 4;
+  e.ColonneFermee[4] = false;
 
-  const Json j = ÉtatJeu(é);
+  const Json j = EtatJeu(e);
   EXPECT_EQ(j["sheet"][1][4]["taken"], true);
   EXPECT_EQ(j["sheet"][1][4]["score"], 77);
   EXPECT_EQ(j["sheet"][4][1]["taken"], false);
@@ -84,18 +84,18 @@ TEST(ValeursÉtat, EachSquareAndTotalLandsAtItsColumnAndFigure) {
   EXPECT_EQ(j["closed"], Json::parse("[true,true,true,false,true,true]"));
 }
 
-TEST(ValeursÉtat, DiceAndPanelsComeFromTheGameAndTheDisplay) {
-  ÉtatPartie é;
-  for (int i = 1; i <= NbDés; ++i) é.Dés[i] = static_cast<int16_t>(i + 1);
-  é.DésGardés[3] = false;
-  AffichageMémoire a;
-  a.ImageDé(2, 7);
-  a.LégendeOkDé("2");
-  a.LégendeTotalDés("20");
-  a.LégendeScoreTotal("154");
-  a.PanelOkDéVisible(true);
+TEST(ValeursEtat, DiceAndPanelsComeFromTheGameAndTheDisplay) {
+  EtatPartie e;
+  for (int i = 1; i <= NbDes; ++i) e.Des[i] = static_cast<int16_t>(i + 1);
+  e.DesGardes[3] = false;
+  AffichageMemoire a;
+  a.ImageDe(2, 7);
+  a.LegendeOkDe("2");
+  a.LegendeTotalDes("20");
+  a.LegendeScoreTotal("154");
+  a.PanelOkDeVisible(true);
 
-  const Json j = ÉtatJeu(é, a);
+  const Json j = EtatJeu(e, a);
   EXPECT_EQ(j["dice"], Json::parse("[2,3,4,5,6]"));
   EXPECT_EQ(j["kept"], Json::parse("[true,true,false,true,true]"));
   EXPECT_EQ(j["shown"], Json::parse("[-1,7,-1,-1,-1]"));
@@ -106,12 +106,12 @@ TEST(ValeursÉtat, DiceAndPanelsComeFromTheGameAndTheDisplay) {
 }
 
 // What the window shows of each square is what it last drew there.
-TEST(ValeursÉtat, EachSquareShowsItsCaptionLookAndPointerAtItsColumnAndFigure) {
-  VueFenêtre v;
-  v.cases[4][11] = {"50", Aspect::Libre, PointeurFlècheHaut};
+TEST(ValeursEtat, EachSquareShowsItsCaptionLookAndPointerAtItsColumnAndFigure) {
+  VueFenetre v;
+  v.cases[4][11] = {"50", Aspect::Libre, PointeurFlecheHaut};
   v.cases[2][3] = {"OOO", Aspect::Prise, PointeurInterdit};
-  v.cases[6][1] = {"12", Aspect::Cachée, PointeurInterdit};
-  const Json j = ÉtatEnJson(ÉtatPartie{}, AffichageMémoire{}, v, HighScores{}, Langue::Français);
+  v.cases[6][1] = {"12", Aspect::Cachee, PointeurInterdit};
+  const Json j = EtatEnJson(EtatPartie{}, AffichageMemoire{}, v, HighScores{}, Langue::Francais);
   auto vue = [&](int c, int f) {
     const Json& k = j["sheet"][c - 1][f - 1];
     return Json::array({k["caption"], k["look"], k["pointer"]});
@@ -122,8 +122,8 @@ TEST(ValeursÉtat, EachSquareShowsItsCaptionLookAndPointerAtItsColumnAndFigure) 
 }
 
 // Every control that shows a text is listed by name, the squares of the sheet excepted.
-TEST(Légendes, ListEveryControlWithATextButTheSquares) {
-  const Json l = Légendes(ÉtatPartie{}, AffichageMémoire{}, VueFenêtre{}, Langue::Anglais);
+TEST(Legendes, ListEveryControlWithATextButTheSquares) {
+  const Json l = Legendes(EtatPartie{}, AffichageMemoire{}, VueFenetre{}, Langue::Anglais);
   for (const char* nom : {"FormRolvex", "FormParams", "TextName", "SSOptionModeColonnes(3)",
                           "PanelNewMode", "PanelInfoDéroulement", "MenuDésNumériques",
                           "CaseInfoGauche(13)", "CaseInfoBonusBasDroite", "CaseBonusBasAnnonce",
@@ -139,36 +139,36 @@ TEST(Légendes, ListEveryControlWithATextButTheSquares) {
 }
 
 // The texts follow the language chosen; the information line holds a message or plain text.
-TEST(TextesÉtat, TheDiceAreaTheModePanelAndTheMessagesAreWordedInTheLanguage) {
-  ÉtatPartie é;
-  AffichageMémoire a;
-  EXPECT_EQ(Légendes(é, a, VueFenêtre{}, Langue::Français)["PanelModeColonnes"], "");
-  é.NbColonnes = 3;
-  a.LégendeOkDé("2");
-  a.LégendeFigureRéalisée(TexteFigure::TexteSuite);
-  a.LégendeTotalDés("15");
-  a.InfoDéroulement(Message::MsgChoisirCase);
-  const Json fr = Légendes(é, a, VueFenêtre{}, Langue::Français);
+TEST(TextesEtat, TheDiceAreaTheModePanelAndTheMessagesAreWordedInTheLanguage) {
+  EtatPartie e;
+  AffichageMemoire a;
+  EXPECT_EQ(Legendes(e, a, VueFenetre{}, Langue::Francais)["PanelModeColonnes"], "");
+  e.NbColonnes = 3;
+  a.LegendeOkDe("2");
+  a.LegendeFigureRealisee(TexteFigure::TexteSuite);
+  a.LegendeTotalDes("15");
+  a.InfoDeroulement(Message::MsgChoisirCase);
+  const Json fr = Legendes(e, a, VueFenetre{}, Langue::Francais);
   EXPECT_EQ(fr["PanelModeColonnes"], "3 colonnes");
   EXPECT_EQ(fr["PanelOkDé"], "2");
   EXPECT_EQ(fr["PanelFigureRéalisée"], "SUITE");
   EXPECT_EQ(fr["PanelTotalDés"], "15");
   EXPECT_EQ(fr["PanelInfoDéroulement"], "Veuillez sélectionner une case...");
-  const Json en = Légendes(é, a, VueFenêtre{}, Langue::Anglais);
+  const Json en = Legendes(e, a, VueFenetre{}, Langue::Anglais);
   EXPECT_EQ(en["PanelModeColonnes"], "3 columns");
   EXPECT_EQ(en["PanelFigureRéalisée"], "SEQUENCE");
   EXPECT_EQ(en["PanelInfoDéroulement"], "You have to choose a square...");
-  EXPECT_EQ(ÉtatJeu(é, a, Langue::Anglais)["info"], "You have to choose a square...");
-  EXPECT_EQ(ÉtatJeu(é, a, Langue::Français)["figure"], "SUITE");
+  EXPECT_EQ(EtatJeu(e, a, Langue::Anglais)["info"], "You have to choose a square...");
+  EXPECT_EQ(EtatJeu(e, a, Langue::Francais)["figure"], "SUITE");
   a.InfoInterface("Somme des 5 dés actuellement tirés.");
-  EXPECT_EQ(ÉtatJeu(é, a, Langue::Anglais)["info"], "Somme des 5 dés actuellement tirés.");
+  EXPECT_EQ(EtatJeu(e, a, Langue::Anglais)["info"], "Somme des 5 dés actuellement tirés.");
 }
 
 // A state is one line of valid UTF-8: line breaks of the texts are escaped, never raw.
-TEST(LigneÉtat, IsOneLineThatKeepsCarriageReturnsAndAccents) {
-  AffichageMémoire a;
-  a.InfoDéroulement(Message::MsgBoutonsSouris);
-  const std::string ligne = LigneJson(ÉtatJeu({}, a));
+TEST(LigneEtat, IsOneLineThatKeepsCarriageReturnsAndAccents) {
+  AffichageMemoire a;
+  a.InfoDeroulement(Message::MsgBoutonsSouris);
+  const std::string ligne = LigneJson(EtatJeu({}, a));
   EXPECT_EQ(ligne.find('\n'), std::string::npos);
   EXPECT_EQ(ligne.find('\r'), std::string::npos);
   EXPECT_NE(ligne.find(R"(un dé\rBouton droit)"), std::string::npos);
@@ -177,11 +177,11 @@ TEST(LigneÉtat, IsOneLineThatKeepsCarriageReturnsAndAccents) {
             "Bouton droit de la souris pour garder les mêmes dés");
 }
 
-TEST(LigneÉtat, ReplacesBytesThatAreNotUtf8InsteadOfFailing) {
-  AffichageMémoire a;
+TEST(LigneEtat, ReplacesBytesThatAreNotUtf8InsteadOfFailing) {
+  AffichageMemoire a;
   a.InfoInterface("caf\xE9");  // a single-byte code page, not UTF-8
   std::string ligne;
-  ASSERT_NO_THROW(ligne = LigneJson(ÉtatJeu({}, a)));
+  ASSERT_NO_THROW(ligne = LigneJson(EtatJeu({}, a)));
   EXPECT_EQ(Json::parse(ligne)["info"], "caf\xEF\xBF\xBD");
 }
 

@@ -21,11 +21,11 @@ namespace {
 
 namespace fs = std::filesystem;
 using Json = nlohmann::ordered_json;
-constexpr Langue Langues[] = {Langue::Français, Langue::Anglais};
+constexpr Langue Langues[] = {Langue::Francais, Langue::Anglais};
 
 void Jouer(Pilote& p, std::initializer_list<std::string_view> lignes) {
   for (std::string_view l : lignes) {
-    const Réponse r = p.Exécuter(l);
+    const Reponse r = p.Executer(l);
     EXPECT_FALSE(r.refus) << l << ": " << r.refus.value_or("");
   }
 }
@@ -35,37 +35,37 @@ std::string Ligne(std::string_view commande, int a, int b) {
 }
 
 // One turn with a single throw: the dice, the throw, the square written.
-void Tour(Pilote& p, std::string_view dés, int colonne, int figure) {
-  std::string ligneDés = "dice";
-  for (char d : dés) ligneDés += std::string(" ") + d;
-  Jouer(p, {ligneDés, "ok", Ligne("click", colonne, figure)});
+void Tour(Pilote& p, std::string_view des, int colonne, int figure) {
+  std::string ligneDes = "dice";
+  for (char d : des) ligneDes += std::string(" ") + d;
+  Jouer(p, {ligneDes, "ok", Ligne("click", colonne, figure)});
 }
 
-std::string Info(const Pilote& p) { return p.ÉtatJson()["info"]; }
+std::string Info(const Pilote& p) { return p.EtatJson()["info"]; }
 
 // The 13 turns of a one-column game with known dice: 105 above with the bonus of 100, every
 // lower figure made (319) with the bonus of 200 and (29 − 6) × 3: 793 points, 7 figures.
 constexpr int ScorePartieConnue = 793;
 void PartieConnue(Pilote& p) {
-  constexpr std::string_view dés[] = {"11111", "22222", "33333", "44444", "55555",
+  constexpr std::string_view des[] = {"11111", "22222", "33333", "44444", "55555",
                                       "66666", "66665", "11112", "33322", "44441",
                                       "12345", "11123", "66666"};
-  for (int f = 1; f <= NbFigures; ++f) Tour(p, dés[f - 1], 1, f);
+  for (int f = 1; f <= NbFigures; ++f) Tour(p, des[f - 1], 1, f);
 }
 
 // Every caption of the language reaches its control, and the information line guides the
 // player from start-up through each step of a turn.
-TEST(Démarrage, EveryCaptionOfTheLanguageReachesItsControl) {
+TEST(Demarrage, EveryCaptionOfTheLanguageReachesItsControl) {
   for (const Langue langue : Langues) {
     Pilote p;
     Jouer(p, {Choix(langue)});
-    const Json légendes = p.ÉtatJson()["captions"];
-    for (const Légende& l : InitTextesLangue(langue).légendes)
-      EXPECT_EQ(légendes.value(l.contrôle, "<absent>"), l.texte) << l.contrôle;
+    const Json legendes = p.EtatJson()["captions"];
+    for (const Legende& l : InitTextesLangue(langue).legendes)
+      EXPECT_EQ(legendes.value(l.controle, "<absent>"), l.texte) << l.controle;
   }
 }
 
-TEST(Démarrage, EachStepOfATurnTellsWhatToDoNextInTheLanguage) {
+TEST(Demarrage, EachStepOfATurnTellsWhatToDoNextInTheLanguage) {
   Pilote fr;
   EXPECT_EQ(Info(fr),
             "Pour jouer, sélectionnez le menu Yam->Nouvelle partie ou appuyez sur la touche F2.");
@@ -90,16 +90,16 @@ TEST(Démarrage, EachStepOfATurnTellsWhatToDoNextInTheLanguage) {
 // Before the first game the empty sheet is on screen and nothing on it can be chosen.
 TEST(SurvolAvantPartie, NothingCanBeChosenAndOnlyTheBareSheetAndTheBonusesSpeak) {
   Pilote p;
-  const Json feuille = p.ÉtatJson()["sheet"];
+  const Json feuille = p.EtatJson()["sheet"];
   for (const Json& colonne : feuille)
     for (const Json& k : colonne) {
       EXPECT_EQ(k["look"], "free");
       EXPECT_EQ(k["caption"], "");
       EXPECT_EQ(k["pointer"], 12);
     }
-  const std::string départ = Info(p);
+  const std::string depart = Info(p);
   Jouer(p, {"hover 1 1", "hover 6 13", "panel PanelTotalDés", "panel PanelScoreNom 1"});
-  EXPECT_EQ(Info(p), départ);
+  EXPECT_EQ(Info(p), depart);
   Jouer(p, {"bare"});
   EXPECT_EQ(Info(p), "");
   Jouer(p, {"bonus 1 4"});
@@ -113,9 +113,9 @@ TEST(SurvolCases, EverySquareOpenAfterAThrowGivesItsOwnHelpInTheLanguage) {
     Jouer(p, {Choix(langue), "new 3", "dice 6 6 6 6 5", "ok"});
     for (int16_t c = 1; c <= NbColonnesMax; ++c)
       for (int16_t f = 1; f <= NbFigures; ++f) {
-        if (!p.État().Cases(c, f).Visible) continue;
+        if (!p.Etat().Cases(c, f).Visible) continue;
         Jouer(p, {Ligne("hover", c, f)});
-        EXPECT_EQ(Info(p), AppelMoveCase(p.État(), c, f, langue).value_or("?")) << c << "," << f;
+        EXPECT_EQ(Info(p), AppelMoveCase(p.Etat(), c, f, langue).value_or("?")) << c << "," << f;
       }
   }
   Pilote p;
@@ -133,11 +133,11 @@ TEST(SurvolCases, AHiddenOrTakenSquareOrOneBeforeTheThrowLeavesTheLine) {
   EXPECT_EQ(Info(p), "Cliquez sur le bouton OK pour effectuer un nouveau tirage...");
   Tour(p, "11111", 1, 1);
   Jouer(p, {"dice 5 5 5 1 2", "ok"});
-  ASSERT_FALSE(p.État().Cases(colonne::Descente, 5).Visible);
-  ASSERT_TRUE(p.État().Cases(colonne::Descente, 5).Sélectionnable);
-  const std::string aprèsJet = Info(p);
+  ASSERT_FALSE(p.Etat().Cases(colonne::Descente, 5).Visible);
+  ASSERT_TRUE(p.Etat().Cases(colonne::Descente, 5).Selectionnable);
+  const std::string apresJet = Info(p);
   Jouer(p, {"hover 1 1", "hover 2 5"});  // taken; hidden although selectable
-  EXPECT_EQ(Info(p), aprèsJet);
+  EXPECT_EQ(Info(p), apresJet);
   Jouer(p, {"hover 2 1"});
   EXPECT_EQ(Info(p), "La Descente (de haut en bas)\rAs");
   Jouer(p, {"bare"});
@@ -148,12 +148,12 @@ TEST(SurvolCases, AHiddenOrTakenSquareOrOneBeforeTheThrowLeavesTheLine) {
 TEST(SurvolBonus, TheUpperBonusFollowsTheRunningTotalOfItsColumn) {
   Pilote p;
   Jouer(p, {"new 1"});
-  for (auto [dés, f] : {std::pair{"66666", 6}, {"55555", 5}, {"33311", 3}, {"22222", 2},
+  for (auto [des, f] : {std::pair{"66666", 6}, {"55555", 5}, {"33311", 3}, {"22222", 2},
                         {"44444", 4}}) {
-    Tour(p, dés, 1, f);
+    Tour(p, des, 1, f);
     for (const Langue langue : Langues) {
       Jouer(p, {Choix(langue), "bonus 1 1"});
-      EXPECT_EQ(Info(p), AppelMoveBonus(p.État(), bonus::Haut, 1, langue).value_or("?")) << f;
+      EXPECT_EQ(Info(p), AppelMoveBonus(p.Etat(), bonus::Haut, 1, langue).value_or("?")) << f;
     }
   }
   EXPECT_EQ(Info(p), "Congratulations, you get the 100 points bonus !");
@@ -175,7 +175,7 @@ TEST(SurvolBonus, TheLowerBonusSaysWhatEachColumnHasEarned) {
     for (int c = 1; c <= 3; ++c) {
       Jouer(p, {Choix(langue), Ligne("bonus", 2, c)});
       vus.push_back(Info(p));
-      EXPECT_EQ(vus.back(), AppelMoveBonus(p.État(), bonus::Bas, static_cast<int16_t>(c), langue))
+      EXPECT_EQ(vus.back(), AppelMoveBonus(p.Etat(), bonus::Bas, static_cast<int16_t>(c), langue))
           << c;
     }
     EXPECT_NE(vus[0], vus[1]);
@@ -201,8 +201,8 @@ TEST(SurvolPanels, TheDiceAreaPanelsGiveTheirHelpInTheLanguage) {
   for (const Langue langue : Langues) {
     Pilote p;
     Jouer(p, {Choix(langue), "new 1"});
-    for (auto [nom, panel] : {Panel{"PanelFigureRéalisée", PanelAide::PanelFigureRéalisée},
-                              Panel{"PanelTotalDés", PanelAide::PanelTotalDés},
+    for (auto [nom, panel] : {Panel{"PanelFigureRéalisée", PanelAide::PanelFigureRealisee},
+                              Panel{"PanelTotalDés", PanelAide::PanelTotalDes},
                               Panel{"PanelScoreTotal", PanelAide::PanelScoreTotal}}) {
       Jouer(p, {"panel " + std::string(nom)});
       EXPECT_EQ(Info(p), AppelMovePanel(panel, langue)) << nom;
@@ -218,14 +218,14 @@ TEST(SurvolPanels, TheDiceAreaPanelsGiveTheirHelpInTheLanguage) {
 class FinAvecFichiers : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string modèle = (fs::temp_directory_path() / "rolvex-cli-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(modèle.data()), nullptr);
-    dossier = modèle;
+    std::string modele = (fs::temp_directory_path() / "rolvex-cli-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(modele.data()), nullptr);
+    dossier = modele;
   }
   void TearDown() override { fs::remove_all(dossier); }
 
-  void ÉcrireTables(int place) {
-    DonnéesOptions d;
+  void EcrireTables(int place) {
+    DonneesOptions d;
     d.ModeJeu = 1;
     d.NomJoueur = "Léa";
     for (int m = 1; m <= NbModes; ++m)
@@ -234,7 +234,7 @@ class FinAvecFichiers : public ::testing::Test {
                                     : ScorePartieConnue - 10 * (p - place + 1);
         d.Scores[m][p] = {"P" + std::to_string(p), static_cast<int16_t>(score), 100, 5};
       }
-    ASSERT_TRUE(SauverOptions(dossier, d).Réussie());
+    ASSERT_TRUE(SauverOptions(dossier, d).Reussie());
   }
 
   std::vector<std::uint8_t> Octets(const char* nom) const {
@@ -246,7 +246,7 @@ class FinAvecFichiers : public ::testing::Test {
   Json JouerPartie(Pilote& p, std::string_view langue) {
     Jouer(p, {langue, "data " + dossier.string(), "name Zoé", "tick 75"});
     PartieConnue(p);
-    return Json::parse(p.Exécuter("state").sortie.value_or("{}"));
+    return Json::parse(p.Executer("state").sortie.value_or("{}"));
   }
 
   fs::path dossier;
@@ -257,14 +257,14 @@ struct CasFin {
   Langue langue;
 };
 void PrintTo(const CasFin& c, std::ostream* os) {
-  *os << "place " << c.place << (c.langue == Langue::Français ? " in French" : " in English");
+  *os << "place " << c.place << (c.langue == Langue::Francais ? " in French" : " in English");
 }
 
-class PlacesGagnées : public FinAvecFichiers, public ::testing::WithParamInterface<CasFin> {};
+class PlacesGagnees : public FinAvecFichiers, public ::testing::WithParamInterface<CasFin> {};
 
-TEST_P(PlacesGagnées, TheGameIsWrittenShownSavedAndAnnounced) {
+TEST_P(PlacesGagnees, TheGameIsWrittenShownSavedAndAnnounced) {
   const CasFin& cas = GetParam();
-  ÉcrireTables(cas.place);
+  EcrireTables(cas.place);
   Pilote p;
   const Json fin = JouerPartie(p, Choix(cas.langue));
   ASSERT_EQ(fin["over"], true);
@@ -286,30 +286,30 @@ TEST_P(PlacesGagnées, TheGameIsWrittenShownSavedAndAnnounced) {
   EXPECT_EQ(fin["captions"]["PanelScoreClassement(" + ligne + ")"], ligne);
 
   // The message box is shown once.
-  EXPECT_EQ(Json::parse(*p.Exécuter("state").sortie)["messages"], Json::array());
+  EXPECT_EQ(Json::parse(*p.Executer("state").sortie)["messages"], Json::array());
 
   // On disk, as the next run reads it.
   Pilote suivant;
   Jouer(suivant, {"data " + dossier.string()});
-  const Json relu = suivant.ÉtatJson();
+  const Json relu = suivant.EtatJson();
   EXPECT_EQ(relu["highScores"], fin["highScores"]);
   EXPECT_EQ(relu["captions"]["TextName"], "Zoé");
   EXPECT_EQ(relu["mode"], 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(FinDePartie, PlacesGagnées,
-                         ::testing::Values(CasFin{1, Langue::Anglais}, CasFin{2, Langue::Français},
+INSTANTIATE_TEST_SUITE_P(FinDePartie, PlacesGagnees,
+                         ::testing::Values(CasFin{1, Langue::Anglais}, CasFin{2, Langue::Francais},
                                            CasFin{10, Langue::Anglais}));
 
 TEST_F(FinAvecFichiers, AGameBelowTheTableIsToldSoAndWritesNoFile) {
-  ÉcrireTables(NbPlaces + 1);
+  EcrireTables(NbPlaces + 1);
   Pilote p;
   Jouer(p, {"lang en", "data " + dossier.string(), "name Zoé"});
   const auto options = Octets("options12.dat");
   const auto noms = Octets("names12.dat");
   Jouer(p, {"faces 2"});  // kept by the next save only: a save would show
   PartieConnue(p);
-  const Json fin = p.ÉtatJson();
+  const Json fin = p.EtatJson();
   EXPECT_EQ(fin["over"], true);
   EXPECT_EQ(fin["place"], 0);
   EXPECT_EQ(fin["scoresShown"], false);
@@ -327,7 +327,7 @@ TEST_F(FinAvecFichiers, AGameBelowTheTableIsToldSoAndWritesNoFile) {
 }
 
 TEST_F(FinAvecFichiers, TheHighScorePanelExplainsItsRowsUntilANewGameHidesIt) {
-  ÉcrireTables(4);
+  EcrireTables(4);
   Pilote p;
   JouerPartie(p, "lang fr");
   using Aide = std::tuple<std::string_view, PanelScore, int16_t>;
@@ -349,7 +349,7 @@ TEST_F(FinAvecFichiers, TheHighScorePanelExplainsItsRowsUntilANewGameHidesIt) {
   EXPECT_EQ(Info(p), " Name of the player at position 3");
   // A new game hides them; the rows keep what they showed but no longer speak.
   Jouer(p, {"new 1"});
-  const Json j = p.ÉtatJson();
+  const Json j = p.EtatJson();
   EXPECT_EQ(j["scoresShown"], false);
   EXPECT_EQ(j["place"], 0);
   EXPECT_EQ(j["captions"]["PanelScoreNom(4)"], "Zoé");
@@ -360,23 +360,23 @@ TEST_F(FinAvecFichiers, TheHighScorePanelExplainsItsRowsUntilANewGameHidesIt) {
 // The name dialog: an empty name is refused and changes nothing; OK saves the mode chosen and
 // the name, then starts the game.
 TEST_F(FinAvecFichiers, OkSavesTheSelectedModeAndTheNameBeforeTheGameStarts) {
-  ÉcrireTables(1);
+  EcrireTables(1);
   Pilote p;
   Jouer(p, {"lang en", "data " + dossier.string(), "mode 3"});
   const auto avant = Octets("options12.dat");
   Jouer(p, {"name"});
-  Json j = p.ÉtatJson();
+  Json j = p.EtatJson();
   EXPECT_EQ(j["messages"], Json::array({"Please enter you name..."}));
   EXPECT_EQ(j["turn"], 0);
   EXPECT_EQ(j["mode"], 1);
   EXPECT_EQ(j["captions"]["TextName"], "");
   EXPECT_EQ(Octets("options12.dat"), avant);
-  EXPECT_TRUE(p.Exécuter("ok").refus) << "no game was started";
+  EXPECT_TRUE(p.Executer("ok").refus) << "no game was started";
 
   Jouer(p, {"mode 2", "name Ugo"});
-  EXPECT_EQ(p.État().ModeJeu, 2);
-  EXPECT_EQ(p.État().NbColonnes, 3);
-  EXPECT_EQ(p.ÉtatJson()["captions"]["TextName"], "Ugo");
+  EXPECT_EQ(p.Etat().ModeJeu, 2);
+  EXPECT_EQ(p.Etat().NbColonnes, 3);
+  EXPECT_EQ(p.EtatJson()["captions"]["TextName"], "Ugo");
   const auto options = Octets("options12.dat");
   const auto noms = Octets("names12.dat");
   ASSERT_EQ(options.size(), TailleFichierOptions);
@@ -390,7 +390,7 @@ TEST_F(FinAvecFichiers, AFirstRunInAnEmptyFolderWritesTheDefaultFiles) {
   Jouer(p, {"data " + dossier.string()});
   EXPECT_EQ(fs::file_size(dossier / "options12.dat"), TailleFichierOptions);
   EXPECT_EQ(fs::file_size(dossier / "names12.dat"), TailleFichierNoms);
-  const Json j = p.ÉtatJson();
+  const Json j = p.EtatJson();
   EXPECT_EQ(j["highScores"][0]["name"], "Gustave");
   EXPECT_EQ(j["highScores"][0]["score"], 2207);
   EXPECT_EQ(j["mode"], 3);
@@ -401,7 +401,7 @@ TEST_F(FinAvecFichiers, AFirstRunInAnEmptyFolderWritesTheDefaultFiles) {
 TEST_F(FinAvecFichiers, DataIsReadOnceBeforeTheFirstGame) {
   Pilote p;
   Jouer(p, {"new 1"});
-  const Réponse r = p.Exécuter("data " + dossier.string());
+  const Reponse r = p.Executer("data " + dossier.string());
   ASSERT_TRUE(r.refus);
   EXPECT_NE(r.refus->find("before the first game"), std::string::npos);
   EXPECT_TRUE(fs::is_empty(dossier));
@@ -412,7 +412,7 @@ TEST_F(FinAvecFichiers, AFolderThatCannotBeWrittenIsReportedAndTheGameGoesOn) {
   const fs::path impossible = dossier / "fichier" / "scores";
   Pilote p;
   Jouer(p, {"lang en", "data " + impossible.string()});
-  const Json j = p.ÉtatJson();
+  const Json j = p.EtatJson();
   ASSERT_EQ(j["messages"].size(), 1u);
   EXPECT_EQ(j["messages"][0].get<std::string>().rfind(
                 "The file " + (impossible / "options12.dat").string() + " could not be saved (", 0),
@@ -420,17 +420,17 @@ TEST_F(FinAvecFichiers, AFolderThatCannotBeWrittenIsReportedAndTheGameGoesOn) {
   EXPECT_EQ(j["highScores"][0]["name"], "Gustave");
   Jouer(p, {"new 1", "tick 30"});
   PartieConnue(p);
-  const Json fin = p.ÉtatJson();
+  const Json fin = p.EtatJson();
   EXPECT_EQ(fin["place"], 1) << "the tables in memory take the game";
   ASSERT_EQ(fin["messages"].size(), 3u) << "the failed load, the failed save, the place";
   EXPECT_EQ(fin["messages"][2], MessagePlace(1, Langue::Anglais));
 }
 
 // The captions of the window before a game and once it has ended.
-TEST(LégendesFenêtre, BeforeAGameTheSheetIsEmptyAndTheDialogInvitesAName) {
+TEST(LegendesFenetre, BeforeAGameTheSheetIsEmptyAndTheDialogInvitesAName) {
   Pilote p;
   Jouer(p, {"lang en"});
-  const Json l = p.ÉtatJson()["captions"];
+  const Json l = p.EtatJson()["captions"];
   EXPECT_EQ(l["TextName"], "Your name...");
   for (const char* vide : {"PanelModeColonnes", "CaseTotalHautLibre", "PanelScoreTotal"})
     EXPECT_EQ(l[vide], "") << vide;
@@ -439,14 +439,14 @@ TEST(LégendesFenêtre, BeforeAGameTheSheetIsEmptyAndTheDialogInvitesAName) {
 
 // Without a folder the driver plays against tables in memory, the same on every run; after
 // the game the totals, bonuses and mode are shown.
-TEST(LégendesFenêtre, AfterAGameWithoutAFolderTheTablesInMemoryTakeItAndTheTotalsAreShown) {
-  const Json défaut = Pilote{}.ÉtatJson()["highScores"];
-  EXPECT_EQ(défaut, Pilote{}.ÉtatJson()["highScores"]);
-  EXPECT_EQ(défaut[0], Json::parse(R"({"name":"Gustave","score":2207,"time":731,"figures":34})"));
+TEST(LegendesFenetre, AfterAGameWithoutAFolderTheTablesInMemoryTakeItAndTheTotalsAreShown) {
+  const Json defaut = Pilote{}.EtatJson()["highScores"];
+  EXPECT_EQ(defaut, Pilote{}.EtatJson()["highScores"]);
+  EXPECT_EQ(defaut[0], Json::parse(R"({"name":"Gustave","score":2207,"time":731,"figures":34})"));
   Pilote p;
   Jouer(p, {"new 1"});
   PartieConnue(p);
-  const Json j = p.ÉtatJson();
+  const Json j = p.EtatJson();
   EXPECT_EQ(j["place"], 1);
   EXPECT_EQ(j["highScores"][0]["score"], ScorePartieConnue);
   EXPECT_EQ(j["highScores"][0]["name"], "");
@@ -459,16 +459,16 @@ TEST(LégendesFenêtre, AfterAGameWithoutAFolderTheTablesInMemoryTakeItAndTheTot
   EXPECT_EQ(l["CaseTotalHautDescente"], "");
   EXPECT_EQ(l["PanelScoreTotal"], "793");
   EXPECT_EQ(l["PanelModeColonnes"], "1 colonnes");
-  EXPECT_EQ(l["PanelInfoDéroulement"], MsgAutrePartie(Langue::Français));
+  EXPECT_EQ(l["PanelInfoDéroulement"], MsgAutrePartie(Langue::Francais));
   Jouer(p, {"lang en"});
-  EXPECT_EQ(p.ÉtatJson()["captions"]["PanelModeColonnes"], "1 columns");
+  EXPECT_EQ(p.EtatJson()["captions"]["PanelModeColonnes"], "1 columns");
 }
 
 // Each square shows what the window last drew there; a hidden one keeps its caption.
-TEST(CasesÀLÉcran, FreeSquaresOfferTheirScoreAndTakenOnesShowItInset) {
+TEST(CasesALEcran, FreeSquaresOfferTheirScoreAndTakenOnesShowItInset) {
   Pilote p;
   Jouer(p, {"new 1", "dice 3 3 3 2 2", "ok"});
-  Json feuille = p.ÉtatJson()["sheet"];
+  Json feuille = p.EtatJson()["sheet"];
   EXPECT_EQ(feuille[0][2]["caption"], "9");
   EXPECT_EQ(feuille[0][2]["look"], "free");
   EXPECT_EQ(feuille[0][2]["pointer"], 10);
@@ -476,7 +476,7 @@ TEST(CasesÀLÉcran, FreeSquaresOfferTheirScoreAndTakenOnesShowItInset) {
   EXPECT_EQ(feuille[1][0]["look"], "hidden") << "Descente is not in play";
   EXPECT_EQ(feuille[1][0]["pointer"], 12);
   Jouer(p, {"click 1 1"});
-  feuille = p.ÉtatJson()["sheet"];
+  feuille = p.EtatJson()["sheet"];
   EXPECT_EQ(feuille[0][0]["caption"], "OOO");
   EXPECT_EQ(feuille[0][0]["look"], "taken");
   EXPECT_EQ(feuille[0][0]["pointer"], 12);
@@ -484,11 +484,11 @@ TEST(CasesÀLÉcran, FreeSquaresOfferTheirScoreAndTakenOnesShowItInset) {
   EXPECT_EQ(feuille[0][2]["pointer"], 12);
 
   Jouer(p, {"new 3", "dice 5 5 5 1 2", "ok"});
-  EXPECT_EQ(p.ÉtatJson()["sheet"][3][4]["caption"], "15");
+  EXPECT_EQ(p.EtatJson()["sheet"][3][4]["caption"], "15");
   Jouer(p, {"left 4", "dice 6", "ok"});  // Sèche closes after the first throw
-  const Json sèche = p.ÉtatJson()["sheet"][3][4];
-  EXPECT_EQ(sèche["look"], "hidden");
-  EXPECT_EQ(sèche["caption"], "15") << "a hidden square keeps the caption it last showed";
+  const Json seche = p.EtatJson()["sheet"][3][4];
+  EXPECT_EQ(seche["look"], "hidden");
+  EXPECT_EQ(seche["caption"], "15") << "a hidden square keeps the caption it last showed";
 }
 
 }  // namespace

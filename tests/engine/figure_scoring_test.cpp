@@ -18,7 +18,7 @@ using essai::Table;
 
 const CaseJeu libre{};
 
-CaseJeu Écrite(int16_t score) {
+CaseJeu Ecrite(int16_t score) {
   CaseJeu k;
   k.Prise = true;
   k.Score = score;
@@ -27,7 +27,7 @@ CaseJeu Écrite(int16_t score) {
 
 // The examples of play, each a rule of one figure: score and colour on a free sheet.
 struct Exemple {
-  const char* dés;
+  const char* des;
   int16_t figure;
   int16_t score;
   Couleur couleur;
@@ -37,48 +37,48 @@ TEST(FigureScoring, TheExamplesOfPlayScoreAndShowAsTheRulesSay) {
   const Exemple exemples[] = {
       {"35142", figure::Suite, 45, Rouge},      {"62534", figure::Suite, 50, Rouge},
       {"13456", figure::Suite, 0, Noir},        {"66666", figure::Yam, 100, Rouge},
-      {"66666", figure::Full, 50, Rouge},       {"66666", figure::Carré, 54, Rouge},
+      {"66666", figure::Full, 50, Rouge},       {"66666", figure::Carre, 54, Rouge},
       {"33322", figure::Full, 33, Rouge},       {"33322", figure::Trois, 9, Bleu},
-      {"33322", figure::Deux, 4, Noir},         {"44414", figure::Carré, 46, Rouge},
+      {"33322", figure::Deux, 4, Noir},         {"44414", figure::Carre, 46, Rouge},
       {"11111", figure::PetitTotal, 75, Rouge}, {"11114", figure::PetitTotal, 60, Rouge},
       {"11115", figure::PetitTotal, 0, Noir},   {"55221", figure::Maxi, 15, Noir},
   };
   for (const Exemple& e : exemples) {
-    const auto a = AnalyserDés(D(e.dés));
-    EXPECT_EQ(ScoreFigure(a, e.figure, libre, libre), e.score) << e.dés << " figure " << e.figure;
-    EXPECT_EQ(CouleurFigure(a, e.figure), e.couleur) << e.dés << " figure " << e.figure;
+    const auto a = AnalyserDes(D(e.des));
+    EXPECT_EQ(ScoreFigure(a, e.figure, libre, libre), e.score) << e.des << " figure " << e.figure;
+    EXPECT_EQ(CouleurFigure(a, e.figure), e.couleur) << e.des << " figure " << e.figure;
   }
   // One name at most: a Yam is not named as the Full and Carré it also makes.
-  EXPECT_EQ(AnalyserDés(D("66666")).FigureNommée, TexteFigure::TexteYam);
-  EXPECT_EQ(AnalyserDés(D("35142")).FigureNommée, TexteFigure::TexteSuite);
-  EXPECT_EQ(AnalyserDés(D("33322")).FigureNommée, TexteFigure::TexteFull);
-  EXPECT_EQ(AnalyserDés(D("44414")).FigureNommée, TexteFigure::TexteCarré);
-  EXPECT_EQ(AnalyserDés(D("55221")).FigureNommée, TexteFigure::Aucun);
+  EXPECT_EQ(AnalyserDes(D("66666")).FigureNommee, TexteFigure::TexteYam);
+  EXPECT_EQ(AnalyserDes(D("35142")).FigureNommee, TexteFigure::TexteSuite);
+  EXPECT_EQ(AnalyserDes(D("33322")).FigureNommee, TexteFigure::TexteFull);
+  EXPECT_EQ(AnalyserDes(D("44414")).FigureNommee, TexteFigure::TexteCarre);
+  EXPECT_EQ(AnalyserDes(D("55221")).FigureNommee, TexteFigure::Aucun);
 }
 
 // Every one of the 7776 throws, against the rules written plainly from the sorted dice.
-struct Règles {
-  std::string triés;  // e.g. "23336"
+struct Regles {
+  std::string tries;  // e.g. "23336"
   int somme = 0;
   int compte(int face) const {
-    return static_cast<int>(std::count(triés.begin(), triés.end(), '0' + face));
+    return static_cast<int>(std::count(tries.begin(), tries.end(), '0' + face));
   }
-  bool yam() const { return triés[0] == triés[4]; }
+  bool yam() const { return tries[0] == tries[4]; }
   bool full() const {
-    const bool brelanPuisPaire = triés[0] == triés[2] && triés[3] == triés[4] && triés[2] != triés[3];
-    const bool pairePuisBrelan = triés[0] == triés[1] && triés[2] == triés[4] && triés[1] != triés[2];
+    const bool brelanPuisPaire = tries[0] == tries[2] && tries[3] == tries[4] && tries[2] != tries[3];
+    const bool pairePuisBrelan = tries[0] == tries[1] && tries[2] == tries[4] && tries[1] != tries[2];
     return yam() || brelanPuisPaire || pairePuisBrelan;
   }
-  bool carré() const { return triés[0] == triés[3] || triés[1] == triés[4]; }
-  bool suite() const { return triés == "12345" || triés == "23456"; }
+  bool carre() const { return tries[0] == tries[3] || tries[1] == tries[4]; }
+  bool suite() const { return tries == "12345" || tries == "23456"; }
   int score(int f) const {
     static const std::map<int, int> petitTotal{{5, 75}, {6, 70}, {7, 65}, {8, 60}};
     switch (f) {
       case figure::Maxi:
       case figure::Mini: return somme;
       case figure::Full: return full() ? somme + 20 : 0;
-      case figure::Carré: return carré() ? 4 * (triés[1] - '0') + 30 : 0;
-      case figure::Suite: return triés == "12345" ? 45 : triés == "23456" ? 50 : 0;
+      case figure::Carre: return carre() ? 4 * (tries[1] - '0') + 30 : 0;
+      case figure::Suite: return tries == "12345" ? 45 : tries == "23456" ? 50 : 0;
       case figure::PetitTotal: return petitTotal.contains(somme) ? petitTotal.at(somme) : 0;
       case figure::Yam: return yam() ? somme + 70 : 0;
       default: return compte(f) * f;
@@ -87,7 +87,7 @@ struct Règles {
   bool faite(int f) const {
     switch (f) {
       case figure::Full: return full();
-      case figure::Carré: return carré();
+      case figure::Carre: return carre();
       case figure::Suite: return suite();
       case figure::PetitTotal: return somme <= 8;
       case figure::Yam: return yam();
@@ -98,7 +98,7 @@ struct Règles {
     if (suite()) return TexteFigure::TexteSuite;
     if (yam()) return TexteFigure::TexteYam;
     if (full()) return TexteFigure::TexteFull;
-    if (carré()) return TexteFigure::TexteCarré;
+    if (carre()) return TexteFigure::TexteCarre;
     return TexteFigure::Aucun;
   }
 };
@@ -106,16 +106,16 @@ struct Règles {
 TEST(FigureScoring, EveryThrowScoresAsTheRulesSay) {
   for (int n = 0; n < 7776; ++n) {
     std::string faces;
-    for (int i = 0, k = n; i < NbDés; ++i, k /= 6) faces += static_cast<char>('1' + k % 6);
-    Règles r;
-    r.triés = faces;
-    std::sort(r.triés.begin(), r.triés.end());
+    for (int i = 0, k = n; i < NbDes; ++i, k /= 6) faces += static_cast<char>('1' + k % 6);
+    Regles r;
+    r.tries = faces;
+    std::sort(r.tries.begin(), r.tries.end());
     for (char c : faces) r.somme += c - '0';
 
-    const auto a = AnalyserDés(D(faces));
-    ASSERT_EQ(essai::EnTexte(a.DésTriés), r.triés) << faces;
-    ASSERT_EQ(a.TotalDés, r.somme) << faces;
-    ASSERT_EQ(a.FigureNommée, r.nom()) << faces;
+    const auto a = AnalyserDes(D(faces));
+    ASSERT_EQ(essai::EnTexte(a.DesTries), r.tries) << faces;
+    ASSERT_EQ(a.TotalDes, r.somme) << faces;
+    ASSERT_EQ(a.FigureNommee, r.nom()) << faces;
     for (int16_t f = 1; f <= NbFigures; ++f) {
       ASSERT_EQ(ScoreFigure(a, f, libre, libre), r.score(f)) << faces << " figure " << f;
       const Couleur attendue = EstFigureHaute(f) ? (r.compte(f) >= 3 ? Bleu : Noir)
@@ -128,23 +128,23 @@ TEST(FigureScoring, EveryThrowScoresAsTheRulesSay) {
 // Maxi must stay strictly above a written Mini, and Mini strictly below a written Maxi; a
 // figure crossed out with 0, or a free square whatever its stale score, sets no bound.
 TEST(MaxiMiniBound, HoldsStrictlyAgainstAWrittenNonZeroScoreOnly) {
-  CaseJeu jamaisÉcrite;
-  jamaisÉcrite.Score = 29;  // left over, but not Prise
+  CaseJeu jamaisEcrite;
+  jamaisEcrite.Score = 29;  // left over, but not Prise
   struct Cas {
-    const char* dés;
+    const char* des;
     int16_t figure;
     CaseJeu maxi, mini;
     int16_t attendu;
   };
   const Cas cas[] = {
-      {"66521", figure::Maxi, libre, Écrite(20), 0},   {"66621", figure::Maxi, libre, Écrite(20), 21},
-      {"66521", figure::Mini, Écrite(20), libre, 0},   {"66511", figure::Mini, Écrite(20), libre, 19},
-      {"11111", figure::Maxi, libre, Écrite(0), 5},    {"66666", figure::Mini, Écrite(0), libre, 30},
-      {"66665", figure::Maxi, libre, jamaisÉcrite, 29}, {"66665", figure::Mini, jamaisÉcrite, libre, 29},
+      {"66521", figure::Maxi, libre, Ecrite(20), 0},   {"66621", figure::Maxi, libre, Ecrite(20), 21},
+      {"66521", figure::Mini, Ecrite(20), libre, 0},   {"66511", figure::Mini, Ecrite(20), libre, 19},
+      {"11111", figure::Maxi, libre, Ecrite(0), 5},    {"66666", figure::Mini, Ecrite(0), libre, 30},
+      {"66665", figure::Maxi, libre, jamaisEcrite, 29}, {"66665", figure::Mini, jamaisEcrite, libre, 29},
   };
   for (const Cas& c : cas)
-    EXPECT_EQ(ScoreFigure(AnalyserDés(D(c.dés)), c.figure, c.maxi, c.mini), c.attendu)
-        << c.dés << " figure " << c.figure;
+    EXPECT_EQ(ScoreFigure(AnalyserDes(D(c.des)), c.figure, c.maxi, c.mini), c.attendu)
+        << c.des << " figure " << c.figure;
 }
 
 // In the game, potential scores go only to the squares that can be written now.
@@ -156,17 +156,17 @@ TEST(PotentialScores, AfterAThrowEveryFreeSquareInPlayShowsWhatTheDiceGive) {
     EXPECT_EQ(t.Case(c, figure::Full).CouleurPotentiel, Rouge) << c;
     EXPECT_EQ(t.Case(c, figure::Trois).CouleurPotentiel, Bleu) << c;
   }
-  for (int c = colonne::Sèche; c <= colonne::Annonce; ++c) {
+  for (int c = colonne::Seche; c <= colonne::Annonce; ++c) {
     EXPECT_EQ(t.Case(c, figure::Full).ScorePotentiel, 0) << c;
     EXPECT_EQ(t.Case(c, figure::Full).CouleurPotentiel, Noir) << c;
   }
-  EXPECT_EQ(t.écran.figureRéalisée, TexteFigure::TexteFull);
+  EXPECT_EQ(t.ecran.figureRealisee, TexteFigure::TexteFull);
 }
 
 TEST(PotentialScores, ATakenSquareScoresNothingButAFormedLowerFigureStillShowsRed) {
   Table t(1);
-  t.Écrire(colonne::Libre, figure::Full, "22233");
-  t.Écrire(colonne::Libre, figure::Trois, "33355");
+  t.Ecrire(colonne::Libre, figure::Full, "22233");
+  t.Ecrire(colonne::Libre, figure::Trois, "33355");
   t.Ok("33322");
   const CaseJeu& full = t.Case(colonne::Libre, figure::Full);
   EXPECT_EQ(full.ScorePotentiel, 0);
@@ -180,7 +180,7 @@ TEST(PotentialScores, ATakenSquareScoresNothingButAFormedLowerFigureStillShowsRe
 
 TEST(PotentialScores, MaxiAndMiniAreBoundByTheWrittenOneOfTheSameColumnOnly) {
   Table t(2);
-  t.Écrire(colonne::Libre, figure::Mini, "66521");  // Mini 20 in Libre
+  t.Ecrire(colonne::Libre, figure::Mini, "66521");  // Mini 20 in Libre
   t.Ok("66521");
   EXPECT_EQ(t.Case(colonne::Libre, figure::Maxi).ScorePotentiel, 0);
   EXPECT_EQ(t.Case(colonne::Descente, figure::Maxi).ScorePotentiel, 20);
@@ -192,11 +192,11 @@ TEST(PotentialScores, MaxiAndMiniAreBoundByTheWrittenOneOfTheSameColumnOnly) {
 TEST(PotentialScores, TheNameOfTheCombinationFollowsEachThrow) {
   Table t(1);
   t.Ok("44441");
-  EXPECT_EQ(t.écran.figureRéalisée, TexteFigure::TexteCarré);
+  EXPECT_EQ(t.ecran.figureRealisee, TexteFigure::TexteCarre);
   t.Relancer("5", "4");
-  EXPECT_EQ(t.écran.figureRéalisée, TexteFigure::TexteYam);
+  EXPECT_EQ(t.ecran.figureRealisee, TexteFigure::TexteYam);
   t.Relancer("12", "12");
-  EXPECT_EQ(t.écran.figureRéalisée, TexteFigure::Aucun);
+  EXPECT_EQ(t.ecran.figureRealisee, TexteFigure::Aucun);
 }
 
 }  // namespace

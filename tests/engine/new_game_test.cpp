@@ -16,26 +16,26 @@ void Attendre(Partie& p, int secondes) {
 // A new game resets every field, in all six columns, and waits for the first throw.
 TEST(NewGame, WaitsForTheFirstThrowOnAFreshSheetWithEachColumnInItsOwnColour) {
   Table t(3);
-  const ÉtatPartie& é = t.é();
-  EXPECT_EQ(é.NuméroTour, 1);
-  EXPECT_EQ(é.NbColonnes, 6);
-  EXPECT_EQ(t.DésSurTable(), "?????");
-  for (int i = 1; i <= NbDés; ++i) EXPECT_EQ(t.écran.imagesDés[i], ImageDéFond);
-  EXPECT_EQ(t.écran.légendeOkDé, "OK");
-  EXPECT_TRUE(t.écran.okDéVisible);
-  EXPECT_EQ(t.écran.message, Message::MsgNouveauTirage);
-  EXPECT_EQ(t.écran.légendeScoreTotal, "0");
-  EXPECT_EQ(t.écran.nbNouvellesParties, 1);
-  EXPECT_GE(t.écran.nbDessins, 1);
+  const EtatPartie& e = t.e();
+  EXPECT_EQ(e.NumeroTour, 1);
+  EXPECT_EQ(e.NbColonnes, 6);
+  EXPECT_EQ(t.DesSurTable(), "?????");
+  for (int i = 1; i <= NbDes; ++i) EXPECT_EQ(t.ecran.imagesDes[i], ImageDeFond);
+  EXPECT_EQ(t.ecran.legendeOkDe, "OK");
+  EXPECT_TRUE(t.ecran.okDeVisible);
+  EXPECT_EQ(t.ecran.message, Message::MsgNouveauTirage);
+  EXPECT_EQ(t.ecran.legendeScoreTotal, "0");
+  EXPECT_EQ(t.ecran.nbNouvellesParties, 1);
+  EXPECT_GE(t.ecran.nbDessins, 1);
   for (int c = 1; c <= NbColonnesMax; ++c) {
-    EXPECT_FALSE(é.ColonneFermée[c]);
+    EXPECT_FALSE(e.ColonneFermee[c]);
     for (int f = 1; f <= NbFigures; ++f) {
       const CaseJeu& k = t.Case(c, f);
-      EXPECT_FALSE(k.Prise || k.Sélectionnable || k.PriseDessinée) << c << "," << f;
+      EXPECT_FALSE(k.Prise || k.Selectionnable || k.PriseDessinee) << c << "," << f;
       EXPECT_EQ(k.CouleurPrise, Blanc);
       EXPECT_EQ(k.CouleurFond, Colonnes[c].fondLibre) << c;
       const bool attendu = (c == colonne::Descente) ? f == figure::As
-                           : (c == colonne::Montée) ? f == figure::Yam
+                           : (c == colonne::Montee) ? f == figure::Yam
                                                     : true;
       EXPECT_EQ(k.Visible, attendu) << c << "," << f;
     }
@@ -46,43 +46,43 @@ TEST(NewGame, WaitsForTheFirstThrowOnAFreshSheetWithEachColumnInItsOwnColour) {
 // turn; only the faces, the player's own choice, stay.
 TEST(NewGame, AOneColumnGameAfterASixColumnGameKeepsNothingOfIt) {
   Table t(3);
-  t.Écrire(colonne::Deux, figure::Six, "66666");
+  t.Ecrire(colonne::Deux, figure::Six, "66666");
   t.Annoncer(figure::Yam, "66666");
-  t.Écrire(colonne::Sèche, figure::Yam, "11111");
-  t.Écrire(colonne::Descente, figure::As, "11111");
-  t.Écrire(colonne::Montée, figure::Yam, "11111");
-  ASSERT_GT(t.é().BonusBas[colonne::Annonce] + t.é().TotalBas[colonne::Annonce], 0);
+  t.Ecrire(colonne::Seche, figure::Yam, "11111");
+  t.Ecrire(colonne::Descente, figure::As, "11111");
+  t.Ecrire(colonne::Montee, figure::Yam, "11111");
+  ASSERT_GT(t.e().BonusBas[colonne::Annonce] + t.e().TotalBas[colonne::Annonce], 0);
   t.Ok("25262");
   t.Clic(colonne::Annonce, figure::Deux);
   t.Droit(1);
   t.partie.ChoisirFaces(2);
   t.Nouvelle(1);
-  EXPECT_EQ(t.é().NbJets, 0);
-  EXPECT_EQ(t.é().FigureAnnoncée, -1);
-  EXPECT_FALSE(t.é().SélectionDroite);
-  EXPECT_EQ(t.é().ProchaineDescente, 1);
-  EXPECT_EQ(t.é().ProchaineMontée, 13);
-  EXPECT_EQ(t.é().NuméroTour, 1);
-  EXPECT_EQ(t.DésSurTable(), "?????");
-  EXPECT_EQ(t.é().TypeDés, 2);
-  EXPECT_EQ(t.écran.légendeOkDé, "OK");
-  for (int i = 1; i <= NbDés; ++i) EXPECT_EQ(t.écran.imagesDés[i], ImageDéFond);
+  EXPECT_EQ(t.e().NbJets, 0);
+  EXPECT_EQ(t.e().FigureAnnoncee, -1);
+  EXPECT_FALSE(t.e().SelectionDroite);
+  EXPECT_EQ(t.e().ProchaineDescente, 1);
+  EXPECT_EQ(t.e().ProchaineMontee, 13);
+  EXPECT_EQ(t.e().NumeroTour, 1);
+  EXPECT_EQ(t.DesSurTable(), "?????");
+  EXPECT_EQ(t.e().TypeDes, 2);
+  EXPECT_EQ(t.ecran.legendeOkDe, "OK");
+  for (int i = 1; i <= NbDes; ++i) EXPECT_EQ(t.ecran.imagesDes[i], ImageDeFond);
   for (int c = 1; c <= NbColonnesMax; ++c) {
-    EXPECT_EQ(t.é().TotalHaut[c], 0) << c;
-    EXPECT_EQ(t.é().BonusHaut[c], 0) << c;
-    EXPECT_EQ(t.é().TotalBas[c], 0) << c;
-    EXPECT_EQ(t.é().BonusBas[c], 0) << c;
-    EXPECT_EQ(t.é().NbFiguresColonne[c], 0) << c;
+    EXPECT_EQ(t.e().TotalHaut[c], 0) << c;
+    EXPECT_EQ(t.e().BonusHaut[c], 0) << c;
+    EXPECT_EQ(t.e().TotalBas[c], 0) << c;
+    EXPECT_EQ(t.e().BonusBas[c], 0) << c;
+    EXPECT_EQ(t.e().NbFiguresColonne[c], 0) << c;
     for (int f = 1; f <= NbFigures; ++f) {
       EXPECT_FALSE(t.Case(c, f).Prise) << c << "," << f;
       EXPECT_EQ(t.Case(c, f).Score, 0) << c << "," << f;
       EXPECT_EQ(t.Case(c, f).Visible, c == colonne::Libre) << c << "," << f;
     }
   }
-  EXPECT_EQ(t.é().ScoreTotal, 0);
-  EXPECT_EQ(t.é().NbFiguresRéalisées, 0);
+  EXPECT_EQ(t.e().ScoreTotal, 0);
+  EXPECT_EQ(t.e().NbFiguresRealisees, 0);
   t.Remplir(colonne::Libre);
-  EXPECT_TRUE(t.é().PartieTerminée);
+  EXPECT_TRUE(t.e().PartieTerminee);
   EXPECT_EQ(t.NbPrises(), 13);
 }
 
@@ -90,35 +90,35 @@ TEST(NewGame, PlayAgainAfterAFinishedGameStartsTheSameModeAfresh) {
   Table t(1);
   Attendre(t.partie, 100);
   t.Remplir(colonne::Libre);
-  ASSERT_TRUE(t.é().PartieTerminée);
-  ASSERT_FALSE(t.écran.okDéVisible);
+  ASSERT_TRUE(t.e().PartieTerminee);
+  ASSERT_FALSE(t.ecran.okDeVisible);
   t.partie.ChoisirMode(0);  // unknown modes are ignored
   t.partie.ChoisirMode(4);
   t.partie.AppelNouveau();
-  EXPECT_EQ(t.é().ModeJeu, 1);
-  EXPECT_FALSE(t.é().PartieTerminée);
-  EXPECT_TRUE(t.écran.okDéVisible);
-  EXPECT_EQ(t.é().NbColonnes, 1);
-  EXPECT_EQ(t.é().NuméroTour, 1);
-  EXPECT_EQ(t.é().SecondesPartie, 0);
-  EXPECT_TRUE(t.é().ChronoEnMarche);
-  EXPECT_EQ(t.écran.nbNouvellesParties, 2);
-  for (int f = 1; f <= NbFigures; ++f) EXPECT_FALSE(t.Case(colonne::Libre, f).PriseDessinée);
+  EXPECT_EQ(t.e().ModeJeu, 1);
+  EXPECT_FALSE(t.e().PartieTerminee);
+  EXPECT_TRUE(t.ecran.okDeVisible);
+  EXPECT_EQ(t.e().NbColonnes, 1);
+  EXPECT_EQ(t.e().NumeroTour, 1);
+  EXPECT_EQ(t.e().SecondesPartie, 0);
+  EXPECT_TRUE(t.e().ChronoEnMarche);
+  EXPECT_EQ(t.ecran.nbNouvellesParties, 2);
+  for (int f = 1; f <= NbFigures; ++f) EXPECT_FALSE(t.Case(colonne::Libre, f).PriseDessinee);
 }
 
 TEST(NewGame, WithAFixedSeedEveryNewGameThrowsTheSameDiceAgain) {
-  DéÉquitable dé(77);
-  AffichageMémoire écran;
-  Partie partie(écran, dé);
+  DeEquitable de(77);
+  AffichageMemoire ecran;
+  Partie partie(ecran, de);
   partie.AppelNouveau();
-  partie.AppelOkDéClique();
-  const std::string premiers = essai::EnTexte(partie.État().Dés);
+  partie.AppelOkDeClique();
+  const std::string premiers = essai::EnTexte(partie.Etat().Des);
   partie.AppelCliqueCase(colonne::Libre, figure::Maxi);
-  partie.AppelOkDéClique();
-  const std::string seconds = essai::EnTexte(partie.État().Dés);
+  partie.AppelOkDeClique();
+  const std::string seconds = essai::EnTexte(partie.Etat().Des);
   partie.AppelNouveau();
-  partie.AppelOkDéClique();
-  EXPECT_EQ(essai::EnTexte(partie.État().Dés), premiers);
+  partie.AppelOkDeClique();
+  EXPECT_EQ(essai::EnTexte(partie.Etat().Des), premiers);
   EXPECT_NE(seconds, premiers);  // the same dice again only because the game started again
 }
 
@@ -126,38 +126,38 @@ TEST(NewGame, WithAFixedSeedEveryNewGameThrowsTheSameDiceAgain) {
 TEST(GameClock, CountsSecondsIntoMinutesAndKeepsAtMost3599ForTheGame) {
   Table t;
   t.partie.TimerChrono_Timer();
-  EXPECT_EQ(t.é().SecondesChrono, 1);
+  EXPECT_EQ(t.e().SecondesChrono, 1);
   Attendre(t.partie, 58);
-  EXPECT_EQ(t.é().SecondesChrono, 59);
-  EXPECT_EQ(t.é().MinutesChrono, 0);
+  EXPECT_EQ(t.e().SecondesChrono, 59);
+  EXPECT_EQ(t.e().MinutesChrono, 0);
   Attendre(t.partie, 62);
-  EXPECT_EQ(t.é().MinutesChrono, 2);
-  EXPECT_EQ(t.é().SecondesChrono, 1);
-  EXPECT_EQ(t.é().SecondesPartie, 121);
+  EXPECT_EQ(t.e().MinutesChrono, 2);
+  EXPECT_EQ(t.e().SecondesChrono, 1);
+  EXPECT_EQ(t.e().SecondesPartie, 121);
   Attendre(t.partie, 3599 - 121);
-  EXPECT_EQ(t.é().SecondesPartie, 3599);
+  EXPECT_EQ(t.e().SecondesPartie, 3599);
   Attendre(t.partie, 1 + 5 * 60);
-  EXPECT_EQ(t.é().SecondesPartie, 3599);
-  EXPECT_EQ(t.é().MinutesChrono, 65);
-  EXPECT_EQ(t.é().SecondesChrono, 0);
+  EXPECT_EQ(t.e().SecondesPartie, 3599);
+  EXPECT_EQ(t.e().MinutesChrono, 65);
+  EXPECT_EQ(t.e().SecondesChrono, 0);
 }
 
 TEST(GameClock, RunsOnlyFromANewGameToItsEnd) {
-  DéÉquitable hasard(1);
-  AffichageMémoire écran;
-  Partie partie(écran, hasard);
+  DeEquitable hasard(1);
+  AffichageMemoire ecran;
+  Partie partie(ecran, hasard);
   Attendre(partie, 10);
-  EXPECT_EQ(partie.État().SecondesPartie, 0) << "before the first game";
+  EXPECT_EQ(partie.Etat().SecondesPartie, 0) << "before the first game";
   Table t(1);
   Attendre(t.partie, 125);
   t.Nouvelle(1);
-  EXPECT_EQ(t.é().SecondesPartie, 0);
-  EXPECT_EQ(t.é().MinutesChrono, 0);
+  EXPECT_EQ(t.e().SecondesPartie, 0);
+  EXPECT_EQ(t.e().MinutesChrono, 0);
   Attendre(t.partie, 42);
   t.Remplir(colonne::Libre);
   Attendre(t.partie, 10);
-  EXPECT_EQ(t.é().SecondesPartie, 42);
-  EXPECT_FALSE(t.é().ChronoEnMarche);
+  EXPECT_EQ(t.e().SecondesPartie, 42);
+  EXPECT_FALSE(t.e().ChronoEnMarche);
 }
 
 }  // namespace

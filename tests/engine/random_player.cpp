@@ -6,57 +6,57 @@
 namespace rolvex::essai {
 
 void JoueurHasard::Jouer(Partie& partie) {
-  const ÉtatPartie& é = partie.État();
+  const EtatPartie& e = partie.Etat();
   const int r = Entre(0, 99);
-  if (é.NbJets == 0) {
+  if (e.NbJets == 0) {
     // Before the first throw only OK does anything; the other moves must change nothing.
     if (r < 90) {
-      partie.AppelOkDéClique();
+      partie.AppelOkDeClique();
     } else if (r < 95) {
       CliquerCase(partie, false);
     } else {
-      ToucherDé(partie);
+      ToucherDe(partie);
     }
     return;
   }
-  constexpr std::array<int, NbJetsMax + 1> chancesDÉcrire{0, 25, 40, 75};
-  const int écrire = chancesDÉcrire[static_cast<std::size_t>(é.NbJets)];
-  if (r < écrire) {
+  constexpr std::array<int, NbJetsMax + 1> chancesDEcrire{0, 25, 40, 75};
+  const int ecrire = chancesDEcrire[static_cast<std::size_t>(e.NbJets)];
+  if (r < ecrire) {
     CliquerCase(partie, true);  // in Annonce right after the first throw, this announces
-  } else if (r < écrire + 5) {
+  } else if (r < ecrire + 5) {
     CliquerCase(partie, false);
-  } else if (r < écrire + 45) {
-    ToucherDé(partie);
+  } else if (r < ecrire + 45) {
+    ToucherDe(partie);
   } else {
-    partie.AppelOkDéClique();
+    partie.AppelOkDeClique();
   }
 }
 
 void JoueurHasard::CliquerCase(Partie& partie, bool libresSeulement) {
-  const ÉtatPartie& é = partie.État();
-  std::array<std::pair<int16_t, int16_t>, NbColonnesMax * NbFigures> montrées{};
+  const EtatPartie& e = partie.Etat();
+  std::array<std::pair<int16_t, int16_t>, NbColonnesMax * NbFigures> montrees{};
   std::size_t n = 0;
   for (int16_t c = 1; c <= NbColonnesMax; ++c)
     for (int16_t f = 1; f <= NbFigures; ++f) {
-      const CaseJeu& k = é.Cases(c, f);
-      if (k.Visible && !(libresSeulement && k.Prise)) montrées[n++] = {c, f};
+      const CaseJeu& k = e.Cases(c, f);
+      if (k.Visible && !(libresSeulement && k.Prise)) montrees[n++] = {c, f};
     }
   if (n == 0) return;
-  const auto [c, f] = montrées[static_cast<std::size_t>(Entre(0, static_cast<int>(n) - 1))];
+  const auto [c, f] = montrees[static_cast<std::size_t>(Entre(0, static_cast<int>(n) - 1))];
   partie.AppelCliqueCase(c, f);
 }
 
-void JoueurHasard::ToucherDé(Partie& partie) {
-  const auto dé = static_cast<int16_t>(Entre(1, NbDés));
+void JoueurHasard::ToucherDe(Partie& partie) {
+  const auto de = static_cast<int16_t>(Entre(1, NbDes));
   const int r = Entre(0, 99);
   if (r < 60) {
-    partie.ImageDé_MouseDown(dé, 1);
+    partie.ImageDe_MouseDown(de, 1);
   } else if (r < 80) {
-    partie.ImageDé_MouseDown(dé, 2);
+    partie.ImageDe_MouseDown(de, 2);
   } else if (r < 95) {
-    partie.PanelDé_Click(dé);
+    partie.PanelDe_Click(de);
   } else {
-    partie.ImageDé_MouseDown(dé, 4);  // the middle button does nothing
+    partie.ImageDe_MouseDown(de, 4);  // the middle button does nothing
   }
 }
 

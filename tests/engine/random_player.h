@@ -20,13 +20,13 @@ class JoueurHasard {
 
   // Plays the game in progress to its end, calling après() after every move; it stops early
   // when après() answers false, or after `maxCoups` moves. Gives the number of moves made.
-  template <typename Après>
-  int JouerPartie(Partie& partie, Après&& après, int maxCoups = 20000) {
+  template <typename Apres>
+  int JouerPartie(Partie& partie, Apres&& apres, int maxCoups = 20000) {
     int coups = 0;
-    while (!partie.État().PartieTerminée && coups < maxCoups) {
+    while (!partie.Etat().PartieTerminee && coups < maxCoups) {
       Jouer(partie);
       ++coups;
-      if (!après()) break;
+      if (!apres()) break;
     }
     return coups;
   }
@@ -35,7 +35,7 @@ class JoueurHasard {
   int Entre(int min, int max) { return std::uniform_int_distribution<int>(min, max)(hasard_); }
   // A click on a shown square, free ones only or any.
   void CliquerCase(Partie& partie, bool libresSeulement);
-  void ToucherDé(Partie& partie);
+  void ToucherDe(Partie& partie);
 
   std::mt19937_64 hasard_;
 };

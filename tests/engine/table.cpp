@@ -4,17 +4,17 @@
 
 namespace rolvex::essai {
 
-Dés5 D(std::string_view faces) {
-  EXPECT_EQ(faces.size(), std::size_t{NbDés}) << faces;
-  Dés5 d;
-  for (int i = 1; i <= NbDés; ++i)
+Des5 D(std::string_view faces) {
+  EXPECT_EQ(faces.size(), std::size_t{NbDes}) << faces;
+  Des5 d;
+  for (int i = 1; i <= NbDes; ++i)
     d[i] = static_cast<int16_t>(faces.at(static_cast<std::size_t>(i - 1)) - '0');
   return d;
 }
 
-std::string EnTexte(const Dés5& dés) {
+std::string EnTexte(const Des5& des) {
   std::string s;
-  for (int16_t d : dés) s += d == -1 ? '?' : static_cast<char>('0' + d);
+  for (int16_t d : des) s += d == -1 ? '?' : static_cast<char>('0' + d);
   return s;
 }
 
@@ -25,30 +25,30 @@ void Table::Nouvelle(int16_t mode) {
   partie.AppelNouveau();
 }
 
-void Table::Prévoir(std::string_view faces) {
-  for (char c : faces) dés.Ajouter(static_cast<int16_t>(c - '0'));
+void Table::Prevoir(std::string_view faces) {
+  for (char c : faces) des.Ajouter(static_cast<int16_t>(c - '0'));
 }
 
 void Table::Ok(std::string_view faces) {
-  Prévoir(faces);
-  const int16_t jets = é().NbJets;
-  partie.AppelOkDéClique();
-  EXPECT_EQ(dés.NbEnAttente(), 0u) << "the throw did not take the dice " << faces;
-  EXPECT_EQ(é().NbJets, jets + 1) << "no throw was made";
+  Prevoir(faces);
+  const int16_t jets = e().NbJets;
+  partie.AppelOkDeClique();
+  EXPECT_EQ(des.NbEnAttente(), 0u) << "the throw did not take the dice " << faces;
+  EXPECT_EQ(e().NbJets, jets + 1) << "no throw was made";
 }
 
 void Table::OkSansJet() {
-  const Dés5 avant = é().Dés;
-  partie.AppelOkDéClique();
-  EXPECT_EQ(é().Dés, avant);
+  const Des5 avant = e().Des;
+  partie.AppelOkDeClique();
+  EXPECT_EQ(e().Des, avant);
 }
 
-void Table::Relancer(std::string_view lâchés, std::string_view faces) {
-  for (char c : lâchés) Gauche(c - '0');
+void Table::Relancer(std::string_view laches, std::string_view faces) {
+  for (char c : laches) Gauche(c - '0');
   Ok(faces);
 }
 
-void Table::Écrire(int c, int f, std::string_view faces) {
+void Table::Ecrire(int c, int f, std::string_view faces) {
   const int avant = NbPrises();
   Ok(faces);
   ASSERT_TRUE(Case(c, f).Visible) << "square " << c << "," << f << " is hidden";
@@ -60,28 +60,28 @@ void Table::Annoncer(int f, std::string_view faces) {
   const int avant = NbPrises();
   Ok(faces);
   Clic(colonne::Annonce, f);
-  ASSERT_EQ(é().FigureAnnoncée, f);
+  ASSERT_EQ(e().FigureAnnoncee, f);
   Ok("");
   Ok("");
-  partie.AppelOkDéClique();
+  partie.AppelOkDeClique();
   ASSERT_EQ(NbPrises(), avant + 1);
   ASSERT_TRUE(Case(colonne::Annonce, f).Prise);
 }
 
 void Table::Remplir(int c, std::string_view faces) {
   if (c == colonne::Descente) {
-    for (int f = é().ProchaineDescente; f <= NbFigures; ++f)
-      if (!Case(c, f).Prise) Écrire(c, f, faces);
-  } else if (c == colonne::Montée) {
-    for (int f = é().ProchaineMontée; f >= 1; --f)
-      if (!Case(c, f).Prise) Écrire(c, f, faces);
+    for (int f = e().ProchaineDescente; f <= NbFigures; ++f)
+      if (!Case(c, f).Prise) Ecrire(c, f, faces);
+  } else if (c == colonne::Montee) {
+    for (int f = e().ProchaineMontee; f >= 1; --f)
+      if (!Case(c, f).Prise) Ecrire(c, f, faces);
   } else {
     for (int f = 1; f <= NbFigures; ++f) {
       if (Case(c, f).Prise) continue;
       if (c == colonne::Annonce) {
         Annoncer(f, faces);
       } else {
-        Écrire(c, f, faces);
+        Ecrire(c, f, faces);
       }
     }
   }

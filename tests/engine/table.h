@@ -12,21 +12,21 @@
 namespace rolvex::essai {
 
 // "33322" → the dice 3, 3, 3, 2, 2.
-Dés5 D(std::string_view faces);
-std::string EnTexte(const Dés5& dés);
+Des5 D(std::string_view faces);
+std::string EnTexte(const Des5& des);
 
 class Table {
  public:
   // A new game in `mode` has begun; dice not chosen by the test come from a fixed seed.
   explicit Table(int16_t mode = 3, std::uint64_t graine = 1);
 
-  const ÉtatPartie& é() const { return partie.État(); }
-  const CaseJeu& Case(int c, int f) const { return é().Cases(c, f); }
+  const EtatPartie& e() const { return partie.Etat(); }
+  const CaseJeu& Case(int c, int f) const { return e().Cases(c, f); }
 
   void Nouvelle(int16_t mode);
 
   // The next dice thrown show these faces, in the order the game throws them.
-  void Prévoir(std::string_view faces);
+  void Prevoir(std::string_view faces);
   // Presses OK with the given faces ready for the dice it throws; fails the test if the
   // press does not throw exactly that many dice.
   void Ok(std::string_view faces);
@@ -34,14 +34,14 @@ class Table {
   void OkSansJet();
   // Releases the dice named by their numbers ("24": dice 2 and 4) with the left button, then
   // presses OK with the faces they will show.
-  void Relancer(std::string_view dés, std::string_view faces);
+  void Relancer(std::string_view des, std::string_view faces);
   void Clic(int c, int f) { partie.AppelCliqueCase(static_cast<int16_t>(c), static_cast<int16_t>(f)); }
-  void Gauche(int dé) { partie.ImageDé_MouseDown(static_cast<int16_t>(dé), 1); }
-  void Droit(int dé) { partie.ImageDé_MouseDown(static_cast<int16_t>(dé), 2); }
-  void Place(int dé) { partie.PanelDé_Click(static_cast<int16_t>(dé)); }
+  void Gauche(int de) { partie.ImageDe_MouseDown(static_cast<int16_t>(de), 1); }
+  void Droit(int de) { partie.ImageDe_MouseDown(static_cast<int16_t>(de), 2); }
+  void Place(int de) { partie.PanelDe_Click(static_cast<int16_t>(de)); }
 
   // One whole turn: the first throw shows `faces`, then square (c, f) is written.
-  void Écrire(int c, int f, std::string_view faces);
+  void Ecrire(int c, int f, std::string_view faces);
   // One whole turn in Annonce: `faces` on the first throw, figure f announced, two more
   // throws keeping every die, and OK writes the announced square.
   void Annoncer(int f, std::string_view faces);
@@ -49,12 +49,12 @@ class Table {
   void Remplir(int c, std::string_view faces = "12346");
 
   int NbPrises() const;
-  std::string DésSurTable() const { return EnTexte(é().Dés); }
+  std::string DesSurTable() const { return EnTexte(e().Des); }
 
-  DéÉquitable hasard;
-  DésEnFile dés{hasard};
-  AffichageMémoire écran;
-  Partie partie{écran, dés};
+  DeEquitable hasard;
+  DesEnFile des{hasard};
+  AffichageMemoire ecran;
+  Partie partie{ecran, des};
 };
 
 }  // namespace rolvex::essai

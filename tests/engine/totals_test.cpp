@@ -16,24 +16,24 @@ using Haut = std::array<int, 6>;
 
 // Writes the upper figures of column c with these scores: score / f dice of face f, the
 // others of another face.
-void ÉcrireHaut(Table& t, int c, Haut scores) {
+void EcrireHaut(Table& t, int c, Haut scores) {
   for (int f = 1; f <= 6; ++f) {
     const int score = scores[static_cast<std::size_t>(f - 1)];
     const auto n = static_cast<std::size_t>(score / f);
     ASSERT_EQ(static_cast<int>(n) * f, score);
-    t.Écrire(c, f, std::string(n, static_cast<char>('0' + f)) +
-                       std::string(NbDés - n, f == 1 ? '2' : '1'));
+    t.Ecrire(c, f, std::string(n, static_cast<char>('0' + f)) +
+                       std::string(NbDes - n, f == 1 ? '2' : '1'));
   }
 }
 
 // Every lower figure made: Maxi 28, Mini 9, Full 33, Carré 46, Suite 45, ≤ 8 60, and the Yam
 // given (95 for "55555", crossed out for "55554").
-void ÉcrireBas(Table& t, int c, const char* yam = "55555") {
-  for (auto [f, dés] : {std::pair{figure::Maxi, "66664"}, {figure::Mini, "11223"},
-                        {figure::Full, "33322"}, {figure::Carré, "44441"},
+void EcrireBas(Table& t, int c, const char* yam = "55555") {
+  for (auto [f, des] : {std::pair{figure::Maxi, "66664"}, {figure::Mini, "11223"},
+                        {figure::Full, "33322"}, {figure::Carre, "44441"},
                         {figure::Suite, "12345"}, {figure::PetitTotal, "11114"},
                         {figure::Yam, yam}})
-    t.Écrire(c, f, dés);
+    t.Ecrire(c, f, des);
 }
 constexpr int TotalBasComplet = 28 + 9 + 33 + 46 + 45 + 60 + 95;
 constexpr int BonusMaxiMini = (28 - 9) * 3;
@@ -50,10 +50,10 @@ class UpperBonus : public testing::TestWithParam<CasHaut> {};
 
 TEST_P(UpperBonus, FollowsTheThresholdsOfTheUpperTotal) {
   Table t(1);
-  ÉcrireHaut(t, colonne::Libre, GetParam().scores);
-  EXPECT_EQ(t.é().TotalHaut[colonne::Libre], GetParam().total);
-  EXPECT_EQ(t.é().BonusHaut[colonne::Libre], GetParam().bonus);
-  EXPECT_EQ(t.é().ScoreTotal, GetParam().total + GetParam().bonus);
+  EcrireHaut(t, colonne::Libre, GetParam().scores);
+  EXPECT_EQ(t.e().TotalHaut[colonne::Libre], GetParam().total);
+  EXPECT_EQ(t.e().BonusHaut[colonne::Libre], GetParam().bonus);
+  EXPECT_EQ(t.e().ScoreTotal, GetParam().total + GetParam().bonus);
 }
 
 INSTANTIATE_TEST_SUITE_P(Thresholds, UpperBonus,
@@ -75,24 +75,24 @@ TEST(LowerBonus, AllSevenMadeEarn100Or200WithAnUpperTotalOfSixty) {
   for (const Cas& cas : {Cas{std::nullopt, 100}, Cas{Haut{3, 8, 12, 16, 20, 0}, 100},
                          Cas{Haut{4, 8, 12, 16, 20, 0}, 200}, Cas{Haut{5, 6, 12, 16, 20, 6}, 200}}) {
     Table t(1);
-    if (cas.haut) ÉcrireHaut(t, colonne::Libre, *cas.haut);
-    ÉcrireBas(t, colonne::Libre);
-    const int haut = t.é().TotalHaut[colonne::Libre];
+    if (cas.haut) EcrireHaut(t, colonne::Libre, *cas.haut);
+    EcrireBas(t, colonne::Libre);
+    const int haut = t.e().TotalHaut[colonne::Libre];
     SCOPED_TRACE("upper total " + std::to_string(haut));
-    EXPECT_EQ(t.é().TotalBas[colonne::Libre], TotalBasComplet);
-    EXPECT_EQ(t.é().BonusBas[colonne::Libre], cas.bonusBas + BonusMaxiMini);
-    EXPECT_EQ(t.é().ScoreTotal,
-              haut + t.é().BonusHaut[colonne::Libre] + TotalBasComplet + cas.bonusBas + BonusMaxiMini);
-    EXPECT_EQ(t.écran.légendeScoreTotal, std::to_string(t.é().ScoreTotal));
+    EXPECT_EQ(t.e().TotalBas[colonne::Libre], TotalBasComplet);
+    EXPECT_EQ(t.e().BonusBas[colonne::Libre], cas.bonusBas + BonusMaxiMini);
+    EXPECT_EQ(t.e().ScoreTotal,
+              haut + t.e().BonusHaut[colonne::Libre] + TotalBasComplet + cas.bonusBas + BonusMaxiMini);
+    EXPECT_EQ(t.ecran.legendeScoreTotal, std::to_string(t.e().ScoreTotal));
   }
 }
 
 TEST(LowerBonus, AFigureCrossedOutKeepsTheColumnFromTheBonus) {
   Table t(1);
-  ÉcrireBas(t, colonne::Libre, "55554");
+  EcrireBas(t, colonne::Libre, "55554");
   EXPECT_EQ(t.Case(colonne::Libre, figure::Yam).Score, 0);
-  EXPECT_EQ(t.é().BonusBas[colonne::Libre], BonusMaxiMini);
-  EXPECT_EQ(t.é().TotalBas[colonne::Libre], TotalBasComplet - 95);
+  EXPECT_EQ(t.e().BonusBas[colonne::Libre], BonusMaxiMini);
+  EXPECT_EQ(t.e().TotalBas[colonne::Libre], TotalBasComplet - 95);
 }
 
 // Maxi and Mini both made add three times their difference, whichever came first; either
@@ -100,9 +100,9 @@ TEST(LowerBonus, AFigureCrossedOutKeepsTheColumnFromTheBonus) {
 TEST(MaxiMiniBonus, AddsThreeTimesTheDifferenceOnlyWhenBothAreMade) {
   struct Cas {
     int16_t premier;
-    const char* dés1;
+    const char* des1;
     int16_t second;
-    const char* dés2;
+    const char* des2;
     int bonus;
   };
   const Cas cas[] = {
@@ -113,17 +113,17 @@ TEST(MaxiMiniBonus, AddsThreeTimesTheDifferenceOnlyWhenBothAreMade) {
   };
   for (const Cas& c : cas) {
     Table t(1);
-    t.Écrire(colonne::Libre, c.premier, c.dés1);
-    EXPECT_EQ(t.é().BonusBas[colonne::Libre], 0) << c.dés1;
-    t.Écrire(colonne::Libre, c.second, c.dés2);
-    EXPECT_EQ(t.é().BonusBas[colonne::Libre], c.bonus) << c.dés1 << " then " << c.dés2;
-    EXPECT_EQ(t.é().ScoreTotal, t.é().TotalBas[colonne::Libre] + c.bonus);
+    t.Ecrire(colonne::Libre, c.premier, c.des1);
+    EXPECT_EQ(t.e().BonusBas[colonne::Libre], 0) << c.des1;
+    t.Ecrire(colonne::Libre, c.second, c.des2);
+    EXPECT_EQ(t.e().BonusBas[colonne::Libre], c.bonus) << c.des1 << " then " << c.des2;
+    EXPECT_EQ(t.e().ScoreTotal, t.e().TotalBas[colonne::Libre] + c.bonus);
   }
   Table t(3);
-  t.Écrire(colonne::Libre, figure::Maxi, "66664");
-  t.Écrire(colonne::Sèche, figure::Mini, "11223");
-  EXPECT_EQ(t.é().BonusBas[colonne::Libre], 0);
-  EXPECT_EQ(t.é().BonusBas[colonne::Sèche], 0);
+  t.Ecrire(colonne::Libre, figure::Maxi, "66664");
+  t.Ecrire(colonne::Seche, figure::Mini, "11223");
+  EXPECT_EQ(t.e().BonusBas[colonne::Libre], 0);
+  EXPECT_EQ(t.e().BonusBas[colonne::Seche], 0);
 }
 
 }  // namespace

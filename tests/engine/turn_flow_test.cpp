@@ -11,40 +11,40 @@ namespace {
 using essai::Table;
 
 // Remembers what the game looked like at each redraw and when it said the game was over.
-class ÉcranTémoin : public AffichageMémoire {
+class EcranTemoin : public AffichageMemoire {
  public:
   const Partie* partie = nullptr;
-  ÉtatPartie àLaFin;
+  EtatPartie aLaFin;
   int dessinsAvantLaFin = -1;
-  std::string scoreAffichéÀLaFin;
-  std::vector<bool> vuesNonDessinées;  // for square (Libre, Full), at each redraw once taken
+  std::string scoreAfficheALaFin;
+  std::vector<bool> vuesNonDessinees;  // for square (Libre, Full), at each redraw once taken
 
   void AppelFinPartie() override {
-    AffichageMémoire::AppelFinPartie();
-    àLaFin = partie->État();
+    AffichageMemoire::AppelFinPartie();
+    aLaFin = partie->Etat();
     dessinsAvantLaFin = nbDessins;
-    scoreAffichéÀLaFin = légendeScoreTotal;
+    scoreAfficheALaFin = legendeScoreTotal;
   }
   void DessineCases() override {
-    AffichageMémoire::DessineCases();
-    const CaseJeu& k = partie->État().Cases(colonne::Libre, figure::Full);
-    if (k.Prise) vuesNonDessinées.push_back(!k.PriseDessinée);
+    AffichageMemoire::DessineCases();
+    const CaseJeu& k = partie->Etat().Cases(colonne::Libre, figure::Full);
+    if (k.Prise) vuesNonDessinees.push_back(!k.PriseDessinee);
   }
 };
 
-struct TableTémoin {
-  DéÉquitable hasard{3};
-  DésEnFile dés{hasard};
-  ÉcranTémoin écran;
-  Partie partie{écran, dés};
-  explicit TableTémoin(int16_t mode) {
-    écran.partie = &partie;
+struct TableTemoin {
+  DeEquitable hasard{3};
+  DesEnFile des{hasard};
+  EcranTemoin ecran;
+  Partie partie{ecran, des};
+  explicit TableTemoin(int16_t mode) {
+    ecran.partie = &partie;
     partie.ChoisirMode(mode);
     partie.AppelNouveau();
   }
-  void Écrire(int f, const char* faces) {
-    for (const char* c = faces; *c; ++c) dés.Ajouter(static_cast<int16_t>(*c - '0'));
-    partie.AppelOkDéClique();
+  void Ecrire(int f, const char* faces) {
+    for (const char* c = faces; *c; ++c) des.Ajouter(static_cast<int16_t>(*c - '0'));
+    partie.AppelOkDeClique();
     partie.AppelCliqueCase(colonne::Libre, static_cast<int16_t>(f));
   }
 };
@@ -55,102 +55,102 @@ TEST(EndOfTurn, ClearsTheDiceTheNameTheTotalOfTheDiceAndTheButton) {
   t.Ok("33322");
   t.Gauche(2);
   t.Droit(1);
-  ASSERT_EQ(t.écran.figureRéalisée, TexteFigure::TexteFull);
-  ASSERT_EQ(t.écran.légendeTotalDés, "13");
+  ASSERT_EQ(t.ecran.figureRealisee, TexteFigure::TexteFull);
+  ASSERT_EQ(t.ecran.legendeTotalDes, "13");
   t.Clic(colonne::Libre, figure::Full);
-  for (int i = 1; i <= NbDés; ++i) EXPECT_EQ(t.écran.imagesDés[i], ImageDéFond) << i;
-  for (bool g : t.é().DésGardés) EXPECT_TRUE(g);
-  EXPECT_EQ(t.écran.figureRéalisée, TexteFigure::Aucun);
-  EXPECT_EQ(t.écran.légendeTotalDés, "");
-  EXPECT_EQ(t.écran.légendeOkDé, "OK");
-  EXPECT_EQ(t.écran.message, Message::MsgNouveauTirage);
-  EXPECT_TRUE(t.écran.infoEstMessage);
-  EXPECT_EQ(t.é().NbJets, 0);
-  EXPECT_FALSE(t.é().SélectionDroite);
-  EXPECT_EQ(t.é().NuméroTour, 2);
-  EXPECT_EQ(t.DésSurTable(), "33322");  // left as they are, no longer shown
+  for (int i = 1; i <= NbDes; ++i) EXPECT_EQ(t.ecran.imagesDes[i], ImageDeFond) << i;
+  for (bool g : t.e().DesGardes) EXPECT_TRUE(g);
+  EXPECT_EQ(t.ecran.figureRealisee, TexteFigure::Aucun);
+  EXPECT_EQ(t.ecran.legendeTotalDes, "");
+  EXPECT_EQ(t.ecran.legendeOkDe, "OK");
+  EXPECT_EQ(t.ecran.message, Message::MsgNouveauTirage);
+  EXPECT_TRUE(t.ecran.infoEstMessage);
+  EXPECT_EQ(t.e().NbJets, 0);
+  EXPECT_FALSE(t.e().SelectionDroite);
+  EXPECT_EQ(t.e().NumeroTour, 2);
+  EXPECT_EQ(t.DesSurTable(), "33322");  // left as they are, no longer shown
 }
 
 TEST(EndOfTurn, AColumnCompletedMidGameIsClosedAtTheEndOfThatTurn) {
   Table t(3);
-  for (int f = 1; f < NbFigures; ++f) t.Écrire(colonne::Sèche, f, "12346");
-  EXPECT_FALSE(t.é().ColonneFermée[colonne::Sèche]);
-  t.Écrire(colonne::Sèche, figure::Yam, "12346");
-  EXPECT_TRUE(t.é().ColonneFermée[colonne::Sèche]);
-  EXPECT_FALSE(t.é().ColonneFermée[colonne::Libre]);
-  EXPECT_EQ(t.é().NuméroTour, 14);
+  for (int f = 1; f < NbFigures; ++f) t.Ecrire(colonne::Seche, f, "12346");
+  EXPECT_FALSE(t.e().ColonneFermee[colonne::Seche]);
+  t.Ecrire(colonne::Seche, figure::Yam, "12346");
+  EXPECT_TRUE(t.e().ColonneFermee[colonne::Seche]);
+  EXPECT_FALSE(t.e().ColonneFermee[colonne::Libre]);
+  EXPECT_EQ(t.e().NumeroTour, 14);
 }
 
 // The game ends after its last square: 13, 39 or 78 turns.
 TEST(EndOfGame, TheLastSquareEndsTheGameWithFinalTotalsDrawn) {
-  TableTémoin t(1);
-  for (int f = 1; f < NbFigures; ++f) t.Écrire(f, "12346");
-  EXPECT_EQ(t.écran.nbFinsPartie, 0);
-  EXPECT_EQ(t.partie.État().NuméroTour, 13);
-  t.Écrire(figure::Yam, "66666");
-  const ÉtatPartie& é = t.partie.État();
-  EXPECT_EQ(t.écran.nbFinsPartie, 1);
-  EXPECT_TRUE(é.PartieTerminée);
-  EXPECT_EQ(é.NuméroTour, 13);
-  EXPECT_FALSE(t.écran.okDéVisible);
-  EXPECT_FALSE(é.ChronoEnMarche);
+  TableTemoin t(1);
+  for (int f = 1; f < NbFigures; ++f) t.Ecrire(f, "12346");
+  EXPECT_EQ(t.ecran.nbFinsPartie, 0);
+  EXPECT_EQ(t.partie.Etat().NumeroTour, 13);
+  t.Ecrire(figure::Yam, "66666");
+  const EtatPartie& e = t.partie.Etat();
+  EXPECT_EQ(t.ecran.nbFinsPartie, 1);
+  EXPECT_TRUE(e.PartieTerminee);
+  EXPECT_EQ(e.NumeroTour, 13);
+  EXPECT_FALSE(t.ecran.okDeVisible);
+  EXPECT_FALSE(e.ChronoEnMarche);
   // The totals were final, and drawn, when the game was handed to the high scores.
-  EXPECT_TRUE(t.écran.àLaFin.PartieTerminée);
-  EXPECT_EQ(t.écran.àLaFin.ScoreTotal, é.ScoreTotal);
-  EXPECT_TRUE(t.écran.àLaFin.Cases(colonne::Libre, figure::Yam).Prise);
-  EXPECT_EQ(t.écran.scoreAffichéÀLaFin, std::to_string(é.ScoreTotal));
-  EXPECT_GT(t.écran.dessinsAvantLaFin, 0);
-  EXPECT_TRUE(t.écran.àLaFin.ChronoEnMarche);  // the high scores read the time first
+  EXPECT_TRUE(t.ecran.aLaFin.PartieTerminee);
+  EXPECT_EQ(t.ecran.aLaFin.ScoreTotal, e.ScoreTotal);
+  EXPECT_TRUE(t.ecran.aLaFin.Cases(colonne::Libre, figure::Yam).Prise);
+  EXPECT_EQ(t.ecran.scoreAfficheALaFin, std::to_string(e.ScoreTotal));
+  EXPECT_GT(t.ecran.dessinsAvantLaFin, 0);
+  EXPECT_TRUE(t.ecran.aLaFin.ChronoEnMarche);  // the high scores read the time first
 }
 
 TEST(EndOfGame, NothingOfTheGameRunsAfterItsEnd) {
   Table t(1);
   t.Remplir(colonne::Libre);
-  ASSERT_TRUE(t.é().PartieTerminée);
-  const ÉtatPartie fin = t.é();
-  t.écran.Oublier();
-  t.partie.AppelOkDéClique();
+  ASSERT_TRUE(t.e().PartieTerminee);
+  const EtatPartie fin = t.e();
+  t.ecran.Oublier();
+  t.partie.AppelOkDeClique();
   t.Gauche(1);
   t.Droit(1);
   t.Place(1);
   t.Clic(colonne::Libre, figure::Yam);
   t.partie.TimerChrono_Timer();
-  EXPECT_EQ(t.é().NbJets, 0);
-  EXPECT_EQ(t.é().ScoreTotal, fin.ScoreTotal);
-  EXPECT_EQ(t.é().SecondesPartie, fin.SecondesPartie);
-  EXPECT_EQ(t.é().NuméroTour, 13);
-  EXPECT_EQ(t.écran.nbDessins, 0);
-  EXPECT_EQ(t.écran.nbFinsPartie, 0);
+  EXPECT_EQ(t.e().NbJets, 0);
+  EXPECT_EQ(t.e().ScoreTotal, fin.ScoreTotal);
+  EXPECT_EQ(t.e().SecondesPartie, fin.SecondesPartie);
+  EXPECT_EQ(t.e().NumeroTour, 13);
+  EXPECT_EQ(t.ecran.nbDessins, 0);
+  EXPECT_EQ(t.ecran.nbFinsPartie, 0);
 }
 
 TEST(EndOfGame, AModeChosenDuringAGameChangesNeitherItsLengthNorItsSquares) {
   Table t(3);
   t.partie.ChoisirMode(1);
-  t.Écrire(colonne::Descente, figure::As, "11123");
+  t.Ecrire(colonne::Descente, figure::As, "11123");
   EXPECT_TRUE(t.Case(colonne::Descente, figure::Deux).Visible);
-  EXPECT_TRUE(t.Case(colonne::Montée, figure::Yam).Visible);
-  for (int c : {colonne::Sèche, colonne::Annonce}) EXPECT_TRUE(t.Case(c, figure::As).Visible) << c;
-  EXPECT_EQ(t.é().NbColonnes, 6);
-  t.Nouvelle(t.é().ModeJeu);
-  EXPECT_EQ(t.é().NbColonnes, 1);
+  EXPECT_TRUE(t.Case(colonne::Montee, figure::Yam).Visible);
+  for (int c : {colonne::Seche, colonne::Annonce}) EXPECT_TRUE(t.Case(c, figure::As).Visible) << c;
+  EXPECT_EQ(t.e().NbColonnes, 6);
+  t.Nouvelle(t.e().ModeJeu);
+  EXPECT_EQ(t.e().NbColonnes, 1);
   t.partie.ChoisirMode(3);
   t.Remplir(colonne::Libre);
-  EXPECT_TRUE(t.é().PartieTerminée);
-  EXPECT_EQ(t.é().NuméroTour, 13);
+  EXPECT_TRUE(t.e().PartieTerminee);
+  EXPECT_EQ(t.e().NumeroTour, 13);
 }
 
 // The window draws a taken square in its final look once: the first redraw after it is written
 // sees it not yet drawn, every later one sees it drawn, until the next new game.
 TEST(Drawing, ATakenSquareReachesTheWindowUndrawnOnceOnly) {
-  TableTémoin t(3);
-  t.Écrire(figure::Full, "33322");
-  t.Écrire(figure::Yam, "12346");
-  const auto& vues = t.écran.vuesNonDessinées;
+  TableTemoin t(3);
+  t.Ecrire(figure::Full, "33322");
+  t.Ecrire(figure::Yam, "12346");
+  const auto& vues = t.ecran.vuesNonDessinees;
   ASSERT_GE(vues.size(), 3u);
   EXPECT_TRUE(vues.front());
   for (std::size_t i = 1; i < vues.size(); ++i) EXPECT_FALSE(vues[i]) << i;
   t.partie.AppelNouveau();
-  EXPECT_FALSE(t.partie.État().Cases(colonne::Libre, figure::Full).PriseDessinée);
+  EXPECT_FALSE(t.partie.Etat().Cases(colonne::Libre, figure::Full).PriseDessinee);
 }
 
 }  // namespace

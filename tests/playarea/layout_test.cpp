@@ -15,10 +15,10 @@ using colonne::Annonce;
 using colonne::Deux;
 using colonne::Descente;
 using colonne::Libre;
-using colonne::Montée;
-using colonne::Sèche;
+using colonne::Montee;
+using colonne::Seche;
 
-constexpr std::array<int16_t, 6> ToutesColonnes = {Libre, Descente, Montée, Sèche, Deux, Annonce};
+constexpr std::array<int16_t, 6> ToutesColonnes = {Libre, Descente, Montee, Seche, Deux, Annonce};
 
 Rect R(const AireJeu& aire, std::string_view nom) { return aire[nom].rect; }
 
@@ -51,29 +51,29 @@ TEST(TaillesAire, FollowTheScreen) {
   }
 }
 
-TEST(DimensionsÉcran, RefuseWhatNoScreenMeasures) {
-  EXPECT_TRUE(DimensionsÉcranValides(12000, 9000));
-  EXPECT_FALSE(DimensionsÉcranValides(0, 9000));
-  EXPECT_FALSE(DimensionsÉcranValides(12000, -1));
-  EXPECT_FALSE(DimensionsÉcranValides(std::numeric_limits<double>::quiet_NaN(), 9000));
-  EXPECT_FALSE(DimensionsÉcranValides(12000, std::numeric_limits<double>::infinity()));
-  EXPECT_FALSE(DimensionsÉcranValides(2e6, 9000));
+TEST(DimensionsEcran, RefuseWhatNoScreenMeasures) {
+  EXPECT_TRUE(DimensionsEcranValides(12000, 9000));
+  EXPECT_FALSE(DimensionsEcranValides(0, 9000));
+  EXPECT_FALSE(DimensionsEcranValides(12000, -1));
+  EXPECT_FALSE(DimensionsEcranValides(std::numeric_limits<double>::quiet_NaN(), 9000));
+  EXPECT_FALSE(DimensionsEcranValides(12000, std::numeric_limits<double>::infinity()));
+  EXPECT_FALSE(DimensionsEcranValides(2e6, 9000));
 }
 
 // The sheet holds 18 rows with a gap above each and one below the last, and is as wide as the
 // columns in play and the two label columns with their gaps, centred in the window; it stands
 // as for six columns before the first game.
 TEST(PictureAireJeu, IsAsWideAsTheColumnsInPlayAndCentredInTheWindow) {
-  for (auto [nb, fenêtre, largeur, gauche] : {std::tuple{6, 12000, 10050, 975.0F},
+  for (auto [nb, fenetre, largeur, gauche] : {std::tuple{6, 12000, 10050, 975.0F},
                                               {3, 12000, 6300, 2850.0F},
                                               {1, 11001, 3800, 3600.5F}}) {
-    const Rect r = R(DispositionAireJeu(12000, 9000, nb, fenêtre), "PictureAireJeu");
+    const Rect r = R(DispositionAireJeu(12000, 9000, nb, fenetre), "PictureAireJeu");
     EXPECT_EQ(r, (Rect{gauche, 50, static_cast<float>(largeur), 6169})) << nb;
   }
   const AireJeu aire(12000, 9000);
   EXPECT_EQ(aire.NbColonnes(), 0);
   EXPECT_EQ(R(aire, "PictureAireJeu"), (Rect{975, 50, 10050, 6169}));
-  for (int16_t c : ToutesColonnes) EXPECT_EQ(aire[NomEntête(c)].montré, true);
+  for (int16_t c : ToutesColonnes) EXPECT_EQ(aire[NomEntete(c)].montre, true);
 }
 
 // Every row of the sheet is one square and one gap below the previous one.
@@ -81,17 +81,17 @@ TEST(Lignes, AreEvenlySpacedOnTheReferenceScreen) {
   const AireJeu aire = DispositionAireJeu(12000, 9000, 6, 12000);
   auto haut = [](int ligne) { return static_cast<float>(31 + ligne * 341); };
   for (int16_t c : ToutesColonnes) {
-    EXPECT_EQ(R(aire, NomEntête(c)).Top, haut(0));
+    EXPECT_EQ(R(aire, NomEntete(c)).Top, haut(0));
     for (int16_t f = 1; f <= 13; ++f) EXPECT_EQ(R(aire, NomCase(c, f)).Top, haut(LigneFigure(f)));
     for (auto [ligne, rang] : {std::pair{LigneTotal::TotalHaut, 7}, {LigneTotal::BonusHaut, 8},
                                {LigneTotal::TotalBas, 16}, {LigneTotal::BonusBas, 17}}) {
       EXPECT_EQ(R(aire, NomTotal(ligne, c)).Top, haut(rang));
-      for (Côté côté : {Côté::Gauche, Côté::Droite})
-        EXPECT_EQ(R(aire, NomÉtiquetteTotal(ligne, côté)).Top, haut(rang));
+      for (Cote cote : {Cote::Gauche, Cote::Droite})
+        EXPECT_EQ(R(aire, NomEtiquetteTotal(ligne, cote)).Top, haut(rang));
     }
   }
-  for (Côté côté : {Côté::Gauche, Côté::Droite})
-    for (int i = 0; i <= 13; ++i) EXPECT_EQ(R(aire, NomÉtiquette(côté, i)).Top, haut(LigneFigure(i)));
+  for (Cote cote : {Cote::Gauche, Cote::Droite})
+    for (int i = 0; i <= 13; ++i) EXPECT_EQ(R(aire, NomEtiquette(cote, i)).Top, haut(LigneFigure(i)));
 }
 
 TEST(Lignes, ScaleWithTheScreenAndLeaveOneGapBelowTheLastRow) {
@@ -102,8 +102,8 @@ TEST(Lignes, ScaleWithTheScreenAndLeaveOneGapBelowTheLastRow) {
     EXPECT_EQ(R(aire, "CaseNomAnnonce").Top, gap);
     EXPECT_EQ(R(aire, "CaseLibre(13)").Top, gap + 15 * pas);
     for (int i = 1; i <= 13; ++i)
-      EXPECT_EQ(R(aire, NomÉtiquette(Côté::Gauche, i)).Top -
-                    R(aire, NomÉtiquette(Côté::Gauche, i - 1)).Top,
+      EXPECT_EQ(R(aire, NomEtiquette(Cote::Gauche, i)).Top -
+                    R(aire, NomEtiquette(Cote::Gauche, i - 1)).Top,
                 i == 7 ? 3 * pas : pas)
           << "row label " << i;
   }
@@ -117,7 +117,7 @@ TEST(Cases, AreAllOneSquareInSize) {
       EXPECT_EQ(R(aire, NomCase(c, f)).Width, 960);
       EXPECT_EQ(R(aire, NomCase(c, f)).Height, 248);
     }
-    EXPECT_EQ(R(aire, NomEntête(c)).Width, 960);
+    EXPECT_EQ(R(aire, NomEntete(c)).Width, 960);
     EXPECT_EQ(R(aire, NomTotal(LigneTotal::BonusBas, c)).Height, 248);
   }
   EXPECT_EQ(R(aire, "CaseInfoDroite(0)").Width, 960);
@@ -133,25 +133,25 @@ TEST(ColumnModes, PlaceTheColumnsInPlayInTheirSlotsAndHideTheOthers) {
     std::map<int16_t, float> gauches;
     float droite;
   };
-  for (const Cas& cas : {Cas{6, {{Descente, 1300}, {Libre, 2550}, {Montée, 3800}, {Sèche, 5050},
+  for (const Cas& cas : {Cas{6, {{Descente, 1300}, {Libre, 2550}, {Montee, 3800}, {Seche, 5050},
                                  {Deux, 6300}, {Annonce, 7550}}, 8800},
-                         Cas{3, {{Descente, 1300}, {Libre, 2550}, {Montée, 3800}}, 5050},
+                         Cas{3, {{Descente, 1300}, {Libre, 2550}, {Montee, 3800}}, 5050},
                          Cas{1, {{Libre, 1300}}, 2550}}) {
     SCOPED_TRACE(cas.nb);
     const AireJeu aire = DispositionAireJeu(12000, 9000, cas.nb, 12000);
     for (int16_t c : ToutesColonnes) {
       const bool enJeu = cas.gauches.contains(c);
-      EXPECT_EQ(aire[NomEntête(c)].montré, enJeu) << c;
-      for (LigneTotal ligne : LignesTotaux) EXPECT_EQ(aire[NomTotal(ligne, c)].montré, enJeu) << c;
+      EXPECT_EQ(aire[NomEntete(c)].montre, enJeu) << c;
+      for (LigneTotal ligne : LignesTotaux) EXPECT_EQ(aire[NomTotal(ligne, c)].montre, enJeu) << c;
       if (!enJeu) continue;
       const float gauche = cas.gauches.at(c);
-      EXPECT_EQ(R(aire, NomEntête(c)).Left, gauche);
+      EXPECT_EQ(R(aire, NomEntete(c)).Left, gauche);
       for (int16_t f = 1; f <= 13; ++f) EXPECT_EQ(R(aire, NomCase(c, f)).Left, gauche);
       for (LigneTotal ligne : LignesTotaux) EXPECT_EQ(R(aire, NomTotal(ligne, c)).Left, gauche);
     }
     for (int i = 0; i <= 13; ++i) {
-      EXPECT_EQ(R(aire, NomÉtiquette(Côté::Gauche, i)).Left, 50);
-      EXPECT_EQ(R(aire, NomÉtiquette(Côté::Droite, i)).Left, cas.droite);
+      EXPECT_EQ(R(aire, NomEtiquette(Cote::Gauche, i)).Left, 50);
+      EXPECT_EQ(R(aire, NomEtiquette(Cote::Droite, i)).Left, cas.droite);
     }
     EXPECT_EQ(R(aire, "CaseInfoTotalBasGauche").Left, 50);
     EXPECT_EQ(R(aire, "CaseInfoBonusHautDroite").Left, cas.droite);
@@ -169,7 +169,7 @@ TEST(ColumnModes, GoingBackFromOneColumnRestoresLibreAndRefusesAnUnknownCount) {
     EXPECT_EQ(R(aire, "CaseBonusBasLibre").Left, 2550);
     EXPECT_EQ(R(aire, "CaseNomDescente").Left, 1300);
     EXPECT_EQ(R(aire, "CaseInfoDroite(0)").Left, retour == 6 ? 8800 : 5050);
-    EXPECT_EQ(aire[NomEntête(Descente)].montré, true);
+    EXPECT_EQ(aire[NomEntete(Descente)].montre, true);
   }
   AireJeu aire(12000, 9000);
   aire.DispositionMode(3, 12000);
@@ -182,7 +182,7 @@ TEST(ColumnModes, GoingBackFromOneColumnRestoresLibreAndRefusesAnUnknownCount) {
 
 // The dice area: three result panels stacked on the left, five dice in a row and the throw
 // button under them, spaced by MargePanneau.
-TEST(ZoneDés, OnTheReferenceScreen) {
+TEST(ZoneDes, OnTheReferenceScreen) {
   const AireJeu aire(12000, 9000);
   EXPECT_EQ(R(aire, "PanelScoreTotal"), (Rect{60, 60, 1590, 500}));
   EXPECT_EQ(R(aire, "PanelTotalDés"), (Rect{60, 620, 1590, 450}));
@@ -199,16 +199,16 @@ TEST(ZoneDés, OnTheReferenceScreen) {
   EXPECT_EQ(R(aire, "PanelStart"), (Rect{3735, 2550, 4530, 1350}));
 }
 
-TEST(ZoneDés, ScalesWithTheScreenAndEndsOneMarginInside) {
+TEST(ZoneDes, ScalesWithTheScreenAndEndsOneMarginInside) {
   const AireJeu petit(9600, 7200);
   EXPECT_EQ(R(petit, "PanelFigureRéalisée"), (Rect{48, 904, 1272, 360}));
   EXPECT_EQ(R(petit, "PanelDé(2)"), (Rect{2172, 75, 756, 756}));
   EXPECT_EQ(R(petit, "SuperPanelDés"), (Rect{4132, 5064, 5388, 1312}));
   EXPECT_EQ(R(petit, "PanelStart"), (Rect{2988, 2040, 3624, 1080}));
   const AireJeu aire(14400, 10800);
-  const Rect dé5 = R(aire, "PanelDé(5)");
+  const Rect de5 = R(aire, "PanelDé(5)");
   const float marge = static_cast<float>(aire.Tailles().MargePanneau);
-  EXPECT_FLOAT_EQ(dé5.Left + dé5.Width + marge, R(aire, "SuperPanelDés").Width);
+  EXPECT_FLOAT_EQ(de5.Left + de5.Width + marge, R(aire, "SuperPanelDés").Width);
   const Rect rejouer = R(aire, "PanelNewGame");
   const Rect mode = R(aire, "PanelNewMode");
   EXPECT_FLOAT_EQ(mode.Left + mode.Width, R(aire, "PanelOkDé").Left + R(aire, "PanelOkDé").Width);
@@ -236,10 +236,10 @@ TEST(ZoneScores, OnTheReferenceScreenAndScaled) {
 
 // Font sizes follow the screen width; the squares' font is in whole points, halves to even.
 TEST(Polices, ScaleFractionallyButTheSquaresRoundHalvesToEven) {
-  const AireJeu référence(12000, 9000);
-  EXPECT_EQ(référence["PanelScoreTotal"].police, 18);
-  EXPECT_EQ(référence["PanelNewGame"].police, 14.25F);
-  EXPECT_EQ(référence["CaseAnnonce(13)"].police, 10);
+  const AireJeu reference(12000, 9000);
+  EXPECT_EQ(reference["PanelScoreTotal"].police, 18);
+  EXPECT_EQ(reference["PanelNewGame"].police, 14.25F);
+  EXPECT_EQ(reference["CaseAnnonce(13)"].police, 10);
   const AireJeu aire(15360, 11520);
   EXPECT_FLOAT_EQ(*aire["PanelScoreTotal"].police, 23.04F);
   EXPECT_FLOAT_EQ(*aire["PanelStart"].police, 35.84F);
@@ -266,12 +266,12 @@ TEST(Conteneurs, EachControlNamesWhereItStands) {
     EXPECT_EQ(aire.Trouver(absent), nullptr) << absent;
   // 6 × (13 squares + header + 4 totals), 2 × (14 labels + 4), 5 × 10 score rows, the dice
   // area's 6 + 2 × 5, the high-score area's 3 and the window's 5.
-  EXPECT_EQ(aire.Contrôles().size(), 108u + 36u + 50u + 16u + 3u + 5u);
-  EXPECT_EQ(aire["CaseInfoGauche(0)"].montré, false);
-  EXPECT_EQ(aire["CaseInfoDroite(0)"].montré, false);
-  EXPECT_EQ(aire["CaseInfoDroite(1)"].montré, true);
-  EXPECT_EQ(aire["PanelScoreNom(10)"].montré, true);
-  EXPECT_FALSE(aire["CaseLibre(1)"].montré.has_value());
+  EXPECT_EQ(aire.Controles().size(), 108u + 36u + 50u + 16u + 3u + 5u);
+  EXPECT_EQ(aire["CaseInfoGauche(0)"].montre, false);
+  EXPECT_EQ(aire["CaseInfoDroite(0)"].montre, false);
+  EXPECT_EQ(aire["CaseInfoDroite(1)"].montre, true);
+  EXPECT_EQ(aire["PanelScoreNom(10)"].montre, true);
+  EXPECT_FALSE(aire["CaseLibre(1)"].montre.has_value());
 }
 
 // The row labels alternate two grey-greens from the darker on row 1, alike on both sides; the
@@ -279,14 +279,14 @@ TEST(Conteneurs, EachControlNamesWhereItStands) {
 TEST(Couleurs, RowsAlternateAndSquaresTakeTheirColumnsColours) {
   const AireJeu aire(12000, 9000);
   for (int i = 1; i <= 13; ++i)
-    for (Côté côté : {Côté::Gauche, Côté::Droite})
-      EXPECT_EQ(aire[NomÉtiquette(côté, i)].design.fond,
+    for (Cote cote : {Cote::Gauche, Cote::Droite})
+      EXPECT_EQ(aire[NomEtiquette(cote, i)].design.fond,
                 i % 2 == 1 ? RGB(144, 159, 144) : RGB(192, 207, 192))
           << i;
   for (int i = 1; i <= 10; ++i)
     for (std::string_view famille : {"PanelScoreClassement", "PanelScoreNom", "PanelScoreScore",
                                      "PanelScoreTemps", "PanelScoreNbFigures"})
-      EXPECT_EQ(aire[NomÉlément(famille, i)].design.fond,
+      EXPECT_EQ(aire[NomElement(famille, i)].design.fond,
                 i % 2 == 1 ? RGB(224, 224, 224) : RGB(192, 192, 192))
           << famille << i;
   for (int16_t c : ToutesColonnes) EXPECT_EQ(aire[NomCase(c, 5)].design.fond, Colonnes[c].fondLibre) << c;
@@ -294,7 +294,7 @@ TEST(Couleurs, RowsAlternateAndSquaresTakeTheirColumnsColours) {
 
 // One screen's whole layout, play area and dialogs, is found by the windows' own names.
 TEST(Disposition, GathersThePlayAreaAndTheDialogs) {
-  const DispositionÉcran d = Disposition(15360, 11520, 3);
+  const DispositionEcran d = Disposition(15360, 11520, 3);
   EXPECT_EQ(d.tailles.LargeurCase, 1536);
   EXPECT_EQ(d.m, 192);
   EXPECT_EQ(d.rects.at("PictureAireJeu").Width, 5 * 1536 + 6 * 64);

@@ -23,15 +23,15 @@ std::string_view Texte(const Octets& f, std::size_t position, std::size_t n) {
   return {reinterpret_cast<const char*>(f.data() + position), n};
 }
 void PoserNom(Octets& f, int enregistrement, std::string_view octets1252) {
-  const std::size_t début = 16 * static_cast<std::size_t>(enregistrement - 1);
-  PoserMot(f, début, static_cast<int>(octets1252.size()));
+  const std::size_t debut = 16 * static_cast<std::size_t>(enregistrement - 1);
+  PoserMot(f, debut, static_cast<int>(octets1252.size()));
   for (std::size_t i = 0; i < octets1252.size(); ++i)
-    f.at(début + 2 + i) = static_cast<std::uint8_t>(octets1252[i]);
+    f.at(debut + 2 + i) = static_cast<std::uint8_t>(octets1252[i]);
 }
 
 // Files made by hand, and what they hold: mode 2, numerals, the player "Léa", place p of
 // mode m named "M<m>P<p>" scoring 100 × m − p in 60 + p seconds with p / 2 figures.
-Octets OptionsÀLaMain() {
+Octets OptionsALaMain() {
   Octets f(TailleFichierOptions, 0);
   PoserMot(f, 0, 2);
   PoserMot(f, 2, 2);
@@ -45,7 +45,7 @@ Octets OptionsÀLaMain() {
   }
   return f;
 }
-Octets NomsÀLaMain() {
+Octets NomsALaMain() {
   Octets f(TailleFichierNoms, 0);
   PoserNom(f, 1, "L\xE9" "a");
   int enregistrement = 2;
@@ -54,8 +54,8 @@ Octets NomsÀLaMain() {
       PoserNom(f, enregistrement++, "M" + std::to_string(m) + "P" + std::to_string(p));
   return f;
 }
-DonnéesOptions DonnéesÀLaMain() {
-  DonnéesOptions d{2, 2, "Léa", {}};
+DonneesOptions DonneesALaMain() {
+  DonneesOptions d{2, 2, "Léa", {}};
   for (int m = 1; m <= 3; ++m)
     for (int p = 1; p <= 10; ++p)
       d.Scores[m][p] = {"M" + std::to_string(m) + "P" + std::to_string(p),
@@ -63,19 +63,19 @@ DonnéesOptions DonnéesÀLaMain() {
   return d;
 }
 
-Chargement Décoder(const Octets& options, const Octets& noms = NomsÀLaMain()) {
+Chargement Decoder(const Octets& options, const Octets& noms = NomsALaMain()) {
   TirageFixe tirage(0.0);
-  return DécoderFichiers(options, noms, tirage);
+  return DecoderFichiers(options, noms, tirage);
 }
 
-DonnéesOptions DéfautsÀZéro() {
+DonneesOptions DefautsAZero() {
   TirageFixe tirage(0.0);
-  return CréerOptionsParDéfaut(tirage);
+  return CreerOptionsParDefaut(tirage);
 }
 
-Réparations Liste(std::initializer_list<Réparation> liste) {
-  Réparations r;
-  for (Réparation x : liste) r.Ajouter(x);
+Reparations Liste(std::initializer_list<Reparation> liste) {
+  Reparations r;
+  for (Reparation x : liste) r.Ajouter(x);
   return r;
 }
 
@@ -83,7 +83,7 @@ Réparations Liste(std::initializer_list<Réparation> liste) {
 // byte; here, what those files do not hold. The options file keeps whatever an older, longer
 // file held past our 184 bytes, writes negative scores as they are and times within 0..3599.
 TEST(FichierOptions, WritesNegativeScoresAndBoundedTimesAndKeepsAnOlderFilesTail) {
-  DonnéesOptions d = DéfautsÀZéro();
+  DonneesOptions d = DefautsAZero();
   d.Scores[1][2].time = -5;
   d.Scores[3][10] = {"Zoé", -2, 70000, 41};
   const Octets f = EncoderFichierOptions(d);
@@ -93,7 +93,7 @@ TEST(FichierOptions, WritesNegativeScoresAndBoundedTimesAndKeepsAnOlderFilesTail
   EXPECT_EQ(PositionEnregistrementScore(3, 10), 178u);
   EXPECT_EQ(Octets(f.begin() + 178, f.end()), (Octets{0xFE, 0xFF, 0x0F, 0x0E, 0x29, 0x00}));
 
-  Octets ancien = OptionsÀLaMain();
+  Octets ancien = OptionsALaMain();
   ancien.insert(ancien.end(), {0xDE, 0xAD, 0x00, 0xBE, 0xEF});
   Octets attendu = f;
   attendu.insert(attendu.end(), {0xDE, 0xAD, 0x00, 0xBE, 0xEF});
@@ -104,19 +104,19 @@ TEST(FichierOptions, WritesNegativeScoresAndBoundedTimesAndKeepsAnOlderFilesTail
 // The names file: 31 records of a length word and the name's 1252 bytes, zero padded; the
 // player first, empty on a first run.
 TEST(FichierNoms, WritesTheLastRecordAt480AndAFirstRunWithoutPlayer) {
-  DonnéesOptions d = DéfautsÀZéro();
+  DonneesOptions d = DefautsAZero();
   d.Scores[3][10].name = "Œdipe";
   const Octets f = EncoderFichierNoms(d);
   ASSERT_EQ(f.size(), 496u);
   EXPECT_EQ(Octets(f.begin(), f.begin() + 16), Octets(16, 0));
-  EXPECT_EQ(NuméroEnregistrementNom(3, 10), 31);
+  EXPECT_EQ(NumeroEnregistrementNom(3, 10), 31);
   EXPECT_EQ(PositionEnregistrementNom(31), 480u);
   EXPECT_EQ(Octets(f.begin() + 480, f.end()),
             (Octets{5, 0, 0x8C, 'd', 'i', 'p', 'e', 0, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
 TEST(FichierNoms, CutsAt14CharactersAndWritesWhatItCannotHoldAsQuestionMarks) {
-  DonnéesOptions d = DéfautsÀZéro();
+  DonneesOptions d = DefautsAZero();
   d.NomJoueur = "Abcdefghijklmé";  // 14 characters, 15 UTF-8 bytes
   d.Scores[1][1].name = "Abcdefghijklmnéé";
   d.Scores[1][2].name = "Łucja";
@@ -137,15 +137,15 @@ TEST(NomEnregistrable, ShowsTheNameAsTheFileWillGiveItBack) {
 }
 
 // Reading: sound files come back as they were written by hand, and write back the same.
-TEST(DécoderFichiers, ReadsHandMadeFilesAsTheyStandAndWritesThemBackByteForByte) {
-  const Octets options = OptionsÀLaMain();
-  const Octets noms = NomsÀLaMain();
-  const Chargement ch = Décoder(options, noms);
-  EXPECT_EQ(ch.résultat, RésultatChargement::Ok);
-  EXPECT_TRUE(ch.réparations.Aucune());
-  EXPECT_EQ(ch.données, DonnéesÀLaMain());
-  EXPECT_EQ(EncoderFichierOptions(ch.données, options), options);
-  EXPECT_EQ(EncoderFichierNoms(ch.données), noms);
+TEST(DecoderFichiers, ReadsHandMadeFilesAsTheyStandAndWritesThemBackByteForByte) {
+  const Octets options = OptionsALaMain();
+  const Octets noms = NomsALaMain();
+  const Chargement ch = Decoder(options, noms);
+  EXPECT_EQ(ch.resultat, ResultatChargement::Ok);
+  EXPECT_TRUE(ch.reparations.Aucune());
+  EXPECT_EQ(ch.donnees, DonneesALaMain());
+  EXPECT_EQ(EncoderFichierOptions(ch.donnees, options), options);
+  EXPECT_EQ(EncoderFichierNoms(ch.donnees), noms);
 
   // Bytes past either file are no damage; negative scores are scores; a name fills 14 bytes.
   Octets longues = options, longs = noms;
@@ -153,83 +153,83 @@ TEST(DécoderFichiers, ReadsHandMadeFilesAsTheyStandAndWritesThemBackByteForByte
   longues.resize(300, 0x55);
   longs.resize(600, 0x55);
   PoserMot(longues, PositionEnregistrementScore(1, 10), -300);
-  const Chargement plus = Décoder(longues, longs);
-  EXPECT_EQ(plus.résultat, RésultatChargement::Ok);
-  EXPECT_EQ(plus.données.Scores[1][10].score, -300);
-  EXPECT_EQ(plus.données.NomJoueur, "Abcdefghijklmn");
+  const Chargement plus = Decoder(longues, longs);
+  EXPECT_EQ(plus.resultat, ResultatChargement::Ok);
+  EXPECT_EQ(plus.donnees.Scores[1][10].score, -300);
+  EXPECT_EQ(plus.donnees.NomJoueur, "Abcdefghijklmn");
 }
 
 // No options at all (absent, empty, no whole mode word, or mode word 0): the defaults of a
 // first run, whatever follows and whatever the names, to be written at once.
-TEST(DécoderFichiers, NoOptionsGiveTheDefaults) {
-  Octets motZéro = OptionsÀLaMain();
-  PoserMot(motZéro, 0, 0);
-  for (const Octets& options : {Octets{}, Octets{2}, motZéro}) {
-    const Chargement ch = Décoder(options);
-    EXPECT_EQ(ch.résultat, RésultatChargement::OptionsParDéfaut) << options.size();
-    EXPECT_EQ(ch.données, DéfautsÀZéro()) << options.size();
-    EXPECT_TRUE(ch.réparations.Aucune()) << options.size();
+TEST(DecoderFichiers, NoOptionsGiveTheDefaults) {
+  Octets motZero = OptionsALaMain();
+  PoserMot(motZero, 0, 0);
+  for (const Octets& options : {Octets{}, Octets{2}, motZero}) {
+    const Chargement ch = Decoder(options);
+    EXPECT_EQ(ch.resultat, ResultatChargement::OptionsParDefaut) << options.size();
+    EXPECT_EQ(ch.donnees, DefautsAZero()) << options.size();
+    EXPECT_TRUE(ch.reparations.Aucune()) << options.size();
   }
 }
 
 // Damage: each field is repaired on its own, the rest of the player's data is kept, and
 // what was repaired, written back, reads without repair.
-struct Dégâts {
+struct Degats {
   const char* cas;
-  Octets options = OptionsÀLaMain();
-  Octets noms = NomsÀLaMain();
-  DonnéesOptions attendu = DonnéesÀLaMain();
+  Octets options = OptionsALaMain();
+  Octets noms = NomsALaMain();
+  DonneesOptions attendu = DonneesALaMain();
 };
 
-void VérifierRéparé(const Dégâts& d, std::initializer_list<Réparation> réparations) {
+void VerifierRepare(const Degats& d, std::initializer_list<Reparation> reparations) {
   SCOPED_TRACE(d.cas);
-  const Chargement ch = Décoder(d.options, d.noms);
-  EXPECT_EQ(ch.résultat, RésultatChargement::Réparé);
-  EXPECT_EQ(ch.réparations, Liste(réparations));
-  EXPECT_EQ(ch.données, d.attendu);
+  const Chargement ch = Decoder(d.options, d.noms);
+  EXPECT_EQ(ch.resultat, ResultatChargement::Repare);
+  EXPECT_EQ(ch.reparations, Liste(reparations));
+  EXPECT_EQ(ch.donnees, d.attendu);
   const Chargement relu =
-      Décoder(EncoderFichierOptions(ch.données, d.options), EncoderFichierNoms(ch.données));
-  EXPECT_EQ(relu.résultat, RésultatChargement::Ok);
-  EXPECT_EQ(relu.données, ch.données);
+      Decoder(EncoderFichierOptions(ch.donnees, d.options), EncoderFichierNoms(ch.donnees));
+  EXPECT_EQ(relu.resultat, ResultatChargement::Ok);
+  EXPECT_EQ(relu.donnees, ch.donnees);
 }
 
-TEST(DécoderFichiers, AModeWordOutside1To3GivesMode3AndAStyleWordOutside1To2Pips) {
+TEST(DecoderFichiers, AModeWordOutside1To3GivesMode3AndAStyleWordOutside1To2Pips) {
   for (int mot : {4, -1, 0x7FFF}) {
-    Dégâts d{"mode"};
+    Degats d{"mode"};
     PoserMot(d.options, 0, mot);
     d.attendu.ModeJeu = 3;
-    VérifierRéparé(d, {Réparation::ModeJeuInvalide});
+    VerifierRepare(d, {Reparation::ModeJeuInvalide});
   }
   for (int mot : {0, 3, -2}) {
-    Dégâts d{"style"};
+    Degats d{"style"};
     PoserMot(d.options, 2, mot);
-    d.attendu.TypeDés = 1;
-    VérifierRéparé(d, {Réparation::TypeDésInvalide});
+    d.attendu.TypeDes = 1;
+    VerifierRepare(d, {Reparation::TypeDesInvalide});
   }
 }
 
-TEST(DécoderFichiers, AShortOptionsFileKeepsItsWholeRecordsAndTakesDefaultsForTheRest) {
-  const DonnéesOptions défauts = DéfautsÀZéro();
-  Dégâts d{"16 whole records, the 17th cut one byte short"};
+TEST(DecoderFichiers, AShortOptionsFileKeepsItsWholeRecordsAndTakesDefaultsForTheRest) {
+  const DonneesOptions defauts = DefautsAZero();
+  Degats d{"16 whole records, the 17th cut one byte short"};
   d.options.resize(4 + 6 * 16 + 5);
   // Places 7 to 10 of mode 2 lost their numbers: the default entries, names with them,
   // which outrank these low scores once the table is sorted again.
   TableHighScore& mode2 = d.attendu.Scores[2];
   for (int p = 10; p >= 5; --p) mode2[p] = mode2[p - 4];
-  for (int p = 1; p <= 4; ++p) mode2[p] = défauts.Scores[2][p + 6];
-  d.attendu.Scores[3] = défauts.Scores[3];
-  VérifierRéparé(d, {Réparation::OptionsIncomplètes, Réparation::TableEnDésordre});
+  for (int p = 1; p <= 4; ++p) mode2[p] = defauts.Scores[2][p + 6];
+  d.attendu.Scores[3] = defauts.Scores[3];
+  VerifierRepare(d, {Reparation::OptionsIncompletes, Reparation::TableEnDesordre});
 
-  Dégâts seul{"the mode word alone: pips and the default tables"};
+  Degats seul{"the mode word alone: pips and the default tables"};
   seul.options = {1, 0};
-  seul.attendu = défauts;
+  seul.attendu = defauts;
   seul.attendu.ModeJeu = 1;
   seul.attendu.NomJoueur = "Léa";
-  VérifierRéparé(seul, {Réparation::OptionsIncomplètes});
+  VerifierRepare(seul, {Reparation::OptionsIncompletes});
 }
 
-TEST(DécoderFichiers, TimesAndFiguresOutOfRangeGoToTheNearestBound) {
-  Dégâts d{"times below 0 and above 3599, figures beyond 7 per column of the mode"};
+TEST(DecoderFichiers, TimesAndFiguresOutOfRangeGoToTheNearestBound) {
+  Degats d{"times below 0 and above 3599, figures beyond 7 per column of the mode"};
   const std::tuple<int, int, int, int> champs[] = {  // mode, place, word, value
       {1, 1, 1, -30}, {1, 10, 1, 6000}, {1, 1, 2, 8}, {2, 1, 2, 21}, {3, 1, 2, -4}, {3, 2, 2, 43}};
   for (auto [m, p, mot, valeur] : champs)
@@ -240,87 +240,87 @@ TEST(DécoderFichiers, TimesAndFiguresOutOfRangeGoToTheNearestBound) {
   d.attendu.Scores[2][1].figures = 21;
   d.attendu.Scores[3][1].figures = 0;
   d.attendu.Scores[3][2].figures = 42;
-  VérifierRéparé(d, {Réparation::TempsHorsLimites, Réparation::FiguresHorsLimites});
+  VerifierRepare(d, {Reparation::TempsHorsLimites, Reparation::FiguresHorsLimites});
 }
 
-TEST(DécoderFichiers, ATableOutOfOrderIsSortedWithItsNamesTiesInTheirFileOrder) {
-  Dégâts d{"M2P8 now the best of mode 2"};
+TEST(DecoderFichiers, ATableOutOfOrderIsSortedWithItsNamesTiesInTheirFileOrder) {
+  Degats d{"M2P8 now the best of mode 2"};
   PoserMot(d.options, PositionEnregistrementScore(2, 8), 500);
   TableHighScore& mode2 = d.attendu.Scores[2];
   const HighScoreEntry huit{"M2P8", 500, 68, 4};
   for (int p = 8; p >= 2; --p) mode2[p] = mode2[p - 1];
   mode2[1] = huit;
-  VérifierRéparé(d, {Réparation::TableEnDésordre});
+  VerifierRepare(d, {Reparation::TableEnDesordre});
   HighScores s = d.attendu.Scores;
   EXPECT_EQ(InsertionHighScore(s, 2, {"Neuf", 196, 60, 0}), 5) << "a new game finds its place";
 
   // Places 4 and 7 tie at the top; 4 came first in the file, so it stays above.
-  Dégâts égaux{"two ties at the top"};
+  Degats egaux{"two ties at the top"};
   for (int p : {4, 7}) {
-    PoserMot(égaux.options, PositionEnregistrementScore(1, p), 400);
-    PoserMot(égaux.options, PositionEnregistrementScore(1, p) + 2, 50);
+    PoserMot(egaux.options, PositionEnregistrementScore(1, p), 400);
+    PoserMot(egaux.options, PositionEnregistrementScore(1, p) + 2, 50);
   }
-  const Chargement ch = Décoder(égaux.options);
-  EXPECT_EQ(ch.données.Scores[1][1].name, "M1P4");
-  EXPECT_EQ(ch.données.Scores[1][2].name, "M1P7");
+  const Chargement ch = Decoder(egaux.options);
+  EXPECT_EQ(ch.donnees.Scores[1][1].name, "M1P4");
+  EXPECT_EQ(ch.donnees.Scores[1][2].name, "M1P7");
 
   // Equal results in either order are no damage.
-  Octets options = OptionsÀLaMain();
+  Octets options = OptionsALaMain();
   PoserMot(options, PositionEnregistrementScore(1, 2), 99);
   PoserMot(options, PositionEnregistrementScore(1, 2) + 2, 61);
-  EXPECT_EQ(Décoder(options).résultat, RésultatChargement::Ok);
+  EXPECT_EQ(Decoder(options).resultat, ResultatChargement::Ok);
 }
 
-TEST(DécoderFichiers, AnAbsentOrShortNamesFileEmptiesOnlyTheNamesItDoesNotHoldWhole) {
-  Dégâts absent{"no names file"};
+TEST(DecoderFichiers, AnAbsentOrShortNamesFileEmptiesOnlyTheNamesItDoesNotHoldWhole) {
+  Degats absent{"no names file"};
   absent.noms.clear();
   absent.attendu.NomJoueur = "";
   for (auto& table : absent.attendu.Scores)
     for (auto& place : table) place.name = "";
-  VérifierRéparé(absent, {Réparation::NomsManquants});
+  VerifierRepare(absent, {Reparation::NomsManquants});
 
-  Dégâts court{"record 4 (M1P3) lacks its last byte"};
+  Degats court{"record 4 (M1P3) lacks its last byte"};
   court.noms.resize(16 * 3 + 2 + 3);
   court.attendu.Scores = absent.attendu.Scores;
   court.attendu.Scores[1][1].name = "M1P1";
   court.attendu.Scores[1][2].name = "M1P2";
-  VérifierRéparé(court, {Réparation::NomsManquants});
+  VerifierRepare(court, {Reparation::NomsManquants});
 
-  Octets noms = NomsÀLaMain();
+  Octets noms = NomsALaMain();
   noms.resize(480 + 2 + 5);  // "M3P10" and nothing after it: cut only in its padding
-  const Chargement remplissage = Décoder(OptionsÀLaMain(), noms);
-  EXPECT_EQ(remplissage.résultat, RésultatChargement::Ok);
-  EXPECT_EQ(remplissage.données.Scores[3][10].name, "M3P10");
+  const Chargement remplissage = Decoder(OptionsALaMain(), noms);
+  EXPECT_EQ(remplissage.resultat, ResultatChargement::Ok);
+  EXPECT_EQ(remplissage.donnees.Scores[3][10].name, "M3P10");
 }
 
-TEST(DécoderFichiers, ALengthWordAbove14KeepsWhatTheRecordHoldsUpToItsPadding) {
-  Dégâts d{"lengths 200 and -1"};
+TEST(DecoderFichiers, ALengthWordAbove14KeepsWhatTheRecordHoldsUpToItsPadding) {
+  Degats d{"lengths 200 and -1"};
   PoserNom(d.noms, 2, "Bernad\xE9tte");
   PoserMot(d.noms, 16, 200);
   PoserNom(d.noms, 3, "Abcdefghijklmn");
   PoserMot(d.noms, 32, -1);
   d.attendu.Scores[1][1].name = "Bernadétte";
   d.attendu.Scores[1][2].name = "Abcdefghijklmn";
-  VérifierRéparé(d, {Réparation::LongueurNomInvalide});
+  VerifierRepare(d, {Reparation::LongueurNomInvalide});
 
-  Dégâts coupé{"length 15 in a cut record: what is there"};
-  PoserNom(coupé.noms, 31, "Abcdefghijklmn");
-  PoserMot(coupé.noms, 480, 15);
-  coupé.noms.resize(480 + 2 + 4);
-  coupé.attendu.Scores[3][10].name = "Abcd";
-  VérifierRéparé(coupé, {Réparation::LongueurNomInvalide});
+  Degats coupe{"length 15 in a cut record: what is there"};
+  PoserNom(coupe.noms, 31, "Abcdefghijklmn");
+  PoserMot(coupe.noms, 480, 15);
+  coupe.noms.resize(480 + 2 + 4);
+  coupe.attendu.Scores[3][10].name = "Abcd";
+  VerifierRepare(coupe, {Reparation::LongueurNomInvalide});
 }
 
-TEST(DécoderFichiers, RepairsOfBothFilesAreReportedTogether) {
-  Dégâts d{"bad mode and style words, no names"};
+TEST(DecoderFichiers, RepairsOfBothFilesAreReportedTogether) {
+  Degats d{"bad mode and style words, no names"};
   PoserMot(d.options, 0, 9);
   PoserMot(d.options, 2, 9);
   d.noms.clear();
-  d.attendu = Décoder(OptionsÀLaMain(), {}).données;
+  d.attendu = Decoder(OptionsALaMain(), {}).donnees;
   d.attendu.ModeJeu = 3;
-  d.attendu.TypeDés = 1;
-  VérifierRéparé(d, {Réparation::ModeJeuInvalide, Réparation::TypeDésInvalide,
-                     Réparation::NomsManquants});
+  d.attendu.TypeDes = 1;
+  VerifierRepare(d, {Reparation::ModeJeuInvalide, Reparation::TypeDesInvalide,
+                     Reparation::NomsManquants});
 }
 
 }  // namespace

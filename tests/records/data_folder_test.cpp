@@ -15,19 +15,19 @@ const fs::path Utilisateur = "/home/zoé/.local/share/rolvex";
 struct Disque {
   std::set<fs::path> avecFichiers;
   std::set<fs::path> inscriptibles;
-  DossiersDonnées Choisir() const {
-    return ChoisirDossierDonnées(
+  DossiersDonnees Choisir() const {
+    return ChoisirDossierDonnees(
         Programme, Utilisateur, [&](const fs::path& d) { return avecFichiers.contains(d); },
         [&](const fs::path& d) { return inscriptibles.contains(d); });
   }
 };
 
 // Scores are never left behind, and never written where they cannot be.
-TEST(ChoisirDossierDonnées, ReadsWhereTheFilesAreAndWritesWhereItCan) {
+TEST(ChoisirDossierDonnees, ReadsWhereTheFilesAreAndWritesWhereItCan) {
   const struct {
     const char* cas;
     Disque disque;
-    DossiersDonnées attendu;
+    DossiersDonnees attendu;
   } cas[] = {
       {"files in a writable program folder stay there",
        {{Programme, Utilisateur}, {Programme, Utilisateur}}, {Programme, Programme}},

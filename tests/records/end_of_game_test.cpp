@@ -8,7 +8,7 @@ namespace rolvex {
 namespace {
 
 // Place p of every mode holds "P<p>" with 1000 − 50p points in 300 + p seconds.
-HighScores TablesÉchelonnées() {
+HighScores TablesEchelonnees() {
   HighScores s;
   for (int m = 1; m <= NbModes; ++m)
     for (int p = 1; p <= NbPlaces; ++p)
@@ -31,22 +31,22 @@ TEST(FinDePartie, EntersShowsSavesAndAnnouncesThePlaceOrSaysItDoesNotEnter) {
     const char* message;  // nullptr: no message box
     const char* info;
   } cas[] = {
-      {2, {"Zoé", 499, 10, 3}, Langue::Français, 0, nullptr,
+      {2, {"Zoé", 499, 10, 3}, Langue::Francais, 0, nullptr,
        "Malheureusement, vous ne rentrez pas dans les 10 meilleurs scores. Cliquez sur REJOUER "
        "ou touche F2 !"},
       {2, {"Zoé", 499, 10, 3}, Langue::Anglais, 0, nullptr,
        "You don't reach the TOP 10 ! Click on PLAY AGAIN or press F2."},
-      {1, {"Zoé", 500, 311, 3}, Langue::Français, 0, nullptr, nullptr},  // place 10, a second slower
-      {3, {"Zoé", 500, 310, 4}, Langue::Français, 10, "Bravo, vous arrivez en 10ème position !",
+      {1, {"Zoé", 500, 311, 3}, Langue::Francais, 0, nullptr, nullptr},  // place 10, a second slower
+      {3, {"Zoé", 500, 310, 4}, Langue::Francais, 10, "Bravo, vous arrivez en 10ème position !",
        AutreFr},
-      {2, {"Zoé", 951, 500, 6}, Langue::Français, 1,
+      {2, {"Zoé", 951, 500, 6}, Langue::Francais, 1,
        "Félicitations, vous êtes classé en première position !!!", AutreFr},
       {1, {"Zoé", 851, 500, 6}, Langue::Anglais, 3, "You reach the third position !", AutreEn},
       {1, {"Zoé", 651, 500, 6}, Langue::Anglais, 7, "You reach the 7th position !", AutreEn},
   };
   for (const auto& c : cas) {
     SCOPED_TRACE(testing::Message() << "mode " << c.mode << " score " << c.partie.ScoreTotal);
-    HighScores s = TablesÉchelonnées();
+    HighScores s = TablesEchelonnees();
     const FinDePartie fin = AppelFinPartie(s, c.mode, c.partie, c.langue);
     EXPECT_EQ(fin.place, c.place);
     EXPECT_EQ(fin.afficherScores, c.place != 0);
@@ -58,11 +58,11 @@ TEST(FinDePartie, EntersShowsSavesAndAnnouncesThePlaceOrSaysItDoesNotEnter) {
     if (c.info) {
       EXPECT_EQ(fin.info, c.info);
     }
-    HighScores attendu = TablesÉchelonnées();
+    HighScores attendu = TablesEchelonnees();
     if (c.place != 0) {
       for (int p = NbPlaces; p > c.place; --p) attendu[c.mode][p] = attendu[c.mode][p - 1];
       attendu[c.mode][c.place] = {c.partie.NomJoueur, static_cast<int16_t>(c.partie.ScoreTotal),
-                                  c.partie.SecondesPartie, c.partie.NbFiguresRéalisées};
+                                  c.partie.SecondesPartie, c.partie.NbFiguresRealisees};
     }
     EXPECT_EQ(s, attendu);
   }

@@ -10,7 +10,7 @@ namespace rolvex {
 namespace {
 
 // Place p of every mode holds "P<p>" with 1000 − 50p points in 300 + p seconds.
-HighScores TablesÉchelonnées() {
+HighScores TablesEchelonnees() {
   HighScores s;
   for (int m = 1; m <= NbModes; ++m)
     for (int p = 1; p <= NbPlaces; ++p)
@@ -50,7 +50,7 @@ TEST(InsertionHighScore, PlacesTheGameByScoreThenTimeAndTheNewerAboveATie) {
   };
   for (const CasInsertion& c : cas) {
     SCOPED_TRACE(c.cas);
-    HighScores s = TablesÉchelonnées();
+    HighScores s = TablesEchelonnees();
     const PartieFinie partie{"Neuf", c.score, c.temps, static_cast<int16_t>(c.figures)};
     EXPECT_EQ(YesHighScore(s, c.mode, partie), c.place != 0);
     EXPECT_EQ(InsertionHighScore(s, c.mode, partie), c.place);
@@ -61,13 +61,13 @@ TEST(InsertionHighScore, PlacesTheGameByScoreThenTimeAndTheNewerAboveATie) {
     }
     for (int m = 1; m <= NbModes; ++m) {
       if (m == c.mode) continue;
-      EXPECT_EQ(s[m], TablesÉchelonnées()[m]) << "mode " << m;
+      EXPECT_EQ(s[m], TablesEchelonnees()[m]) << "mode " << m;
     }
   }
 }
 
 TEST(InsertionHighScore, AScoreBeyond16BitsIsKeptAsTheBestAPlaceHolds) {
-  HighScores s = TablesÉchelonnées();
+  HighScores s = TablesEchelonnees();
   EXPECT_EQ(InsertionHighScore(s, 1, {"Neuf", 40000, 100, 3}), 1);
   EXPECT_EQ(s[1][1].score, 32767);
 }
@@ -75,7 +75,7 @@ TEST(InsertionHighScore, AScoreBeyond16BitsIsKeptAsTheBestAPlaceHolds) {
 TEST(InsertionHighScore, EnteringAndTheTestAgreeForEveryScoreAroundPlace10) {
   for (int score = 480; score <= 510; ++score) {
     for (int temps = 305; temps <= 315; ++temps) {
-      HighScores s = TablesÉchelonnées();
+      HighScores s = TablesEchelonnees();
       const bool entre = YesHighScore(s, 1, {"Neuf", score, temps, 3});
       const int16_t place = InsertionHighScore(s, 1, {"Neuf", score, temps, 3});
       EXPECT_EQ(entre, place != 0) << score << " in " << temps;
@@ -86,7 +86,7 @@ TEST(InsertionHighScore, EnteringAndTheTestAgreeForEveryScoreAroundPlace10) {
 
 // The ranking: score first, then the shorter time; equal results in any order.
 TEST(EstEnOrdre, SeesAPlaceThatBeatsTheOneAbove) {
-  HighScores s = TablesÉchelonnées();
+  HighScores s = TablesEchelonnees();
   EXPECT_TRUE(EstEnOrdre(s[1]));
   s[1][7].time = s[1][6].time;
   s[1][7].score = s[1][6].score;
@@ -117,21 +117,21 @@ TEST(R, RoundsToTheNearestWithHalvesToEven) {
 
 TEST(HasardUniforme, StaysBelowOneAndRepeatsWithItsSeed) {
   HasardUniforme a(42), b(42), c(43);
-  bool diffère = false;
+  bool differe = false;
   for (int i = 0; i < 10000; ++i) {
     const double u = a.Uniforme();
     EXPECT_GE(u, 0.0);
     EXPECT_LT(u, 1.0);
     EXPECT_EQ(u, b.Uniforme());
-    diffère = diffère || u != c.Uniforme();
+    differe = differe || u != c.Uniforme();
   }
-  EXPECT_TRUE(diffère);
+  EXPECT_TRUE(differe);
 }
 
 // A first run shows a fixed first place above falling random scores.
-TEST(HighScoresParDéfaut, FixedFirstPlacesAboveNamesTimesAndFiguresScaledToTheColumns) {
+TEST(HighScoresParDefaut, FixedFirstPlacesAboveNamesTimesAndFiguresScaledToTheColumns) {
   TirageFixe t(0.5);  // a start of 200c + R(15) = 200c + 8, every fall (R(6) + 4) × c = 7c
-  const HighScores s = HighScoresParDéfaut(t);
+  const HighScores s = HighScoresParDefaut(t);
   EXPECT_EQ(s[1][1], (HighScoreEntry{"Gustave", 354, 86, 6}));
   EXPECT_EQ(s[2][1], (HighScoreEntry{"Gustave", 1154, 295, 16}));
   EXPECT_EQ(s[3][1], (HighScoreEntry{"Gustave", 2207, 731, 34}));
@@ -142,10 +142,10 @@ TEST(HighScoresParDéfaut, FixedFirstPlacesAboveNamesTimesAndFiguresScaledToTheC
   EXPECT_EQ(s[3][10], (HighScoreEntry{"Odilon", 1208 - 42 * 9, 600, 30}));
 }
 
-TEST(HighScoresParDéfaut, DrawsModeByModeThenPlaceByPlace) {
+TEST(HighScoresParDefaut, DrawsModeByModeThenPlaceByPlace) {
   // Mode 1 takes the first ten draws: the start, then the nine falls.
   TirageFixe t(0.0, {0.999, 0.999, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.999, 0.999});
-  const HighScores s = HighScoresParDéfaut(t);
+  const HighScores s = HighScoresParDefaut(t);
   EXPECT_EQ(t.nbTirages, 30);
   EXPECT_EQ(s[1][2].score, 215 - 10);
   EXPECT_EQ(s[1][3].score, 205 - 4);
@@ -153,10 +153,10 @@ TEST(HighScoresParDéfaut, DrawsModeByModeThenPlaceByPlace) {
   EXPECT_EQ(s[2][2].score, 615 - 12);  // the 11th draw started mode 2
 }
 
-TEST(HighScoresParDéfaut, EveryPlaceFallsFourToTenTimesTheColumnsWhateverTheDraws) {
+TEST(HighScoresParDefaut, EveryPlaceFallsFourToTenTimesTheColumnsWhateverTheDraws) {
   for (std::uint64_t graine = 0; graine < 200; ++graine) {
     HasardUniforme h(graine);
-    const HighScores s = HighScoresParDéfaut(h);
+    const HighScores s = HighScoresParDefaut(h);
     for (int m = 1; m <= NbModes; ++m) {
       const int c = NbColonnesMode[m];
       EXPECT_TRUE(EstEnOrdre(s[m]));

@@ -15,7 +15,7 @@
 namespace rolvex {
 namespace {
 
-constexpr Langue LesDeuxLangues[] = {Langue::Français, Langue::Anglais};
+constexpr Langue LesDeuxLangues[] = {Langue::Francais, Langue::Anglais};
 constexpr int16_t UneColonne = 1, TroisColonnes = 2, SixColonnes = 3;
 
 std::vector<std::string> Lignes(const std::string& texte) {
@@ -31,52 +31,52 @@ std::vector<std::string> Lignes(const std::string& texte) {
 }
 
 // A real game, with the dice chosen by the test: "33322" throws three 3s and two 2s.
-class PartieJouée : public ::testing::Test {
+class PartieJouee : public ::testing::Test {
  protected:
-  AffichageMémoire affichage;
-  DéÉquitable hasard{7};
-  DésEnFile dés{hasard};
-  Partie partie{affichage, dés};
+  AffichageMemoire affichage;
+  DeEquitable hasard{7};
+  DesEnFile des{hasard};
+  Partie partie{affichage, des};
 
-  const ÉtatPartie& état() const { return partie.État(); }
+  const EtatPartie& etat() const { return partie.Etat(); }
 
   void Nouvelle(int16_t mode) {
     partie.ChoisirMode(mode);
     partie.AppelNouveau();
   }
   void Jeter(std::string_view faces) {
-    for (char c : faces) dés.Ajouter(static_cast<int16_t>(c - '0'));
-    partie.AppelOkDéClique();
+    for (char c : faces) des.Ajouter(static_cast<int16_t>(c - '0'));
+    partie.AppelOkDeClique();
   }
   // One turn: a single throw, then the square written.
-  void Écrire(int16_t c, int16_t f, std::string_view faces) {
+  void Ecrire(int16_t c, int16_t f, std::string_view faces) {
     Jeter(faces);
     partie.AppelCliqueCase(c, f);
   }
-  void ÉcrireLibre(std::initializer_list<std::pair<int16_t, std::string_view>> tours) {
-    for (const auto& [f, faces] : tours) Écrire(colonne::Libre, f, faces);
+  void EcrireLibre(std::initializer_list<std::pair<int16_t, std::string_view>> tours) {
+    for (const auto& [f, faces] : tours) Ecrire(colonne::Libre, f, faces);
   }
   // Every lower figure of Libre made, with the first `combien` of them only.
   void FiguresBasLibre(int combien) {
     const std::pair<int16_t, std::string_view> figures[] = {
         {figure::Maxi, "66665"},  {figure::Mini, "11112"},       {figure::Full, "33322"},
-        {figure::Carré, "44441"}, {figure::Suite, "12345"},      {figure::PetitTotal, "11123"},
+        {figure::Carre, "44441"}, {figure::Suite, "12345"},      {figure::PetitTotal, "11123"},
         {figure::Yam, "22222"}};
-    for (int i = 0; i < combien; ++i) Écrire(colonne::Libre, figures[i].first, figures[i].second);
+    for (int i = 0; i < combien; ++i) Ecrire(colonne::Libre, figures[i].first, figures[i].second);
   }
   std::string Haut(int16_t c, Langue langue) {
-    return AppelMoveBonus(état(), bonus::Haut, c, langue).value_or("<silent>");
+    return AppelMoveBonus(etat(), bonus::Haut, c, langue).value_or("<silent>");
   }
   std::string Bas(int16_t c, Langue langue) {
-    return AppelMoveBonus(état(), bonus::Bas, c, langue).value_or("<silent>");
+    return AppelMoveBonus(etat(), bonus::Bas, c, langue).value_or("<silent>");
   }
-  std::optional<std::string> Case(int16_t c, int16_t f, Langue langue = Langue::Français) {
-    return AppelMoveCase(état(), c, f, langue);
+  std::optional<std::string> Case(int16_t c, int16_t f, Langue langue = Langue::Francais) {
+    return AppelMoveCase(etat(), c, f, langue);
   }
 };
 
 // A square explains itself only while it may be written; otherwise the line keeps its text.
-using AideCase = PartieJouée;
+using AideCase = PartieJouee;
 
 TEST_F(AideCase, ExplainsAFreeSquareAfterAThrowOnlyInAColumnInPlay) {
   Nouvelle(UneColonne);
@@ -116,7 +116,7 @@ TEST_F(AideCase, FirstLineNamesTheColumnAndDiffersForEachColumn) {
   EXPECT_EQ(Lignes(*Case(colonne::Deux, figure::As)).front(), "La Deux (2 jets maximum) ");
   EXPECT_EQ(Lignes(*Case(colonne::Annonce, figure::As)).front(),
             "L'Annonce (annonce au 1er jet) ");
-  EXPECT_EQ(Lignes(*Case(colonne::Sèche, figure::As, Langue::Anglais)).front(),
+  EXPECT_EQ(Lignes(*Case(colonne::Seche, figure::As, Langue::Anglais)).front(),
             "The Straight column");
 }
 
@@ -132,7 +132,7 @@ TEST_F(AideCase, EveryFigureTakesTwoLinesExceptSuiteFourAndLowTotalThree) {
       EXPECT_EQ(Lignes(*aide).size(), attendu) << f;
     }
   }
-  EXPECT_EQ(Lignes(*Case(colonne::Montée, figure::Suite, Langue::Anglais)),
+  EXPECT_EQ(Lignes(*Case(colonne::Montee, figure::Suite, Langue::Anglais)),
             (std::vector<std::string>{"The Up column", "Sequence 12345 equals 45", "or",
                                       "Sequence 23456 equals 50"}));
 }
@@ -155,7 +155,7 @@ TEST_F(AideCase, QuotedBlanksOfFigureTextsAndTheEnglishLowTotalScaleAreKept) {
 
 // The upper bonus square says how far the column is from 60, or which bonus it has reached:
 // 30 points from 60, 50 from 70, 100 from 80. Each column reads its own total.
-using AideBonusHaut = PartieJouée;
+using AideBonusHaut = PartieJouee;
 
 TEST_F(AideBonusHaut, SaysThePointsMissingOrTheBonusReachedAtEachThreshold) {
   const std::string Bonus30 = "Congratulations, you get the 30 points bonus !";
@@ -188,19 +188,19 @@ TEST_F(AideBonusHaut, SaysThePointsMissingOrTheBonusReachedAtEachThreshold) {
   };
   for (const auto& p : paliers) {
     Nouvelle(TroisColonnes);
-    ÉcrireLibre(p.tours);
-    ASSERT_EQ(état().TotalHaut[colonne::Libre], p.total);
+    EcrireLibre(p.tours);
+    ASSERT_EQ(etat().TotalHaut[colonne::Libre], p.total);
     EXPECT_EQ(Haut(colonne::Libre, Langue::Anglais), p.en) << p.total;
     if (p.fr) {
-      EXPECT_EQ(Haut(colonne::Libre, Langue::Français), p.fr) << p.total;
+      EXPECT_EQ(Haut(colonne::Libre, Langue::Francais), p.fr) << p.total;
     }
-    EXPECT_EQ(Haut(colonne::Montée, Langue::Anglais), paliers[0].en) << p.total;
+    EXPECT_EQ(Haut(colonne::Montee, Langue::Anglais), paliers[0].en) << p.total;
   }
 }
 
 // The lower bonus square promises the bonus until all seven lower figures are made (a figure
 // crossed out never is), then says whether it is 100 or, with the upper bonus, 200 points.
-using AideBonusBas = PartieJouée;
+using AideBonusBas = PartieJouee;
 
 TEST_F(AideBonusBas, AsksForAllFiguresUntilMadeThenSays100Or200Points) {
   const std::string ToutesEn =
@@ -210,29 +210,29 @@ TEST_F(AideBonusBas, AsksForAllFiguresUntilMadeThenSays100Or200Points) {
       "Pour obtenir le bonus du bas, vous devez réaliser toutes les figures de la colonne.";
   Nouvelle(TroisColonnes);
   FiguresBasLibre(6);
-  EXPECT_EQ(Bas(colonne::Libre, Langue::Français), ToutesFr);
+  EXPECT_EQ(Bas(colonne::Libre, Langue::Francais), ToutesFr);
   EXPECT_EQ(Bas(colonne::Libre, Langue::Anglais), ToutesEn);
-  Écrire(colonne::Libre, figure::Yam, "22222");
-  ASSERT_EQ(état().NbFiguresColonne[colonne::Libre], 7);
+  Ecrire(colonne::Libre, figure::Yam, "22222");
+  ASSERT_EQ(etat().NbFiguresColonne[colonne::Libre], 7);
   EXPECT_EQ(Bas(colonne::Libre, Langue::Anglais),
             "You get the 100 points bonus because you got all the figures of the column.");
-  EXPECT_EQ(Bas(colonne::Libre, Langue::Français),
+  EXPECT_EQ(Bas(colonne::Libre, Langue::Francais),
             "Vous obtenez le bonus de 100 points pour avoir réalisé toutes les figures de la "
             "colonne.");
   EXPECT_EQ(Bas(colonne::Descente, Langue::Anglais), ToutesEn);
-  ÉcrireLibre({{figure::Six, "66666"}, {figure::Cinq, "55555"}, {figure::As, "11111"}});
-  ASSERT_EQ(état().TotalHaut[colonne::Libre], 60);
+  EcrireLibre({{figure::Six, "66666"}, {figure::Cinq, "55555"}, {figure::As, "11111"}});
+  ASSERT_EQ(etat().TotalHaut[colonne::Libre], 60);
   EXPECT_EQ(Bas(colonne::Libre, Langue::Anglais),
             "You get a bonus of 200 points because you got all the figures and the up bonus");
-  EXPECT_EQ(Bas(colonne::Libre, Langue::Français),
+  EXPECT_EQ(Bas(colonne::Libre, Langue::Francais),
             "Vous avez réalisé toutes les figures de la colonne avec le bonus du haut, vous "
             "obtenez donc un bonus exceptionnel de 200 points !");
 
   Nouvelle(TroisColonnes);
   FiguresBasLibre(6);
-  Écrire(colonne::Libre, figure::Yam, "12346");  // no Yam: written as 0
-  ASSERT_TRUE(état().Cases(colonne::Libre, figure::Yam).Prise);
-  EXPECT_EQ(Bas(colonne::Libre, Langue::Français), ToutesFr);
+  Ecrire(colonne::Libre, figure::Yam, "12346");  // no Yam: written as 0
+  ASSERT_TRUE(etat().Cases(colonne::Libre, figure::Yam).Prise);
+  EXPECT_EQ(Bas(colonne::Libre, Langue::Francais), ToutesFr);
 }
 
 TEST_F(AideBonusBas, OnlyTheAnnonceLowerBonusAsksForAClickAndUnknownSquaresAreSilent) {
@@ -244,43 +244,43 @@ TEST_F(AideBonusBas, OnlyTheAnnonceLowerBonusAsksForAClickAndUnknownSquaresAreSi
   }
   Nouvelle(SixColonnes);
   EXPECT_NE(Bas(colonne::Annonce, Langue::Anglais), "<silent>");
-  EXPECT_EQ(AppelMoveBonus(état(), 3, colonne::Libre, Langue::Français), std::nullopt);
-  EXPECT_EQ(AppelMoveBonus(état(), bonus::Haut, 0, Langue::Français), std::nullopt);
-  EXPECT_EQ(AppelMoveBonus(état(), bonus::Bas, 7, Langue::Français), std::nullopt);
+  EXPECT_EQ(AppelMoveBonus(etat(), 3, colonne::Libre, Langue::Francais), std::nullopt);
+  EXPECT_EQ(AppelMoveBonus(etat(), bonus::Haut, 0, Langue::Francais), std::nullopt);
+  EXPECT_EQ(AppelMoveBonus(etat(), bonus::Bas, 7, Langue::Francais), std::nullopt);
 }
 
 // Once the game is over the end-of-game message stays: only the panels still explain themselves.
-using AideFinDePartie = PartieJouée;
+using AideFinDePartie = PartieJouee;
 
 TEST_F(AideFinDePartie, AfterTheEndOnlyThePanelsTalkUntilANewGame) {
-  EXPECT_EQ(PictureAireJeu_MouseMove(état()), "") << "before the first game";
+  EXPECT_EQ(PictureAireJeu_MouseMove(etat()), "") << "before the first game";
   Nouvelle(UneColonne);
-  EXPECT_EQ(PictureAireJeu_MouseMove(état()), "");
+  EXPECT_EQ(PictureAireJeu_MouseMove(etat()), "");
   FiguresBasLibre(7);
-  for (int16_t f = figure::As; f <= figure::Six; ++f) Écrire(colonne::Libre, f, "66666");
-  ASSERT_TRUE(état().PartieTerminée);
-  EXPECT_EQ(PictureAireJeu_MouseMove(état()), std::nullopt);
+  for (int16_t f = figure::As; f <= figure::Six; ++f) Ecrire(colonne::Libre, f, "66666");
+  ASSERT_TRUE(etat().PartieTerminee);
+  EXPECT_EQ(PictureAireJeu_MouseMove(etat()), std::nullopt);
   for (Langue langue : LesDeuxLangues) {
-    EXPECT_EQ(AppelMoveBonus(état(), bonus::Haut, colonne::Libre, langue), std::nullopt);
-    EXPECT_EQ(AppelMoveBonus(état(), bonus::Bas, colonne::Libre, langue), std::nullopt);
+    EXPECT_EQ(AppelMoveBonus(etat(), bonus::Haut, colonne::Libre, langue), std::nullopt);
+    EXPECT_EQ(AppelMoveBonus(etat(), bonus::Bas, colonne::Libre, langue), std::nullopt);
     for (int16_t f = 1; f <= NbFigures; ++f)
       EXPECT_EQ(Case(colonne::Libre, f, langue), std::nullopt) << f;
     EXPECT_FALSE(AppelMovePanel(PanelAide::PanelScoreTotal, langue).empty());
     EXPECT_FALSE(AppelMovePanelScore(PanelScore::PanelScoreNom, 1, langue).empty());
   }
   Nouvelle(UneColonne);
-  EXPECT_EQ(PictureAireJeu_MouseMove(état()), "");
+  EXPECT_EQ(PictureAireJeu_MouseMove(etat()), "");
   EXPECT_NE(Haut(colonne::Libre, Langue::Anglais), "<silent>");
 }
 
 // The panels of the dice and of the high scores explain themselves, the latter with their row.
 TEST(AidePanels, DicePanelsHaveTheirOwnTextInEachLanguage) {
-  EXPECT_EQ(AppelMovePanel(PanelAide::PanelFigureRéalisée, Langue::Anglais), "Current figure.");
-  EXPECT_EQ(AppelMovePanel(PanelAide::PanelTotalDés, Langue::Français),
+  EXPECT_EQ(AppelMovePanel(PanelAide::PanelFigureRealisee, Langue::Anglais), "Current figure.");
+  EXPECT_EQ(AppelMovePanel(PanelAide::PanelTotalDes, Langue::Francais),
             "Somme des 5 dés actuellement tirés.");
   std::set<std::string> textes;
   for (Langue langue : LesDeuxLangues)
-    for (PanelAide p : {PanelAide::PanelFigureRéalisée, PanelAide::PanelTotalDés,
+    for (PanelAide p : {PanelAide::PanelFigureRealisee, PanelAide::PanelTotalDes,
                         PanelAide::PanelScoreTotal})
       textes.insert(AppelMovePanel(p, langue));
   EXPECT_EQ(textes.size(), 6u);
@@ -289,11 +289,11 @@ TEST(AidePanels, DicePanelsHaveTheirOwnTextInEachLanguage) {
 TEST(AidePanels, EveryRowOfEveryColumnSaysSomethingOfItsOwnWithItsRowInDecimal) {
   EXPECT_EQ(AppelMovePanelScore(PanelScore::PanelScoreNom, 4, Langue::Anglais),
             " Name of the player at position 4");
-  EXPECT_EQ(AppelMovePanelScore(PanelScore::PanelScoreScore, 10, Langue::Français),
+  EXPECT_EQ(AppelMovePanelScore(PanelScore::PanelScoreScore, 10, Langue::Francais),
             "Meilleur score N° 10 / 10");
   EXPECT_EQ(AppelMovePanelScore(PanelScore::PanelScoreTemps, 10, Langue::Anglais),
             "Time elapsed at position 10");
-  EXPECT_EQ(AppelMovePanelScore(PanelScore::PanelScoreNbFigures, 7, Langue::Français),
+  EXPECT_EQ(AppelMovePanelScore(PanelScore::PanelScoreNbFigures, 7, Langue::Francais),
             "Nombre de figures réalisées pour le score N° 7");
   for (Langue langue : LesDeuxLangues) {
     std::set<std::string> textes;

@@ -7,19 +7,19 @@
 namespace rolvex {
 namespace {
 
-constexpr Langue LesDeuxLangues[] = {Langue::Français, Langue::Anglais};
+constexpr Langue LesDeuxLangues[] = {Langue::Francais, Langue::Anglais};
 
 // The place message: the first three places have their own English sentences, the first its own
 // French one; every other place is said with its number in decimal.
 TEST(MessagePlace, FirstPlacesHaveTheirSentencesTheOthersSayTheirNumber) {
-  EXPECT_EQ(MessagePlace(1, Langue::Français),
+  EXPECT_EQ(MessagePlace(1, Langue::Francais),
             "Félicitations, vous êtes classé en première position !!!");
   EXPECT_EQ(MessagePlace(1, Langue::Anglais),
             "Congratulations, you are the best (first position) !!!");
   EXPECT_EQ(MessagePlace(2, Langue::Anglais), "You reach the second position !");
   EXPECT_EQ(MessagePlace(3, Langue::Anglais), "You reach the third position !");
   for (int16_t place = 2; place <= 10; ++place) {
-    EXPECT_EQ(MessagePlace(place, Langue::Français),
+    EXPECT_EQ(MessagePlace(place, Langue::Francais),
               "Bravo, vous arrivez en " + std::to_string(place) + "ème position !");
     if (place >= 4) {
       EXPECT_EQ(MessagePlace(place, Langue::Anglais),
@@ -46,10 +46,10 @@ TEST(MessagesUniques, KeepTheirWordingInEachLanguage) {
       {TexteAuRevoir, "A bientôt !!!", "See you !!!"},
   };
   for (const auto& m : messages) {
-    EXPECT_EQ(m.texte(Langue::Français), m.fr);
+    EXPECT_EQ(m.texte(Langue::Francais), m.fr);
     EXPECT_EQ(m.texte(Langue::Anglais), m.en);
   }
-  EXPECT_EQ(QuestionQuitter(Langue::Français), "Voulez-vous vraiment arrêter ROLVEX ?");
+  EXPECT_EQ(QuestionQuitter(Langue::Francais), "Voulez-vous vraiment arrêter ROLVEX ?");
   EXPECT_EQ(QuestionQuitter(Langue::Anglais), "Do you really want to quit ROLVEX ?");
   for (Langue langue : LesDeuxLangues)
     EXPECT_EQ(TexteAuRevoir(langue), InitTextesLangue(langue).variables.MsgAuRevoir);
@@ -62,12 +62,12 @@ TEST(MessagesUniques, AboutBeginsWithTitleAndVersionThenACreditLine) {
     EXPECT_GT(texte.size(), std::string("ROLVEX - version 1.2\r").size());
     EXPECT_EQ(texte.find('\n'), std::string::npos);
   }
-  EXPECT_NE(TexteAPropos(Langue::Français), TexteAPropos(Langue::Anglais));
+  EXPECT_NE(TexteAPropos(Langue::Francais), TexteAPropos(Langue::Anglais));
 }
 
 // A message box answers in the game's language: a French game shows no English button.
 TEST(BoutonsMessage, FrenchGameSaysOuiAndNonEnglishYesAndNo) {
-  const BoutonsMessage fr = TextesBoutons(Langue::Français);
+  const BoutonsMessage fr = TextesBoutons(Langue::Francais);
   const BoutonsMessage en = TextesBoutons(Langue::Anglais);
   EXPECT_EQ(fr.Ok, "OK");
   EXPECT_EQ(fr.Oui, "Oui");
@@ -79,9 +79,9 @@ TEST(BoutonsMessage, FrenchGameSaysOuiAndNonEnglishYesAndNo) {
 
 // PanelModeColonnes: the number of columns followed by the plural, even for one column.
 TEST(ModeColonnes, NumberFollowedByThePluralInEveryMode) {
-  EXPECT_EQ(LégendeModeColonnes(1, Langue::Français), "1 colonnes");
-  EXPECT_EQ(LégendeModeColonnes(1, Langue::Anglais), "1 columns");
-  EXPECT_EQ(LégendeModeColonnes(6, Langue::Anglais), "6 columns");
+  EXPECT_EQ(LegendeModeColonnes(1, Langue::Francais), "1 colonnes");
+  EXPECT_EQ(LegendeModeColonnes(1, Langue::Anglais), "1 columns");
+  EXPECT_EQ(LegendeModeColonnes(6, Langue::Anglais), "6 columns");
 }
 
 }  // namespace

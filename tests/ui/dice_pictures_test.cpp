@@ -11,7 +11,7 @@
 namespace rolvex::ui {
 namespace {
 
-constexpr int Côté = 106;  // large enough to sample the shapes of a 53-pixel face
+constexpr int Cote = 106;  // large enough to sample the shapes of a 53-pixel face
 
 // The colours of the values 1 to 6 on the faces with pips.
 const std::array<QColor, 7> Classiques{QColor(),
@@ -24,19 +24,19 @@ const std::array<QColor, 7> Classiques{QColor(),
 
 const QColor& Classique(int valeur) { return Classiques[static_cast<std::size_t>(valeur)]; }
 
-QColor CouleurAttendue(int valeur, bool numérique) {
-  if (numérique && valeur == 1) return QColor(24, 156, 99);
+QColor CouleurAttendue(int valeur, bool numerique) {
+  if (numerique && valeur == 1) return QColor(24, 156, 99);
   return Classique(valeur);
 }
 
-int Entrée(int valeur, bool numérique) { return valeur - 1 + (numérique ? 6 : 0); }
+int Entree(int valeur, bool numerique) { return valeur - 1 + (numerique ? 6 : 0); }
 
-QImage Face(int valeur, bool numérique, int côté = Côté) {
-  return ImageModèleDé(Entrée(valeur, numérique), côté, 1).toImage();
+QImage Face(int valeur, bool numerique, int cote = Cote) {
+  return ImageModeleDe(Entree(valeur, numerique), cote, 1).toImage();
 }
 
 // At a fraction of the picture's side.
-QColor À(const QImage& image, double x, double y) {
+QColor A(const QImage& image, double x, double y) {
   return image.pixelColor(static_cast<int>(x * image.width()),
                           static_cast<int>(y * image.height()));
 }
@@ -51,31 +51,31 @@ bool EstGris(const QColor& c) {
 }
 
 // Every face is a square of its value's colour, framed in black a little inside its edge.
-class FaceDeDé : public testing::TestWithParam<int> {};
+class FaceDeDe : public testing::TestWithParam<int> {};
 
-TEST_P(FaceDeDé, IsASquareOfItsValuesColourWithABlackFrameInside) {
-  const int entrée = GetParam();
-  const int valeur = entrée % 6 + 1;
-  const bool numérique = entrée >= 6;
-  const QImage face = Face(valeur, numérique);
-  const QColor couleur = CouleurAttendue(valeur, numérique);
+TEST_P(FaceDeDe, IsASquareOfItsValuesColourWithABlackFrameInside) {
+  const int entree = GetParam();
+  const int valeur = entree % 6 + 1;
+  const bool numerique = entree >= 6;
+  const QImage face = Face(valeur, numerique);
+  const QColor couleur = CouleurAttendue(valeur, numerique);
   EXPECT_EQ(face.pixelColor(0, 0), couleur);
-  EXPECT_EQ(face.pixelColor(Côté - 1, Côté - 1), couleur);
+  EXPECT_EQ(face.pixelColor(Cote - 1, Cote - 1), couleur);
   // Along the middle row from the left edge: the colour, then the frame, then the colour again.
-  const int y = Côté / 2;
+  const int y = Cote / 2;
   int x = 0;
-  while (x < Côté / 4 && face.pixelColor(x, y) == couleur) ++x;
-  EXPECT_GE(x, Côté / 50) << "the frame lies a little inside the edge";
-  EXPECT_LE(x, Côté / 8);
+  while (x < Cote / 4 && face.pixelColor(x, y) == couleur) ++x;
+  EXPECT_GE(x, Cote / 50) << "the frame lies a little inside the edge";
+  EXPECT_LE(x, Cote / 8);
   EXPECT_TRUE(EstNoir(face.pixelColor(x + 1, y)));
-  int épaisseur = 0;
-  while (x < Côté / 4 && face.pixelColor(x, y) != couleur) ++x, ++épaisseur;
-  EXPECT_LE(épaisseur, Côté / 20) << "the frame is thin";
+  int epaisseur = 0;
+  while (x < Cote / 4 && face.pixelColor(x, y) != couleur) ++x, ++epaisseur;
+  EXPECT_LE(epaisseur, Cote / 20) << "the frame is thin";
   EXPECT_EQ(face.pixelColor(x + 2, y), couleur);
-  EXPECT_EQ(face.pixelColor(Côté / 2, Côté - x - 2), couleur) << "inside the frame, below";
+  EXPECT_EQ(face.pixelColor(Cote / 2, Cote - x - 2), couleur) << "inside the frame, below";
 }
 
-INSTANTIATE_TEST_SUITE_P(TwelveFaces, FaceDeDé, testing::Range(0, NbModèlesDés));
+INSTANTIATE_TEST_SUITE_P(TwelveFaces, FaceDeDe, testing::Range(0, NbModelesDes));
 
 // Pips stand in the usual layout; read here on a 3 × 3 grid at quarters of the face.
 TEST(ClassicalFaces, ShowTheirPipsInTheUsualLayout) {
@@ -93,7 +93,7 @@ TEST(ClassicalFaces, ShowTheirPipsInTheUsualLayout) {
     const std::string_view disposition = Dispositions[static_cast<std::size_t>(valeur)];
     for (int ligne = 0; ligne < 3; ++ligne)
       for (int colonne = 0; colonne < 3; ++colonne) {
-        const QColor c = À(face, 0.25 + 0.25 * colonne, 0.25 + 0.25 * ligne);
+        const QColor c = A(face, 0.25 + 0.25 * colonne, 0.25 + 0.25 * ligne);
         const bool point = disposition[static_cast<std::size_t>(ligne * 4 + colonne)] == 'o';
         if (point)
           EXPECT_TRUE(EstGris(c)) << valeur << " at row " << ligne << ", column " << colonne;
@@ -108,7 +108,7 @@ TEST(ClassicalFaces, PipsAreShadedFromWhiteToGrey) {
   const QImage un = Face(1, false);
   int plusClair = 0;
   int plusSombre = 255;
-  for (int x = Côté * 40 / 100; x < Côté * 60 / 100; ++x) {
+  for (int x = Cote * 40 / 100; x < Cote * 60 / 100; ++x) {
     const QColor c = un.pixelColor(x, x);  // across the centre pip, top left to bottom right
     if (!EstGris(c)) continue;
     plusClair = std::max(plusClair, c.red());
@@ -126,30 +126,30 @@ TEST(NumericalFaces, ShowTheirDigitInSevenSegments) {
   // a top, b top right, c bottom right, d bottom, e bottom left, f top left, g middle
   constexpr std::array<Segment, 7> Segments{{{0.5, 0.25}, {0.64, 0.375}, {0.64, 0.625}, {0.5, 0.75},
                                              {0.36, 0.625}, {0.36, 0.375}, {0.5, 0.5}}};
-  constexpr std::array<std::string_view, 7> Allumés{"",        "-bc----", "ab-de-g", "abcd--g",
+  constexpr std::array<std::string_view, 7> Allumes{"",        "-bc----", "ab-de-g", "abcd--g",
                                                     "-bc--fg", "a-cd-fg", "a-cdefg"};
   for (int valeur = 1; valeur <= 6; ++valeur) {
     const QImage face = Face(valeur, true);
     for (std::size_t s = 0; s < Segments.size(); ++s) {
-      const QColor c = À(face, Segments[s].x, Segments[s].y);
-      if (Allumés[static_cast<std::size_t>(valeur)][s] != '-')
+      const QColor c = A(face, Segments[s].x, Segments[s].y);
+      if (Allumes[static_cast<std::size_t>(valeur)][s] != '-')
         EXPECT_TRUE(EstNoir(c)) << valeur << " segment " << s;
       else
         EXPECT_EQ(c, CouleurAttendue(valeur, true)) << valeur << " segment " << s;
     }
-    EXPECT_EQ(À(face, 0.25, 0.25), CouleurAttendue(valeur, true)) << "no pip on a numeral";
+    EXPECT_EQ(A(face, 0.25, 0.25), CouleurAttendue(valeur, true)) << "no pip on a numeral";
   }
 }
 
 // The empty place: a black question mark on dark green.
 TEST(EmptyPlace, IsABlackQuestionMarkOnDarkGreen) {
-  const QImage vide = ImageDéVide(Côté, 1).toImage();
+  const QImage vide = ImageDeVide(Cote, 1).toImage();
   const QColor vert(0, 128, 0);
   int noirsAuMilieu = 0;
   int autresAuBord = 0;
-  for (int y = 0; y < Côté; ++y) {
-    for (int x = 0; x < Côté; ++x) {
-      const bool auBord = x < Côté / 6 || x >= Côté * 5 / 6 || y < Côté / 10 || y >= Côté * 9 / 10;
+  for (int y = 0; y < Cote; ++y) {
+    for (int x = 0; x < Cote; ++x) {
+      const bool auBord = x < Cote / 6 || x >= Cote * 5 / 6 || y < Cote / 10 || y >= Cote * 9 / 10;
       const QColor c = vide.pixelColor(x, y);
       if (auBord)
         autresAuBord += c != vert;
@@ -159,34 +159,34 @@ TEST(EmptyPlace, IsABlackQuestionMarkOnDarkGreen) {
   }
   EXPECT_EQ(vide.pixelColor(0, 0), vert);
   EXPECT_EQ(autresAuBord, 0);
-  EXPECT_GT(noirsAuMilieu, Côté * Côté / 25);
-  EXPECT_TRUE(EstNoir(À(vide, 0.5, 0.79))) << "the dot under the hook";
-  EXPECT_EQ(À(vide, 0.5, 0.71), vert) << "the gap above the dot";
+  EXPECT_GT(noirsAuMilieu, Cote * Cote / 25);
+  EXPECT_TRUE(EstNoir(A(vide, 0.5, 0.79))) << "the dot under the hook";
+  EXPECT_EQ(A(vide, 0.5, 0.71), vert) << "the gap above the dot";
 }
 
 // Pictures are painted for the device pixels of the screen, not enlarged from smaller ones;
 // a non-positive side gives no picture.
 TEST(PixelRatio, TwoGivesTwiceThePixelsPaintedSharp) {
-  const QPixmap double_ = ImageModèleDé(Entrée(5, false), 53, 2);
+  const QPixmap double_ = ImageModeleDe(Entree(5, false), 53, 2);
   EXPECT_EQ(double_.size(), QSize(106, 106));
   EXPECT_DOUBLE_EQ(double_.devicePixelRatio(), 2);
   EXPECT_EQ(double_.deviceIndependentSize(), QSizeF(53, 53));
-  QImage àDeux = double_.toImage();
-  àDeux.setDevicePixelRatio(1);
-  EXPECT_EQ(àDeux, ImageModèleDé(Entrée(5, false), 106, 1).toImage());
-  EXPECT_EQ(ImageDéVide(60, 2).size(), QSize(120, 120));
+  QImage aDeux = double_.toImage();
+  aDeux.setDevicePixelRatio(1);
+  EXPECT_EQ(aDeux, ImageModeleDe(Entree(5, false), 106, 1).toImage());
+  EXPECT_EQ(ImageDeVide(60, 2).size(), QSize(120, 120));
   EXPECT_EQ(ImageLogo(64, 1.5).size(), QSize(96, 96));
-  EXPECT_TRUE(ImageModèleDé(0, 0, 1).isNull());
-  EXPECT_TRUE(ImageDéVide(-4, 1).isNull());
+  EXPECT_TRUE(ImageModeleDe(0, 0, 1).isNull());
+  EXPECT_TRUE(ImageDeVide(-4, 1).isNull());
 }
 
 // The table's pictures are painted once: showing an entry again hands back the same pixmap.
-TEST(ImagesDésTable, HandsBackTheSamePixmapForAnEntry) {
-  const ImagesDés images(53, 60, 1);
-  EXPECT_EQ(images.ModèlesDés(3).cacheKey(), images.ModèlesDés(3).cacheKey());
-  EXPECT_NE(images.ModèlesDés(3).cacheKey(), images.ModèlesDés(4).cacheKey());
-  EXPECT_EQ(images.ImageDéFond().size(), QSize(60, 60));
-  EXPECT_EQ(images.ModèlesDés(9).toImage(), ImageModèleDé(9, 53, 1).toImage());
+TEST(ImagesDesTable, HandsBackTheSamePixmapForAnEntry) {
+  const ImagesDes images(53, 60, 1);
+  EXPECT_EQ(images.ModelesDes(3).cacheKey(), images.ModelesDes(3).cacheKey());
+  EXPECT_NE(images.ModelesDes(3).cacheKey(), images.ModelesDes(4).cacheKey());
+  EXPECT_EQ(images.ImageDeFond().size(), QSize(60, 60));
+  EXPECT_EQ(images.ModelesDes(9).toImage(), ImageModeleDe(9, 53, 1).toImage());
 }
 
 // The logo: a few dice in the colours of the faces, on a transparent ground.
@@ -201,7 +201,7 @@ TEST(Logo, ShowsDiceInTheFacesColours) {
     couleursVues += vue;
   }
   EXPECT_GE(couleursVues, 3);
-  EXPECT_FALSE(IcôneLogo().isNull());
+  EXPECT_FALSE(IconeLogo().isNull());
 }
 
 }  // namespace

@@ -14,29 +14,29 @@
 namespace rolvex::ui {
 namespace {
 
-using NomméeEtRemplaçante = std::pair<std::string_view, std::string_view>;
+using NommeeEtRemplacante = std::pair<std::string_view, std::string_view>;
 
 // A font the game names but the desktop lacks is drawn with its metric-compatible stand-in.
-class PolicesDeRemplacement : public testing::TestWithParam<NomméeEtRemplaçante> {
+class PolicesDeRemplacement : public testing::TestWithParam<NommeeEtRemplacante> {
  protected:
   void SetUp() override {
-    if (QFontDatabase::hasFamily(nommée)) GTEST_SKIP() << "the font itself is installed";
+    if (QFontDatabase::hasFamily(nommee)) GTEST_SKIP() << "the font itself is installed";
   }
-  const QString nommée = EnQString(GetParam().first);
-  const QString remplaçante = EnQString(GetParam().second);
+  const QString nommee = EnQString(GetParam().first);
+  const QString remplacante = EnQString(GetParam().second);
 };
 
 TEST_P(PolicesDeRemplacement, AnAbsentFontIsDrawnWithItsStandInNamedOnce) {
   InstallerPolicesDeRemplacement();
   InstallerPolicesDeRemplacement();
-  EXPECT_EQ(QFont::substitute(nommée).toLower(), remplaçante.toLower());
-  EXPECT_EQ(QFontInfo(Police(nommée, 12)).family(), remplaçante);
-  EXPECT_EQ(QFont::substitutes(nommée).count(remplaçante.toLower()), 1);  // Qt keeps lower case
+  EXPECT_EQ(QFont::substitute(nommee).toLower(), remplacante.toLower());
+  EXPECT_EQ(QFontInfo(Police(nommee, 12)).family(), remplacante);
+  EXPECT_EQ(QFont::substitutes(nommee).count(remplacante.toLower()), 1);  // Qt keeps lower case
 }
 
 INSTANTIATE_TEST_SUITE_P(FontsOfTheGame, PolicesDeRemplacement,
-                         testing::Values(NomméeEtRemplaçante{"Times New Roman", "Liberation Serif"},
-                                         NomméeEtRemplaçante{"Comic Sans MS", "Comic Neue"}),
+                         testing::Values(NommeeEtRemplacante{"Times New Roman", "Liberation Serif"},
+                                         NommeeEtRemplacante{"Comic Sans MS", "Comic Neue"}),
                          [](const auto& info) {
                            std::string nom;
                            for (char c : info.param.first)

@@ -14,28 +14,28 @@ namespace rolvex::ui {
 namespace {
 
 // What the player saw in a message box.
-struct BoîteVue {
+struct BoiteVue {
   bool vue = false;
   QString texte;
   QString titre;
   QMessageBox::StandardButtons boutons;
-  QMessageBox::Icon icône = QMessageBox::Information;
+  QMessageBox::Icon icone = QMessageBox::Information;
   Qt::TextFormat format = Qt::AutoText;
 };
 
 // Once the box is up and shown, notes what it shows and lets `répondre` close it as a player
 // would. The box is looked for until it shows: on a busy machine it may not be up yet at the
 // first turn of its event loop.
-void QuandLaBoîteParaît(BoîteVue& vue, std::function<void(QMessageBox&)> répondre,
+void QuandLaBoiteParait(BoiteVue& vue, std::function<void(QMessageBox&)> repondre,
                         int essais = 1000) {
-  QTimer::singleShot(5, [&vue, répondre, essais] {
-    auto* boîte = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (boîte && boîte->isVisible()) {
-      vue = {true, boîte->text(), boîte->windowTitle(), boîte->standardButtons(), boîte->icon(),
-             boîte->textFormat()};
-      répondre(*boîte);
+  QTimer::singleShot(5, [&vue, repondre, essais] {
+    auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (boite && boite->isVisible()) {
+      vue = {true, boite->text(), boite->windowTitle(), boite->standardButtons(), boite->icon(),
+             boite->textFormat()};
+      repondre(*boite);
     } else if (essais > 0) {
-      QuandLaBoîteParaît(vue, répondre, essais - 1);
+      QuandLaBoiteParait(vue, repondre, essais - 1);
     } else {
       ADD_FAILURE() << "no modal message box is shown";
       for (QWidget* w : QApplication::topLevelWidgets())  // rather than hang the run
@@ -44,33 +44,33 @@ void QuandLaBoîteParaît(BoîteVue& vue, std::function<void(QMessageBox&)> rép
   });
 }
 
-void CliquerSur(QMessageBox& boîte, QMessageBox::StandardButton bouton) {
-  QTest::mouseClick(boîte.button(bouton), Qt::LeftButton);
+void CliquerSur(QMessageBox& boite, QMessageBox::StandardButton bouton) {
+  QTest::mouseClick(boite.button(bouton), Qt::LeftButton);
 }
 
 // A message has one OK button, no icon and the application's title; it shows a carriage return
 // as a line break and a player's name as plain text; it is modal over its parent.
 TEST(AfficherMessage, ShowsPlainTextTitleOneOkButtonAndNoIconModallyOverItsParent) {
-  QWidget fenêtre;
-  fenêtre.show();
-  BoîteVue vue;
+  QWidget fenetre;
+  fenetre.show();
+  BoiteVue vue;
   bool modale = false;
   QWidget* parent = nullptr;
-  QuandLaBoîteParaît(vue, [&](QMessageBox& b) {
+  QuandLaBoiteParait(vue, [&](QMessageBox& b) {
     modale = b.isModal();
     parent = b.parentWidget();
     CliquerSur(b, QMessageBox::Ok);
   });
-  AfficherMessage(&fenêtre, QStringLiteral("Bravo <b>Léa</b> !\rVous êtes 1er."),
+  AfficherMessage(&fenetre, QStringLiteral("Bravo <b>Léa</b> !\rVous êtes 1er."),
                   QStringLiteral("ROLVEX"));
   ASSERT_TRUE(vue.vue);
   EXPECT_EQ(vue.texte, QStringLiteral("Bravo <b>Léa</b> !\nVous êtes 1er."));
   EXPECT_EQ(vue.format, Qt::PlainText);
   EXPECT_EQ(vue.titre, QStringLiteral("ROLVEX"));
   EXPECT_EQ(vue.boutons, QMessageBox::Ok);
-  EXPECT_EQ(vue.icône, QMessageBox::NoIcon);
+  EXPECT_EQ(vue.icone, QMessageBox::NoIcon);
   EXPECT_TRUE(modale);
-  EXPECT_EQ(parent, &fenêtre);
+  EXPECT_EQ(parent, &fenetre);
 }
 
 // The quit question shows Yes and No without icon, and answers true for Yes only (Enter is
@@ -78,8 +78,8 @@ TEST(AfficherMessage, ShowsPlainTextTitleOneOkButtonAndNoIconModallyOverItsParen
 TEST(DemanderOuiNon, AnswersTrueForYesOnly) {
   const struct {
     const char* cas;
-    std::function<void(QMessageBox&)> répondre;
-    bool réponse;
+    std::function<void(QMessageBox&)> repondre;
+    bool reponse;
   } cas[] = {
       {"Yes", [](QMessageBox& b) { CliquerSur(b, QMessageBox::Yes); }, true},
       {"Enter", [](QMessageBox& b) { QTest::keyClick(&b, Qt::Key_Return); }, true},
@@ -88,17 +88,17 @@ TEST(DemanderOuiNon, AnswersTrueForYesOnly) {
       {"closing", [](QMessageBox& b) { b.close(); }, false},
   };
   for (const auto& c : cas) {
-    BoîteVue vue;
-    QuandLaBoîteParaît(vue, c.répondre);
+    BoiteVue vue;
+    QuandLaBoiteParait(vue, c.repondre);
     EXPECT_EQ(DemanderOuiNon(nullptr, QStringLiteral("Voulez-vous quitter ROLVEX ?"),
                              QStringLiteral("ROLVEX")),
-              c.réponse)
+              c.reponse)
         << c.cas;
     ASSERT_TRUE(vue.vue) << c.cas;
     EXPECT_EQ(vue.texte, QStringLiteral("Voulez-vous quitter ROLVEX ?"));
     EXPECT_EQ(vue.titre, QStringLiteral("ROLVEX"));
     EXPECT_EQ(vue.boutons, QMessageBox::Yes | QMessageBox::No);
-    EXPECT_EQ(vue.icône, QMessageBox::NoIcon);
+    EXPECT_EQ(vue.icone, QMessageBox::NoIcon);
   }
 }
 
@@ -106,25 +106,25 @@ TEST(DemanderOuiNon, AnswersTrueForYesOnly) {
 // captions keep the platform's own.
 TEST(LegendesBoutons, GivenCaptionsShowAndStillAnswer) {
   QStringList vus;
-  auto répondre = [&](QMessageBox::StandardButton lu, QMessageBox::StandardButton cliqué) {
-    QTimer::singleShot(0, [&vus, lu, cliqué] {
-      auto* boîte = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!boîte) return;
-      vus << boîte->button(lu)->text();
-      CliquerSur(*boîte, cliqué);
+  auto repondre = [&](QMessageBox::StandardButton lu, QMessageBox::StandardButton clique) {
+    QTimer::singleShot(0, [&vus, lu, clique] {
+      auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!boite) return;
+      vus << boite->button(lu)->text();
+      CliquerSur(*boite, clique);
     });
   };
-  répondre(QMessageBox::Ok, QMessageBox::Ok);
+  repondre(QMessageBox::Ok, QMessageBox::Ok);
   AfficherMessage(nullptr, QStringLiteral("..."), QStringLiteral("ROLVEX"),
                   {QStringLiteral("D'accord"), {}, {}});
-  const LégendesBoutons français{QStringLiteral("OK"), QStringLiteral("Oui"), QStringLiteral("Non")};
-  répondre(QMessageBox::Yes, QMessageBox::Yes);
-  EXPECT_TRUE(DemanderOuiNon(nullptr, QStringLiteral("?"), QStringLiteral("ROLVEX"), français));
-  répondre(QMessageBox::No, QMessageBox::No);
-  EXPECT_FALSE(DemanderOuiNon(nullptr, QStringLiteral("?"), QStringLiteral("ROLVEX"), français));
+  const LegendesBoutons francais{QStringLiteral("OK"), QStringLiteral("Oui"), QStringLiteral("Non")};
+  repondre(QMessageBox::Yes, QMessageBox::Yes);
+  EXPECT_TRUE(DemanderOuiNon(nullptr, QStringLiteral("?"), QStringLiteral("ROLVEX"), francais));
+  repondre(QMessageBox::No, QMessageBox::No);
+  EXPECT_FALSE(DemanderOuiNon(nullptr, QStringLiteral("?"), QStringLiteral("ROLVEX"), francais));
   EXPECT_EQ(vus, (QStringList{QStringLiteral("D'accord"), QStringLiteral("Oui"),
                               QStringLiteral("Non")}));
-  répondre(QMessageBox::Yes, QMessageBox::No);
+  repondre(QMessageBox::Yes, QMessageBox::No);
   DemanderOuiNon(nullptr, QStringLiteral("?"), QStringLiteral("ROLVEX"));
   ASSERT_EQ(vus.size(), 4);
   EXPECT_FALSE(vus.back().isEmpty());

@@ -19,15 +19,15 @@ namespace {
 const QPoint Dehors(-5, -5);
 
 // A panel shown in a window, as the game shows its buttons and squares.
-class PanneauAffiché : public testing::Test {
+class PanneauAffiche : public testing::Test {
  protected:
   void SetUp() override {
-    fenêtre_ = std::make_unique<QWidget>();
-    fenêtre_->resize(300, 120);
-    panneau = new Panneau(fenêtre_.get());
+    fenetre_ = std::make_unique<QWidget>();
+    fenetre_->resize(300, 120);
+    panneau = new Panneau(fenetre_.get());
     panneau->setGeometry(10, 10, 120, 40);
-    fenêtre_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(fenêtre_.get()));
+    fenetre_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre_.get()));
   }
 
   QImage Rendu() const { return panneau->grab().toImage(); }
@@ -35,32 +35,32 @@ class PanneauAffiché : public testing::Test {
   Panneau* panneau = nullptr;
 
  private:
-  std::unique_ptr<QWidget> fenêtre_;
+  std::unique_ptr<QWidget> fenetre_;
 };
 
-const QColor Lumière(255, 255, 255);
+const QColor Lumiere(255, 255, 255);
 const QColor Ombre(128, 128, 128);
 
 // Panels used as buttons sink under any mouse button and rise on release, wherever it happens,
 // and are raised again by the time they click (a click may open a modal box before the
 // release returns) or when shown again; a panel that is no button keeps its bevel.
-using PanelPressLook = PanneauAffiché;
+using PanelPressLook = PanneauAffiche;
 
 TEST_F(PanelPressLook, SinksUnderEitherButtonAndRisesOnReleaseAnywhereOrOnClick) {
-  panneau->setBevelOuter(Panneau::Enfoncé);
+  panneau->setBevelOuter(Panneau::Enfonce);
   QTest::mouseClick(panneau, Qt::LeftButton);
-  EXPECT_EQ(panneau->bevelOuter(), Panneau::Enfoncé) << "no button, no press look";
+  EXPECT_EQ(panneau->bevelOuter(), Panneau::Enfonce) << "no button, no press look";
 
   panneau->setPressLook(true);
   panneau->setBevelOuter(Panneau::EnRelief);
   QTest::mousePress(panneau, Qt::LeftButton);
-  EXPECT_EQ(panneau->bevelOuter(), Panneau::Enfoncé);
+  EXPECT_EQ(panneau->bevelOuter(), Panneau::Enfonce);
   EXPECT_EQ(Rendu().pixelColor(0, 0), Ombre);
   QTest::mouseRelease(panneau, Qt::LeftButton);
   EXPECT_EQ(panneau->bevelOuter(), Panneau::EnRelief);
-  EXPECT_EQ(Rendu().pixelColor(0, 0), Lumière);
+  EXPECT_EQ(Rendu().pixelColor(0, 0), Lumiere);
   QTest::mousePress(panneau, Qt::RightButton);
-  EXPECT_EQ(panneau->bevelOuter(), Panneau::Enfoncé);
+  EXPECT_EQ(panneau->bevelOuter(), Panneau::Enfonce);
   QTest::mouseRelease(panneau, Qt::RightButton, {}, Dehors);
   EXPECT_EQ(panneau->bevelOuter(), Panneau::EnRelief);
   QTest::mousePress(panneau, Qt::LeftButton);
@@ -76,7 +76,7 @@ TEST_F(PanelPressLook, SinksUnderEitherButtonAndRisesOnReleaseAnywhereOrOnClick)
 
 // A click is the left button pressed and released on the panel; every button reports its press
 // and release with the game's codes (1 left, 2 right, 4 middle).
-using PanelClick = PanneauAffiché;
+using PanelClick = PanneauAffiche;
 
 TEST_F(PanelClick, OnlyALeftPressAndReleaseInsideClicks) {
   QSignalSpy clics(panneau, &Panneau::clicked);
@@ -93,20 +93,20 @@ TEST_F(PanelClick, OnlyALeftPressAndReleaseInsideClicks) {
 
 TEST_F(PanelClick, MouseDownAndUpCarryTheGamesButtonCodes) {
   QSignalSpy appuis(panneau, &Panneau::mouseDown);
-  QSignalSpy relâchés(panneau, &Panneau::mouseUp);
+  QSignalSpy relaches(panneau, &Panneau::mouseUp);
   for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
     QTest::mouseClick(panneau, b);
   ASSERT_EQ(appuis.count(), 3);
-  ASSERT_EQ(relâchés.count(), 3);
+  ASSERT_EQ(relaches.count(), 3);
   const std::vector<int> attendus{1, 2, 4};
   for (int i = 0; i < 3; ++i) {
     EXPECT_EQ(appuis.at(i).at(0).toInt(), attendus[static_cast<std::size_t>(i)]);
-    EXPECT_EQ(relâchés.at(i).at(0).toInt(), attendus[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(relaches.at(i).at(0).toInt(), attendus[static_cast<std::size_t>(i)]);
   }
 }
 
 // Moving over a panel is reported with or without a button held: it feeds the hover help.
-TEST_F(PanneauAffiché, MovingOverThePanelIsReportedWithOrWithoutAButtonHeld) {
+TEST_F(PanneauAffiche, MovingOverThePanelIsReportedWithOrWithoutAButtonHeld) {
   QSignalSpy mouvements(panneau, &Panneau::mouseMoved);
   QTest::mouseMove(panneau, QPoint(20, 20));
   QTest::mouseMove(panneau, QPoint(30, 25));
@@ -120,7 +120,7 @@ TEST_F(PanneauAffiché, MovingOverThePanelIsReportedWithOrWithoutAButtonHeld) {
 
 // The pointer codes of the game: 10 over a square that can be chosen, 12 over one that cannot,
 // 0 the parent's pointer, anything else the arrow.
-TEST_F(PanneauAffiché, PointerCodesGiveTheirShapes) {
+TEST_F(PanneauAffiche, PointerCodesGiveTheirShapes) {
   panneau->parentWidget()->setCursor(Qt::CrossCursor);
   const std::pair<int, Qt::CursorShape> codes[] = {
       {10, Qt::UpArrowCursor}, {12, Qt::ForbiddenCursor}, {0, Qt::CrossCursor},
@@ -133,7 +133,7 @@ TEST_F(PanneauAffiché, PointerCodesGiveTheirShapes) {
 }
 
 // The panel paints its background, its bevel and its caption in the game's colours.
-using PanelDrawing = PanneauAffiché;
+using PanelDrawing = PanneauAffiche;
 
 // Near enough to the ink, letting the smoothing of the letters' edges pass.
 bool Proche(const QColor& c, const QColor& encre) {
@@ -147,11 +147,11 @@ int BandesDEncre(const QImage& image, const QColor& encre) {
   int bandes = 0;
   bool dansUneBande = false;
   for (int y = 0; y < image.height(); ++y) {
-    bool encrée = false;
-    for (int x = 0; x < image.width() && !encrée; ++x)
-      encrée = Proche(image.pixelColor(x, y), encre);
-    if (encrée && !dansUneBande) ++bandes;
-    dansUneBande = encrée;
+    bool encree = false;
+    for (int x = 0; x < image.width() && !encree; ++x)
+      encree = Proche(image.pixelColor(x, y), encre);
+    if (encree && !dansUneBande) ++bandes;
+    dansUneBande = encree;
   }
   return bandes;
 }
@@ -172,12 +172,12 @@ TEST_F(PanelDrawing, BackgroundTextAndBevelTakeTheGamesColours) {
   const QImage relief = Rendu();
   EXPECT_EQ(relief.pixelColor(3, 20), QColor(0, 0, 128));
   EXPECT_GT(PixelsDe(relief, QColor(255, 255, 128)), 20);
-  EXPECT_EQ(relief.pixelColor(0, 0), Lumière);
+  EXPECT_EQ(relief.pixelColor(0, 0), Lumiere);
   EXPECT_EQ(relief.pixelColor(119, 39), Ombre);
-  panneau->setBevelOuter(Panneau::Enfoncé);
+  panneau->setBevelOuter(Panneau::Enfonce);
   const QImage creux = Rendu();
   EXPECT_EQ(creux.pixelColor(0, 0), Ombre);
-  EXPECT_EQ(creux.pixelColor(119, 39), Lumière);
+  EXPECT_EQ(creux.pixelColor(119, 39), Lumiere);
   panneau->setBevelOuter(Panneau::SansBiseau);
   EXPECT_EQ(Rendu().pixelColor(0, 0), QColor(0, 0, 128));
 }
@@ -210,15 +210,15 @@ TEST_F(PanelDrawing, ChangingTheSizeKeepsTheRestOfTheFont) {
 // A picture shows its picture over the whole widget and reports the mouse button pressed on
 // it (for keeping and throwing the dice) and the moves over it.
 TEST(Picture, ShowsItsPictureAndReportsButtonsAndMoves) {
-  QWidget fenêtre;
-  fenêtre.resize(100, 100);
-  auto* image = new Image(&fenêtre);
+  QWidget fenetre;
+  fenetre.resize(100, 100);
+  auto* image = new Image(&fenetre);
   image->setGeometry(0, 0, 53, 53);
   QPixmap vert(53, 53);
   vert.fill(QColor(0, 128, 0));
   image->setPicture(vert);
-  fenêtre.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenêtre));
+  fenetre.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenetre));
   const QImage rendu = image->grab().toImage();
   EXPECT_EQ(rendu.pixelColor(0, 0), QColor(0, 128, 0));
   EXPECT_EQ(rendu.pixelColor(52, 52), QColor(0, 128, 0));

@@ -21,51 +21,51 @@ struct Selon : Cas... {
 template <typename... Cas>
 Selon(Cas...) -> Selon<Cas...>;
 
-HighScores TablesParDéfaut() {
-  HasardUniforme tirage(GraineTablesParDéfaut);
-  return HighScoresParDéfaut(tirage);
+HighScores TablesParDefaut() {
+  HasardUniforme tirage(GraineTablesParDefaut);
+  return HighScoresParDefaut(tirage);
 }
 
 }  // namespace
 
 void Pilote::AffichagePilote::DessineCases() {
-  AffichageMémoire::DessineCases();
-  pilote_.vue_.Dessiner(pilote_.partie_.État(), pilote_.aire_);
+  AffichageMemoire::DessineCases();
+  pilote_.vue_.Dessiner(pilote_.partie_.Etat(), pilote_.aire_);
 }
 
-void Pilote::AffichagePilote::PréparerNouvellePartie() {
-  AffichageMémoire::PréparerNouvellePartie();
-  pilote_.aire_.DispositionMode(pilote_.partie_.État().NbColonnes, LargeurÉcranRéférence);
-  pilote_.vue_.scoresMontrés = false;
+void Pilote::AffichagePilote::PreparerNouvellePartie() {
+  AffichageMemoire::PreparerNouvellePartie();
+  pilote_.aire_.DispositionMode(pilote_.partie_.Etat().NbColonnes, LargeurEcranReference);
+  pilote_.vue_.scoresMontres = false;
   pilote_.vue_.place = 0;
 }
 
 void Pilote::AffichagePilote::AppelFinPartie() {
-  AffichageMémoire::AppelFinPartie();
+  AffichageMemoire::AppelFinPartie();
   pilote_.FinirPartie();
 }
 
 // As the main window once it has loaded: the empty sheet, and how to start.
-Pilote::Pilote() : scores_(TablesParDéfaut()) {
-  affichage_.InfoDéroulement(Message::MsgPourJouer);
+Pilote::Pilote() : scores_(TablesParDefaut()) {
+  affichage_.InfoDeroulement(Message::MsgPourJouer);
 }
 
-nlohmann::ordered_json Pilote::ÉtatJson() const {
-  return ÉtatEnJson(partie_.État(), affichage_, vue_, scores_, langue_);
+nlohmann::ordered_json Pilote::EtatJson() const {
+  return EtatEnJson(partie_.Etat(), affichage_, vue_, scores_, langue_);
 }
 
-Réponse Pilote::Exécuter(std::string_view ligne) {
+Reponse Pilote::Executer(std::string_view ligne) {
   return std::visit(
       Selon{
-          [](const LigneVide&) { return Réponse{}; },
-          [](const Refus& r) { return Réponse{.refus = r.raison}; },
+          [](const LigneVide&) { return Reponse{}; },
+          [](const Refus& r) { return Reponse{.refus = r.raison}; },
           [this](const Commande& c) {
-            if (EstCommandeDeJeu(c) && !partieCommencée_)
-              return Réponse{.refus = "no game yet: start one with 'new' first"};
-            if (std::holds_alternative<ChargerDossier>(c) && partieCommencée_)
-              return Réponse{.refus = "data comes before the first game: the window loads its "
+            if (EstCommandeDeJeu(c) && !partieCommencee_)
+              return Reponse{.refus = "no game yet: start one with 'new' first"};
+            if (std::holds_alternative<ChargerDossier>(c) && partieCommencee_)
+              return Reponse{.refus = "data comes before the first game: the window loads its "
                                       "files once, at start-up"};
-            return Réponse{.sortie = Appliquer(c)};
+            return Reponse{.sortie = Appliquer(c)};
           },
       },
       LireLigne(ligne));
@@ -76,26 +76,26 @@ void Pilote::InfoInterface(const AideSurvol& aide) {
 }
 
 void Pilote::ChargerOptions(const std::filesystem::path& dossier) {
-  HasardUniforme tirage(GraineTablesParDéfaut);
+  HasardUniforme tirage(GraineTablesParDefaut);
   const ChargementDossier ch = rolvex::ChargerOptions(dossier, tirage);
   dossier_ = dossier;
-  const DonnéesOptions& d = ch.chargement.données;
+  const DonneesOptions& d = ch.chargement.donnees;
   partie_.ChoisirMode(d.ModeJeu);
-  partie_.ChoisirFaces(d.TypeDés);
+  partie_.ChoisirFaces(d.TypeDes);
   nomJoueur_ = d.NomJoueur;
   scores_ = d.Scores;
   vue_.optionMode = d.ModeJeu;
   vue_.texteNom = d.NomJoueur;
-  if (ch.échec) vue_.messages.push_back(MessageÉchecFichier(*ch.échec, langue_));
+  if (ch.echec) vue_.messages.push_back(MessageEchecFichier(*ch.echec, langue_));
 }
 
 // Without a folder the driver keeps everything in memory.
 void Pilote::SauverOptions() {
   if (!dossier_) return;
-  const ÉtatPartie& é = partie_.État();
-  const DonnéesOptions données{é.ModeJeu, é.TypeDés, nomJoueur_, scores_};
-  const RésultatSauvegarde r = rolvex::SauverOptions(*dossier_, données);
-  if (r.échec) vue_.messages.push_back(MessageÉchecFichier(*r.échec, langue_));
+  const EtatPartie& e = partie_.Etat();
+  const DonneesOptions donnees{e.ModeJeu, e.TypeDes, nomJoueur_, scores_};
+  const ResultatSauvegarde r = rolvex::SauverOptions(*dossier_, donnees);
+  if (r.echec) vue_.messages.push_back(MessageEchecFichier(*r.echec, langue_));
 }
 
 void Pilote::PanelOkParams_Click(const std::string& nom) {
@@ -108,19 +108,19 @@ void Pilote::PanelOkParams_Click(const std::string& nom) {
   nomJoueur_ = nom;
   SauverOptions();
   partie_.AppelNouveau();
-  partieCommencée_ = true;
+  partieCommencee_ = true;
 }
 
 // The engine has written the last square; the clock still holds the game's time.
 void Pilote::FinirPartie() {
-  const ÉtatPartie& é = partie_.État();
+  const EtatPartie& e = partie_.Etat();
   const FinDePartie fin = AppelFinPartie(
-      scores_, é.ModeJeu, {nomJoueur_, é.ScoreTotal, é.SecondesPartie, é.NbFiguresRéalisées},
+      scores_, e.ModeJeu, {nomJoueur_, e.ScoreTotal, e.SecondesPartie, e.NbFiguresRealisees},
       langue_);
   vue_.place = fin.place;
   if (fin.afficherScores) {
-    vue_.scoresMontrés = true;
-    vue_.tableMontrée = scores_[é.ModeJeu];
+    vue_.scoresMontres = true;
+    vue_.tableMontree = scores_[e.ModeJeu];
   }
   if (fin.sauver) SauverOptions();
   if (fin.message) vue_.messages.push_back(*fin.message);
@@ -136,76 +136,76 @@ std::optional<std::string> Pilote::Appliquer(const Commande& commande) {
             return std::nullopt;
           },
           [this](const FixerGraine& c) -> std::optional<std::string> {
-            dé_.FixerGraine(c.graine);
+            de_.FixerGraine(c.graine);
             return std::nullopt;
           },
           [this](const NouvellePartie& c) -> std::optional<std::string> {
             partie_.ChoisirMode(c.modeJeu);
             partie_.AppelNouveau();
-            partieCommencée_ = true;
+            partieCommencee_ = true;
             return std::nullopt;
           },
-          [this](const MettreDésEnFile& c) -> std::optional<std::string> {
+          [this](const MettreDesEnFile& c) -> std::optional<std::string> {
             for (int16_t face : c.faces) file_.Ajouter(face);
             return std::nullopt;
           },
           [this](const PresserOk&) -> std::optional<std::string> {
             // A hidden button gets no press.
-            if (affichage_.okDéVisible) partie_.AppelOkDéClique();
+            if (affichage_.okDeVisible) partie_.AppelOkDeClique();
             return std::nullopt;
           },
-          [this](const BoutonSurDé& c) -> std::optional<std::string> {
-            partie_.ImageDé_MouseDown(c.dé, c.bouton);
+          [this](const BoutonSurDe& c) -> std::optional<std::string> {
+            partie_.ImageDe_MouseDown(c.de, c.bouton);
             return std::nullopt;
           },
-          [this](const CliquerPlaceDé& c) -> std::optional<std::string> {
-            partie_.PanelDé_Click(c.dé);
+          [this](const CliquerPlaceDe& c) -> std::optional<std::string> {
+            partie_.PanelDe_Click(c.de);
             return std::nullopt;
           },
           [this](const CliquerCase& c) -> std::optional<std::string> {
             // A hidden square gets no click.
-            if (partie_.État().Cases(c.colonne, c.figure).Visible)
+            if (partie_.Etat().Cases(c.colonne, c.figure).Visible)
               partie_.AppelCliqueCase(c.colonne, c.figure);
             return std::nullopt;
           },
           [this](const ChoisirFaces& c) -> std::optional<std::string> {
-            partie_.ChoisirFaces(c.typeDés);
+            partie_.ChoisirFaces(c.typeDes);
             return std::nullopt;
           },
           [this](const Tics& c) -> std::optional<std::string> {
             for (int32_t i = 0; i < c.nombre; ++i) partie_.TimerChrono_Timer();
             return std::nullopt;
           },
-          [this](const AfficherÉtat&) -> std::optional<std::string> {
-            std::string ligne = LigneJson(ÉtatJson());
+          [this](const AfficherEtat&) -> std::optional<std::string> {
+            std::string ligne = LigneJson(EtatJson());
             vue_.messages.clear();
             return ligne;
           },
           [this](const SurvolerCase& c) -> std::optional<std::string> {
-            if (FeuilleMontrée() && vue_.cases[c.colonne][c.figure].aspect != Aspect::Cachée)
-              InfoInterface(AppelMoveCase(partie_.État(), c.colonne, c.figure, langue_));
+            if (FeuilleMontree() && vue_.cases[c.colonne][c.figure].aspect != Aspect::Cachee)
+              InfoInterface(AppelMoveCase(partie_.Etat(), c.colonne, c.figure, langue_));
             return std::nullopt;
           },
           [this](const SurvolerBonus& c) -> std::optional<std::string> {
-            const LigneTotal ligne = c.où == bonus::Haut ? LigneTotal::BonusHaut
+            const LigneTotal ligne = c.ou == bonus::Haut ? LigneTotal::BonusHaut
                                                          : LigneTotal::BonusBas;
-            const bool montré = aire_[NomTotal(ligne, c.colonne)].montré.value_or(true);
-            if (FeuilleMontrée() && montré)
-              InfoInterface(AppelMoveBonus(partie_.État(), c.où, c.colonne, langue_));
+            const bool montre = aire_[NomTotal(ligne, c.colonne)].montre.value_or(true);
+            if (FeuilleMontree() && montre)
+              InfoInterface(AppelMoveBonus(partie_.Etat(), c.ou, c.colonne, langue_));
             return std::nullopt;
           },
           [this](const SurvolerPanel& c) -> std::optional<std::string> {
             // The dice area is on screen from the first game on.
-            if (partieCommencée_) affichage_.InfoInterface(AppelMovePanel(c.panel, langue_));
+            if (partieCommencee_) affichage_.InfoInterface(AppelMovePanel(c.panel, langue_));
             return std::nullopt;
           },
           [this](const SurvolerPanelScore& c) -> std::optional<std::string> {
-            if (vue_.scoresMontrés)
+            if (vue_.scoresMontres)
               affichage_.InfoInterface(AppelMovePanelScore(c.panel, c.rang, langue_));
             return std::nullopt;
           },
           [this](const SurvolerAire&) -> std::optional<std::string> {
-            if (FeuilleMontrée()) InfoInterface(PictureAireJeu_MouseMove(partie_.État()));
+            if (FeuilleMontree()) InfoInterface(PictureAireJeu_MouseMove(partie_.Etat()));
             return std::nullopt;
           },
           [](const Disposer& c) -> std::optional<std::string> {
@@ -229,17 +229,17 @@ std::optional<std::string> Pilote::Appliquer(const Commande& commande) {
 
 int JouerScript(std::istream& script, std::ostream& sortie, std::ostream& erreurs) {
   Pilote pilote;
-  bool refusée = false;
+  bool refusee = false;
   std::string ligne;
-  for (long numéro = 1; std::getline(script, ligne); ++numéro) {
-    const Réponse r = pilote.Exécuter(ligne);
+  for (long numero = 1; std::getline(script, ligne); ++numero) {
+    const Reponse r = pilote.Executer(ligne);
     if (r.sortie) sortie << *r.sortie << '\n' << std::flush;
     if (r.refus) {
-      erreurs << "line " << numéro << ": " << *r.refus << '\n';
-      refusée = true;
+      erreurs << "line " << numero << ": " << *r.refus << '\n';
+      refusee = true;
     }
   }
-  return refusée ? 1 : 0;
+  return refusee ? 1 : 0;
 }
 
 }  // namespace rolvex::cli

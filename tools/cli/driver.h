@@ -23,14 +23,14 @@
 namespace rolvex::cli {
 
 // What one line gave: the state to print, a refusal, or neither.
-struct Réponse {
+struct Reponse {
   std::optional<std::string> sortie = {};  // one line of JSON, for `state` and `layout`
   std::optional<std::string> refus = {};   // what is wrong; the line changed nothing
 };
 
 // The driver's default high-score tables are drawn from this seed, so that a run without data
 // files prints the same tables every time.
-inline constexpr std::uint64_t GraineTablesParDéfaut = 0;
+inline constexpr std::uint64_t GraineTablesParDefaut = 0;
 
 class Pilote {
  public:
@@ -38,24 +38,24 @@ class Pilote {
   Pilote(const Pilote&) = delete;
   Pilote& operator=(const Pilote&) = delete;
 
-  Réponse Exécuter(std::string_view ligne);
+  Reponse Executer(std::string_view ligne);
 
   // The state as `state` prints it; it does not clear the message boxes, `state` does.
-  nlohmann::ordered_json ÉtatJson() const;
-  const ÉtatPartie& État() const { return partie_.État(); }
-  const AffichageMémoire& Fenêtre() const { return affichage_; }
-  const VueFenêtre& Vue() const { return vue_; }
+  nlohmann::ordered_json EtatJson() const;
+  const EtatPartie& Etat() const { return partie_.Etat(); }
+  const AffichageMemoire& Fenetre() const { return affichage_; }
+  const VueFenetre& Vue() const { return vue_; }
   const HighScores& Scores() const { return scores_; }
-  std::size_t DésEnAttente() const { return file_.NbEnAttente(); }
+  std::size_t DesEnAttente() const { return file_.NbEnAttente(); }
 
  private:
   // The engine's display: it remembers what the window shows, and acts where the window
   // acts on its own (the drawing of the squares, the layout of a new game, the end of a game).
-  class AffichagePilote final : public AffichageMémoire {
+  class AffichagePilote final : public AffichageMemoire {
    public:
     explicit AffichagePilote(Pilote& pilote) : pilote_(pilote) {}
     void DessineCases() override;
-    void PréparerNouvellePartie() override;
+    void PreparerNouvellePartie() override;
     void AppelFinPartie() override;
 
    private:
@@ -70,19 +70,19 @@ class Pilote {
   // The help of a control under the mouse, if it gives one.
   void InfoInterface(const AideSurvol& aide);
   // The score sheet is on screen unless the high scores stand in its place.
-  bool FeuilleMontrée() const { return !vue_.scoresMontrés; }
+  bool FeuilleMontree() const { return !vue_.scoresMontres; }
 
   AffichagePilote affichage_{*this};
-  DéÉquitable dé_;  // the clock until a seed is given
-  DésEnFile file_{dé_};
+  DeEquitable de_;  // the clock until a seed is given
+  DesEnFile file_{de_};
   Partie partie_{affichage_, file_};
-  AireJeu aire_{LargeurÉcranRéférence, HauteurÉcranRéférence};
-  VueFenêtre vue_;
+  AireJeu aire_{LargeurEcranReference, HauteurEcranReference};
+  VueFenetre vue_;
   HighScores scores_;
   std::string nomJoueur_;
   std::optional<std::filesystem::path> dossier_;  // none: nothing is read or written
-  Langue langue_ = Langue::Français;
-  bool partieCommencée_ = false;
+  Langue langue_ = Langue::Francais;
+  bool partieCommencee_ = false;
 };
 
 // Plays the whole script: states go to `sortie`, refusals ("line N: …") to `erreurs`.

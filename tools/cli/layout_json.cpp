@@ -25,7 +25,7 @@ Json Nombre(float valeur) {
 }
 
 Json DispositionEnJson(double largeur, double hauteur, int16_t nbColonnes) {
-  const DispositionÉcran d = Disposition(largeur, hauteur, nbColonnes);
+  const DispositionEcran d = Disposition(largeur, hauteur, nbColonnes);
   Json j;
   j["HauteurCase"] = d.tailles.HauteurCase;
   j["LargeurCase"] = d.tailles.LargeurCase;
@@ -34,11 +34,11 @@ Json DispositionEnJson(double largeur, double hauteur, int16_t nbColonnes) {
   j["RetraitPrise"] = d.tailles.RetraitPrise;
   j["MargePanneau"] = d.tailles.MargePanneau;
   j["m"] = d.m;
-  Json contrôles = Json::object();
+  Json controles = Json::object();
   for (const auto& [nom, r] : d.rects)
-    contrôles[nom] =
+    controles[nom] =
         Json::array({Nombre(r.Left), Nombre(r.Top), Nombre(r.Width), Nombre(r.Height)});
-  j["controls"] = std::move(contrôles);
+  j["controls"] = std::move(controles);
   Json polices = Json::object();
   for (const auto& [nom, taille] : d.polices) polices[nom] = Nombre(taille);
   j["fontSizes"] = std::move(polices);

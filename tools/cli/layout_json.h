@@ -13,7 +13,7 @@ nlohmann::ordered_json Nombre(float valeur);
 
 // The sizes of the sheet, the dialogs' margin `m`, every control's [left, top, width, height]
 // in twips within its container (`controls`) and the point sizes the layout sets
-// (`fontSizes`), for a screen of largeur × hauteur twips (DimensionsÉcranValides) and a game
+// (`fontSizes`), for a screen of largeur × hauteur twips (DimensionsEcranValides) and a game
 // of nbColonnes (1, 3 or 6).
 nlohmann::ordered_json DispositionEnJson(double largeur, double hauteur, int16_t nbColonnes);
 

@@ -24,12 +24,12 @@ struct Borne {
 };
 constexpr Borne Mode{"mode", 1, 3};
 constexpr Borne Face{"die value", 1, 6};
-constexpr Borne Dé{"die", 1, NbDés};
+constexpr Borne De{"die", 1, NbDes};
 constexpr Borne Colonne{"column", 1, NbColonnesMax};
 constexpr Borne Figure{"figure", 1, NbFigures};
 constexpr Borne TypeFaces{"faces", 1, 2};
 constexpr Borne NbTics{"tick count", 1, TicsParLigneMax};
-constexpr Borne OùBonus{"bonus row", 1, 2};
+constexpr Borne OuBonus{"bonus row", 1, 2};
 constexpr Borne Rang{"row", 1, 10};
 
 // The whole word as a decimal number, or nothing (no sign, no trailing characters).
@@ -37,8 +37,8 @@ template <typename Entier>
 std::optional<Entier> Nombre(std::string_view mot) {
   Entier valeur{};
   const char* fin = mot.data() + mot.size();
-  const auto [où, erreur] = std::from_chars(mot.data(), fin, valeur);
-  if (mot.empty() || erreur != std::errc{} || où != fin) return std::nullopt;
+  const auto [ou, erreur] = std::from_chars(mot.data(), fin, valeur);
+  if (mot.empty() || erreur != std::errc{} || ou != fin) return std::nullopt;
   return valeur;
 }
 
@@ -55,7 +55,7 @@ Refus HorsBorne(std::string_view mot, const Borne& borne) {
 }
 
 Lecture LireLangue(Arguments a) {
-  if (a[0] == "fr") return ChoixLangue{Langue::Français};
+  if (a[0] == "fr") return ChoixLangue{Langue::Francais};
   if (a[0] == "en") return ChoixLangue{Langue::Anglais};
   return Refus{"language must be 'fr' or 'en', not '" + std::string(a[0]) + "'"};
 }
@@ -73,8 +73,8 @@ Lecture LireNouvelle(Arguments a) {
 }
 
 // One bad value refuses the whole line, so a typo never leaves half a queue behind.
-Lecture LireDés(Arguments a) {
-  MettreDésEnFile file;
+Lecture LireDes(Arguments a) {
+  MettreDesEnFile file;
   for (std::string_view mot : a) {
     const auto face = DansBorne(mot, Face);
     if (!face) return HorsBorne(mot, Face);
@@ -87,13 +87,13 @@ Lecture LireOk(Arguments) { return PresserOk{}; }
 
 template <int16_t bouton>
 Lecture LireBouton(Arguments a) {
-  if (auto d = DansBorne(a[0], Dé)) return BoutonSurDé{*d, bouton};
-  return HorsBorne(a[0], Dé);
+  if (auto d = DansBorne(a[0], De)) return BoutonSurDe{*d, bouton};
+  return HorsBorne(a[0], De);
 }
 
 Lecture LirePlace(Arguments a) {
-  if (auto d = DansBorne(a[0], Dé)) return CliquerPlaceDé{*d};
-  return HorsBorne(a[0], Dé);
+  if (auto d = DansBorne(a[0], De)) return CliquerPlaceDe{*d};
+  return HorsBorne(a[0], De);
 }
 
 Lecture LireClic(Arguments a) {
@@ -115,7 +115,7 @@ Lecture LireTics(Arguments a) {
   return HorsBorne(a[0], NbTics);
 }
 
-Lecture LireÉtat(Arguments) { return AfficherÉtat{}; }
+Lecture LireEtat(Arguments) { return AfficherEtat{}; }
 
 Lecture LireSurvolCase(Arguments a) {
   const auto c = DansBorne(a[0], Colonne);
@@ -126,11 +126,11 @@ Lecture LireSurvolCase(Arguments a) {
 }
 
 Lecture LireSurvolBonus(Arguments a) {
-  const auto où = DansBorne(a[0], OùBonus);
-  if (!où) return HorsBorne(a[0], OùBonus);
+  const auto ou = DansBorne(a[0], OuBonus);
+  if (!ou) return HorsBorne(a[0], OuBonus);
   const auto c = DansBorne(a[1], Colonne);
   if (!c) return HorsBorne(a[1], Colonne);
-  return SurvolerBonus{*où, *c};
+  return SurvolerBonus{*ou, *c};
 }
 
 // The panels with a help of their own, by the names the window gives them.
@@ -138,9 +138,9 @@ struct NomPanel {
   std::string_view nom;
   PanelAide panel;
 };
-constexpr std::array PanelsDés{
-    NomPanel{"PanelFigureRéalisée", PanelAide::PanelFigureRéalisée},
-    NomPanel{"PanelTotalDés", PanelAide::PanelTotalDés},
+constexpr std::array PanelsDes{
+    NomPanel{"PanelFigureRéalisée", PanelAide::PanelFigureRealisee},
+    NomPanel{"PanelTotalDés", PanelAide::PanelTotalDes},
     NomPanel{"PanelScoreTotal", PanelAide::PanelScoreTotal},
 };
 struct NomPanelScore {
@@ -157,7 +157,7 @@ constexpr std::array PanelsScores{
 
 Lecture LireSurvolPanel(Arguments a) {
   const std::string nom(a[0]);
-  for (const NomPanel& p : PanelsDés) {
+  for (const NomPanel& p : PanelsDes) {
     if (p.nom != a[0]) continue;
     if (a.size() > 1) return Refus{nom + " has no rows: expected: panel " + nom};
     return SurvolerPanel{p.panel};
@@ -179,15 +179,15 @@ Lecture LireSurvolAire(Arguments) { return SurvolerAire{}; }
 std::optional<double> Longueur(std::string_view mot) {
   double valeur = 0;
   const char* fin = mot.data() + mot.size();
-  const auto [où, erreur] = std::from_chars(mot.data(), fin, valeur);
-  if (mot.empty() || erreur != std::errc{} || où != fin) return std::nullopt;
+  const auto [ou, erreur] = std::from_chars(mot.data(), fin, valeur);
+  if (mot.empty() || erreur != std::errc{} || ou != fin) return std::nullopt;
   return valeur;
 }
 
 Lecture LireDisposition(Arguments a) {
   const auto largeur = Longueur(a[0]);
   const auto hauteur = Longueur(a[1]);
-  if (!largeur || !hauteur || !DimensionsÉcranValides(*largeur, *hauteur))
+  if (!largeur || !hauteur || !DimensionsEcranValides(*largeur, *hauteur))
     return Refus{"screen must be a width and a height from 1 to 1000000 twips, not '" +
                  std::string(a[0]) + " " + std::string(a[1]) + "'"};
   const auto n = Nombre<int>(a[2]);
@@ -204,7 +204,7 @@ Lecture LireOptionMode(Arguments a) {
 bool EstBlanc(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
 
 // Characters of UTF-8 text: every byte but the continuation bytes starts one.
-std::size_t NbCaractères(std::string_view texte) {
+std::size_t NbCaracteres(std::string_view texte) {
   std::size_t n = 0;
   for (char c : texte) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
   return n;
@@ -212,9 +212,9 @@ std::size_t NbCaractères(std::string_view texte) {
 
 Lecture LireNom(std::string_view reste) {
   if (!reste.empty() && EstBlanc(reste.front())) reste.remove_prefix(1);
-  if (NbCaractères(reste) > LongueurTextName)
+  if (NbCaracteres(reste) > LongueurTextName)
     return Refus{"the name box holds at most " + std::to_string(LongueurTextName) +
-                 " characters, not " + std::to_string(NbCaractères(reste))};
+                 " characters, not " + std::to_string(NbCaracteres(reste))};
   return ValiderNom{std::string(reste)};
 }
 
@@ -241,7 +241,7 @@ constexpr std::array Syntaxes{
     Syntaxe{"lang", "lang fr|en", 1, 1, LireLangue},
     Syntaxe{"seed", "seed N", 1, 1, LireGraine},
     Syntaxe{"new", "new MODE", 1, 1, LireNouvelle},
-    Syntaxe{"dice", "dice V1 [V2 ...]", 1, SansLimite, LireDés},
+    Syntaxe{"dice", "dice V1 [V2 ...]", 1, SansLimite, LireDes},
     Syntaxe{"ok", "ok", 0, 0, LireOk},
     Syntaxe{"left", "left DIE", 1, 1, LireBouton<1>},
     Syntaxe{"right", "right DIE", 1, 1, LireBouton<2>},
@@ -249,7 +249,7 @@ constexpr std::array Syntaxes{
     Syntaxe{"click", "click COLUMN FIGURE", 2, 2, LireClic},
     Syntaxe{"faces", "faces 1|2", 1, 1, LireFaces},
     Syntaxe{"tick", "tick [N]", 0, 1, LireTics},
-    Syntaxe{"state", "state", 0, 0, LireÉtat},
+    Syntaxe{"state", "state", 0, 0, LireEtat},
     Syntaxe{"hover", "hover COLUMN FIGURE", 2, 2, LireSurvolCase},
     Syntaxe{"bonus", "bonus 1|2 COLUMN", 2, 2, LireSurvolBonus},
     Syntaxe{"panel", "panel NAME [ROW]", 1, 2, LireSurvolPanel},
@@ -265,9 +265,9 @@ std::vector<std::string_view> Mots(std::string_view ligne) {
   std::size_t i = 0;
   while (i < ligne.size()) {
     while (i < ligne.size() && EstBlanc(ligne[i])) ++i;
-    const std::size_t début = i;
+    const std::size_t debut = i;
     while (i < ligne.size() && !EstBlanc(ligne[i])) ++i;
-    if (i > début) mots.push_back(ligne.substr(début, i - début));
+    if (i > debut) mots.push_back(ligne.substr(debut, i - debut));
   }
   return mots;
 }

@@ -26,21 +26,21 @@ struct NouvellePartie {  // new M
   static constexpr bool deJeu = false;
   int16_t modeJeu;  // 1..3
 };
-struct MettreDésEnFile {  // dice V1 [V2 …]
+struct MettreDesEnFile {  // dice V1 [V2 …]
   static constexpr bool deJeu = false;
   std::vector<int16_t> faces;  // each 1..6, at least one
 };
 struct PresserOk {  // ok
   static constexpr bool deJeu = true;
 };
-struct BoutonSurDé {  // left I | right I
+struct BoutonSurDe {  // left I | right I
   static constexpr bool deJeu = true;
-  int16_t dé;      // 1..5
+  int16_t de;      // 1..5
   int16_t bouton;  // 1 left, 2 right
 };
-struct CliquerPlaceDé {  // place I
+struct CliquerPlaceDe {  // place I
   static constexpr bool deJeu = true;
-  int16_t dé;  // 1..5
+  int16_t de;  // 1..5
 };
 struct CliquerCase {  // click C F
   static constexpr bool deJeu = true;
@@ -49,13 +49,13 @@ struct CliquerCase {  // click C F
 };
 struct ChoisirFaces {  // faces 1 | faces 2
   static constexpr bool deJeu = false;
-  int16_t typeDés;
+  int16_t typeDes;
 };
 struct Tics {  // tick [N]
   static constexpr bool deJeu = true;
   int32_t nombre;  // 1..TicsParLigneMax
 };
-struct AfficherÉtat {  // state
+struct AfficherEtat {  // state
   static constexpr bool deJeu = false;
 };
 
@@ -70,7 +70,7 @@ struct SurvolerCase {  // hover C F
 // of Annonce, which gives it on a click (GesteAideBonus).
 struct SurvolerBonus {  // bonus W C
   static constexpr bool deJeu = false;
-  int16_t où;       // bonus::Haut or bonus::Bas
+  int16_t ou;       // bonus::Haut or bonus::Bas
   int16_t colonne;  // 1..6
 };
 struct SurvolerPanel {  // panel PanelFigureRéalisée | PanelTotalDés | PanelScoreTotal
@@ -89,7 +89,7 @@ struct SurvolerAire {  // bare: a part of PictureAireJeu with no control on it
 // layout W H N: prints the geometry of a screen of W × H twips for N columns.
 struct Disposer {
   static constexpr bool deJeu = false;
-  double largeur;     // DimensionsÉcranValides
+  double largeur;     // DimensionsEcranValides
   double hauteur;
   int16_t nbColonnes;  // 1, 3 or 6
 };
@@ -111,9 +111,9 @@ struct ChoisirOptionMode {
   int16_t modeJeu;  // 1..3
 };
 
-using Commande = std::variant<ChoixLangue, FixerGraine, NouvellePartie, MettreDésEnFile, PresserOk,
-                              BoutonSurDé, CliquerPlaceDé, CliquerCase, ChoisirFaces, Tics,
-                              AfficherÉtat, SurvolerCase, SurvolerBonus, SurvolerPanel,
+using Commande = std::variant<ChoixLangue, FixerGraine, NouvellePartie, MettreDesEnFile, PresserOk,
+                              BoutonSurDe, CliquerPlaceDe, CliquerCase, ChoisirFaces, Tics,
+                              AfficherEtat, SurvolerCase, SurvolerBonus, SurvolerPanel,
                               SurvolerPanelScore, SurvolerAire, Disposer, ChargerDossier,
                               ValiderNom, ChoisirOptionMode>;
 

@@ -23,20 +23,20 @@ Json EnListe(const Tableau<T, Premier, Dernier>& valeurs) {
 Json CaseEnJson(const CaseJeu& k) {
   return Json{{"taken", k.Prise},
               {"visible", k.Visible},
-              {"selectable", k.Sélectionnable},
+              {"selectable", k.Selectionnable},
               {"score", k.Score},
               {"potential", k.ScorePotentiel},
               {"colour", k.CouleurPotentiel}};
 }
 
 // The information line holds either a message of the game, worded in the language, or text.
-std::string TexteInfo(const AffichageMémoire& a, Langue langue) {
+std::string TexteInfo(const AffichageMemoire& a, Langue langue) {
   return a.infoEstMessage ? std::string(Texte(a.message, langue)) : a.info;
 }
 
 std::string_view NomAspect(Aspect aspect) {
   switch (aspect) {
-    case Aspect::Cachée: return "hidden";
+    case Aspect::Cachee: return "hidden";
     case Aspect::Libre: return "free";
     case Aspect::Prise: return "taken";
   }
@@ -57,99 +57,99 @@ constexpr std::array<ColonneScores, 5> ColonnesScores = {{
      [](const HighScoreEntry& e, int) { return std::to_string(e.figures); }},
 }};
 
-Json EntréeEnJson(const HighScoreEntry& e) {
+Json EntreeEnJson(const HighScoreEntry& e) {
   return Json{{"name", e.name}, {"score", e.score}, {"time", e.time}, {"figures", e.figures}};
 }
 
 }  // namespace
 
-Json Légendes(const ÉtatPartie& é, const AffichageMémoire& a, const VueFenêtre& v,
+Json Legendes(const EtatPartie& e, const AffichageMemoire& a, const VueFenetre& v,
               Langue langue) {
   Json l = Json::object();
-  for (const Légende& légende : InitTextesLangue(langue).légendes)
-    l[légende.contrôle] =
-        légende.contrôle == "TextName" && v.texteNom ? *v.texteNom : légende.texte;
+  for (const Legende& legende : InitTextesLangue(langue).legendes)
+    l[legende.controle] =
+        legende.controle == "TextName" && v.texteNom ? *v.texteNom : legende.texte;
   l["FormParams"] = "OPTIONS";
   l["PanelOkParams"] = "OK";
 
-  for (int16_t c : OrdreÉcran)
-    for (LigneTotal ligne : LignesTotaux) l[NomTotal(ligne, c)] = LégendeLigneTotal(é, ligne, c);
+  for (int16_t c : OrdreEcran)
+    for (LigneTotal ligne : LignesTotaux) l[NomTotal(ligne, c)] = LegendeLigneTotal(e, ligne, c);
 
-  l["PanelScoreTotal"] = a.légendeScoreTotal;
-  l["PanelTotalDés"] = a.légendeTotalDés;
-  l["PanelFigureRéalisée"] = Texte(a.figureRéalisée, langue);
-  l["PanelOkDé"] = a.légendeOkDé;
+  l["PanelScoreTotal"] = a.legendeScoreTotal;
+  l["PanelTotalDés"] = a.legendeTotalDes;
+  l["PanelFigureRéalisée"] = Texte(a.figureRealisee, langue);
+  l["PanelOkDé"] = a.legendeOkDe;
   l["PanelInfoDéroulement"] = TexteInfo(a, langue);
   // Written by each new game; empty on the window as designed.
-  l["PanelModeColonnes"] = é.NbColonnes != 0 ? LégendeModeColonnes(é.NbColonnes, langue) : "";
+  l["PanelModeColonnes"] = e.NbColonnes != 0 ? LegendeModeColonnes(e.NbColonnes, langue) : "";
 
   for (int place = 1; place <= NbPlaces; ++place)
     for (const ColonneScores& colonne : ColonnesScores)
-      l[NomÉlément(colonne.famille, place)] =
-          v.tableMontrée ? colonne.texte((*v.tableMontrée)[place], place) : "";
+      l[NomElement(colonne.famille, place)] =
+          v.tableMontree ? colonne.texte((*v.tableMontree)[place], place) : "";
   return l;
 }
 
-Json ÉtatEnJson(const ÉtatPartie& é, const AffichageMémoire& a, const VueFenêtre& v,
+Json EtatEnJson(const EtatPartie& e, const AffichageMemoire& a, const VueFenetre& v,
                 const HighScores& scores, Langue langue) {
-  Json j = ÉtatEnJson(é, a, langue);
+  Json j = EtatEnJson(e, a, langue);
   for (int16_t c = 1; c <= NbColonnesMax; ++c)
     for (int16_t f = 1; f <= NbFigures; ++f) {
-      const CaseÀLÉcran& k = v.cases[c][f];
+      const CaseALEcran& k = v.cases[c][f];
       Json& objet = j["sheet"][static_cast<std::size_t>(c - 1)][static_cast<std::size_t>(f - 1)];
-      objet["caption"] = k.légende;
+      objet["caption"] = k.legende;
       objet["look"] = NomAspect(k.aspect);
       objet["pointer"] = k.pointeur;
     }
-  j["captions"] = Légendes(é, a, v, langue);
+  j["captions"] = Legendes(e, a, v, langue);
   Json table = Json::array();
-  for (const HighScoreEntry& e : scores[é.ModeJeu]) table.push_back(EntréeEnJson(e));
+  for (const HighScoreEntry& entree : scores[e.ModeJeu]) table.push_back(EntreeEnJson(entree));
   j["highScores"] = std::move(table);
   j["place"] = v.place;
   j["messages"] = v.messages;
-  j["scoresShown"] = v.scoresMontrés;
+  j["scoresShown"] = v.scoresMontres;
   return j;
 }
 
-Json ÉtatEnJson(const ÉtatPartie& é, const AffichageMémoire& a, Langue langue) {
+Json EtatEnJson(const EtatPartie& e, const AffichageMemoire& a, Langue langue) {
   Json j;
-  j["mode"] = é.ModeJeu;
-  j["columns"] = é.NbColonnes;
-  j["turn"] = é.NuméroTour;
-  j["throws"] = é.NbJets;
-  j["announced"] = é.FigureAnnoncée;
-  j["over"] = é.PartieTerminée;
+  j["mode"] = e.ModeJeu;
+  j["columns"] = e.NbColonnes;
+  j["turn"] = e.NumeroTour;
+  j["throws"] = e.NbJets;
+  j["announced"] = e.FigureAnnoncee;
+  j["over"] = e.PartieTerminee;
 
-  j["dice"] = EnListe(é.Dés);
-  j["kept"] = EnListe(é.DésGardés);
-  j["shown"] = EnListe(a.imagesDés);
-  j["facesType"] = é.TypeDés;
+  j["dice"] = EnListe(e.Des);
+  j["kept"] = EnListe(e.DesGardes);
+  j["shown"] = EnListe(a.imagesDes);
+  j["facesType"] = e.TypeDes;
 
-  j["ok"] = a.légendeOkDé;
-  j["okVisible"] = a.okDéVisible;
-  j["figure"] = Texte(a.figureRéalisée, langue);
-  j["diceTotal"] = a.légendeTotalDés;
-  j["scoreTotal"] = a.légendeScoreTotal;
+  j["ok"] = a.legendeOkDe;
+  j["okVisible"] = a.okDeVisible;
+  j["figure"] = Texte(a.figureRealisee, langue);
+  j["diceTotal"] = a.legendeTotalDes;
+  j["scoreTotal"] = a.legendeScoreTotal;
   j["info"] = TexteInfo(a, langue);
 
-  j["total"] = é.ScoreTotal;
-  j["figuresMade"] = é.NbFiguresRéalisées;
-  j["seconds"] = é.SecondesPartie;
-  j["nextDown"] = é.ProchaineDescente;
-  j["nextUp"] = é.ProchaineMontée;
-  j["closed"] = EnListe(é.ColonneFermée);
-  j["columnFigures"] = EnListe(é.NbFiguresColonne);
+  j["total"] = e.ScoreTotal;
+  j["figuresMade"] = e.NbFiguresRealisees;
+  j["seconds"] = e.SecondesPartie;
+  j["nextDown"] = e.ProchaineDescente;
+  j["nextUp"] = e.ProchaineMontee;
+  j["closed"] = EnListe(e.ColonneFermee);
+  j["columnFigures"] = EnListe(e.NbFiguresColonne);
 
   Json feuille = Json::array();
   Json totaux = Json::array();
   for (int16_t c = 1; c <= NbColonnesMax; ++c) {
     Json colonne = Json::array();
-    for (int16_t f = 1; f <= NbFigures; ++f) colonne.push_back(CaseEnJson(é.Cases(c, f)));
+    for (int16_t f = 1; f <= NbFigures; ++f) colonne.push_back(CaseEnJson(e.Cases(c, f)));
     feuille.push_back(std::move(colonne));
-    totaux.push_back(Json{{"upper", é.TotalHaut[c]},
-                          {"upperBonus", é.BonusHaut[c]},
-                          {"lower", é.TotalBas[c]},
-                          {"lowerBonus", é.BonusBas[c]}});
+    totaux.push_back(Json{{"upper", e.TotalHaut[c]},
+                          {"upperBonus", e.BonusHaut[c]},
+                          {"lower", e.TotalBas[c]},
+                          {"lowerBonus", e.BonusBas[c]}});
   }
   j["sheet"] = std::move(feuille);
   j["totals"] = std::move(totaux);

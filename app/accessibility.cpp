@@ -69,7 +69,7 @@ AccessibiliteJeu::AccessibiliteJeu(FormRolvex& fenetre)
   const Langue langue = fenetre.langue();
   for (const AccessibleFixe& f : AccessiblesFixes()) {
     QWidget& ou = f.fenetre == Fenetre::FormParams ? static_cast<QWidget&>(fenetre.Params())
-                                                    : static_cast<QWidget&>(fenetre);
+                                                   : static_cast<QWidget&>(fenetre);
     if (QWidget* widget = Trouver<QWidget>(ou, f.controle))
       Nommer(*widget, f.nom.pour(langue), f.description.pour(langue));
   }
@@ -78,7 +78,8 @@ AccessibiliteJeu::AccessibiliteJeu(FormRolvex& fenetre)
     Nommer(&Controle(fenetre, NomEntete(c)), AccessibleEntete(c, langue));
     for (int16_t f = 1; f <= NbFigures; ++f) cases_[c][f] = &Controle(fenetre, NomCase(c, f));
     for (int i = 1; i <= 4; ++i)
-      totaux_[c][i] = &Controle(fenetre, NomTotal(LignesTotaux[static_cast<std::size_t>(i - 1)], c));
+      totaux_[c][i] =
+          &Controle(fenetre, NomTotal(LignesTotaux[static_cast<std::size_t>(i - 1)], c));
   }
   for (Cote cote : {Cote::Gauche, Cote::Droite}) {
     for (int16_t f = 1; f <= NbFigures; ++f)
@@ -88,8 +89,9 @@ AccessibiliteJeu::AccessibiliteJeu(FormRolvex& fenetre)
                              ? bonus::Haut
                              : bonus::Bas;
       const bool estBonus = ligne == LigneTotal::BonusHaut || ligne == LigneTotal::BonusBas;
-      Nommer(&Controle(fenetre, NomEtiquetteTotal(ligne, cote)),
-             estBonus ? AccessibleEtiquetteBonus(ou, langue) : AccessibleEtiquetteTotal(ou, langue));
+      Nommer(
+          &Controle(fenetre, NomEtiquetteTotal(ligne, cote)),
+          estBonus ? AccessibleEtiquetteBonus(ou, langue) : AccessibleEtiquetteTotal(ou, langue));
     }
   }
   for (int16_t i = 1; i <= NbDes; ++i) {

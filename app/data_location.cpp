@@ -27,8 +27,8 @@ QString Fichier(const std::filesystem::path& dossier, std::string_view nom) {
 
 // The top folders of the system's own tree: programs installed there belong to a package.
 constexpr std::array<std::string_view, 13> RacinesSysteme = {
-    "usr", "bin", "sbin", "lib", "lib32", "lib64", "libx32", "opt", "etc", "boot", "snap", "nix",
-    "app"};
+    "usr", "bin", "sbin", "lib",  "lib32", "lib64", "libx32",
+    "opt", "etc", "boot", "snap", "nix",   "app"};
 
 }  // namespace
 
@@ -93,8 +93,8 @@ DossierDeLecture RassemblerFichiersDonnees(const DossiersDonnees& dossiers) {
     FichierDonnees lequel;
     std::filesystem::path (*chemin)(const std::filesystem::path&);
   };
-  constexpr std::array<Fichier, 2> fichiers = {{{FichierDonnees::Options, CheminFichierOptions},
-                                                {FichierDonnees::Noms, CheminFichierNoms}}};
+  constexpr std::array<Fichier, 2> fichiers = {
+      {{FichierDonnees::Options, CheminFichierOptions}, {FichierDonnees::Noms, CheminFichierNoms}}};
   for (const Fichier& f : fichiers) {
     const std::filesystem::path source = f.chemin(dossiers.lecture);
     const std::filesystem::path cible = f.chemin(dossiers.ecriture);
@@ -104,8 +104,7 @@ DossierDeLecture RassemblerFichiersDonnees(const DossiersDonnees& dossiers) {
       std::filesystem::remove(cible, e);
       continue;
     }
-    std::filesystem::copy_file(source, cible, std::filesystem::copy_options::overwrite_existing,
-                               e);
+    std::filesystem::copy_file(source, cible, std::filesystem::copy_options::overwrite_existing, e);
     if (e) {
       // No half pair is left behind for the next run to take as the player's files.
       std::error_code ignoree;

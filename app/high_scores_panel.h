@@ -6,11 +6,11 @@
 #include <array>
 #include <cstdint>
 
-#include "ui/panel.h"
 #include "app/records/high_scores.h"
 #include "playarea/layout.h"
 #include "texts/hover_help.h"
 #include "texts/language_tables.h"
+#include "ui/panel.h"
 #include "ui/twips.h"
 
 namespace rolvex {

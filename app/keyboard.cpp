@@ -25,8 +25,8 @@ constexpr int PoidsTravers = 2;
 
 int Ecart(PlaceEcran depuis, PlaceEcran vers, int dx, int dy) {
   const int le_long = (vers.colonne - depuis.colonne) * dx + (vers.ligne - depuis.ligne) * dy;
-  const int en_travers = std::abs((vers.colonne - depuis.colonne) * dy) +
-                         std::abs((vers.ligne - depuis.ligne) * dx);
+  const int en_travers =
+      std::abs((vers.colonne - depuis.colonne) * dy) + std::abs((vers.ligne - depuis.ligne) * dx);
   return le_long + PoidsTravers * en_travers;
 }
 
@@ -39,11 +39,16 @@ bool AvantDansLaLecture(PlaceEcran a, PlaceEcran b) {
 // French keyboard, which type & é " ' ( unless shifted.
 std::optional<int16_t> DeDeLaTouche(int touche) {
   switch (touche) {
-    case Qt::Key_1: case Qt::Key_Ampersand: return 1;
-    case Qt::Key_2: case Qt::Key_Eacute: return 2;
-    case Qt::Key_3: case Qt::Key_QuoteDbl: return 3;
-    case Qt::Key_4: case Qt::Key_Apostrophe: return 4;
-    case Qt::Key_5: case Qt::Key_ParenLeft: return 5;
+    case Qt::Key_1:
+    case Qt::Key_Ampersand: return 1;
+    case Qt::Key_2:
+    case Qt::Key_Eacute: return 2;
+    case Qt::Key_3:
+    case Qt::Key_QuoteDbl: return 3;
+    case Qt::Key_4:
+    case Qt::Key_Apostrophe: return 4;
+    case Qt::Key_5:
+    case Qt::Key_ParenLeft: return 5;
     default: return std::nullopt;
   }
 }
@@ -107,7 +112,8 @@ std::optional<PlaceEcran> PlaceLaPlusProche(PlaceEcran pres, std::span<const Pla
   std::optional<PlaceEcran> meilleure;
   int meilleurEcart = 0;
   for (PlaceEcran p : places) {
-    const int ecart = PoidsTravers * std::abs(p.colonne - pres.colonne) + std::abs(p.ligne - pres.ligne);
+    const int ecart =
+        PoidsTravers * std::abs(p.colonne - pres.colonne) + std::abs(p.ligne - pres.ligne);
     if (!meilleure || ecart < meilleurEcart ||
         (ecart == meilleurEcart && AvantDansLaLecture(p, *meilleure))) {
       meilleure = p;
@@ -122,7 +128,8 @@ ClavierJeu::ClavierJeu(FormRolvex& fenetre) : QObject(&fenetre), fenetre_(fenetr
   for (int16_t c = 1; c <= NbColonnesMax; ++c)
     for (int16_t f = 1; f <= NbFigures; ++f)
       cases_[c][f] = Trouver<ui::Panneau>(fenetre, NomCase(c, f));
-  for (int16_t i = 1; i <= NbDes; ++i) des_[i] = Trouver<ui::Image>(fenetre, NomElement("ImageDé", i));
+  for (int16_t i = 1; i <= NbDes; ++i)
+    des_[i] = Trouver<ui::Image>(fenetre, NomElement("ImageDé", i));
   okDe_ = Trouver<ui::Panneau>(fenetre, "PanelOkDé");
   cadre_ = new CadreFocus(Trouver<QWidget>(fenetre, "PictureAireJeu"));
   fenetre.installEventFilter(this);
@@ -156,7 +163,8 @@ bool ClavierJeu::ToucheFenetre(const QKeyEvent& touche) {
     case Qt::Key_Enter:
       if (touche.isAutoRepeat()) return true;
       if (encadree_) {
-        if (ui::Panneau* carre = cases_[encadree_->colonne][encadree_->figure]) emit carre->clicked();
+        if (ui::Panneau* carre = cases_[encadree_->colonne][encadree_->figure])
+          emit carre->clicked();
       } else {
         PresserOk();
       }
@@ -165,9 +173,7 @@ bool ClavierJeu::ToucheFenetre(const QKeyEvent& touche) {
     case Qt::Key_Right: Deplacer(1, 0); return true;
     case Qt::Key_Up: Deplacer(0, -1); return true;
     case Qt::Key_Down: Deplacer(0, 1); return true;
-    case Qt::Key_Escape:
-      Encadrer(std::nullopt);
-      return true;
+    case Qt::Key_Escape: Encadrer(std::nullopt); return true;
     default: return false;
   }
 }

@@ -37,7 +37,8 @@ constexpr int UneSeconde = 1000;
 
 void Environnement::QuitterApplication() { QCoreApplication::quit(); }
 
-FormRolvex::FormRolvex(Langue langue, SourceDes& des, QSizeF ecranTwips, Environnement environnement)
+FormRolvex::FormRolvex(Langue langue, SourceDes& des, QSizeF ecranTwips,
+                       Environnement environnement)
     : langue_(langue),
       environnement_(std::move(environnement)),
       textes_(InitTextesLangue(langue)),
@@ -65,7 +66,8 @@ void FormRolvex::Form_Load() {
   setCentralWidget(client);
   ecran_ = std::make_unique<EcranAireJeu>(*client, aire_, ui::EchelleTwips::DeLEcranPrincipal(),
                                           langue_);
-  for (std::string_view cache : {"SuperPanelDés", "SuperPanelScore", "PanelNewGame", "PanelNewMode"})
+  for (std::string_view cache :
+       {"SuperPanelDés", "SuperPanelScore", "PanelNewGame", "PanelNewMode"})
     (*ecran_)[cache].hide();
   const QWidget& de = (*ecran_)[NomElement("ImageDé", 1)];
   const int cote = std::min(de.width(), de.height());
@@ -116,8 +118,8 @@ void FormRolvex::CreerMenus() {
   for (const EntreeMenu& e : entrees) {
     const QString nom = ui::EnQString(e.nom);
     if (e.commande == nullptr) {
-      QMenu* menu = e.parent.empty() ? menuBar()->addMenu(QString())
-                                     : menus.at(e.parent)->addMenu(QString());
+      QMenu* menu =
+          e.parent.empty() ? menuBar()->addMenu(QString()) : menus.at(e.parent)->addMenu(QString());
       menu->setObjectName(nom);
       menus[e.nom] = menu;
       continue;
@@ -125,7 +127,8 @@ void FormRolvex::CreerMenus() {
     QAction* action = menus.at(e.parent)->addAction(QString());
     action->setObjectName(nom);
     if (e.touche != 0) action->setShortcut(QKeySequence(e.touche));
-    connect(action, &QAction::triggered, this, [this, commande = e.commande] { (this->*commande)(); });
+    connect(action, &QAction::triggered, this,
+            [this, commande = e.commande] { (this->*commande)(); });
   }
 
   // One face style at a time, ticked.

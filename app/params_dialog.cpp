@@ -76,8 +76,8 @@ FormParams::FormParams(FormRolvex& principale, QSizeF ecranTwips)
 
   // The round buttons grow with their captions, which follow the screen.
   const int cote = std::max(13, QFontMetrics(options_[1]->font()).ascent());
-  cadre->setStyleSheet(QStringLiteral("QRadioButton::indicator { width: %1px; height: %1px; }")
-                           .arg(cote));
+  cadre->setStyleSheet(
+      QStringLiteral("QRadioButton::indicator { width: %1px; height: %1px; }").arg(cote));
 }
 
 int16_t FormParams::ModeSelectionne() const {
@@ -129,8 +129,7 @@ void FormParams::showEvent(QShowEvent* event) {
 }
 
 bool FormParams::eventFilter(QObject* objet, QEvent* event) {
-  if (event->type() == QEvent::MouseButtonPress && objet == TextName_)
-    TextName_Click();
+  if (event->type() == QEvent::MouseButtonPress && objet == TextName_) TextName_Click();
   return QDialog::eventFilter(objet, event);
 }
 

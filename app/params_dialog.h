@@ -2,8 +2,8 @@
 #pragma once
 
 #include <QDialog>
-#include <QString>
 #include <QSizeF>
+#include <QString>
 #include <cstdint>
 
 #include "engine/score_sheet.h"

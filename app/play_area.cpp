@@ -12,10 +12,9 @@ namespace rolvex::app {
 namespace {
 
 // The panels the player presses: they sink under the mouse and rise on release.
-constexpr std::array BoutonsPanneaux = {std::string_view("PanelStart"), std::string_view("PanelOkDé"),
-                                        std::string_view("PanelNewGame"),
-                                        std::string_view("PanelNewMode"),
-                                        std::string_view("PanelEffacerScores")};
+constexpr std::array BoutonsPanneaux = {
+    std::string_view("PanelStart"), std::string_view("PanelOkDé"), std::string_view("PanelNewGame"),
+    std::string_view("PanelNewMode"), std::string_view("PanelEffacerScores")};
 
 // Containers of other controls: flat, or framed by a wider bevel.
 constexpr std::string_view FeuilleDeJeu = "PictureAireJeu";
@@ -154,9 +153,9 @@ void EcranAireJeu::DechargerTousControles() {
     for (Cote cote : {Cote::Gauche, Cote::Droite}) (*this)[NomEtiquette(cote, i)].hide();
   }
   for (int rang = 1; rang <= NbPlaces; ++rang)
-    for (PanelScore famille : {PanelScore::PanelScoreClassement, PanelScore::PanelScoreNom,
-                               PanelScore::PanelScoreTemps, PanelScore::PanelScoreNbFigures,
-                               PanelScore::PanelScoreScore})
+    for (PanelScore famille :
+         {PanelScore::PanelScoreClassement, PanelScore::PanelScoreNom, PanelScore::PanelScoreTemps,
+          PanelScore::PanelScoreNbFigures, PanelScore::PanelScoreScore})
       panneauScores_->Cellule(famille, rang)->hide();
 }
 

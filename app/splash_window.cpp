@@ -84,8 +84,8 @@ void FrmSplash::Form_Load(QSizeF ecranTwips) {
   new ui::SuiviRatioPixels(*this, devicePixelRatioF(), [logo](qreal ratio) {
     logo->setPicture(ui::ImageLogo(std::min(logo->width(), logo->height()), ratio));
   });
-  Trouver<QLabel>(*this, "lblVersion")->setText(QStringLiteral("Version ") +
-                                                 ui::EnQString(TexteVersion));
+  Trouver<QLabel>(*this, "lblVersion")
+      ->setText(QStringLiteral("Version ") + ui::EnQString(TexteVersion));
   Trouver<QLabel>(*this, "lblCompanyProduct")->setText(ui::EnQString(TitreApplication));
   NommerDemarrage(*this);
 

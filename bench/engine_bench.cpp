@@ -24,9 +24,10 @@ void PartiesEntieres(benchmark::State& state) {
     coups += joueur.JouerPartie(partie, [] { return true; });
     benchmark::DoNotOptimize(partie.Etat().ScoreTotal);
   }
-  state.counters["parties/s"] = benchmark::Counter(static_cast<double>(state.iterations()),
-                                                   benchmark::Counter::kIsRate);
-  state.counters["coups/partie"] = static_cast<double>(coups) / static_cast<double>(state.iterations());
+  state.counters["parties/s"] =
+      benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+  state.counters["coups/partie"] =
+      static_cast<double>(coups) / static_cast<double>(state.iterations());
 }
 BENCHMARK(PartiesEntieres)->ArgName("mode")->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMicrosecond);
 

@@ -44,9 +44,9 @@ class CompteurDessins : public QObject {
 };
 
 struct Mesures {
-  std::vector<double> jets;    // microseconds, click to end of repaint
+  std::vector<double> jets;  // microseconds, click to end of repaint
   std::vector<double> clics;
-  std::vector<double> gestes;  // the part spent in the handlers, before the repaint
+  std::vector<double> gestes;      // the part spent in the handlers, before the repaint
   std::vector<double> processeur;  // processor time of the whole action, this thread only
 };
 
@@ -97,8 +97,8 @@ class Banc {
   void JouerUnTour(Mesures& m) {
     Mesurer(Controle("PanelOkDé"), m.jets, m);
     const EtatPartie& e = fenetre_.Etat();
-    for (int16_t c : {colonne::Seche, colonne::Deux, colonne::Libre, colonne::Descente,
-                      colonne::Montee})
+    for (int16_t c :
+         {colonne::Seche, colonne::Deux, colonne::Libre, colonne::Descente, colonne::Montee})
       for (int16_t f = 1; f <= NbFigures; ++f)
         if (Ouverte(c, f)) {
           Mesurer(Controle(NomCase(c, f)), m.clics, m);
@@ -159,7 +159,8 @@ double Mediane(std::vector<double> v) {
 void Resumer(const char* quoi, const std::vector<double>& v) {
   std::vector<double> triees = v;
   std::sort(triees.begin(), triees.end());
-  const double p95 = triees[static_cast<std::size_t>(0.95 * static_cast<double>(triees.size() - 1))];
+  const double p95 =
+      triees[static_cast<std::size_t>(0.95 * static_cast<double>(triees.size() - 1))];
   std::printf("%-26s %5zu actions: median %7.0f us, 95th percentile %7.0f us, worst %7.0f us\n",
               quoi, v.size(), Mediane(v), p95, triees.back());
 }

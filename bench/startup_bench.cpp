@@ -175,10 +175,10 @@ int main(int argc, char** argv) {
     }
     Arreter(jeu);
   }
-  std::printf("median of %d runs: start-up window %.1f ms (worst %.1f), language click to main "
-              "window %.1f ms (worst %.1f)\n",
-              nbLancements, Mediane(demarrages),
-              *std::max_element(demarrages.begin(), demarrages.end()), Mediane(langues),
-              *std::max_element(langues.begin(), langues.end()));
+  std::printf(
+      "median of %d runs: start-up window %.1f ms (worst %.1f), language click to main "
+      "window %.1f ms (worst %.1f)\n",
+      nbLancements, Mediane(demarrages), *std::max_element(demarrages.begin(), demarrages.end()),
+      Mediane(langues), *std::max_element(langues.begin(), langues.end()));
   return 0;
 }

@@ -10,7 +10,8 @@ namespace rolvex {
 void DeEquitable::NouvellePartie() {
   const auto graine = graine_.value_or(static_cast<std::uint64_t>(
       std::chrono::high_resolution_clock::now().time_since_epoch().count()));
-  std::seed_seq semence{static_cast<std::uint32_t>(graine), static_cast<std::uint32_t>(graine >> 32)};
+  std::seed_seq semence{static_cast<std::uint32_t>(graine),
+                        static_cast<std::uint32_t>(graine >> 32)};
   generateur_.seed(semence);
 }
 

@@ -77,19 +77,14 @@ int16_t ScoreFigure(const AnalyseDes& a, int16_t f, const CaseJeu& maxi, const C
     case figure::Mini:
       if (maxi.Prise && maxi.Score != 0 && maxi.Score <= a.TotalMini) return 0;
       return a.TotalMini;
-    case figure::Full:
-      return a.FullRealise ? static_cast<int16_t>(a.TotalDes + 20) : int16_t{0};
+    case figure::Full: return a.FullRealise ? static_cast<int16_t>(a.TotalDes + 20) : int16_t{0};
     case figure::Carre:  // only the four dice of the Carré count, never the fifth
       return a.CarreRealise ? static_cast<int16_t>(4 * a.FaceCarre + 30) : int16_t{0};
     case figure::Suite:
       return a.TypeSuite == 1 ? int16_t{45} : a.TypeSuite == 2 ? int16_t{50} : int16_t{0};
-    case figure::PetitTotal:
-      return ScorePetitTotal(a.TotalDes);
-    case figure::Yam:
-      return a.YamRealise ? static_cast<int16_t>(a.TotalDes + 70) : int16_t{0};
-    default:
-      assert(false && "figure out of range");
-      return 0;
+    case figure::PetitTotal: return ScorePetitTotal(a.TotalDes);
+    case figure::Yam: return a.YamRealise ? static_cast<int16_t>(a.TotalDes + 70) : int16_t{0};
+    default: assert(false && "figure out of range"); return 0;
   }
 }
 

@@ -13,17 +13,17 @@ using Des5 = Tableau<int16_t, 1, NbDes>;
 enum class TexteFigure : int8_t { Aucun, TexteSuite, TexteFull, TexteCarre, TexteYam };
 
 struct AnalyseDes {
-  Des5 DesTries;                       // the five values, ascending
-  Tableau<int16_t, 1, 6> NbDesFace;    // how many dice show each face
+  Des5 DesTries;                     // the five values, ascending
+  Tableau<int16_t, 1, 6> NbDesFace;  // how many dice show each face
   int16_t TotalDes = 0;
   int16_t TotalMaxi = 0;
   int16_t TotalMini = 0;
   bool SuiteRealisee = false;
   bool YamRealise = false;
-  bool FullRealise = false;            // a Yam counts as a Full
-  bool CarreRealise = false;           // four or five of a face
-  bool PetitTotalRealise = false;      // a total of 8 or less
-  int16_t TypeSuite = 0;               // 1 for 1-2-3-4-5, 2 for 2-3-4-5-6
+  bool FullRealise = false;        // a Yam counts as a Full
+  bool CarreRealise = false;       // four or five of a face
+  bool PetitTotalRealise = false;  // a total of 8 or less
+  int16_t TypeSuite = 0;           // 1 for 1-2-3-4-5, 2 for 2-3-4-5-6
   int16_t FaceCarre = 0;
   TexteFigure FigureNommee = TexteFigure::Aucun;
 };

@@ -13,8 +13,8 @@ namespace rolvex {
 // Everything a game holds. The window, the hover help and the driver read it; only Partie
 // writes it.
 struct EtatPartie {
-  int16_t ModeJeu = 3;   // column mode 1..3 of the next and current game
-  int16_t TypeDes = 1;   // 1 pips, 2 numerals
+  int16_t ModeJeu = 3;  // column mode 1..3 of the next and current game
+  int16_t TypeDes = 1;  // 1 pips, 2 numerals
   int16_t NbColonnes = 0;
 
   GrilleCases Cases;
@@ -24,23 +24,23 @@ struct EtatPartie {
   Tableau<int16_t, 1, NbColonnesMax> NbFiguresColonne;  // lower figures written with ≥ 1
   Tableau<int32_t, 1, NbColonnesMax> TotalHaut, BonusHaut, TotalBas, BonusBas;
 
-  Des5 Des;                        // -1: no value yet
+  Des5 Des;  // -1: no value yet
   Tableau<bool, 1, NbDes> DesGardes;
-  bool SelectionDroite = false;    // the last right-click kept the dice identical to one
-  AnalyseDes Analyse;              // of the dice last thrown
+  bool SelectionDroite = false;  // the last right-click kept the dice identical to one
+  AnalyseDes Analyse;            // of the dice last thrown
 
-  int16_t NbJets = 0;              // throws made this turn, 0..3
-  int16_t FigureAnnoncee = -1;     // announced in Annonce this turn, or -1
-  int16_t NumeroTour = 0;          // 1.. NbCasesMode; 0 before the first game
+  int16_t NbJets = 0;           // throws made this turn, 0..3
+  int16_t FigureAnnoncee = -1;  // announced in Annonce this turn, or -1
+  int16_t NumeroTour = 0;       // 1.. NbCasesMode; 0 before the first game
   bool PartieTerminee = false;
   int32_t ScoreTotal = 0;
   int16_t NbFiguresRealisees = 0;
 
   // The game clock: it runs from a new game to its end.
   bool ChronoEnMarche = false;
-  int32_t SecondesChrono = 0;      // 0..59
-  int32_t MinutesChrono = 0;       // not limited
-  int32_t SecondesPartie = 0;      // capped at 3599, the time the high scores keep
+  int32_t SecondesChrono = 0;  // 0..59
+  int32_t MinutesChrono = 0;   // not limited
+  int32_t SecondesPartie = 0;  // capped at 3599, the time the high scores keep
 
   EtatPartie() {
     ColonneFermee.fill(true);
@@ -58,7 +58,7 @@ class Partie {
   const EtatPartie& Etat() const { return etat_; }
 
   // The player's choices kept with the options.
-  void ChoisirMode(int16_t modeJeu);  // 1..3; takes effect at the next new game
+  void ChoisirMode(int16_t modeJeu);   // 1..3; takes effect at the next new game
   void ChoisirFaces(int16_t typeDes);  // 1 or 2; kept dice change at once after throw 1 or 2
 
   // New game (mode ModeJeu): resets everything and waits for the first throw.

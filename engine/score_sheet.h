@@ -127,8 +127,8 @@ struct CaseJeu {
   Couleur CouleurPrise = Blanc;  // text colour once taken
   int16_t ScorePotentiel = 0;    // what the dice on the table would score here
   Couleur CouleurPotentiel = Noir;
-  Couleur CouleurFond = Noir;    // the column's colour while free, black once taken
-  bool PriseDessinee = false;    // the taken square has been drawn in its final look
+  Couleur CouleurFond = Noir;  // the column's colour while free, black once taken
+  bool PriseDessinee = false;  // the taken square has been drawn in its final look
   friend bool operator==(const CaseJeu&, const CaseJeu&) = default;
 };
 

@@ -14,7 +14,8 @@ namespace fs = std::filesystem;
 
 void Ecrire(const fs::path& chemin, const Octets& octets) {
   std::ofstream f(chemin, std::ios::binary | std::ios::trunc);
-  f.write(reinterpret_cast<const char*>(octets.data()), static_cast<std::streamsize>(octets.size()));
+  f.write(reinterpret_cast<const char*>(octets.data()),
+          static_cast<std::streamsize>(octets.size()));
 }
 
 void PoserMot(Octets& f, std::size_t position, int valeur) {

@@ -14,13 +14,13 @@ double Droite(const Rect& r) { return double{r.Left} + r.Width; }
 double Bas(const Rect& r) { return double{r.Top} + r.Height; }
 
 // Lengths the design fixes whatever the screen.
-constexpr float HautPanelsDes = 75;    // the dice panels within the dice area
-constexpr double PlaceImageDe = 60;    // a die's face within its panel, at least
-constexpr float HautFeuille = 50;      // the sheet within the window
-constexpr float GaucheInfo = 50;       // the information line within the window
-constexpr float Espace = 50;           // between the information line and the dice area
-constexpr float HautScores = 100;      // the high-score area within the window
-constexpr float EspaceScores = 45;     // around the rows of the high-score table
+constexpr float HautPanelsDes = 75;  // the dice panels within the dice area
+constexpr double PlaceImageDe = 60;  // a die's face within its panel, at least
+constexpr float HautFeuille = 50;    // the sheet within the window
+constexpr float GaucheInfo = 50;     // the information line within the window
+constexpr float Espace = 50;         // between the information line and the dice area
+constexpr float HautScores = 100;    // the high-score area within the window
+constexpr float EspaceScores = 45;   // around the rows of the high-score table
 // The buttons shown after a game keep their designed font, whatever the screen.
 constexpr float PoliceBoutonsFinPartie = 14.25F;
 // The throw button's height on the 4:3 screen the design was drawn for, where it follows from
@@ -97,8 +97,8 @@ void AireJeu::Creer(std::string nom, std::string conteneur, Design design) {
 }
 
 void AireJeu::CreerControles() {
-  for (std::string_view nom : {"PictureAireJeu", "PanelInfoDéroulement", "SuperPanelDés",
-                               "PanelStart", "SuperPanelScore"})
+  for (std::string_view nom :
+       {"PictureAireJeu", "PanelInfoDéroulement", "SuperPanelDés", "PanelStart", "SuperPanelScore"})
     Creer(std::string(nom), "", DesignControleSeul(nom));
 
   for (std::string_view nom : {"PanelScoreTotal", "PanelTotalDés", "PanelFigureRéalisée",
@@ -122,8 +122,7 @@ void AireJeu::CreerControles() {
     for (LigneTotal ligne : LignesTotaux) Creer(NomTotal(ligne, c), feuille, DesignTotal(ligne));
   }
   for (Cote cote : Cotes) {
-    for (int i = 0; i <= NbFigures; ++i)
-      Creer(NomEtiquette(cote, i), feuille, DesignEtiquette(i));
+    for (int i = 0; i <= NbFigures; ++i) Creer(NomEtiquette(cote, i), feuille, DesignEtiquette(i));
     for (LigneTotal ligne : LignesTotaux)
       Creer(NomEtiquetteTotal(ligne, cote), feuille, DesignEtiquetteTotal(ligne));
   }
@@ -189,8 +188,8 @@ void AireJeu::InitZoneDes() {
   figure.police = Simple(12 * RL);
 
   Rect& zone = C("SuperPanelDés").rect;
-  zone.Height = Simple(double{total.rect.Height} + totalDes.rect.Height + figure.rect.Height +
-                       4 * marge);
+  zone.Height =
+      Simple(double{total.rect.Height} + totalDes.rect.Height + figure.rect.Height + 4 * marge);
 
   // The five dice in a row to the right of the result panels.
   for (int i = 1; i <= NbDes; ++i) {
@@ -207,7 +206,6 @@ void AireJeu::InitZoneDes() {
   }
   const Rect& de1 = C(NomElement("PanelDé", 1)).rect;
   zone.Width = Simple(5.0 * de1.Width + total.rect.Width + 7 * marge);
-
 
   // The throw button fills the space under the dice.
   Controle& ok = C("PanelOkDé");

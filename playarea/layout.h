@@ -16,7 +16,7 @@ namespace rolvex {
 
 // The sizes the whole sheet is built from, derived from the screen once at start-up.
 struct TaillesAire {
-  int HauteurCase = 0;      // every square, header and row label
+  int HauteurCase = 0;  // every square, header and row label
   int LargeurCase = 0;
   int EcartVertical = 0;    // between two rows, and above the first
   int EcartHorizontal = 0;  // between two columns, and left of the first

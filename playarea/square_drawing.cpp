@@ -2,8 +2,7 @@
 
 namespace rolvex {
 
-DessinCase DessinDeCase(const EtatPartie& e, const AireJeu& aire, int16_t colonne,
-                        int16_t figure) {
+DessinCase DessinDeCase(const EtatPartie& e, const AireJeu& aire, int16_t colonne, int16_t figure) {
   const CaseJeu& k = e.Cases(colonne, figure);
   DessinCase d;
   // Every square gets a pointer, hidden or taken ones too; a taken square is never selectable.
@@ -15,9 +14,9 @@ DessinCase DessinDeCase(const EtatPartie& e, const AireJeu& aire, int16_t colonn
     d.aspect = Aspect::Prise;
     d.DejaDessinee = k.PriseDessinee;
     // A written 0 reads as crossed out.
-    d.apparence = ApparenceCase{k.Score == 0 ? "OOO" : std::to_string(k.Score), k.CouleurPrise,
-                                k.CouleurFond,
-                                AppliquerRetraitPrise(cellule, aire.Tailles().RetraitPrise)};
+    d.apparence =
+        ApparenceCase{k.Score == 0 ? "OOO" : std::to_string(k.Score), k.CouleurPrise, k.CouleurFond,
+                      AppliquerRetraitPrise(cellule, aire.Tailles().RetraitPrise)};
   } else {
     d.aspect = Aspect::Libre;
     // Before the first throw of a turn there is no score to offer.

@@ -35,8 +35,7 @@ struct DessinCase {
 };
 
 // The square of colonne 1..6 and figure 1..13, in an area laid out for the game's columns.
-DessinCase DessinDeCase(const EtatPartie& e, const AireJeu& aire, int16_t colonne,
-                        int16_t figure);
+DessinCase DessinDeCase(const EtatPartie& e, const AireJeu& aire, int16_t colonne, int16_t figure);
 
 // A total shows nothing for 0; a bonus shows "+ 30".
 std::string LegendeTotal(int32_t total);

@@ -55,12 +55,12 @@ DispositionFormParams DispositionParams(double kx, double ky, int m) {
   Rect& annuler = p.PanelCancelParams;
   annuler = {Simple(m), Simple(double{p.TextName.Top} + p.TextName.Height + m),
              Simple((p.LargeurFenetre - 3.0 * m) / 2), Simple(405 * ky)};
-  p.PanelOkParams = {Simple(double{annuler.Left} + annuler.Width + m), annuler.Top,
-                     annuler.Width, annuler.Height};
+  p.PanelOkParams = {Simple(double{annuler.Left} + annuler.Width + m), annuler.Top, annuler.Width,
+                     annuler.Height};
   p.PoliceBoutons = Simple(12 * kx);
 
-  p.HauteurFenetre = Simple(double{frame.Top} + frame.Height + p.TextName.Height +
-                            annuler.Height + 6.0 * m);
+  p.HauteurFenetre =
+      Simple(double{frame.Top} + frame.Height + p.TextName.Height + annuler.Height + 6.0 * m);
   return p;
 }
 
@@ -95,8 +95,7 @@ DispositionSplash DispositionSplashEcran(double kx, double ky, int m) {
   s.lblVersion.Top = Simple(double{s.lblCompanyProduct.Top} + s.lblCompanyProduct.Height + m);
   s.PanelStartFrench.Left = Simple(m);
   s.PanelStartFrench.Top = Simple(double{s.imgLogo.Top} + s.imgLogo.Height + m);
-  s.PanelStartEnglish.Left =
-      Simple(double{s.PanelStartFrench.Left} + s.PanelStartFrench.Width + m);
+  s.PanelStartEnglish.Left = Simple(double{s.PanelStartFrench.Left} + s.PanelStartFrench.Width + m);
   s.PanelStartEnglish.Top = s.PanelStartFrench.Top;
 
   s.HauteurFenetre = Simple(double{frame.Top} + frame.Height + m);

@@ -42,9 +42,8 @@ constexpr Tableau<Bilingue, 1, NbFigures> AideFigure = [] {
       "Full : 3 identical dices + 2 identical dices equals : 20 + sum of the 5 dices"};
   t[figure::Carre] = {"Carré : 4 dés identiques donnent 30 + le total des dés du carré",
                       "Square : 4 identical dices equals 30 + sum of dices of the square"};
-  t[figure::Suite] = {
-      "Petite Suite : 12345 donnent 45\rou\rGrande Suite : 23456 donnent 50",
-      "Sequence 12345 equals 45\ror\rSequence 23456 equals 50"};
+  t[figure::Suite] = {"Petite Suite : 12345 donnent 45\rou\rGrande Suite : 23456 donnent 50",
+                      "Sequence 12345 equals 45\ror\rSequence 23456 equals 50"};
   // The scale of the low total is one English line in both languages.
   t[figure::PetitTotal] = {
       "Total des dés inférieur ou égal à 8\r"

@@ -13,10 +13,10 @@ using Variable = std::string TextesPartages::*;
 // One write of a text: onto a control's caption, or into one of the shared variables.
 struct Ecriture {
   Fenetre fenetre = Fenetre::FormRolvex;
-  std::string_view controle;    // empty when the text goes to `variable`
+  std::string_view controle;  // empty when the text goes to `variable`
   Variable variable = nullptr;
   Bilingue texte;
-  bool suiviDuTitre = false;    // the caption ends with TitreApplication
+  bool suiviDuTitre = false;  // the caption ends with TitreApplication
 };
 
 constexpr Ecriture Sur(std::string_view controle, std::string_view fr, std::string_view en) {
@@ -43,7 +43,8 @@ constexpr Ecriture Dans(Variable variable, std::string_view fr, std::string_view
 
 // The texts of the quit question and the farewell, written before all others.
 constexpr Ecriture EcrituresCommunes[] = {
-    Dans(&TextesPartages::MsgQuitter, "Voulez-vous vraiment arrêter ", "Do you really want to quit "),
+    Dans(&TextesPartages::MsgQuitter, "Voulez-vous vraiment arrêter ",
+         "Do you really want to quit "),
     Dans(&TextesPartages::MsgAuRevoir, "A bientôt !!!", "See you !!!"),
 };
 

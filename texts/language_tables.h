@@ -36,15 +36,15 @@ struct Bilingue {
 struct TextesPartages {
   std::string MsgPourJouer;
   std::string MsgChoisirCase;
-  std::string MsgBoutonsSouris;   // two sentences joined by RetourLigne
+  std::string MsgBoutonsSouris;  // two sentences joined by RetourLigne
   std::string MsgNouveauTirage;
   std::string MsgChoisirOuJeter;
   std::string TexteSuite;
   std::string TexteFull;
   std::string TexteCarre;
   std::string TexteYam;
-  std::string TexteColonnes;      // begins with a blank: it follows the number of columns
-  std::string MsgQuitter;         // ends with a blank: TitreApplication follows
+  std::string TexteColonnes;  // begins with a blank: it follows the number of columns
+  std::string MsgQuitter;     // ends with a blank: TitreApplication follows
   std::string MsgAuRevoir;
 };
 

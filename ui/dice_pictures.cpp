@@ -23,8 +23,8 @@ struct CouleursValeur {
 
 constexpr Tableau<CouleursValeur, 1, 6> CouleursDesValeurs = [] {
   Tableau<CouleursValeur, 1, 6> t;
-  t[1] = {RGB(8, 173, 99), RGB(24, 156, 99)};  // green
-  t[2] = {RGB(0, 189, 189), RGB(0, 189, 189)};  // cyan
+  t[1] = {RGB(8, 173, 99), RGB(24, 156, 99)};     // green
+  t[2] = {RGB(0, 189, 189), RGB(0, 189, 189)};    // cyan
   t[3] = {RGB(140, 90, 132), RGB(140, 90, 132)};  // purple
   t[4] = {RGB(165, 115, 16), RGB(165, 115, 16)};  // ochre
   t[5] = {RGB(33, 115, 148), RGB(33, 115, 148)};  // blue
@@ -43,28 +43,36 @@ constexpr double RayonPoint = 0.092;
 
 // The usual layout, row by row as the pips stand: two and three run from the top right to the
 // bottom left.
+// clang-format off: each face reads as its three rows of pips.
 constexpr Tableau<std::string_view, 1, 6> PointsDesValeurs = [] {
   Tableau<std::string_view, 1, 6> t;
-  t[1] = "..."
-         ".o."
-         "...";
-  t[2] = "..o"
-         "..."
-         "o..";
-  t[3] = "..o"
-         ".o."
-         "o..";
-  t[4] = "o.o"
-         "..."
-         "o.o";
-  t[5] = "o.o"
-         ".o."
-         "o.o";
-  t[6] = "o.o"
-         "o.o"
-         "o.o";
+  t[1] =
+      "..."
+      ".o."
+      "...";
+  t[2] =
+      "..o"
+      "..."
+      "o..";
+  t[3] =
+      "..o"
+      ".o."
+      "o..";
+  t[4] =
+      "o.o"
+      "..."
+      "o.o";
+  t[5] =
+      "o.o"
+      ".o."
+      "o.o";
+  t[6] =
+      "o.o"
+      "o.o"
+      "o.o";
   return t;
 }();
+// clang-format on
 
 // Seven segments, a to g: top, top right, bottom right, bottom, bottom left, top left, middle.
 enum Segment { A = 1, B = 2, C = 4, D = 8, E = 16, F = 32, G = 64 };

@@ -16,10 +16,10 @@ int BoutonDuJeu(Qt::MouseButton b) {
 Qt::CursorShape FormeDuPointeur(int code) {
   // Indexed by the standard code. Code 4 (an icon) has no Qt shape and takes the arrow.
   constexpr std::array formes{
-      Qt::ArrowCursor,     Qt::ArrowCursor,     Qt::CrossCursor,    Qt::IBeamCursor,
-      Qt::ArrowCursor,     Qt::SizeAllCursor,   Qt::SizeBDiagCursor, Qt::SizeVerCursor,
-      Qt::SizeFDiagCursor, Qt::SizeHorCursor,   Qt::UpArrowCursor,  Qt::WaitCursor,
-      Qt::ForbiddenCursor, Qt::BusyCursor,      Qt::WhatsThisCursor, Qt::SizeAllCursor,
+      Qt::ArrowCursor,     Qt::ArrowCursor,   Qt::CrossCursor,     Qt::IBeamCursor,
+      Qt::ArrowCursor,     Qt::SizeAllCursor, Qt::SizeBDiagCursor, Qt::SizeVerCursor,
+      Qt::SizeFDiagCursor, Qt::SizeHorCursor, Qt::UpArrowCursor,   Qt::WaitCursor,
+      Qt::ForbiddenCursor, Qt::BusyCursor,    Qt::WhatsThisCursor, Qt::SizeAllCursor,
   };
   if (code < 0 || code >= static_cast<int>(formes.size())) return Qt::ArrowCursor;
   return formes[static_cast<std::size_t>(code)];

@@ -25,8 +25,7 @@ bool SuiviRatioPixels::eventFilter(QObject* objet, QEvent* event) {
 #endif
       Verifier();
       break;
-    default:
-      break;
+    default: break;
   }
   return QObject::eventFilter(objet, event);
 }

@@ -53,9 +53,8 @@ std::string LireNom(Octets fichier, int numero, Reparations& reparations) {
   reparations.Ajouter(Reparation::LongueurNomInvalide);
   const auto enregistre = texte.first(std::min(texte.size(), LongueurNomMax));
   const auto fin = std::find(enregistre.begin(), enregistre.end(), 0);
-  return DepuisWindows1252(
-      {reinterpret_cast<const char*>(enregistre.data()),
-       static_cast<std::size_t>(fin - enregistre.begin())});
+  return DepuisWindows1252({reinterpret_cast<const char*>(enregistre.data()),
+                            static_cast<std::size_t>(fin - enregistre.begin())});
 }
 
 std::string EnWindows1252Borne(std::string_view nom) {
@@ -157,8 +156,7 @@ Chargement DecoderFichiers(std::span<const std::uint8_t> fichierOptions,
       }
       table[p].score = *score;
       table[p].time = Borne<int32_t>(*temps, 0, TempsMaximum, r, Reparation::TempsHorsLimites);
-      table[p].figures =
-          Borne<int16_t>(*figures, 0, figuresMax, r, Reparation::FiguresHorsLimites);
+      table[p].figures = Borne<int16_t>(*figures, 0, figuresMax, r, Reparation::FiguresHorsLimites);
       table[p].name = LireNom(fichierNoms, NumeroEnregistrementNom(m, p), r);
     }
     if (!EstEnOrdre(table)) {

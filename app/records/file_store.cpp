@@ -169,8 +169,8 @@ ChargementDossier ChargerOptions(const fs::path& dossier, TirageUniforme& tirage
   const fs::path cheminNoms = CheminFichierNoms(dossier);
   const Lecture noms = LireFichier(cheminNoms);
   if (noms.erreur)
-    r.echec = EchecFichier{FichierDonnees::Noms, OperationFichier::Lecture, cheminNoms,
-                           noms.erreur};
+    r.echec =
+        EchecFichier{FichierDonnees::Noms, OperationFichier::Lecture, cheminNoms, noms.erreur};
 
   r.chargement = DecoderFichiers(options.octets, noms.octets, tirage);
   if (r.chargement.resultat == ResultatChargement::OptionsParDefaut) {

@@ -46,8 +46,8 @@ using EcrivainOctets =
 std::error_code EcrireTout(int descripteur, std::span<const std::uint8_t> octets);
 
 struct ChargementDossier {
-  Chargement chargement;           // the values to play with
-  bool fichiersEcrits = false;     // there were no options: the defaults are on disk now
+  Chargement chargement;        // the values to play with
+  bool fichiersEcrits = false;  // there were no options: the defaults are on disk now
   std::optional<EchecFichier> echec;
 };
 

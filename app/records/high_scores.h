@@ -17,10 +17,10 @@ inline constexpr int32_t TempsMaximum = 3599;  // the game clock stops counting 
 
 // One place of a table.
 struct HighScoreEntry {
-  std::string name;      // UTF-8; at most 14 characters survive the names file
+  std::string name;  // UTF-8; at most 14 characters survive the names file
   int16_t score = 0;
-  int32_t time = 0;      // seconds, 0..3599
-  int16_t figures = 0;   // lower figures made in the game
+  int32_t time = 0;     // seconds, 0..3599
+  int16_t figures = 0;  // lower figures made in the game
   friend bool operator==(const HighScoreEntry&, const HighScoreEntry&) = default;
 };
 
@@ -33,7 +33,7 @@ using HighScores = Tableau<TableHighScore, 1, NbModes>;
 struct PartieFinie {
   std::string NomJoueur;
   int32_t ScoreTotal = 0;
-  int32_t SecondesPartie = 0;      // 0..3599
+  int32_t SecondesPartie = 0;  // 0..3599
   int16_t NbFiguresRealisees = 0;
 };
 

@@ -40,7 +40,8 @@ TEST_F(LectureAVoixHaute, SquaresSayColumnFigureAndWhatTheyHoldInFrench) {
   EXPECT_EQ(Nom("CaseLibre(13)"), Q("Libre, Yam : barrée"));
 
   Jeter("33322");
-  EXPECT_TRUE(Description("CaseAnnonce(9)").startsWith(Q("Entrée ou clic : annoncer cette figure.")));
+  EXPECT_TRUE(
+      Description("CaseAnnonce(9)").startsWith(Q("Entrée ou clic : annoncer cette figure.")));
   Cliquer("CaseAnnonce(9)");
   EXPECT_EQ(Nom("CaseAnnonce(9)"), Q("Annonce, Full : annoncée, 33 points possibles"));
   EXPECT_TRUE(Description("CaseAnnonce(9)").startsWith(Q("Entrée ou clic : écrire ce score.")));
@@ -81,8 +82,9 @@ TEST_F(LectureAVoixHaute, AnEnglishGameIsReadInEnglish) {
   Jeter("33322");
   EXPECT_EQ(Nom("CaseLibre(9)"), "Free, Full: 33 points possible");
   EXPECT_EQ(Nom("CaseDescente(1)"), "Down, Ace: 0 points possible");
-  EXPECT_EQ(Description("CaseMontée(13)"),
-            "Enter or click: write this score. Up: from bottom to top, one square after the other.");
+  EXPECT_EQ(
+      Description("CaseMontée(13)"),
+      "Enter or click: write this score. Up: from bottom to top, one square after the other.");
   EXPECT_EQ(Description("PanelOkDé"), "1 of 3 throws made. Space or Enter: throw the dice again.");
   EXPECT_EQ(Description("PanelInfoDéroulement"),
             "To keep/throw a dice, use the left button of your mouse.\n"
@@ -96,16 +98,20 @@ TEST_F(LectureAVoixHaute, AnEnglishGameIsReadInEnglish) {
   EXPECT_EQ(Description("PanelOkDé"), "3 of 3 throws made: choose a square.");
   Cliquer("CaseLibre(9)");
   EXPECT_EQ(Nom("CaseLibre(9)"), "Free, Full: scored 33");
-  EXPECT_EQ(Description("CaseLibre(9)"), "Cannot be chosen now. Free: any square, after any throw.");
+  EXPECT_EQ(Description("CaseLibre(9)"),
+            "Cannot be chosen now. Free: any square, after any throw.");
 }
 
 TEST_F(LectureAVoixHaute, LabelsButtonsAndTheInformationLineAreNamedInEnglish) {
   Ouvrir(Langue::Anglais);
-  const std::pair<const char*, const char*> noms[] = {
-      {"CaseNomSèche", "Straight column"}, {"CaseInfoDroite(12)", "8 or less"},
-      {"CaseInfoBonusBasGauche", "Lower bonus"}, {"PanelStart", "Play"},
-      {"PanelNewGame", "Play again"}, {"PanelDé(3)", "Place of die 3"},
-      {"PictureAireJeu", "Score sheet"}, {"PanelInfoDéroulement", "Information line"}};
+  const std::pair<const char*, const char*> noms[] = {{"CaseNomSèche", "Straight column"},
+                                                      {"CaseInfoDroite(12)", "8 or less"},
+                                                      {"CaseInfoBonusBasGauche", "Lower bonus"},
+                                                      {"PanelStart", "Play"},
+                                                      {"PanelNewGame", "Play again"},
+                                                      {"PanelDé(3)", "Place of die 3"},
+                                                      {"PictureAireJeu", "Score sheet"},
+                                                      {"PanelInfoDéroulement", "Information line"}};
   for (const auto& [controle, nom] : noms) EXPECT_EQ(Nom(controle), nom) << controle;
   EXPECT_EQ(Description("CaseNomSèche"), "after the first throw only.");
   EXPECT_FALSE(Description("PanelStart").isEmpty());

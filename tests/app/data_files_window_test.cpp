@@ -30,7 +30,9 @@ class FichiersFenetre : public FenetreDeJeu {
     Ouvrir();
     EXPECT_EQ(boites.Textes(), std::vector<QString>{});
   }
-  bool Coche(int mode) { return W<QRadioButton>(NomControle("SSOptionModeColonnes", mode)).isChecked(); }
+  bool Coche(int mode) {
+    return W<QRadioButton>(NomControle("SSOptionModeColonnes", mode)).isChecked();
+  }
   // A folder below a regular file: no one, not even root, can make it.
   fs::path Inutilisable() {
     const fs::path fichier = environnement.Racine() / "fichier";
@@ -114,9 +116,8 @@ TEST_F(FichiersFenetre, AnOptionsFileThatCannotBeReadIsToldAndLeftAlone) {
 // No save stops the game: the player is told, and the next save tries again.
 TEST_F(FichiersFenetre, AFolderThatCannotBeMadeIsToldAtEachSaveAndTheGameGoesOn) {
   environnement.ailleurs = Inutilisable();
-  const QString echec =
-      Q("Le fichier " + CheminFichierOptions(environnement.ailleurs).string() +
-        " n'a pas pu être enregistré (");
+  const QString echec = Q("Le fichier " + CheminFichierOptions(environnement.ailleurs).string() +
+                          " n'a pas pu être enregistré (");
   {
     RepondeurBoites boites;
     Ouvrir();
@@ -156,7 +157,8 @@ TEST_F(FichiersFenetre, AFailingSaveAtTheEndOfAGameIsToldBeforeThePlace) {
   JouerUneColonne();
 
   ASSERT_EQ(boites.Vues().size(), 2u);
-  EXPECT_TRUE(boites.Vues()[0].texte.startsWith("The file ")) << boites.Vues()[0].texte.toStdString();
+  EXPECT_TRUE(boites.Vues()[0].texte.startsWith("The file "))
+      << boites.Vues()[0].texte.toStdString();
   EXPECT_TRUE(boites.Vues()[0].texte.contains(" could not be saved ("));
   EXPECT_EQ(boites.Vues()[1].texte, "Congratulations, you are the best (first position) !!!");
   EXPECT_EQ(Info(), "To start a new game, click on PLAY AGAIN or press F2.");

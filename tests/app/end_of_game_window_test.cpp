@@ -10,8 +10,8 @@ namespace {
 TableHighScore TableDescendante(int premier, int pas) {
   TableHighScore table;
   for (int place = 1; place <= NbPlaces; ++place)
-    table[place] = {"Place" + std::to_string(place), static_cast<int16_t>(premier - (place - 1) * pas),
-                    100, 3};
+    table[place] = {"Place" + std::to_string(place),
+                    static_cast<int16_t>(premier - (place - 1) * pas), 100, 3};
   return table;
 }
 
@@ -119,8 +119,8 @@ TEST_P(EntreeAuTableau, IsShownInRedSavedThenAnnouncedAndTheOldPlacesGoOneLower)
             (std::vector<QString>{QString::number(e.place), Q("Zoé"), "01:05", "7", "733"}));
   const int voisine = e.place == 1 ? 2 : 9;  // the old first one lower, or the ninth kept
   const HighScoreEntry& ancienne = tableAvant[e.place == 1 ? 1 : 9];
-  EXPECT_EQ(Ligne(voisine), (std::vector<QString>{QString::number(voisine), Q(ancienne.name), "01:40",
-                                                  "3", QString::number(ancienne.score)}));
+  EXPECT_EQ(Ligne(voisine), (std::vector<QString>{QString::number(voisine), Q(ancienne.name),
+                                                  "01:40", "3", QString::number(ancienne.score)}));
   VerifierCouleurs(e.place);
 
   // On disk, and kept for the next run: the places above as they were, those below one lower.
@@ -137,16 +137,16 @@ TEST_P(EntreeAuTableau, IsShownInRedSavedThenAnnouncedAndTheOldPlacesGoOneLower)
 
 INSTANTIATE_TEST_SUITE_P(
     PremiereEtDixiemePlaces, EntreeAuTableau,
-    testing::Values(
-        Entree{"FirstInFrench", 700, 10, Langue::Francais, 1,
-               "Félicitations, vous êtes classé en première position !!!", "1 colonnes"},
-        Entree{"FirstInEnglish", 700, 10, Langue::Anglais, 1,
-               "Congratulations, you are the best (first position) !!!", "1 columns"},
-        // Place 9: 800, place 10: 700.
-        Entree{"TenthInFrench", 1600, 100, Langue::Francais, 10,
-               "Bravo, vous arrivez en 10ème position !", "1 colonnes"},
-        Entree{"TenthInEnglish", 1600, 100, Langue::Anglais, 10, "You reach the 10th position !",
-               "1 columns"}),
+    testing::Values(Entree{"FirstInFrench", 700, 10, Langue::Francais, 1,
+                           "Félicitations, vous êtes classé en première position !!!",
+                           "1 colonnes"},
+                    Entree{"FirstInEnglish", 700, 10, Langue::Anglais, 1,
+                           "Congratulations, you are the best (first position) !!!", "1 columns"},
+                    // Place 9: 800, place 10: 700.
+                    Entree{"TenthInFrench", 1600, 100, Langue::Francais, 10,
+                           "Bravo, vous arrivez en 10ème position !", "1 colonnes"},
+                    Entree{"TenthInEnglish", 1600, 100, Langue::Anglais, 10,
+                           "You reach the 10th position !", "1 columns"}),
     [](const testing::TestParamInfo<Entree>& info) { return std::string(info.param.nom); });
 
 // Below the tenth place: no box, no table, the files untouched, the line says so.

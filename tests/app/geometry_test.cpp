@@ -18,9 +18,9 @@ class GeometrieDesFenetres : public FenetreDeJeu {
 
   void VerifierAireJeu(int nbColonnes, double largeurFenetre) {
     const QSizeF ecran = TailleEcranJeu();
-    const AireJeu attendue =
-        nbColonnes == 0 ? AireJeu(ecran.width(), ecran.height())
-                        : DispositionAireJeu(ecran.width(), ecran.height(), nbColonnes, largeurFenetre);
+    const AireJeu attendue = nbColonnes == 0 ? AireJeu(ecran.width(), ecran.height())
+                                             : DispositionAireJeu(ecran.width(), ecran.height(),
+                                                                  nbColonnes, largeurFenetre);
     int nbVerifies = 0;
     for (const auto& [nom, c] : attendue.Controles()) {
       EXPECT_EQ(W<QWidget>(nom).geometry(), EnPixels(c.rect)) << nom;
@@ -61,7 +61,8 @@ TEST_F(GeometrieDesFenetres, NameDialogFollowsItsProportionalLayout) {
   const DispositionDialogues d = AdapterFenetresEcran(r.RatioLargeur, r.RatioHauteur);
   const ui::EchelleTwips echelle = ui::EchelleTwips::DeLEcranPrincipal();
   EXPECT_EQ(dialogue.width(), echelle.PixelsX(d.params.LargeurFenetre));
-  EXPECT_EQ(dialogue.height(), EnPixels(d.params.PanelOkParams).bottom() + 1 + echelle.PixelsY(d.m));
+  EXPECT_EQ(dialogue.height(),
+            EnPixels(d.params.PanelOkParams).bottom() + 1 + echelle.PixelsY(d.m));
 }
 
 // A caption keeps its designed size unless its line would not fit in its panel.

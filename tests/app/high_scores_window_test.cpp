@@ -74,7 +74,8 @@ TEST_F(PanneauScoresFenetre, NumbersAndTimesFitTheirCells) {
          {"PanelScoreClassement", "PanelScoreTemps", "PanelScoreNbFigures", "PanelScoreScore"}) {
       const ui::Panneau& cellule = W(NomElement(famille, rang));
       const int largeur = QFontMetrics(cellule.font()).horizontalAdvance(cellule.caption());
-      EXPECT_LE(largeur, cellule.width() - 4) << famille << rang << " " << cellule.caption().toStdString();
+      EXPECT_LE(largeur, cellule.width() - 4)
+          << famille << rang << " " << cellule.caption().toStdString();
       EXPECT_GE(cellule.font().pointSizeF(), 4);
     }
 }

@@ -22,7 +22,8 @@ TEST_F(AideSousLaSouris, ASquareIsExplainedOnlyOnceItCanBeChosen) {
       {"CaseDescente(1)", "La Descente (de haut en bas)\rAs"},
       {"CaseAnnonce(13)",
        "L'Annonce (annonce au 1er jet) \r Yam : 5 dés identiques donnent 70 + le total des 5 dés"},
-      {"CaseBonusHautMontée", "Il vous manque 60 points pour obtenir le premier bonus de 30 points !"},
+      {"CaseBonusHautMontée",
+       "Il vous manque 60 points pour obtenir le premier bonus de 30 points !"},
       {"PanelTotalDés", "Somme des 5 dés actuellement tirés."},
       {"PanelFigureRéalisée", "Figure actuellement réalisée."},
       {"PanelScoreTotal", "Score total (correspondant à la somme des scores de chaque colonne)."}};
@@ -33,8 +34,9 @@ TEST_F(AideSousLaSouris, ASquareIsExplainedOnlyOnceItCanBeChosen) {
 }
 
 TEST_F(AideSousLaSouris, LowerBonusOfAnnonceAnswersAClickNotTheMouse) {
-  const QString bas = Q("Pour obtenir le bonus du bas, vous devez réaliser toutes les figures de la "
-                        "colonne.");
+  const QString bas =
+      Q("Pour obtenir le bonus du bas, vous devez réaliser toutes les figures de la "
+        "colonne.");
   Survoler("CaseBonusBasAnnonce");
   EXPECT_NE(Info(), bas);
   Cliquer("CaseBonusBasAnnonce");

@@ -58,12 +58,21 @@ TEST_F(FichierAideInstalle, BesideTheProgramFirstThenInTheSharedFolderElseBeside
 using DossierDonnees = Arborescence;
 
 TEST_F(DossierDonnees, TheSystemsOwnFoldersAndLinksToThemAreAndTheUsersAreNot) {
-  const std::pair<const char*, bool> dossiers[] = {
-      {"/usr/bin", true}, {"/usr/games", true}, {"/usr/local/bin", true}, {"/bin", true},
-      {"/sbin", true}, {"/opt/rolvex/bin", true}, {"/usr", true}, {"/", true},
-      {"/home/ana/jeux/rolvex", false}, {"/tmp/rolvex", false}, {"/work/build/bin", false},
-      {"/usrx/bin", false}, {"/usr/../home/ana", false}};
-  for (const auto& [dossier, systeme] : dossiers) EXPECT_EQ(DossierSysteme(dossier), systeme) << dossier;
+  const std::pair<const char*, bool> dossiers[] = {{"/usr/bin", true},
+                                                   {"/usr/games", true},
+                                                   {"/usr/local/bin", true},
+                                                   {"/bin", true},
+                                                   {"/sbin", true},
+                                                   {"/opt/rolvex/bin", true},
+                                                   {"/usr", true},
+                                                   {"/", true},
+                                                   {"/home/ana/jeux/rolvex", false},
+                                                   {"/tmp/rolvex", false},
+                                                   {"/work/build/bin", false},
+                                                   {"/usrx/bin", false},
+                                                   {"/usr/../home/ana", false}};
+  for (const auto& [dossier, systeme] : dossiers)
+    EXPECT_EQ(DossierSysteme(dossier), systeme) << dossier;
   fs::create_directory_symlink("/usr/bin", Chemin("raccourci"));
   EXPECT_TRUE(DossierSysteme(Chemin("raccourci")));
   EXPECT_FALSE(DossierSysteme(Chemin("")));

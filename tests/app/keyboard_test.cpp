@@ -17,12 +17,18 @@ TEST(FlechesSurLaGrille, LeadToTheNearestPlaceThatWayKeepingToTheirLine) {
     std::optional<PlaceEcran> attendue;
   };
   const Cas cas[] = {
-      {"the column rather than a close place across", {1, 5}, 0, -1, {{1, 3}, {0, 2}, {2, 2}}, {{1, 3}}},
+      {"the column rather than a close place across",
+       {1, 5},
+       0,
+       -1,
+       {{1, 3}, {0, 2}, {2, 2}},
+       {{1, 3}}},
       {"the next column, even far down", {1, 1}, 1, 0, {{2, 15}, {1, 2}}, {{2, 15}}},
       {"the previous column, even far up", {2, 15}, -1, 0, {{2, 15}, {1, 2}}, {{1, 2}}},
       {"nothing to the right", {1, 1}, 1, 0, {{0, 1}, {1, 1}}, std::nullopt},
       {"nothing above", {1, 1}, 0, -1, {{0, 1}, {1, 1}}, std::nullopt}};
-  for (const Cas& c : cas) EXPECT_EQ(PlaceSuivante(c.depuis, c.dx, c.dy, c.places), c.attendue) << c.quoi;
+  for (const Cas& c : cas)
+    EXPECT_EQ(PlaceSuivante(c.depuis, c.dx, c.dy, c.places), c.attendue) << c.quoi;
 }
 
 TEST(FlechesSurLaGrille, LowerFiguresStandBelowTheTotalAndBonusRows) {

@@ -48,7 +48,9 @@ TEST_F(Menus, F9AnsweredYesSaysGoodbyeThenSavesAndEndsTheProgramInTheRunsLanguag
     QString ouiNon;
   };
   const Echange echanges[] = {
-      {Langue::Francais, {Q("Voulez-vous vraiment arrêter ROLVEX ?"), Q("A bientôt !!!")}, "Oui/Non"},
+      {Langue::Francais,
+       {Q("Voulez-vous vraiment arrêter ROLVEX ?"), Q("A bientôt !!!")},
+       "Oui/Non"},
       {Langue::Anglais, {"Do you really want to quit ROLVEX ?", "See you !!!"}, "Yes/No"}};
   for (const auto& [langue, textes, ouiNon] : echanges) {
     SCOPED_TRACE(textes[1].toStdString());
@@ -128,7 +130,8 @@ TEST_F(Menus, TheAboutBoxGivesTitleAndVersion) {
     RepondeurBoites boites;
     W<QAction>("MenuAbout").trigger();
     ASSERT_EQ(boites.Vues().size(), 1u);
-    EXPECT_TRUE(boites.Vues()[0].texte.startsWith("ROLVEX - version 1.2")) << boites.Vues()[0].texte.toStdString();
+    EXPECT_TRUE(boites.Vues()[0].texte.startsWith("ROLVEX - version 1.2"))
+        << boites.Vues()[0].texte.toStdString();
     EXPECT_EQ(boites.Vues()[0].titre, "ROLVEX");
   }
 }

@@ -12,7 +12,8 @@ constexpr int Interdit = 12;
 constexpr const char* MsgBoutonsSouris =
     "Bouton gauche de la souris pour garder ou jeter un dé\r"
     "Bouton droit de la souris pour garder les mêmes dés";
-constexpr const char* MsgNouveauTirage = "Cliquez sur le bouton OK pour effectuer un nouveau tirage...";
+constexpr const char* MsgNouveauTirage =
+    "Cliquez sur le bouton OK pour effectuer un nouveau tirage...";
 constexpr const char* MsgChoisirOuJeter = "Vous devez choisir une case ou jeter au moins un dé...";
 
 // A whole game in one column, played with the mouse on the widgets: what the player sees at
@@ -32,9 +33,9 @@ class PartieUneColonne : public FenetreDeJeu {
   }
   // Where the layout of a one-column game puts the square, less the margin of a taken one.
   QRect Cellule(int f, bool prise = false) const {
-    const AireJeu aire = DispositionAireJeu(TailleEcranJeu().width(), TailleEcranJeu().height(), 1,
-                                            ui::EchelleTwips::DeLEcranPrincipal().TwipsX(
-                                                fenetre->centralWidget()->width()));
+    const AireJeu aire = DispositionAireJeu(
+        TailleEcranJeu().width(), TailleEcranJeu().height(), 1,
+        ui::EchelleTwips::DeLEcranPrincipal().TwipsX(fenetre->centralWidget()->width()));
     const Rect cellule = aire[NomCase(colonne::Libre, static_cast<int16_t>(f))].rect;
     return EnPixels(prise ? AppliquerRetraitPrise(cellule, aire.Tailles().RetraitPrise) : cellule);
   }

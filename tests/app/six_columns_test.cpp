@@ -31,7 +31,8 @@ TEST_F(PartieSixColonnes, AnnouncedFiveKeepsTheFivesAndIsWrittenAfterTheThirdThr
   EXPECT_EQ(Legende("PanelOkDé"), "1");
   EXPECT_TRUE(W("CaseAnnonce(5)").isVisible());
   EXPECT_EQ(Legende("CaseAnnonce(5)"), "10");
-  for (std::string_view autre : {"CaseLibre(5)", "CaseAnnonce(6)", "CaseSèche(1)", "CaseDescente(1)"})
+  for (std::string_view autre :
+       {"CaseLibre(5)", "CaseAnnonce(6)", "CaseSèche(1)", "CaseDescente(1)"})
     EXPECT_FALSE(W(autre).isVisible()) << autre;
 
   // A click on the announced upper square keeps its dice and throws the others.

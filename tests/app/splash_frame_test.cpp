@@ -14,9 +14,9 @@ TEST_F(DemarrageSansCadre, AsksForNoFrameAndDrawsADarkBorderAroundItself) {
   FrmSplash& splash = demarrage.Splash();
   const Qt::WindowFlags drapeaux = splash.windowFlags();
   EXPECT_TRUE(drapeaux & Qt::FramelessWindowHint);
-  for (Qt::WindowType sansCadre : {Qt::WindowTitleHint, Qt::WindowSystemMenuHint,
-                                   Qt::WindowCloseButtonHint, Qt::WindowMinimizeButtonHint,
-                                   Qt::WindowMaximizeButtonHint})
+  for (Qt::WindowType sansCadre :
+       {Qt::WindowTitleHint, Qt::WindowSystemMenuHint, Qt::WindowCloseButtonHint,
+        Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint})
     EXPECT_FALSE(drapeaux & sansCadre) << sansCadre;
 
   const QImage image = splash.grab().toImage();
@@ -37,8 +37,9 @@ TEST_F(DemarrageSansCadre, ThePlatformsCloseCommandStartsTheGameInFrench) {
   EXPECT_FALSE(demarrage.Splash().isVisible());
   EXPECT_TRUE(principale.isVisible());
   EXPECT_EQ(Trouver<ui::Panneau>(principale, "CaseNomSèche")->caption(), "SECHE");
-  EXPECT_EQ(Trouver<ui::Panneau>(principale, "PanelInfoDéroulement")->caption(),
-            Q("Pour jouer, sélectionnez le menu Yam->Nouvelle partie ou appuyez sur la touche F2."));
+  EXPECT_EQ(
+      Trouver<ui::Panneau>(principale, "PanelInfoDéroulement")->caption(),
+      Q("Pour jouer, sélectionnez le menu Yam->Nouvelle partie ou appuyez sur la touche F2."));
 }
 
 }  // namespace

@@ -58,9 +58,10 @@ class AvantLaPremierePartie : public FenetreDeJeu {
 };
 
 TEST_F(AvantLaPremierePartie, MenusHaveTheirKeysAndTheScoresWaitForAGame) {
-  const std::pair<const char*, Qt::Key> touches[] = {
-      {"MenuNew", Qt::Key_F2}, {"MenuQuit", Qt::Key_F9},
-      {"MenuVoirScores", Qt::Key_F4}, {"MenuContents", Qt::Key_F1}};
+  const std::pair<const char*, Qt::Key> touches[] = {{"MenuNew", Qt::Key_F2},
+                                                     {"MenuQuit", Qt::Key_F9},
+                                                     {"MenuVoirScores", Qt::Key_F4},
+                                                     {"MenuContents", Qt::Key_F1}};
   for (const auto& [menu, touche] : touches)
     EXPECT_EQ(W<QAction>(menu).shortcut(), QKeySequence(touche)) << menu;
   EXPECT_TRUE(W<QAction>("MenuDésClassiques").isChecked());

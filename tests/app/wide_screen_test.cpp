@@ -28,8 +28,8 @@ TEST(BoutonDeJetSurEcranLarge, KeepsItsFourThirdsHeightAt1920By1080AndTheAreaGro
   // The information line grows with the area, and the button still takes the area's height
   // less the die and three margins.
   EXPECT_FLOAT_EQ(aire["PanelInfoDéroulement"].rect.Height, zone.Height);
-  EXPECT_NEAR(ok.Height, zone.Height - 3 * aire.Tailles().MargePanneau - aire["PanelDé(1)"].rect.Height,
-              0.01);
+  EXPECT_NEAR(ok.Height,
+              zone.Height - 3 * aire.Tailles().MargePanneau - aire["PanelDé(1)"].rect.Height, 0.01);
   for (std::string_view nom : {"PanelNewGame", "PanelNewMode"}) {
     EXPECT_FLOAT_EQ(aire[nom].rect.Height, ok.Height) << nom;
     EXPECT_FLOAT_EQ(aire[nom].rect.Top, ok.Top) << nom;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
@@ -15,7 +16,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QTimerEvent>
-#include <sys/stat.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -131,7 +131,8 @@ T& Controle(FormRolvex& fenetre, std::string_view nom) {
 inline void EcrireOctets(const std::filesystem::path& fichier,
                          const std::vector<std::uint8_t>& octets) {
   std::ofstream f(fichier, std::ios::binary | std::ios::trunc);
-  f.write(reinterpret_cast<const char*>(octets.data()), static_cast<std::streamsize>(octets.size()));
+  f.write(reinterpret_cast<const char*>(octets.data()),
+          static_cast<std::streamsize>(octets.size()));
 }
 
 class FenetreDeJeu : public testing::Test {
@@ -192,7 +193,8 @@ class FenetreDeJeu : public testing::Test {
   // A click on the round button of an option, where the player clicks.
   void CocherMode(int mode) {
     QRadioButton& option = W<QRadioButton>(NomControle("SSOptionModeColonnes", mode));
-    QTest::mouseClick(&option, Qt::LeftButton, {}, QPoint(option.height() / 2, option.height() / 2));
+    QTest::mouseClick(&option, Qt::LeftButton, {},
+                      QPoint(option.height() / 2, option.height() / 2));
   }
 
   // The face picture a die shows: 0..11, ImageDeFond for the empty place, -2 for another.

@@ -54,8 +54,8 @@ class Aide : public testing::Test {
 
 // The help file of a run sits next to the program and follows the language.
 TEST(FichierAide, IsTheFileOfTheLanguageInTheProgramFolder) {
-  for (const auto& [langue, nom] : {std::pair{Langue::Francais, "rolvexFr.hlp"},
-                                    std::pair{Langue::Anglais, "rolvexUs.hlp"}}) {
+  for (const auto& [langue, nom] :
+       {std::pair{Langue::Francais, "rolvexFr.hlp"}, std::pair{Langue::Anglais, "rolvexUs.hlp"}}) {
     const QFileInfo fichier(FichierAide(langue));
     EXPECT_EQ(fichier.fileName(), nom);
     EXPECT_EQ(fichier.absolutePath(), QCoreApplication::applicationDirPath());

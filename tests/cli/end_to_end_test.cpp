@@ -1,8 +1,8 @@
 // The real rolvex-cli binary, fed scripts on standard input.
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <nlohmann/json.hpp>
 
 #include <array>
 #include <cstdio>
@@ -32,8 +32,8 @@ Execution Lancer(const std::string& script, const std::string& dossierCourant = 
   EXPECT_NE(fd, -1);
   close(fd);
 
-  std::string commande = std::string("'") + ROLVEX_CLI + "' < '" + script + "' 2> '" +
-                         fichierErreurs + "'";
+  std::string commande =
+      std::string("'") + ROLVEX_CLI + "' < '" + script + "' 2> '" + fichierErreurs + "'";
   if (!dossierCourant.empty()) commande = "cd '" + dossierCourant + "' && " + commande;
   Execution e;
   FILE* flux = popen(commande.c_str(), "r");

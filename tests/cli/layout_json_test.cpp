@@ -45,8 +45,8 @@ TEST(CommandeLayout, KeysComeInTheProtocolOrderAndTheLineChangesNoGame) {
   std::vector<std::string> cles;
   for (const auto& [cle, valeur] : j.items()) cles.push_back(cle);
   EXPECT_EQ(cles, (std::vector<std::string>{"HauteurCase", "LargeurCase", "EcartVertical",
-                                             "EcartHorizontal", "RetraitPrise", "MargePanneau",
-                                             "m", "controls", "fontSizes"}));
+                                            "EcartHorizontal", "RetraitPrise", "MargePanneau", "m",
+                                            "controls", "fontSizes"}));
   EXPECT_EQ(j["controls"]["PictureAireJeu"][2], 6300);
   EXPECT_EQ(p.EtatJson(), avant);
 }

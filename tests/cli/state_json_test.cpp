@@ -17,7 +17,8 @@ Noms Cles(const Json& objet) {
   return cles;
 }
 
-Json EtatJeu(const EtatPartie& e = {}, const AffichageMemoire& a = {}, Langue l = Langue::Francais) {
+Json EtatJeu(const EtatPartie& e = {}, const AffichageMemoire& a = {},
+             Langue l = Langue::Francais) {
   return EtatEnJson(e, a, l);
 }
 
@@ -25,10 +26,11 @@ Json EtatJeu(const EtatPartie& e = {}, const AffichageMemoire& a = {}, Langue l 
 // are part of the protocol, and every list has one entry per die or column.
 TEST(ClesEtat, TheGamesKeysComeInTheProtocolOrderWithOneEntryPerDieColumnAndSquare) {
   const Json j = EtatJeu();
-  EXPECT_EQ(Cles(j), (Noms{"mode", "columns", "turn", "throws", "announced", "over", "dice",
-                           "kept", "shown", "facesType", "ok", "okVisible", "figure", "diceTotal",
-                           "scoreTotal", "info", "total", "figuresMade", "seconds", "nextDown",
-                           "nextUp", "closed", "columnFigures", "sheet", "totals"}));
+  EXPECT_EQ(Cles(j), (Noms{"mode",   "columns",   "turn",          "throws",    "announced",
+                           "over",   "dice",      "kept",          "shown",     "facesType",
+                           "ok",     "okVisible", "figure",        "diceTotal", "scoreTotal",
+                           "info",   "total",     "figuresMade",   "seconds",   "nextDown",
+                           "nextUp", "closed",    "columnFigures", "sheet",     "totals"}));
   ASSERT_EQ(j["sheet"].size(), 6u);
   for (const Json& colonne : j["sheet"]) {
     ASSERT_EQ(colonne.size(), 13u);
@@ -44,8 +46,8 @@ TEST(ClesEtat, TheGamesKeysComeInTheProtocolOrderWithOneEntryPerDieColumnAndSqua
 }
 
 TEST(ClesEtat, TheWindowsKeysFollowTheGamesInTheProtocolOrder) {
-  const Json j = EtatEnJson(EtatPartie{}, AffichageMemoire{}, VueFenetre{}, HighScores{},
-                            Langue::Francais);
+  const Json j =
+      EtatEnJson(EtatPartie{}, AffichageMemoire{}, VueFenetre{}, HighScores{}, Langue::Francais);
   Noms attendues = Cles(EtatJeu());
   for (const char* nouvelle : {"captions", "highScores", "place", "messages", "scoresShown"})
     attendues.push_back(nouvelle);
@@ -77,7 +79,8 @@ TEST(ValeursEtat, EachSquareAndTotalLandsAtItsColumnAndFigure) {
   EXPECT_EQ(j["sheet"][4][1]["potential"], 33);
   EXPECT_EQ(j["sheet"][4][1]["selectable"], true);
   EXPECT_EQ(j["sheet"][4][1]["colour"], 0xFF0000);
-  EXPECT_EQ(j["totals"][2], Json::parse(R"({"upper":61,"upperBonus":30,"lower":0,"lowerBonus":0})"));
+  EXPECT_EQ(j["totals"][2],
+            Json::parse(R"({"upper":61,"upperBonus":30,"lower":0,"lowerBonus":0})"));
   EXPECT_EQ(j["totals"][3]["lower"], 120);
   EXPECT_EQ(j["totals"][5]["lowerBonus"], 257);
   EXPECT_EQ(j["columnFigures"], Json::parse("[0,0,0,0,0,4]"));
@@ -124,10 +127,10 @@ TEST(ValeursEtat, EachSquareShowsItsCaptionLookAndPointerAtItsColumnAndFigure) {
 // Every control that shows a text is listed by name, the squares of the sheet excepted.
 TEST(Legendes, ListEveryControlWithATextButTheSquares) {
   const Json l = Legendes(EtatPartie{}, AffichageMemoire{}, VueFenetre{}, Langue::Anglais);
-  for (const char* nom : {"FormRolvex", "FormParams", "TextName", "SSOptionModeColonnes(3)",
-                          "PanelNewMode", "PanelInfoDéroulement", "MenuDésNumériques",
-                          "CaseInfoGauche(13)", "CaseInfoBonusBasDroite", "CaseBonusBasAnnonce",
-                          "PanelScoreNom(10)", "PanelScoreScore(7)"})
+  for (const char* nom :
+       {"FormRolvex", "FormParams", "TextName", "SSOptionModeColonnes(3)", "PanelNewMode",
+        "PanelInfoDéroulement", "MenuDésNumériques", "CaseInfoGauche(13)", "CaseInfoBonusBasDroite",
+        "CaseBonusBasAnnonce", "PanelScoreNom(10)", "PanelScoreScore(7)"})
     EXPECT_TRUE(l.contains(nom)) << nom;
   // 13 labels a side, 8 total and bonus labels, 6 headers, 24 totals, 50 high-score cells,
   // 11 menu entries, the dice area's 4 panels with the information line and the mode panel,

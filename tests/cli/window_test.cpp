@@ -47,9 +47,8 @@ std::string Info(const Pilote& p) { return p.EtatJson()["info"]; }
 // lower figure made (319) with the bonus of 200 and (29 − 6) × 3: 793 points, 7 figures.
 constexpr int ScorePartieConnue = 793;
 void PartieConnue(Pilote& p) {
-  constexpr std::string_view des[] = {"11111", "22222", "33333", "44444", "55555",
-                                      "66666", "66665", "11112", "33322", "44441",
-                                      "12345", "11123", "66666"};
+  constexpr std::string_view des[] = {"11111", "22222", "33333", "44444", "55555", "66666", "66665",
+                                      "11112", "33322", "44441", "12345", "11123", "66666"};
   for (int f = 1; f <= NbFigures; ++f) Tour(p, des[f - 1], 1, f);
 }
 
@@ -148,8 +147,8 @@ TEST(SurvolCases, AHiddenOrTakenSquareOrOneBeforeTheThrowLeavesTheLine) {
 TEST(SurvolBonus, TheUpperBonusFollowsTheRunningTotalOfItsColumn) {
   Pilote p;
   Jouer(p, {"new 1"});
-  for (auto [des, f] : {std::pair{"66666", 6}, {"55555", 5}, {"33311", 3}, {"22222", 2},
-                        {"44444", 4}}) {
+  for (auto [des, f] :
+       {std::pair{"66666", 6}, {"55555", 5}, {"33311", 3}, {"22222", 2}, {"44444", 4}}) {
     Tour(p, des, 1, f);
     for (const Langue langue : Langues) {
       Jouer(p, {Choix(langue), "bonus 1 1"});
@@ -271,7 +270,8 @@ TEST_P(PlacesGagnees, TheGameIsWrittenShownSavedAndAnnounced) {
   ASSERT_EQ(fin["total"], ScorePartieConnue);
   EXPECT_EQ(fin["place"], cas.place);
   EXPECT_EQ(fin["scoresShown"], true);
-  EXPECT_EQ(fin["messages"], Json::array({MessagePlace(static_cast<int16_t>(cas.place), cas.langue)}));
+  EXPECT_EQ(fin["messages"],
+            Json::array({MessagePlace(static_cast<int16_t>(cas.place), cas.langue)}));
   EXPECT_EQ(fin["info"], MsgAutrePartie(cas.langue));
   const std::size_t rang = static_cast<std::size_t>(cas.place - 1);
   EXPECT_EQ(fin["highScores"][rang],
@@ -333,11 +333,12 @@ TEST_F(FinAvecFichiers, TheHighScorePanelExplainsItsRowsUntilANewGameHidesIt) {
   using Aide = std::tuple<std::string_view, PanelScore, int16_t>;
   for (const Langue langue : Langues) {
     Jouer(p, {Choix(langue)});
-    for (auto [nom, panel, rang] : {Aide{"PanelScoreClassement", PanelScore::PanelScoreClassement, 4},
-                                    Aide{"PanelScoreNom", PanelScore::PanelScoreNom, 3},
-                                    Aide{"PanelScoreTemps", PanelScore::PanelScoreTemps, 10},
-                                    Aide{"PanelScoreNbFigures", PanelScore::PanelScoreNbFigures, 1},
-                                    Aide{"PanelScoreScore", PanelScore::PanelScoreScore, 7}}) {
+    for (auto [nom, panel, rang] :
+         {Aide{"PanelScoreClassement", PanelScore::PanelScoreClassement, 4},
+          Aide{"PanelScoreNom", PanelScore::PanelScoreNom, 3},
+          Aide{"PanelScoreTemps", PanelScore::PanelScoreTemps, 10},
+          Aide{"PanelScoreNbFigures", PanelScore::PanelScoreNbFigures, 1},
+          Aide{"PanelScoreScore", PanelScore::PanelScoreScore, 7}}) {
       Jouer(p, {"panel " + std::string(nom) + " " + std::to_string(rang)});
       EXPECT_EQ(Info(p), AppelMovePanelScore(panel, rang, langue)) << nom;
     }

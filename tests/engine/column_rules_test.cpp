@@ -136,8 +136,13 @@ TEST(ClickOnSquare, OnATakenSquareRecomputesButWritesAndRedrawsNothing) {
 TEST(ClickOnSquare, OutsideTheSheetOrOnAHiddenSquareIsIgnored) {
   Table t(2);
   t.Ok("55555");
-  for (auto [c, f] : {std::pair{0, 1}, {7, 1}, {1, 0}, {1, 14}, {-3, -3},
-                      {colonne::Descente, figure::Cinq}, {colonne::Montee, figure::As}})
+  for (auto [c, f] : {std::pair{0, 1},
+                      {7, 1},
+                      {1, 0},
+                      {1, 14},
+                      {-3, -3},
+                      {colonne::Descente, figure::Cinq},
+                      {colonne::Montee, figure::As}})
     t.Clic(c, f);
   EXPECT_EQ(t.NbPrises(), 0);
   EXPECT_EQ(t.e().NbJets, 1);

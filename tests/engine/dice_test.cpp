@@ -133,13 +133,13 @@ struct Gestes {
 
 TEST(MouseOnDice, EachSequenceOfClicksKeepsTheDiceItShould) {
   const Gestes cas[] = {
-      {"G3", "GG-GG"},     {"G3G3", "GGGGG"},
-      {"D1", "G-G-G"},     {"D1D3", "GGGGG"},  // the second right click takes the first back
-      {"D4", "---G-"},     // a face alone keeps that die alone
-      {"D1G2", "GGG-G"},   {"D1G2D1", "G-G-G"},  // keeping a die cancels the right click
-      {"D1G3", "G---G"},   {"D1G3D1", "GGGGG"},  // releasing one leaves it standing
-      {"D1P2", "GGG-G"},   {"D1P2D1", "G-G-G"},  // bringing one back cancels it
-      {"D1P1", "G-G-G"},   {"D1P1D1", "GGGGG"},  // the place of a kept die does nothing
+      {"G3", "GG-GG"},   {"G3G3", "GGGGG"},
+      {"D1", "G-G-G"},   {"D1D3", "GGGGG"},    // the second right click takes the first back
+      {"D4", "---G-"},                         // a face alone keeps that die alone
+      {"D1G2", "GGG-G"}, {"D1G2D1", "G-G-G"},  // keeping a die cancels the right click
+      {"D1G3", "G---G"}, {"D1G3D1", "GGGGG"},  // releasing one leaves it standing
+      {"D1P2", "GGG-G"}, {"D1P2D1", "G-G-G"},  // bringing one back cancels it
+      {"D1P1", "G-G-G"}, {"D1P1D1", "GGGGG"},  // the place of a kept die does nothing
   };
   for (const Gestes& g : cas) {
     Table t;

@@ -47,7 +47,7 @@ void VerifierLeHaut() {
 
 // A random word gives a face only where each face is given by as many words as the others.
 TEST(FairFace, EveryWordOfEightAndSixteenBitsGivesEachFaceEqually) {
-  VerifierToutLeMot<std::uint8_t>(42);     // 256 = 6 × 42 + 4
+  VerifierToutLeMot<std::uint8_t>(42);      // 256 = 6 × 42 + 4
   VerifierToutLeMot<std::uint16_t>(10922);  // 65536 = 6 × 10922 + 4
 }
 

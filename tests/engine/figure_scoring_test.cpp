@@ -65,8 +65,10 @@ struct Regles {
   }
   bool yam() const { return tries[0] == tries[4]; }
   bool full() const {
-    const bool brelanPuisPaire = tries[0] == tries[2] && tries[3] == tries[4] && tries[2] != tries[3];
-    const bool pairePuisBrelan = tries[0] == tries[1] && tries[2] == tries[4] && tries[1] != tries[2];
+    const bool brelanPuisPaire =
+        tries[0] == tries[2] && tries[3] == tries[4] && tries[2] != tries[3];
+    const bool pairePuisBrelan =
+        tries[0] == tries[1] && tries[2] == tries[4] && tries[1] != tries[2];
     return yam() || brelanPuisPaire || pairePuisBrelan;
   }
   bool carre() const { return tries[0] == tries[3] || tries[1] == tries[4]; }
@@ -118,8 +120,8 @@ TEST(FigureScoring, EveryThrowScoresAsTheRulesSay) {
     ASSERT_EQ(a.FigureNommee, r.nom()) << faces;
     for (int16_t f = 1; f <= NbFigures; ++f) {
       ASSERT_EQ(ScoreFigure(a, f, libre, libre), r.score(f)) << faces << " figure " << f;
-      const Couleur attendue = EstFigureHaute(f) ? (r.compte(f) >= 3 ? Bleu : Noir)
-                                                 : (r.faite(f) ? Rouge : Noir);
+      const Couleur attendue =
+          EstFigureHaute(f) ? (r.compte(f) >= 3 ? Bleu : Noir) : (r.faite(f) ? Rouge : Noir);
       ASSERT_EQ(CouleurFigure(a, f), attendue) << faces << " figure " << f;
     }
   }
@@ -137,10 +139,14 @@ TEST(MaxiMiniBound, HoldsStrictlyAgainstAWrittenNonZeroScoreOnly) {
     int16_t attendu;
   };
   const Cas cas[] = {
-      {"66521", figure::Maxi, libre, Ecrite(20), 0},   {"66621", figure::Maxi, libre, Ecrite(20), 21},
-      {"66521", figure::Mini, Ecrite(20), libre, 0},   {"66511", figure::Mini, Ecrite(20), libre, 19},
-      {"11111", figure::Maxi, libre, Ecrite(0), 5},    {"66666", figure::Mini, Ecrite(0), libre, 30},
-      {"66665", figure::Maxi, libre, jamaisEcrite, 29}, {"66665", figure::Mini, jamaisEcrite, libre, 29},
+      {"66521", figure::Maxi, libre, Ecrite(20), 0},
+      {"66621", figure::Maxi, libre, Ecrite(20), 21},
+      {"66521", figure::Mini, Ecrite(20), libre, 0},
+      {"66511", figure::Mini, Ecrite(20), libre, 19},
+      {"11111", figure::Maxi, libre, Ecrite(0), 5},
+      {"66666", figure::Mini, Ecrite(0), libre, 30},
+      {"66665", figure::Maxi, libre, jamaisEcrite, 29},
+      {"66665", figure::Mini, jamaisEcrite, libre, 29},
   };
   for (const Cas& c : cas)
     EXPECT_EQ(ScoreFigure(AnalyserDes(D(c.des)), c.figure, c.maxi, c.mini), c.attendu)

@@ -89,7 +89,8 @@ class Surveillant {
           ASSERT_TRUE(k.Visible) << c << "," << f;
           ASSERT_EQ(k.CouleurFond, Noir);
         }
-        ASSERT_EQ(k.Selectionnable, e.NbJets != 0 && c <= e.NbColonnes && !k.Prise) << c << "," << f;
+        ASSERT_EQ(k.Selectionnable, e.NbJets != 0 && c <= e.NbColonnes && !k.Prise)
+            << c << "," << f;
       }
 
     // At most one square per move, and exactly one per turn.

@@ -35,7 +35,9 @@ class Table {
   // Releases the dice named by their numbers ("24": dice 2 and 4) with the left button, then
   // presses OK with the faces they will show.
   void Relancer(std::string_view des, std::string_view faces);
-  void Clic(int c, int f) { partie.AppelCliqueCase(static_cast<int16_t>(c), static_cast<int16_t>(f)); }
+  void Clic(int c, int f) {
+    partie.AppelCliqueCase(static_cast<int16_t>(c), static_cast<int16_t>(f));
+  }
   void Gauche(int de) { partie.ImageDe_MouseDown(static_cast<int16_t>(de), 1); }
   void Droit(int de) { partie.ImageDe_MouseDown(static_cast<int16_t>(de), 2); }
   void Place(int de) { partie.PanelDe_Click(static_cast<int16_t>(de)); }

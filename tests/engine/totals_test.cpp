@@ -21,17 +21,21 @@ void EcrireHaut(Table& t, int c, Haut scores) {
     const int score = scores[static_cast<std::size_t>(f - 1)];
     const auto n = static_cast<std::size_t>(score / f);
     ASSERT_EQ(static_cast<int>(n) * f, score);
-    t.Ecrire(c, f, std::string(n, static_cast<char>('0' + f)) +
-                       std::string(NbDes - n, f == 1 ? '2' : '1'));
+    t.Ecrire(
+        c, f,
+        std::string(n, static_cast<char>('0' + f)) + std::string(NbDes - n, f == 1 ? '2' : '1'));
   }
 }
 
 // Every lower figure made: Maxi 28, Mini 9, Full 33, Carré 46, Suite 45, ≤ 8 60, and the Yam
 // given (95 for "55555", crossed out for "55554").
 void EcrireBas(Table& t, int c, const char* yam = "55555") {
-  for (auto [f, des] : {std::pair{figure::Maxi, "66664"}, {figure::Mini, "11223"},
-                        {figure::Full, "33322"}, {figure::Carre, "44441"},
-                        {figure::Suite, "12345"}, {figure::PetitTotal, "11114"},
+  for (auto [f, des] : {std::pair{figure::Maxi, "66664"},
+                        {figure::Mini, "11223"},
+                        {figure::Full, "33322"},
+                        {figure::Carre, "44441"},
+                        {figure::Suite, "12345"},
+                        {figure::PetitTotal, "11114"},
                         {figure::Yam, yam}})
     t.Ecrire(c, f, des);
 }
@@ -72,8 +76,9 @@ TEST(LowerBonus, AllSevenMadeEarn100Or200WithAnUpperTotalOfSixty) {
     std::optional<Haut> haut;
     int bonusBas;
   };
-  for (const Cas& cas : {Cas{std::nullopt, 100}, Cas{Haut{3, 8, 12, 16, 20, 0}, 100},
-                         Cas{Haut{4, 8, 12, 16, 20, 0}, 200}, Cas{Haut{5, 6, 12, 16, 20, 6}, 200}}) {
+  for (const Cas& cas :
+       {Cas{std::nullopt, 100}, Cas{Haut{3, 8, 12, 16, 20, 0}, 100},
+        Cas{Haut{4, 8, 12, 16, 20, 0}, 200}, Cas{Haut{5, 6, 12, 16, 20, 6}, 200}}) {
     Table t(1);
     if (cas.haut) EcrireHaut(t, colonne::Libre, *cas.haut);
     EcrireBas(t, colonne::Libre);
@@ -81,8 +86,8 @@ TEST(LowerBonus, AllSevenMadeEarn100Or200WithAnUpperTotalOfSixty) {
     SCOPED_TRACE("upper total " + std::to_string(haut));
     EXPECT_EQ(t.e().TotalBas[colonne::Libre], TotalBasComplet);
     EXPECT_EQ(t.e().BonusBas[colonne::Libre], cas.bonusBas + BonusMaxiMini);
-    EXPECT_EQ(t.e().ScoreTotal,
-              haut + t.e().BonusHaut[colonne::Libre] + TotalBasComplet + cas.bonusBas + BonusMaxiMini);
+    EXPECT_EQ(t.e().ScoreTotal, haut + t.e().BonusHaut[colonne::Libre] + TotalBasComplet +
+                                    cas.bonusBas + BonusMaxiMini);
     EXPECT_EQ(t.ecran.legendeScoreTotal, std::to_string(t.e().ScoreTotal));
   }
 }

@@ -45,8 +45,8 @@ TEST(FormParams, OnTheReferenceScreen) {
 }
 
 TEST(FormParams, ScalesFontsWithTheWidthAndHeightsWithTheHeight) {
-  const DispositionDialogues d = AdapterFenetresEcran(Ratios(15360, 11520).RatioLargeur,
-                                                      Ratios(15360, 11520).RatioHauteur);
+  const DispositionDialogues d =
+      AdapterFenetresEcran(Ratios(15360, 11520).RatioLargeur, Ratios(15360, 11520).RatioHauteur);
   EXPECT_FLOAT_EQ(d.params.PoliceFrameModeColonnes, 10.24F);
   EXPECT_FLOAT_EQ(d.params.PoliceTextName, 17.92F);
   EXPECT_FLOAT_EQ(d.params.PoliceBoutons, 15.36F);

@@ -12,8 +12,8 @@ namespace rolvex {
 namespace {
 
 using colonne::Annonce;
-using colonne::Deux;
 using colonne::Descente;
+using colonne::Deux;
 using colonne::Libre;
 using colonne::Montee;
 using colonne::Seche;
@@ -28,8 +28,16 @@ int LigneFigure(int f) { return f <= 6 ? f : f + 2; }
 
 // The sizes of the sheet are whole twips, rounded to the nearest, halves to the even neighbour.
 TEST(ArrondiPair, RoundsToTheNearestAndHalvesToTheEvenNeighbour) {
-  for (auto [x, attendu] : {std::pair{47.5, 48}, {190.5, 190}, {46.5, 46}, {0.5, 0}, {-1.5, -2},
-                            {-0.5, 0}, {310.3448, 310}, {47.4999, 47}, {24.8, 25}, {190.5001, 191},
+  for (auto [x, attendu] : {std::pair{47.5, 48},
+                            {190.5, 190},
+                            {46.5, 46},
+                            {0.5, 0},
+                            {-1.5, -2},
+                            {-0.5, 0},
+                            {310.3448, 310},
+                            {47.4999, 47},
+                            {24.8, 25},
+                            {190.5001, 191},
                             {1200.0, 1200}})
     EXPECT_EQ(ArrondiPair(x), attendu) << x;
 }
@@ -40,9 +48,9 @@ TEST(TaillesAire, FollowTheScreen) {
     double largeur, hauteur;
     std::array<int, 6> tailles;  // HauteurCase … MargePanneau
   };
-  for (const Cas& c : {Cas{12000, 9000, {310, 1200, 31, 50, 25, 60}},
-                       Cas{9600, 7200, {248, 960, 25, 40, 20, 48}},
-                       Cas{11400, 9000, {310, 1140, 31, 48, 24, 57}}}) {  // a half gap rounds even
+  for (const Cas& c :
+       {Cas{12000, 9000, {310, 1200, 31, 50, 25, 60}}, Cas{9600, 7200, {248, 960, 25, 40, 20, 48}},
+        Cas{11400, 9000, {310, 1140, 31, 48, 24, 57}}}) {  // a half gap rounds even
     const TaillesAire t = CalculTailles(c.largeur, c.hauteur);
     EXPECT_EQ((std::array{t.HauteurCase, t.LargeurCase, t.EcartVertical, t.EcartHorizontal,
                           t.RetraitPrise, t.MargePanneau}),
@@ -83,15 +91,18 @@ TEST(Lignes, AreEvenlySpacedOnTheReferenceScreen) {
   for (int16_t c : ToutesColonnes) {
     EXPECT_EQ(R(aire, NomEntete(c)).Top, haut(0));
     for (int16_t f = 1; f <= 13; ++f) EXPECT_EQ(R(aire, NomCase(c, f)).Top, haut(LigneFigure(f)));
-    for (auto [ligne, rang] : {std::pair{LigneTotal::TotalHaut, 7}, {LigneTotal::BonusHaut, 8},
-                               {LigneTotal::TotalBas, 16}, {LigneTotal::BonusBas, 17}}) {
+    for (auto [ligne, rang] : {std::pair{LigneTotal::TotalHaut, 7},
+                               {LigneTotal::BonusHaut, 8},
+                               {LigneTotal::TotalBas, 16},
+                               {LigneTotal::BonusBas, 17}}) {
       EXPECT_EQ(R(aire, NomTotal(ligne, c)).Top, haut(rang));
       for (Cote cote : {Cote::Gauche, Cote::Droite})
         EXPECT_EQ(R(aire, NomEtiquetteTotal(ligne, cote)).Top, haut(rang));
     }
   }
   for (Cote cote : {Cote::Gauche, Cote::Droite})
-    for (int i = 0; i <= 13; ++i) EXPECT_EQ(R(aire, NomEtiquette(cote, i)).Top, haut(LigneFigure(i)));
+    for (int i = 0; i <= 13; ++i)
+      EXPECT_EQ(R(aire, NomEtiquette(cote, i)).Top, haut(LigneFigure(i)));
 }
 
 TEST(Lignes, ScaleWithTheScreenAndLeaveOneGapBelowTheLastRow) {
@@ -133,8 +144,14 @@ TEST(ColumnModes, PlaceTheColumnsInPlayInTheirSlotsAndHideTheOthers) {
     std::map<int16_t, float> gauches;
     float droite;
   };
-  for (const Cas& cas : {Cas{6, {{Descente, 1300}, {Libre, 2550}, {Montee, 3800}, {Seche, 5050},
-                                 {Deux, 6300}, {Annonce, 7550}}, 8800},
+  for (const Cas& cas : {Cas{6,
+                             {{Descente, 1300},
+                              {Libre, 2550},
+                              {Montee, 3800},
+                              {Seche, 5050},
+                              {Deux, 6300},
+                              {Annonce, 7550}},
+                             8800},
                          Cas{3, {{Descente, 1300}, {Libre, 2550}, {Montee, 3800}}, 5050},
                          Cas{1, {{Libre, 1300}}, 2550}}) {
     SCOPED_TRACE(cas.nb);
@@ -289,7 +306,8 @@ TEST(Couleurs, RowsAlternateAndSquaresTakeTheirColumnsColours) {
       EXPECT_EQ(aire[NomElement(famille, i)].design.fond,
                 i % 2 == 1 ? RGB(224, 224, 224) : RGB(192, 192, 192))
           << famille << i;
-  for (int16_t c : ToutesColonnes) EXPECT_EQ(aire[NomCase(c, 5)].design.fond, Colonnes[c].fondLibre) << c;
+  for (int16_t c : ToutesColonnes)
+    EXPECT_EQ(aire[NomCase(c, 5)].design.fond, Colonnes[c].fondLibre) << c;
 }
 
 // One screen's whole layout, play area and dialogs, is found by the windows' own names.

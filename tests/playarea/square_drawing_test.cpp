@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <tuple>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "engine/headless_display.h"
@@ -66,7 +66,8 @@ class FenetreSimulee : public AffichageMemoire {
         }
       }
     for (int16_t c = 1; c <= NbColonnesMax; ++c)
-      for (LigneTotal ligne : LignesTotaux) totaux[NomTotal(ligne, c)] = LegendeLigneTotal(e, ligne, c);
+      for (LigneTotal ligne : LignesTotaux)
+        totaux[NomTotal(ligne, c)] = LegendeLigneTotal(e, ligne, c);
     scoreTotal = LegendeDuScoreTotal(e);
     if (auto t = LegendeDuTotalDes(e)) totalDes = *t;
   }

@@ -47,7 +47,9 @@ Octets OptionsALaMain() {
 }
 Octets NomsALaMain() {
   Octets f(TailleFichierNoms, 0);
-  PoserNom(f, 1, "L\xE9" "a");
+  PoserNom(f, 1,
+           "L\xE9"
+           "a");
   int enregistrement = 2;
   for (int m = 1; m <= 3; ++m)
     for (int p = 1; p <= 10; ++p)
@@ -230,7 +232,8 @@ TEST(DecoderFichiers, AShortOptionsFileKeepsItsWholeRecordsAndTakesDefaultsForTh
 
 TEST(DecoderFichiers, TimesAndFiguresOutOfRangeGoToTheNearestBound) {
   Degats d{"times below 0 and above 3599, figures beyond 7 per column of the mode"};
-  const std::tuple<int, int, int, int> champs[] = {  // mode, place, word, value
+  const std::tuple<int, int, int, int> champs[] = {
+      // mode, place, word, value
       {1, 1, 1, -30}, {1, 10, 1, 6000}, {1, 1, 2, 8}, {2, 1, 2, 21}, {3, 1, 2, -4}, {3, 2, 2, 43}};
   for (auto [m, p, mot, valeur] : champs)
     PoserMot(d.options, PositionEnregistrementScore(m, p) + 2 * mot, valeur);
@@ -319,8 +322,8 @@ TEST(DecoderFichiers, RepairsOfBothFilesAreReportedTogether) {
   d.attendu = Decoder(OptionsALaMain(), {}).donnees;
   d.attendu.ModeJeu = 3;
   d.attendu.TypeDes = 1;
-  VerifierRepare(d, {Reparation::ModeJeuInvalide, Reparation::TypeDesInvalide,
-                     Reparation::NomsManquants});
+  VerifierRepare(
+      d, {Reparation::ModeJeuInvalide, Reparation::TypeDesInvalide, Reparation::NomsManquants});
 }
 
 }  // namespace

@@ -30,17 +30,23 @@ TEST(ChoisirDossierDonnees, ReadsWhereTheFilesAreAndWritesWhereItCan) {
     DossiersDonnees attendu;
   } cas[] = {
       {"files in a writable program folder stay there",
-       {{Programme, Utilisateur}, {Programme, Utilisateur}}, {Programme, Programme}},
+       {{Programme, Utilisateur}, {Programme, Utilisateur}},
+       {Programme, Programme}},
       {"files in the user folder win over an empty writable program folder",
-       {{Utilisateur}, {Programme, Utilisateur}}, {Utilisateur, Utilisateur}},
+       {{Utilisateur}, {Programme, Utilisateur}},
+       {Utilisateur, Utilisateur}},
       {"files in a read-only program folder are written to the user folder",
-       {{Programme}, {Utilisateur}}, {Programme, Utilisateur}},
+       {{Programme}, {Utilisateur}},
+       {Programme, Utilisateur}},
       {"once the user folder holds files the read-only program copy is left",
-       {{Programme, Utilisateur}, {Utilisateur}}, {Utilisateur, Utilisateur}},
+       {{Programme, Utilisateur}, {Utilisateur}},
+       {Utilisateur, Utilisateur}},
       {"no files anywhere: the program folder when writable",
-       {{}, {Programme, Utilisateur}}, {Programme, Programme}},
+       {{}, {Programme, Utilisateur}},
+       {Programme, Programme}},
       {"no files anywhere and a read-only program folder: the user folder",
-       {{}, {}}, {Utilisateur, Utilisateur}},
+       {{}, {}},
+       {Utilisateur, Utilisateur}},
   };
   for (const auto& c : cas) EXPECT_EQ(c.disque.Choisir(), c.attendu) << c.cas;
 }

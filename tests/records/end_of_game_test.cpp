@@ -31,16 +31,33 @@ TEST(FinDePartie, EntersShowsSavesAndAnnouncesThePlaceOrSaysItDoesNotEnter) {
     const char* message;  // nullptr: no message box
     const char* info;
   } cas[] = {
-      {2, {"Zoé", 499, 10, 3}, Langue::Francais, 0, nullptr,
+      {2,
+       {"Zoé", 499, 10, 3},
+       Langue::Francais,
+       0,
+       nullptr,
        "Malheureusement, vous ne rentrez pas dans les 10 meilleurs scores. Cliquez sur REJOUER "
        "ou touche F2 !"},
-      {2, {"Zoé", 499, 10, 3}, Langue::Anglais, 0, nullptr,
+      {2,
+       {"Zoé", 499, 10, 3},
+       Langue::Anglais,
+       0,
+       nullptr,
        "You don't reach the TOP 10 ! Click on PLAY AGAIN or press F2."},
-      {1, {"Zoé", 500, 311, 3}, Langue::Francais, 0, nullptr, nullptr},  // place 10, a second slower
-      {3, {"Zoé", 500, 310, 4}, Langue::Francais, 10, "Bravo, vous arrivez en 10ème position !",
+      {1, {"Zoé", 500, 311, 3}, Langue::Francais, 0, nullptr, nullptr},  // place 10, a second
+                                                                         // slower
+      {3,
+       {"Zoé", 500, 310, 4},
+       Langue::Francais,
+       10,
+       "Bravo, vous arrivez en 10ème position !",
        AutreFr},
-      {2, {"Zoé", 951, 500, 6}, Langue::Francais, 1,
-       "Félicitations, vous êtes classé en première position !!!", AutreFr},
+      {2,
+       {"Zoé", 951, 500, 6},
+       Langue::Francais,
+       1,
+       "Félicitations, vous êtes classé en première position !!!",
+       AutreFr},
       {1, {"Zoé", 851, 500, 6}, Langue::Anglais, 3, "You reach the third position !", AutreEn},
       {1, {"Zoé", 651, 500, 6}, Langue::Anglais, 7, "You reach the 7th position !", AutreEn},
   };

@@ -7,8 +7,8 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -119,7 +119,8 @@ std::optional<ResultatSauvegarde> CommeUnJoueur(const fs::path& dossier,
   if (!lu || reponse[0] < 0) return std::nullopt;
   if (reponse[0] == 1) return ResultatSauvegarde{};
   return ResultatSauvegarde{EchecFichier{static_cast<FichierDonnees>(reponse[1]),
-                                         static_cast<OperationFichier>(reponse[2]), {},
+                                         static_cast<OperationFichier>(reponse[2]),
+                                         {},
                                          {reponse[3], std::generic_category()}}};
 }
 
@@ -311,8 +312,8 @@ TEST_F(DossierTemporaire, AFileThatCannotBeReadIsReportedAndNeitherUsedNorReplac
 
 // The player is told which file failed and that the game goes on.
 TEST(MessageEchecFichier, NamesTheFileAndWhatHappensNextInTheLanguage) {
-  const EchecFichier ecriture{FichierDonnees::Noms, OperationFichier::Ecriture,
-                              "/data/names12.dat", std::make_error_code(std::errc::io_error)};
+  const EchecFichier ecriture{FichierDonnees::Noms, OperationFichier::Ecriture, "/data/names12.dat",
+                              std::make_error_code(std::errc::io_error)};
   const std::string fr = MessageEchecFichier(ecriture, Langue::Francais);
   EXPECT_EQ(fr.rfind("Le fichier /data/names12.dat n'a pas pu être enregistré (", 0), 0u) << fr;
   EXPECT_NE(fr.find("le prochain enregistrement essaiera de nouveau."), std::string::npos);

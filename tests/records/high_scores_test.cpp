@@ -30,8 +30,8 @@ struct CasInsertion {
   const char* cas;
   int16_t mode;
   int score, temps, figures;
-  int16_t place;      // 0: does not enter
-  const char* noms;   // the mode's table afterwards
+  int16_t place;     // 0: does not enter
+  const char* noms;  // the mode's table afterwards
 };
 
 TEST(InsertionHighScore, PlacesTheGameByScoreThenTimeAndTheNewerAboveATie) {
@@ -56,8 +56,8 @@ TEST(InsertionHighScore, PlacesTheGameByScoreThenTimeAndTheNewerAboveATie) {
     EXPECT_EQ(InsertionHighScore(s, c.mode, partie), c.place);
     EXPECT_EQ(Noms(s[c.mode]), c.noms);
     if (c.place != 0) {
-      EXPECT_EQ(s[c.mode][c.place], (HighScoreEntry{"Neuf", static_cast<int16_t>(c.score),
-                                                    c.temps, static_cast<int16_t>(c.figures)}));
+      EXPECT_EQ(s[c.mode][c.place], (HighScoreEntry{"Neuf", static_cast<int16_t>(c.score), c.temps,
+                                                    static_cast<int16_t>(c.figures)}));
     }
     for (int m = 1; m <= NbModes; ++m) {
       if (m == c.mode) continue;
@@ -97,8 +97,8 @@ TEST(EstEnOrdre, SeesAPlaceThatBeatsTheOneAbove) {
 
 // Times read as minutes and seconds, each padded to two digits, minutes growing past two.
 TEST(ConvertTempsEnChrono, ReadsMinutesAndSecondsPaddedToTwoDigits) {
-  const std::pair<int, const char*> cas[] = {{0, "00:00"},    {9, "00:09"},     {60, "01:00"},
-                                             {86, "01:26"},   {3599, "59:59"},  {6000, "100:00"},
+  const std::pair<int, const char*> cas[] = {{0, "00:00"},     {9, "00:09"},    {60, "01:00"},
+                                             {86, "01:26"},    {3599, "59:59"}, {6000, "100:00"},
                                              {6071, "101:11"}, {-61, "00:00"}};
   for (const auto& [secondes, chrono] : cas) EXPECT_EQ(ConvertTempsEnChrono(secondes), chrono);
 }

@@ -59,8 +59,8 @@ class PartieJouee : public ::testing::Test {
   // Every lower figure of Libre made, with the first `combien` of them only.
   void FiguresBasLibre(int combien) {
     const std::pair<int16_t, std::string_view> figures[] = {
-        {figure::Maxi, "66665"},  {figure::Mini, "11112"},       {figure::Full, "33322"},
-        {figure::Carre, "44441"}, {figure::Suite, "12345"},      {figure::PetitTotal, "11123"},
+        {figure::Maxi, "66665"},  {figure::Mini, "11112"},  {figure::Full, "33322"},
+        {figure::Carre, "44441"}, {figure::Suite, "12345"}, {figure::PetitTotal, "11123"},
         {figure::Yam, "22222"}};
     for (int i = 0; i < combien; ++i) Ecrire(colonne::Libre, figures[i].first, figures[i].second);
   }
@@ -114,8 +114,7 @@ TEST_F(AideCase, FirstLineNamesTheColumnAndDiffersForEachColumn) {
   }
   // The quoted blanks at the end of two French column texts are kept.
   EXPECT_EQ(Lignes(*Case(colonne::Deux, figure::As)).front(), "La Deux (2 jets maximum) ");
-  EXPECT_EQ(Lignes(*Case(colonne::Annonce, figure::As)).front(),
-            "L'Annonce (annonce au 1er jet) ");
+  EXPECT_EQ(Lignes(*Case(colonne::Annonce, figure::As)).front(), "L'Annonce (annonce au 1er jet) ");
   EXPECT_EQ(Lignes(*Case(colonne::Seche, figure::As, Langue::Anglais)).front(),
             "The Straight column");
 }
@@ -166,23 +165,46 @@ TEST_F(AideBonusHaut, SaysThePointsMissingOrTheBonusReachedAtEachThreshold) {
     std::string en;
     const char* fr;  // nullptr: not checked again
   } paliers[] = {
-      {{}, 0, "You have to get 60 points more for the first bonus of 30 points !",
+      {{},
+       0,
+       "You have to get 60 points more for the first bonus of 30 points !",
        "Il vous manque 60 points pour obtenir le premier bonus de 30 points !"},
-      {{{figure::Six, "66666"}, {figure::Cinq, "55555"}, {figure::Quatre, "41111"}}, 59,
+      {{{figure::Six, "66666"}, {figure::Cinq, "55555"}, {figure::Quatre, "41111"}},
+       59,
        "You have to get 1 points more for the first bonus of 30 points !",
        "Il vous manque 1 points pour obtenir le premier bonus de 30 points !"},
-      {{{figure::Six, "66666"}, {figure::Cinq, "55555"}, {figure::As, "11111"}}, 60, Bonus30,
+      {{{figure::Six, "66666"}, {figure::Cinq, "55555"}, {figure::As, "11111"}},
+       60,
+       Bonus30,
        "Bravo, vous obtenez le bonus de 30 points pour avoir réalisé plus de 60 points en haut !"},
-      {{{figure::Six, "66666"}, {figure::Cinq, "55555"}, {figure::Quatre, "44412"},
-        {figure::Deux, "21111"}}, 69, Bonus30, nullptr},
-      {{{figure::Six, "66666"}, {figure::Cinq, "55555"}, {figure::Quatre, "44412"},
-        {figure::Trois, "31111"}}, 70, Bonus50,
+      {{{figure::Six, "66666"},
+        {figure::Cinq, "55555"},
+        {figure::Quatre, "44412"},
+        {figure::Deux, "21111"}},
+       69,
+       Bonus30,
+       nullptr},
+      {{{figure::Six, "66666"},
+        {figure::Cinq, "55555"},
+        {figure::Quatre, "44412"},
+        {figure::Trois, "31111"}},
+       70,
+       Bonus50,
        "Félicitations, vous avez pour cette colonne un bonus de 50 points pour votre score "
        "supérieur à 70 points en haut !"},
-      {{{figure::Six, "66666"}, {figure::Cinq, "55555"}, {figure::Quatre, "44444"},
-        {figure::Deux, "22111"}}, 79, Bonus50, nullptr},
-      {{{figure::Six, "66666"}, {figure::Cinq, "55555"}, {figure::Quatre, "44444"},
-        {figure::As, "11111"}}, 80, "Congratulations, you get the 100 points bonus !",
+      {{{figure::Six, "66666"},
+        {figure::Cinq, "55555"},
+        {figure::Quatre, "44444"},
+        {figure::Deux, "22111"}},
+       79,
+       Bonus50,
+       nullptr},
+      {{{figure::Six, "66666"},
+        {figure::Cinq, "55555"},
+        {figure::Quatre, "44444"},
+        {figure::As, "11111"}},
+       80,
+       "Congratulations, you get the 100 points bonus !",
        "Exceptionnel, vous obtenez le bonus de 100 points pour avoir dépassé 80 points dans la "
        "partie haute de cette colonne !"},
   };
@@ -280,8 +302,8 @@ TEST(AidePanels, DicePanelsHaveTheirOwnTextInEachLanguage) {
             "Somme des 5 dés actuellement tirés.");
   std::set<std::string> textes;
   for (Langue langue : LesDeuxLangues)
-    for (PanelAide p : {PanelAide::PanelFigureRealisee, PanelAide::PanelTotalDes,
-                        PanelAide::PanelScoreTotal})
+    for (PanelAide p :
+         {PanelAide::PanelFigureRealisee, PanelAide::PanelTotalDes, PanelAide::PanelScoreTotal})
       textes.insert(AppelMovePanel(p, langue));
   EXPECT_EQ(textes.size(), 6u);
 }
@@ -297,10 +319,11 @@ TEST(AidePanels, EveryRowOfEveryColumnSaysSomethingOfItsOwnWithItsRowInDecimal) 
             "Nombre de figures réalisées pour le score N° 7");
   for (Langue langue : LesDeuxLangues) {
     std::set<std::string> textes;
-    for (PanelScore p : {PanelScore::PanelScoreClassement, PanelScore::PanelScoreNom,
-                         PanelScore::PanelScoreTemps, PanelScore::PanelScoreNbFigures,
-                         PanelScore::PanelScoreScore})
-      for (int16_t rang = 1; rang <= 10; ++rang) textes.insert(AppelMovePanelScore(p, rang, langue));
+    for (PanelScore p :
+         {PanelScore::PanelScoreClassement, PanelScore::PanelScoreNom, PanelScore::PanelScoreTemps,
+          PanelScore::PanelScoreNbFigures, PanelScore::PanelScoreScore})
+      for (int16_t rang = 1; rang <= 10; ++rang)
+        textes.insert(AppelMovePanelScore(p, rang, langue));
     EXPECT_EQ(textes.size(), 50u);
   }
 }

@@ -54,8 +54,11 @@ TEST(RowLabels, RightSideRepeatsTheLeftAfterItAndUpperRowsAreDigits) {
 // is translated, so the two languages cannot be swapped or one left untranslated.
 TEST(SharedWords, AreIdenticalInBothLanguagesAndEveryOtherCaptionIsTranslated) {
   const std::pair<std::string_view, std::string_view> memes[] = {
-      {"CaseInfoGauche(7)", "MAXI"}, {"CaseInfoGauche(12)", "<= 8"}, {"MenuJeu", "Yam"},
-      {"CaseInfoTotalBasDroite", "Total"}, {"CaseInfoBonusHautGauche", "Bonus"}};
+      {"CaseInfoGauche(7)", "MAXI"},
+      {"CaseInfoGauche(12)", "<= 8"},
+      {"MenuJeu", "Yam"},
+      {"CaseInfoTotalBasDroite", "Total"},
+      {"CaseInfoBonusHautGauche", "Bonus"}};
   for (const auto& [controle, texte] : memes) {
     EXPECT_EQ(Legende(Langue::Francais, controle), texte) << controle;
     EXPECT_EQ(Legende(Langue::Anglais, controle), texte) << controle;
@@ -63,7 +66,7 @@ TEST(SharedWords, AreIdenticalInBothLanguagesAndEveryOtherCaptionIsTranslated) {
   const TextesLangue fr = InitTextesLangue(Langue::Francais);
   const TextesLangue en = InitTextesLangue(Langue::Anglais);
   EXPECT_EQ(Controles(fr), Controles(en)) << "the same controls in the same order";
-  const std::set<std::string_view> memesMots = {"MAXI", "MINI",  "FULL",  "<= 8", "YAM",
+  const std::set<std::string_view> memesMots = {"MAXI", "MINI",    "FULL",  "<= 8", "YAM",
                                                 "Yam",  "Options", "Total", "Bonus"};
   int traduites = 0;
   for (std::size_t i = 0; i < fr.legendes.size(); ++i) {
@@ -88,16 +91,32 @@ TEST(CaptionOrder, EachControlOnceWindowTitleFirstThenTheTextsInTheirOrder) {
   const auto noms = Controles(textes);
   EXPECT_EQ(std::set<std::string>(noms.begin(), noms.end()).size(), noms.size());
   ASSERT_FALSE(textes.legendes.empty());
-  EXPECT_EQ(textes.legendes.front(), (rolvex::Legende{Fenetre::FormRolvex, "FormRolvex", "ROLVEX"}));
-  const std::string_view ordre[] = {
-      "FormRolvex",         "CaseInfoGauche(1)",       "CaseInfoGauche(6)",
-      "CaseInfoGauche(7)",  "CaseInfoGauche(13)",      "CaseNomDescente",
-      "CaseNomAnnonce",     "PanelStart",              "PanelEffacerScores",
-      "MenuJeu",            "MenuAbout",               "PanelNewGame",
-      "PanelNewMode",       "CaseInfoTotalHautGauche", "CaseInfoTotalBasDroite",
-      "CaseInfoBonusHautGauche", "CaseInfoBonusBasDroite", "FrameModeColonnes",
-      "SSOptionModeColonnes(1)", "SSOptionModeColonnes(3)", "TextName",
-      "PanelCancelParams",  "CaseInfoDroite(1)",       "CaseInfoDroite(13)"};
+  EXPECT_EQ(textes.legendes.front(),
+            (rolvex::Legende{Fenetre::FormRolvex, "FormRolvex", "ROLVEX"}));
+  const std::string_view ordre[] = {"FormRolvex",
+                                    "CaseInfoGauche(1)",
+                                    "CaseInfoGauche(6)",
+                                    "CaseInfoGauche(7)",
+                                    "CaseInfoGauche(13)",
+                                    "CaseNomDescente",
+                                    "CaseNomAnnonce",
+                                    "PanelStart",
+                                    "PanelEffacerScores",
+                                    "MenuJeu",
+                                    "MenuAbout",
+                                    "PanelNewGame",
+                                    "PanelNewMode",
+                                    "CaseInfoTotalHautGauche",
+                                    "CaseInfoTotalBasDroite",
+                                    "CaseInfoBonusHautGauche",
+                                    "CaseInfoBonusBasDroite",
+                                    "FrameModeColonnes",
+                                    "SSOptionModeColonnes(1)",
+                                    "SSOptionModeColonnes(3)",
+                                    "TextName",
+                                    "PanelCancelParams",
+                                    "CaseInfoDroite(1)",
+                                    "CaseInfoDroite(13)"};
   long precedente = -1;
   for (std::string_view controle : ordre) {
     const long position = Position(textes, controle);
@@ -152,18 +171,18 @@ TEST(SharedTexts, MouseButtonsMessageIsTwoSentencesJoinedByOneCarriageReturn) {
 TEST(SharedTexts, EveryVariableIsFilledAndAgreesWithTheNamedMessagesAndRowLabels) {
   for (Langue langue : LesDeuxLangues) {
     const TextesPartages v = InitTextesLangue(langue).variables;
-    for (auto variable :
-         {&TextesPartages::MsgPourJouer, &TextesPartages::MsgChoisirCase,
-          &TextesPartages::MsgBoutonsSouris, &TextesPartages::MsgNouveauTirage,
-          &TextesPartages::MsgChoisirOuJeter, &TextesPartages::TexteSuite,
-          &TextesPartages::TexteFull, &TextesPartages::TexteCarre, &TextesPartages::TexteYam,
-          &TextesPartages::TexteColonnes, &TextesPartages::MsgQuitter,
-          &TextesPartages::MsgAuRevoir}) {
+    for (auto variable : {&TextesPartages::MsgPourJouer, &TextesPartages::MsgChoisirCase,
+                          &TextesPartages::MsgBoutonsSouris, &TextesPartages::MsgNouveauTirage,
+                          &TextesPartages::MsgChoisirOuJeter, &TextesPartages::TexteSuite,
+                          &TextesPartages::TexteFull, &TextesPartages::TexteCarre,
+                          &TextesPartages::TexteYam, &TextesPartages::TexteColonnes,
+                          &TextesPartages::MsgQuitter, &TextesPartages::MsgAuRevoir}) {
       EXPECT_FALSE((v.*variable).empty());
       EXPECT_EQ(Texte(variable, langue), v.*variable);
     }
     const std::pair<Message, const std::string*> messages[] = {
-        {Message::MsgPourJouer, &v.MsgPourJouer}, {Message::MsgChoisirCase, &v.MsgChoisirCase},
+        {Message::MsgPourJouer, &v.MsgPourJouer},
+        {Message::MsgChoisirCase, &v.MsgChoisirCase},
         {Message::MsgBoutonsSouris, &v.MsgBoutonsSouris},
         {Message::MsgNouveauTirage, &v.MsgNouveauTirage},
         {Message::MsgChoisirOuJeter, &v.MsgChoisirOuJeter}};

@@ -15,11 +15,11 @@ constexpr int Cote = 106;  // large enough to sample the shapes of a 53-pixel fa
 
 // The colours of the values 1 to 6 on the faces with pips.
 const std::array<QColor, 7> Classiques{QColor(),
-                                       QColor(8, 173, 99),    // green
-                                       QColor(0, 189, 189),   // cyan
-                                       QColor(140, 90, 132),  // purple
-                                       QColor(165, 115, 16),  // ochre
-                                       QColor(33, 115, 148),  // blue
+                                       QColor(8, 173, 99),     // green
+                                       QColor(0, 189, 189),    // cyan
+                                       QColor(140, 90, 132),   // purple
+                                       QColor(165, 115, 16),   // ochre
+                                       QColor(33, 115, 148),   // blue
                                        QColor(165, 165, 90)};  // olive
 
 const QColor& Classique(int valeur) { return Classiques[static_cast<std::size_t>(valeur)]; }
@@ -124,8 +124,13 @@ TEST(NumericalFaces, ShowTheirDigitInSevenSegments) {
     double x, y;
   };
   // a top, b top right, c bottom right, d bottom, e bottom left, f top left, g middle
-  constexpr std::array<Segment, 7> Segments{{{0.5, 0.25}, {0.64, 0.375}, {0.64, 0.625}, {0.5, 0.75},
-                                             {0.36, 0.625}, {0.36, 0.375}, {0.5, 0.5}}};
+  constexpr std::array<Segment, 7> Segments{{{0.5, 0.25},
+                                             {0.64, 0.375},
+                                             {0.64, 0.625},
+                                             {0.5, 0.75},
+                                             {0.36, 0.625},
+                                             {0.36, 0.375},
+                                             {0.5, 0.5}}};
   constexpr std::array<std::string_view, 7> Allumes{"",        "-bc----", "ab-de-g", "abcd--g",
                                                     "-bc--fg", "a-cd-fg", "a-cdefg"};
   for (int valeur = 1; valeur <= 6; ++valeur) {
@@ -197,7 +202,8 @@ TEST(Logo, ShowsDiceInTheFacesColours) {
   for (int valeur = 1; valeur <= 6; ++valeur) {
     bool vue = false;
     for (int y = 0; y < logo.height() && !vue; ++y)
-      for (int x = 0; x < logo.width() && !vue; ++x) vue = logo.pixelColor(x, y) == Classique(valeur);
+      for (int x = 0; x < logo.width() && !vue; ++x)
+        vue = logo.pixelColor(x, y) == Classique(valeur);
     couleursVues += vue;
   }
   EXPECT_GE(couleursVues, 3);

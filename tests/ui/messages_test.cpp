@@ -31,8 +31,8 @@ void QuandLaBoiteParait(BoiteVue& vue, std::function<void(QMessageBox&)> repondr
   QTimer::singleShot(5, [&vue, repondre, essais] {
     auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (boite && boite->isVisible()) {
-      vue = {true, boite->text(), boite->windowTitle(), boite->standardButtons(), boite->icon(),
-             boite->textFormat()};
+      vue = {true,          boite->text(),      boite->windowTitle(), boite->standardButtons(),
+             boite->icon(), boite->textFormat()};
       repondre(*boite);
     } else if (essais > 0) {
       QuandLaBoiteParait(vue, repondre, essais - 1);
@@ -117,13 +117,14 @@ TEST(LegendesBoutons, GivenCaptionsShowAndStillAnswer) {
   repondre(QMessageBox::Ok, QMessageBox::Ok);
   AfficherMessage(nullptr, QStringLiteral("..."), QStringLiteral("ROLVEX"),
                   {QStringLiteral("D'accord"), {}, {}});
-  const LegendesBoutons francais{QStringLiteral("OK"), QStringLiteral("Oui"), QStringLiteral("Non")};
+  const LegendesBoutons francais{QStringLiteral("OK"), QStringLiteral("Oui"),
+                                 QStringLiteral("Non")};
   repondre(QMessageBox::Yes, QMessageBox::Yes);
   EXPECT_TRUE(DemanderOuiNon(nullptr, QStringLiteral("?"), QStringLiteral("ROLVEX"), francais));
   repondre(QMessageBox::No, QMessageBox::No);
   EXPECT_FALSE(DemanderOuiNon(nullptr, QStringLiteral("?"), QStringLiteral("ROLVEX"), francais));
-  EXPECT_EQ(vus, (QStringList{QStringLiteral("D'accord"), QStringLiteral("Oui"),
-                              QStringLiteral("Non")}));
+  EXPECT_EQ(
+      vus, (QStringList{QStringLiteral("D'accord"), QStringLiteral("Oui"), QStringLiteral("Non")}));
   repondre(QMessageBox::Yes, QMessageBox::No);
   DemanderOuiNon(nullptr, QStringLiteral("?"), QStringLiteral("ROLVEX"));
   ASSERT_EQ(vus.size(), 4);

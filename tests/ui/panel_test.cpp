@@ -122,9 +122,11 @@ TEST_F(PanneauAffiche, MovingOverThePanelIsReportedWithOrWithoutAButtonHeld) {
 // 0 the parent's pointer, anything else the arrow.
 TEST_F(PanneauAffiche, PointerCodesGiveTheirShapes) {
   panneau->parentWidget()->setCursor(Qt::CrossCursor);
-  const std::pair<int, Qt::CursorShape> codes[] = {
-      {10, Qt::UpArrowCursor}, {12, Qt::ForbiddenCursor}, {0, Qt::CrossCursor},
-      {12, Qt::ForbiddenCursor}, {99, Qt::ArrowCursor}};
+  const std::pair<int, Qt::CursorShape> codes[] = {{10, Qt::UpArrowCursor},
+                                                   {12, Qt::ForbiddenCursor},
+                                                   {0, Qt::CrossCursor},
+                                                   {12, Qt::ForbiddenCursor},
+                                                   {99, Qt::ArrowCursor}};
   for (const auto& [code, forme] : codes) {
     panneau->setMousePointer(code);
     EXPECT_EQ(panneau->cursor().shape(), forme) << code;

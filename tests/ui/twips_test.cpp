@@ -57,7 +57,8 @@ TEST(TwipsRectangles, HalvesRoundUpOnBothSidesOfZeroAndNegativeSizesAreEmpty) {
   // A layout shifted by whole pixels keeps every size, even across the parent's left edge.
   EXPECT_EQ(A96Dpi.PixelsX(22.5), 2);
   EXPECT_EQ(A96Dpi.PixelsX(-22.5), -1);
-  EXPECT_EQ(A96Dpi.EnPixels({-22.5, 0, 30, 15}).width(), A96Dpi.EnPixels({22.5, 0, 30, 15}).width());
+  EXPECT_EQ(A96Dpi.EnPixels({-22.5, 0, 30, 15}).width(),
+            A96Dpi.EnPixels({22.5, 0, 30, 15}).width());
   const QRect r = A96Dpi.EnPixels({150, 150, -300, -300});
   EXPECT_EQ(r.width(), 0);
   EXPECT_EQ(r.height(), 0);

@@ -46,9 +46,7 @@ void Pilote::AffichagePilote::AppelFinPartie() {
 }
 
 // As the main window once it has loaded: the empty sheet, and how to start.
-Pilote::Pilote() : scores_(TablesParDefaut()) {
-  affichage_.InfoDeroulement(Message::MsgPourJouer);
-}
+Pilote::Pilote() : scores_(TablesParDefaut()) { affichage_.InfoDeroulement(Message::MsgPourJouer); }
 
 nlohmann::ordered_json Pilote::EtatJson() const {
   return EtatEnJson(partie_.Etat(), affichage_, vue_, scores_, langue_);
@@ -63,8 +61,9 @@ Reponse Pilote::Executer(std::string_view ligne) {
             if (EstCommandeDeJeu(c) && !partieCommencee_)
               return Reponse{.refus = "no game yet: start one with 'new' first"};
             if (std::holds_alternative<ChargerDossier>(c) && partieCommencee_)
-              return Reponse{.refus = "data comes before the first game: the window loads its "
-                                      "files once, at start-up"};
+              return Reponse{.refus =
+                                 "data comes before the first game: the window loads its "
+                                 "files once, at start-up"};
             return Reponse{.sortie = Appliquer(c)};
           },
       },
@@ -114,9 +113,9 @@ void Pilote::PanelOkParams_Click(const std::string& nom) {
 // The engine has written the last square; the clock still holds the game's time.
 void Pilote::FinirPartie() {
   const EtatPartie& e = partie_.Etat();
-  const FinDePartie fin = AppelFinPartie(
-      scores_, e.ModeJeu, {nomJoueur_, e.ScoreTotal, e.SecondesPartie, e.NbFiguresRealisees},
-      langue_);
+  const FinDePartie fin =
+      AppelFinPartie(scores_, e.ModeJeu,
+                     {nomJoueur_, e.ScoreTotal, e.SecondesPartie, e.NbFiguresRealisees}, langue_);
   vue_.place = fin.place;
   if (fin.afficherScores) {
     vue_.scoresMontres = true;
@@ -187,8 +186,8 @@ std::optional<std::string> Pilote::Appliquer(const Commande& commande) {
             return std::nullopt;
           },
           [this](const SurvolerBonus& c) -> std::optional<std::string> {
-            const LigneTotal ligne = c.ou == bonus::Haut ? LigneTotal::BonusHaut
-                                                         : LigneTotal::BonusBas;
+            const LigneTotal ligne =
+                c.ou == bonus::Haut ? LigneTotal::BonusHaut : LigneTotal::BonusBas;
             const bool montre = aire_[NomTotal(ligne, c.colonne)].montre.value_or(true);
             if (FeuilleMontree() && montre)
               InfoInterface(AppelMoveBonus(partie_.Etat(), c.ou, c.colonne, langue_));

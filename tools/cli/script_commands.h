@@ -89,7 +89,7 @@ struct SurvolerAire {  // bare: a part of PictureAireJeu with no control on it
 // layout W H N: prints the geometry of a screen of W × H twips for N columns.
 struct Disposer {
   static constexpr bool deJeu = false;
-  double largeur;     // DimensionsEcranValides
+  double largeur;  // DimensionsEcranValides
   double hauteur;
   int16_t nbColonnes;  // 1, 3 or 6
 };
@@ -111,11 +111,11 @@ struct ChoisirOptionMode {
   int16_t modeJeu;  // 1..3
 };
 
-using Commande = std::variant<ChoixLangue, FixerGraine, NouvellePartie, MettreDesEnFile, PresserOk,
-                              BoutonSurDe, CliquerPlaceDe, CliquerCase, ChoisirFaces, Tics,
-                              AfficherEtat, SurvolerCase, SurvolerBonus, SurvolerPanel,
-                              SurvolerPanelScore, SurvolerAire, Disposer, ChargerDossier,
-                              ValiderNom, ChoisirOptionMode>;
+using Commande =
+    std::variant<ChoixLangue, FixerGraine, NouvellePartie, MettreDesEnFile, PresserOk, BoutonSurDe,
+                 CliquerPlaceDe, CliquerCase, ChoisirFaces, Tics, AfficherEtat, SurvolerCase,
+                 SurvolerBonus, SurvolerPanel, SurvolerPanelScore, SurvolerAire, Disposer,
+                 ChargerDossier, ValiderNom, ChoisirOptionMode>;
 
 // The name box holds at most 12 characters.
 inline constexpr std::size_t LongueurTextName = 12;

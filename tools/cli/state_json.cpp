@@ -21,12 +21,8 @@ Json EnListe(const Tableau<T, Premier, Dernier>& valeurs) {
 
 // The square's own record, without the drawing's bookkeeping.
 Json CaseEnJson(const CaseJeu& k) {
-  return Json{{"taken", k.Prise},
-              {"visible", k.Visible},
-              {"selectable", k.Selectionnable},
-              {"score", k.Score},
-              {"potential", k.ScorePotentiel},
-              {"colour", k.CouleurPotentiel}};
+  return Json{{"taken", k.Prise}, {"visible", k.Visible},          {"selectable", k.Selectionnable},
+              {"score", k.Score}, {"potential", k.ScorePotentiel}, {"colour", k.CouleurPotentiel}};
 }
 
 // The information line holds either a message of the game, worded in the language, or text.
@@ -53,8 +49,7 @@ constexpr std::array<ColonneScores, 5> ColonnesScores = {{
     {"PanelScoreNom", [](const HighScoreEntry& e, int) { return e.name; }},
     {"PanelScoreScore", [](const HighScoreEntry& e, int) { return std::to_string(e.score); }},
     {"PanelScoreTemps", [](const HighScoreEntry& e, int) { return ConvertTempsEnChrono(e.time); }},
-    {"PanelScoreNbFigures",
-     [](const HighScoreEntry& e, int) { return std::to_string(e.figures); }},
+    {"PanelScoreNbFigures", [](const HighScoreEntry& e, int) { return std::to_string(e.figures); }},
 }};
 
 Json EntreeEnJson(const HighScoreEntry& e) {
@@ -63,8 +58,7 @@ Json EntreeEnJson(const HighScoreEntry& e) {
 
 }  // namespace
 
-Json Legendes(const EtatPartie& e, const AffichageMemoire& a, const VueFenetre& v,
-              Langue langue) {
+Json Legendes(const EtatPartie& e, const AffichageMemoire& a, const VueFenetre& v, Langue langue) {
   Json l = Json::object();
   for (const Legende& legende : InitTextesLangue(langue).legendes)
     l[legende.controle] =

@@ -21,8 +21,7 @@ nlohmann::ordered_json EtatEnJson(const EtatPartie& etat, const AffichageMemoire
 // pointer; `captions`, the text of every control but the squares; the high scores of the
 // game's mode (`scores`); the place won; the message boxes; whether the scores are shown.
 nlohmann::ordered_json EtatEnJson(const EtatPartie& etat, const AffichageMemoire& affichage,
-                                  const VueFenetre& vue, const HighScores& scores,
-                                  Langue langue);
+                                  const VueFenetre& vue, const HighScores& scores, Langue langue);
 
 // The text of every control of the main window and of the name dialog that shows one,
 // except the 78 squares, by control name.

@@ -43,33 +43,27 @@ constexpr double RayonPoint = 0.092;
 
 // The usual layout, row by row as the pips stand: two and three run from the top right to the
 // bottom left.
-// clang-format off: each face reads as its three rows of pips.
+// clang-format off
 constexpr Tableau<std::string_view, 1, 6> PointsDesValeurs = [] {
   Tableau<std::string_view, 1, 6> t;
-  t[1] =
-      "..."
-      ".o."
-      "...";
-  t[2] =
-      "..o"
-      "..."
-      "o..";
-  t[3] =
-      "..o"
-      ".o."
-      "o..";
-  t[4] =
-      "o.o"
-      "..."
-      "o.o";
-  t[5] =
-      "o.o"
-      ".o."
-      "o.o";
-  t[6] =
-      "o.o"
-      "o.o"
-      "o.o";
+  t[1] = "..."
+         ".o."
+         "...";
+  t[2] = "..o"
+         "..."
+         "o..";
+  t[3] = "..o"
+         ".o."
+         "o..";
+  t[4] = "o.o"
+         "..."
+         "o.o";
+  t[5] = "o.o"
+         ".o."
+         "o.o";
+  t[6] = "o.o"
+         "o.o"
+         "o.o";
   return t;
 }();
 // clang-format on

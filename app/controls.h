@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "texts/dialog_layout.h"
+#include "playarea/dialog_layout.h"
 #include "texts/language_tables.h"
 #include "ui/text.h"
 #include "ui/twips.h"

@@ -6,8 +6,8 @@
 #include <optional>
 #include <string_view>
 
-#include "app/records/data_folder.h"
-#include "app/records/file_store.h"
+#include "session/data_folder.h"
+#include "records/file_store.h"
 
 namespace rolvex {
 

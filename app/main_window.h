@@ -12,7 +12,7 @@
 #include <string>
 
 #include "app/data_location.h"
-#include "app/records/high_scores.h"
+#include "records/high_scores.h"
 #include "engine/game.h"
 #include "playarea/layout.h"
 #include "texts/language_tables.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/records/data_files.h"
+#include "records/data_files.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <span>
 #include <vector>
 
-#include "app/records/data_files.h"
-#include "app/records/windows1252.h"
+#include "records/data_files.h"
+#include "records/windows1252.h"
 
 namespace rolvex::fuzz {
 

@@ -9,7 +9,7 @@ out=build/fuzz
 mkdir -p "$out"
 cxx=${CXX_FUZZ:-clang++-14}
 flags=(-std=c++20 -O1 -g -I. -Wall -Wextra -Werror)
-sources=(app/records/high_scores.cpp app/records/windows1252.cpp app/records/data_files.cpp)
+sources=(records/high_scores.cpp records/windows1252.cpp records/data_files.cpp)
 
 if [[ "${1:-}" == --seeds ]]; then
   "$cxx" "${flags[@]}" fuzz/make_corpus.cpp "${sources[@]}" -o "$out/make_corpus"

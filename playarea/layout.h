@@ -10,7 +10,7 @@
 
 #include "design.h"
 #include "sheet_names.h"
-#include "texts/dialog_layout.h"
+#include "playarea/dialog_layout.h"
 
 namespace rolvex {
 

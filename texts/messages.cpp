@@ -80,6 +80,8 @@ std::string LegendeModeColonnes(int16_t nbColonnes, Langue langue) {
   return std::to_string(nbColonnes) + std::string(Texte(&TextesPartages::TexteColonnes, langue));
 }
 
+namespace {
+
 std::string MsgEchecLecture(std::string_view fichier, std::string_view raison, Langue langue) {
   const bool fr = langue == Langue::Francais;
   std::string texte = fr ? "Le fichier " : "The file ";
@@ -100,6 +102,15 @@ std::string MsgEchecEcriture(std::string_view fichier, std::string_view raison, 
                 "nouveau."
               : "). The scores stay in memory; the next save will try again.";
   return texte;
+}
+
+}  // namespace
+
+std::string MessageEchecFichier(const EchecFichier& echec, Langue langue) {
+  const std::string fichier = echec.chemin.string();
+  const std::string raison = echec.erreur.message();
+  return echec.operation == OperationFichier::Lecture ? MsgEchecLecture(fichier, raison, langue)
+                                                      : MsgEchecEcriture(fichier, raison, langue);
 }
 
 }  // namespace rolvex

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "records/file_store.h"
 #include "texts/language_tables.h"
 
 namespace rolvex {
@@ -45,8 +46,6 @@ BoutonsMessage TextesBoutons(Langue langue);
 std::string LegendeModeColonnes(int16_t nbColonnes, Langue langue);
 
 // A data file could not be read or written: which file, why, and what the game does about it.
-// `fichier` is the file's path as the player would read it, `raison` the system's reason.
-std::string MsgEchecLecture(std::string_view fichier, std::string_view raison, Langue langue);
-std::string MsgEchecEcriture(std::string_view fichier, std::string_view raison, Langue langue);
+std::string MessageEchecFichier(const EchecFichier& echec, Langue langue);
 
 }  // namespace rolvex

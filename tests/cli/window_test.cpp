@@ -10,8 +10,8 @@
 #include <tuple>
 #include <vector>
 
-#include "app/records/data_files.h"
-#include "app/records/file_store.h"
+#include "records/data_files.h"
+#include "records/file_store.h"
 #include "texts/hover_help.h"
 #include "texts/messages.h"
 #include "tools/cli/driver.h"

@@ -1,4 +1,4 @@
-#include "texts/dialog_layout.h"
+#include "playarea/dialog_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include <ostream>
 
-#include "texts/dialog_layout.h"
+#include "playarea/dialog_layout.h"
 
 namespace rolvex {
 

@@ -1,4 +1,4 @@
-#include "app/records/data_files.h"
+#include "records/data_files.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/records/file_store.h"
+#include "records/file_store.h"
 
 #include <grp.h>
 #include <gtest/gtest.h>
@@ -308,24 +308,6 @@ TEST_F(DossierTemporaire, AFileThatCannotBeReadIsReportedAndNeitherUsedNorReplac
   ASSERT_TRUE(ch.echec);
   EXPECT_EQ(ch.echec->fichier, FichierDonnees::Noms);
   EXPECT_EQ(ch.echec->operation, OperationFichier::Lecture);
-}
-
-// The player is told which file failed and that the game goes on.
-TEST(MessageEchecFichier, NamesTheFileAndWhatHappensNextInTheLanguage) {
-  const EchecFichier ecriture{FichierDonnees::Noms, OperationFichier::Ecriture, "/data/names12.dat",
-                              std::make_error_code(std::errc::io_error)};
-  const std::string fr = MessageEchecFichier(ecriture, Langue::Francais);
-  EXPECT_EQ(fr.rfind("Le fichier /data/names12.dat n'a pas pu être enregistré (", 0), 0u) << fr;
-  EXPECT_NE(fr.find("le prochain enregistrement essaiera de nouveau."), std::string::npos);
-  const std::string en = MessageEchecFichier(ecriture, Langue::Anglais);
-  EXPECT_EQ(en.rfind("The file /data/names12.dat could not be saved (", 0), 0u) << en;
-
-  const EchecFichier lecture{FichierDonnees::Options, OperationFichier::Lecture,
-                             "/data/options12.dat", std::make_error_code(std::errc::io_error)};
-  EXPECT_NE(MessageEchecFichier(lecture, Langue::Anglais).find("could not be read"),
-            std::string::npos);
-  EXPECT_NE(MessageEchecFichier(lecture, Langue::Francais).find("n'a pas pu être lu"),
-            std::string::npos);
 }
 
 }  // namespace

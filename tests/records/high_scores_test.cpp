@@ -1,4 +1,4 @@
-#include "app/records/high_scores.h"
+#include "records/high_scores.h"
 
 #include <gtest/gtest.h>
 

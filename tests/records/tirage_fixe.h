@@ -4,7 +4,7 @@
 #include <deque>
 #include <initializer_list>
 
-#include "app/records/high_scores.h"
+#include "records/high_scores.h"
 
 namespace rolvex {
 

@@ -1,4 +1,4 @@
-#include "app/records/windows1252.h"
+#include "records/windows1252.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 #include <istream>
 #include <ostream>
 
-#include "app/records/end_of_game.h"
-#include "app/records/file_store.h"
+#include "session/end_of_game.h"
+#include "records/file_store.h"
 #include "layout_json.h"
 #include "playarea/sheet_names.h"
 #include "state_json.h"

@@ -10,7 +10,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "app/records/high_scores.h"
+#include "records/high_scores.h"
 #include "engine/dice.h"
 #include "engine/game.h"
 #include "engine/headless_display.h"

@@ -7,7 +7,7 @@
 #include <span>
 
 #include "engine/score_sheet.h"
-#include "texts/dialog_layout.h"
+#include "playarea/dialog_layout.h"
 
 namespace rolvex::cli {
 

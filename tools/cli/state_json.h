@@ -4,7 +4,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "app/records/high_scores.h"
+#include "records/high_scores.h"
 #include "engine/game.h"
 #include "engine/headless_display.h"
 #include "texts/language_tables.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/records/high_scores.h"
+#include "records/high_scores.h"
 #include "engine/game.h"
 #include "playarea/layout.h"
 #include "playarea/square_drawing.h"

@@ -1,9 +1,9 @@
-#include "app/records/data_files.h"
+#include "records/data_files.h"
 
 #include <algorithm>
 #include <optional>
 
-#include "app/records/windows1252.h"
+#include "records/windows1252.h"
 
 namespace rolvex {
 namespace {

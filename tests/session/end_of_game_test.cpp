@@ -1,4 +1,4 @@
-#include "app/records/end_of_game.h"
+#include "session/end_of_game.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "app/records/high_scores.h"
+#include "records/high_scores.h"
 #include "texts/language_tables.h"
 
 namespace rolvex {

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/records/high_scores.h"
+#include "records/high_scores.h"
 
 namespace rolvex {
 

@@ -1,4 +1,4 @@
-#include "app/records/data_folder.h"
+#include "session/data_folder.h"
 
 namespace rolvex {
 

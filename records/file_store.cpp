@@ -1,6 +1,4 @@
-#include "app/records/file_store.h"
-
-#include "texts/messages.h"
+#include "records/file_store.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -125,8 +123,6 @@ void SynchroniserDossier(const fs::path& dossier) {
   if (d.fd() >= 0) ::fsync(d.fd());
 }
 
-std::string CheminLisible(const fs::path& chemin) { return chemin.string(); }
-
 }  // namespace
 
 fs::path CheminFichierOptions(const fs::path& dossier) {
@@ -135,13 +131,6 @@ fs::path CheminFichierOptions(const fs::path& dossier) {
 
 fs::path CheminFichierNoms(const fs::path& dossier) {
   return dossier / ("names" + std::to_string(NumeroFichiers) + ".dat");
-}
-
-std::string MessageEchecFichier(const EchecFichier& echec, Langue langue) {
-  const std::string fichier = CheminLisible(echec.chemin);
-  const std::string raison = echec.erreur.message();
-  return echec.operation == OperationFichier::Lecture ? MsgEchecLecture(fichier, raison, langue)
-                                                      : MsgEchecEcriture(fichier, raison, langue);
 }
 
 std::error_code EcrireTout(int descripteur, std::span<const std::uint8_t> octets) {

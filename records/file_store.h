@@ -11,8 +11,7 @@
 #include <string>
 #include <system_error>
 
-#include "app/records/data_files.h"
-#include "texts/language_tables.h"
+#include "records/data_files.h"
 
 namespace rolvex {
 
@@ -35,9 +34,6 @@ struct EchecFichier {
   std::filesystem::path chemin;
   std::error_code erreur;
 };
-
-// What the window tells the player about a failure, in the language of the run.
-std::string MessageEchecFichier(const EchecFichier& echec, Langue langue);
 
 // Hands bytes to an open file until all are written, or says what stopped it. The system's
 // write is the default; tests put in one that fails part way.

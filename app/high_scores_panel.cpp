@@ -4,28 +4,23 @@
 #include <string_view>
 
 #include "playarea/sheet_names.h"
+#include "texts/messages.h"
 #include "ui/text.h"
 
 namespace rolvex {
 namespace {
 
-// The five families of cells, in the order of PanelScore, each with what it shows of a place.
+// The five families of cells, in the order of PanelScore.
 struct FamilleScores {
   PanelScore famille;
   std::string_view nom;
-  std::string (*texte)(int place, const HighScoreEntry& entree);
 };
 constexpr std::array<FamilleScores, 5> Familles = {{
-    {PanelScore::PanelScoreClassement, "PanelScoreClassement",
-     [](int place, const HighScoreEntry&) { return std::to_string(place); }},
-    {PanelScore::PanelScoreNom, "PanelScoreNom",
-     [](int, const HighScoreEntry& e) { return e.name; }},
-    {PanelScore::PanelScoreTemps, "PanelScoreTemps",
-     [](int, const HighScoreEntry& e) { return ConvertTempsEnChrono(e.time); }},
-    {PanelScore::PanelScoreNbFigures, "PanelScoreNbFigures",
-     [](int, const HighScoreEntry& e) { return std::to_string(e.figures); }},
-    {PanelScore::PanelScoreScore, "PanelScoreScore",
-     [](int, const HighScoreEntry& e) { return std::to_string(e.score); }},
+    {PanelScore::PanelScoreClassement, "PanelScoreClassement"},
+    {PanelScore::PanelScoreNom, "PanelScoreNom"},
+    {PanelScore::PanelScoreTemps, "PanelScoreTemps"},
+    {PanelScore::PanelScoreNbFigures, "PanelScoreNbFigures"},
+    {PanelScore::PanelScoreScore, "PanelScoreScore"},
 }};
 
 constexpr std::size_t Rang(PanelScore famille) { return static_cast<std::size_t>(famille); }
@@ -93,7 +88,8 @@ void SuperPanelScore::Disposer(const AireJeu& aire, const ui::EchelleTwips& eche
 void SuperPanelScore::AfficherScores(const TableHighScore& table) {
   for (int rang = 1; rang <= NbPlaces; ++rang)
     for (const FamilleScores& f : Familles)
-      cellules_[rang][Rang(f.famille)]->setCaption(ui::EnQString(f.texte(rang, table[rang])));
+      cellules_[rang][Rang(f.famille)]->setCaption(
+          ui::EnQString(LegendeCelluleScore(f.famille, rang, table[rang])));
   show();
   raise();
 }

@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "records/high_scores.h"
+#include "session/session.h"
 #include "playarea/layout.h"
 #include "texts/hover_help.h"
 #include "texts/language_tables.h"

@@ -3,7 +3,6 @@
 
 #include "app/startup.h"
 #include "app/startup_clock.h"
-#include "engine/dice.h"
 #include "ui/dice_pictures.h"
 #include "ui/fonts.h"
 
@@ -14,8 +13,7 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.rolvex.Rolvex"));
   rolvex::ui::InstallerPolicesDeRemplacement();
   QApplication::setWindowIcon(rolvex::ui::IconeLogo());
-  rolvex::DeEquitable de;
-  rolvex::app::Demarrage demarrage(de);
+  rolvex::app::Demarrage demarrage;
   demarrage.Lancer();
   return QApplication::exec();
 }

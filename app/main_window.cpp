@@ -19,10 +19,6 @@
 #include "app/keyboard.h"
 #include "app/params_dialog.h"
 #include "app/play_area.h"
-#include "session/end_of_game.h"
-#include "records/file_store.h"
-#include "playarea/square_drawing.h"
-#include "texts/hover_help.h"
 #include "texts/messages.h"
 #include "ui/dice_pictures.h"
 #include "ui/pixel_ratio.h"
@@ -33,23 +29,30 @@ namespace {
 
 constexpr int UneSeconde = 1000;
 
+// The panels of the dice area whose captions the game writes, by the session's names.
+std::string_view NomPanneau(PanneauDes panneau) {
+  switch (panneau) {
+    case PanneauDes::PanelOkDe: return "PanelOkDé";
+    case PanneauDes::PanelFigureRealisee: return "PanelFigureRéalisée";
+    case PanneauDes::PanelTotalDes: return "PanelTotalDés";
+    case PanneauDes::PanelScoreTotal: return "PanelScoreTotal";
+  }
+  return {};
+}
+
 }  // namespace
 
 void Environnement::QuitterApplication() { QCoreApplication::quit(); }
 
-FormRolvex::FormRolvex(Langue langue, SourceDes& des, QSizeF ecranTwips,
-                       Environnement environnement)
-    : langue_(langue),
-      environnement_(std::move(environnement)),
-      textes_(InitTextesLangue(langue)),
-      partie_(*this, des),
-      aire_(ecranTwips.width(), ecranTwips.height()) {
+FormRolvex::FormRolvex(Langue langue, QSizeF ecranTwips, Environnement environnement)
+    : environnement_(std::move(environnement)),
+      session_(*this, langue, ecranTwips.width(), ecranTwips.height()) {
   setObjectName(QStringLiteral("FormRolvex"));
   params_ = new FormParams(*this, ecranTwips);
   TimerChrono_ = new QTimer(this);
   TimerChrono_->setObjectName(QStringLiteral("TimerChrono"));
   TimerChrono_->setInterval(UneSeconde);
-  connect(TimerChrono_, &QTimer::timeout, this, [this] { TimerChrono_Timer(); });
+  connect(TimerChrono_, &QTimer::timeout, this, [this] { session_.Tic(); });
   Form_Load();
 }
 
@@ -64,8 +67,10 @@ void FormRolvex::Form_Load() {
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("ZoneClient"));
   setCentralWidget(client);
-  ecran_ = std::make_unique<EcranAireJeu>(*client, aire_, ui::EchelleTwips::DeLEcranPrincipal(),
-                                          langue_);
+  // Each new game centres the sheet in the client area as wide as it then is.
+  client->installEventFilter(this);
+  ecran_ = std::make_unique<EcranAireJeu>(*client, session_.Aire(),
+                                          ui::EchelleTwips::DeLEcranPrincipal(), langue());
   for (std::string_view cache :
        {"SuperPanelDés", "SuperPanelScore", "PanelNewGame", "PanelNewMode"})
     (*ecran_)[cache].hide();
@@ -82,14 +87,15 @@ void FormRolvex::Form_Load() {
   clavier_ = new ClavierJeu(*this);
 
   // InitTextesLangue
-  AppliquerLegendes(*this, Fenetre::FormRolvex, textes_.legendes);
-  AppliquerLegendes(*params_, Fenetre::FormParams, textes_.legendes);
+  const TextesLangue textes = InitTextesLangue(langue());
+  AppliquerLegendes(*this, Fenetre::FormRolvex, textes.legendes);
+  AppliquerLegendes(*params_, Fenetre::FormParams, textes.legendes);
 
-  ChargerOptions();
-  fichierAide_ = rolvex::FichierAide(langue_);
+  session_.ChargerOptions(environnement_.dossiersDonnees());
+  fichierAide_ = rolvex::FichierAide(langue());
   for (int16_t i = 1; i <= NbDes; ++i) ImageDe(i, ImageDeFond);
   ecran_->Panneau("PanelInfoDéroulement").show();
-  InfoDeroulement(Message::MsgPourJouer);
+  Info(session_.TexteInfo());
 }
 
 // The menu bar as data: each entry under its parent, with its key and its command; an entry
@@ -99,27 +105,28 @@ void FormRolvex::CreerMenus() {
     std::string_view nom;
     std::string_view parent;  // empty: the menu bar
     int touche;               // 0: none
-    void (FormRolvex::*commande)();
+    std::function<void()> commande;
   };
+  Session& s = session_;
   const EntreeMenu entrees[] = {
       {"MenuJeu", "", 0, nullptr},
-      {"MenuNew", "MenuJeu", Qt::Key_F2, &FormRolvex::MenuNew_Click},
-      {"MenuQuit", "MenuJeu", Qt::Key_F9, &FormRolvex::MenuQuit_Click},
+      {"MenuNew", "MenuJeu", Qt::Key_F2, [this] { AppelPreNouveau(); }},
+      {"MenuQuit", "MenuJeu", Qt::Key_F9, [&s] { s.DemanderQuitter(); }},
       {"MenuOptions", "", 0, nullptr},
-      {"MenuVoirScores", "MenuOptions", Qt::Key_F4, &FormRolvex::MenuVoirScores_Click},
+      {"MenuVoirScores", "MenuOptions", Qt::Key_F4, [&s] { s.AfficherScores(); }},
       {"MenuChoixDés", "MenuOptions", 0, nullptr},
-      {"MenuDésClassiques", "MenuChoixDés", 0, &FormRolvex::MenuDesClassiques_Click},
-      {"MenuDésNumériques", "MenuChoixDés", 0, &FormRolvex::MenuDesNumeriques_Click},
+      {"MenuDésClassiques", "MenuChoixDés", 0, [&s] { s.ChoisirFaces(1); }},
+      {"MenuDésNumériques", "MenuChoixDés", 0, [&s] { s.ChoisirFaces(2); }},
       {"MenuAide", "", 0, nullptr},
-      {"MenuContents", "MenuAide", Qt::Key_F1, &FormRolvex::MenuContents_Click},
-      {"MenuAbout", "MenuAide", 0, &FormRolvex::MenuAbout_Click},
+      {"MenuContents", "MenuAide", Qt::Key_F1, [this] { OuvrirAide(); }},
+      {"MenuAbout", "MenuAide", 0, [&s] { s.APropos(); }},
   };
   std::map<std::string_view, QMenu*> menus;
   for (const EntreeMenu& e : entrees) {
     const QString nom = ui::EnQString(e.nom);
-    if (e.commande == nullptr) {
-      QMenu* menu =
-          e.parent.empty() ? menuBar()->addMenu(QString()) : menus.at(e.parent)->addMenu(QString());
+    if (!e.commande) {
+      QMenu* menu = e.parent.empty() ? menuBar()->addMenu(QString())
+                                     : menus.at(e.parent)->addMenu(QString());
       menu->setObjectName(nom);
       menus[e.nom] = menu;
       continue;
@@ -127,8 +134,7 @@ void FormRolvex::CreerMenus() {
     QAction* action = menus.at(e.parent)->addAction(QString());
     action->setObjectName(nom);
     if (e.touche != 0) action->setShortcut(QKeySequence(e.touche));
-    connect(action, &QAction::triggered, this,
-            [this, commande = e.commande] { (this->*commande)(); });
+    connect(action, &QAction::triggered, this, e.commande);
   }
 
   // One face style at a time, ticked.
@@ -145,7 +151,7 @@ void FormRolvex::CreerMenus() {
 // within the room the layout leaves it above the sheet; a small screen keeps the platform's
 // size, below which menus are hard to read.
 void FormRolvex::MettreMenusALEchelle() {
-  const RatiosEcran& r = aire_.Ratios();
+  const RatiosEcran& r = session_.Aire().Ratios();
   const double ratio = std::max(1.0, std::min(r.RatioLargeur, r.RatioHauteur));
   QFont police = menuBar()->font();
   if (police.pointSizeF() > 0)
@@ -159,75 +165,57 @@ void FormRolvex::MettreMenusALEchelle() {
 
 void FormRolvex::ConnecterAireJeu() {
   const EcranAireJeu& e = *ecran_;
+  Session& s = session_;
   auto panneau = [&](std::string_view nom) { return &e.Panneau(nom); };
-  using ui::Panneau;
+  auto surClic = [&](std::string_view nom, auto action) {
+    connect(panneau(nom), &ui::Panneau::clicked, this, action);
+  };
+  auto auSurvol = [&](std::string_view nom, auto action) {
+    connect(panneau(nom), &ui::Panneau::mouseMoved, this, action);
+  };
 
-  connect(panneau("PanelStart"), &Panneau::clicked, this, [this] { PanelStart_Click(); });
-  connect(panneau("PanelNewGame"), &Panneau::clicked, this, [this] { PanelNewGame_Click(); });
-  connect(panneau("PanelNewMode"), &Panneau::clicked, this, [this] { PanelNewMode_Click(); });
-  connect(panneau("PanelOkDé"), &Panneau::clicked, this, [this] { PanelOkDe_Click(); });
+  surClic("PanelStart", [this] { AppelPreNouveau(); });
+  surClic("PanelNewGame", [&s] { s.AppelNouveau(); });
+  surClic("PanelNewMode", [this] { AppelPreNouveau(); });
+  surClic("PanelOkDé", [&s] { s.PanelOkDe_Click(); });
   for (int16_t i = 1; i <= NbDes; ++i) {
     connect(&e.Image(NomElement("ImageDé", i)), &ui::Image::mouseDown, this,
-            [this, i](int bouton) { ImageDe_MouseDown(i, static_cast<int16_t>(bouton)); });
-    connect(panneau(NomElement("PanelDé", i)), &Panneau::clicked, this,
-            [this, i] { PanelDe_Click(i); });
+            [&s, i](int bouton) { s.ImageDe_MouseDown(i, static_cast<int16_t>(bouton)); });
+    surClic(NomElement("PanelDé", i), [&s, i] { s.PanelDe_Click(i); });
   }
 
   // Every square answers with its column and figure.
   for (int16_t c = 1; c <= NbColonnesMax; ++c) {
     for (int16_t f = 1; f <= NbFigures; ++f) {
-      Panneau* k = panneau(NomCase(c, f));
-      connect(k, &Panneau::clicked, this, [this, c, f] { AppelCliqueCase(c, f); });
-      connect(k, &Panneau::mouseMoved, this, [this, c, f] { AppelMoveCase(c, f); });
+      surClic(NomCase(c, f), [&s, c, f] { s.AppelCliqueCase(c, f); });
+      auSurvol(NomCase(c, f), [&s, c, f] { s.SurvolerCase(c, f); });
     }
     for (int16_t ou : {bonus::Haut, bonus::Bas}) {
       const LigneTotal ligne = ou == bonus::Haut ? LigneTotal::BonusHaut : LigneTotal::BonusBas;
-      Panneau* k = panneau(NomTotal(ligne, c));
+      const auto aide = [&s, ou, c] { s.SurvolerBonus(ou, c); };
       if (GesteAideBonus(ou, c) == GesteAide::Clic)
-        connect(k, &Panneau::clicked, this, [this] { CaseBonusBasAnnonce_Click(); });
+        surClic(NomTotal(ligne, c), aide);
       else
-        connect(k, &Panneau::mouseMoved, this, [this, ou, c] { AppelMoveBonus(ou, c); });
+        auSurvol(NomTotal(ligne, c), aide);
     }
   }
 
-  connect(panneau("PanelFigureRéalisée"), &Panneau::mouseMoved, this,
-          [this] { PanelFigureRealisee_MouseMove(); });
-  connect(panneau("PanelTotalDés"), &Panneau::mouseMoved, this,
-          [this] { PanelTotalDes_MouseMove(); });
-  connect(panneau("PanelScoreTotal"), &Panneau::mouseMoved, this,
-          [this] { PanelScoreTotal_MouseMove(); });
-  connect(panneau("PictureAireJeu"), &Panneau::mouseMoved, this,
-          [this] { PictureAireJeu_MouseMove(); });
+  auSurvol("PanelFigureRéalisée", [&s] { s.SurvolerPanel(PanelAide::PanelFigureRealisee); });
+  auSurvol("PanelTotalDés", [&s] { s.SurvolerPanel(PanelAide::PanelTotalDes); });
+  auSurvol("PanelScoreTotal", [&s] { s.SurvolerPanel(PanelAide::PanelScoreTotal); });
+  auSurvol("PictureAireJeu", [&s] { s.SurvolerAire(); });
   const SuperPanelScore& scores = e.PanneauScores();
-  connect(&scores, &SuperPanelScore::effacerScoresClicked, this, [this] { EffacerScores(); });
+  connect(&scores, &SuperPanelScore::effacerScoresClicked, this, [&s] { s.EffacerScores(); });
   connect(&scores, &SuperPanelScore::panelScoreMouseMove, this,
-          [this](PanelScore famille, int rang) {
-            InfoInterface(AppelMovePanelScore(famille, static_cast<int16_t>(rang), langue_));
+          [&s](PanelScore famille, int rang) {
+            s.SurvolerPanelScore(famille, static_cast<int16_t>(rang));
           });
 }
 
-// Files that cannot be read leave the game with what could be kept, or with the defaults.
-void FormRolvex::ChargerOptions() {
-  dossiers_ = environnement_.dossiersDonnees();
-  const DossierDeLecture lecture = RassemblerFichiersDonnees(dossiers_);
-  if (lecture.echec) SignalerEchec(*lecture.echec);
-  HasardUniforme tirage;
-  const ChargementDossier chargement = rolvex::ChargerOptions(lecture.dossier, tirage);
-  const DonneesOptions& d = chargement.chargement.donnees;
-  partie_.ChoisirMode(d.ModeJeu);
-  partie_.ChoisirFaces(d.TypeDes);
-  nomJoueur_ = ui::EnQString(d.NomJoueur);
-  scores_ = d.Scores;
-
-  params_->SelectionnerMode(Etat().ModeJeu);
-  params_->EcrireNom(nomJoueur_);
-  CocherFaces();
-  if (chargement.echec) SignalerEchec(*chargement.echec);
-}
-
-void FormRolvex::CocherFaces() {
-  Trouver<QAction>(*this, "MenuDésClassiques")->setChecked(Etat().TypeDes == 1);
-  Trouver<QAction>(*this, "MenuDésNumériques")->setChecked(Etat().TypeDes == 2);
+bool FormRolvex::eventFilter(QObject* objet, QEvent* event) {
+  if (objet == centralWidget() && event->type() == QEvent::Resize)
+    session_.ChoisirLargeurFenetre(ecran_->Echelle().TwipsX(centralWidget()->width()));
+  return QMainWindow::eventFilter(objet, event);
 }
 
 // The layout is made for a window covering the screen: without a window manager to maximise
@@ -239,7 +227,7 @@ void FormRolvex::AfficherPleinEcran() {
 }
 
 ui::LegendesBoutons FormRolvex::LegendesBoutons() const {
-  const BoutonsMessage b = TextesBoutons(langue_);
+  const BoutonsMessage b = TextesBoutons(langue());
   return {ui::EnQString(b.Ok), ui::EnQString(b.Oui), ui::EnQString(b.Non)};
 }
 
@@ -256,17 +244,11 @@ void FormRolvex::AppelPreNouveau() {
   params_->activateWindow();
 }
 
-void FormRolvex::AppelNouveau() { partie_.AppelNouveau(); }
-
-void FormRolvex::ChoisirMode(int16_t modeJeu) { partie_.ChoisirMode(modeJeu); }
-
-void FormRolvex::ChoisirNom(const QString& nom) { nomJoueur_ = nom; }
-
-void FormRolvex::SauverOptions() {
-  const EtatPartie& e = Etat();
-  const DonneesOptions donnees{e.ModeJeu, e.TypeDes, nomJoueur_.toStdString(), scores_};
-  const ResultatSauvegarde resultat = rolvex::SauverOptions(dossiers_.ecriture, donnees);
-  if (resultat.echec) SignalerEchec(*resultat.echec);
+void FormRolvex::RendreLaMain() {
+  setEnabled(true);
+  show();
+  raise();
+  activateWindow();
 }
 
 void FormRolvex::ImageDe(int16_t de, int16_t modele) {
@@ -277,10 +259,9 @@ void FormRolvex::ImageDe(int16_t de, int16_t modele) {
 }
 
 void FormRolvex::DessineCases() {
-  const EtatPartie& e = Etat();
-  for (int16_t c = 1; c <= NbColonnesMax; ++c)
+  for (int16_t c = 1; c <= NbColonnesMax; ++c) {
     for (int16_t f = 1; f <= NbFigures; ++f) {
-      const DessinCase dessin = DessinDeCase(e, aire_, c, f);
+      const DessinCase& dessin = session_.Dessin(c, f);
       ui::Panneau& k = ecran_->Panneau(NomCase(c, f));
       if (dessin.aspect == Aspect::Cachee) {
         k.hide();
@@ -294,9 +275,10 @@ void FormRolvex::DessineCases() {
       }
       k.setMousePointer(dessin.Pointeur);
     }
-  for (int16_t c = 1; c <= NbColonnesMax; ++c)
-    for (LigneTotal ligne : LignesTotaux)
-      ecran_->Panneau(NomTotal(ligne, c)).setCaption(ui::EnQString(LegendeLigneTotal(e, ligne, c)));
+    for (std::size_t i = 0; i < LignesTotaux.size(); ++i)
+      ecran_->Panneau(NomTotal(LignesTotaux[i], c))
+          .setCaption(ui::EnQString(session_.Ecran().totaux[c][i]));
+  }
   if (feuilleEnRefection_) {
     ecran_->Panneau("PictureAireJeu").show();
     feuilleEnRefection_ = false;
@@ -305,27 +287,13 @@ void FormRolvex::DessineCases() {
   accessibilite_->ActualiserFeuille();
 }
 
-void FormRolvex::InfoDeroulement(Message message) { InfoInterface(Texte(message, langue_)); }
-
-void FormRolvex::InfoInterface(std::string_view texte) {
+void FormRolvex::Info(std::string_view texte) {
   ecran_->Panneau("PanelInfoDéroulement").setCaption(ui::EnQString(texte));
   accessibilite_->ActualiserInfo();
 }
 
-void FormRolvex::LegendeOkDe(std::string_view legende) {
-  ecran_->Panneau("PanelOkDé").setCaption(ui::EnQString(legende));
-}
-
-void FormRolvex::LegendeFigureRealisee(TexteFigure figure) {
-  ecran_->Panneau("PanelFigureRéalisée").setCaption(ui::EnQString(Texte(figure, langue_)));
-}
-
-void FormRolvex::LegendeTotalDes(std::string_view legende) {
-  ecran_->Panneau("PanelTotalDés").setCaption(ui::EnQString(legende));
-}
-
-void FormRolvex::LegendeScoreTotal(std::string_view legende) {
-  ecran_->Panneau("PanelScoreTotal").setCaption(ui::EnQString(legende));
+void FormRolvex::Legende(PanneauDes panneau, std::string_view texte) {
+  ecran_->Panneau(NomPanneau(panneau)).setCaption(ui::EnQString(texte));
 }
 
 // After a game, the two buttons of the next game stand in the throw button's place.
@@ -336,37 +304,71 @@ void FormRolvex::PanelOkDeVisible(bool visible) {
 }
 
 void FormRolvex::PreparerNouvellePartie() {
-  RemettreScoresEnBleu();
+  SuperPanelScore& scores = ecran_->PanneauScores();
+  scores.RemettreEnBleu();
   Trouver<QAction>(*this, "MenuVoirScores")->setEnabled(true);
   ecran_->Panneau("PanelInfoDéroulement").show();
-  TimerChrono_->start();
   ecran_->Panneau("SuperPanelDés").show();
-  ecran_->PanneauScores().SetModeColonnes(
-      ui::EnQString(LegendeModeColonnes(Etat().NbColonnes, langue_)));
-  EffacerScores();
+  scores.SetModeColonnes(ui::EnQString(session_.LegendeModeColonnes()));
+  scores.EffacerScores();
 
   // The sheet is rearranged out of sight, and shown again once drawn.
   ecran_->Panneau("PictureAireJeu").hide();
   feuilleEnRefection_ = true;
-  aire_.DispositionMode(Etat().NbColonnes, ecran_->Echelle().TwipsX(centralWidget()->width()));
-  ecran_->AppliquerDisposition(aire_);
+  ecran_->AppliquerDisposition(session_.Aire());
 }
 
-// The engine has written the last square; the clock still holds the game's time, and stops
-// once the player has read the outcome.
-void FormRolvex::AppelFinPartie() {
-  const EtatPartie& e = Etat();
-  const PartieFinie partie{nomJoueur_.toStdString(), e.ScoreTotal, e.SecondesPartie,
-                           e.NbFiguresRealisees};
-  const FinDePartie fin = rolvex::AppelFinPartie(scores_, e.ModeJeu, partie, langue_);
-  if (fin.afficherScores) {
-    AfficherScores();
-    ecran_->PanneauScores().MarquerLigne(fin.place);
+void FormRolvex::Scores(bool montres) {
+  SuperPanelScore& scores = ecran_->PanneauScores();
+  ecran_->Panneau("PictureAireJeu").setVisible(!montres);
+  if (!montres) {
+    scores.EffacerScores();
+    return;
   }
-  if (fin.sauver) SauverOptions();
-  if (fin.message) AfficherMessage(*fin.message);
-  InfoInterface(fin.info);
-  TimerChrono_->stop();
+  const EcranSession& e = session_.Ecran();
+  scores.AfficherScores(*e.tableScores);
+  scores.MarquerLigne(e.placeEnRouge);
+}
+
+void FormRolvex::OptionsChargees() {
+  params_->SelectionnerMode(Etat().ModeJeu);
+  params_->EcrireNom(ui::EnQString(session_.NomJoueur()));
+}
+
+void FormRolvex::FacesChoisies(int16_t typeDes) {
+  Trouver<QAction>(*this, "MenuDésClassiques")->setChecked(typeDes == 1);
+  Trouver<QAction>(*this, "MenuDésNumériques")->setChecked(typeDes == 2);
+}
+
+void FormRolvex::FermerDialogueNom() {
+  params_->hide();
+  RendreLaMain();
+}
+
+// A box over the name dialog while it is open, since the main window then answers nothing.
+void FormRolvex::AfficherMessage(std::string_view texte) {
+  QWidget* parent = params_->isVisible() ? static_cast<QWidget*>(params_) : this;
+  ui::AfficherMessage(parent, ui::EnQString(texte), ui::EnQString(TitreApplication),
+                      LegendesBoutons());
+}
+
+bool FormRolvex::DemanderOuiNon(std::string_view texte) {
+  return ui::DemanderOuiNon(this, ui::EnQString(texte), ui::EnQString(TitreApplication),
+                            LegendesBoutons());
+}
+
+void FormRolvex::Chrono(bool enMarche) {
+  if (enMarche)
+    TimerChrono_->start();
+  else
+    TimerChrono_->stop();
+}
+
+void FormRolvex::DechargerTousControles() { ecran_->DechargerTousControles(); }
+
+void FormRolvex::Terminer() {
+  close();
+  environnement_.quitter();
 }
 
 void FormRolvex::closeEvent(QCloseEvent* event) {
@@ -376,91 +378,6 @@ void FormRolvex::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void FormRolvex::Aide(const std::optional<std::string>& texte) {
-  if (texte) InfoInterface(*texte);
-}
-
-void FormRolvex::AfficherMessage(std::string_view texte) {
-  ui::AfficherMessage(this, ui::EnQString(texte), ui::EnQString(TitreApplication),
-                      LegendesBoutons());
-}
-
-void FormRolvex::SignalerEchec(const EchecFichier& echec) {
-  AfficherMessage(MessageEchecFichier(echec, langue_));
-}
-
-void FormRolvex::RemettreScoresEnBleu() { ecran_->PanneauScores().RemettreEnBleu(); }
-
-void FormRolvex::EffacerScores() {
-  ecran_->Panneau("PictureAireJeu").show();
-  ecran_->PanneauScores().EffacerScores();
-}
-
-void FormRolvex::AfficherScores() {
-  ecran_->Panneau("PictureAireJeu").hide();
-  ecran_->PanneauScores().AfficherScores(scores_[Etat().ModeJeu]);
-}
-
-// Only the menu leads here; the close box ends the run without a word and without saving.
-void FormRolvex::DemanderQuitter() {
-  if (!ui::DemanderOuiNon(this, ui::EnQString(QuestionQuitter(langue_)),
-                          ui::EnQString(TitreApplication), LegendesBoutons()))
-    return;
-  DechargerTousControles();
-  AfficherMessage(TexteAuRevoir(langue_));
-  SauverOptions();
-  close();
-  environnement_.quitter();
-}
-
-void FormRolvex::DechargerTousControles() { ecran_->DechargerTousControles(); }
-
-void FormRolvex::OuvrirAide() { rolvex::OuvrirAide(this, fichierAide_, langue_); }
-
-void FormRolvex::PanelStart_Click() { AppelPreNouveau(); }
-void FormRolvex::PanelNewGame_Click() { AppelNouveau(); }
-void FormRolvex::PanelNewMode_Click() { AppelPreNouveau(); }
-void FormRolvex::PanelOkDe_Click() { partie_.AppelOkDeClique(); }
-void FormRolvex::ImageDe_MouseDown(int16_t Index, int16_t Button) {
-  partie_.ImageDe_MouseDown(Index, Button);
-}
-void FormRolvex::PanelDe_Click(int16_t Index) { partie_.PanelDe_Click(Index); }
-
-void FormRolvex::AppelCliqueCase(int16_t colonne, int16_t figure) {
-  partie_.AppelCliqueCase(colonne, figure);
-}
-void FormRolvex::CaseBonusBasAnnonce_Click() { AppelMoveBonus(bonus::Bas, colonne::Annonce); }
-void FormRolvex::TimerChrono_Timer() { partie_.TimerChrono_Timer(); }
-
-void FormRolvex::AppelMoveCase(int16_t colonne, int16_t figure) {
-  Aide(rolvex::AppelMoveCase(Etat(), colonne, figure, langue_));
-}
-void FormRolvex::AppelMoveBonus(int16_t ou, int16_t colonne) {
-  Aide(rolvex::AppelMoveBonus(Etat(), ou, colonne, langue_));
-}
-void FormRolvex::PanelFigureRealisee_MouseMove() {
-  InfoInterface(AppelMovePanel(PanelAide::PanelFigureRealisee, langue_));
-}
-void FormRolvex::PanelTotalDes_MouseMove() {
-  InfoInterface(AppelMovePanel(PanelAide::PanelTotalDes, langue_));
-}
-void FormRolvex::PanelScoreTotal_MouseMove() {
-  InfoInterface(AppelMovePanel(PanelAide::PanelScoreTotal, langue_));
-}
-void FormRolvex::PictureAireJeu_MouseMove() { Aide(rolvex::PictureAireJeu_MouseMove(Etat())); }
-
-void FormRolvex::MenuNew_Click() { AppelPreNouveau(); }
-void FormRolvex::MenuQuit_Click() { DemanderQuitter(); }
-void FormRolvex::MenuVoirScores_Click() { AfficherScores(); }
-void FormRolvex::MenuDesClassiques_Click() {
-  partie_.ChoisirFaces(1);
-  CocherFaces();
-}
-void FormRolvex::MenuDesNumeriques_Click() {
-  partie_.ChoisirFaces(2);
-  CocherFaces();
-}
-void FormRolvex::MenuContents_Click() { OuvrirAide(); }
-void FormRolvex::MenuAbout_Click() { AfficherMessage(TexteAPropos(langue_)); }
+void FormRolvex::OuvrirAide() { rolvex::OuvrirAide(this, fichierAide_, langue()); }
 
 }  // namespace rolvex::app

@@ -94,26 +94,14 @@ QString FormParams::Nom() const { return TextName_->text(); }
 
 void FormParams::EcrireNom(const QString& nom) { TextName_->setText(nom); }
 
-// A name made of blanks is a name: only the empty box is refused.
 void FormParams::PanelOkParams_Click() {
-  const Langue langue = principale_.langue();
-  if (Nom().isEmpty()) {
-    ui::AfficherMessage(this, ui::EnQString(MsgNomVide(langue)), ui::EnQString(TitreApplication),
-                        principale_.LegendesBoutons());
-    return;
-  }
-  hide();
-  RendreLaMain();
-  if (const int16_t mode = ModeSelectionne()) principale_.ChoisirMode(mode);
-  principale_.ChoisirNom(Nom());
-  principale_.SauverOptions();
-  principale_.AppelNouveau();
+  principale_.Jeu().PanelOkParams_Click(Nom().toStdString(), ModeSelectionne());
 }
 
 // The choices stay in the dialog for its next opening, but the game keeps its own.
 void FormParams::PanelCancelParams_Click() {
   hide();
-  RendreLaMain();
+  principale_.RendreLaMain();
 }
 
 void FormParams::TextName_Click() { TextName_->clear(); }
@@ -131,13 +119,6 @@ void FormParams::showEvent(QShowEvent* event) {
 bool FormParams::eventFilter(QObject* objet, QEvent* event) {
   if (event->type() == QEvent::MouseButtonPress && objet == TextName_) TextName_Click();
   return QDialog::eventFilter(objet, event);
-}
-
-void FormParams::RendreLaMain() {
-  principale_.setEnabled(true);
-  principale_.show();
-  principale_.raise();
-  principale_.activateWindow();
 }
 
 }  // namespace rolvex::app

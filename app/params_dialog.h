@@ -39,8 +39,6 @@ class FormParams : public QDialog {
   bool eventFilter(QObject* objet, QEvent* event) override;
 
  private:
-  void RendreLaMain();
-
   FormRolvex& principale_;
   Tableau<QRadioButton*, 1, 3> options_;  // by column mode
   QLineEdit* TextName_ = nullptr;

@@ -16,12 +16,11 @@ QSizeF TailleEcranJeu() {
   return echelle.EnTwips(ecran->availableGeometry().size());
 }
 
-Demarrage::Demarrage(SourceDes& des, QSizeF ecranTwips, Environnement environnement)
-    : des_(des),
-      ecranTwips_(ecranTwips),
+Demarrage::Demarrage(QSizeF ecranTwips, Environnement environnement)
+    : ecranTwips_(ecranTwips),
       environnement_(std::move(environnement)),
       splash_(std::make_unique<FrmSplash>(ecranTwips, [this](Langue langue) {
-        principale_ = std::make_unique<FormRolvex>(langue, des_, ecranTwips_, environnement_);
+        principale_ = std::make_unique<FormRolvex>(langue, ecranTwips_, environnement_);
         principale_->AfficherPleinEcran();
       })) {}
 

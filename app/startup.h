@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "app/main_window.h"
-#include "engine/dice.h"
 
 namespace rolvex::app {
 
@@ -18,8 +17,7 @@ QSizeF TailleEcranJeu();
 class Demarrage {
  public:
   // The main window will take `environnement`: where its data files are, how the run ends.
-  explicit Demarrage(SourceDes& des, QSizeF ecranTwips = TailleEcranJeu(),
-                     Environnement environnement = {});
+  explicit Demarrage(QSizeF ecranTwips = TailleEcranJeu(), Environnement environnement = {});
   ~Demarrage();
   Demarrage(const Demarrage&) = delete;
   Demarrage& operator=(const Demarrage&) = delete;
@@ -32,7 +30,6 @@ class Demarrage {
   FormRolvex* Principale() { return principale_.get(); }
 
  private:
-  SourceDes& des_;
   QSizeF ecranTwips_;
   Environnement environnement_;
   std::unique_ptr<FrmSplash> splash_;

@@ -64,7 +64,7 @@ Environnement EnvironnementDuBanc(const QTemporaryDir& dossier) {
 
 class Banc {
  public:
-  Banc() : fenetre_(Langue::Francais, de_, TailleEcranJeu(), EnvironnementDuBanc(donnees_)) {
+  Banc() : fenetre_(Langue::Francais, TailleEcranJeu(), EnvironnementDuBanc(donnees_)) {
     // A game that enters a table ends on a message box: it is answered as soon as it shows.
     QObject::connect(&repondeur_, &QTimer::timeout, [] {
       if (auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
@@ -74,11 +74,12 @@ class Banc {
     fenetre_.AfficherPleinEcran();
     if (!QTest::qWaitForWindowExposed(&fenetre_)) std::fprintf(stderr, "window not exposed\n");
     fenetre_.installEventFilter(&compteur_);
-    fenetre_.ChoisirMode(3);
+    fenetre_.Jeu().FixerGraine(1);
+    fenetre_.Jeu().ChoisirMode(3);
   }
 
   void JouerUnePartie(Mesures& m) {
-    fenetre_.AppelNouveau();
+    fenetre_.Jeu().AppelNouveau();
     Attendre();
     while (!fenetre_.Etat().PartieTerminee) JouerUnTour(m);
   }
@@ -144,7 +145,7 @@ class Banc {
   }
 
   QTemporaryDir donnees_;
-  DeEquitable de_{20240601};
+
   FormRolvex fenetre_;
   QTimer repondeur_;
   CompteurDessins compteur_;

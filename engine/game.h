@@ -36,12 +36,6 @@ struct EtatPartie {
   int32_t ScoreTotal = 0;
   int16_t NbFiguresRealisees = 0;
 
-  // The game clock: it runs from a new game to its end.
-  bool ChronoEnMarche = false;
-  int32_t SecondesChrono = 0;  // 0..59
-  int32_t MinutesChrono = 0;   // not limited
-  int32_t SecondesPartie = 0;  // capped at 3599, the time the high scores keep
-
   EtatPartie() {
     ColonneFermee.fill(true);
     Des.fill(-1);
@@ -74,9 +68,6 @@ class Partie {
   // A click on square (colonne 1..6, figure 1..13). A click on a hidden square, or before the
   // first throw of a turn, does nothing at all.
   void AppelCliqueCase(int16_t colonne, int16_t figure);
-
-  // One second of the game clock, while it runs.
-  void TimerChrono_Timer();
 
  private:
   // score_sheet

@@ -14,8 +14,6 @@ void Partie::AppelNouveau() {
   source_.NouvellePartie();
   e.NbColonnes = NbColonnesMode[e.ModeJeu];
   e.NbFiguresColonne.fill(0);
-  e.SecondesChrono = e.MinutesChrono = e.SecondesPartie = 0;
-  e.ChronoEnMarche = true;
   affichage_.PreparerNouvellePartie();
   for (int16_t i = 1; i <= NbDes; ++i) affichage_.ImageDe(i, ImageDeFond);
   affichage_.PanelOkDeVisible(true);

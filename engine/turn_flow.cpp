@@ -1,5 +1,4 @@
-// The end of a turn, the end of the game, and the game clock.
-#include <algorithm>
+// The end of a turn and the end of the game.
 #include <string>
 
 #include "game.h"
@@ -51,20 +50,8 @@ void Partie::AppelFinTirage() {
 void Partie::AppelFinPartie() {
   auto& e = etat_;
   e.PartieTerminee = true;
-  affichage_.AppelFinPartie();  // the high scores read the time before the clock stops
-  e.ChronoEnMarche = false;
+  affichage_.AppelFinPartie();
   affichage_.PanelOkDeVisible(false);
-}
-
-void Partie::TimerChrono_Timer() {
-  auto& e = etat_;
-  if (!e.ChronoEnMarche) return;
-  if (++e.SecondesChrono == 60) {
-    ++e.MinutesChrono;
-    e.SecondesChrono = 0;
-  }
-  const int64_t secondes = int64_t{e.MinutesChrono} * 60 + e.SecondesChrono;
-  e.SecondesPartie = static_cast<int32_t>(std::min<int64_t>(secondes, 3599));
 }
 
 }  // namespace rolvex

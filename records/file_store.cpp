@@ -126,11 +126,11 @@ void SynchroniserDossier(const fs::path& dossier) {
 }  // namespace
 
 fs::path CheminFichierOptions(const fs::path& dossier) {
-  return dossier / ("options" + std::to_string(NumeroFichiers) + ".dat");
+  return dossier / NomFichierOptions;
 }
 
 fs::path CheminFichierNoms(const fs::path& dossier) {
-  return dossier / ("names" + std::to_string(NumeroFichiers) + ".dat");
+  return dossier / NomFichierNoms;
 }
 
 std::error_code EcrireTout(int descripteur, std::span<const std::uint8_t> octets) {

@@ -9,14 +9,15 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 #include "records/data_files.h"
 
 namespace rolvex {
 
-// The number in the files' names: options12.dat and names12.dat.
-inline constexpr int NumeroFichiers = 12;
+inline constexpr std::string_view NomFichierOptions = "options12.dat";
+inline constexpr std::string_view NomFichierNoms = "names12.dat";
 
 std::filesystem::path CheminFichierOptions(const std::filesystem::path& dossier);
 std::filesystem::path CheminFichierNoms(const std::filesystem::path& dossier);

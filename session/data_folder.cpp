@@ -1,9 +1,34 @@
 #include "session/data_folder.h"
 
-namespace rolvex {
+#include <pwd.h>
+#include <unistd.h>
 
-DossiersDonnees ChoisirDossierDonnees(const std::filesystem::path& dossierProgramme,
-                                      const std::filesystem::path& dossierUtilisateur,
+#include <array>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+namespace rolvex {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The top folders of the system's own tree: programs installed there belong to a package.
+constexpr std::array<std::string_view, 13> RacinesSysteme = {
+    "usr", "bin", "sbin", "lib",  "lib32", "lib64", "libx32",
+    "opt", "etc", "boot", "snap", "nix",   "app"};
+
+fs::path DossierPersonnel() {
+  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
+  if (const passwd* compte = ::getpwuid(::getuid()); compte != nullptr) return compte->pw_dir;
+  return {};
+}
+
+}  // namespace
+
+DossiersDonnees ChoisirDossierDonnees(const fs::path& dossierProgramme,
+                                      const fs::path& dossierUtilisateur,
                                       const PredicatDossier& fichiersPresents,
                                       const PredicatDossier& inscriptible) {
   const bool programmeInscriptible = inscriptible(dossierProgramme);
@@ -16,6 +41,96 @@ DossiersDonnees ChoisirDossierDonnees(const std::filesystem::path& dossierProgra
   if (fichiersPresents(dossierProgramme)) return {dossierProgramme, dossierUtilisateur};
   if (programmeInscriptible) return {dossierProgramme, dossierProgramme};
   return {dossierUtilisateur, dossierUtilisateur};
+}
+
+bool DossierSysteme(const fs::path& dossier) {
+  std::error_code e;
+  fs::path reel = fs::weakly_canonical(dossier, e);
+  if (e) reel = dossier.lexically_normal();
+  if (!reel.is_absolute()) return false;
+  const fs::path relatif = reel.relative_path();
+  if (relatif.empty()) return true;  // the root itself
+  const std::string premier = relatif.begin()->string();
+  for (std::string_view racine : RacinesSysteme)
+    if (premier == racine) return true;
+  return false;
+}
+
+bool DossierProgrammeInscriptible(const fs::path& dossier) {
+  // Tried only outside the system's folders: root could create a file anywhere.
+  return !DossierSysteme(dossier) && DossierInscriptible(dossier);
+}
+
+bool DossierInscriptible(const fs::path& dossier) {
+  std::error_code e;
+  if (!fs::is_directory(dossier, e)) return false;
+  std::string essai = (dossier / "rolvex-essai-XXXXXX").string();
+  const int fd = ::mkstemp(essai.data());
+  if (fd < 0) return false;
+  ::close(fd);
+  return ::unlink(essai.c_str()) == 0;
+}
+
+bool FichiersDonneesPresents(const fs::path& dossier) {
+  std::error_code e;
+  return fs::is_regular_file(CheminFichierOptions(dossier), e);
+}
+
+fs::path DossierUtilisateur() {
+  const char* xdg = std::getenv("XDG_DATA_HOME");
+  const fs::path donnees = xdg != nullptr && fs::path(xdg).is_absolute()
+                               ? fs::path(xdg)
+                               : DossierPersonnel() / ".local" / "share";
+  return donnees / "rolvex";
+}
+
+fs::path DossierProgramme() {
+  std::error_code e;
+  const fs::path programme = fs::read_symlink("/proc/self/exe", e);
+  return e ? fs::path() : programme.parent_path();
+}
+
+DossiersDonnees ChoisirDossiersDonnees(const fs::path& dossierProgramme,
+                                       const fs::path& dossierUtilisateur,
+                                       const PredicatDossier& inscriptible) {
+  DossiersDonnees dossiers = ChoisirDossierDonnees(dossierProgramme, dossierUtilisateur,
+                                                   FichiersDonneesPresents, inscriptible);
+  std::error_code e;
+  fs::create_directories(dossiers.ecriture, e);
+  return dossiers;
+}
+
+DossiersDonnees DossiersDonneesDuJeu() {
+  return ChoisirDossiersDonnees(DossierProgramme(), DossierUtilisateur(),
+                                DossierProgrammeInscriptible);
+}
+
+DossierDeLecture RassemblerFichiersDonnees(const DossiersDonnees& dossiers) {
+  if (dossiers.lecture == dossiers.ecriture) return {dossiers.lecture, std::nullopt};
+  struct Fichier {
+    FichierDonnees lequel;
+    fs::path (*chemin)(const fs::path&);
+  };
+  constexpr std::array<Fichier, 2> fichiers = {
+      {{FichierDonnees::Options, CheminFichierOptions}, {FichierDonnees::Noms, CheminFichierNoms}}};
+  for (const Fichier& f : fichiers) {
+    const fs::path source = f.chemin(dossiers.lecture);
+    const fs::path cible = f.chemin(dossiers.ecriture);
+    std::error_code e;
+    if (!fs::exists(source, e)) {
+      // A names file left alone in the folder written belongs to no options any more.
+      fs::remove(cible, e);
+      continue;
+    }
+    fs::copy_file(source, cible, fs::copy_options::overwrite_existing, e);
+    if (e) {
+      // No half pair is left behind for the next run to take as the player's files.
+      std::error_code ignoree;
+      for (const Fichier& copie : fichiers) fs::remove(copie.chemin(dossiers.ecriture), ignoree);
+      return {dossiers.lecture, EchecFichier{f.lequel, OperationFichier::Ecriture, cible, e}};
+    }
+  }
+  return {dossiers.ecriture, std::nullopt};
 }
 
 }  // namespace rolvex

@@ -113,4 +113,15 @@ std::string MessageEchecFichier(const EchecFichier& echec, Langue langue) {
                                                       : MsgEchecEcriture(fichier, raison, langue);
 }
 
+std::string LegendeCelluleScore(PanelScore famille, int place, const HighScoreEntry& entree) {
+  switch (famille) {
+    case PanelScore::PanelScoreClassement: return std::to_string(place);
+    case PanelScore::PanelScoreNom: return entree.name;
+    case PanelScore::PanelScoreTemps: return ConvertTempsEnChrono(entree.time);
+    case PanelScore::PanelScoreNbFigures: return std::to_string(entree.figures);
+    case PanelScore::PanelScoreScore: return std::to_string(entree.score);
+  }
+  return {};
+}
+
 }  // namespace rolvex

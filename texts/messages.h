@@ -7,6 +7,8 @@
 #include <string_view>
 
 #include "records/file_store.h"
+#include "records/high_scores.h"
+#include "texts/hover_help.h"
 #include "texts/language_tables.h"
 
 namespace rolvex {
@@ -44,6 +46,9 @@ BoutonsMessage TextesBoutons(Langue langue);
 // PanelModeColonnes: the number of columns in play (1, 3 or 6), then TexteColonnes. There is no
 // singular form.
 std::string LegendeModeColonnes(int16_t nbColonnes, Langue langue);
+
+// What a cell of the high-score panel shows of place `place` (1..10) of a table.
+std::string LegendeCelluleScore(PanelScore famille, int place, const HighScoreEntry& entree);
 
 // A data file could not be read or written: which file, why, and what the game does about it.
 std::string MessageEchecFichier(const EchecFichier& echec, Langue langue);

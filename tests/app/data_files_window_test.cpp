@@ -49,10 +49,10 @@ TEST_F(FichiersFenetre, TheWindowStartsWithTheOptionsOnDiskAndDoesNotRewriteThem
   EXPECT_TRUE(Coche(2));
   EXPECT_EQ(fenetre->Etat().ModeJeu, 2);
   EXPECT_EQ(W<QLineEdit>("TextName").text(), "Ana");
-  EXPECT_EQ(fenetre->NomJoueur(), "Ana");
+  EXPECT_EQ(Q(fenetre->Jeu().NomJoueur()), "Ana");
   EXPECT_FALSE(W<QAction>("MenuDésClassiques").isChecked());
   EXPECT_TRUE(W<QAction>("MenuDésNumériques").isChecked());
-  EXPECT_EQ(fenetre->Scores()[1][1].name, "Hortense");
+  EXPECT_EQ(fenetre->Jeu().Scores()[1][1].name, "Hortense");
   EXPECT_EQ(Inode(environnement.Options()), inode);
 }
 
@@ -79,7 +79,7 @@ TEST_F(FichiersFenetre, DamagedFilesLoadWithWhatCanBeKept) {
   EXPECT_TRUE(Coche(3));
   EXPECT_TRUE(W<QAction>("MenuDésClassiques").isChecked());
   EXPECT_EQ(W<QLineEdit>("TextName").text(), "Ana");
-  const HighScores& scores = fenetre->Scores();
+  const HighScores& scores = fenetre->Jeu().Scores();
   EXPECT_EQ(scores[1][1], d.Scores[1][1]);
   EXPECT_EQ(scores[1][5], d.Scores[1][5]);
   EXPECT_EQ(scores[1][6].name, "");
@@ -93,7 +93,7 @@ TEST_F(FichiersFenetre, AShortOptionsFileKeepsTheWholeRecords) {
   options.resize(4 + 6 * 12);  // the one-column table whole, two places of three columns
   OuvrirSur(options, EncoderFichierNoms(d));
   EXPECT_TRUE(Coche(1));
-  EXPECT_EQ(fenetre->Scores()[1], d.Scores[1]);
+  EXPECT_EQ(fenetre->Jeu().Scores()[1], d.Scores[1]);
 }
 
 TEST_F(FichiersFenetre, AnOptionsFileThatCannotBeReadIsToldAndLeftAlone) {
@@ -108,7 +108,7 @@ TEST_F(FichiersFenetre, AnOptionsFileThatCannotBeReadIsToldAndLeftAlone) {
   EXPECT_TRUE(fs::is_directory(environnement.Options()));
   // The defaults in memory, and a game to play.
   EXPECT_TRUE(Coche(3));
-  EXPECT_EQ(fenetre->Scores()[1][1].name, "Gustave");
+  EXPECT_EQ(fenetre->Jeu().Scores()[1][1].name, "Gustave");
   NouvellePartie(1);
   EXPECT_EQ(fenetre->Etat().NumeroTour, 1);
 }
@@ -162,7 +162,7 @@ TEST_F(FichiersFenetre, AFailingSaveAtTheEndOfAGameIsToldBeforeThePlace) {
   EXPECT_TRUE(boites.Vues()[0].texte.contains(" could not be saved ("));
   EXPECT_EQ(boites.Vues()[1].texte, "Congratulations, you are the best (first position) !!!");
   EXPECT_EQ(Info(), "To start a new game, click on PLAY AGAIN or press F2.");
-  EXPECT_EQ(fenetre->Scores()[1][1].name, "Zoé");
+  EXPECT_EQ(fenetre->Jeu().Scores()[1][1].name, "Zoé");
   EXPECT_TRUE(W("PanelNewGame").isVisible());
 }
 

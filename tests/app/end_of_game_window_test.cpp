@@ -125,7 +125,7 @@ TEST_P(EntreeAuTableau, IsShownInRedSavedThenAnnouncedAndTheOldPlacesGoOneLower)
 
   // On disk, and kept for the next run: the places above as they were, those below one lower.
   const DonneesOptions disque = LireFichiers();
-  EXPECT_EQ(disque.Scores, fenetre->Scores());
+  EXPECT_EQ(disque.Scores, fenetre->Jeu().Scores());
   for (int place = 1; place <= NbPlaces; ++place) {
     const HighScoreEntry attendue = place < e.place    ? tableAvant[place]
                                     : place == e.place ? HighScoreEntry{"Zoé", 733, 65, 7}
@@ -171,7 +171,7 @@ TEST_P(HorsDuTableau, ShowsNoBoxNoTableAndWritesNothing) {
   EXPECT_EQ(Inode(environnement.Noms()), inodeNoms);
   EXPECT_EQ(Octets(environnement.Options()), options);
   EXPECT_EQ(Octets(environnement.Noms()), noms);
-  EXPECT_EQ(fenetre->Scores()[1], tableAvant);
+  EXPECT_EQ(fenetre->Jeu().Scores()[1], tableAvant);
   VerifierFinDePartie();
 }
 
@@ -211,12 +211,12 @@ TEST_F(FinDePartieFenetre, TheClockTicksEverySecondFromTheNewGameOn) {
   EXPECT_TRUE(Horloge().isActive());
   GelerHorloge();
   Tics(59);
-  EXPECT_EQ(fenetre->Etat().SecondesPartie, 59);
-  EXPECT_EQ(fenetre->Etat().MinutesChrono, 0);
+  EXPECT_EQ(fenetre->Jeu().Horloge().SecondesPartie(), 59);
+  EXPECT_EQ(fenetre->Jeu().Horloge().MinutesChrono(), 0);
   Tics(1);
-  EXPECT_EQ(fenetre->Etat().MinutesChrono, 1);
-  EXPECT_EQ(fenetre->Etat().SecondesChrono, 0);
-  EXPECT_EQ(fenetre->Etat().SecondesPartie, 60);
+  EXPECT_EQ(fenetre->Jeu().Horloge().MinutesChrono(), 1);
+  EXPECT_EQ(fenetre->Jeu().Horloge().SecondesChrono(), 0);
+  EXPECT_EQ(fenetre->Jeu().Horloge().SecondesPartie(), 60);
 }
 
 }  // namespace

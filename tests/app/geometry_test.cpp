@@ -68,11 +68,10 @@ TEST_F(GeometrieDesFenetres, NameDialogFollowsItsProportionalLayout) {
 // A caption keeps its designed size unless its line would not fit in its panel.
 class PolicesALaTaille : public testing::Test {
  protected:
-  DeEquitable de{3};
   EnvironnementDeTest environnement;
 
   double PointsOkDe(QSizeF ecran) {
-    FormRolvex fenetre(Langue::Francais, de, ecran, environnement.Pour());
+    FormRolvex fenetre(Langue::Francais, ecran, environnement.Pour());
     const QWidget& ok = *Trouver<QWidget>(fenetre, "PanelOkDé");
     EXPECT_LE(QFontMetrics(ok.font()).height(), ok.height());
     return ok.font().pointSizeF();

@@ -24,7 +24,7 @@ TEST_F(PanneauScoresFenetre, AFirstRunWritesBothFilesAndShowsTheDefaultTables) {
   EXPECT_EQ(options[0] | options[1] << 8, 3);  // six columns
   EXPECT_EQ(options[2] | options[3] << 8, 1);  // pips
   EXPECT_EQ(noms[0] | noms[1] << 8, 0);        // no player yet
-  EXPECT_EQ(LireFichiers().Scores, fenetre->Scores());
+  EXPECT_EQ(LireFichiers().Scores, fenetre->Jeu().Scores());
 
   // Shown once a game has started: the one-column table.
   NouvellePartie(1);
@@ -36,7 +36,7 @@ TEST_F(PanneauScoresFenetre, AFirstRunWritesBothFilesAndShowsTheDefaultTables) {
                                   "PanelScoreNbFigures", "PanelScoreScore"};
   for (int i = 0; i < 5; ++i) EXPECT_EQ(Cellule(familles[i], 1), premiere[i]) << familles[i];
   for (int rang = 2; rang <= NbPlaces; ++rang) {
-    const HighScoreEntry& entree = fenetre->Scores()[1][rang];
+    const HighScoreEntry& entree = fenetre->Jeu().Scores()[1][rang];
     EXPECT_EQ(Cellule("PanelScoreClassement", rang), QString::number(rang));
     EXPECT_EQ(Cellule("PanelScoreNom", rang), Q(entree.name));
     EXPECT_EQ(Cellule("PanelScoreTemps", rang), "01:40");
@@ -48,8 +48,8 @@ TEST_F(PanneauScoresFenetre, StandsWhereTheLayoutPutsItWithItsTitle) {
   Ouvrir();
   NouvellePartie(2);
   Touche(Qt::Key_F4);
-  EXPECT_EQ(W("SuperPanelScore").geometry(), EnPixels(fenetre->Aire()["SuperPanelScore"].rect));
-  EXPECT_EQ(W("PanelScoreNom(4)").geometry(), EnPixels(fenetre->Aire()["PanelScoreNom(4)"].rect));
+  EXPECT_EQ(W("SuperPanelScore").geometry(), EnPixels(fenetre->Jeu().Aire()["SuperPanelScore"].rect));
+  EXPECT_EQ(W("PanelScoreNom(4)").geometry(), EnPixels(fenetre->Jeu().Aire()["PanelScoreNom(4)"].rect));
   EXPECT_EQ(Legende("PanelModeColonnes"), "3 colonnes");
   EXPECT_EQ(Legende("PanelEffacerScores"), "Cacher les scores");
   EXPECT_EQ(Cellule("PanelScoreScore", 1), "1154");  // the three-column table
@@ -87,7 +87,7 @@ TEST_F(PanneauScoresFenetre, HideScoresShowsTheSheetAsItWas) {
   Jeter("66655");
   Cliquer("CaseLibre(7)");
   Jeter("12345");
-  const HighScores scores = fenetre->Scores();
+  const HighScores scores = fenetre->Jeu().Scores();
   Touche(Qt::Key_F4);
   ASSERT_FALSE(W("PictureAireJeu").isVisible());
   // Each cell explains itself on the information line.
@@ -102,7 +102,7 @@ TEST_F(PanneauScoresFenetre, HideScoresShowsTheSheetAsItWas) {
   EXPECT_EQ(Legende("CaseLibre(7)"), "28");
   EXPECT_EQ(Legende("CaseLibre(11)"), "45");  // the potential score of the throw
   EXPECT_EQ(DesMontres(), "12345");
-  EXPECT_EQ(fenetre->Scores(), scores);
+  EXPECT_EQ(fenetre->Jeu().Scores(), scores);
   // And the game goes on.
   Cliquer("CaseLibre(11)");
   EXPECT_TRUE(fenetre->Etat().Cases(colonne::Libre, 11).Prise);

@@ -1,4 +1,4 @@
-// Where an installed game finds its help and keeps its data files.
+// Where an installed game finds its help.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -7,7 +7,6 @@
 #include <fstream>
 #include <string>
 
-#include "app/data_location.h"
 #include "app/help_viewer.h"
 #include "tests/ui/qt_print.h"
 
@@ -51,88 +50,6 @@ TEST_F(FichierAideInstalle, BesideTheProgramFirstThenInTheSharedFolderElseBeside
   // Found nowhere: the other language's file does not stand in.
   fs::remove(Chemin("share/rolvex/rolvexUs.hlp"));
   EXPECT_EQ(FichierAide(Langue::Anglais, QChemin("bin")), QChemin("bin/rolvexUs.hlp"));
-}
-
-// A program installed among the system's folders never writes there, even run as root; its
-// data files go to the user's folder. Elsewhere the program keeps them beside itself.
-using DossierDonnees = Arborescence;
-
-TEST_F(DossierDonnees, TheSystemsOwnFoldersAndLinksToThemAreAndTheUsersAreNot) {
-  const std::pair<const char*, bool> dossiers[] = {{"/usr/bin", true},
-                                                   {"/usr/games", true},
-                                                   {"/usr/local/bin", true},
-                                                   {"/bin", true},
-                                                   {"/sbin", true},
-                                                   {"/opt/rolvex/bin", true},
-                                                   {"/usr", true},
-                                                   {"/", true},
-                                                   {"/home/ana/jeux/rolvex", false},
-                                                   {"/tmp/rolvex", false},
-                                                   {"/work/build/bin", false},
-                                                   {"/usrx/bin", false},
-                                                   {"/usr/../home/ana", false}};
-  for (const auto& [dossier, systeme] : dossiers)
-    EXPECT_EQ(DossierSysteme(dossier), systeme) << dossier;
-  fs::create_directory_symlink("/usr/bin", Chemin("raccourci"));
-  EXPECT_TRUE(DossierSysteme(Chemin("raccourci")));
-  EXPECT_FALSE(DossierSysteme(Chemin("")));
-}
-
-TEST_F(DossierDonnees, AnInstalledProgramUsesTheUsersFolderAnotherKeepsItsFiles) {
-  // Root can write in /usr/bin: only the rule keeps the data files out of it.
-  EXPECT_FALSE(DossierProgrammeInscriptible("/usr/bin"));
-  const fs::path utilisateur = Chemin("maison/.local/share/rolvex");
-  ASSERT_FALSE(FichiersDonneesPresents("/usr/bin"));
-  EXPECT_EQ(ChoisirDossiersDonnees("/usr/bin", utilisateur, DossierProgrammeInscriptible),
-            (DossiersDonnees{utilisateur, utilisateur}));
-
-  fs::create_directories(Chemin("jeux"));
-  EXPECT_TRUE(DossierProgrammeInscriptible(Chemin("jeux")));
-  EXPECT_EQ(ChoisirDossiersDonnees(Chemin("jeux"), Chemin("maison"), DossierProgrammeInscriptible),
-            (DossiersDonnees{Chemin("jeux"), Chemin("jeux")}));
-}
-
-// Files read in one folder and written in another are carried over once, so that the folder
-// written holds the pair from then on.
-using Rassemblement = Arborescence;
-
-TEST_F(Rassemblement, OneFolderNeedsNothing) {
-  Poser("jeux/options12.dat", "options");
-  const DossierDeLecture d = RassemblerFichiersDonnees({Chemin("jeux"), Chemin("jeux")});
-  EXPECT_EQ(d.dossier, Chemin("jeux"));
-  EXPECT_FALSE(d.echec);
-}
-
-TEST_F(Rassemblement, TheFilesAreCopiedToTheFolderWrittenAndReadThere) {
-  Poser("programme/options12.dat", "options");
-  Poser("programme/names12.dat", "noms");
-  fs::create_directories(Chemin("maison"));
-  const DossierDeLecture d = RassemblerFichiersDonnees({Chemin("programme"), Chemin("maison")});
-  EXPECT_EQ(d.dossier, Chemin("maison"));
-  EXPECT_FALSE(d.echec);
-  EXPECT_EQ(Lire(Chemin("maison/options12.dat")), "options");
-  EXPECT_EQ(Lire(Chemin("maison/names12.dat")), "noms");
-  EXPECT_EQ(Lire(Chemin("programme/options12.dat")), "options");  // left as it was
-}
-
-TEST_F(Rassemblement, AStrayNamesFileDoesNotJoinOptionsOfAnotherRun) {
-  Poser("programme/options12.dat", "options");
-  Poser("maison/names12.dat", "ancien");
-  const DossierDeLecture d = RassemblerFichiersDonnees({Chemin("programme"), Chemin("maison")});
-  EXPECT_EQ(d.dossier, Chemin("maison"));
-  EXPECT_FALSE(fs::exists(Chemin("maison/names12.dat")));
-}
-
-TEST_F(Rassemblement, ACopyThatFailsIsToldAndTheFilesAreReadWhereTheyAre) {
-  Poser("programme/options12.dat", "options");
-  Poser("programme/names12.dat", "noms");
-  Poser("fichier");
-  const fs::path maison = Chemin("fichier") / "maison";  // below a regular file
-  const DossierDeLecture d = RassemblerFichiersDonnees({Chemin("programme"), maison});
-  EXPECT_EQ(d.dossier, Chemin("programme"));
-  ASSERT_TRUE(d.echec);
-  EXPECT_EQ(d.echec->operation, OperationFichier::Ecriture);
-  EXPECT_EQ(d.echec->chemin, maison / "options12.dat");
 }
 
 }  // namespace

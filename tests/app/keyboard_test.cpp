@@ -57,7 +57,7 @@ class JeuAuClavier : public FenetreDeJeu {
     for (int i = 0; i < fois; ++i) QTest::keyClick(fenetre.get(), touche, modificateurs);
   }
   void JeterAuClavier(std::string_view faces, Qt::Key touche) {
-    for (char f : faces) des.Ajouter(static_cast<int16_t>(f - '0'));
+    for (char f : faces) fenetre->Jeu().FileDes().Ajouter(static_cast<int16_t>(f - '0'));
     Touche(touche);
   }
   std::optional<CaseClavier> Encadree() { return Clavier().CaseEncadree(); }

@@ -19,7 +19,6 @@ const QSizeF Ecran2560(38400, 21600);
 
 // A main window laid out for `écran`, whatever the screen the test runs on.
 struct FenetrePour {
-  DeEquitable de{11};
   EnvironnementDeTest environnement;
   std::unique_ptr<FormRolvex> fenetre;
 
@@ -28,7 +27,7 @@ struct FenetrePour {
       EcrireOctets(environnement.Options(), EncoderFichierOptions(*donnees));
       EcrireOctets(environnement.Noms(), EncoderFichierNoms(*donnees));
     }
-    fenetre = std::make_unique<FormRolvex>(Langue::Francais, de, ecran, environnement.Pour());
+    fenetre = std::make_unique<FormRolvex>(Langue::Francais, ecran, environnement.Pour());
     fenetre->AfficherPleinEcran();
   }
   template <typename T = ui::Panneau>
@@ -232,7 +231,7 @@ TEST_F(CadreDuDialogue, ThePlatformsCloseCancelsAndGivesTheMainWindowBack) {
   EXPECT_FALSE(fenetre->Params().isVisible());
   EXPECT_TRUE(fenetre->isEnabled());
   EXPECT_EQ(fenetre->Etat().ModeJeu, 1);
-  EXPECT_EQ(fenetre->NomJoueur(), QStringLiteral("Zoé"));
+  EXPECT_EQ(Q(fenetre->Jeu().NomJoueur()), QStringLiteral("Zoé"));
   EXPECT_EQ(fenetre->Etat().NbJets, 1);  // the game goes on where it was
 }
 

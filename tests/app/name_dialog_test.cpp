@@ -60,7 +60,7 @@ TEST_F(DialogueNom, OkRecordsNameAndModeAndStartsTheGame) {
   Cliquer("PanelOkParams");
   EXPECT_FALSE(Dialogue().isVisible());
   EXPECT_TRUE(fenetre->isEnabled());
-  EXPECT_EQ(fenetre->NomJoueur(), "  ");
+  EXPECT_EQ(Q(fenetre->Jeu().NomJoueur()), "  ");
   EXPECT_EQ(fenetre->Etat().ModeJeu, 2);
   EXPECT_EQ(fenetre->Etat().NbColonnes, 3);
   EXPECT_EQ(fenetre->Etat().NumeroTour, 1);
@@ -78,7 +78,7 @@ TEST_F(DialogueNom, CancelChangesNothingButTheDialogKeepsWhatWasTyped) {
   EXPECT_FALSE(Dialogue().isVisible());
   EXPECT_TRUE(fenetre->isEnabled());
   EXPECT_EQ(fenetre->Etat().ModeJeu, 3);
-  EXPECT_EQ(fenetre->NomJoueur(), "");
+  EXPECT_EQ(Q(fenetre->Jeu().NomJoueur()), "");
   EXPECT_EQ(fenetre->Etat().NumeroTour, 0);
   EXPECT_FALSE(W("PanelStart").isVisible());
 
@@ -89,7 +89,7 @@ TEST_F(DialogueNom, CancelChangesNothingButTheDialogKeepsWhatWasTyped) {
   EXPECT_EQ(Nom().text(), Q("Léa"));
   Cliquer("PanelOkParams");
   EXPECT_EQ(fenetre->Etat().NbColonnes, 1);
-  EXPECT_EQ(fenetre->NomJoueur(), Q("Léa"));
+  EXPECT_EQ(Q(fenetre->Jeu().NomJoueur()), Q("Léa"));
 }
 
 // The keyboard starts in the name box with the last name selected: typing replaces it.
@@ -101,7 +101,7 @@ TEST_F(DialogueNom, TypingAtOnceReplacesTheLastName) {
   EXPECT_EQ(Dialogue().focusWidget(), &Nom());
   QTest::keyClicks(Dialogue().focusWidget(), QStringLiteral("Noah"));
   QTest::keyClick(Dialogue().focusWidget(), Qt::Key_Return);
-  EXPECT_EQ(fenetre->NomJoueur(), QStringLiteral("Noah"));
+  EXPECT_EQ(Q(fenetre->Jeu().NomJoueur()), QStringLiteral("Noah"));
 }
 
 // Enter and Escape answer wherever the dialog's keyboard focus is, as OK and cancel do.
@@ -113,7 +113,7 @@ TEST_F(DialogueNom, EnterInTheNameBoxStartsTheGame) {
   EXPECT_TRUE(fenetre->isEnabled());
   EXPECT_EQ(fenetre->Etat().NumeroTour, 1);
   EXPECT_EQ(fenetre->Etat().NbColonnes, 1);
-  EXPECT_EQ(fenetre->NomJoueur(), Q("Zoé"));
+  EXPECT_EQ(Q(fenetre->Jeu().NomJoueur()), Q("Zoé"));
 }
 
 TEST_F(DialogueNom, EscapeInTheNameBoxOrThePlatformsCloseLeaveAsCancelDoes) {

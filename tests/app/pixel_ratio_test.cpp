@@ -65,7 +65,7 @@ TEST_F(RatioDePixels, DiceArePaintedForTheRatioOfTheWindowsScreen) {
 }
 
 TEST_F(RatioDePixels, LogoIsPaintedForTheRatioOfTheStartUpWindowsScreen) {
-  Demarrage demarrage{suite, TailleEcranJeu(), environnement.Pour()};
+  Demarrage demarrage{TailleEcranJeu(), environnement.Pour()};
   demarrage.Lancer();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&demarrage.Splash()));
   const ui::Image& logo = *Trouver<ui::Image>(demarrage.Splash(), "imgLogo");

@@ -36,9 +36,9 @@ TEST_F(PartieSixColonnes, AnnouncedFiveKeepsTheFivesAndIsWrittenAfterTheThirdThr
     EXPECT_FALSE(W(autre).isVisible()) << autre;
 
   // A click on the announced upper square keeps its dice and throws the others.
-  des.Ajouter(5);
-  des.Ajouter(5);
-  des.Ajouter(4);
+  fenetre->Jeu().FileDes().Ajouter(5);
+  fenetre->Jeu().FileDes().Ajouter(5);
+  fenetre->Jeu().FileDes().Ajouter(4);
   Cliquer("CaseAnnonce(5)");
   EXPECT_EQ(DesMontres(), "55554");
   EXPECT_EQ(Legende("PanelOkDé"), "2");

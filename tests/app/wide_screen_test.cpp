@@ -65,9 +65,8 @@ TEST(BoutonDeJetSurEcranLarge, FourThirdsAndNarrowerScreensKeepTheDesignedNumber
 
 // The window of a 1920 × 1080 screen: menu bar, sheet, information line and dice all show.
 TEST(BoutonDeJetSurEcranLarge, MainWindowOfA1920By1080ScreenFitsUnderItsTitleBar) {
-  DeEquitable de{5};
   EnvironnementDeTest environnement;
-  FormRolvex fenetre(Langue::Francais, de, QSizeF(28800, 16200), environnement.Pour());
+  FormRolvex fenetre(Langue::Francais, QSizeF(28800, 16200), environnement.Pour());
   const ui::EchelleTwips echelle = ui::EchelleTwips::DeLEcranPrincipal();
   const QWidget& zone = *Trouver<QWidget>(fenetre, "SuperPanelDés");
   const QWidget& info = *Trouver<QWidget>(fenetre, "PanelInfoDéroulement");

@@ -137,15 +137,14 @@ inline void EcrireOctets(const std::filesystem::path& fichier,
 
 class FenetreDeJeu : public testing::Test {
  protected:
-  // The dice the test does not choose still come in a fixed order.
-  DeEquitable suite{20240601};
-  DesEnFile des{suite};
   EnvironnementDeTest environnement;
   std::unique_ptr<FormRolvex> fenetre;
 
   void Ouvrir(Langue langue = Langue::Francais) {
     ASSERT_TRUE(environnement.racine.isValid());
-    fenetre = std::make_unique<FormRolvex>(langue, des, TailleEcranJeu(), environnement.Pour());
+    fenetre = std::make_unique<FormRolvex>(langue, TailleEcranJeu(), environnement.Pour());
+    // The dice the test does not choose still come in a fixed order.
+    fenetre->Jeu().FixerGraine(20240601);
     fenetre->AfficherPleinEcran();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre.get()));
   }
@@ -178,7 +177,7 @@ class FenetreDeJeu : public testing::Test {
 
   // Queues the faces ("11234") then presses the throw button.
   void Jeter(std::string_view faces) {
-    for (char f : faces) des.Ajouter(static_cast<int16_t>(f - '0'));
+    for (char f : faces) fenetre->Jeu().FileDes().Ajouter(static_cast<int16_t>(f - '0'));
     Cliquer("PanelOkDé");
   }
 
@@ -273,9 +272,8 @@ class FenetreDeJeu : public testing::Test {
 // The start-up window of a run whose main window will use the test's data folder.
 class FenetreDeDemarrage : public testing::Test {
  protected:
-  DeEquitable suite{7};
   EnvironnementDeTest environnement;
-  Demarrage demarrage{suite, TailleEcranJeu(), environnement.Pour()};
+  Demarrage demarrage{TailleEcranJeu(), environnement.Pour()};
 
   void SetUp() override {
     demarrage.Lancer();

@@ -1,5 +1,4 @@
-// A new game resets everything, in all six columns, and waits for the first throw; the game
-// clock runs from a new game to its end.
+// A new game resets everything, in all six columns, and waits for the first throw.
 #include <gtest/gtest.h>
 
 #include "table.h"
@@ -8,10 +7,6 @@ namespace rolvex {
 namespace {
 
 using essai::Table;
-
-void Attendre(Partie& p, int secondes) {
-  for (int s = 0; s < secondes; ++s) p.TimerChrono_Timer();
-}
 
 // A new game resets every field, in all six columns, and waits for the first throw.
 TEST(NewGame, WaitsForTheFirstThrowOnAFreshSheetWithEachColumnInItsOwnColour) {
@@ -88,7 +83,6 @@ TEST(NewGame, AOneColumnGameAfterASixColumnGameKeepsNothingOfIt) {
 
 TEST(NewGame, PlayAgainAfterAFinishedGameStartsTheSameModeAfresh) {
   Table t(1);
-  Attendre(t.partie, 100);
   t.Remplir(colonne::Libre);
   ASSERT_TRUE(t.e().PartieTerminee);
   ASSERT_FALSE(t.ecran.okDeVisible);
@@ -100,8 +94,6 @@ TEST(NewGame, PlayAgainAfterAFinishedGameStartsTheSameModeAfresh) {
   EXPECT_TRUE(t.ecran.okDeVisible);
   EXPECT_EQ(t.e().NbColonnes, 1);
   EXPECT_EQ(t.e().NumeroTour, 1);
-  EXPECT_EQ(t.e().SecondesPartie, 0);
-  EXPECT_TRUE(t.e().ChronoEnMarche);
   EXPECT_EQ(t.ecran.nbNouvellesParties, 2);
   for (int f = 1; f <= NbFigures; ++f) EXPECT_FALSE(t.Case(colonne::Libre, f).PriseDessinee);
 }
@@ -120,44 +112,6 @@ TEST(NewGame, WithAFixedSeedEveryNewGameThrowsTheSameDiceAgain) {
   partie.AppelOkDeClique();
   EXPECT_EQ(essai::EnTexte(partie.Etat().Des), premiers);
   EXPECT_NE(seconds, premiers);  // the same dice again only because the game started again
-}
-
-// The game clock: seconds and minutes, and the game time kept by the high scores, at most 3599.
-TEST(GameClock, CountsSecondsIntoMinutesAndKeepsAtMost3599ForTheGame) {
-  Table t;
-  t.partie.TimerChrono_Timer();
-  EXPECT_EQ(t.e().SecondesChrono, 1);
-  Attendre(t.partie, 58);
-  EXPECT_EQ(t.e().SecondesChrono, 59);
-  EXPECT_EQ(t.e().MinutesChrono, 0);
-  Attendre(t.partie, 62);
-  EXPECT_EQ(t.e().MinutesChrono, 2);
-  EXPECT_EQ(t.e().SecondesChrono, 1);
-  EXPECT_EQ(t.e().SecondesPartie, 121);
-  Attendre(t.partie, 3599 - 121);
-  EXPECT_EQ(t.e().SecondesPartie, 3599);
-  Attendre(t.partie, 1 + 5 * 60);
-  EXPECT_EQ(t.e().SecondesPartie, 3599);
-  EXPECT_EQ(t.e().MinutesChrono, 65);
-  EXPECT_EQ(t.e().SecondesChrono, 0);
-}
-
-TEST(GameClock, RunsOnlyFromANewGameToItsEnd) {
-  DeEquitable hasard(1);
-  AffichageMemoire ecran;
-  Partie partie(ecran, hasard);
-  Attendre(partie, 10);
-  EXPECT_EQ(partie.Etat().SecondesPartie, 0) << "before the first game";
-  Table t(1);
-  Attendre(t.partie, 125);
-  t.Nouvelle(1);
-  EXPECT_EQ(t.e().SecondesPartie, 0);
-  EXPECT_EQ(t.e().MinutesChrono, 0);
-  Attendre(t.partie, 42);
-  t.Remplir(colonne::Libre);
-  Attendre(t.partie, 10);
-  EXPECT_EQ(t.e().SecondesPartie, 42);
-  EXPECT_FALSE(t.e().ChronoEnMarche);
 }
 
 }  // namespace

@@ -3,12 +3,8 @@
 #include <istream>
 #include <ostream>
 
-#include "session/end_of_game.h"
-#include "records/file_store.h"
 #include "layout_json.h"
-#include "playarea/sheet_names.h"
 #include "state_json.h"
-#include "texts/messages.h"
 
 namespace rolvex::cli {
 
@@ -21,36 +17,17 @@ struct Selon : Cas... {
 template <typename... Cas>
 Selon(Cas...) -> Selon<Cas...>;
 
-HighScores TablesParDefaut() {
-  HasardUniforme tirage(GraineTablesParDefaut);
-  return HighScoresParDefaut(tirage);
-}
-
 }  // namespace
 
-void Pilote::AffichagePilote::DessineCases() {
-  AffichageMemoire::DessineCases();
-  pilote_.vue_.Dessiner(pilote_.partie_.Etat(), pilote_.aire_);
-}
-
-void Pilote::AffichagePilote::PreparerNouvellePartie() {
-  AffichageMemoire::PreparerNouvellePartie();
-  pilote_.aire_.DispositionMode(pilote_.partie_.Etat().NbColonnes, LargeurEcranReference);
-  pilote_.vue_.scoresMontres = false;
-  pilote_.vue_.place = 0;
-}
-
-void Pilote::AffichagePilote::AppelFinPartie() {
-  AffichageMemoire::AppelFinPartie();
-  pilote_.FinirPartie();
+void VueFenetre::OptionsChargees() {
+  optionMode = session->Etat().ModeJeu;
+  texteNom = session->NomJoueur();
 }
 
 // As the main window once it has loaded: the empty sheet, and how to start.
-Pilote::Pilote() : scores_(TablesParDefaut()) { affichage_.InfoDeroulement(Message::MsgPourJouer); }
+Pilote::Pilote() { vue_.session = &session_; }
 
-nlohmann::ordered_json Pilote::EtatJson() const {
-  return EtatEnJson(partie_.Etat(), affichage_, vue_, scores_, langue_);
-}
+nlohmann::ordered_json Pilote::EtatJson() const { return EtatEnJson(session_, vue_); }
 
 Reponse Pilote::Executer(std::string_view ligne) {
   return std::visit(
@@ -58,9 +35,10 @@ Reponse Pilote::Executer(std::string_view ligne) {
           [](const LigneVide&) { return Reponse{}; },
           [](const Refus& r) { return Reponse{.refus = r.raison}; },
           [this](const Commande& c) {
-            if (EstCommandeDeJeu(c) && !partieCommencee_)
+            const bool commencee = session_.Ecran().partieCommencee;
+            if (EstCommandeDeJeu(c) && !commencee)
               return Reponse{.refus = "no game yet: start one with 'new' first"};
-            if (std::holds_alternative<ChargerDossier>(c) && partieCommencee_)
+            if (std::holds_alternative<ChargerDossier>(c) && commencee)
               return Reponse{.refus =
                                  "data comes before the first game: the window loads its "
                                  "files once, at start-up"};
@@ -70,160 +48,51 @@ Reponse Pilote::Executer(std::string_view ligne) {
       LireLigne(ligne));
 }
 
-void Pilote::InfoInterface(const AideSurvol& aide) {
-  if (aide) affichage_.InfoInterface(*aide);
-}
-
-void Pilote::ChargerOptions(const std::filesystem::path& dossier) {
-  HasardUniforme tirage(GraineTablesParDefaut);
-  const ChargementDossier ch = rolvex::ChargerOptions(dossier, tirage);
-  dossier_ = dossier;
-  const DonneesOptions& d = ch.chargement.donnees;
-  partie_.ChoisirMode(d.ModeJeu);
-  partie_.ChoisirFaces(d.TypeDes);
-  nomJoueur_ = d.NomJoueur;
-  scores_ = d.Scores;
-  vue_.optionMode = d.ModeJeu;
-  vue_.texteNom = d.NomJoueur;
-  if (ch.echec) vue_.messages.push_back(MessageEchecFichier(*ch.echec, langue_));
-}
-
-// Without a folder the driver keeps everything in memory.
-void Pilote::SauverOptions() {
-  if (!dossier_) return;
-  const EtatPartie& e = partie_.Etat();
-  const DonneesOptions donnees{e.ModeJeu, e.TypeDes, nomJoueur_, scores_};
-  const ResultatSauvegarde r = rolvex::SauverOptions(*dossier_, donnees);
-  if (r.echec) vue_.messages.push_back(MessageEchecFichier(*r.echec, langue_));
-}
-
-void Pilote::PanelOkParams_Click(const std::string& nom) {
-  vue_.texteNom = nom;
-  if (nom.empty()) {
-    vue_.messages.emplace_back(MsgNomVide(langue_));
-    return;
-  }
-  partie_.ChoisirMode(vue_.optionMode);
-  nomJoueur_ = nom;
-  SauverOptions();
-  partie_.AppelNouveau();
-  partieCommencee_ = true;
-}
-
-// The engine has written the last square; the clock still holds the game's time.
-void Pilote::FinirPartie() {
-  const EtatPartie& e = partie_.Etat();
-  const FinDePartie fin =
-      AppelFinPartie(scores_, e.ModeJeu,
-                     {nomJoueur_, e.ScoreTotal, e.SecondesPartie, e.NbFiguresRealisees}, langue_);
-  vue_.place = fin.place;
-  if (fin.afficherScores) {
-    vue_.scoresMontres = true;
-    vue_.tableMontree = scores_[e.ModeJeu];
-  }
-  if (fin.sauver) SauverOptions();
-  if (fin.message) vue_.messages.push_back(*fin.message);
-  affichage_.InfoInterface(fin.info);
-}
-
-// Each command reaches the game the way the window would deliver it.
+// Each command reaches the session the way the window would deliver it.
 std::optional<std::string> Pilote::Appliquer(const Commande& commande) {
-  return std::visit(
-      Selon{
-          [this](const ChoixLangue& c) -> std::optional<std::string> {
-            langue_ = c.langue;
-            return std::nullopt;
-          },
-          [this](const FixerGraine& c) -> std::optional<std::string> {
-            de_.FixerGraine(c.graine);
-            return std::nullopt;
-          },
-          [this](const NouvellePartie& c) -> std::optional<std::string> {
-            partie_.ChoisirMode(c.modeJeu);
-            partie_.AppelNouveau();
-            partieCommencee_ = true;
-            return std::nullopt;
-          },
-          [this](const MettreDesEnFile& c) -> std::optional<std::string> {
-            for (int16_t face : c.faces) file_.Ajouter(face);
-            return std::nullopt;
-          },
-          [this](const PresserOk&) -> std::optional<std::string> {
-            // A hidden button gets no press.
-            if (affichage_.okDeVisible) partie_.AppelOkDeClique();
-            return std::nullopt;
-          },
-          [this](const BoutonSurDe& c) -> std::optional<std::string> {
-            partie_.ImageDe_MouseDown(c.de, c.bouton);
-            return std::nullopt;
-          },
-          [this](const CliquerPlaceDe& c) -> std::optional<std::string> {
-            partie_.PanelDe_Click(c.de);
-            return std::nullopt;
-          },
-          [this](const CliquerCase& c) -> std::optional<std::string> {
-            // A hidden square gets no click.
-            if (partie_.Etat().Cases(c.colonne, c.figure).Visible)
-              partie_.AppelCliqueCase(c.colonne, c.figure);
-            return std::nullopt;
-          },
-          [this](const ChoisirFaces& c) -> std::optional<std::string> {
-            partie_.ChoisirFaces(c.typeDes);
-            return std::nullopt;
-          },
-          [this](const Tics& c) -> std::optional<std::string> {
-            for (int32_t i = 0; i < c.nombre; ++i) partie_.TimerChrono_Timer();
-            return std::nullopt;
-          },
-          [this](const AfficherEtat&) -> std::optional<std::string> {
-            std::string ligne = LigneJson(EtatJson());
-            vue_.messages.clear();
-            return ligne;
-          },
-          [this](const SurvolerCase& c) -> std::optional<std::string> {
-            if (FeuilleMontree() && vue_.cases[c.colonne][c.figure].aspect != Aspect::Cachee)
-              InfoInterface(AppelMoveCase(partie_.Etat(), c.colonne, c.figure, langue_));
-            return std::nullopt;
-          },
-          [this](const SurvolerBonus& c) -> std::optional<std::string> {
-            const LigneTotal ligne =
-                c.ou == bonus::Haut ? LigneTotal::BonusHaut : LigneTotal::BonusBas;
-            const bool montre = aire_[NomTotal(ligne, c.colonne)].montre.value_or(true);
-            if (FeuilleMontree() && montre)
-              InfoInterface(AppelMoveBonus(partie_.Etat(), c.ou, c.colonne, langue_));
-            return std::nullopt;
-          },
-          [this](const SurvolerPanel& c) -> std::optional<std::string> {
-            // The dice area is on screen from the first game on.
-            if (partieCommencee_) affichage_.InfoInterface(AppelMovePanel(c.panel, langue_));
-            return std::nullopt;
-          },
-          [this](const SurvolerPanelScore& c) -> std::optional<std::string> {
-            if (vue_.scoresMontres)
-              affichage_.InfoInterface(AppelMovePanelScore(c.panel, c.rang, langue_));
-            return std::nullopt;
-          },
-          [this](const SurvolerAire&) -> std::optional<std::string> {
-            if (FeuilleMontree()) InfoInterface(PictureAireJeu_MouseMove(partie_.Etat()));
-            return std::nullopt;
-          },
-          [](const Disposer& c) -> std::optional<std::string> {
-            return LigneJson(DispositionEnJson(c.largeur, c.hauteur, c.nbColonnes));
-          },
-          [this](const ChargerDossier& c) -> std::optional<std::string> {
-            ChargerOptions(c.dossier);
-            return std::nullopt;
-          },
-          [this](const ValiderNom& c) -> std::optional<std::string> {
-            PanelOkParams_Click(c.nom);
-            return std::nullopt;
-          },
-          [this](const ChoisirOptionMode& c) -> std::optional<std::string> {
-            vue_.optionMode = c.modeJeu;
-            return std::nullopt;
-          },
-      },
-      commande);
+  Session& s = session_;
+  std::optional<std::string> sortie;
+  std::visit(Selon{
+                 [&](const ChoixLangue& c) { s.ChoisirLangue(c.langue); },
+                 [&](const FixerGraine& c) { s.FixerGraine(c.graine); },
+                 [&](const NouvellePartie& c) {
+                   s.ChoisirMode(c.modeJeu);
+                   s.AppelNouveau();
+                 },
+                 [&](const MettreDesEnFile& c) {
+                   for (int16_t face : c.faces) s.FileDes().Ajouter(face);
+                 },
+                 [&](const PresserOk&) { s.PanelOkDe_Click(); },
+                 [&](const BoutonSurDe& c) { s.ImageDe_MouseDown(c.de, c.bouton); },
+                 [&](const CliquerPlaceDe& c) { s.PanelDe_Click(c.de); },
+                 [&](const CliquerCase& c) { s.AppelCliqueCase(c.colonne, c.figure); },
+                 [&](const ChoisirFaces& c) { s.ChoisirFaces(c.typeDes); },
+                 [&](const Tics& c) {
+                   for (int32_t i = 0; i < c.nombre; ++i) s.Tic();
+                 },
+                 [&](const AfficherEtat&) {
+                   sortie = LigneJson(EtatJson());
+                   vue_.messages.clear();
+                 },
+                 [&](const SurvolerCase& c) { s.SurvolerCase(c.colonne, c.figure); },
+                 [&](const SurvolerBonus& c) { s.SurvolerBonus(c.ou, c.colonne); },
+                 [&](const SurvolerPanel& c) { s.SurvolerPanel(c.panel); },
+                 [&](const SurvolerPanelScore& c) { s.SurvolerPanelScore(c.panel, c.rang); },
+                 [&](const SurvolerAire&) { s.SurvolerAire(); },
+                 [&](const Disposer& c) {
+                   sortie = LigneJson(DispositionEnJson(c.largeur, c.hauteur, c.nbColonnes));
+                 },
+                 [&](const ChargerDossier& c) {
+                   s.ChargerOptions({c.dossier, c.dossier});
+                 },
+                 [&](const ValiderNom& c) {
+                   vue_.texteNom = c.nom;
+                   s.PanelOkParams_Click(c.nom, vue_.optionMode);
+                 },
+                 [&](const ChoisirOptionMode& c) { vue_.optionMode = c.modeJeu; },
+             },
+             commande);
+  return sortie;
 }
 
 int JouerScript(std::istream& script, std::ostream& sortie, std::ostream& erreurs) {

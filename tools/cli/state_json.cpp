@@ -25,11 +25,6 @@ Json CaseEnJson(const CaseJeu& k) {
               {"score", k.Score}, {"potential", k.ScorePotentiel}, {"colour", k.CouleurPotentiel}};
 }
 
-// The information line holds either a message of the game, worded in the language, or text.
-std::string TexteInfo(const AffichageMemoire& a, Langue langue) {
-  return a.infoEstMessage ? std::string(Texte(a.message, langue)) : a.info;
-}
-
 std::string_view NomAspect(Aspect aspect) {
   switch (aspect) {
     case Aspect::Cachee: return "hidden";
@@ -39,73 +34,60 @@ std::string_view NomAspect(Aspect aspect) {
   return {};
 }
 
-// The columns of the high-score panel from left to right, and what each shows of a place.
+// The columns of the high-score panel from left to right.
 struct ColonneScores {
-  std::string_view famille;
-  std::string (*texte)(const HighScoreEntry& e, int place);
+  std::string_view nom;
+  PanelScore famille;
 };
 constexpr std::array<ColonneScores, 5> ColonnesScores = {{
-    {"PanelScoreClassement", [](const HighScoreEntry&, int p) { return std::to_string(p); }},
-    {"PanelScoreNom", [](const HighScoreEntry& e, int) { return e.name; }},
-    {"PanelScoreScore", [](const HighScoreEntry& e, int) { return std::to_string(e.score); }},
-    {"PanelScoreTemps", [](const HighScoreEntry& e, int) { return ConvertTempsEnChrono(e.time); }},
-    {"PanelScoreNbFigures", [](const HighScoreEntry& e, int) { return std::to_string(e.figures); }},
+    {"PanelScoreClassement", PanelScore::PanelScoreClassement},
+    {"PanelScoreNom", PanelScore::PanelScoreNom},
+    {"PanelScoreScore", PanelScore::PanelScoreScore},
+    {"PanelScoreTemps", PanelScore::PanelScoreTemps},
+    {"PanelScoreNbFigures", PanelScore::PanelScoreNbFigures},
 }};
 
 Json EntreeEnJson(const HighScoreEntry& e) {
   return Json{{"name", e.name}, {"score", e.score}, {"time", e.time}, {"figures", e.figures}};
 }
 
-}  // namespace
-
-Json Legendes(const EtatPartie& e, const AffichageMemoire& a, const VueFenetre& v, Langue langue) {
+// The text of every control of the main window and of the name dialog that shows one, except
+// the 78 squares, by control name.
+Json Legendes(const Session& s, const VueFenetre& v) {
+  const EcranSession& ecran = s.Ecran();
   Json l = Json::object();
-  for (const Legende& legende : InitTextesLangue(langue).legendes)
+  for (const Legende& legende : InitTextesLangue(s.langue()).legendes)
     l[legende.controle] =
         legende.controle == "TextName" && v.texteNom ? *v.texteNom : legende.texte;
   l["FormParams"] = "OPTIONS";
   l["PanelOkParams"] = "OK";
 
   for (int16_t c : OrdreEcran)
-    for (LigneTotal ligne : LignesTotaux) l[NomTotal(ligne, c)] = LegendeLigneTotal(e, ligne, c);
+    for (std::size_t i = 0; i < LignesTotaux.size(); ++i)
+      l[NomTotal(LignesTotaux[i], c)] = ecran.totaux[c][i];
 
-  l["PanelScoreTotal"] = a.legendeScoreTotal;
-  l["PanelTotalDés"] = a.legendeTotalDes;
-  l["PanelFigureRéalisée"] = Texte(a.figureRealisee, langue);
-  l["PanelOkDé"] = a.legendeOkDe;
-  l["PanelInfoDéroulement"] = TexteInfo(a, langue);
+  l["PanelScoreTotal"] = ecran.legendeScoreTotal;
+  l["PanelTotalDés"] = ecran.legendeTotalDes;
+  l["PanelFigureRéalisée"] = s.TexteFigure();
+  l["PanelOkDé"] = ecran.legendeOkDe;
+  l["PanelInfoDéroulement"] = s.TexteInfo();
   // Written by each new game; empty on the window as designed.
-  l["PanelModeColonnes"] = e.NbColonnes != 0 ? LegendeModeColonnes(e.NbColonnes, langue) : "";
+  l["PanelModeColonnes"] = s.LegendeModeColonnes();
 
   for (int place = 1; place <= NbPlaces; ++place)
     for (const ColonneScores& colonne : ColonnesScores)
-      l[NomElement(colonne.famille, place)] =
-          v.tableMontree ? colonne.texte((*v.tableMontree)[place], place) : "";
+      l[NomElement(colonne.nom, place)] =
+          ecran.tableScores
+              ? LegendeCelluleScore(colonne.famille, place, (*ecran.tableScores)[place])
+              : "";
   return l;
 }
 
-Json EtatEnJson(const EtatPartie& e, const AffichageMemoire& a, const VueFenetre& v,
-                const HighScores& scores, Langue langue) {
-  Json j = EtatEnJson(e, a, langue);
-  for (int16_t c = 1; c <= NbColonnesMax; ++c)
-    for (int16_t f = 1; f <= NbFigures; ++f) {
-      const CaseALEcran& k = v.cases[c][f];
-      Json& objet = j["sheet"][static_cast<std::size_t>(c - 1)][static_cast<std::size_t>(f - 1)];
-      objet["caption"] = k.legende;
-      objet["look"] = NomAspect(k.aspect);
-      objet["pointer"] = k.pointeur;
-    }
-  j["captions"] = Legendes(e, a, v, langue);
-  Json table = Json::array();
-  for (const HighScoreEntry& entree : scores[e.ModeJeu]) table.push_back(EntreeEnJson(entree));
-  j["highScores"] = std::move(table);
-  j["place"] = v.place;
-  j["messages"] = v.messages;
-  j["scoresShown"] = v.scoresMontres;
-  return j;
-}
+}  // namespace
 
-Json EtatEnJson(const EtatPartie& e, const AffichageMemoire& a, Langue langue) {
+Json EtatEnJson(const Session& s, const VueFenetre& v) {
+  const EtatPartie& e = s.Etat();
+  const EcranSession& ecran = s.Ecran();
   Json j;
   j["mode"] = e.ModeJeu;
   j["columns"] = e.NbColonnes;
@@ -116,19 +98,19 @@ Json EtatEnJson(const EtatPartie& e, const AffichageMemoire& a, Langue langue) {
 
   j["dice"] = EnListe(e.Des);
   j["kept"] = EnListe(e.DesGardes);
-  j["shown"] = EnListe(a.imagesDes);
+  j["shown"] = EnListe(ecran.imagesDes);
   j["facesType"] = e.TypeDes;
 
-  j["ok"] = a.legendeOkDe;
-  j["okVisible"] = a.okDeVisible;
-  j["figure"] = Texte(a.figureRealisee, langue);
-  j["diceTotal"] = a.legendeTotalDes;
-  j["scoreTotal"] = a.legendeScoreTotal;
-  j["info"] = TexteInfo(a, langue);
+  j["ok"] = ecran.legendeOkDe;
+  j["okVisible"] = ecran.okDeVisible;
+  j["figure"] = s.TexteFigure();
+  j["diceTotal"] = ecran.legendeTotalDes;
+  j["scoreTotal"] = ecran.legendeScoreTotal;
+  j["info"] = s.TexteInfo();
 
   j["total"] = e.ScoreTotal;
   j["figuresMade"] = e.NbFiguresRealisees;
-  j["seconds"] = e.SecondesPartie;
+  j["seconds"] = s.Horloge().SecondesPartie();
   j["nextDown"] = e.ProchaineDescente;
   j["nextUp"] = e.ProchaineMontee;
   j["closed"] = EnListe(e.ColonneFermee);
@@ -138,7 +120,14 @@ Json EtatEnJson(const EtatPartie& e, const AffichageMemoire& a, Langue langue) {
   Json totaux = Json::array();
   for (int16_t c = 1; c <= NbColonnesMax; ++c) {
     Json colonne = Json::array();
-    for (int16_t f = 1; f <= NbFigures; ++f) colonne.push_back(CaseEnJson(e.Cases(c, f)));
+    for (int16_t f = 1; f <= NbFigures; ++f) {
+      Json k = CaseEnJson(e.Cases(c, f));
+      const CaseALEcran& montree = ecran.cases[c][f];
+      k["caption"] = montree.legende;
+      k["look"] = NomAspect(montree.aspect);
+      k["pointer"] = montree.pointeur;
+      colonne.push_back(std::move(k));
+    }
     feuille.push_back(std::move(colonne));
     totaux.push_back(Json{{"upper", e.TotalHaut[c]},
                           {"upperBonus", e.BonusHaut[c]},
@@ -147,6 +136,14 @@ Json EtatEnJson(const EtatPartie& e, const AffichageMemoire& a, Langue langue) {
   }
   j["sheet"] = std::move(feuille);
   j["totals"] = std::move(totaux);
+
+  j["captions"] = Legendes(s, v);
+  Json table = Json::array();
+  for (const HighScoreEntry& entree : s.Scores()[e.ModeJeu]) table.push_back(EntreeEnJson(entree));
+  j["highScores"] = std::move(table);
+  j["place"] = ecran.placeEnRouge;
+  j["messages"] = v.messages;
+  j["scoresShown"] = ecran.scoresMontres;
   return j;
 }
 

@@ -1,0 +1,237 @@
+#include "session/session.h"
+
+#include "records/file_store.h"
+#include "texts/messages.h"
+
+namespace rolvex {
+
+namespace {
+
+// The tables of a first run; the clock is no source of chance for them.
+HasardUniforme TirageTables(std::optional<std::uint64_t> graine) {
+  return HasardUniforme(graine.value_or(std::random_device{}()));
+}
+
+}  // namespace
+
+Session::Session(VueSession& vue, Langue langue, double largeurEcran, double hauteurEcran,
+                 std::optional<std::uint64_t> graineTables)
+    : vue_(vue),
+      langue_(langue),
+      graineTables_(graineTables),
+      aire_(largeurEcran, hauteurEcran),
+      largeurFenetre_(largeurEcran) {
+  HasardUniforme tirage = TirageTables(graineTables_);
+  scores_ = HighScoresParDefaut(tirage);
+}
+
+std::string Session::TexteInfo() const {
+  if (const auto* message = std::get_if<Message>(&ecran_.info))
+    return std::string(Texte(*message, langue_));
+  return std::get<std::string>(ecran_.info);
+}
+
+std::string Session::LegendeModeColonnes() const {
+  const int16_t nbColonnes = Etat().NbColonnes;
+  return nbColonnes != 0 ? rolvex::LegendeModeColonnes(nbColonnes, langue_) : std::string();
+}
+
+void Session::ChargerOptions(const DossiersDonnees& dossiers) {
+  const DossierDeLecture lecture = RassemblerFichiersDonnees(dossiers);
+  if (lecture.echec) Signaler(*lecture.echec);
+  HasardUniforme tirage = TirageTables(graineTables_);
+  const ChargementDossier chargement = rolvex::ChargerOptions(lecture.dossier, tirage);
+  dossierEcriture_ = dossiers.ecriture;
+  const DonneesOptions& d = chargement.chargement.donnees;
+  partie_.ChoisirMode(d.ModeJeu);
+  partie_.ChoisirFaces(d.TypeDes);
+  nomJoueur_ = d.NomJoueur;
+  scores_ = d.Scores;
+  vue_.OptionsChargees();
+  vue_.FacesChoisies(Etat().TypeDes);
+  if (chargement.echec) Signaler(*chargement.echec);
+}
+
+void Session::SauverOptions() {
+  if (!dossierEcriture_) return;
+  const EtatPartie& e = Etat();
+  const DonneesOptions donnees{e.ModeJeu, e.TypeDes, nomJoueur_, scores_};
+  const ResultatSauvegarde resultat = rolvex::SauverOptions(*dossierEcriture_, donnees);
+  if (resultat.echec) Signaler(*resultat.echec);
+}
+
+void Session::Signaler(const EchecFichier& echec) {
+  vue_.AfficherMessage(MessageEchecFichier(echec, langue_));
+}
+
+// A name made of blanks is a name: only the empty box is refused.
+void Session::PanelOkParams_Click(std::string_view nom, int16_t modeJeu) {
+  if (nom.empty()) {
+    vue_.AfficherMessage(MsgNomVide(langue_));
+    return;
+  }
+  vue_.FermerDialogueNom();
+  partie_.ChoisirMode(modeJeu);
+  nomJoueur_ = nom;
+  SauverOptions();
+  partie_.AppelNouveau();
+}
+
+// A hidden button gets no press.
+void Session::PanelOkDe_Click() {
+  if (ecran_.okDeVisible) partie_.AppelOkDeClique();
+}
+
+void Session::AppelCliqueCase(int16_t colonne, int16_t figure) {
+  if (FeuilleMontree()) partie_.AppelCliqueCase(colonne, figure);
+}
+
+void Session::ChoisirFaces(int16_t typeDes) {
+  partie_.ChoisirFaces(typeDes);
+  vue_.FacesChoisies(Etat().TypeDes);
+}
+
+void Session::Aide(const AideSurvol& aide) {
+  if (aide) InfoInterface(*aide);
+}
+
+// A control that is not on screen gets no mouse move: the line keeps its text.
+void Session::SurvolerCase(int16_t colonne, int16_t figure) {
+  if (FeuilleMontree() && dessins_[colonne][figure].aspect != Aspect::Cachee)
+    Aide(AppelMoveCase(Etat(), colonne, figure, langue_));
+}
+
+void Session::SurvolerBonus(int16_t ou, int16_t colonne) {
+  const LigneTotal ligne = ou == bonus::Haut ? LigneTotal::BonusHaut : LigneTotal::BonusBas;
+  if (FeuilleMontree() && aire_[NomTotal(ligne, colonne)].montre.value_or(true))
+    Aide(AppelMoveBonus(Etat(), ou, colonne, langue_));
+}
+
+void Session::SurvolerPanel(PanelAide panel) {
+  if (ecran_.partieCommencee) InfoInterface(AppelMovePanel(panel, langue_));
+}
+
+void Session::SurvolerPanelScore(PanelScore panel, int16_t rang) {
+  if (ecran_.scoresMontres) InfoInterface(AppelMovePanelScore(panel, rang, langue_));
+}
+
+void Session::SurvolerAire() {
+  if (FeuilleMontree()) Aide(PictureAireJeu_MouseMove(Etat()));
+}
+
+void Session::MontrerScores(int16_t placeEnRouge) {
+  ecran_.scoresMontres = true;
+  ecran_.tableScores = scores_[Etat().ModeJeu];
+  if (placeEnRouge != 0) ecran_.placeEnRouge = placeEnRouge;
+  vue_.Scores(true);
+}
+
+// There are no scores to see before the first game.
+void Session::AfficherScores() {
+  if (ecran_.partieCommencee) MontrerScores(0);
+}
+
+void Session::EffacerScores() {
+  ecran_.scoresMontres = false;
+  vue_.Scores(false);
+}
+
+// Only the menu leads here; closing the window ends the run without a word and without saving.
+void Session::DemanderQuitter() {
+  if (!vue_.DemanderOuiNon(QuestionQuitter(langue_))) return;
+  vue_.DechargerTousControles();
+  vue_.AfficherMessage(TexteAuRevoir(langue_));
+  SauverOptions();
+  vue_.Terminer();
+}
+
+void Session::APropos() { vue_.AfficherMessage(TexteAPropos(langue_)); }
+
+void Session::ImageDe(int16_t de, int16_t modele) {
+  ecran_.imagesDes[de] = modele;
+  vue_.ImageDe(de, modele);
+}
+
+void Session::DessineCases() {
+  const EtatPartie& e = Etat();
+  for (int16_t c = 1; c <= NbColonnesMax; ++c) {
+    for (int16_t f = 1; f <= NbFigures; ++f) {
+      DessinCase& d = dessins_[c][f];
+      d = DessinDeCase(e, aire_, c, f);
+      CaseALEcran& k = ecran_.cases[c][f];
+      k.aspect = d.aspect;
+      k.pointeur = d.Pointeur;
+      if (d.apparence) k.legende = d.apparence->Legende;
+    }
+    for (std::size_t i = 0; i < LignesTotaux.size(); ++i)
+      ecran_.totaux[c][i] = LegendeLigneTotal(e, LignesTotaux[i], c);
+  }
+  vue_.DessineCases();
+}
+
+void Session::InfoDeroulement(Message message) {
+  ecran_.info = message;
+  vue_.Info(Texte(message, langue_));
+}
+
+void Session::InfoInterface(std::string_view texte) {
+  ecran_.info = std::string(texte);
+  vue_.Info(texte);
+}
+
+void Session::LegendeOkDe(std::string_view legende) {
+  ecran_.legendeOkDe = legende;
+  vue_.Legende(PanneauDes::PanelOkDe, legende);
+}
+
+void Session::LegendeFigureRealisee(rolvex::TexteFigure figure) {
+  ecran_.figure = figure;
+  vue_.Legende(PanneauDes::PanelFigureRealisee, Texte(figure, langue_));
+}
+
+void Session::LegendeTotalDes(std::string_view legende) {
+  ecran_.legendeTotalDes = legende;
+  vue_.Legende(PanneauDes::PanelTotalDes, legende);
+}
+
+void Session::LegendeScoreTotal(std::string_view legende) {
+  ecran_.legendeScoreTotal = legende;
+  vue_.Legende(PanneauDes::PanelScoreTotal, legende);
+}
+
+void Session::PanelOkDeVisible(bool visible) {
+  ecran_.okDeVisible = visible;
+  vue_.PanelOkDeVisible(visible);
+}
+
+void Session::PreparerNouvellePartie() {
+  ecran_.partieCommencee = true;
+  ecran_.scoresMontres = false;
+  ecran_.placeEnRouge = 0;
+  aire_.DispositionMode(Etat().NbColonnes, largeurFenetre_);
+  chrono_.Demarrer();
+  vue_.PreparerNouvellePartie();
+  vue_.Chrono(true);
+}
+
+// The last square is written; the clock still holds the game's time, and stops once the
+// player has read the outcome.
+void Session::AppelFinPartie() {
+  const EtatPartie& e = Etat();
+  const PartieFinie partie{nomJoueur_, e.ScoreTotal, chrono_.SecondesPartie(),
+                           e.NbFiguresRealisees};
+  if (YesHighScore(scores_, e.ModeJeu, partie)) {
+    const int16_t place = InsertionHighScore(scores_, e.ModeJeu, partie);
+    MontrerScores(place);
+    SauverOptions();
+    vue_.AfficherMessage(MessagePlace(place, langue_));
+    InfoInterface(MsgAutrePartie(langue_));
+  } else {
+    // No table is shown and no file written.
+    InfoInterface(MsgHorsClassement(langue_));
+  }
+  chrono_.Arreter();
+  vue_.Chrono(false);
+}
+
+}  // namespace rolvex

@@ -1,0 +1,211 @@
+// One run of the game, whatever shows it: the game and its dice, the player's options, the
+// high scores and their files, the end of a game, the help of the information line and the
+// game clock. A front end (the window, the headless driver) turns the player's gestures into
+// the commands below and shows what the session reports through VueSession; it decides no
+// rule, no save and no text.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "engine/dice.h"
+#include "engine/display.h"
+#include "engine/game.h"
+#include "playarea/layout.h"
+#include "playarea/square_drawing.h"
+#include "records/high_scores.h"
+#include "session/clock.h"
+#include "session/data_folder.h"
+#include "texts/hover_help.h"
+#include "texts/language_tables.h"
+
+namespace rolvex {
+
+// The panels of the dice area whose caption the game writes.
+enum class PanneauDes : int8_t { PanelOkDe, PanelFigureRealisee, PanelTotalDes, PanelScoreTotal };
+
+// What a front end is told, as it happens. Each report says what changed; the whole of what
+// the screen shows stays readable in Session::Ecran(). A report a front end has no use for
+// does nothing.
+class VueSession {
+ public:
+  virtual ~VueSession() = default;
+
+  // ImageDe(de) shows entry `modele` (0..11) of the twelve face pictures, or ImageDeFond.
+  virtual void ImageDe(int16_t /*de*/, int16_t /*modele*/) {}
+  // The squares and the totals were drawn anew: Session::Dessin and EcranSession::totaux.
+  virtual void DessineCases() {}
+  // The information line's whole new text.
+  virtual void Info(std::string_view /*texte*/) {}
+  virtual void Legende(PanneauDes /*panneau*/, std::string_view /*texte*/) {}
+  // The throw button; while it is hidden, PanelNewGame and PanelNewMode stand in its place.
+  virtual void PanelOkDeVisible(bool /*visible*/) {}
+  // A new game: the play area is laid out anew for its columns (Session::Aire()), the high
+  // scores are hidden and their red row is blue again; the sheet is drawn after.
+  virtual void PreparerNouvellePartie() {}
+  // The high-score panel shows EcranSession::tableScores, row placeEnRouge in red, in place of
+  // the sheet; or it goes and the sheet is back.
+  virtual void Scores(bool /*montres*/) {}
+  // The options were read: the name dialog's mode and name, the faces of the menus.
+  virtual void OptionsChargees() {}
+  virtual void FacesChoisies(int16_t /*typeDes*/) {}
+  // The name dialog's OK was accepted: the dialog goes before the game starts.
+  virtual void FermerDialogueNom() {}
+  // A modal message box; returns once the player has closed it.
+  virtual void AfficherMessage(std::string_view /*texte*/) {}
+  // A Yes/No question; true only for Yes.
+  virtual bool DemanderOuiNon(std::string_view /*texte*/) { return false; }
+  // The game clock starts or stops: Session::Tic() once a second while it runs.
+  virtual void Chrono(bool /*enMarche*/) {}
+  // The player confirmed quitting: first the controls of the sheet go; after the farewell and
+  // the save, the run ends.
+  virtual void DechargerTousControles() {}
+  virtual void Terminer() {}
+};
+
+// One square of the sheet as its control stands. Before the first game the empty sheet is on
+// screen and nothing can be chosen on it; a hidden square keeps the caption it last showed.
+struct CaseALEcran {
+  std::string legende;
+  Aspect aspect = Aspect::Libre;
+  int16_t pointeur = PointeurInterdit;
+};
+
+// Everything the main window shows, as the game last reported it.
+struct EcranSession {
+  Tableau<int16_t, 1, NbDes> imagesDes;  // face picture 0..11, or ImageDeFond
+  Tableau<Tableau<CaseALEcran, 1, NbFigures>, 1, NbColonnesMax> cases;
+  // The caption of each total and bonus square, by column and LigneTotal.
+  Tableau<std::array<std::string, LignesTotaux.size()>, 1, NbColonnesMax> totaux;
+  std::variant<Message, std::string> info = Message::MsgPourJouer;  // worded when read
+  std::string legendeOkDe = "OK";
+  TexteFigure figure = TexteFigure::Aucun;
+  std::string legendeTotalDes;
+  std::string legendeScoreTotal;
+  bool okDeVisible = false;
+  bool partieCommencee = false;               // the dice area is on screen from the first game on
+  bool scoresMontres = false;                 // the high-score panel stands in the sheet's place
+  std::optional<TableHighScore> tableScores;  // the table as it was when last shown
+  int16_t placeEnRouge = 0;                   // the place the game just finished took, 0 for none
+
+  EcranSession() { imagesDes.fill(ImageDeFond); }
+};
+
+class Session : private Affichage {
+ public:
+  // A run in `langue` on a screen of largeurEcran × hauteurEcran twips (DimensionsEcranValides).
+  // The high-score tables of a first run are drawn from `graineTables` (a fresh one each run
+  // without it); until ChargerOptions they are in memory only.
+  Session(VueSession& vue, Langue langue, double largeurEcran, double hauteurEcran,
+          std::optional<std::uint64_t> graineTables = std::nullopt);
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  const EtatPartie& Etat() const { return partie_.Etat(); }
+  const EcranSession& Ecran() const { return ecran_; }
+  const AireJeu& Aire() const { return aire_; }
+  // The square of column 1..6 and figure 1..13 as last drawn.
+  const DessinCase& Dessin(int16_t colonne, int16_t figure) const {
+    return dessins_[colonne][figure];
+  }
+  const HighScores& Scores() const { return scores_; }
+  const std::string& NomJoueur() const { return nomJoueur_; }
+  const Chrono& Horloge() const { return chrono_; }
+  Langue langue() const { return langue_; }
+
+  // The texts of the screen in the run's language.
+  std::string TexteInfo() const;
+  std::string_view TexteFigure() const { return Texte(ecran_.figure, langue_); }
+  std::string LegendeModeColonnes() const;  // empty before the first game
+
+  // The dice: chosen faces are thrown first (tests, replays), then the fair die, seeded at
+  // each new game from `graine` when one is set.
+  DesEnFile& FileDes() { return file_; }
+  void FixerGraine(std::optional<std::uint64_t> graine) { de_.FixerGraine(graine); }
+  // The language of the run; a front end that prints its texts may change it.
+  void ChoisirLangue(Langue langue) { langue_ = langue; }
+  // The width of the window's client area, in which each new game centres its sheet; the
+  // screen's width until told.
+  void ChoisirLargeurFenetre(double largeurTwips) { largeurFenetre_ = largeurTwips; }
+
+  // Reads the options and the high scores from `dossiers`, and saves there from then on.
+  // Without it the session reads and writes no file. A failure is told in a message box.
+  void ChargerOptions(const DossiersDonnees& dossiers);
+  // Writes the options and the high scores; a failure is told, the game goes on with what it
+  // holds, and the next save tries again.
+  void SauverOptions();
+
+  // The name dialog's OK: an empty name is refused with a message; otherwise the mode (1..3;
+  // another value keeps the mode) and the name are taken and saved, and a new game starts.
+  void PanelOkParams_Click(std::string_view nom, int16_t modeJeu);
+  // A new game in the mode and with the name the session holds (PanelNewGame).
+  void AppelNouveau() { partie_.AppelNouveau(); }
+  // The mode (1..3) of the next new game.
+  void ChoisirMode(int16_t modeJeu) { partie_.ChoisirMode(modeJeu); }
+
+  // The player's gestures on the dice area and the sheet; each is ignored where the window
+  // would not deliver it (a hidden control).
+  void PanelOkDe_Click();
+  void ImageDe_MouseDown(int16_t de, int16_t bouton) { partie_.ImageDe_MouseDown(de, bouton); }
+  void PanelDe_Click(int16_t de) { partie_.PanelDe_Click(de); }
+  void AppelCliqueCase(int16_t colonne, int16_t figure);
+  void ChoisirFaces(int16_t typeDes);
+
+  // The mouse over the play area: the information line explains what lies under it.
+  void SurvolerCase(int16_t colonne, int16_t figure);
+  void SurvolerBonus(int16_t ou, int16_t colonne);  // bonus::Haut or bonus::Bas
+  void SurvolerPanel(PanelAide panel);
+  void SurvolerPanelScore(PanelScore panel, int16_t rang);
+  void SurvolerAire();
+
+  // The high-score panel of the current mode (after the first game), and its hiding.
+  void AfficherScores();
+  void EffacerScores();
+
+  // One second of the game clock.
+  void Tic() { chrono_.TimerChrono_Timer(); }
+
+  // Asks before quitting; on Yes says goodbye, saves and ends the run.
+  void DemanderQuitter();
+  void APropos();
+
+ private:
+  // Affichage: what the game tells its screen.
+  void ImageDe(int16_t de, int16_t modele) override;
+  void DessineCases() override;
+  void InfoDeroulement(Message message) override;
+  void InfoInterface(std::string_view texte) override;
+  void LegendeOkDe(std::string_view legende) override;
+  void LegendeFigureRealisee(rolvex::TexteFigure figure) override;
+  void LegendeTotalDes(std::string_view legende) override;
+  void LegendeScoreTotal(std::string_view legende) override;
+  void PanelOkDeVisible(bool visible) override;
+  void PreparerNouvellePartie() override;
+  void AppelFinPartie() override;
+
+  void Aide(const AideSurvol& aide);
+  void MontrerScores(int16_t placeEnRouge);
+  void Signaler(const EchecFichier& echec);
+  bool FeuilleMontree() const { return !ecran_.scoresMontres; }
+
+  VueSession& vue_;
+  Langue langue_;
+  std::optional<std::uint64_t> graineTables_;
+  DeEquitable de_;
+  DesEnFile file_{de_};
+  Partie partie_{*this, file_};
+  AireJeu aire_;
+  double largeurFenetre_;
+  EcranSession ecran_;
+  Tableau<Tableau<DessinCase, 1, NbFigures>, 1, NbColonnesMax> dessins_;
+  HighScores scores_;
+  std::string nomJoueur_;
+  std::optional<std::filesystem::path> dossierEcriture_;  // none: no file is written
+  Chrono chrono_;
+};
+
+}  // namespace rolvex

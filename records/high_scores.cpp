@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
-#include <chrono>
 #include <cmath>
 #include <limits>
 #include <string_view>
@@ -87,12 +86,6 @@ std::string ConvertTempsEnChrono(int32_t secondes) {
   const int32_t t = std::max(secondes, 0);
   const int32_t minutes = t / 60;
   return DeuxChiffres(minutes) + ":" + DeuxChiffres(t - 60 * minutes);
-}
-
-HasardUniforme::HasardUniforme(std::optional<std::uint64_t> graine) {
-  const auto g = graine.value_or(static_cast<std::uint64_t>(
-      std::chrono::high_resolution_clock::now().time_since_epoch().count()));
-  generateur_.seed(g);
 }
 
 double HasardUniforme::Uniforme() {

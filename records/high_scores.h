@@ -64,10 +64,10 @@ class TirageUniforme {
   virtual double Uniforme() = 0;
 };
 
-// The program's own draw: a Mersenne twister seeded from the clock, or from a fixed seed.
+// The program's own draw: a Mersenne twister; the same seed draws the same values.
 class HasardUniforme final : public TirageUniforme {
  public:
-  explicit HasardUniforme(std::optional<std::uint64_t> graine = std::nullopt);
+  explicit HasardUniforme(std::uint64_t graine) : generateur_(graine) {}
   double Uniforme() override;
 
  private:

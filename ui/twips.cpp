@@ -54,8 +54,4 @@ void EchelleTwips::Placer(QWidget& widget, const RectangleTwips& r) const {
   widget.setGeometry(EnPixels(r));
 }
 
-QSizeF TailleEcranTwips(const QScreen& ecran) {
-  return EchelleTwips::DeLEcran(ecran).EnTwips(ecran.geometry().size());
-}
-
 }  // namespace rolvex::ui

@@ -51,8 +51,4 @@ class EchelleTwips {
   double twipsParPixelY_;
 };
 
-// The screen size in twips, the base of every layout of the game (12000 × 9000 for 800 × 600
-// pixels at 96 DPI).
-QSizeF TailleEcranTwips(const QScreen& ecran);
-
 }  // namespace rolvex::ui

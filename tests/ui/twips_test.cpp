@@ -33,8 +33,6 @@ TEST(ScreenSize, IsReadFromTheScreensPixelsAndDpi) {
   const QScreen* ecran = QGuiApplication::primaryScreen();
   ASSERT_NE(ecran, nullptr);
   ASSERT_DOUBLE_EQ(ecran->logicalDotsPerInchX(), 96);  // as the offscreen platform has it
-  const QSize pixels = ecran->geometry().size();
-  EXPECT_EQ(TailleEcranTwips(*ecran), QSizeF(pixels.width() * 15.0, pixels.height() * 15.0));
   EXPECT_DOUBLE_EQ(EchelleTwips::DeLEcranPrincipal().TwipsParPixelX(), 15);
 }
 

@@ -231,7 +231,7 @@ class FinAvecFichiers : public ::testing::Test {
       for (int p = 1; p <= NbPlaces; ++p) {
         const int score = p < place ? ScorePartieConnue + 10 * (place - p)
                                     : ScorePartieConnue - 10 * (p - place + 1);
-        d.Scores[m][p] = {"P" + std::to_string(p), static_cast<int16_t>(score), 100, 5};
+        d.Scores[m][p] = {'P' + std::to_string(p), static_cast<int16_t>(score), 100, 5};
       }
     ASSERT_TRUE(SauverOptions(dossier, d).Reussie());
   }

@@ -14,14 +14,15 @@ xvfb=$!
 sleep 1
 DISPLAY=":$n" openbox >/dev/null 2>&1 &
 openbox=$!
-# The game runs from a folder of its own, so that its data files stay out of the build.
+# The game, built with its start-up timing hook, runs from a folder of its own, so that its
+# data files stay out of the build.
 jeu=$(mktemp -d)
-cp "$bin/rolvex" "$bin"/rolvex*.hlp "$jeu/"
+cp "$bin/rolvex-chrono" "$bin"/rolvex*.hlp "$jeu/"
 trap 'kill "$openbox" "$xvfb" 2>/dev/null || true; rm -rf "$jeu"' EXIT
 sleep 1
 
 echo "== start-up and idle game, on a ${taille} screen =="
-DISPLAY=":$n" "$bin/rolvex-startup-bench" "$jeu/rolvex" 9 20
+DISPLAY=":$n" "$bin/rolvex-startup-bench" "$jeu/rolvex-chrono" 9 20
 echo "== throws and clicks over six-column games, under X =="
 DISPLAY=":$n" "$bin/rolvex-gui-bench" 5 2>/dev/null
 echo "== the same, offscreen =="

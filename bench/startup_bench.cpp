@@ -1,14 +1,15 @@
 // How fast the real program shows its windows, and what it costs while a game waits.
 //
-// Runs the game several times on the X display of $DISPLAY (an Xvfb without window manager),
-// with ROLVEX_CHRONO set so that it tells when each window is first painted:
+// Runs the game several times on the X display of $DISPLAY (an Xvfb without window manager):
+// rolvex-chrono, the game built with its start-up timing hook, which with ROLVEX_CHRONO set
+// tells when each window is first painted:
 //   - process start to the start-up window painted;
 //   - release of the language button (clicked with xdotool) to the main window painted;
 // then, in the last run, starts a game from the keyboard (F2, Enter, Space), leaves it idle and
 // measures the processor time used (all threads, from /proc/<pid>/task/*/schedstat) and the
 // resident memory.
 //
-// Usage: rolvex-startup-bench <path of rolvex> [runs = 9] [idle seconds = 20]
+// Usage: rolvex-startup-bench <path of rolvex-chrono> [runs = 9] [idle seconds = 20]
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -125,7 +126,7 @@ double Mediane(std::vector<double> v) {
 
 int main(int argc, char** argv) {
   if (argc < 2 || std::getenv("DISPLAY") == nullptr) {
-    std::fprintf(stderr, "usage: DISPLAY=:99 %s <rolvex> [runs] [idle seconds]\n", argv[0]);
+    std::fprintf(stderr, "usage: DISPLAY=:99 %s <rolvex-chrono> [runs] [idle seconds]\n", argv[0]);
     return 2;
   }
   const std::string programme = argv[1];

@@ -1,5 +1,5 @@
 // Writes the seed files of the fuzz corpus: files as the game writes them, and a few damaged
-// the ways a disk or an older version damages them. Run by `run.sh --seeds`.
+// the ways a disk or an older version damages them. Run by the target fuzz_seeds.
 #include <filesystem>
 #include <fstream>
 #include <string>

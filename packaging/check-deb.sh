@@ -27,7 +27,9 @@ scratch=$(realpath "$scratch")
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch" >"$scratch/cpack.log" \
   || { cat "$scratch/cpack.log"; exit 1; }
 
-deb=$scratch/rolvex_1.2_$(dpkg --print-architecture).deb
+# The version the build was configured with, from project() in CMakeLists.txt.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+deb=$scratch/rolvex_${version}_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || { echo "FAIL: no $(basename "$deb") in $scratch:"; ls "$scratch"; exit 1; }
 
 # The package holds the executable exactly when the build made one.
@@ -36,7 +38,7 @@ has_rolvex=0
 
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = rolvex ] || fail "Package is '$(field Package)'"
-[ "$(field Version)" = 1.2 ] || fail "Version is '$(field Version)'"
+[ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)'"
 [ "$(field Section)" = games ] || fail "Section is '$(field Section)'"
 [ "$(field Maintainer)" = "ROLVEX developers" ] || fail "Maintainer is '$(field Maintainer)'"
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "Architecture is '$(field Architecture)'"

@@ -180,7 +180,7 @@ void AireJeu::InitZoneDes() {
   Controle& totalDes = C("PanelTotalDés");
   totalDes.rect = {total.rect.Left, Simple(Bas(total.rect) + marge), Simple(1590 * RL),
                    Simple(450 * RH)};
-  totalDes.police = Simple(18 * RL);
+  totalDes.police.emplace(Simple(18 * RL));
 
   Controle& figure = C("PanelFigureRéalisée");
   figure.rect = {total.rect.Left, Simple(Bas(totalDes.rect) + marge), Simple(1590 * RL),
@@ -380,7 +380,7 @@ void AireJeu::InitZoneScores(double largeurEcran) {
   Controle& effacer = C("PanelEffacerScores");
   effacer.rect.Width = table.Width;
   effacer.rect.Height = mode.rect.Height;
-  effacer.police = Simple(12 * RL);
+  effacer.police.emplace(Simple(12 * RL));
   Rect& zone = C("SuperPanelScore").rect;
   zone.Width = Simple(table.Width + 2 * marge);
   zone.Height = Simple(double{mode.rect.Height} + table.Height + effacer.rect.Height + 4 * marge);

@@ -90,7 +90,7 @@ std::error_code Preparer(const fs::path& cible, std::span<const std::uint8_t> oc
   // A name no other file has: a crash may have left an earlier one behind.
   for (int essai = 0; fd < 0; ++essai) {
     temporaire = cible;
-    temporaire += "." + std::to_string(::getpid()) + "-" + std::to_string(essai) + ".tmp";
+    temporaire += '.' + std::to_string(::getpid()) + "-" + std::to_string(essai) + ".tmp";
     fd = ::open(temporaire.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && (errno != EEXIST || essai == 99)) {
       const std::error_code e = ErreurSysteme();

@@ -21,7 +21,7 @@ int16_t ScoreSur16Bits(int32_t score) {
                                                   std::numeric_limits<int16_t>::max()));
 }
 
-std::string DeuxChiffres(int32_t n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+std::string DeuxChiffres(int32_t n) { return n < 10 ? '0' + std::to_string(n) : std::to_string(n); }
 
 // The first place of each mode on a first run: a target the player can see and beat.
 struct PremierePlace {

@@ -11,6 +11,7 @@
 
 #include "engine/display.h"
 #include "engine/figure_scoring.h"
+#include "texts/version.h"  // TexteVersion
 
 namespace rolvex {
 
@@ -20,7 +21,6 @@ enum class Langue : int16_t { Francais = 1, Anglais = 2 };
 inline constexpr char RetourLigne = '\r';
 
 inline constexpr std::string_view TitreApplication = "ROLVEX";
-inline constexpr std::string_view TexteVersion = "1.2";
 
 // One text in both languages.
 struct Bilingue {

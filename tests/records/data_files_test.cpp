@@ -53,14 +53,14 @@ Octets NomsALaMain() {
   int enregistrement = 2;
   for (int m = 1; m <= 3; ++m)
     for (int p = 1; p <= 10; ++p)
-      PoserNom(f, enregistrement++, "M" + std::to_string(m) + "P" + std::to_string(p));
+      PoserNom(f, enregistrement++, 'M' + std::to_string(m) + "P" + std::to_string(p));
   return f;
 }
 DonneesOptions DonneesALaMain() {
   DonneesOptions d{2, 2, "Léa", {}};
   for (int m = 1; m <= 3; ++m)
     for (int p = 1; p <= 10; ++p)
-      d.Scores[m][p] = {"M" + std::to_string(m) + "P" + std::to_string(p),
+      d.Scores[m][p] = {'M' + std::to_string(m) + "P" + std::to_string(p),
                         static_cast<int16_t>(100 * m - p), 60 + p, static_cast<int16_t>(p / 2)};
   return d;
 }

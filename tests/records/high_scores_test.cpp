@@ -14,7 +14,7 @@ HighScores TablesEchelonnees() {
   HighScores s;
   for (int m = 1; m <= NbModes; ++m)
     for (int p = 1; p <= NbPlaces; ++p)
-      s[m][p] = {"P" + std::to_string(p), static_cast<int16_t>(1000 - 50 * p), 300 + p, 10};
+      s[m][p] = {'P' + std::to_string(p), static_cast<int16_t>(1000 - 50 * p), 300 + p, 10};
   return s;
 }
 

@@ -51,7 +51,7 @@ TEST(TaillesAire, FollowTheScreen) {
   for (const Cas& c :
        {Cas{12000, 9000, {310, 1200, 31, 50, 25, 60}}, Cas{9600, 7200, {248, 960, 25, 40, 20, 48}},
         Cas{11400, 9000, {310, 1140, 31, 48, 24, 57}}}) {  // a half gap rounds even
-    const TaillesAire t = CalculTailles(c.largeur, c.hauteur);
+    const TaillesAire t = AireJeu(c.largeur, c.hauteur).Tailles();
     EXPECT_EQ((std::array{t.HauteurCase, t.LargeurCase, t.EcartVertical, t.EcartHorizontal,
                           t.RetraitPrise, t.MargePanneau}),
               c.tailles)

@@ -28,9 +28,10 @@ RatiosEcran Ratios(double largeurEcran, double hauteurEcran) {
   return {largeurEcran / LargeurEcranReference, hauteurEcran / HauteurEcranReference};
 }
 
-int MargeDialogues(double kx) { return ArrondiPair(150 * kx); }
-
 namespace {
+
+// The single margin m of both dialogs: 150 twips at the reference width.
+int MargeDialogues(double kx) { return ArrondiPair(150 * kx); }
 
 // Each step reads what the steps before it set: the order is the layout.
 DispositionFormParams DispositionParams(double kx, double ky, int m) {

@@ -143,7 +143,6 @@ AireJeu::AireJeu(double largeurEcran, double hauteurEcran)
   InitFeuille();
   InitZoneScores(largeurEcran);
   DispositionMode(NbColonnesMax, largeurEcran);
-  nbColonnes_ = 0;
 }
 
 void AireJeu::InitZoneDes(double hauteurEcran) {
@@ -270,9 +269,8 @@ void AireJeu::InitZoneScores(double largeurEcran) {
   zone.Left = Simple((largeurEcran - double{zone.Width}) / 2);
 }
 
-bool AireJeu::DispositionMode(int nbColonnes, double largeurFenetre) {
-  if (nbColonnes < 1 || nbColonnes > NbColonnesMax) return false;
-  nbColonnes_ = nbColonnes;
+void AireJeu::DispositionMode(int nbColonnes, double largeurFenetre) {
+  if (nbColonnes < 1 || nbColonnes > NbColonnesMax) return;
 
   // The columns in play and the two label columns with their gaps, centred in the window.
   const double g = tailles_.EcartHorizontal;
@@ -293,7 +291,6 @@ bool AireJeu::DispositionMode(int nbColonnes, double largeurFenetre) {
   C(CleEtiquette{Cote::Gauche, 0}).rect.Left = Emplacement(0);
   C(CleEtiquette{Cote::Droite, 0}).rect.Left = Emplacement(nbColonnes + 1);
   for (const ColonneFeuille& colonne : ColonnesFeuille()) PlacerColonne(colonne);
-  return true;
 }
 
 AireJeu DispositionAireJeu(double largeurEcran, double hauteurEcran, int nbColonnes,

@@ -44,13 +44,11 @@ class AireJeu {
   AireJeu(double largeurEcran, double hauteurEcran);
 
   // The layout step of a new game for nbColonnes (1..6) in a window largeurFenetre twips wide,
-  // every square placed again under its header. Returns false, changing nothing, for another
-  // number of columns.
-  bool DispositionMode(int nbColonnes, double largeurFenetre);
+  // every square placed again under its header. Another number of columns changes nothing.
+  void DispositionMode(int nbColonnes, double largeurFenetre);
 
   const TaillesAire& Tailles() const { return tailles_; }
   const RatiosEcran& Ratios() const { return ratios_; }
-  int NbColonnes() const { return nbColonnes_; }  // 0 until the first game
 
   // nullptr for a control the play area does not have (CleCase{1, 14}, "CaseSeche(7)").
   const Controle* Trouver(const Cle& cle) const;
@@ -72,7 +70,6 @@ class AireJeu {
 
   RatiosEcran ratios_;
   TaillesAire tailles_;
-  int nbColonnes_ = 0;
   std::map<std::string, Controle, std::less<>> controles_;
 };
 

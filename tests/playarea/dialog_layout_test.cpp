@@ -12,10 +12,11 @@ namespace {
 // The margin of both dialogs is 150 twips at the reference width, rounded halves to even; the
 // ratios compare the screen with the reference one.
 TEST(MargeDialogues, FollowsTheScreenWidthAndRoundsHalvesToEven) {
-  EXPECT_EQ(MargeDialogues(1), 150);
-  EXPECT_EQ(MargeDialogues(Ratios(15360, 11520).RatioLargeur), 192);
-  EXPECT_EQ(MargeDialogues(Ratios(9600, 7200).RatioLargeur), 120);
-  EXPECT_EQ(MargeDialogues(Ratios(15240, 11430).RatioLargeur), 190);  // 150 × 1.27 = 190.5
+  EXPECT_EQ(AdapterFenetresEcran(1, 1).m, 150);
+  EXPECT_EQ(AdapterFenetresEcran(Ratios(15360, 11520).RatioLargeur, 1).m, 192);
+  EXPECT_EQ(AdapterFenetresEcran(Ratios(9600, 7200).RatioLargeur, 1).m, 120);
+  EXPECT_EQ(AdapterFenetresEcran(Ratios(15240, 11430).RatioLargeur, 1).m,
+            190);  // 150 × 1.27 = 190.5
   EXPECT_DOUBLE_EQ(Ratios(15360, 9000).RatioLargeur, 1.28);
   EXPECT_DOUBLE_EQ(Ratios(15360, 9000).RatioHauteur, 1);
   EXPECT_DOUBLE_EQ(Ratios(9600, 7200).RatioHauteur, 0.8);

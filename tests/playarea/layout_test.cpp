@@ -79,7 +79,6 @@ TEST(PictureAireJeu, IsAsWideAsTheColumnsInPlayAndCentredInTheWindow) {
     EXPECT_EQ(r, (Rect{gauche, 50, static_cast<float>(largeur), 6169})) << nb;
   }
   const AireJeu aire(12000, 9000);
-  EXPECT_EQ(aire.NbColonnes(), 0);
   EXPECT_EQ(R(aire, "PictureAireJeu"), (Rect{975, 50, 10050, 6169}));
   for (int16_t c : ToutesColonnes) EXPECT_EQ(aire[NomEntete(c)].montre, true);
 }
@@ -176,7 +175,7 @@ TEST(ColumnModes, PlaceTheColumnsInPlayInTheirSlotsAndHideTheOthers) {
   }
 }
 
-TEST(ColumnModes, GoingBackFromOneColumnRestoresLibreAndRefusesAnUnknownCount) {
+TEST(ColumnModes, GoingBackFromOneColumnRestoresLibreAndAnUnknownCountChangesNothing) {
   for (int retour : {3, 6}) {
     AireJeu aire(12000, 9000);
     aire.DispositionMode(1, 12000);
@@ -191,8 +190,8 @@ TEST(ColumnModes, GoingBackFromOneColumnRestoresLibreAndRefusesAnUnknownCount) {
   AireJeu aire(12000, 9000);
   aire.DispositionMode(3, 12000);
   for (int n : {0, 7, -1}) {
-    EXPECT_FALSE(aire.DispositionMode(n, 12000));
-    EXPECT_EQ(aire.NbColonnes(), 3);
+    aire.DispositionMode(n, 12000);
+    EXPECT_EQ(R(aire, "CaseInfoDroite(0)").Left, 5050);
     EXPECT_EQ(R(aire, "PictureAireJeu").Width, 6300);
   }
 }

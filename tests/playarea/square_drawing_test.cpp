@@ -39,8 +39,6 @@ class FenetreSimulee : public AffichageMemoire {
   const Partie* partie = nullptr;
   std::map<std::string, PanneauCase, std::less<>> cases;
   std::map<std::string, std::string, std::less<>> totaux;
-  std::string scoreTotal = "?";
-  std::string totalDes = "?";
 
   void PreparerNouvellePartie() override {
     AffichageMemoire::PreparerNouvellePartie();
@@ -68,8 +66,6 @@ class FenetreSimulee : public AffichageMemoire {
     for (int16_t c = 1; c <= NbColonnesMax; ++c)
       for (LigneTotal ligne : LignesTotaux)
         totaux[NomTotal(ligne, c)] = LegendeLigneTotal(e, ligne, c);
-    scoreTotal = LegendeDuScoreTotal(e);
-    if (auto t = LegendeDuTotalDes(e)) totalDes = *t;
   }
 
   const PanneauCase& Case(int16_t c, int16_t f) const { return cases.at(NomCase(c, f)); }
@@ -123,7 +119,6 @@ TEST(CaseLibre, ShowsNothingBeforeTheFirstThrowAndItsPotentialScoreAfter) {
   EXPECT_EQ(f.Case(Libre, figure::PetitTotal).legende, "60");
   EXPECT_EQ(f.Case(Libre, figure::PetitTotal).texte, Rouge);
   EXPECT_EQ(f.Case(Libre, figure::PetitTotal).rect, (Rect{2550, HautLigne(14), 1200, 310}));
-  EXPECT_EQ(f.totalDes, "8");
 }
 
 // Descente opens at the top and Montée at the bottom; the columns not in play stay hidden, and
@@ -226,14 +221,11 @@ TEST(Pointeurs, SwitchWithTheTurn) {
   EXPECT_EQ(jeu.fenetre.Case(Libre, figure::Deux).pointeur, PointeurFlecheHaut);
 }
 
-// A total of 0 leaves its square empty; a bonus reads "+ 30"; the grand total shows "0"; the
-// total of the dice keeps its caption until the first throw.
+// A total of 0 leaves its square empty; a bonus reads "+ 30".
 TEST(Totaux, CaptionsFollowTheWrittenSquares) {
   Jeu jeu(1);
   EXPECT_EQ(jeu.fenetre.totaux.at("CaseTotalHautLibre"), "");
   EXPECT_EQ(jeu.fenetre.totaux.at("CaseBonusBasAnnonce"), "");
-  EXPECT_EQ(jeu.fenetre.scoreTotal, "0");
-  EXPECT_FALSE(LegendeDuTotalDes(jeu.Etat()).has_value());
   // Three of each face in the upper figures: 3 + 6 + … + 18 = 63, worth the bonus of 30.
   for (int16_t fig = 1; fig <= 6; ++fig) {
     const char face = static_cast<char>('0' + fig);
@@ -246,8 +238,6 @@ TEST(Totaux, CaptionsFollowTheWrittenSquares) {
   EXPECT_EQ(f.totaux.at("CaseBonusHautLibre"), "+ 30");
   EXPECT_EQ(f.totaux.at("CaseTotalBasLibre"), "");
   EXPECT_EQ(f.totaux.at("CaseBonusBasLibre"), "");
-  EXPECT_EQ(f.scoreTotal, "93");
-  EXPECT_EQ(LegendeBonus(100), "+ 100");
 }
 
 }  // namespace

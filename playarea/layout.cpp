@@ -29,9 +29,6 @@ constexpr double MargePanneau = 60;
 // Lengths between controls that the design fixes whatever the screen.
 constexpr double EspaceInfoDes = 50;  // between the information line and the dice area
 constexpr double EspaceScores = 45;   // around the rows of the high-score table
-// The throw button's height on the 4:3 screen the design was drawn for, where it follows from
-// the dice area: 500 + 450 + 450 + 4 × 60 − 3 × 60 − 945.
-constexpr double HauteurOkDe = 515;
 // The title bar and the menu bar take their room above the window's client area: about 40
 // pixels at 96 DPI for the title bar, the platform's, whatever the screen, and 20 for the menu
 // bar on the reference screen, whose font grows with the screen's height.
@@ -52,6 +49,16 @@ TaillesAire CalculTailles(double largeurEcran, double hauteurEcran) {
   t.RetraitPrise = ArrondiPair(t.EcartHorizontal / EcartsParRetrait);
   t.MargePanneau = ArrondiPair(Ratios(largeurEcran, hauteurEcran).RatioLargeur * MargePanneau);
   return t;
+}
+
+// The throw button's height on the 4:3 screen the design was drawn for: there the dice area is
+// as high as the three result panels stacked a margin apart, and the button fills it under the
+// dice.
+double HauteurOkReference() {
+  double pile = 4 * MargePanneau;
+  for (Seul s : {Seul::PanelScoreTotal, Seul::PanelTotalDes, Seul::PanelFigureRealisee})
+    pile += DesignDe(s).mesures.hauteur;
+  return pile - 3 * MargePanneau - DesignDe(CleElement{Famille::PanelDe, 1}).mesures.largeur;
 }
 
 // The eight columns of the sheet: the squares of the six game columns and the two row labels.
@@ -176,7 +183,8 @@ void AireJeu::InitZoneDes(double hauteurEcran) {
   // 4:3 the throw button under the dice would flatten to nothing. The area grows instead, as
   // far as the screen leaves room, so that the button keeps its 4:3 height.
   if (ratios_.RatioLargeur > ratios_.RatioHauteur) {
-    const double voulue = 3 * marge + double{de1.Height} + HauteurOkDe * ratios_.RatioHauteur;
+    const double voulue =
+        3 * marge + double{de1.Height} + HauteurOkReference() * ratios_.RatioHauteur;
     const double place =
         hauteurEcran - ReserveBarreTitre - ReserveBarreMenus * ratios_.RatioHauteur - zone.Top;
     const double hauteur = std::min(voulue, place);

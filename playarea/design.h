@@ -22,7 +22,6 @@ struct Design {
   std::optional<Couleur> fond;
   std::string_view police;  // empty: the platform's font
   bool gras = false;
-  friend bool operator==(const Design&, const Design&) = default;
 };
 
 // Lengths in twips and font sizes in points on the reference screen. A width follows the

@@ -41,6 +41,8 @@ constexpr Design Times(std::optional<Couleur> texte, Couleur fond, bool gras = t
   return {texte, fond, TimesNewRoman, gras};
 }
 
+// The controls that stand alone, one row each in the order of Seul: the control they stand in
+// (nothing: the window), their colours and font, and their measures.
 constexpr std::array<DesignSeul, NbSeuls> DesignsSeuls = {{
     {Seul::PictureAireJeu, {}, {}, {.haut = 50}},
     {Seul::PanelInfoDeroulement,

@@ -1,4 +1,5 @@
-// The colours and fonts the play area is designed with: fixed structure, given once here and
+// The play area as designed: where each control stands, its colours and fonts, and its sizes on
+// the 12000 × 9000 twips screen the windows were drawn for. Fixed structure, given once here and
 // read by the layout for every control it creates.
 #pragma once
 
@@ -21,24 +22,27 @@ struct Design {
   std::optional<Couleur> fond;
   std::string_view police;  // empty: the platform's font
   bool gras = false;
-  friend bool operator==(const Design&, const Design&) = default;
 };
 
-// Every square of column 1..6 (element 0 too): its free-square background, and PoliceCases.
-Design DesignCase(int16_t colonne);
-// The header CaseNom… of column 1..6.
-Design DesignEntete(int16_t colonne);
-// The total and bonus squares of every column (they share PoliceCases).
-Design DesignTotal(LigneTotal ligne);
-// The row label of figure i (0..13), alike on both sides: rows alternate two grey-greens from
-// the darker one on row 1; the hidden model 0 keeps the platform's background.
-Design DesignEtiquette(int i);
-// The labels of the total and bonus rows, on both sides.
-Design DesignEtiquetteTotal(LigneTotal ligne);
-// Row i (1..10) of the five high-score families: light grey on odd rows, darker on even ones.
-Design DesignLigneScores(int i);
-// A control that is no element of a family (PanelOkDé, SuperPanelScore…); the platform's
-// look for a name the design does not list.
-Design DesignControleSeul(std::string_view nom);
+// Lengths in twips and font sizes in points on the reference screen. A width follows the
+// screen's width, a height its height, a font size its width unless fixed; a place does not
+// follow the screen. 0: the layout derives the length from other controls.
+struct Mesures {
+  double gauche = 0;
+  double haut = 0;
+  double largeur = 0;
+  double hauteur = 0;
+  bool carre = false;  // as high as wide
+  double police = 0;   // 0: the layout leaves the font's size alone
+  bool policeFixe = false;
+};
+
+struct DesignControle {
+  std::optional<Cle> conteneur;  // nothing: the window
+  Design design;
+  // Nothing for the squares, headers, totals and row labels: the grid of the sheet sizes them.
+  Mesures mesures;
+};
+DesignControle DesignDe(const Cle& cle);
 
 }  // namespace rolvex

@@ -28,9 +28,10 @@ RatiosEcran Ratios(double largeurEcran, double hauteurEcran) {
   return {largeurEcran / LargeurEcranReference, hauteurEcran / HauteurEcranReference};
 }
 
-int MargeDialogues(double kx) { return ArrondiPair(150 * kx); }
-
 namespace {
+
+// The single margin m of both dialogs: 150 twips at the reference width.
+int MargeDialogues(double kx) { return ArrondiPair(150 * kx); }
 
 // Each step reads what the steps before it set: the order is the layout.
 DispositionFormParams DispositionParams(double kx, double ky, int m) {
@@ -43,7 +44,7 @@ DispositionFormParams DispositionParams(double kx, double ky, int m) {
   // Stacked below the frame's caption, one margin apart.
   const float largeurOption = Simple(frame.Width - 2.0 * m);
   const float hauteurOption = Simple((frame.Height - 5.0 * m) / 3);
-  for (int i = 1; i <= 3; ++i)
+  for (int i = 1; i <= p.SSOptionModeColonnes.dernier; ++i)
     p.SSOptionModeColonnes[i] = {Simple(m), Simple(2.0 * m + (i - 1) * (m + double{hauteurOption})),
                                  largeurOption, hauteurOption};
   p.PoliceOptions = Simple(8 * kx);
@@ -129,7 +130,7 @@ std::vector<ControleDialogue> ControlesDialogues(const DispositionDialogues& d) 
       {"PanelStartFrench", s.PanelStartFrench, s.PoliceBoutonsLangue},
       {"PanelStartEnglish", s.PanelStartEnglish, s.PoliceBoutonsLangue},
   };
-  for (int i = 1; i <= 3; ++i)
+  for (int i = 1; i <= p.SSOptionModeColonnes.dernier; ++i)
     c.push_back({"SSOptionModeColonnes(" + std::to_string(i) + ")", p.SSOptionModeColonnes[i],
                  p.PoliceOptions});
   return c;

@@ -42,9 +42,6 @@ struct RatiosEcran {
 };
 RatiosEcran Ratios(double largeurEcran, double hauteurEcran);
 
-// The single margin m of both dialogs: 150 twips at the reference width.
-int MargeDialogues(double kx);
-
 // The name and column-mode dialog. The window's Width and Height are its outer size; where
 // it stands on the screen is not decided here.
 struct DispositionFormParams {

@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "design.h"
-#include "sheet_names.h"
 #include "playarea/dialog_layout.h"
+#include "sheet_names.h"
 
 namespace rolvex {
 
@@ -23,10 +23,6 @@ struct TaillesAire {
   int RetraitPrise = 0;     // the inset of a taken square on each side
   int MargePanneau = 0;     // the spacing inside the dice and high-score areas
 };
-TaillesAire CalculTailles(double largeurEcran, double hauteurEcran);
-
-// The font of every square and total: Times New Roman bold, its size in whole points.
-float TaillePoliceCases(double ratioLargeur);
 
 // A taken square shrinks by `retrait` on every side and so stays centred in its cell.
 Rect AppliquerRetraitPrise(const Rect& r, int retrait);
@@ -48,35 +44,32 @@ class AireJeu {
   AireJeu(double largeurEcran, double hauteurEcran);
 
   // The layout step of a new game for nbColonnes (1..6) in a window largeurFenetre twips wide,
-  // then reDessineAireJeu. Returns false, changing nothing, for another number of columns.
-  bool DispositionMode(int nbColonnes, double largeurFenetre);
+  // every square placed again under its header. Another number of columns changes nothing.
+  void DispositionMode(int nbColonnes, double largeurFenetre);
 
   const TaillesAire& Tailles() const { return tailles_; }
   const RatiosEcran& Ratios() const { return ratios_; }
-  int NbColonnes() const { return nbColonnes_; }  // 0 until the first game
 
-  // nullptr for a name the play area does not have.
+  // nullptr for a control the play area does not have (CleCase{1, 14}, "CaseSeche(7)").
+  const Controle* Trouver(const Cle& cle) const;
   const Controle* Trouver(std::string_view nom) const;
   // A control the caller knows exists (programmer error otherwise).
+  const Controle& operator[](const Cle& cle) const;
   const Controle& operator[](std::string_view nom) const;
+  // By the window's names, in their order.
   const std::map<std::string, Controle, std::less<>>& Controles() const { return controles_; }
 
  private:
-  Controle& C(std::string_view nom);
-  void Creer(std::string nom, std::string conteneur, Design design);
-  void CreerControles();
-  void InitZoneDes();
-  void AgrandirZoneDes(double hauteurEcran);
+  Controle& C(const Cle& cle);
+  void InitZoneDes(double hauteurEcran);
   void InitZoneScores(double largeurEcran);
   void InitFeuille();
-  void PlacerEtiquettes(Cote cote);
-  void PositionnementCases();
-  void reDessineAireJeu();
-  void CentrerFeuille(int nbColonnes, double largeurFenetre);
+  // The left of column slot k: 0 the left row labels, then the columns in their screen order.
+  float Emplacement(int k) const;
+  void PlacerColonne(const ColonneFeuille& colonne);
 
   RatiosEcran ratios_;
   TaillesAire tailles_;
-  int nbColonnes_ = 0;
   std::map<std::string, Controle, std::less<>> controles_;
 };
 

@@ -2,6 +2,14 @@
 
 namespace rolvex {
 
+namespace {
+
+std::string LegendeTotal(int32_t total) { return total == 0 ? "" : std::to_string(total); }
+
+std::string LegendeBonus(int32_t bonus) { return bonus == 0 ? "" : "+ " + std::to_string(bonus); }
+
+}  // namespace
+
 DessinCase DessinDeCase(const EtatPartie& e, const AireJeu& aire, int16_t colonne, int16_t figure) {
   const CaseJeu& k = e.Cases(colonne, figure);
   DessinCase d;
@@ -9,7 +17,7 @@ DessinCase DessinDeCase(const EtatPartie& e, const AireJeu& aire, int16_t colonn
   d.Pointeur = k.Selectionnable ? PointeurFlecheHaut : PointeurInterdit;
   if (!k.Visible) return d;
 
-  const Rect cellule = aire[NomCase(colonne, figure)].rect;
+  const Rect cellule = aire[CleCase{colonne, figure}].rect;
   if (k.Prise) {
     d.aspect = Aspect::Prise;
     d.DejaDessinee = k.PriseDessinee;
@@ -26,10 +34,6 @@ DessinCase DessinDeCase(const EtatPartie& e, const AireJeu& aire, int16_t colonn
   return d;
 }
 
-std::string LegendeTotal(int32_t total) { return total == 0 ? "" : std::to_string(total); }
-
-std::string LegendeBonus(int32_t bonus) { return bonus == 0 ? "" : "+ " + std::to_string(bonus); }
-
 std::string LegendeLigneTotal(const EtatPartie& e, LigneTotal ligne, int16_t colonne) {
   switch (ligne) {
     case LigneTotal::TotalHaut: return LegendeTotal(e.TotalHaut[colonne]);
@@ -38,13 +42,6 @@ std::string LegendeLigneTotal(const EtatPartie& e, LigneTotal ligne, int16_t col
     case LigneTotal::BonusBas: return LegendeBonus(e.BonusBas[colonne]);
   }
   return {};
-}
-
-std::string LegendeDuScoreTotal(const EtatPartie& e) { return std::to_string(e.ScoreTotal); }
-
-std::optional<std::string> LegendeDuTotalDes(const EtatPartie& e) {
-  if (e.NbJets == 0) return std::nullopt;
-  return std::to_string(e.Analyse.TotalDes);
 }
 
 }  // namespace rolvex

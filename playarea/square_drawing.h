@@ -37,14 +37,7 @@ struct DessinCase {
 // The square of colonne 1..6 and figure 1..13, in an area laid out for the game's columns.
 DessinCase DessinDeCase(const EtatPartie& e, const AireJeu& aire, int16_t colonne, int16_t figure);
 
-// A total shows nothing for 0; a bonus shows "+ 30".
-std::string LegendeTotal(int32_t total);
-std::string LegendeBonus(int32_t bonus);
-// The caption of a total or bonus square of column 1..6.
+// The caption of a total or bonus square of column 1..6: nothing for 0, a bonus as "+ 30".
 std::string LegendeLigneTotal(const EtatPartie& e, LigneTotal ligne, int16_t colonne);
-// The grand total, "0" included.
-std::string LegendeDuScoreTotal(const EtatPartie& e);
-// The sum of the dice once thrown this turn; before that PanelTotalDés keeps its caption.
-std::optional<std::string> LegendeDuTotalDes(const EtatPartie& e);
 
 }  // namespace rolvex

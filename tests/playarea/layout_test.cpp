@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <limits>
-#include <map>
+#include <nlohmann/json.hpp>
+#include <set>
 #include <tuple>
 
 #include "rect_printer.h"
@@ -11,323 +14,222 @@
 namespace rolvex {
 namespace {
 
-using colonne::Annonce;
-using colonne::Descente;
-using colonne::Deux;
-using colonne::Libre;
-using colonne::Montee;
-using colonne::Seche;
+double Droite(const Rect& r) { return double{r.Left} + r.Width; }
+double Bas(const Rect& r) { return double{r.Top} + r.Height; }
 
-constexpr std::array<int16_t, 6> ToutesColonnes = {Libre, Descente, Montee, Seche, Deux, Annonce};
+// Three screens give the numbers the driver printed when the golden files were made.
+TEST(Disposition, GivesTheNumbersOfTheGoldenFiles) {
+  for (auto [w, h] : {std::pair{12000, 9000}, {28800, 16200}, {20490, 11520}}) {
+    std::ifstream f(std::string(ROLVEX_LAYOUT_GOLDEN) + "/layout_" + std::to_string(w) + "x" +
+                    std::to_string(h) + "x6.json");
+    const auto doree = nlohmann::json::parse(f);
+    const DispositionEcran d = Disposition(w, h, 6);
+    const TaillesAire& t = d.tailles;
+    EXPECT_EQ((std::array{t.HauteurCase, t.LargeurCase, t.EcartVertical, t.EcartHorizontal,
+                          t.RetraitPrise, t.MargePanneau, d.m}),
+              (std::array<int, 7>{doree["HauteurCase"], doree["LargeurCase"],
+                                  doree["EcartVertical"], doree["EcartHorizontal"],
+                                  doree["RetraitPrise"], doree["MargePanneau"], doree["m"]}));
+    std::map<std::string, Rect, std::less<>> rects;
+    std::map<std::string, float, std::less<>> polices;
+    for (const auto& [nom, r] : doree["controls"].items()) rects[nom] = {r[0], r[1], r[2], r[3]};
+    for (const auto& [nom, p] : doree["fontSizes"].items()) polices[nom] = p;
+    EXPECT_EQ(d.rects, rects) << w;
+    EXPECT_EQ(d.polices, polices) << w;
+  }
+}
 
-Rect R(const AireJeu& aire, std::string_view nom) { return aire[nom].rect; }
+std::string Rgb(std::optional<Couleur> c) {
+  return c ? std::to_string(*c & 0xFF) + "," + std::to_string(*c >> 8 & 0xFF) + "," +
+                 std::to_string(*c >> 16)
+           : "-";
+}
 
-// The row of the sheet that holds figure f: the total and bonus rows 7 and 8 part the upper
-// figures from the lower ones.
-int LigneFigure(int f) { return f <= 6 ? f : f + 2; }
+// Every control's container, colours and font, alike on every screen, as reviewed once.
+TEST(Design, GivesEveryControlItsContainerColoursAndFont) {
+  const AireJeu aire(9600, 7200);
+  std::string lignes;
+  for (const auto& [nom, c] : aire.Controles())
+    lignes += nom + "\t" + (c.conteneur.empty() ? "-" : c.conteneur) + "\t" + Rgb(c.design.texte) +
+              "\t" + Rgb(c.design.fond) + "\t" +
+              (c.design.police.empty() ? "-" : std::string(c.design.police)) + "\t" +
+              (c.design.gras ? "gras" : "-") + "\n";
+  std::ifstream f(ROLVEX_LOOKS_GOLDEN);
+  EXPECT_EQ(lignes, std::string(std::istreambuf_iterator<char>(f), {}));
+}
 
 // The sizes of the sheet are whole twips, rounded to the nearest, halves to the even neighbour.
-TEST(ArrondiPair, RoundsToTheNearestAndHalvesToTheEvenNeighbour) {
-  for (auto [x, attendu] : {std::pair{47.5, 48},
-                            {190.5, 190},
-                            {46.5, 46},
-                            {0.5, 0},
-                            {-1.5, -2},
-                            {-0.5, 0},
-                            {310.3448, 310},
-                            {47.4999, 47},
-                            {24.8, 25},
-                            {190.5001, 191},
-                            {1200.0, 1200}})
+TEST(TaillesAire, RoundHalvesToTheEvenNeighbour) {
+  for (auto [x, attendu] : {std::pair{47.5, 48}, {46.5, 46}, {-1.5, -2}, {-0.5, 0}, {47.4999, 47}})
     EXPECT_EQ(ArrondiPair(x), attendu) << x;
+  const TaillesAire t = AireJeu(11400, 7200).Tailles();  // a gap of 47.5
+  EXPECT_EQ((std::array{t.HauteurCase, t.LargeurCase, t.EcartVertical, t.EcartHorizontal,
+                        t.RetraitPrise, t.MargePanneau}),
+            (std::array{248, 1140, 25, 48, 24, 57}));
+  EXPECT_TRUE(DimensionsEcranValides(1, 1e6) && DimensionsEcranValides(1e6, 1));
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  for (auto [w, h] : {std::pair{0.0, 9000.0}, {12000.0, 2e6}, {nan, 9000.0}, {12000.0, nan}})
+    EXPECT_FALSE(DimensionsEcranValides(w, h)) << w << " x " << h;
 }
 
-// The five sizes of the sheet and the panel margin follow the screen.
-TEST(TaillesAire, FollowTheScreen) {
-  struct Cas {
-    double largeur, hauteur;
-    std::array<int, 6> tailles;  // HauteurCase … MargePanneau
-  };
-  for (const Cas& c :
-       {Cas{12000, 9000, {310, 1200, 31, 50, 25, 60}}, Cas{9600, 7200, {248, 960, 25, 40, 20, 48}},
-        Cas{11400, 9000, {310, 1140, 31, 48, 24, 57}}}) {  // a half gap rounds even
-    const TaillesAire t = CalculTailles(c.largeur, c.hauteur);
-    EXPECT_EQ((std::array{t.HauteurCase, t.LargeurCase, t.EcartVertical, t.EcartHorizontal,
-                          t.RetraitPrise, t.MargePanneau}),
-              c.tailles)
-        << c.largeur << " × " << c.hauteur;
-  }
-}
-
-TEST(DimensionsEcran, RefuseWhatNoScreenMeasures) {
-  EXPECT_TRUE(DimensionsEcranValides(12000, 9000));
-  EXPECT_FALSE(DimensionsEcranValides(0, 9000));
-  EXPECT_FALSE(DimensionsEcranValides(12000, -1));
-  EXPECT_FALSE(DimensionsEcranValides(std::numeric_limits<double>::quiet_NaN(), 9000));
-  EXPECT_FALSE(DimensionsEcranValides(12000, std::numeric_limits<double>::infinity()));
-  EXPECT_FALSE(DimensionsEcranValides(2e6, 9000));
-}
-
-// The sheet holds 18 rows with a gap above each and one below the last, and is as wide as the
-// columns in play and the two label columns with their gaps, centred in the window; it stands
-// as for six columns before the first game.
-TEST(PictureAireJeu, IsAsWideAsTheColumnsInPlayAndCentredInTheWindow) {
-  for (auto [nb, fenetre, largeur, gauche] : {std::tuple{6, 12000, 10050, 975.0F},
-                                              {3, 12000, 6300, 2850.0F},
-                                              {1, 11001, 3800, 3600.5F}}) {
-    const Rect r = R(DispositionAireJeu(12000, 9000, nb, fenetre), "PictureAireJeu");
-    EXPECT_EQ(r, (Rect{gauche, 50, static_cast<float>(largeur), 6169})) << nb;
-  }
-  const AireJeu aire(12000, 9000);
-  EXPECT_EQ(aire.NbColonnes(), 0);
-  EXPECT_EQ(R(aire, "PictureAireJeu"), (Rect{975, 50, 10050, 6169}));
-  for (int16_t c : ToutesColonnes) EXPECT_EQ(aire[NomEntete(c)].montre, true);
-}
-
-// Every row of the sheet is one square and one gap below the previous one.
-TEST(Lignes, AreEvenlySpacedOnTheReferenceScreen) {
-  const AireJeu aire = DispositionAireJeu(12000, 9000, 6, 12000);
-  auto haut = [](int ligne) { return static_cast<float>(31 + ligne * 341); };
-  for (int16_t c : ToutesColonnes) {
-    EXPECT_EQ(R(aire, NomEntete(c)).Top, haut(0));
-    for (int16_t f = 1; f <= 13; ++f) EXPECT_EQ(R(aire, NomCase(c, f)).Top, haut(LigneFigure(f)));
-    for (auto [ligne, rang] : {std::pair{LigneTotal::TotalHaut, 7},
-                               {LigneTotal::BonusHaut, 8},
-                               {LigneTotal::TotalBas, 16},
-                               {LigneTotal::BonusBas, 17}}) {
-      EXPECT_EQ(R(aire, NomTotal(ligne, c)).Top, haut(rang));
-      for (Cote cote : {Cote::Gauche, Cote::Droite})
-        EXPECT_EQ(R(aire, NomEtiquetteTotal(ligne, cote)).Top, haut(rang));
+// Each of 4:3, wide, tall, small, large and fractional screens, laid out for every column
+// mode (0: as at start-up) in a window as wide as the screen.
+template <typename Verifier>
+void SurChaqueEcran(Verifier verifier) {
+  const std::pair<double, double> ecrans[] = {{12000, 9000},  {28800, 16200},    {20490, 11520},
+                                              {15000, 9000},  {9000, 12000},     {9600, 7200},
+                                              {57600, 32400}, {12345.5, 8765.25}};
+  for (auto [w, h] : ecrans)
+    for (int n : {0, 1, 3, 6}) {
+      SCOPED_TRACE(testing::Message() << w << " x " << h << ", " << n << " columns");
+      verifier(DispositionAireJeu(w, h, n, w), w, h, n == 0 ? 6 : n);
     }
-  }
-  for (Cote cote : {Cote::Gauche, Cote::Droite})
-    for (int i = 0; i <= 13; ++i)
-      EXPECT_EQ(R(aire, NomEtiquette(cote, i)).Top, haut(LigneFigure(i)));
 }
 
-TEST(Lignes, ScaleWithTheScreenAndLeaveOneGapBelowTheLastRow) {
-  for (auto [w, h, gap, pas] : {std::tuple{12000, 9000, 31, 341}, {9600, 7200, 25, 273}}) {
-    const AireJeu aire(w, h);
-    const Rect bonusBas = R(aire, "CaseBonusBasAnnonce");
-    EXPECT_EQ(R(aire, "PictureAireJeu").Height - (bonusBas.Top + bonusBas.Height), gap);
-    EXPECT_EQ(R(aire, "CaseNomAnnonce").Top, gap);
-    EXPECT_EQ(R(aire, "CaseLibre(13)").Top, gap + 15 * pas);
-    for (int i = 1; i <= 13; ++i)
-      EXPECT_EQ(R(aire, NomEtiquette(Cote::Gauche, i)).Top -
-                    R(aire, NomEtiquette(Cote::Gauche, i - 1)).Top,
-                i == 7 ? 3 * pas : pas)
-          << "row label " << i;
-  }
-}
-
-// Every square, header, total and row label is one square wide and high.
-TEST(Cases, AreAllOneSquareInSize) {
-  const AireJeu aire = DispositionAireJeu(9600, 7200, 6, 9600);
-  for (int16_t c : ToutesColonnes) {
-    for (int16_t f = 1; f <= 13; ++f) {
-      EXPECT_EQ(R(aire, NomCase(c, f)).Width, 960);
-      EXPECT_EQ(R(aire, NomCase(c, f)).Height, 248);
+// Every control shown lies within its container, the window being the screen, and apart from
+// the others shown there, but for those shown in turn in one place: the start button and the
+// high-score area instead of the sheet, the buttons after a game instead of the throw button.
+TEST(Disposition, KeepsEveryControlInsideItsContainerAndApartFromItsSiblings) {
+  SurChaqueEcran([](const AireJeu& aire, double w, double h, int) {
+    const std::set<std::string> enAlternance = {"PanelStart", "SuperPanelScore", "PanelNewGame",
+                                                "PanelNewMode"};
+    std::set<std::string> caches;
+    for (const auto& [nom, c] : aire.Controles())
+      if (c.montre == false) caches.insert(nom);
+    for (int16_t colonne = 1; colonne <= NbColonnesMax; ++colonne)
+      for (int16_t f = 1; !aire[CleEntete{colonne}].montre.value() && f <= NbFigures; ++f)
+        caches.insert(Nom(CleCase{colonne, f}));
+    for (const auto& [nom, c] : aire.Controles()) {
+      if (caches.contains(nom)) continue;
+      const Rect dedans =
+          c.conteneur.empty() ? Rect{0, 0, float(w), float(h)} : aire[c.conteneur].rect;
+      EXPECT_TRUE(c.rect.Left >= 0 && c.rect.Top >= 0 && Droite(c.rect) <= dedans.Width + 0.01 &&
+                  Bas(c.rect) <= dedans.Height + 0.01)
+          << nom << " " << c.rect << " in " << dedans;
+      for (const auto& [autre, a] : aire.Controles()) {
+        if (nom >= autre || a.conteneur != c.conteneur || caches.contains(autre) ||
+            enAlternance.contains(nom) || enAlternance.contains(autre))
+          continue;
+        EXPECT_TRUE(Droite(a.rect) <= c.rect.Left + 0.01 || Droite(c.rect) <= a.rect.Left + 0.01 ||
+                    Bas(a.rect) <= c.rect.Top + 0.01 || Bas(c.rect) <= a.rect.Top + 0.01)
+            << nom << " " << c.rect << " and " << autre << " " << a.rect;
+      }
     }
-    EXPECT_EQ(R(aire, NomEntete(c)).Width, 960);
-    EXPECT_EQ(R(aire, NomTotal(LigneTotal::BonusBas, c)).Height, 248);
-  }
-  EXPECT_EQ(R(aire, "CaseInfoDroite(0)").Width, 960);
-  EXPECT_EQ(R(aire, "CaseInfoTotalBasGauche").Height, 248);
+  });
 }
 
-// The slots run: left labels, then the columns in play in their screen order (Descente, Libre,
-// Montée, Sèche, Deux, Annonce; Libre alone right after the labels), then the right labels,
-// which end one gap inside the sheet. Columns out of play are hidden with their totals.
-TEST(ColumnModes, PlaceTheColumnsInPlayInTheirSlotsAndHideTheOthers) {
-  struct Cas {
-    int nb;
-    std::map<int16_t, float> gauches;
-    float droite;
-  };
-  for (const Cas& cas : {Cas{6,
-                             {{Descente, 1300},
-                              {Libre, 2550},
-                              {Montee, 3800},
-                              {Seche, 5050},
-                              {Deux, 6300},
-                              {Annonce, 7550}},
-                             8800},
-                         Cas{3, {{Descente, 1300}, {Libre, 2550}, {Montee, 3800}}, 5050},
-                         Cas{1, {{Libre, 1300}}, 2550}}) {
-    SCOPED_TRACE(cas.nb);
-    const AireJeu aire = DispositionAireJeu(12000, 9000, cas.nb, 12000);
-    for (int16_t c : ToutesColonnes) {
-      const bool enJeu = cas.gauches.contains(c);
-      EXPECT_EQ(aire[NomEntete(c)].montre, enJeu) << c;
-      for (LigneTotal ligne : LignesTotaux) EXPECT_EQ(aire[NomTotal(ligne, c)].montre, enJeu) << c;
-      if (!enJeu) continue;
-      const float gauche = cas.gauches.at(c);
-      EXPECT_EQ(R(aire, NomEntete(c)).Left, gauche);
-      for (int16_t f = 1; f <= 13; ++f) EXPECT_EQ(R(aire, NomCase(c, f)).Left, gauche);
-      for (LigneTotal ligne : LignesTotaux) EXPECT_EQ(R(aire, NomTotal(ligne, c)).Left, gauche);
+// The sheet: the row labels, the columns in play in their screen order and the labels again,
+// one slot apart, the sheet as wide as that and centred in the window; under each top, 17 rows
+// one pitch apart and one gap below the last; every control one square in size. The headers
+// and totals of the columns in play are shown, and the labels but for their model.
+TEST(Feuille, StandsColumnsInScreenOrderOneSlotApartAndRowsOnePitchApart) {
+  SurChaqueEcran([](const AireJeu& aire, double w, double, int n) {
+    const TaillesAire& t = aire.Tailles();
+    const double slot = t.LargeurCase + t.EcartHorizontal;
+    const double pas = t.HauteurCase + t.EcartVertical;
+    std::vector<ColonneFeuille> colonnes = {ColonneDEtiquettes(Cote::Gauche)};
+    for (int16_t c : OrdreEcran)
+      if (c <= n) colonnes.push_back(ColonneDeCases(c));
+    colonnes.push_back(ColonneDEtiquettes(Cote::Droite));
+    for (std::size_t k = 0; k < colonnes.size(); ++k)
+      for (std::size_t rang = 0; rang < 18; ++rang)
+        EXPECT_EQ(aire[colonnes[k][rang]].rect,
+                  (Rect{float(t.EcartHorizontal + k * slot), float(t.EcartVertical + rang * pas),
+                        float(t.LargeurCase), float(t.HauteurCase)}))
+            << Nom(colonnes[k][rang]);
+    const Rect feuille = aire[Seul::PictureAireJeu].rect;
+    EXPECT_EQ(feuille.Width, t.EcartHorizontal + colonnes.size() * slot);
+    EXPECT_EQ(feuille.Height, t.EcartVertical + 18 * pas);
+    EXPECT_NEAR(2.0 * feuille.Left + feuille.Width, w, 0.01);
+    for (int16_t c = 1; c <= NbColonnesMax; ++c) {
+      EXPECT_EQ(aire[CleEntete{c}].montre, c <= n) << c;
+      for (LigneTotal ligne : LignesTotaux) EXPECT_EQ((aire[CleTotal{ligne, c}].montre), c <= n);
+      EXPECT_FALSE((aire[CleCase{c, 1}].montre.has_value())) << "left to the game";
     }
-    for (int i = 0; i <= 13; ++i) {
-      EXPECT_EQ(R(aire, NomEtiquette(Cote::Gauche, i)).Left, 50);
-      EXPECT_EQ(R(aire, NomEtiquette(Cote::Droite, i)).Left, cas.droite);
-    }
-    EXPECT_EQ(R(aire, "CaseInfoTotalBasGauche").Left, 50);
-    EXPECT_EQ(R(aire, "CaseInfoBonusHautDroite").Left, cas.droite);
-    EXPECT_EQ(cas.droite + 1200 + 50, R(aire, "PictureAireJeu").Width);
-  }
+    for (const ColonneFeuille& etiquettes : {colonnes.front(), colonnes.back()})
+      for (const Cle& cle : etiquettes)
+        EXPECT_EQ(aire[cle].montre, cle != etiquettes[0]) << Nom(cle);
+  });
 }
 
-TEST(ColumnModes, GoingBackFromOneColumnRestoresLibreAndRefusesAnUnknownCount) {
-  for (int retour : {3, 6}) {
-    AireJeu aire(12000, 9000);
-    aire.DispositionMode(1, 12000);
-    aire.DispositionMode(retour, 12000);
-    EXPECT_EQ(R(aire, "CaseNomLibre").Left, 2550);
-    EXPECT_EQ(R(aire, "CaseLibre(1)").Left, 2550);
-    EXPECT_EQ(R(aire, "CaseBonusBasLibre").Left, 2550);
-    EXPECT_EQ(R(aire, "CaseNomDescente").Left, 1300);
-    EXPECT_EQ(R(aire, "CaseInfoDroite(0)").Left, retour == 6 ? 8800 : 5050);
-    EXPECT_EQ(aire[NomEntete(Descente)].montre, true);
-  }
-  AireJeu aire(12000, 9000);
-  aire.DispositionMode(3, 12000);
-  for (int n : {0, 7, -1}) {
-    EXPECT_FALSE(aire.DispositionMode(n, 12000));
-    EXPECT_EQ(aire.NbColonnes(), 3);
-    EXPECT_EQ(R(aire, "PictureAireJeu").Width, 6300);
-  }
+// Below the sheet, three gaps down, the information line and the dice area stand side by
+// side, as high as each other. In the area the result panels, the dice and the throw button
+// keep one margin from each other and from the area's sides; after a game two buttons share
+// the throw button's place. The high-score area and its title, and the start button, are
+// centred, the start button a third down the screen.
+TEST(Panneaux, KeepTheMarginsAndTheCentringOfTheDesign) {
+  SurChaqueEcran([](const AireJeu& aire, double w, double h, int) {
+    const double m = aire.Tailles().MargePanneau;
+    auto R = [&](const Cle& cle) { return aire[cle].rect; };
+    auto de = [&](int16_t i) { return R(CleElement{Famille::PanelDe, i}); };
+    const Rect info = R(Seul::PanelInfoDeroulement), zone = R(Seul::SuperPanelDes);
+    const Rect ok = R(Seul::PanelOkDe), total = R(Seul::PanelScoreTotal);
+    EXPECT_EQ(info.Top, Bas(R(Seul::PictureAireJeu)) + 3 * aire.Tailles().EcartVertical);
+    EXPECT_EQ((std::array{zone.Top, zone.Height}), (std::array{info.Top, info.Height}));
+    EXPECT_FLOAT_EQ(zone.Left, Droite(info) + 50);
+    EXPECT_EQ((std::array{total.Left, total.Top, ok.Left}),
+              (std::array{float(m), float(m), de(1).Left}));
+    for (auto [haut, bas] : {std::pair{total, R(Seul::PanelTotalDes)},
+                             {R(Seul::PanelTotalDes), R(Seul::PanelFigureRealisee)},
+                             {de(1), ok}})
+      EXPECT_FLOAT_EQ(bas.Top, Bas(haut) + m);
+    for (auto [gauche, droite] :
+         {std::pair{total, de(1)}, {R(Seul::PanelNewGame), R(Seul::PanelNewMode)}})
+      EXPECT_FLOAT_EQ(droite.Left, Droite(gauche) + m);
+    for (int16_t i = 2; i <= NbDes; ++i) EXPECT_FLOAT_EQ(de(i).Left, Droite(de(i - 1)) + m);
+    for (const Rect& r : {de(5), ok, R(Seul::PanelNewMode)})
+      EXPECT_FLOAT_EQ(Droite(r) + m, zone.Width);
+    for (Seul s : {Seul::PanelNewGame, Seul::PanelNewMode})
+      EXPECT_EQ((std::array{R(s).Top, R(s).Height}), (std::array{ok.Top, ok.Height}));
+    EXPECT_EQ(R(Seul::PanelNewGame).Left, ok.Left);
+    const Rect scores = R(Seul::SuperPanelScore), titre = R(Seul::PanelModeColonnes);
+    const Rect start = R(Seul::PanelStart);
+    EXPECT_NEAR(2.0 * scores.Left + scores.Width, w, 0.01);
+    EXPECT_NEAR(2.0 * titre.Left + titre.Width, scores.Width, 0.01);
+    EXPECT_NEAR(2.0 * start.Left + start.Width, w, 0.01);
+    EXPECT_NEAR(3.0 * start.Top + start.Height, h, 0.01);
+  });
 }
 
-// The dice area: three result panels stacked on the left, five dice in a row and the throw
-// button under them, spaced by MargePanneau.
-TEST(ZoneDes, OnTheReferenceScreen) {
-  const AireJeu aire(12000, 9000);
-  EXPECT_EQ(R(aire, "PanelScoreTotal"), (Rect{60, 60, 1590, 500}));
-  EXPECT_EQ(R(aire, "PanelTotalDés"), (Rect{60, 620, 1590, 450}));
-  EXPECT_EQ(R(aire, "PanelFigureRéalisée"), (Rect{60, 1130, 1590, 450}));
-  EXPECT_EQ(R(aire, "PanelDé(1)"), (Rect{1710, 75, 945, 945}));
-  EXPECT_EQ(R(aire, "PanelDé(3)"), (Rect{3720, 75, 945, 945}));
-  EXPECT_EQ(R(aire, "PanelDé(5)"), (Rect{5730, 75, 945, 945}));
-  EXPECT_EQ(R(aire, "ImageDé(4)"), (Rect{60, 60, 825, 825}));
-  EXPECT_EQ(R(aire, "PanelOkDé"), (Rect{1710, 1080, 4965, 515}));
-  EXPECT_EQ(R(aire, "PanelNewGame"), (Rect{1710, 1080, 2452.5, 515}));
-  EXPECT_EQ(R(aire, "PanelNewMode"), (Rect{4222.5, 1080, 2452.5, 515}));
-  EXPECT_EQ(R(aire, "SuperPanelDés"), (Rect{5140, 6312, 6735, 1640}));
-  EXPECT_EQ(R(aire, "PanelInfoDéroulement"), (Rect{50, 6312, 5040, 1640}));
-  EXPECT_EQ(R(aire, "PanelStart"), (Rect{3735, 2550, 4530, 1350}));
-}
-
-TEST(ZoneDes, ScalesWithTheScreenAndEndsOneMarginInside) {
-  const AireJeu petit(9600, 7200);
-  EXPECT_EQ(R(petit, "PanelFigureRéalisée"), (Rect{48, 904, 1272, 360}));
-  EXPECT_EQ(R(petit, "PanelDé(2)"), (Rect{2172, 75, 756, 756}));
-  EXPECT_EQ(R(petit, "SuperPanelDés"), (Rect{4132, 5064, 5388, 1312}));
-  EXPECT_EQ(R(petit, "PanelStart"), (Rect{2988, 2040, 3624, 1080}));
-  const AireJeu aire(14400, 10800);
-  const Rect de5 = R(aire, "PanelDé(5)");
-  const float marge = static_cast<float>(aire.Tailles().MargePanneau);
-  EXPECT_FLOAT_EQ(de5.Left + de5.Width + marge, R(aire, "SuperPanelDés").Width);
-  const Rect rejouer = R(aire, "PanelNewGame");
-  const Rect mode = R(aire, "PanelNewMode");
-  EXPECT_FLOAT_EQ(mode.Left + mode.Width, R(aire, "PanelOkDé").Left + R(aire, "PanelOkDé").Width);
-  EXPECT_FLOAT_EQ(mode.Left - (rejouer.Left + rejouer.Width), marge);
-}
-
-// The high-score area: the mode title, the table of ten rows of five panels and the erase
-// button, centred on the screen 100 twips from the top; the rows keep their fixed spacing.
-TEST(ZoneScores, OnTheReferenceScreenAndScaled) {
-  const AireJeu aire(12000, 9000);
-  EXPECT_EQ(R(aire, "SuperPanelScore"), (Rect{3690, 100, 4620, 5625}));
-  EXPECT_EQ(R(aire, "PanelModeColonnes"), (Rect{1185, 60, 2250, 495}));
-  EXPECT_EQ(R(aire, "PanelScore"), (Rect{60, 615, 4500, 4395}));
-  EXPECT_EQ(R(aire, "PanelEffacerScores"), (Rect{60, 5070, 4500, 495}));
-  EXPECT_EQ(R(aire, "PanelScoreClassement(1)"), (Rect{45, 45, 390, 390}));
-  EXPECT_EQ(R(aire, "PanelScoreNom(1)"), (Rect{435, 45, 1800, 390}));
-  EXPECT_EQ(R(aire, "PanelScoreScore(1)"), (Rect{2235, 45, 990, 390}));
-  EXPECT_EQ(R(aire, "PanelScoreTemps(1)"), (Rect{3225, 45, 690, 390}));
-  EXPECT_EQ(R(aire, "PanelScoreNbFigures(10)"), (Rect{3915, 3960, 540, 390}));
-  const AireJeu petit(9600, 7200);
-  EXPECT_EQ(R(petit, "PanelScoreNom(2)"), (Rect{357, 402, 1440, 312}));
-  EXPECT_EQ(R(petit, "PanelScore"), (Rect{48, 492, 3618, 3615}));
-  EXPECT_EQ(R(petit, "SuperPanelScore").Width, 3714);
-}
-
-// Font sizes follow the screen width; the squares' font is in whole points, halves to even.
-TEST(Polices, ScaleFractionallyButTheSquaresRoundHalvesToEven) {
+// Font sizes follow the width of the screen, but for the squares' font in whole points, halves
+// to even, and the buttons shown after a game, which keep theirs.
+TEST(Polices, FollowTheWidthOfTheScreen) {
   const AireJeu reference(12000, 9000);
-  EXPECT_EQ(reference["PanelScoreTotal"].police, 18);
-  EXPECT_EQ(reference["PanelNewGame"].police, 14.25F);
-  EXPECT_EQ(reference["CaseAnnonce(13)"].police, 10);
-  const AireJeu aire(15360, 11520);
-  EXPECT_FLOAT_EQ(*aire["PanelScoreTotal"].police, 23.04F);
-  EXPECT_FLOAT_EQ(*aire["PanelStart"].police, 35.84F);
-  EXPECT_FLOAT_EQ(*aire["PanelScoreNom(1)"].police, 12.8F);
-  EXPECT_EQ(aire["PanelNewGame"].police, 14.25F);
-  for (std::string_view nom : {"CaseLibre(1)", "CaseNomSèche", "CaseTotalHautMontée",
-                               "CaseInfoGauche(3)", "CaseInfoBonusBasDroite"})
-    EXPECT_EQ(aire[nom].police, 13) << nom;
-  EXPECT_EQ(AireJeu(15000, 11250)["CaseDeux(4)"].police, 12);
-  EXPECT_EQ(AireJeu(9000, 6750)["CaseDeux(4)"].police, 8);
+  SurChaqueEcran([&](const AireJeu& aire, double, double, int) {
+    const double kx = aire.Ratios().RatioLargeur;
+    for (const auto& [nom, c] : aire.Controles()) {
+      const std::optional<float> p = reference[nom].police;
+      ASSERT_EQ(c.police.has_value(), p.has_value()) << nom;
+      if (!p) continue;
+      const bool fixe = nom == "PanelNewGame" || nom == "PanelNewMode";
+      const float attendue = c.conteneur == "PictureAireJeu" ? float(ArrondiPair(*p * kx))
+                             : fixe                          ? *p
+                                                             : static_cast<float>(*p * kx);
+      EXPECT_EQ(*c.police, attendue) << nom;
+    }
+  });
 }
 
-// Each control stands in its container under the window's own name; only the models of the
-// row labels are hidden.
-TEST(Conteneurs, EachControlNamesWhereItStands) {
-  const AireJeu aire(12000, 9000);
-  EXPECT_EQ(aire["PictureAireJeu"].conteneur, "");
-  EXPECT_EQ(aire["CaseMontée(13)"].conteneur, "PictureAireJeu");
-  EXPECT_EQ(aire["CaseInfoBonusHautGauche"].conteneur, "PictureAireJeu");
-  EXPECT_EQ(aire["PanelOkDé"].conteneur, "SuperPanelDés");
-  EXPECT_EQ(aire["ImageDé(3)"].conteneur, "PanelDé(3)");
-  EXPECT_EQ(aire["PanelScoreTemps(10)"].conteneur, "PanelScore");
-  for (std::string_view absent : {"CaseSeche(7)", "CaseLibre(14)", "PanelDé(6)"})
-    EXPECT_EQ(aire.Trouver(absent), nullptr) << absent;
-  // 6 × (13 squares + header + 4 totals), 2 × (14 labels + 4), 5 × 10 score rows, the dice
-  // area's 6 + 2 × 5, the high-score area's 3 and the window's 5.
-  EXPECT_EQ(aire.Controles().size(), 108u + 36u + 50u + 16u + 3u + 5u);
-  EXPECT_EQ(aire["CaseInfoGauche(0)"].montre, false);
-  EXPECT_EQ(aire["CaseInfoDroite(0)"].montre, false);
-  EXPECT_EQ(aire["CaseInfoDroite(1)"].montre, true);
-  EXPECT_EQ(aire["PanelScoreNom(10)"].montre, true);
-  EXPECT_FALSE(aire["CaseLibre(1)"].montre.has_value());
-}
-
-// The row labels alternate two grey-greens from the darker on row 1, alike on both sides; the
-// high-score rows alternate light and darker grey from row 1; squares take their column's.
-TEST(Couleurs, RowsAlternateAndSquaresTakeTheirColumnsColours) {
-  const AireJeu aire(12000, 9000);
-  for (int i = 1; i <= 13; ++i)
-    for (Cote cote : {Cote::Gauche, Cote::Droite})
-      EXPECT_EQ(aire[NomEtiquette(cote, i)].design.fond,
-                i % 2 == 1 ? RGB(144, 159, 144) : RGB(192, 207, 192))
-          << i;
-  for (int i = 1; i <= 10; ++i)
-    for (std::string_view famille : {"PanelScoreClassement", "PanelScoreNom", "PanelScoreScore",
-                                     "PanelScoreTemps", "PanelScoreNbFigures"})
-      EXPECT_EQ(aire[NomElement(famille, i)].design.fond,
-                i % 2 == 1 ? RGB(224, 224, 224) : RGB(192, 192, 192))
-          << famille << i;
-  for (int16_t c : ToutesColonnes)
-    EXPECT_EQ(aire[NomCase(c, 5)].design.fond, Colonnes[c].fondLibre) << c;
-}
-
-// One screen's whole layout, play area and dialogs, is found by the windows' own names.
-TEST(Disposition, GathersThePlayAreaAndTheDialogs) {
-  const DispositionEcran d = Disposition(15360, 11520, 3);
-  EXPECT_EQ(d.tailles.LargeurCase, 1536);
-  EXPECT_EQ(d.m, 192);
-  EXPECT_EQ(d.rects.at("PictureAireJeu").Width, 5 * 1536 + 6 * 64);
-  EXPECT_EQ(d.rects.at("CaseInfoDroite(0)").Left, 5 * 64 + 4 * 1536);
-  EXPECT_EQ(d.rects.at("FrameModeColonnes").Left, 192);
-  EXPECT_FLOAT_EQ(d.polices.at("FrameModeColonnes"), 10.24F);
-  EXPECT_EQ(d.polices.at("CaseSèche(7)"), 13);
-  EXPECT_FALSE(d.polices.contains("PictureAireJeu"));
-  EXPECT_EQ(d.rects.size(), 218u + 15u);
-}
-
-// A taken square shrinks by RetraitPrise on each side and stays centred in its cell.
-TEST(RetraitPrise, KeepsTheSquareCentred) {
-  EXPECT_EQ(AppliquerRetraitPrise(Rect{2550, 372, 1200, 310}, 25), (Rect{2575, 397, 1150, 260}));
-  EXPECT_EQ(AppliquerRetraitPrise(Rect{1300, 31, 960, 248}, 20), (Rect{1320, 51, 920, 208}));
+// The layout of a game depends on its number of columns only, not on the games before it; the
+// sheet stands as for six columns before the first; another count changes nothing. A control
+// the play area lacks is found neither by its key nor by its name.
+TEST(DispositionMode, DependsOnTheColumnsOfThisGameOnly) {
+  auto rects = [](const AireJeu& aire) {
+    std::map<std::string, std::tuple<Rect, std::optional<bool>>, std::less<>> r;
+    for (const auto& [nom, c] : aire.Controles()) r[nom] = {c.rect, c.montre};
+    return r;
+  };
+  AireJeu aire(15000, 9000);
+  EXPECT_EQ(rects(aire), rects(DispositionAireJeu(15000, 9000, 6, 15000)));
+  for (int n : {1, 3, 1, 6, 0, 7, 1}) {
+    const auto avant = rects(aire);
+    aire.DispositionMode(n, 14000);
+    const bool valide = n >= 1 && n <= 6;
+    EXPECT_EQ(rects(aire), valide ? rects(DispositionAireJeu(15000, 9000, n, 14000)) : avant) << n;
+  }
+  EXPECT_EQ((aire.Trouver(CleCase{colonne::Libre, 14})), nullptr);
+  EXPECT_EQ(aire.Trouver("CaseSeche(7)"), nullptr);
+  EXPECT_EQ((&aire[CleCase{colonne::Seche, figure::Maxi}]), aire.Trouver("CaseSèche(7)"));
 }
 
 }  // namespace

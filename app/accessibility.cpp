@@ -40,8 +40,8 @@ void Nommer(QWidget* widget, const TexteAccessible& texte) {
   if (widget) Nommer(*widget, texte.nom, texte.description);
 }
 
-QWidget& Controle(QWidget& fenetre, std::string_view nom) {
-  QWidget* widget = Trouver<QWidget>(fenetre, nom);
+QWidget& Controle(QWidget& fenetre, const Cle& cle) {
+  QWidget* widget = Trouver<QWidget>(fenetre, cle);
   Q_ASSERT(widget != nullptr);
   return *widget;
 }
@@ -75,35 +75,35 @@ AccessibiliteJeu::AccessibiliteJeu(FormRolvex& fenetre)
   }
 
   for (int16_t c = 1; c <= NbColonnesMax; ++c) {
-    Nommer(&Controle(fenetre, NomEntete(c)), AccessibleEntete(c, langue));
-    for (int16_t f = 1; f <= NbFigures; ++f) cases_[c][f] = &Controle(fenetre, NomCase(c, f));
+    Nommer(&Controle(fenetre, CleEntete{c}), AccessibleEntete(c, langue));
+    for (int16_t f = 1; f <= NbFigures; ++f) cases_[c][f] = &Controle(fenetre, CleCase{c, f});
     for (int i = 1; i <= 4; ++i)
       totaux_[c][i] =
-          &Controle(fenetre, NomTotal(LignesTotaux[static_cast<std::size_t>(i - 1)], c));
+          &Controle(fenetre, CleTotal{LignesTotaux[static_cast<std::size_t>(i - 1)], c});
   }
   for (Cote cote : {Cote::Gauche, Cote::Droite}) {
     for (int16_t f = 1; f <= NbFigures; ++f)
-      Nommer(&Controle(fenetre, NomEtiquette(cote, f)), AccessibleEtiquette(f, langue));
+      Nommer(&Controle(fenetre, CleEtiquette{cote, f}), AccessibleEtiquette(f, langue));
     for (LigneTotal ligne : LignesTotaux) {
       const int16_t ou = ligne == LigneTotal::TotalHaut || ligne == LigneTotal::BonusHaut
                              ? bonus::Haut
                              : bonus::Bas;
       const bool estBonus = ligne == LigneTotal::BonusHaut || ligne == LigneTotal::BonusBas;
       Nommer(
-          &Controle(fenetre, NomEtiquetteTotal(ligne, cote)),
+          &Controle(fenetre, CleEtiquetteTotal{ligne, cote}),
           estBonus ? AccessibleEtiquetteBonus(ou, langue) : AccessibleEtiquetteTotal(ou, langue));
     }
   }
   for (int16_t i = 1; i <= NbDes; ++i) {
-    des_[i] = &Controle(fenetre, NomElement("ImageDé", i));
-    Nommer(&Controle(fenetre, NomElement("PanelDé", i)), AccessiblePlaceDe(i, langue));
+    des_[i] = &Controle(fenetre, CleElement{Famille::ImageDe, i});
+    Nommer(&Controle(fenetre, CleElement{Famille::PanelDe, i}), AccessiblePlaceDe(i, langue));
   }
-  okDe_ = &Controle(fenetre, "PanelOkDé");
-  scoreTotal_ = &Controle(fenetre, "PanelScoreTotal");
-  totalDes_ = &Controle(fenetre, "PanelTotalDés");
-  figure_ = &Controle(fenetre, "PanelFigureRéalisée");
-  info_ = &Controle(fenetre, "PanelInfoDéroulement");
-  Controle(fenetre, "SuperPanelScore").installEventFilter(suiviScores_.get());
+  okDe_ = &Controle(fenetre, Seul::PanelOkDe);
+  scoreTotal_ = &Controle(fenetre, Seul::PanelScoreTotal);
+  totalDes_ = &Controle(fenetre, Seul::PanelTotalDes);
+  figure_ = &Controle(fenetre, Seul::PanelFigureRealisee);
+  info_ = &Controle(fenetre, Seul::PanelInfoDeroulement);
+  Controle(fenetre, Seul::SuperPanelScore).installEventFilter(suiviScores_.get());
 
   ActualiserFeuille();
   ActualiserDes();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "playarea/dialog_layout.h"
+#include "playarea/sheet_names.h"
 #include "texts/language_tables.h"
 #include "ui/text.h"
 #include "ui/twips.h"
@@ -21,6 +22,10 @@ QObject* TrouverControle(QWidget& fenetre, std::string_view nom);
 template <typename T>
 T* Trouver(QWidget& fenetre, std::string_view nom) {
   return qobject_cast<T*>(TrouverControle(fenetre, nom));
+}
+template <typename T>
+T* Trouver(QWidget& fenetre, const Cle& cle) {
+  return Trouver<T>(fenetre, Nom(cle));
 }
 
 // A caption, whatever kind of control receives it: a panel's caption, a menu's title, an

@@ -6,8 +6,8 @@
 #include <array>
 #include <cstdint>
 
-#include "session/session.h"
 #include "playarea/layout.h"
+#include "session/session.h"
 #include "texts/hover_help.h"
 #include "texts/language_tables.h"
 #include "ui/panel.h"

@@ -127,11 +127,11 @@ ClavierJeu::ClavierJeu(FormRolvex& fenetre) : QObject(&fenetre), fenetre_(fenetr
   setObjectName(QStringLiteral("ClavierJeu"));
   for (int16_t c = 1; c <= NbColonnesMax; ++c)
     for (int16_t f = 1; f <= NbFigures; ++f)
-      cases_[c][f] = Trouver<ui::Panneau>(fenetre, NomCase(c, f));
+      cases_[c][f] = Trouver<ui::Panneau>(fenetre, CleCase{c, f});
   for (int16_t i = 1; i <= NbDes; ++i)
-    des_[i] = Trouver<ui::Image>(fenetre, NomElement("ImageDé", i));
-  okDe_ = Trouver<ui::Panneau>(fenetre, "PanelOkDé");
-  cadre_ = new CadreFocus(Trouver<QWidget>(fenetre, "PictureAireJeu"));
+    des_[i] = Trouver<ui::Image>(fenetre, CleElement{Famille::ImageDe, i});
+  okDe_ = Trouver<ui::Panneau>(fenetre, Seul::PanelOkDe);
+  cadre_ = new CadreFocus(Trouver<QWidget>(fenetre, Seul::PictureAireJeu));
   fenetre.installEventFilter(this);
   fenetre.Params().installEventFilter(this);
 }

@@ -29,17 +29,6 @@ namespace {
 
 constexpr int UneSeconde = 1000;
 
-// The panels of the dice area whose captions the game writes, by the session's names.
-std::string_view NomPanneau(PanneauDes panneau) {
-  switch (panneau) {
-    case PanneauDes::PanelOkDe: return "PanelOkDé";
-    case PanneauDes::PanelFigureRealisee: return "PanelFigureRéalisée";
-    case PanneauDes::PanelTotalDes: return "PanelTotalDés";
-    case PanneauDes::PanelScoreTotal: return "PanelScoreTotal";
-  }
-  return {};
-}
-
 }  // namespace
 
 void Environnement::QuitterApplication() { QCoreApplication::quit(); }
@@ -71,15 +60,16 @@ void FormRolvex::Form_Load() {
   client->installEventFilter(this);
   ecran_ = std::make_unique<EcranAireJeu>(*client, session_.Aire(),
                                           ui::EchelleTwips::DeLEcranPrincipal(), langue());
-  for (std::string_view cache :
-       {"SuperPanelDés", "SuperPanelScore", "PanelNewGame", "PanelNewMode"})
+  for (Seul cache :
+       {Seul::SuperPanelDes, Seul::SuperPanelScore, Seul::PanelNewGame, Seul::PanelNewMode})
     (*ecran_)[cache].hide();
-  const QWidget& de = (*ecran_)[NomElement("ImageDé", 1)];
+  const QWidget& de = (*ecran_)[CleElement{Famille::ImageDe, 1}];
   const int cote = std::min(de.width(), de.height());
   imagesDes_ = std::make_unique<ui::ImagesDes>(cote, cote, devicePixelRatioF());
   new ui::SuiviRatioPixels(*this, imagesDes_->Ratio(), [this](qreal ratio) {
     std::array<ui::Image*, NbDes> des{};
-    for (int16_t i = 1; i <= NbDes; ++i) des[i - 1] = &ecran_->Image(NomElement("ImageDé", i));
+    for (int16_t i = 1; i <= NbDes; ++i)
+      des[i - 1] = &ecran_->Image(CleElement{Famille::ImageDe, i});
     imagesDes_->Repeindre(ratio, des);
   });
   ConnecterAireJeu();
@@ -94,7 +84,7 @@ void FormRolvex::Form_Load() {
   session_.ChargerOptions(environnement_.dossiersDonnees());
   fichierAide_ = rolvex::FichierAide(langue());
   for (int16_t i = 1; i <= NbDes; ++i) ImageDe(i, ImageDeFond);
-  ecran_->Panneau("PanelInfoDéroulement").show();
+  ecran_->Panneau(Seul::PanelInfoDeroulement).show();
   Info(session_.TexteInfo());
 }
 
@@ -125,8 +115,8 @@ void FormRolvex::CreerMenus() {
   for (const EntreeMenu& e : entrees) {
     const QString nom = ui::EnQString(e.nom);
     if (!e.commande) {
-      QMenu* menu = e.parent.empty() ? menuBar()->addMenu(QString())
-                                     : menus.at(e.parent)->addMenu(QString());
+      QMenu* menu =
+          e.parent.empty() ? menuBar()->addMenu(QString()) : menus.at(e.parent)->addMenu(QString());
       menu->setObjectName(nom);
       menus[e.nom] = menu;
       continue;
@@ -166,50 +156,48 @@ void FormRolvex::MettreMenusALEchelle() {
 void FormRolvex::ConnecterAireJeu() {
   const EcranAireJeu& e = *ecran_;
   Session& s = session_;
-  auto panneau = [&](std::string_view nom) { return &e.Panneau(nom); };
-  auto surClic = [&](std::string_view nom, auto action) {
-    connect(panneau(nom), &ui::Panneau::clicked, this, action);
+  auto surClic = [&](const Cle& cle, auto action) {
+    connect(&e.Panneau(cle), &ui::Panneau::clicked, this, action);
   };
-  auto auSurvol = [&](std::string_view nom, auto action) {
-    connect(panneau(nom), &ui::Panneau::mouseMoved, this, action);
+  auto auSurvol = [&](const Cle& cle, auto action) {
+    connect(&e.Panneau(cle), &ui::Panneau::mouseMoved, this, action);
   };
 
-  surClic("PanelStart", [this] { AppelPreNouveau(); });
-  surClic("PanelNewGame", [&s] { s.AppelNouveau(); });
-  surClic("PanelNewMode", [this] { AppelPreNouveau(); });
-  surClic("PanelOkDé", [&s] { s.PanelOkDe_Click(); });
+  surClic(Seul::PanelStart, [this] { AppelPreNouveau(); });
+  surClic(Seul::PanelNewGame, [&s] { s.AppelNouveau(); });
+  surClic(Seul::PanelNewMode, [this] { AppelPreNouveau(); });
+  surClic(Seul::PanelOkDe, [&s] { s.PanelOkDe_Click(); });
   for (int16_t i = 1; i <= NbDes; ++i) {
-    connect(&e.Image(NomElement("ImageDé", i)), &ui::Image::mouseDown, this,
+    connect(&e.Image(CleElement{Famille::ImageDe, i}), &ui::Image::mouseDown, this,
             [&s, i](int bouton) { s.ImageDe_MouseDown(i, static_cast<int16_t>(bouton)); });
-    surClic(NomElement("PanelDé", i), [&s, i] { s.PanelDe_Click(i); });
+    surClic(CleElement{Famille::PanelDe, i}, [&s, i] { s.PanelDe_Click(i); });
   }
 
   // Every square answers with its column and figure.
   for (int16_t c = 1; c <= NbColonnesMax; ++c) {
     for (int16_t f = 1; f <= NbFigures; ++f) {
-      surClic(NomCase(c, f), [&s, c, f] { s.AppelCliqueCase(c, f); });
-      auSurvol(NomCase(c, f), [&s, c, f] { s.SurvolerCase(c, f); });
+      surClic(CleCase{c, f}, [&s, c, f] { s.AppelCliqueCase(c, f); });
+      auSurvol(CleCase{c, f}, [&s, c, f] { s.SurvolerCase(c, f); });
     }
     for (int16_t ou : {bonus::Haut, bonus::Bas}) {
       const LigneTotal ligne = ou == bonus::Haut ? LigneTotal::BonusHaut : LigneTotal::BonusBas;
       const auto aide = [&s, ou, c] { s.SurvolerBonus(ou, c); };
       if (GesteAideBonus(ou, c) == GesteAide::Clic)
-        surClic(NomTotal(ligne, c), aide);
+        surClic(CleTotal{ligne, c}, aide);
       else
-        auSurvol(NomTotal(ligne, c), aide);
+        auSurvol(CleTotal{ligne, c}, aide);
     }
   }
 
-  auSurvol("PanelFigureRéalisée", [&s] { s.SurvolerPanel(PanelAide::PanelFigureRealisee); });
-  auSurvol("PanelTotalDés", [&s] { s.SurvolerPanel(PanelAide::PanelTotalDes); });
-  auSurvol("PanelScoreTotal", [&s] { s.SurvolerPanel(PanelAide::PanelScoreTotal); });
-  auSurvol("PictureAireJeu", [&s] { s.SurvolerAire(); });
+  auSurvol(Seul::PanelFigureRealisee, [&s] { s.SurvolerPanel(PanelAide::PanelFigureRealisee); });
+  auSurvol(Seul::PanelTotalDes, [&s] { s.SurvolerPanel(PanelAide::PanelTotalDes); });
+  auSurvol(Seul::PanelScoreTotal, [&s] { s.SurvolerPanel(PanelAide::PanelScoreTotal); });
+  auSurvol(Seul::PictureAireJeu, [&s] { s.SurvolerAire(); });
   const SuperPanelScore& scores = e.PanneauScores();
   connect(&scores, &SuperPanelScore::effacerScoresClicked, this, [&s] { s.EffacerScores(); });
-  connect(&scores, &SuperPanelScore::panelScoreMouseMove, this,
-          [&s](PanelScore famille, int rang) {
-            s.SurvolerPanelScore(famille, static_cast<int16_t>(rang));
-          });
+  connect(&scores, &SuperPanelScore::panelScoreMouseMove, this, [&s](PanelScore famille, int rang) {
+    s.SurvolerPanelScore(famille, static_cast<int16_t>(rang));
+  });
 }
 
 bool FormRolvex::eventFilter(QObject* objet, QEvent* event) {
@@ -233,7 +221,7 @@ ui::LegendesBoutons FormRolvex::LegendesBoutons() const {
 
 // The main window stays drawn but answers nothing while the dialog is open.
 void FormRolvex::AppelPreNouveau() {
-  ecran_->Panneau("PanelStart").hide();
+  ecran_->Panneau(Seul::PanelStart).hide();
   setEnabled(false);
   params_->setEnabled(true);  // a child window follows its parent unless told otherwise
   QRect place(QPoint(), params_->size());
@@ -252,7 +240,7 @@ void FormRolvex::RendreLaMain() {
 }
 
 void FormRolvex::ImageDe(int16_t de, int16_t modele) {
-  ecran_->Image(NomElement("ImageDé", de))
+  ecran_->Image(CleElement{Famille::ImageDe, de})
       .setPicture(modele == ImageDeFond ? imagesDes_->ImageDeFond()
                                         : imagesDes_->ModelesDes(modele));
   accessibilite_->ActualiserDes();
@@ -262,7 +250,7 @@ void FormRolvex::DessineCases() {
   for (int16_t c = 1; c <= NbColonnesMax; ++c) {
     for (int16_t f = 1; f <= NbFigures; ++f) {
       const DessinCase& dessin = session_.Dessin(c, f);
-      ui::Panneau& k = ecran_->Panneau(NomCase(c, f));
+      ui::Panneau& k = ecran_->Panneau(CleCase{c, f});
       if (dessin.aspect == Aspect::Cachee) {
         k.hide();
       } else if (!dessin.DejaDessinee) {
@@ -276,11 +264,11 @@ void FormRolvex::DessineCases() {
       k.setMousePointer(dessin.Pointeur);
     }
     for (std::size_t i = 0; i < LignesTotaux.size(); ++i)
-      ecran_->Panneau(NomTotal(LignesTotaux[i], c))
+      ecran_->Panneau(CleTotal{LignesTotaux[i], c})
           .setCaption(ui::EnQString(session_.Ecran().totaux[c][i]));
   }
   if (feuilleEnRefection_) {
-    ecran_->Panneau("PictureAireJeu").show();
+    ecran_->Panneau(Seul::PictureAireJeu).show();
     feuilleEnRefection_ = false;
   }
   clavier_->Actualiser();
@@ -288,39 +276,39 @@ void FormRolvex::DessineCases() {
 }
 
 void FormRolvex::Info(std::string_view texte) {
-  ecran_->Panneau("PanelInfoDéroulement").setCaption(ui::EnQString(texte));
+  ecran_->Panneau(Seul::PanelInfoDeroulement).setCaption(ui::EnQString(texte));
   accessibilite_->ActualiserInfo();
 }
 
-void FormRolvex::Legende(PanneauDes panneau, std::string_view texte) {
-  ecran_->Panneau(NomPanneau(panneau)).setCaption(ui::EnQString(texte));
+void FormRolvex::Legende(Seul panneau, std::string_view texte) {
+  ecran_->Panneau(panneau).setCaption(ui::EnQString(texte));
 }
 
 // After a game, the two buttons of the next game stand in the throw button's place.
 void FormRolvex::PanelOkDeVisible(bool visible) {
-  ecran_->Panneau("PanelOkDé").setVisible(visible);
-  ecran_->Panneau("PanelNewGame").setVisible(!visible);
-  ecran_->Panneau("PanelNewMode").setVisible(!visible);
+  ecran_->Panneau(Seul::PanelOkDe).setVisible(visible);
+  ecran_->Panneau(Seul::PanelNewGame).setVisible(!visible);
+  ecran_->Panneau(Seul::PanelNewMode).setVisible(!visible);
 }
 
 void FormRolvex::PreparerNouvellePartie() {
   SuperPanelScore& scores = ecran_->PanneauScores();
   scores.RemettreEnBleu();
   Trouver<QAction>(*this, "MenuVoirScores")->setEnabled(true);
-  ecran_->Panneau("PanelInfoDéroulement").show();
-  ecran_->Panneau("SuperPanelDés").show();
+  ecran_->Panneau(Seul::PanelInfoDeroulement).show();
+  ecran_->Panneau(Seul::SuperPanelDes).show();
   scores.SetModeColonnes(ui::EnQString(session_.LegendeModeColonnes()));
   scores.EffacerScores();
 
   // The sheet is rearranged out of sight, and shown again once drawn.
-  ecran_->Panneau("PictureAireJeu").hide();
+  ecran_->Panneau(Seul::PictureAireJeu).hide();
   feuilleEnRefection_ = true;
   ecran_->AppliquerDisposition(session_.Aire());
 }
 
 void FormRolvex::Scores(bool montres) {
   SuperPanelScore& scores = ecran_->PanneauScores();
-  ecran_->Panneau("PictureAireJeu").setVisible(!montres);
+  ecran_->Panneau(Seul::PictureAireJeu).setVisible(!montres);
   if (!montres) {
     scores.EffacerScores();
     return;

@@ -74,7 +74,7 @@ class FormRolvex : public QMainWindow, private VueSession {
   void ImageDe(int16_t de, int16_t modele) override;
   void DessineCases() override;
   void Info(std::string_view texte) override;
-  void Legende(PanneauDes panneau, std::string_view texte) override;
+  void Legende(Seul panneau, std::string_view texte) override;
   void PanelOkDeVisible(bool visible) override;
   void PreparerNouvellePartie() override;
   void Scores(bool montres) override;

@@ -12,28 +12,27 @@ namespace rolvex::app {
 namespace {
 
 // The panels the player presses: they sink under the mouse and rise on release.
-constexpr std::array BoutonsPanneaux = {
-    std::string_view("PanelStart"), std::string_view("PanelOkDé"), std::string_view("PanelNewGame"),
-    std::string_view("PanelNewMode"), std::string_view("PanelEffacerScores")};
-
-// Containers of other controls: flat, or framed by a wider bevel.
-constexpr std::string_view FeuilleDeJeu = "PictureAireJeu";
-constexpr std::string_view ZoneScores = "SuperPanelScore";
-constexpr std::array ZonesEncadrees = {std::string_view("SuperPanelDés"),
-                                       std::string_view("SuperPanelScore")};
-
-bool EstImageDe(std::string_view nom) { return nom.starts_with("ImageDé("); }
+constexpr std::array BoutonsPanneaux = {Seul::PanelStart, Seul::PanelOkDe, Seul::PanelNewGame,
+                                        Seul::PanelNewMode, Seul::PanelEffacerScores};
+// Containers of other controls, framed by a wider bevel.
+constexpr std::array ZonesEncadrees = {Seul::SuperPanelDes, Seul::SuperPanelScore};
 
 template <std::size_t N>
-bool Parmi(const std::array<std::string_view, N>& noms, std::string_view nom) {
-  for (std::string_view n : noms)
-    if (n == nom) return true;
+bool Parmi(const std::array<Seul, N>& controles, std::string_view nom) {
+  for (Seul c : controles)
+    if (Nom(c) == nom) return true;
+  return false;
+}
+
+bool EstImageDe(std::string_view nom) {
+  for (int16_t i = 1; i <= NbDes; ++i)
+    if (Nom(CleElement{Famille::ImageDe, i}) == nom) return true;
   return false;
 }
 
 // The bevels of containers and press buttons, whoever made the panel.
 void Habiller(ui::Panneau& panneau, std::string_view nom) {
-  if (nom == FeuilleDeJeu) panneau.setBevelOuter(ui::Panneau::SansBiseau);
+  if (nom == Nom(Seul::PictureAireJeu)) panneau.setBevelOuter(ui::Panneau::SansBiseau);
   if (Parmi(ZonesEncadrees, nom)) panneau.setBevelWidth(2);
   if (Parmi(BoutonsPanneaux, nom)) {
     panneau.setPressLook(true);
@@ -84,7 +83,7 @@ QWidget& EcranAireJeu::Creer(const AireJeu& aire, const std::string& nom) {
   // The high-score area, made just now as this control's container, made it too.
   if (const auto it = widgets_.find(nom); it != widgets_.end()) return *it->second;
 
-  if (nom == ZoneScores) return CreerPanneauScores(aire, conteneur);
+  if (nom == Nom(Seul::SuperPanelScore)) return CreerPanneauScores(aire, conteneur);
 
   QWidget* widget = nullptr;
   if (EstImageDe(nom)) {
@@ -104,8 +103,8 @@ QWidget& EcranAireJeu::Creer(const AireJeu& aire, const std::string& nom) {
 // so that the layout places them and nothing makes them a second time.
 QWidget& EcranAireJeu::CreerPanneauScores(const AireJeu& aire, QWidget& conteneur) {
   panneauScores_ = new SuperPanelScore(aire, echelle_, langue_, &conteneur);
-  Habiller(*panneauScores_, ZoneScores);
-  widgets_.emplace(std::string(ZoneScores), panneauScores_);
+  Habiller(*panneauScores_, Nom(Seul::SuperPanelScore));
+  widgets_.emplace(Nom(Seul::SuperPanelScore), panneauScores_);
   for (ui::Panneau* panneau : panneauScores_->findChildren<ui::Panneau*>()) {
     const std::string nom = panneau->objectName().toStdString();
     Habiller(*panneau, nom);
@@ -114,27 +113,27 @@ QWidget& EcranAireJeu::CreerPanneauScores(const AireJeu& aire, QWidget& conteneu
   return *panneauScores_;
 }
 
-QWidget& EcranAireJeu::operator[](std::string_view nom) const {
+QWidget& EcranAireJeu::Widget(std::string_view nom) const {
   const auto it = widgets_.find(nom);
   assert(it != widgets_.end());
   return *it->second;
 }
 
-ui::Panneau& EcranAireJeu::Panneau(std::string_view nom) const {
-  auto* panneau = qobject_cast<ui::Panneau*>(&(*this)[nom]);
+ui::Panneau& EcranAireJeu::Panneau(const Cle& cle) const {
+  auto* panneau = qobject_cast<ui::Panneau*>(&(*this)[cle]);
   assert(panneau != nullptr);
   return *panneau;
 }
 
-ui::Image& EcranAireJeu::Image(std::string_view nom) const {
-  auto* image = qobject_cast<ui::Image*>(&(*this)[nom]);
+ui::Image& EcranAireJeu::Image(const Cle& cle) const {
+  auto* image = qobject_cast<ui::Image*>(&(*this)[cle]);
   assert(image != nullptr);
   return *image;
 }
 
 void EcranAireJeu::AppliquerDisposition(const AireJeu& aire) {
   for (const auto& [nom, c] : aire.Controles()) {
-    QWidget& widget = (*this)[nom];
+    QWidget& widget = Widget(nom);
     echelle_.Placer(widget, EnTwips(c.rect));
     if (c.montre) widget.setVisible(*c.montre);
     if (c.police) {
@@ -149,8 +148,8 @@ void EcranAireJeu::AppliquerDisposition(const AireJeu& aire) {
 
 void EcranAireJeu::DechargerTousControles() {
   for (int16_t i = 1; i <= NbFigures; ++i) {
-    for (int16_t c = 1; c <= NbColonnesMax; ++c) (*this)[NomCase(c, i)].hide();
-    for (Cote cote : {Cote::Gauche, Cote::Droite}) (*this)[NomEtiquette(cote, i)].hide();
+    for (int16_t c = 1; c <= NbColonnesMax; ++c) (*this)[CleCase{c, i}].hide();
+    for (Cote cote : {Cote::Gauche, Cote::Droite}) (*this)[CleEtiquette{cote, i}].hide();
   }
   for (int rang = 1; rang <= NbPlaces; ++rang)
     for (PanelScore famille :

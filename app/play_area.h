@@ -24,10 +24,10 @@ class EcranAireJeu {
   EcranAireJeu(QWidget& client, const AireJeu& aire, const ui::EchelleTwips& echelle,
                Langue langue);
 
-  // The widget called `nom`, which the layout lists (programmer error otherwise).
-  QWidget& operator[](std::string_view nom) const;
-  ui::Panneau& Panneau(std::string_view nom) const;
-  ui::Image& Image(std::string_view nom) const;
+  // The widget of a control the layout lists (programmer error otherwise).
+  QWidget& operator[](const Cle& cle) const { return Widget(Nom(cle)); }
+  ui::Panneau& Panneau(const Cle& cle) const;
+  ui::Image& Image(const Cle& cle) const;
   SuperPanelScore& PanneauScores() const { return *panneauScores_; }
 
   // Every widget takes its rectangle, and is shown or hidden where the layout says so.
@@ -41,6 +41,7 @@ class EcranAireJeu {
   const ui::EchelleTwips& Echelle() const { return echelle_; }
 
  private:
+  QWidget& Widget(std::string_view nom) const;
   QWidget& Creer(const AireJeu& aire, const std::string& nom);
   QWidget& CreerPanneauScores(const AireJeu& aire, QWidget& conteneur);
 

@@ -181,22 +181,22 @@ void Session::InfoInterface(std::string_view texte) {
 
 void Session::LegendeOkDe(std::string_view legende) {
   ecran_.legendeOkDe = legende;
-  vue_.Legende(PanneauDes::PanelOkDe, legende);
+  vue_.Legende(Seul::PanelOkDe, legende);
 }
 
 void Session::LegendeFigureRealisee(rolvex::TexteFigure figure) {
   ecran_.figure = figure;
-  vue_.Legende(PanneauDes::PanelFigureRealisee, Texte(figure, langue_));
+  vue_.Legende(Seul::PanelFigureRealisee, Texte(figure, langue_));
 }
 
 void Session::LegendeTotalDes(std::string_view legende) {
   ecran_.legendeTotalDes = legende;
-  vue_.Legende(PanneauDes::PanelTotalDes, legende);
+  vue_.Legende(Seul::PanelTotalDes, legende);
 }
 
 void Session::LegendeScoreTotal(std::string_view legende) {
   ecran_.legendeScoreTotal = legende;
-  vue_.Legende(PanneauDes::PanelScoreTotal, legende);
+  vue_.Legende(Seul::PanelScoreTotal, legende);
 }
 
 void Session::PanelOkDeVisible(bool visible) {

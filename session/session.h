@@ -25,9 +25,6 @@
 
 namespace rolvex {
 
-// The panels of the dice area whose caption the game writes.
-enum class PanneauDes : int8_t { PanelOkDe, PanelFigureRealisee, PanelTotalDes, PanelScoreTotal };
-
 // What a front end is told, as it happens. Each report says what changed; the whole of what
 // the screen shows stays readable in Session::Ecran(). A report a front end has no use for
 // does nothing.
@@ -41,7 +38,8 @@ class VueSession {
   virtual void DessineCases() {}
   // The information line's whole new text.
   virtual void Info(std::string_view /*texte*/) {}
-  virtual void Legende(PanneauDes /*panneau*/, std::string_view /*texte*/) {}
+  // The caption of PanelOkDe, PanelFigureRealisee, PanelTotalDes or PanelScoreTotal.
+  virtual void Legende(Seul /*panneau*/, std::string_view /*texte*/) {}
   // The throw button; while it is hidden, PanelNewGame and PanelNewMode stand in its place.
   virtual void PanelOkDeVisible(bool /*visible*/) {}
   // A new game: the play area is laid out anew for its columns (Session::Aire()), the high

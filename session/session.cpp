@@ -101,9 +101,9 @@ void Session::SurvolerCase(int16_t colonne, int16_t figure) {
     Aide(AppelMoveCase(Etat(), colonne, figure, langue_));
 }
 
+// The two bonus squares of a column are on screen together, with the column.
 void Session::SurvolerBonus(int16_t ou, int16_t colonne) {
-  const LigneTotal ligne = ou == bonus::Haut ? LigneTotal::BonusHaut : LigneTotal::BonusBas;
-  if (FeuilleMontree() && aire_[NomTotal(ligne, colonne)].montre.value_or(true))
+  if (FeuilleMontree() && aire_[CleTotal{LigneTotal::BonusHaut, colonne}].montre == true)
     Aide(AppelMoveBonus(Etat(), ou, colonne, langue_));
 }
 

@@ -1,7 +1,9 @@
 #include "session/data_folder.h"
 
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <optional>
@@ -89,6 +91,7 @@ TEST_F(DossierDonnees, WritableMeansAFileCanBeMadeAndTheOptionsFileMarksTheHome)
   Poser("fichier");
   EXPECT_FALSE(DossierInscriptible(Chemin("fichier/jeux")));
   EXPECT_FALSE(DossierInscriptible(Chemin("nulle-part")));
+  EXPECT_FALSE(DossierInscriptible("/proc"));  // a folder where no file can be made
 
   fs::create_directories(Chemin("jeux") / NomFichierOptions);
   EXPECT_FALSE(FichiersDonneesPresents(Chemin("jeux")));
@@ -135,6 +138,8 @@ TEST(DossierUtilisateur, IsRolvexUnderXdgDataHomeWhenAbsoluteElseUnderLocalShare
   EXPECT_EQ(DossierUtilisateur(), fs::path("/home/ana/.local/share/rolvex"));
   ::unsetenv("XDG_DATA_HOME");
   EXPECT_EQ(DossierUtilisateur(), fs::path("/home/ana/.local/share/rolvex"));
+  ::unsetenv("HOME");  // the account's own home then
+  EXPECT_EQ(DossierUtilisateur(), fs::path(::getpwuid(::getuid())->pw_dir) / ".local/share/rolvex");
   EXPECT_TRUE(fs::exists(DossierProgramme() / "session_tests"));
 }
 

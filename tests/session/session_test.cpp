@@ -152,6 +152,7 @@ TEST_P(PlacesGagnees, TheGameIsWrittenShownSavedAnnouncedThenTheClockStops) {
 
   // The panel again from the menu keeps the red row; the next game hides it and clears it.
   session.EffacerScores();
+  EXPECT_EQ(journal.lignes.back(), "scores hidden");
   session.AfficherScores();
   EXPECT_EQ(session.Ecran().placeEnRouge, place);
   session.AppelNouveau();
@@ -190,6 +191,11 @@ TEST_F(UneSession, AGameBelowTheTableIsToldSoShowsNothingAndWritesNoFile) {
 // The name dialog: an empty name is refused with a message and changes nothing; OK closes the
 // dialog, and the mode and the name are on disk before the game starts.
 TEST_F(UneSession, TheNameDialogRefusesAnEmptyNameAndSavesTheChoiceBeforeTheGame) {
+  // Before the first game: the empty sheet, no throw button, no red row, no mode.
+  const EcranSession& avant = session.Ecran();
+  EXPECT_FALSE(avant.partieCommencee || avant.okDeVisible || avant.scoresMontres);
+  EXPECT_EQ(avant.placeEnRouge, 0);
+  EXPECT_EQ(session.LegendeModeColonnes(), "");
   Charger();  // a first run: the default files are written at once
   ASSERT_EQ(journal.lignes, (std::vector<std::string>{"options ", "faces 1"}));
   session.PanelOkParams_Click("", 2);
@@ -209,6 +215,8 @@ TEST_F(UneSession, TheNameDialogRefusesAnEmptyNameAndSavesTheChoiceBeforeTheGame
 
   session.PanelOkParams_Click("Zoé", 0);  // no option selected: the mode stays
   EXPECT_EQ(session.Etat().ModeJeu, 2);
+  session.PanelOkParams_Click("Zoé", 1);
+  EXPECT_EQ(session.LegendeModeColonnes(), LegendeModeColonnes(1, Langue::Anglais));
 }
 
 // Files that cannot be read or written are told in a message box and the game goes on with
@@ -333,7 +341,11 @@ TEST_F(UneSession, EachSquareShowsWhatWasLastDrawnThere) {
   EXPECT_EQ(session.Dessin(colonne::Libre, figure::As).apparence->Legende, "3");
 
   EXPECT_EQ(session.Ecran().imagesDes[1], ImageDeFond);
+  session.ChoisirMode(3);
+  session.AppelNouveau();
   Jeter("66666");
+  EXPECT_EQ(session.Ecran().cases[colonne::Annonce][figure::Yam].legende, "100");
+  EXPECT_EQ(session.Ecran().totaux[colonne::Annonce][3], "");
   EXPECT_EQ(session.Ecran().imagesDes[1], 5);
   session.ChoisirFaces(2);
   EXPECT_EQ(session.Ecran().imagesDes[1], 11);

@@ -19,6 +19,7 @@ class Ecran : public FenetreDeJeu {
   void VerifierDisposition(bool avantLaPartie) {
     for (const auto& [nom, c] : fenetre->Jeu().Aire().Controles()) {
       const QWidget& w = W<QWidget>(nom);
+      EXPECT_EQ(fenetre->findChildren<QWidget*>(Q(nom)).size(), 1) << nom;  // none left unplaced
       EXPECT_EQ(w.geometry(), EnPixels(c.rect)) << nom;
       EXPECT_TRUE(!c.montre || *c.montre == !w.isHidden()) << nom;
       EXPECT_LE(w.font().pointSizeF(), std::max(1.0, double{c.police.value_or(1e6)})) << nom;
@@ -154,7 +155,7 @@ TEST(EcranDeDemarrage, OpensTheMainWindowInTheLanguageChosen) {
     if (!*bouton) splash.windowHandle()->close();
     FormRolvex* principale = demarrage.Principale();
     ASSERT_NE(principale, nullptr);
-    EXPECT_TRUE(!splash.isVisible() && principale->isVisible() && principale->langue() == langue);
+    EXPECT_TRUE(!splash.isVisible() && principale->isMaximized() && principale->langue() == langue);
     auto dans = [&](Fenetre f) -> QWidget& {
       return f == Fenetre::FormParams ? principale->Params() : static_cast<QWidget&>(*principale);
     };
@@ -198,7 +199,8 @@ TEST_F(DialogueNom, TakesTheOptionsOnDiskAndHandsTheSessionWhatItShows) {
   FormParams& dialogue = fenetre->Params();
   EXPECT_EQ(dialogue.height(),
             W("PanelOkParams").geometry().bottom() + 1 + VerifierDialogue(dialogue));
-  EXPECT_FALSE(dialogue.windowFlags() & Qt::WindowCloseButtonHint);
+  // A title only: OK and cancel are its exits.
+  EXPECT_FALSE(dialogue.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint));
   EXPECT_EQ(dialogue.Nom(), Q(fenetre->Jeu().NomJoueur()));
   EXPECT_EQ(dialogue.ModeSelectionne(), fenetre->Etat().ModeJeu);
 
@@ -211,8 +213,8 @@ TEST_F(DialogueNom, TakesTheOptionsOnDiskAndHandsTheSessionWhatItShows) {
   auto& nom = W<QLineEdit>("TextName");
   EXPECT_EQ(dialogue.focusWidget(), &nom);
   EXPECT_EQ(nom.selectedText(), Q("Ana"));
-  QTest::keyClicks(&nom, QStringLiteral("Noah"));
-  EXPECT_EQ(nom.text(), QStringLiteral("Noah"));
+  QTest::keyClicks(&nom, QStringLiteral("Bartholomew-Anatole"));
+  EXPECT_EQ(nom.text(), QStringLiteral("Bartholomew-"));
   QTest::mouseClick(&nom, Qt::LeftButton);
   EXPECT_EQ(nom.text(), "");
   {

@@ -15,6 +15,14 @@ void PrintTo(const PlaceEcran& p, std::ostream* os) { *os << p.colonne << "," <<
 
 namespace {
 
+// A square's place is its column's slot on screen and its row, the lower figures standing
+// below the two rows of the upper total and bonus.
+TEST(PlacesDuClavier, KeepTheColumnsInTheirScreenOrderAndTheTotalsBetweenTheParts) {
+  EXPECT_EQ(PlaceDeCase(colonne::Descente, figure::As), (PlaceEcran{0, 1}));
+  EXPECT_EQ(PlaceDeCase(colonne::Libre, figure::Six), (PlaceEcran{1, 6}));
+  EXPECT_EQ(PlaceDeCase(colonne::Annonce, figure::Maxi), (PlaceEcran{5, 9}));
+}
+
 // An arrow leads to the nearest place strictly that way, a step across the arrow counting twice
 // a step along it, ties going to the upper row then the left column; the nearest place to a
 // point counts a column as two rows, the point itself included. Checked on random grids.

@@ -3,17 +3,13 @@
 
 #include <QColor>
 #include <QRect>
-#include <QSize>
 #include <QString>
 #include <ostream>
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
-inline void PrintTo(const QSize& s, std::ostream* os) { *os << s.width() << " × " << s.height(); }
-inline void PrintTo(const QSizeF& s, std::ostream* os) { *os << s.width() << " × " << s.height(); }
 inline void PrintTo(const QRect& r, std::ostream* os) {
   *os << r.width() << " × " << r.height() << " at " << r.x() << ", " << r.y();
 }
 inline void PrintTo(const QColor& c, std::ostream* os) {
   *os << "RGB(" << c.red() << ", " << c.green() << ", " << c.blue() << ")";
-  if (c.alpha() != 255) *os << " alpha " << c.alpha();
 }

@@ -1,0 +1,278 @@
+// The thin layer between Qt and the game: panels, pictures, captions, fonts, twips and boxes.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "tests/ui/qt_print.h"
+#include "ui/fonts.h"
+#include "ui/messages.h"
+#include "ui/panel.h"
+#include "ui/picture.h"
+#include "ui/text.h"
+#include "ui/twips.h"
+
+namespace rolvex::ui {
+namespace {
+
+const QPoint Dehors(-5, -5);
+const QColor Lumiere(255, 255, 255), Ombre(128, 128, 128);
+
+class Panneaux : public testing::Test {
+ protected:
+  void SetUp() override {
+    fenetre.resize(300, 120);
+    panneau->setGeometry(10, 10, 120, 40);
+    fenetre.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenetre));
+  }
+  QImage Rendu() const { return panneau->grab().toImage(); }
+  QWidget fenetre;
+  Panneau* panneau = new Panneau(&fenetre);
+};
+
+// A panel used as a button sinks under any mouse button and rises on its release, wherever it
+// happens, before it clicks (a click may open a modal box) and when hidden while pressed. A
+// click is a left press and release inside; every button reports the game's codes 1, 2, 4.
+TEST_F(Panneaux, AButtonSinksWhilePressedAndClicksOnlyOnALeftPressAndReleaseInside) {
+  QSignalSpy clics(panneau, &Panneau::clicked), appuis(panneau, &Panneau::mouseDown),
+      relaches(panneau, &Panneau::mouseUp);
+  panneau->setBevelOuter(Panneau::Enfonce);
+  QTest::mouseClick(panneau, Qt::LeftButton);
+  EXPECT_EQ(panneau->bevelOuter(), Panneau::Enfonce) << "no button, no press look";
+  panneau->setPressLook(true);
+  int biseauAuClic = -1;
+  QObject::connect(panneau, &Panneau::clicked, [&] { biseauAuClic = panneau->bevelOuter(); });
+  for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+    QTest::mousePress(panneau, b);
+    EXPECT_EQ(panneau->bevelOuter(), Panneau::Enfonce);
+    QTest::mouseRelease(panneau, b, {}, Dehors);
+    EXPECT_EQ(panneau->bevelOuter(), Panneau::EnRelief);
+  }
+  QTest::mouseRelease(panneau, Qt::LeftButton);
+  QTest::mousePress(panneau, Qt::LeftButton);
+  panneau->hide();
+  panneau->show();
+  EXPECT_EQ(panneau->bevelOuter(), Panneau::EnRelief);
+  QTest::mouseRelease(panneau, Qt::LeftButton);
+  EXPECT_EQ(clics.count(), 1) << "the first click above only";
+  QTest::mousePress(panneau, Qt::LeftButton);
+  QTest::mouseClick(panneau, Qt::RightButton);
+  QTest::mouseRelease(panneau, Qt::LeftButton);
+  EXPECT_EQ(clics.count(), 2);
+  EXPECT_EQ(biseauAuClic, Panneau::EnRelief);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(appuis.at(i + 1).at(0).toInt(), 1 << i);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(relaches.at(i + 1).at(0).toInt(), 1 << i);
+  QSignalSpy mouvements(panneau, &Panneau::mouseMoved);
+  QTest::mouseMove(panneau, QPoint(20, 20));
+  QTest::mouseMove(panneau, QPoint(30, 25));
+  EXPECT_FALSE(mouvements.isEmpty()) << "no button held: the hover help";
+  for (auto [code, forme] : {std::pair{10, Qt::UpArrowCursor},
+                             {12, Qt::ForbiddenCursor},
+                             {99, Qt::ArrowCursor},
+                             {0, Qt::CrossCursor}}) {
+    fenetre.setCursor(Qt::CrossCursor);
+    panneau->setMousePointer(code);
+    EXPECT_EQ(panneau->cursor().shape(), forme) << code;
+  }
+}
+
+// The background, the bevel (light above and left when raised, shade there when inset, as
+// wide as set, none at all) and the caption in the text colour; '\r' starts a line.
+TEST_F(Panneaux, PaintsItsColoursBevelsAndLines) {
+  panneau->setBackColor(RGB(0, 0, 128));
+  panneau->setForeColor(RGB(255, 0, 0));
+  panneau->setCaption(QStringLiteral("HHH"));
+  QImage r = Rendu();
+  EXPECT_EQ(r.pixelColor(3, 20), QColor(0, 0, 128));
+  EXPECT_EQ(r.pixelColor(0, 0), Lumiere);
+  EXPECT_EQ(r.pixelColor(119, 39), Ombre);
+  EXPECT_EQ(r.pixelColor(1, 1), QColor(0, 0, 128));
+  panneau->setBevelWidth(2);
+  panneau->setBevelOuter(Panneau::Enfonce);
+  r = Rendu();
+  EXPECT_EQ(r.pixelColor(1, 1), Ombre);
+  EXPECT_EQ(r.pixelColor(118, 38), Lumiere);
+  panneau->setBevelOuter(Panneau::SansBiseau);
+  EXPECT_EQ(Rendu().pixelColor(0, 0), QColor(0, 0, 128));
+  auto bandes = [&] {  // rows holding red ink, gathered into bands of adjacent rows
+    const QImage image = Rendu();
+    int n = 0;
+    for (int y = 0, avant = 0; y < image.height(); ++y) {
+      int encre = 0;
+      for (int x = 0; x < image.width(); ++x) encre |= image.pixelColor(x, y).red() > 128;
+      n += encre && !avant;
+      avant = encre;
+    }
+    return n;
+  };
+  panneau->setGeometry(10, 10, 280, 80);
+  EXPECT_EQ(bandes(), 1);
+  panneau->setCaption(QStringLiteral("JOUR\rNUIT"));
+  EXPECT_EQ(bandes(), 2);
+}
+
+// A caption breaks at its line breaks and at blanks only (never after the hyphen of
+// "Yam->New"), filling each line; a word wider than the line stands alone. On random texts.
+TEST(Legendes, BreakAtBlanksOnlyFillingEachLine) {
+  const QFontMetrics mesure(Police(QStringLiteral("Times New Roman"), 12, true));
+  const QStringList mots = {"Yam->New", "Game", "or", "F2.", "", "12345", "Sequence", "à"};
+  QRandomGenerator hasard(7);
+  for (int essai = 0; essai < 500; ++essai) {
+    QStringList texte;
+    for (int i = hasard.bounded(1, 12); i > 0; --i) texte << mots[hasard.bounded(mots.size())];
+    const int largeur = hasard.bounded(1, 200);
+    const QStringList lignes = LignesCoupeesAuxBlancs(texte.join(' '), mesure, largeur);
+    EXPECT_EQ(lignes.join(' '), texte.join(' '));
+    for (const QString& ligne : lignes)
+      EXPECT_TRUE(!ligne.trimmed().contains(' ') || mesure.horizontalAdvance(ligne) <= largeur);
+    for (qsizetype i = 1; i < lignes.size(); ++i)  // the next word would not have fitted
+      EXPECT_GT(mesure.horizontalAdvance(lignes[i - 1] + ' ' + lignes[i].split(' ').front()),
+                largeur);
+  }
+  EXPECT_EQ(LignesCoupeesAuxBlancs(QStringLiteral("As\r\nDeux\rTrois"), mesure, 1000),
+            QStringList({"As", "Deux", "Trois"}));
+}
+
+// A panel that shrinks its caption keeps its font for a caption that fits and draws a longer
+// one smaller, whole within its margins, and keeps its own font for the next caption.
+TEST(Legendes, ShrinkToFitTheirPanelWhereAsked) {
+  Panneau cellule;
+  cellule.resize(120, 26);
+  cellule.setFontSize(10);
+  cellule.setShrinkToFit(true);
+  cellule.setCaption(QStringLiteral("Zoé"));
+  EXPECT_DOUBLE_EQ(cellule.policeAffichee().pointSizeF(), 10);
+  cellule.setCaption(QStringLiteral("WWWWWWWWWWWW"));
+  EXPECT_LE(QFontMetrics(cellule.policeAffichee()).horizontalAdvance(cellule.caption()),
+            cellule.width() - 2 * MargeLegende);
+  EXPECT_DOUBLE_EQ(cellule.font().pointSizeF(), 10);
+  EXPECT_EQ(cellule.lignesAffichees(), QStringList{cellule.caption()});
+}
+
+// A picture is drawn as large as its place allows, square and centred, and reports the mouse.
+TEST(Images, StaySquareAndCentredAndReportTheMouse) {
+  QWidget fenetre;
+  auto* image = new Image(&fenetre);
+  image->setGeometry(0, 0, 60, 40);
+  QPixmap vert(40, 40);
+  vert.fill(Qt::green);
+  image->setPicture(vert);
+  fenetre.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&fenetre));
+  QImage rendu(image->size(), QImage::Format_ARGB32);
+  rendu.fill(Qt::magenta);
+  image->render(&rendu, QPoint(), QRegion(), QWidget::DrawChildren);
+  for (int x : {9, 10, 49, 50})
+    EXPECT_EQ(rendu.pixelColor(x, 20) == Qt::green, x > 9 && x < 50) << x;
+  EXPECT_EQ(rendu.pixelColor(30, 0), Qt::green);
+  QSignalSpy appuis(image, &Image::mouseDown), mouvements(image, &Image::mouseMoved);
+  QTest::mouseClick(image, Qt::RightButton);
+  QTest::mouseMove(image, QPoint(10, 10));
+  QTest::mouseMove(image, QPoint(20, 30));
+  EXPECT_EQ(appuis.at(0).at(0).toInt(), 2);
+  EXPECT_FALSE(mouvements.isEmpty());
+}
+
+// A font the game names but the desktop lacks is drawn with its metric-compatible stand-in,
+// named once however often installed. Sizes keep their fraction from one point up; a caption
+// keeps its size where it fits, else takes the size at which its widest line fits the width
+// within the margins and its lines the height.
+TEST(Polices, StandInsAndSizesThatFit) {
+  InstallerPolicesDeRemplacement();
+  for (auto [nommee, remplacante] :
+       {std::pair{"Times New Roman", "Liberation Serif"}, {"Comic Sans MS", "Comic Neue"}}) {
+    if (QFontDatabase::hasFamily(nommee)) continue;
+    EXPECT_EQ(QFontInfo(Police(nommee, 12)).family(), remplacante);
+    EXPECT_EQ(QFont::substitutes(nommee).count(QString(remplacante).toLower()), 1);
+  }
+  const QFont police = Police(QStringLiteral("Times New Roman"), 14.25, true, true);
+  EXPECT_TRUE(police.bold() && police.underline() && police.pointSizeF() == 14.25);
+  EXPECT_DOUBLE_EQ(Police(QStringLiteral("Comic Sans MS"), -3).pointSizeF(), 1);
+  EXPECT_DOUBLE_EQ(TailleQuiTient(police, 14.25, QSize(400, 40), QStringLiteral("Zoé")), 14.25);
+  for (auto [texte, place] : {std::pair{"WWWWWWWWWWWW", QSize(90, 40)},
+                              {"A\rB\rC", QSize(400, 30)},
+                              {"", QSize(400, 8)}}) {
+    QFont petite = police;
+    ReglerTaille(petite, TailleQuiTient(police, 14.25, place, QString(texte)));
+    const QStringList lignes = QString(texte).split('\r');
+    EXPECT_LT(petite.pointSizeF(), 14.25) << texte;
+    EXPECT_LE(lignes.size() * QFontMetrics(petite).height(), place.height()) << texte;
+    for (const QString& ligne : lignes)
+      EXPECT_LE(QFontMetrics(petite).horizontalAdvance(ligne), place.width() - 2 * MargeLegende);
+  }
+}
+
+// A pixel is 1440 / logical DPI twips on each axis, 96 DPI for a screen that has none. Edges
+// are rounded, not sizes, halves upwards on both sides of zero: rectangles that touch in twips
+// touch in pixels, a layout shifted by whole pixels keeps its sizes, a negative size is empty.
+TEST(Twips, Are1440OverTheDpiAndRectanglesThatTouchStillTouch) {
+  const EchelleTwips echelle(96, 72);
+  EXPECT_EQ(echelle.PixelsX(1440) + echelle.PixelsY(1440), 96 + 72);
+  EXPECT_DOUBLE_EQ(EchelleTwips(0, -1).TwipsParPixelY(), 15);
+  const QScreen& ecran = *QGuiApplication::primaryScreen();
+  EXPECT_DOUBLE_EQ(EchelleTwips::DeLEcran(ecran).TwipsParPixelX(),
+                   1440 / ecran.logicalDotsPerInchX());
+  QRandomGenerator hasard(7);
+  for (int essai = 0; essai < 1000; ++essai) {
+    const double x = hasard.bounded(6000.0) - 3000, y = hasard.bounded(6000.0) - 3000;
+    const double l = hasard.bounded(3000.0), h = hasard.bounded(3000.0);
+    const QRect r = echelle.EnPixels({x, y, l, h});
+    const QRect voisin = echelle.EnPixels({x + l, y + h, l, h});
+    EXPECT_EQ(QPoint(r.right(), r.bottom()) + QPoint(1, 1), voisin.topLeft());
+    EXPECT_EQ(echelle.EnPixels({x + 15 * 7, y - 20 * 3, l, h}), r.translated(7, -3));
+  }
+  EXPECT_EQ(echelle.PixelsX(-22.5), -1);
+  EXPECT_EQ(echelle.EnPixels({150, 150, -300, -300}).size(), QSize(0, 0));
+  QWidget parent, enfant(&parent);
+  echelle.Placer(enfant, {150, 300, 1200, 310});
+  EXPECT_EQ(enfant.geometry(), QRect(10, 15, 80, 16));
+  EXPECT_DOUBLE_EQ(echelle.EnTwips(enfant.geometry()).hauteur, 320);
+}
+
+// The game's boxes: modal over their parent, no icon, the title given, plain text (a player's
+// name may hold '<') with '\r' as line breaks, the buttons in the game's words or else the
+// platform's. The question is Yes for Yes and Enter only; No, Escape and closing are No.
+TEST(Boites, ShowPlainTextAndAnswerYesOnlyForYesOrEnter) {
+  QWidget fenetre;
+  fenetre.show();
+  using Reponse = std::function<void(QMessageBox&)>;
+  auto repondre = [&](QString attendu, Reponse reponse) {
+    QTimer::singleShot(5, [&fenetre, attendu, reponse] {
+      auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_TRUE(b && b->isModal());
+      EXPECT_EQ(std::tuple(b->parentWidget(), b->icon(), b->windowTitle(), b->textFormat()),
+                std::tuple(&fenetre, QMessageBox::NoIcon, QString("ROLVEX"), Qt::PlainText));
+      QString vu = b->text();
+      for (QAbstractButton* bouton : b->buttons()) vu += "|" + bouton->text();
+      EXPECT_EQ(vu, attendu);
+      reponse(*b);
+    });
+  };
+  repondre("<b>Léa</b> !\n1er|D'accord", [](QMessageBox& b) { b.buttons()[0]->click(); });
+  AfficherMessage(&fenetre, "<b>Léa</b> !\r1er", "ROLVEX", {"D'accord", {}, {}});
+  const LegendesBoutons francais{"OK", "Oui", "Non"};
+  for (auto [reponse, oui] : std::initializer_list<std::pair<Reponse, bool>>{
+           {[](QMessageBox& b) { b.button(QMessageBox::Yes)->click(); }, true},
+           {[](QMessageBox& b) { QTest::keyClick(&b, Qt::Key_Return); }, true},
+           {[](QMessageBox& b) { b.button(QMessageBox::No)->click(); }, false},
+           {[](QMessageBox& b) { QTest::keyClick(&b, Qt::Key_Escape); }, false},
+           {[](QMessageBox& b) { b.close(); }, false}}) {
+    repondre(oui ? "?|Oui|Non" : "?|&Yes|&No", reponse);
+    EXPECT_EQ(DemanderOuiNon(&fenetre, "?", "ROLVEX", oui ? francais : LegendesBoutons{}), oui);
+  }
+}
+
+}  // namespace
+}  // namespace rolvex::ui

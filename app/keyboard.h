@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QWidget>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -13,7 +14,6 @@
 #include "engine/score_sheet.h"
 
 class QKeyEvent;
-class QWidget;
 
 namespace rolvex::ui {
 class Image;

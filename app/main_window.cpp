@@ -73,6 +73,10 @@ void FormRolvex::Form_Load() {
     imagesDes_->Repeindre(ratio, des);
   });
   ConnecterAireJeu();
+  // The empty sheet of start-up offers nothing to choose.
+  for (int16_t c = 1; c <= NbColonnesMax; ++c)
+    for (int16_t f = 1; f <= NbFigures; ++f)
+      ecran_->Panneau(CleCase{c, f}).setMousePointer(session_.Ecran().cases[c][f].pointeur);
   accessibilite_ = std::make_unique<AccessibiliteJeu>(*this);
   clavier_ = new ClavierJeu(*this);
 
@@ -224,10 +228,11 @@ void FormRolvex::AppelPreNouveau() {
   ecran_->Panneau(Seul::PanelStart).hide();
   setEnabled(false);
   params_->setEnabled(true);  // a child window follows its parent unless told otherwise
-  QRect place(QPoint(), params_->size());
+  params_->show();
+  // Centred by its frame, which the platform adds once the dialog is shown.
+  QRect place = params_->frameGeometry();
   place.moveCenter(frameGeometry().center());
   params_->move(place.topLeft());
-  params_->show();
   params_->raise();
   params_->activateWindow();
 }

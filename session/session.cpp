@@ -217,6 +217,8 @@ void Session::PreparerNouvellePartie() {
 // The last square is written; the clock still holds the game's time, and stops once the
 // player has read the outcome.
 void Session::AppelFinPartie() {
+  // The sheet of a finished game says so: its bonus squares no longer tell what is missing.
+  vue_.DessineCases();
   const EtatPartie& e = Etat();
   const PartieFinie partie{nomJoueur_, e.ScoreTotal, chrono_.SecondesPartie(),
                            e.NbFiguresRealisees};

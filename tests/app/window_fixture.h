@@ -227,7 +227,7 @@ class FenetreDeJeu : public testing::Test {
         const CaseALEcran& attendue = e.cases[c][f];
         EXPECT_EQ(k.isHidden(), attendue.aspect == Aspect::Cachee) << NomCase(c, f);
         EXPECT_EQ(k.caption(), Q(attendue.legende)) << NomCase(c, f);
-        EXPECT_EQ(k.mousePointer(), e.partieCommencee ? attendue.pointeur : k.mousePointer());
+        EXPECT_EQ(k.mousePointer(), attendue.pointeur);
         if (const auto& a = s.Dessin(c, f).apparence) {
           EXPECT_EQ(k.foreColor(), a->CouleurTexte) << NomCase(c, f);
           EXPECT_EQ(k.backColor(), a->CouleurFond) << NomCase(c, f);
@@ -239,10 +239,8 @@ class FenetreDeJeu : public testing::Test {
         const ui::Panneau& total = W(NomTotal(LignesTotaux[i], c));
         EXPECT_EQ(total.caption(), Q(e.totaux[c][i])) << NomTotal(LignesTotaux[i], c);
         const int16_t ou = i < 2 ? bonus::Haut : bonus::Bas;
-        // The end of a game names no square again: the bonuses keep their last description.
         VerifierNom(total,
-                    i % 2 == 0 ? AccessibleTotal(etat, ou, c, l) : AccessibleBonus(etat, ou, c, l),
-                    !etat.PartieTerminee);
+                    i % 2 == 0 ? AccessibleTotal(etat, ou, c, l) : AccessibleBonus(etat, ou, c, l));
       }
     }
     EXPECT_EQ(W("PictureAireJeu").isVisible(), !e.scoresMontres);

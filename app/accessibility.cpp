@@ -18,8 +18,6 @@ namespace rolvex::app {
 
 namespace {
 
-constexpr int NbPlacesScores = 10;
-
 constexpr std::array FamillesScores = {
     std::pair{PanelScore::PanelScoreClassement, std::string_view("PanelScoreClassement")},
     std::pair{PanelScore::PanelScoreNom, std::string_view("PanelScoreNom")},
@@ -144,7 +142,7 @@ void AccessibiliteJeu::ActualiserInfo() {
 void AccessibiliteJeu::ActualiserScores() {
   const Langue langue = fenetre_.langue();
   for (const auto& [famille, nom] : FamillesScores)
-    for (int16_t rang = 1; rang <= NbPlacesScores; ++rang)
+    for (int16_t rang = 1; rang <= NbPlaces; ++rang)
       if (auto* panneau = Trouver<ui::Panneau>(fenetre_, NomElement(nom, rang)))
         Nommer(*panneau, panneau->caption().toStdString(),
                AppelMovePanelScore(famille, rang, langue));

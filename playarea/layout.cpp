@@ -5,6 +5,8 @@
 #include <cassert>
 #include <vector>
 
+#include "records/high_scores.h"
+
 namespace rolvex {
 
 namespace {
@@ -35,7 +37,6 @@ constexpr double EspaceScores = 45;   // around the rows of the high-score table
 constexpr double ReserveBarreTitre = 600;
 constexpr double ReserveBarreMenus = 300;
 
-constexpr int16_t NbPlacesScores = 10;
 constexpr std::array ColonnesScores = {Famille::PanelScoreClassement, Famille::PanelScoreNom,
                                        Famille::PanelScoreScore, Famille::PanelScoreTemps,
                                        Famille::PanelScoreNbFigures};
@@ -75,7 +76,7 @@ std::vector<Cle> ToutesLesCles() {
   for (int16_t i = 1; i <= NbDes; ++i)
     for (Famille f : {Famille::PanelDe, Famille::ImageDe}) cles.emplace_back(CleElement{f, i});
   for (Famille f : ColonnesScores)
-    for (int16_t i = 1; i <= NbPlacesScores; ++i) cles.emplace_back(CleElement{f, i});
+    for (int16_t i = 1; i <= NbPlaces; ++i) cles.emplace_back(CleElement{f, i});
   for (const ColonneFeuille& colonne : ColonnesFeuille())
     cles.insert(cles.end(), colonne.begin(), colonne.end());
   return cles;
@@ -243,7 +244,7 @@ void AireJeu::InitZoneScores(double largeurEcran) {
   // Ten rows of five panels side by side, each row as high as its place number's panel.
   const double hauteurLigne = C(CleElement{Famille::PanelScoreClassement, 1}).rect.Height;
   double largeurLigne = 0;
-  for (int16_t i = 1; i <= NbPlacesScores; ++i) {
+  for (int16_t i = 1; i <= NbPlaces; ++i) {
     double gauche = EspaceScores;
     const double haut = EspaceScores + (i - 1) * (hauteurLigne + EspaceScores);
     for (Famille famille : ColonnesScores) {
@@ -261,7 +262,7 @@ void AireJeu::InitZoneScores(double largeurEcran) {
   Rect& effacer = C(Seul::PanelEffacerScores).rect;
   Rect& zone = C(Seul::SuperPanelScore).rect;
   table.Width = Simple(largeurLigne + 2 * EspaceScores);
-  table.Height = Simple(NbPlacesScores * hauteurLigne + (NbPlacesScores + 1) * EspaceScores);
+  table.Height = Simple(NbPlaces * hauteurLigne + (NbPlaces + 1) * EspaceScores);
   effacer.Width = table.Width;
   effacer.Height = mode.Height;
   zone.Width = Simple(table.Width + 2 * marge);

@@ -43,7 +43,8 @@ struct NomsDefaut {
   std::string_view nom;
   int16_t jusquAPlace;
 };
-constexpr std::array<NomsDefaut, 3> NomsParDefaut = {{{"Yves", 3}, {"Rosalie", 8}, {"Odilon", 10}}};
+constexpr std::array<NomsDefaut, 3> NomsParDefaut = {
+    {{"Yves", 3}, {"Rosalie", 8}, {"Odilon", NbPlaces}}};
 
 std::string_view NomParDefaut(int16_t place) {
   for (const auto& n : NomsParDefaut) {

@@ -8,6 +8,7 @@
 
 #include "engine/score_sheet.h"
 #include "playarea/dialog_layout.h"
+#include "session/session.h"
 
 namespace rolvex::cli {
 
@@ -30,7 +31,7 @@ constexpr Borne Figure{"figure", 1, NbFigures};
 constexpr Borne TypeFaces{"faces", 1, 2};
 constexpr Borne NbTics{"tick count", 1, TicsParLigneMax};
 constexpr Borne OuBonus{"bonus row", 1, 2};
-constexpr Borne Rang{"row", 1, 10};
+constexpr Borne Rang{"row", 1, NbPlaces};
 
 // The whole word as a decimal number, or nothing (no sign, no trailing characters).
 template <typename Entier>

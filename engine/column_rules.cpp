@@ -41,7 +41,7 @@ void Partie::TransformeEnCasePrise(int16_t c, int16_t f, int16_t score) {
 // announcement the player must choose a square.
 void Partie::PassageTroisZero() {
   auto& e = etat_;
-  if (e.FigureAnnoncee != -1) {
+  if (e.FigureAnnoncee != AucuneAnnonce) {
     const int16_t f = e.FigureAnnoncee;
     const int16_t score = e.Cases(colonne::Annonce, f).ScorePotentiel;
     e.Cases(colonne::Annonce, f).Selectionnable = false;
@@ -73,10 +73,10 @@ void Partie::AppelCliqueCase(int16_t c, int16_t f) {
     case colonne::Montee:
       e.Cases(c, f).Selectionnable = false;
       TransformeEnCasePrise(c, f, score);
-      if (c == colonne::Descente && f < NbFigures) {
+      if (c == colonne::Descente && f < figure::Yam) {
         e.ProchaineDescente = static_cast<int16_t>(f + 1);
         e.Cases(c, e.ProchaineDescente).Visible = true;
-      } else if (c == colonne::Montee && f > 1) {
+      } else if (c == colonne::Montee && f > figure::As) {
         e.ProchaineMontee = static_cast<int16_t>(f - 1);
         e.Cases(c, e.ProchaineMontee).Visible = true;
       }
@@ -96,7 +96,7 @@ void Partie::AppelCliqueCase(int16_t c, int16_t f) {
           }
         }
         AppelOkDeClique();
-      } else if (e.NbJets == 1 && e.FigureAnnoncee == -1) {
+      } else if (e.NbJets == PremierJet && e.FigureAnnoncee == AucuneAnnonce) {
         // The announcement: nothing is written, only the announced square stays open.
         e.FigureAnnoncee = f;
         for (int16_t cc = 1; cc <= e.NbColonnes; ++cc)

@@ -30,8 +30,10 @@ int16_t Partie::MyRandom(int16_t /*dé*/, int16_t /*jet*/) { return source_.Face
 
 void Partie::AfficherDe(int16_t de) {
   const int16_t valeur = etat_.Des[de];
-  if (valeur == -1) return;
-  affichage_.ImageDe(de, static_cast<int16_t>((valeur - 1) + (etat_.TypeDes - 1) * 6));
+  if (valeur == DeSansValeur) return;
+  // The six pictures of the numerals follow the six of the pips.
+  affichage_.ImageDe(de,
+                     static_cast<int16_t>((valeur - 1) + (etat_.TypeDes - faces::Classiques) * 6));
 }
 
 void Partie::JeterDe(int16_t de) {
@@ -43,7 +45,7 @@ void Partie::InitLanceDes() {
   auto& e = etat_;
   e.NbJets = 0;
   e.SelectionDroite = false;
-  e.FigureAnnoncee = -1;
+  e.FigureAnnoncee = AucuneAnnonce;
   affichage_.LegendeFigureRealisee(TexteFigure::Aucun);
   for (int16_t i = 1; i <= NbDes; ++i) affichage_.ImageDe(i, ImageDeFond);
   e.DesGardes.fill(true);
@@ -56,7 +58,7 @@ void Partie::AppelOkDeClique() {
   if (e.NumeroTour == 0 || e.PartieTerminee) return;
 
   e.SelectionDroite = false;
-  const bool annonceEnCours = e.FigureAnnoncee != -1;
+  const bool annonceEnCours = e.FigureAnnoncee != AucuneAnnonce;
   auto fermees = [&](std::initializer_list<int16_t> colonnes) {
     for (int16_t c : colonnes)
       if (!e.ColonneFermee[c]) return false;
@@ -65,8 +67,8 @@ void Partie::AppelOkDeClique() {
   if (!annonceEnCours) {
     using namespace colonne;
     // After one throw only Sèche or an announcement can still serve; after two, nothing.
-    const bool inutile = (e.NbJets == 1 && fermees({Libre, Descente, Montee, Deux})) ||
-                         (e.NbJets == 2 && fermees({Libre, Descente, Montee}));
+    const bool inutile = (e.NbJets == PremierJet && fermees({Libre, Descente, Montee, Deux})) ||
+                         (e.NbJets == DeuxiemeJet && fermees({Libre, Descente, Montee}));
     if (inutile) {
       affichage_.InfoDeroulement(Message::MsgChoisirCase);
       return;
@@ -80,9 +82,9 @@ void Partie::AppelOkDeClique() {
     PassageTroisZero();
     return;
   }
-  if (nbGardes == NbDes && (e.NbJets == 1 || e.NbJets == 2) && !annonceEnCours) {
-    affichage_.InfoDeroulement(e.NbJets == 1 ? Message::MsgBoutonsSouris
-                                             : Message::MsgChoisirOuJeter);
+  if (nbGardes == NbDes && (e.NbJets == PremierJet || e.NbJets == DeuxiemeJet) && !annonceEnCours) {
+    affichage_.InfoDeroulement(e.NbJets == PremierJet ? Message::MsgBoutonsSouris
+                                                      : Message::MsgChoisirOuJeter);
     return;
   }
 
@@ -93,16 +95,16 @@ void Partie::AppelOkDeClique() {
     for (int16_t i = 1; i <= NbDes; ++i) JeterDe(i);
     RendreVisibleCasesSelectionnables();
   } else {
-    if (jetPrecedent == 1) affichage_.InfoDeroulement(Message::MsgChoisirOuJeter);
+    if (jetPrecedent == PremierJet) affichage_.InfoDeroulement(Message::MsgChoisirOuJeter);
     for (int16_t i = 1; i <= NbDes; ++i)
       if (!e.DesGardes[i]) JeterDe(i);
     e.DesGardes.fill(true);
-    if (jetPrecedent == 2) affichage_.InfoDeroulement(Message::MsgChoisirCase);
+    if (jetPrecedent == DeuxiemeJet) affichage_.InfoDeroulement(Message::MsgChoisirCase);
   }
 
   // Deux allows two throws; Sèche one, and Annonce one unless a figure was announced.
-  if (jetPrecedent == 2) CacherCasesLibres(colonne::Deux);
-  if (jetPrecedent == 1) {
+  if (jetPrecedent == DeuxiemeJet) CacherCasesLibres(colonne::Deux);
+  if (jetPrecedent == PremierJet) {
     CacherCasesLibres(colonne::Seche);
     if (!annonceEnCours) CacherCasesLibres(colonne::Annonce);
   }
@@ -116,11 +118,11 @@ void Partie::AppelOkDeClique() {
   affichage_.LegendeOkDe(std::to_string(e.NbJets));
 }
 
-void Partie::ImageDe_MouseDown(int16_t de, int16_t bouton) {
+void Partie::ImageDe_MouseDown(int16_t de, int16_t boutonSouris) {
   auto& e = etat_;
-  if (e.NbJets != 1 && e.NbJets != 2) return;
+  if (e.NbJets != PremierJet && e.NbJets != DeuxiemeJet) return;
   if (de < 1 || de > NbDes) return;
-  if (bouton == 1) {
+  if (boutonSouris == bouton::Gauche) {
     if (e.DesGardes[de]) {
       e.DesGardes[de] = false;
       affichage_.ImageDe(de, ImageDeFond);
@@ -129,7 +131,7 @@ void Partie::ImageDe_MouseDown(int16_t de, int16_t bouton) {
       AfficherDe(de);
       e.SelectionDroite = false;
     }
-  } else if (bouton == 2) {
+  } else if (boutonSouris == bouton::Droit) {
     if (e.SelectionDroite) {
       e.SelectionDroite = false;
       for (int16_t i = 1; i <= NbDes; ++i) {
@@ -153,7 +155,7 @@ void Partie::ImageDe_MouseDown(int16_t de, int16_t bouton) {
 
 void Partie::PanelDe_Click(int16_t de) {
   auto& e = etat_;
-  if (e.NbJets != 1 && e.NbJets != 2) return;
+  if (e.NbJets != PremierJet && e.NbJets != DeuxiemeJet) return;
   if (de < 1 || de > NbDes || e.DesGardes[de]) return;
   e.DesGardes[de] = true;
   AfficherDe(de);
@@ -162,10 +164,10 @@ void Partie::PanelDe_Click(int16_t de) {
 
 void Partie::ChoisirFaces(int16_t typeDes) {
   auto& e = etat_;
-  if (typeDes != 1 && typeDes != 2) return;
+  if (typeDes != faces::Classiques && typeDes != faces::Numeriques) return;
   e.TypeDes = typeDes;
   // After the third throw the pictures stay as they are until the dice are drawn again.
-  if (e.NbJets == 1 || e.NbJets == 2)
+  if (e.NbJets == PremierJet || e.NbJets == DeuxiemeJet)
     for (int16_t i = 1; i <= NbDes; ++i)
       if (e.DesGardes[i]) AfficherDe(i);
 }

@@ -8,6 +8,8 @@
 namespace rolvex {
 
 using Des5 = Tableau<int16_t, 1, NbDes>;
+// A die of Des from a new game until its first throw.
+inline constexpr int16_t DeSansValeur = -1;
 
 // The combination named in PanelFigureRéalisée after a throw.
 enum class TexteFigure : int8_t { Aucun, TexteSuite, TexteFull, TexteCarre, TexteYam };

@@ -1,4 +1,5 @@
-// The score sheet and the fixed tables of the game: columns, figures, modes, colours.
+// The score sheet and the fixed numbers of the game: columns, figures, modes, throws, bonuses,
+// faces, mouse buttons, colours.
 #pragma once
 
 #include <array>
@@ -76,8 +77,30 @@ inline constexpr int16_t Yam = 13;
 inline constexpr int16_t NbColonnesMax = 6;
 inline constexpr int16_t NbFigures = 13;
 inline constexpr int16_t NbDes = 5;
+
+// The throws of a turn by the count NbJets reaches with them; 0 before the first.
+inline constexpr int16_t PremierJet = 1;
+inline constexpr int16_t DeuxiemeJet = 2;
 inline constexpr int16_t NbJetsMax = 3;
+
+// FigureAnnoncee while no figure is announced.
+inline constexpr int16_t AucuneAnnonce = -1;
+
 inline constexpr int16_t CoefBonusMaxiMini = 3;
+
+// TypeDes: the set of face pictures.
+namespace faces {
+inline constexpr int16_t Classiques = 1;  // pips
+inline constexpr int16_t Numeriques = 2;  // numerals
+}  // namespace faces
+
+// The mouse buttons by the codes a press on a die passes: the left one keeps or throws a die,
+// the right one keeps the dice identical to it; the middle one does nothing to the dice.
+namespace bouton {
+inline constexpr int16_t Gauche = 1;
+inline constexpr int16_t Droit = 2;
+inline constexpr int16_t Milieu = 4;
+}  // namespace bouton
 
 constexpr bool EstFigureHaute(int16_t f) { return f >= figure::As && f <= figure::Six; }
 

@@ -131,7 +131,7 @@ Chargement DecoderFichiers(std::span<const std::uint8_t> fichierOptions,
   }
   if (const auto style = LireMot(fichierOptions, 2); !style) {
     r.Ajouter(Reparation::OptionsIncompletes);
-  } else if (*style == 1 || *style == 2) {
+  } else if (*style == faces::Classiques || *style == faces::Numeriques) {
     d.TypeDes = *style;
   } else {
     r.Ajouter(Reparation::TypeDesInvalide);

@@ -14,7 +14,7 @@ Des5 D(std::string_view faces) {
 
 std::string EnTexte(const Des5& des) {
   std::string s;
-  for (int16_t d : des) s += d == -1 ? '?' : static_cast<char>('0' + d);
+  for (int16_t d : des) s += d == DeSansValeur ? '?' : static_cast<char>('0' + d);
   return s;
 }
 

@@ -38,8 +38,8 @@ class Table {
   void Clic(int c, int f) {
     partie.AppelCliqueCase(static_cast<int16_t>(c), static_cast<int16_t>(f));
   }
-  void Gauche(int de) { partie.ImageDe_MouseDown(static_cast<int16_t>(de), 1); }
-  void Droit(int de) { partie.ImageDe_MouseDown(static_cast<int16_t>(de), 2); }
+  void Gauche(int de) { partie.ImageDe_MouseDown(static_cast<int16_t>(de), bouton::Gauche); }
+  void Droit(int de) { partie.ImageDe_MouseDown(static_cast<int16_t>(de), bouton::Droit); }
   void Place(int de) { partie.PanelDe_Click(static_cast<int16_t>(de)); }
 
   // One whole turn: the first throw shows `faces`, then square (c, f) is written.

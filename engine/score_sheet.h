@@ -76,6 +76,7 @@ inline constexpr int16_t Yam = 13;
 
 inline constexpr int16_t NbColonnesMax = 6;
 inline constexpr int16_t NbFigures = 13;
+inline constexpr int16_t NbFiguresBas = figure::Yam - figure::Maxi + 1;
 inline constexpr int16_t NbDes = 5;
 
 // The throws of a turn by the count NbJets reaches with them; 0 before the first.
@@ -86,6 +87,19 @@ inline constexpr int16_t NbJetsMax = 3;
 // FigureAnnoncee while no figure is announced.
 inline constexpr int16_t AucuneAnnonce = -1;
 
+// The upper bonus of a column by its upper total, highest threshold first; a threshold reached
+// exactly earns its bonus.
+struct PalierBonusHaut {
+  int32_t seuil;
+  int32_t bonus;
+};
+inline constexpr std::array<PalierBonusHaut, 3> PaliersBonusHaut = {
+    {{80, 100}, {70, 50}, {60, 30}}};
+inline constexpr int32_t SeuilBonusHaut = PaliersBonusHaut.back().seuil;
+// Every lower figure of a column made: the single bonus, or the double one together with the
+// upper bonus.
+inline constexpr int32_t BonusBasSimple = 100;
+inline constexpr int32_t BonusBasDouble = 200;
 inline constexpr int16_t CoefBonusMaxiMini = 3;
 
 // TypeDes: the set of face pictures.

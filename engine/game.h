@@ -90,11 +90,27 @@ class Partie {
   void AfficherDe(int16_t de);
   void JeterDe(int16_t de);
   void InitLanceDes();
+  bool AnnonceEnCours() const;
+  bool DesAuChoix() const;
+  void GarderDesDeValeur(int16_t valeur);
+  // The steps of a press of OK.
+  bool RefuserJetInutile();
+  bool RefuserJetSansDeLache();
+  void JeterPremierJet();
+  void RelancerDesLaches();
+  void CacherColonnesFermeesParLeJet();
+  void RendreSelectionnablesCasesLibres();
   // column_rules
   void RendreVisibleCasesSelectionnables();
   void TransformeEnCasePrise(int16_t colonne, int16_t figure, int16_t score);
   void PassageTroisZero();
   void CacherCasesLibres(int16_t colonne);
+  // The steps of a click on a square.
+  void EcrireCase(int16_t colonne, int16_t figure, int16_t score);
+  void OuvrirCaseSuivante(int16_t colonne, int16_t figure);
+  void CliqueAnnonce(int16_t figure);
+  void RelancerPourLaFigureAnnoncee();
+  void Annoncer(int16_t figure);
   // totals
   void CalculTotauxEtBonus();
   // turn_flow

@@ -1,15 +1,25 @@
 #include "dice.h"
 
-#include <chrono>
 #include <string>
 
 #include "game.h"
 
 namespace rolvex {
 
+namespace {
+
+// 64 bits from the system's source of entropy, so that two games started in the same instant
+// still throw different dice.
+std::uint64_t GraineDuSysteme() {
+  std::random_device source;
+  const std::uint64_t haut = source();
+  return haut << 32 | source();
+}
+
+}  // namespace
+
 void DeEquitable::NouvellePartie() {
-  const auto graine = graine_.value_or(static_cast<std::uint64_t>(
-      std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+  const std::uint64_t graine = graine_ ? *graine_ : GraineDuSysteme();
   std::seed_seq semence{static_cast<std::uint32_t>(graine),
                         static_cast<std::uint32_t>(graine >> 32)};
   generateur_.seed(semence);

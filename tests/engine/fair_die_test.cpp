@@ -56,7 +56,7 @@ TEST(FairFace, WideWordsAreRefusedOnlyInTheTopFour) {
   VerifierLeHaut<std::uint64_t>();
 }
 
-// The game's die: a fixed seed replays its dice, the clock seeds each game afresh.
+// The game's die: a fixed seed replays its dice, the system's entropy seeds each game afresh.
 std::vector<int16_t> Tirer(SourceDes& de, int n) {
   std::vector<int16_t> faces;
   for (int i = 0; i < n; ++i) faces.push_back(de.Face());
@@ -79,7 +79,7 @@ TEST(FairDie, AFixedSeedReplaysItsStreamAndAnyOtherSeedDiffers) {
   EXPECT_EQ(Tirer(autre, 6000), flux);
 }
 
-TEST(FairDie, TheClockSeedsEachNewGameAfresh) {
+TEST(FairDie, WithoutASeedEachNewGameIsSeededAfresh) {
   DeEquitable de;
   const auto avant = Tirer(de, 40);
   de.NouvellePartie();

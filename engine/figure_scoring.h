@@ -28,6 +28,7 @@ struct AnalyseDes {
   int16_t TypeSuite = 0;           // 1 for 1-2-3-4-5, 2 for 2-3-4-5-6
   int16_t FaceCarre = 0;
   TexteFigure FigureNommee = TexteFigure::Aucun;
+  friend bool operator==(const AnalyseDes&, const AnalyseDes&) = default;
 };
 
 // dés: five values 1..6.

@@ -47,6 +47,7 @@ struct EtatPartie {
     Des.fill(DeSansValeur);
     DesGardes.fill(true);
   }
+  friend bool operator==(const EtatPartie&, const EtatPartie&) = default;
 };
 
 class Partie {

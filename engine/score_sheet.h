@@ -174,6 +174,7 @@ class GrilleCases {
  public:
   CaseJeu& operator()(int c, int f) { return lignes_[c][f]; }
   const CaseJeu& operator()(int c, int f) const { return lignes_[c][f]; }
+  friend bool operator==(const GrilleCases&, const GrilleCases&) = default;
 
  private:
   Tableau<Tableau<CaseJeu, 1, NbFigures>, 1, NbColonnesMax> lignes_;

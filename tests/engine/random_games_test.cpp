@@ -20,31 +20,6 @@ namespace {
 
 using essai::Table;
 
-// The totals of one column from its written scores alone.
-struct Totaux {
-  int32_t haut = 0, bonusHaut = 0, bas = 0, bonusBas = 0;
-  int faites = 0;  // lower figures written with a score
-};
-
-Totaux Recompter(const EtatPartie& e, int c) {
-  Totaux t;
-  for (int f = 1; f <= NbFigures; ++f) {
-    const CaseJeu& k = e.Cases(c, f);
-    if (!k.Prise) continue;
-    (f <= 6 ? t.haut : t.bas) += k.Score;
-    if (f >= 7 && k.Score > 0) ++t.faites;
-  }
-  t.bonusHaut = t.haut >= 80 ? 100 : t.haut >= 70 ? 50 : t.haut >= 60 ? 30 : 0;
-  if (t.faites == 7) t.bonusBas = t.haut >= 60 ? 200 : 100;
-  const CaseJeu& maxi = e.Cases(c, figure::Maxi);
-  const CaseJeu& mini = e.Cases(c, figure::Mini);
-  if (maxi.Prise && mini.Prise && maxi.Score > 0 && mini.Score > 0) {
-    EXPECT_GT(maxi.Score, mini.Score) << "column " << c;
-    t.bonusBas += 3 * (maxi.Score - mini.Score);
-  }
-  return t;
-}
-
 // Whether the column rule shows the free square (c, f) now.
 bool Ouverte(const EtatPartie& e, int c, int f) {
   if (e.FigureAnnoncee != AucuneAnnonce) return c == colonne::Annonce && f == e.FigureAnnoncee;
@@ -114,6 +89,9 @@ class Surveillant {
     for (int c = 1; c <= NbColonnesMax; ++c) {
       const bool enJeu = c <= e.NbColonnes;
       bool complete = true;
+      int32_t haut = 0, bas = 0, faitesColonne = 0;
+      const CaseJeu& maxi = e.Cases(c, figure::Maxi);
+      const CaseJeu& mini = e.Cases(c, figure::Mini);
       for (int f = 1; f <= NbFigures; ++f) {
         const CaseJeu& k = e.Cases(c, f);
         const CaseJeu& ka = a.Cases(c, f);
@@ -121,6 +99,8 @@ class Surveillant {
         prises += k.Prise;
         prisesAvant += ka.Prise;
         complete = complete && k.Prise;
+        (f <= 6 ? haut : bas) += k.Prise ? k.Score : 0;
+        faitesColonne += f >= 7 && k.Prise && k.Score > 0;
         ASSERT_TRUE(!ka.Prise || (k.Prise && k.Score == ka.Score));
         ASSERT_TRUE(k.Prise || k.Score == 0);
         ASSERT_EQ(k.Selectionnable, jete && enJeu && !k.Prise);
@@ -130,19 +110,23 @@ class Surveillant {
         // What the dice would score where the square can be written, nothing before the first
         // throw of a game; a lower figure formed shows red even where it is taken.
         if (!enJeu || (!jete && e.NumeroTour > 1)) continue;
-        const CaseJeu& maxi = e.Cases(c, figure::Maxi);
-        const CaseJeu& mini = e.Cases(c, figure::Mini);
         ASSERT_EQ(k.ScorePotentiel, k.Prise || !jete ? 0 : ScoreFigure(an, f, maxi, mini));
         ASSERT_EQ(k.CouleurPotentiel, !jete || (k.Prise && f <= 6) ? Noir : CouleurFigure(an, f));
       }
       ASSERT_EQ(e.ColonneFermee[c], !enJeu || complete) << c;
-      const Totaux m = Recompter(e, c);
-      ASSERT_TRUE(e.TotalHaut[c] == m.haut && e.BonusHaut[c] == m.bonusHaut &&
-                  e.TotalBas[c] == m.bas && e.BonusBas[c] == m.bonusBas)
+      // The totals, exact at every moment: the upper bonus at 60, 70 and 80; every lower figure
+      // made earns 100, or 200 with 60 above; Maxi and Mini made add three times their gap.
+      const int32_t bonusHaut = haut >= 80 ? 100 : haut >= 70 ? 50 : haut >= 60 ? 30 : 0;
+      int32_t bonusBas = faitesColonne == 7 ? (haut >= 60 ? 200 : 100) : 0;
+      if (maxi.Prise && mini.Prise && maxi.Score > 0 && mini.Score > 0) {
+        ASSERT_GT(maxi.Score, mini.Score) << c;
+        bonusBas += 3 * (maxi.Score - mini.Score);
+      }
+      ASSERT_TRUE(e.TotalHaut[c] == haut && e.BonusHaut[c] == bonusHaut && e.TotalBas[c] == bas &&
+                  e.BonusBas[c] == bonusBas && e.NbFiguresColonne[c] == faitesColonne)
           << "column " << c;
-      ASSERT_EQ(e.NbFiguresColonne[c], m.faites) << c;
-      total += m.haut + m.bonusHaut + m.bas + m.bonusBas;
-      faites += m.faites;
+      total += haut + bonusHaut + bas + bonusBas;
+      faites += faitesColonne;
     }
     ASSERT_EQ(e.ScoreTotal, total);
     ASSERT_EQ(ecran.legendeScoreTotal, std::to_string(total));
@@ -270,26 +254,24 @@ class Surveillant {
     const auto horsDes = static_cast<int16_t>(Entre(0, 1) * 6);
     const auto gaucheOuDroit = static_cast<int16_t>(Entre(bouton::Gauche, bouton::Droit));
     const auto autreBouton = std::array<int16_t, 3>{0, 3, bouton::Milieu}[Entre(0, 2)];
+    const bool desAuChoix = e.NbJets == 1 || e.NbJets == 2;
+    Interdit("dice out of range, other buttons, dice between turns, menus out of range", [&] {
+      p.ImageDe_MouseDown(horsDes, gaucheOuDroit);
+      p.PanelDe_Click(horsDes);
+      p.ImageDe_MouseDown(de, autreBouton);
+      if (!desAuChoix) p.ImageDe_MouseDown(de, gaucheOuDroit);
+      if (!desAuChoix || e.DesGardes[de]) p.PanelDe_Click(de);
+      p.ChoisirFaces(static_cast<int16_t>(Entre(0, 1) * 3));
+      p.ChoisirMode(static_cast<int16_t>(Entre(0, 1) * 4));
+      if (e.PartieTerminee) p.AppelOkDeClique();
+    });
     const auto c = static_cast<int16_t>(Entre(0, NbColonnesMax + 1));
     const auto f = static_cast<int16_t>(Entre(0, NbFigures + 1));
     const bool surLaFeuille = c >= 1 && c <= NbColonnesMax && f >= 1 && f <= NbFigures;
     if (!surLaFeuille || e.NbJets == 0 || !e.Cases(c, f).Visible || e.Cases(c, f).Prise)
-      Interdit("a click outside the sheet, before a throw, on a hidden or a taken square",
+      Interdit("a click off the sheet, before a throw, on a hidden or a taken square",
                [&] { p.AppelCliqueCase(c, f); });
-    Interdit("another button", [&] { p.ImageDe_MouseDown(de, autreBouton); });
-    Interdit("a die out of range", [&] { p.ImageDe_MouseDown(horsDes, gaucheOuDroit); });
-    Interdit("the place of a die out of range", [&] { p.PanelDe_Click(horsDes); });
-    Interdit("unknown faces", [&] { p.ChoisirFaces(static_cast<int16_t>(Entre(0, 1) * 3)); });
-    Interdit("an unknown mode", [&] { p.ChoisirMode(static_cast<int16_t>(Entre(0, 1) * 4)); });
-    if (e.NbJets != 1 && e.NbJets != 2) {
-      Interdit("a die touched with no throw to come",
-               [&] { p.ImageDe_MouseDown(de, gaucheOuDroit); });
-      Interdit("a place clicked with no throw to come", [&] { p.PanelDe_Click(de); });
-    } else if (e.DesGardes[de]) {
-      Interdit("the place of a kept die", [&] { p.PanelDe_Click(de); });
-    }
-    if (e.PartieTerminee) Interdit("OK after the end", [&] { p.AppelOkDeClique(); });
-    if ((e.NbJets == 1 || e.NbJets == 2) && e.FigureAnnoncee > figure::Six)
+    if (desAuChoix && e.FigureAnnoncee > figure::Six)
       Interdit(
           "the announced lower figure before the third throw",
           [&] { p.AppelCliqueCase(colonne::Annonce, e.FigureAnnoncee); }, true);

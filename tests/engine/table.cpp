@@ -31,15 +31,6 @@ Table::Table(int16_t mode, std::uint64_t graine) : hasard(graine) {
   Nouvelle(mode);
 }
 
-void Table::Nouvelle(int16_t mode) {
-  partie.ChoisirMode(mode);
-  partie.AppelNouveau();
-}
-
-void Table::Prevoir(std::string_view faces) {
-  for (char c : faces) des.Ajouter(static_cast<int16_t>(c - '0'));
-}
-
 void Table::Ok(std::string_view faces) {
   Prevoir(faces);
   const int16_t jets = e().NbJets;
@@ -48,20 +39,10 @@ void Table::Ok(std::string_view faces) {
   EXPECT_EQ(e().NbJets, jets + 1) << "no throw was made";
 }
 
-void Table::Relancer(std::string_view laches, std::string_view faces) {
-  for (char c : laches) Gauche(c - '0');
-  Ok(faces);
-}
-
 void Table::Ecrire(int c, int f, std::string_view faces) {
   Ok(faces);
   Clic(c, f);
   ASSERT_TRUE(e().Cases(c, f).Prise) << "square " << c << "," << f << " was not written";
-}
-
-void Table::Remplir(int c, std::string_view faces) {
-  for (int i = 0; i < NbFigures; ++i)
-    Ecrire(c, c == colonne::Montee ? NbFigures - i : i + 1, faces);
 }
 
 }  // namespace rolvex::essai

@@ -38,14 +38,22 @@ class Table {
 
   const EtatPartie& e() const { return partie.Etat(); }
 
-  void Nouvelle(int16_t mode);
+  void Nouvelle(int16_t mode) {
+    partie.ChoisirMode(mode);
+    partie.AppelNouveau();
+  }
   // The next dice thrown show these faces, in the order the game throws them.
-  void Prevoir(std::string_view faces);
+  void Prevoir(std::string_view faces) {
+    for (char c : faces) des.Ajouter(static_cast<int16_t>(c - '0'));
+  }
   // Presses OK with the given faces ready for the dice it throws; fails the test unless the
   // press throws and takes them all.
   void Ok(std::string_view faces);
   // Releases the dice named by their numbers ("24": dice 2 and 4), then presses OK.
-  void Relancer(std::string_view des, std::string_view faces);
+  void Relancer(std::string_view laches, std::string_view faces) {
+    for (char c : laches) Gauche(c - '0');
+    Ok(faces);
+  }
   void Clic(int c, int f) {
     partie.AppelCliqueCase(static_cast<int16_t>(c), static_cast<int16_t>(f));
   }
@@ -56,7 +64,10 @@ class Table {
   // One whole turn: the first throw shows `faces`, then square (c, f) is written.
   void Ecrire(int c, int f, std::string_view faces);
   // Writes the 13 squares of column c in the order its rule allows, each with `faces`.
-  void Remplir(int c, std::string_view faces = "12346");
+  void Remplir(int c, std::string_view faces = "12346") {
+    for (int i = 0; i < NbFigures; ++i)
+      Ecrire(c, c == colonne::Montee ? NbFigures - i : i + 1, faces);
+  }
   std::string DesSurTable() const { return EnTexte(e().Des); }
 
   DeEquitable hasard;

@@ -109,8 +109,8 @@ void FormRolvex::CreerMenus() {
       {"MenuOptions", "", 0, nullptr},
       {"MenuVoirScores", "MenuOptions", Qt::Key_F4, [&s] { s.AfficherScores(); }},
       {"MenuChoixDés", "MenuOptions", 0, nullptr},
-      {"MenuDésClassiques", "MenuChoixDés", 0, [&s] { s.ChoisirFaces(1); }},
-      {"MenuDésNumériques", "MenuChoixDés", 0, [&s] { s.ChoisirFaces(2); }},
+      {"MenuDésClassiques", "MenuChoixDés", 0, [&s] { s.ChoisirFaces(faces::Classiques); }},
+      {"MenuDésNumériques", "MenuChoixDés", 0, [&s] { s.ChoisirFaces(faces::Numeriques); }},
       {"MenuAide", "", 0, nullptr},
       {"MenuContents", "MenuAide", Qt::Key_F1, [this] { OuvrirAide(); }},
       {"MenuAbout", "MenuAide", 0, [&s] { s.APropos(); }},
@@ -329,8 +329,8 @@ void FormRolvex::OptionsChargees() {
 }
 
 void FormRolvex::FacesChoisies(int16_t typeDes) {
-  Trouver<QAction>(*this, "MenuDésClassiques")->setChecked(typeDes == 1);
-  Trouver<QAction>(*this, "MenuDésNumériques")->setChecked(typeDes == 2);
+  Trouver<QAction>(*this, "MenuDésClassiques")->setChecked(typeDes == faces::Classiques);
+  Trouver<QAction>(*this, "MenuDésNumériques")->setChecked(typeDes == faces::Numeriques);
 }
 
 void FormRolvex::FermerDialogueNom() {

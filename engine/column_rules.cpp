@@ -8,8 +8,9 @@ namespace rolvex {
 void Partie::RendreVisibleCasesSelectionnables() {
   auto& e = etat_;
   for (int16_t f = 1; f <= NbFigures; ++f) e.Cases(colonne::Libre, f).Visible = true;
-  // The game in progress decides, not a mode chosen for the next one.
-  if (e.NbColonnes >= 3) {
+  // Descente and Montée when in play: the game in progress decides, not a mode chosen for the
+  // next one.
+  if (e.NbColonnes >= colonne::Montee) {
     e.Cases(colonne::Descente, e.ProchaineDescente).Visible = true;
     e.Cases(colonne::Montee, e.ProchaineMontee).Visible = true;
   }
@@ -41,7 +42,7 @@ void Partie::TransformeEnCasePrise(int16_t c, int16_t f, int16_t score) {
 // announcement the player must choose a square.
 void Partie::PassageTroisZero() {
   auto& e = etat_;
-  if (e.FigureAnnoncee != -1) {
+  if (AnnonceEnCours()) {
     const int16_t f = e.FigureAnnoncee;
     const int16_t score = e.Cases(colonne::Annonce, f).ScorePotentiel;
     e.Cases(colonne::Annonce, f).Selectionnable = false;
@@ -52,6 +53,7 @@ void Partie::PassageTroisZero() {
   }
 }
 
+// A click on a square, as the list of the rules it applies in turn.
 void Partie::AppelCliqueCase(int16_t c, int16_t f) {
   auto& e = etat_;
   if (c < 1 || c > NbColonnesMax || f < 1 || f > NbFigures) return;
@@ -64,49 +66,63 @@ void Partie::AppelCliqueCase(int16_t c, int16_t f) {
   CalculScoresPotentiels();
   const int16_t score = e.Cases(c, f).ScorePotentiel;
   if (!e.Cases(c, f).Selectionnable) return;
-
-  switch (c) {
-    case colonne::Libre:
-    case colonne::Seche:
-    case colonne::Deux:
-    case colonne::Descente:
-    case colonne::Montee:
-      e.Cases(c, f).Selectionnable = false;
-      TransformeEnCasePrise(c, f, score);
-      if (c == colonne::Descente && f < NbFigures) {
-        e.ProchaineDescente = static_cast<int16_t>(f + 1);
-        e.Cases(c, e.ProchaineDescente).Visible = true;
-      } else if (c == colonne::Montee && f > 1) {
-        e.ProchaineMontee = static_cast<int16_t>(f - 1);
-        e.Cases(c, e.ProchaineMontee).Visible = true;
-      }
-      AppelFinTirage();
-      break;
-    case colonne::Annonce:
-      if (e.NbJets == NbJetsMax) {
-        PassageTroisZero();
-      } else if (EstFigureHaute(e.FigureAnnoncee)) {
-        // The announced upper figure: keep its dice and throw the others at once.
-        for (int16_t i = 1; i <= NbDes; ++i) {
-          e.DesGardes[i] = e.Des[i] == e.FigureAnnoncee;
-          if (e.DesGardes[i]) {
-            AfficherDe(i);
-          } else {
-            affichage_.ImageDe(i, ImageDeFond);
-          }
-        }
-        AppelOkDeClique();
-      } else if (e.NbJets == 1 && e.FigureAnnoncee == -1) {
-        // The announcement: nothing is written, only the announced square stays open.
-        e.FigureAnnoncee = f;
-        for (int16_t cc = 1; cc <= e.NbColonnes; ++cc)
-          for (int16_t ff = 1; ff <= NbFigures; ++ff)
-            if (!e.Cases(cc, ff).Prise) e.Cases(cc, ff).Visible = false;
-        e.Cases(colonne::Annonce, f).Visible = true;
-      }
-      break;
+  if (c == colonne::Annonce) {
+    CliqueAnnonce(f);
+  } else {
+    EcrireCase(c, f, score);
   }
   DessineCases();
+}
+
+// Libre, Descente, Montée, Sèche and Deux: the square clicked is written and the turn ends.
+void Partie::EcrireCase(int16_t c, int16_t f, int16_t score) {
+  etat_.Cases(c, f).Selectionnable = false;
+  TransformeEnCasePrise(c, f, score);
+  OuvrirCaseSuivante(c, f);
+  AppelFinTirage();
+}
+
+// Descente opens the figure below the one written, Montée the one above, until the column ends.
+void Partie::OuvrirCaseSuivante(int16_t c, int16_t f) {
+  auto& e = etat_;
+  if (c == colonne::Descente && f < figure::Yam) {
+    e.ProchaineDescente = static_cast<int16_t>(f + 1);
+    e.Cases(c, e.ProchaineDescente).Visible = true;
+  } else if (c == colonne::Montee && f > figure::As) {
+    e.ProchaineMontee = static_cast<int16_t>(f - 1);
+    e.Cases(c, e.ProchaineMontee).Visible = true;
+  }
+}
+
+// Annonce: after the third throw the click writes the announced square; before it, a click on
+// an announced upper figure throws again for it; right after the first throw a click
+// announces. Any other click in Annonce does nothing.
+void Partie::CliqueAnnonce(int16_t f) {
+  auto& e = etat_;
+  if (e.NbJets == NbJetsMax) {
+    PassageTroisZero();
+  } else if (EstFigureHaute(e.FigureAnnoncee)) {
+    RelancerPourLaFigureAnnoncee();
+  } else if (e.NbJets == PremierJet && !AnnonceEnCours()) {
+    Annoncer(f);
+  }
+}
+
+// The announced upper figure: keep its dice and throw the others at once.
+void Partie::RelancerPourLaFigureAnnoncee() {
+  GarderDesDeValeur(etat_.FigureAnnoncee);
+  AppelOkDeClique();
+}
+
+// The announcement: nothing is written, and only the announced square stays open for the rest
+// of the turn.
+void Partie::Annoncer(int16_t f) {
+  auto& e = etat_;
+  e.FigureAnnoncee = f;
+  for (int16_t c = 1; c <= e.NbColonnes; ++c)
+    for (int16_t ff = 1; ff <= NbFigures; ++ff)
+      if (!e.Cases(c, ff).Prise) e.Cases(c, ff).Visible = false;
+  e.Cases(colonne::Annonce, f).Visible = true;
 }
 
 }  // namespace rolvex

@@ -15,7 +15,7 @@ namespace rolvex {
 class SourceDes {
  public:
   virtual ~SourceDes() = default;
-  // A new game begins: the source starts afresh (the clock seeds the default source).
+  // A new game begins: the source starts afresh (the default source takes a new seed).
   virtual void NouvellePartie() = 0;
   // The face of one die thrown: 1..6.
   virtual int16_t Face() = 0;
@@ -33,8 +33,8 @@ constexpr std::optional<int16_t> FaceEquitable(Mot mot) {
   return static_cast<int16_t>(mot % 6 + 1);
 }
 
-// The game's own die: a Mersenne twister seeded from the clock at every new game, or with a
-// fixed seed when one is given (for replays).
+// The game's own die: a Mersenne twister seeded from std::random_device at every new game, or
+// with a fixed seed when one is given (for replays).
 class DeEquitable final : public SourceDes {
  public:
   explicit DeEquitable(std::optional<std::uint64_t> graine = std::nullopt) : graine_(graine) {

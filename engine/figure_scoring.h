@@ -8,6 +8,8 @@
 namespace rolvex {
 
 using Des5 = Tableau<int16_t, 1, NbDes>;
+// A die of Des from a new game until its first throw.
+inline constexpr int16_t DeSansValeur = -1;
 
 // The combination named in PanelFigureRéalisée after a throw.
 enum class TexteFigure : int8_t { Aucun, TexteSuite, TexteFull, TexteCarre, TexteYam };
@@ -26,6 +28,7 @@ struct AnalyseDes {
   int16_t TypeSuite = 0;           // 1 for 1-2-3-4-5, 2 for 2-3-4-5-6
   int16_t FaceCarre = 0;
   TexteFigure FigureNommee = TexteFigure::Aucun;
+  friend bool operator==(const AnalyseDes&, const AnalyseDes&) = default;
 };
 
 // dés: five values 1..6.

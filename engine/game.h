@@ -14,33 +14,34 @@ namespace rolvex {
 // writes it.
 struct EtatPartie {
   int16_t ModeJeu = 3;  // column mode 1..3 of the next and current game
-  int16_t TypeDes = 1;  // 1 pips, 2 numerals
+  int16_t TypeDes = faces::Classiques;
   int16_t NbColonnes = 0;
 
   GrilleCases Cases;
   Tableau<bool, 1, NbColonnesMax> ColonneFermee;  // not in play, or all 13 squares taken
-  int16_t ProchaineDescente = 1;
-  int16_t ProchaineMontee = 13;
+  int16_t ProchaineDescente = figure::As;
+  int16_t ProchaineMontee = figure::Yam;
   Tableau<int16_t, 1, NbColonnesMax> NbFiguresColonne;  // lower figures written with ≥ 1
   Tableau<int32_t, 1, NbColonnesMax> TotalHaut, BonusHaut, TotalBas, BonusBas;
 
-  Des5 Des;  // -1: no value yet
+  Des5 Des;
   Tableau<bool, 1, NbDes> DesGardes;
   bool SelectionDroite = false;  // the last right-click kept the dice identical to one
   AnalyseDes Analyse;            // of the dice last thrown
 
-  int16_t NbJets = 0;           // throws made this turn, 0..3
-  int16_t FigureAnnoncee = -1;  // announced in Annonce this turn, or -1
-  int16_t NumeroTour = 0;       // 1.. NbCasesMode; 0 before the first game
+  int16_t NbJets = 0;                      // throws made this turn, 0..3
+  int16_t FigureAnnoncee = AucuneAnnonce;  // announced in Annonce this turn
+  int16_t NumeroTour = 0;                  // 1.. NbCasesMode; 0 before the first game
   bool PartieTerminee = false;
   int32_t ScoreTotal = 0;
   int16_t NbFiguresRealisees = 0;
 
   EtatPartie() {
     ColonneFermee.fill(true);
-    Des.fill(-1);
+    Des.fill(DeSansValeur);
     DesGardes.fill(true);
   }
+  friend bool operator==(const EtatPartie&, const EtatPartie&) = default;
 };
 
 class Partie {
@@ -52,17 +53,19 @@ class Partie {
   const EtatPartie& Etat() const { return etat_; }
 
   // The player's choices kept with the options.
-  void ChoisirMode(int16_t modeJeu);   // 1..3; takes effect at the next new game
-  void ChoisirFaces(int16_t typeDes);  // 1 or 2; kept dice change at once after throw 1 or 2
+  void ChoisirMode(int16_t modeJeu);  // 1..3; takes effect at the next new game
+  // faces::Classiques or faces::Numeriques; kept dice change at once after throw 1 or 2.
+  void ChoisirFaces(int16_t typeDes);
 
   // New game (mode ModeJeu): resets everything and waits for the first throw.
   void AppelNouveau();
 
   // The throw button.
   void AppelOkDeClique();
-  // A mouse button pressed on die `dé` (1..5): 1 left (keep or throw), 2 right (keep the
-  // identical dice, or take that back). Ignored unless one or two throws have been made.
-  void ImageDe_MouseDown(int16_t de, int16_t bouton);
+  // A mouse button pressed on die `dé` (1..5): bouton::Gauche keeps or throws it, bouton::Droit
+  // keeps the identical dice, or takes that back. Ignored unless one or two throws have been
+  // made.
+  void ImageDe_MouseDown(int16_t de, int16_t boutonSouris);
   // A click on the place of a thrown-away die brings it back.
   void PanelDe_Click(int16_t de);
   // A click on square (colonne 1..6, figure 1..13). A click on a hidden square, or before the
@@ -79,11 +82,27 @@ class Partie {
   void AfficherDe(int16_t de);
   void JeterDe(int16_t de);
   void InitLanceDes();
+  bool AnnonceEnCours() const;
+  bool DesAuChoix() const;
+  void GarderDesDeValeur(int16_t valeur);
+  // The steps of a press of OK.
+  bool RefuserJetInutile();
+  bool RefuserJetSansDeLache();
+  void JeterPremierJet();
+  void RelancerDesLaches();
+  void CacherColonnesFermeesParLeJet();
+  void RendreSelectionnablesCasesLibres();
   // column_rules
   void RendreVisibleCasesSelectionnables();
   void TransformeEnCasePrise(int16_t colonne, int16_t figure, int16_t score);
   void PassageTroisZero();
   void CacherCasesLibres(int16_t colonne);
+  // The steps of a click on a square.
+  void EcrireCase(int16_t colonne, int16_t figure, int16_t score);
+  void OuvrirCaseSuivante(int16_t colonne, int16_t figure);
+  void CliqueAnnonce(int16_t figure);
+  void RelancerPourLaFigureAnnoncee();
+  void Annoncer(int16_t figure);
   // totals
   void CalculTotauxEtBonus();
   // turn_flow

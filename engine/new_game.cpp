@@ -33,16 +33,16 @@ void Partie::AppelNouveau() {
 
   e.ColonneFermee.fill(true);
   for (int16_t c = 1; c <= e.NbColonnes; ++c) e.ColonneFermee[c] = false;
-  e.ProchaineDescente = 1;
-  e.ProchaineMontee = NbFigures;
+  e.ProchaineDescente = figure::As;
+  e.ProchaineMontee = figure::Yam;
 
-  e.Des.fill(-1);
+  e.Des.fill(DeSansValeur);
   e.DesGardes.fill(true);
   e.NbJets = 0;
   e.PartieTerminee = false;
   e.NumeroTour = 1;
   affichage_.LegendeOkDe("OK");
-  e.FigureAnnoncee = -1;
+  e.FigureAnnoncee = AucuneAnnonce;
 
   InitCases();
   DessineCases();

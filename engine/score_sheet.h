@@ -1,4 +1,5 @@
-// The score sheet and the fixed tables of the game: columns, figures, modes, colours.
+// The score sheet and the fixed numbers of the game: columns, figures, modes, throws, bonuses,
+// faces, mouse buttons, colours.
 #pragma once
 
 #include <array>
@@ -75,9 +76,45 @@ inline constexpr int16_t Yam = 13;
 
 inline constexpr int16_t NbColonnesMax = 6;
 inline constexpr int16_t NbFigures = 13;
+inline constexpr int16_t NbFiguresBas = figure::Yam - figure::Maxi + 1;
 inline constexpr int16_t NbDes = 5;
+
+// The throws of a turn by the count NbJets reaches with them; 0 before the first.
+inline constexpr int16_t PremierJet = 1;
+inline constexpr int16_t DeuxiemeJet = 2;
 inline constexpr int16_t NbJetsMax = 3;
+
+// FigureAnnoncee while no figure is announced.
+inline constexpr int16_t AucuneAnnonce = -1;
+
+// The upper bonus of a column by its upper total, highest threshold first; a threshold reached
+// exactly earns its bonus.
+struct PalierBonusHaut {
+  int32_t seuil;
+  int32_t bonus;
+};
+inline constexpr std::array<PalierBonusHaut, 3> PaliersBonusHaut = {
+    {{80, 100}, {70, 50}, {60, 30}}};
+inline constexpr int32_t SeuilBonusHaut = PaliersBonusHaut.back().seuil;
+// Every lower figure of a column made: the single bonus, or the double one together with the
+// upper bonus.
+inline constexpr int32_t BonusBasSimple = 100;
+inline constexpr int32_t BonusBasDouble = 200;
 inline constexpr int16_t CoefBonusMaxiMini = 3;
+
+// TypeDes: the set of face pictures.
+namespace faces {
+inline constexpr int16_t Classiques = 1;  // pips
+inline constexpr int16_t Numeriques = 2;  // numerals
+}  // namespace faces
+
+// The mouse buttons by the codes a press on a die passes: the left one keeps or throws a die,
+// the right one keeps the dice identical to it; the middle one does nothing to the dice.
+namespace bouton {
+inline constexpr int16_t Gauche = 1;
+inline constexpr int16_t Droit = 2;
+inline constexpr int16_t Milieu = 4;
+}  // namespace bouton
 
 constexpr bool EstFigureHaute(int16_t f) { return f >= figure::As && f <= figure::Six; }
 
@@ -137,6 +174,7 @@ class GrilleCases {
  public:
   CaseJeu& operator()(int c, int f) { return lignes_[c][f]; }
   const CaseJeu& operator()(int c, int f) const { return lignes_[c][f]; }
+  friend bool operator==(const GrilleCases&, const GrilleCases&) = default;
 
  private:
   Tableau<Tableau<CaseJeu, 1, NbFigures>, 1, NbColonnesMax> lignes_;

@@ -6,9 +6,8 @@ namespace rolvex {
 namespace {
 
 int32_t BonusDuHaut(int32_t totalHaut) {
-  if (totalHaut >= 80) return 100;
-  if (totalHaut >= 70) return 50;
-  if (totalHaut >= 60) return 30;
+  for (const PalierBonusHaut& palier : PaliersBonusHaut)
+    if (totalHaut >= palier.seuil) return palier.bonus;
   return 0;
 }
 
@@ -28,11 +27,12 @@ void Partie::CalculTotauxEtBonus() {
     e.BonusHaut[c] = BonusDuHaut(e.TotalHaut[c]);
     e.TotalBas[c] = somme(figure::Maxi, figure::Yam);
 
-    // Every lower figure made (none crossed out) earns 100, or 200 with the upper bonus.
+    // Every lower figure made, none crossed out.
     bool toutesRealisees = true;
     for (int16_t f = figure::Maxi; f <= figure::Yam; ++f)
       toutesRealisees = toutesRealisees && e.Cases(c, f).Prise && e.Cases(c, f).Score > 0;
-    e.BonusBas[c] = toutesRealisees ? (e.TotalHaut[c] < 60 ? 100 : 200) : 0;
+    e.BonusBas[c] =
+        toutesRealisees ? (e.TotalHaut[c] < SeuilBonusHaut ? BonusBasSimple : BonusBasDouble) : 0;
 
     const CaseJeu& maxi = e.Cases(c, figure::Maxi);
     const CaseJeu& mini = e.Cases(c, figure::Mini);

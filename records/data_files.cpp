@@ -10,9 +10,6 @@ namespace {
 
 using Octets = std::span<const std::uint8_t>;
 
-// Figures 7..13 of a column are the ones a game counts as made.
-constexpr int16_t NbFiguresBasColonne = NbFigures - figure::Maxi + 1;
-
 std::optional<int16_t> LireMot(Octets fichier, std::size_t position) {
   if (position + 2 > fichier.size()) return std::nullopt;
   return static_cast<int16_t>(fichier[position] | fichier[position + 1] << 8);
@@ -131,7 +128,7 @@ Chargement DecoderFichiers(std::span<const std::uint8_t> fichierOptions,
   }
   if (const auto style = LireMot(fichierOptions, 2); !style) {
     r.Ajouter(Reparation::OptionsIncompletes);
-  } else if (*style == 1 || *style == 2) {
+  } else if (*style == faces::Classiques || *style == faces::Numeriques) {
     d.TypeDes = *style;
   } else {
     r.Ajouter(Reparation::TypeDesInvalide);
@@ -141,7 +138,7 @@ Chargement DecoderFichiers(std::span<const std::uint8_t> fichierOptions,
 
   std::optional<HighScores> defauts;  // drawn only for a file cut short
   for (int m = 1; m <= NbModes; ++m) {
-    const int16_t figuresMax = static_cast<int16_t>(NbFiguresBasColonne * NbColonnesMode[m]);
+    const int16_t figuresMax = static_cast<int16_t>(NbFiguresBas * NbColonnesMode[m]);
     TableHighScore& table = d.Scores[m];
     for (int p = 1; p <= NbPlaces; ++p) {
       const std::size_t debut = PositionEnregistrementScore(m, p);

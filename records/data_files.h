@@ -36,7 +36,7 @@ constexpr int NumeroEnregistrementNom(int modeJeu, int place) {
 // Everything the two files carry from one run to the next.
 struct DonneesOptions {
   int16_t ModeJeu = 3;  // 1..3
-  int16_t TypeDes = 1;  // 1 pips, 2 numerals
+  int16_t TypeDes = faces::Classiques;
   std::string NomJoueur;
   HighScores Scores;
   friend bool operator==(const DonneesOptions&, const DonneesOptions&) = default;

@@ -154,7 +154,8 @@ std::string ActionCase(const EtatPartie& e, int16_t colonne, int16_t figure, Lan
   const bool fr = EnFrancais(langue);
   if (!k.Visible || !k.Selectionnable || k.Prise)
     return fr ? "Ne peut pas être choisie maintenant." : "Cannot be chosen now.";
-  const bool annonce = colonne == colonne::Annonce && e.NbJets == 1 && e.FigureAnnoncee == -1;
+  const bool annonce =
+      colonne == colonne::Annonce && e.NbJets == PremierJet && e.FigureAnnoncee == AucuneAnnonce;
   if (annonce)
     return fr ? "Entrée ou clic : annoncer cette figure." : "Enter or click: announce this figure.";
   return fr ? "Entrée ou clic : écrire ce score." : "Enter or click: write this score.";

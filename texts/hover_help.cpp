@@ -55,32 +55,23 @@ constexpr Tableau<Bilingue, 1, NbFigures> AideFigure = [] {
   return t;
 }();
 
-// The upper bonus: the thresholds of the bonus computation, highest first.
-struct PalierHaut {
-  int32_t seuil;
-  Bilingue texte;
-};
-constexpr std::array<PalierHaut, 3> PaliersHaut = {{
-    {80,
-     {"Exceptionnel, vous obtenez le bonus de 100 points pour avoir dépassé 80 points dans la "
-      "partie haute de cette colonne !",
-      "Congratulations, you get the 100 points bonus !"}},
-    {70,
-     {"Félicitations, vous avez pour cette colonne un bonus de 50 points pour votre score "
-      "supérieur à 70 points en haut !",
-      "Congratulations, you get the 50 points bonus !"}},
-    {60,
-     {"Bravo, vous obtenez le bonus de 30 points pour avoir réalisé plus de 60 points en haut !",
-      "Congratulations, you get the 30 points bonus !"}},
+// The upper bonus: one text for each threshold of PaliersBonusHaut, in its order.
+constexpr std::array<Bilingue, PaliersBonusHaut.size()> AidePaliersHaut = {{
+    {"Exceptionnel, vous obtenez le bonus de 100 points pour avoir dépassé 80 points dans la "
+     "partie haute de cette colonne !",
+     "Congratulations, you get the 100 points bonus !"},
+    {"Félicitations, vous avez pour cette colonne un bonus de 50 points pour votre score "
+     "supérieur à 70 points en haut !",
+     "Congratulations, you get the 50 points bonus !"},
+    {"Bravo, vous obtenez le bonus de 30 points pour avoir réalisé plus de 60 points en haut !",
+     "Congratulations, you get the 30 points bonus !"},
 }};
-constexpr int32_t PremierPalier = 60;
 // Below the first threshold: the points still missing, between these two pieces.
 constexpr Bilingue IlManqueAvant = {"Il vous manque ", "You have to get "};
 constexpr Bilingue IlManqueApres = {" points pour obtenir le premier bonus de 30 points !",
                                     " points more for the first bonus of 30 points !"};
 
 // The lower bonus: every lower figure made, with or without the upper bonus.
-constexpr int16_t NbFiguresBas = NbFigures - figure::Six;
 constexpr Bilingue BasIncomplet = {
     "Pour obtenir le bonus du bas, vous devez réaliser toutes les figures de la colonne.",
     "To get the down bonus of this column, you just have to complete all figures of this "
@@ -143,13 +134,14 @@ AideSurvol AppelMoveBonus(const EtatPartie& etat, int16_t ou, int16_t c, Langue 
   if (etat.PartieTerminee || !ColonneValide(c)) return std::nullopt;
   const int32_t totalHaut = etat.TotalHaut[c];
   if (ou == bonus::Haut) {
-    for (const PalierHaut& palier : PaliersHaut)
-      if (totalHaut >= palier.seuil) return std::string(palier.texte.pour(langue));
-    return Entre(IlManqueAvant, PremierPalier - totalHaut, IlManqueApres, langue);
+    for (std::size_t i = 0; i < PaliersBonusHaut.size(); ++i)
+      if (totalHaut >= PaliersBonusHaut[i].seuil)
+        return std::string(AidePaliersHaut[i].pour(langue));
+    return Entre(IlManqueAvant, SeuilBonusHaut - totalHaut, IlManqueApres, langue);
   }
   if (ou == bonus::Bas) {
     if (etat.NbFiguresColonne[c] != NbFiguresBas) return std::string(BasIncomplet.pour(langue));
-    const Bilingue& texte = totalHaut < PremierPalier ? BasSimple : BasDouble;
+    const Bilingue& texte = totalHaut < SeuilBonusHaut ? BasSimple : BasDouble;
     return std::string(texte.pour(langue));
   }
   return std::nullopt;

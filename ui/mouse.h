@@ -3,15 +3,11 @@
 
 #include <Qt>
 
+#include "engine/score_sheet.h"
+
 namespace rolvex::ui {
 
-namespace bouton {
-inline constexpr int Gauche = 1;
-inline constexpr int Droit = 2;
-inline constexpr int Milieu = 4;
-}  // namespace bouton
-
-// 1 left, 2 right, 4 middle, 0 any other.
+// The game's code of a button (bouton::Gauche, bouton::Droit, bouton::Milieu), 0 for any other.
 int BoutonDuJeu(Qt::MouseButton b);
 
 namespace pointeur {

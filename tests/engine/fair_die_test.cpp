@@ -1,5 +1,5 @@
-// The fair die: every face comes from exactly as many random words as the others, and a fixed
-// seed replays the same dice.
+// The fair die: every face comes from exactly as many random words as the others; a fixed seed
+// replays the same dice, and without one every new game is seeded afresh.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -13,29 +13,9 @@
 namespace rolvex {
 namespace {
 
-// Every word of the type, counted by the face it gives: each face from `parFace` words, and
-// only the four words at the top refused.
-template <typename Mot>
-void VerifierToutLeMot(std::int64_t parFace) {
-  std::map<int, std::int64_t> faces;
-  std::int64_t premierRefuse = -1;
-  for (std::int64_t w = 0; w <= std::numeric_limits<Mot>::max(); ++w) {
-    const auto face = FaceEquitable(static_cast<Mot>(w));
-    if (!face) {
-      if (premierRefuse == -1) premierRefuse = w;
-      continue;
-    }
-    ASSERT_EQ(premierRefuse, -1) << "word " << w << " accepted above a refused word";
-    ASSERT_GE(*face, 1);
-    ASSERT_LE(*face, 6);
-    ++faces[*face];
-  }
-  EXPECT_EQ(faces.size(), 6u);
-  for (auto [face, n] : faces) EXPECT_EQ(n, parFace) << "face " << face;
-  EXPECT_EQ(premierRefuse, std::int64_t{std::numeric_limits<Mot>::max()} - 3);
-}
-
-// The top four words of a wide type alone are refused: 2^32 and 2^64 are both 6k + 4.
+// Each face from as many words as the others: of the 65536 words of 16 bits, 6 × 10922, the
+// four at the top refused. Words of 32 and 64 bits number 6k + 4 as well: their top four alone
+// are refused.
 template <typename Mot>
 void VerifierLeHaut() {
   constexpr Mot max = std::numeric_limits<Mot>::max();
@@ -45,18 +25,19 @@ void VerifierLeHaut() {
   for (Mot w = max - 3; w != 0; ++w) EXPECT_FALSE(FaceEquitable(w).has_value()) << w;
 }
 
-// A random word gives a face only where each face is given by as many words as the others.
-TEST(FairFace, EveryWordOfEightAndSixteenBitsGivesEachFaceEqually) {
-  VerifierToutLeMot<std::uint8_t>(42);      // 256 = 6 × 42 + 4
-  VerifierToutLeMot<std::uint16_t>(10922);  // 65536 = 6 × 10922 + 4
-}
-
-TEST(FairFace, WideWordsAreRefusedOnlyInTheTopFour) {
+TEST(FairFace, EveryWordGivesEachFaceEquallyAndOnlyTheTopFourAreRefused) {
+  std::map<int, int> parFace;
+  for (int w = 0; w <= 0xFFFF; ++w) {
+    const auto face = FaceEquitable(static_cast<std::uint16_t>(w));
+    ASSERT_EQ(face.has_value(), w < 0xFFFF - 3) << w;
+    if (face) ++parFace[*face];
+  }
+  EXPECT_EQ(parFace, (std::map<int, int>{
+                         {1, 10922}, {2, 10922}, {3, 10922}, {4, 10922}, {5, 10922}, {6, 10922}}));
   VerifierLeHaut<std::uint32_t>();
   VerifierLeHaut<std::uint64_t>();
 }
 
-// The game's die: a fixed seed replays its dice, the clock seeds each game afresh.
 std::vector<int16_t> Tirer(SourceDes& de, int n) {
   std::vector<int16_t> faces;
   for (int i = 0; i < n; ++i) faces.push_back(de.Face());
@@ -64,39 +45,33 @@ std::vector<int16_t> Tirer(SourceDes& de, int n) {
 }
 
 TEST(FairDie, AFixedSeedReplaysItsStreamAndAnyOtherSeedDiffers) {
-  DeEquitable a(12345);
+  constexpr std::uint64_t graine = 0x0123456789ABCDEF;
+  DeEquitable a(graine);
   const auto flux = Tirer(a, 6000);
   EXPECT_EQ(std::set<int16_t>(flux.begin(), flux.end()), (std::set<int16_t>{1, 2, 3, 4, 5, 6}));
+  // A seed kept with a replay gives the same dice in every version of the game.
+  EXPECT_EQ(std::vector<int16_t>(flux.begin(), flux.begin() + 12),
+            (std::vector<int16_t>{2, 5, 4, 1, 3, 5, 2, 5, 3, 1, 6, 1}));
   a.NouvellePartie();
   EXPECT_EQ(Tirer(a, 6000), flux) << "a new game replays the seed";
-  DeEquitable autre(12346);
-  EXPECT_NE(Tirer(autre, 200), std::vector<int16_t>(flux.begin(), flux.begin() + 200));
-  DeEquitable hautDifferent(std::uint64_t{12345} | std::uint64_t{1} << 40);
-  EXPECT_NE(Tirer(hautDifferent, 200), std::vector<int16_t>(flux.begin(), flux.begin() + 200))
-      << "the high half of the seed counts too";
-  autre.FixerGraine(12345);  // takes effect at the next game
+  const std::vector<int16_t> debut(flux.begin(), flux.begin() + 200);
+  for (std::uint64_t autre : {graine ^ 1, graine ^ std::uint64_t{1} << 40}) {
+    DeEquitable de(autre);
+    EXPECT_NE(Tirer(de, 200), debut) << std::hex << autre;
+  }
+  DeEquitable autre(1);
+  autre.FixerGraine(graine);  // takes effect at the next game
   autre.NouvellePartie();
   EXPECT_EQ(Tirer(autre, 6000), flux);
 }
 
-TEST(FairDie, TheClockSeedsEachNewGameAfresh) {
+TEST(FairDie, WithoutASeedEachNewGameIsSeededAfresh) {
   DeEquitable de;
+  DeEquitable autre;
   const auto avant = Tirer(de, 40);
+  EXPECT_NE(Tirer(autre, 40), avant);  // 6^-40: a repeat would mean the same seed
   de.NouvellePartie();
-  EXPECT_NE(Tirer(de, 40), avant);  // 6^-40: a repeat would mean the same seed
-}
-
-// Dice chosen in advance come first, then the fallback die.
-TEST(QueuedDice, TheQueuedFacesComeFirstThenTheFallback) {
-  DeEquitable hasard(5);
-  DeEquitable temoin(5);
-  DesEnFile des(hasard);
-  des.Ajouter(6);
-  des.Ajouter(1);
-  EXPECT_EQ(des.NbEnAttente(), 2u);
-  EXPECT_EQ(Tirer(des, 2), (std::vector<int16_t>{6, 1}));
-  EXPECT_EQ(des.NbEnAttente(), 0u);
-  EXPECT_EQ(Tirer(des, 50), Tirer(temoin, 50));
+  EXPECT_NE(Tirer(de, 40), avant);
 }
 
 }  // namespace

@@ -50,13 +50,13 @@ void JoueurHasard::ToucherDe(Partie& partie) {
   const auto de = static_cast<int16_t>(Entre(1, NbDes));
   const int r = Entre(0, 99);
   if (r < 60) {
-    partie.ImageDe_MouseDown(de, 1);
+    partie.ImageDe_MouseDown(de, bouton::Gauche);
   } else if (r < 80) {
-    partie.ImageDe_MouseDown(de, 2);
+    partie.ImageDe_MouseDown(de, bouton::Droit);
   } else if (r < 95) {
     partie.PanelDe_Click(de);
   } else {
-    partie.ImageDe_MouseDown(de, 4);  // the middle button does nothing
+    partie.ImageDe_MouseDown(de, bouton::Milieu);
   }
 }
 

@@ -1,8 +1,9 @@
 // A game on the table for the tests: dice chosen from short strings ("33322"), a screen that
-// only remembers, and the few moves a player makes, each as the window would deliver it.
+// remembers, and the few moves a player makes, each as the window would deliver it.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,9 +12,24 @@
 
 namespace rolvex::essai {
 
-// "33322" → the dice 3, 3, 3, 2, 2.
-Des5 D(std::string_view faces);
+// The dice as text, "33322", with '?' for a die without value.
 std::string EnTexte(const Des5& des);
+
+// A screen that remembers what it shows. At every redraw it checks that a taken square
+// reaches it once not yet drawn, then always drawn; it keeps the game as it was handed over
+// at its end.
+class Ecran : public AffichageMemoire {
+ public:
+  const Partie* partie = nullptr;
+  std::optional<EtatPartie> aLaFin;
+  std::string scoreALaFin;
+
+  void DessineCases() override;
+  void AppelFinPartie() override;
+
+ private:
+  Tableau<Tableau<bool, 1, NbFigures>, 1, NbColonnesMax> prisesDejaVues_{};
+};
 
 class Table {
  public:
@@ -21,41 +37,42 @@ class Table {
   explicit Table(int16_t mode = 3, std::uint64_t graine = 1);
 
   const EtatPartie& e() const { return partie.Etat(); }
-  const CaseJeu& Case(int c, int f) const { return e().Cases(c, f); }
 
-  void Nouvelle(int16_t mode);
-
+  void Nouvelle(int16_t mode) {
+    partie.ChoisirMode(mode);
+    partie.AppelNouveau();
+  }
   // The next dice thrown show these faces, in the order the game throws them.
-  void Prevoir(std::string_view faces);
-  // Presses OK with the given faces ready for the dice it throws; fails the test if the
-  // press does not throw exactly that many dice.
+  void Prevoir(std::string_view faces) {
+    for (char c : faces) des.Ajouter(static_cast<int16_t>(c - '0'));
+  }
+  // Presses OK with the given faces ready for the dice it throws; fails the test unless the
+  // press throws and takes them all.
   void Ok(std::string_view faces);
-  // Presses OK expecting no die to be thrown (a refusal, or the end of the throws).
-  void OkSansJet();
-  // Releases the dice named by their numbers ("24": dice 2 and 4) with the left button, then
-  // presses OK with the faces they will show.
-  void Relancer(std::string_view des, std::string_view faces);
+  // Releases the dice named by their numbers ("24": dice 2 and 4), then presses OK.
+  void Relancer(std::string_view laches, std::string_view faces) {
+    for (char c : laches) Gauche(c - '0');
+    Ok(faces);
+  }
   void Clic(int c, int f) {
     partie.AppelCliqueCase(static_cast<int16_t>(c), static_cast<int16_t>(f));
   }
-  void Gauche(int de) { partie.ImageDe_MouseDown(static_cast<int16_t>(de), 1); }
-  void Droit(int de) { partie.ImageDe_MouseDown(static_cast<int16_t>(de), 2); }
+  void Gauche(int de) { partie.ImageDe_MouseDown(static_cast<int16_t>(de), bouton::Gauche); }
+  void Droit(int de) { partie.ImageDe_MouseDown(static_cast<int16_t>(de), bouton::Droit); }
   void Place(int de) { partie.PanelDe_Click(static_cast<int16_t>(de)); }
 
   // One whole turn: the first throw shows `faces`, then square (c, f) is written.
   void Ecrire(int c, int f, std::string_view faces);
-  // One whole turn in Annonce: `faces` on the first throw, figure f announced, two more
-  // throws keeping every die, and OK writes the announced square.
-  void Annoncer(int f, std::string_view faces);
-  // Writes every free square of column c, in the order its rule allows, each with `faces`.
-  void Remplir(int c, std::string_view faces = "12346");
-
-  int NbPrises() const;
+  // Writes the 13 squares of column c in the order its rule allows, each with `faces`.
+  void Remplir(int c, std::string_view faces = "12346") {
+    for (int i = 0; i < NbFigures; ++i)
+      Ecrire(c, c == colonne::Montee ? NbFigures - i : i + 1, faces);
+  }
   std::string DesSurTable() const { return EnTexte(e().Des); }
 
   DeEquitable hasard;
   DesEnFile des{hasard};
-  AffichageMemoire ecran;
+  Ecran ecran;
   Partie partie{ecran, des};
 };
 

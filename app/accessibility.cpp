@@ -18,14 +18,6 @@ namespace rolvex::app {
 
 namespace {
 
-constexpr std::array FamillesScores = {
-    std::pair{PanelScore::PanelScoreClassement, std::string_view("PanelScoreClassement")},
-    std::pair{PanelScore::PanelScoreNom, std::string_view("PanelScoreNom")},
-    std::pair{PanelScore::PanelScoreTemps, std::string_view("PanelScoreTemps")},
-    std::pair{PanelScore::PanelScoreNbFigures, std::string_view("PanelScoreNbFigures")},
-    std::pair{PanelScore::PanelScoreScore, std::string_view("PanelScoreScore")},
-};
-
 // A screen reader hears of a change only when the text really changed.
 void Nommer(QWidget& widget, std::string_view nom, std::string_view description) {
   const QString n = ui::EnQString(nom);
@@ -141,9 +133,9 @@ void AccessibiliteJeu::ActualiserInfo() {
 
 void AccessibiliteJeu::ActualiserScores() {
   const Langue langue = fenetre_.langue();
-  for (const auto& [famille, nom] : FamillesScores)
+  for (Famille famille : FamillesScores)
     for (int16_t rang = 1; rang <= NbPlaces; ++rang)
-      if (auto* panneau = Trouver<ui::Panneau>(fenetre_, NomElement(nom, rang)))
+      if (auto* panneau = Trouver<ui::Panneau>(fenetre_, CleElement{famille, rang}))
         Nommer(*panneau, panneau->caption().toStdString(),
                AppelMovePanelScore(famille, rang, langue));
 }

@@ -10,26 +10,13 @@
 namespace rolvex {
 namespace {
 
-// The five families of cells, in the order of PanelScore.
-struct FamilleScores {
-  PanelScore famille;
-  std::string_view nom;
-};
-constexpr std::array<FamilleScores, 5> Familles = {{
-    {PanelScore::PanelScoreClassement, "PanelScoreClassement"},
-    {PanelScore::PanelScoreNom, "PanelScoreNom"},
-    {PanelScore::PanelScoreTemps, "PanelScoreTemps"},
-    {PanelScore::PanelScoreNbFigures, "PanelScoreNbFigures"},
-    {PanelScore::PanelScoreScore, "PanelScoreScore"},
-}};
-
-constexpr std::size_t Rang(PanelScore famille) { return static_cast<std::size_t>(famille); }
-
-static_assert([] {
-  for (std::size_t k = 0; k < Familles.size(); ++k)
-    if (Rang(Familles[k].famille) != k) return false;
-  return true;
-}());
+// The place of a column of the table among FamillesScores; NbColonnes for another family.
+constexpr std::size_t NbColonnes = FamillesScores.size();
+std::size_t Rang(Famille famille) {
+  std::size_t k = 0;
+  while (k < NbColonnes && FamillesScores[k] != famille) ++k;
+  return k;
+}
 
 ui::Panneau* CreerPanneau(QWidget* conteneur, std::string_view nom) {
   auto* panneau = new ui::Panneau(conteneur);
@@ -52,20 +39,20 @@ void Appliquer(ui::Panneau& panneau, const Controle& c, const ui::EchelleTwips& 
 SuperPanelScore::SuperPanelScore(const AireJeu& aire, const ui::EchelleTwips& echelle,
                                  Langue langue, QWidget* fenetre)
     : ui::Panneau(fenetre),
-      panelModeColonnes_(CreerPanneau(this, "PanelModeColonnes")),
-      panelScore_(CreerPanneau(this, "PanelScore")),
-      panelEffacerScores_(CreerPanneau(this, "PanelEffacerScores")) {
-  setObjectName(QStringLiteral("SuperPanelScore"));
+      panelModeColonnes_(CreerPanneau(this, Nom(Seul::PanelModeColonnes))),
+      panelScore_(CreerPanneau(this, Nom(Seul::PanelScore))),
+      panelEffacerScores_(CreerPanneau(this, Nom(Seul::PanelEffacerScores))) {
+  setObjectName(ui::EnQString(Nom(Seul::SuperPanelScore)));
   hide();
 
-  for (int rang = 1; rang <= NbPlaces; ++rang) {
-    for (const FamilleScores& f : Familles) {
-      ui::Panneau* cellule = CreerPanneau(panelScore_, NomElement(f.nom, rang));
+  for (int16_t rang = 1; rang <= NbPlaces; ++rang) {
+    for (Famille famille : FamillesScores) {
+      ui::Panneau* cellule = CreerPanneau(panelScore_, Nom(CleElement{famille, rang}));
       // A long name or a long time shrinks rather than lose its ends at the cell's edges.
       cellule->setShrinkToFit(true);
-      cellules_[rang][Rang(f.famille)] = cellule;
+      cellules_[rang][Rang(famille)] = cellule;
       connect(cellule, &ui::Panneau::mouseMoved, this,
-              [this, famille = f.famille, rang] { emit panelScoreMouseMove(famille, rang); });
+              [this, famille, rang] { emit panelScoreMouseMove(famille, rang); });
     }
   }
   Disposer(aire, echelle);
@@ -78,7 +65,7 @@ SuperPanelScore::SuperPanelScore(const AireJeu& aire, const ui::EchelleTwips& ec
 }
 
 void SuperPanelScore::Disposer(const AireJeu& aire, const ui::EchelleTwips& echelle) {
-  if (const Controle* zone = aire.Trouver("SuperPanelScore")) Appliquer(*this, *zone, echelle);
+  if (const Controle* zone = aire.Trouver(Seul::SuperPanelScore)) Appliquer(*this, *zone, echelle);
   for (ui::Panneau* panneau : findChildren<ui::Panneau*>()) {
     if (const Controle* c = aire.Trouver(panneau->objectName().toStdString()))
       Appliquer(*panneau, *c, echelle);
@@ -87,9 +74,9 @@ void SuperPanelScore::Disposer(const AireJeu& aire, const ui::EchelleTwips& eche
 
 void SuperPanelScore::AfficherScores(const TableHighScore& table) {
   for (int rang = 1; rang <= NbPlaces; ++rang)
-    for (const FamilleScores& f : Familles)
-      cellules_[rang][Rang(f.famille)]->setCaption(
-          ui::EnQString(LegendeCelluleScore(f.famille, rang, table[rang])));
+    for (Famille famille : FamillesScores)
+      cellules_[rang][Rang(famille)]->setCaption(
+          ui::EnQString(LegendeCelluleScore(famille, rang, table[rang])));
   show();
   raise();
 }
@@ -110,8 +97,8 @@ void SuperPanelScore::SetModeColonnes(const QString& legende) {
   panelModeColonnes_->setCaption(legende);
 }
 
-ui::Panneau* SuperPanelScore::Cellule(PanelScore famille, int rang) const {
-  if (rang < 1 || rang > NbPlaces || Rang(famille) >= NbFamilles) return nullptr;
+ui::Panneau* SuperPanelScore::Cellule(Famille famille, int rang) const {
+  if (rang < 1 || rang > NbPlaces || Rang(famille) >= NbColonnes) return nullptr;
   return cellules_[rang][Rang(famille)];
 }
 

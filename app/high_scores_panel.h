@@ -15,7 +15,7 @@
 
 namespace rolvex {
 
-// SuperPanelScore with PanelModeColonnes, PanelScore and its fifty cells, and
+// SuperPanelScore with PanelModeColonnes, Famille and its fifty cells, and
 // PanelEffacerScores, each child named as the play area names it ("PanelScoreNom(3)").
 class SuperPanelScore : public ui::Panneau {
   Q_OBJECT
@@ -42,24 +42,23 @@ class SuperPanelScore : public ui::Panneau {
   void SetModeColonnes(const QString& legende);
 
   // The cell of `famille` at row `rang` (1..10); nullptr for another row.
-  ui::Panneau* Cellule(PanelScore famille, int rang) const;
+  ui::Panneau* Cellule(Famille famille, int rang) const;
 
  signals:
   // PanelEffacerScores_Click: the window hides the panel and shows the play area.
   void effacerScoresClicked();
   // The mouse passes over a cell (PanelScoreNom_MouseMove(rang)…): the window writes
   // AppelMovePanelScore(famille, rang) to the information line.
-  void panelScoreMouseMove(rolvex::PanelScore famille, int rang);
+  void panelScoreMouseMove(rolvex::Famille famille, int rang);
 
  private:
   void Disposer(const AireJeu& aire, const ui::EchelleTwips& echelle);
 
-  static constexpr std::size_t NbFamilles = 5;
   ui::Panneau* panelModeColonnes_;
   ui::Panneau* panelScore_;
   ui::Panneau* panelEffacerScores_;
-  // By row, then by family in the order of PanelScore.
-  Tableau<std::array<ui::Panneau*, NbFamilles>, 1, NbPlaces> cellules_{};
+  // By row, then by column in the order of FamillesScores.
+  Tableau<std::array<ui::Panneau*, FamillesScores.size()>, 1, NbPlaces> cellules_{};
 };
 
 }  // namespace rolvex

@@ -193,13 +193,13 @@ void FormRolvex::ConnecterAireJeu() {
     }
   }
 
-  auSurvol(Seul::PanelFigureRealisee, [&s] { s.SurvolerPanel(PanelAide::PanelFigureRealisee); });
-  auSurvol(Seul::PanelTotalDes, [&s] { s.SurvolerPanel(PanelAide::PanelTotalDes); });
-  auSurvol(Seul::PanelScoreTotal, [&s] { s.SurvolerPanel(PanelAide::PanelScoreTotal); });
+  auSurvol(Seul::PanelFigureRealisee, [&s] { s.SurvolerPanel(Seul::PanelFigureRealisee); });
+  auSurvol(Seul::PanelTotalDes, [&s] { s.SurvolerPanel(Seul::PanelTotalDes); });
+  auSurvol(Seul::PanelScoreTotal, [&s] { s.SurvolerPanel(Seul::PanelScoreTotal); });
   auSurvol(Seul::PictureAireJeu, [&s] { s.SurvolerAire(); });
   const SuperPanelScore& scores = e.PanneauScores();
   connect(&scores, &SuperPanelScore::effacerScoresClicked, this, [&s] { s.EffacerScores(); });
-  connect(&scores, &SuperPanelScore::panelScoreMouseMove, this, [&s](PanelScore famille, int rang) {
+  connect(&scores, &SuperPanelScore::panelScoreMouseMove, this, [&s](Famille famille, int rang) {
     s.SurvolerPanelScore(famille, static_cast<int16_t>(rang));
   });
 }

@@ -152,10 +152,7 @@ void EcranAireJeu::DechargerTousControles() {
     for (Cote cote : {Cote::Gauche, Cote::Droite}) (*this)[CleEtiquette{cote, i}].hide();
   }
   for (int rang = 1; rang <= NbPlaces; ++rang)
-    for (PanelScore famille :
-         {PanelScore::PanelScoreClassement, PanelScore::PanelScoreNom, PanelScore::PanelScoreTemps,
-          PanelScore::PanelScoreNbFigures, PanelScore::PanelScoreScore})
-      panneauScores_->Cellule(famille, rang)->hide();
+    for (Famille famille : FamillesScores) panneauScores_->Cellule(famille, rang)->hide();
 }
 
 }  // namespace rolvex::app

@@ -37,10 +37,6 @@ constexpr double EspaceScores = 45;   // around the rows of the high-score table
 constexpr double ReserveBarreTitre = 600;
 constexpr double ReserveBarreMenus = 300;
 
-constexpr std::array ColonnesScores = {Famille::PanelScoreClassement, Famille::PanelScoreNom,
-                                       Famille::PanelScoreScore, Famille::PanelScoreTemps,
-                                       Famille::PanelScoreNbFigures};
-
 TaillesAire CalculTailles(double largeurEcran, double hauteurEcran) {
   TaillesAire t;
   t.HauteurCase = ArrondiPair(hauteurEcran / CasesEnHauteur);
@@ -75,7 +71,7 @@ std::vector<Cle> ToutesLesCles() {
   for (int s = 0; s < NbSeuls; ++s) cles.emplace_back(static_cast<Seul>(s));
   for (int16_t i = 1; i <= NbDes; ++i)
     for (Famille f : {Famille::PanelDe, Famille::ImageDe}) cles.emplace_back(CleElement{f, i});
-  for (Famille f : ColonnesScores)
+  for (Famille f : FamillesScores)
     for (int16_t i = 1; i <= NbPlaces; ++i) cles.emplace_back(CleElement{f, i});
   for (const ColonneFeuille& colonne : ColonnesFeuille())
     cles.insert(cles.end(), colonne.begin(), colonne.end());
@@ -247,7 +243,7 @@ void AireJeu::InitZoneScores(double largeurEcran) {
   for (int16_t i = 1; i <= NbPlaces; ++i) {
     double gauche = EspaceScores;
     const double haut = EspaceScores + (i - 1) * (hauteurLigne + EspaceScores);
-    for (Famille famille : ColonnesScores) {
+    for (Famille famille : FamillesScores) {
       Controle& panneau = C(CleElement{famille, i});
       panneau.rect.Left = Simple(gauche);
       panneau.rect.Top = Simple(haut);

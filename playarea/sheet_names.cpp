@@ -45,13 +45,15 @@ ColonneFeuille Colonne(Cle haut, CleFigure figure, CleLigne total) {
 
 }  // namespace
 
+std::string_view NomFamille(Famille famille) {
+  return NomsFamilles[static_cast<std::size_t>(famille)];
+}
+
 std::string Nom(const Cle& cle) {
   return std::visit(
       Selon{
           [](Seul s) { return std::string(NomsSeuls[static_cast<std::size_t>(s)]); },
-          [](CleElement e) {
-            return NomElement(NomsFamilles[static_cast<std::size_t>(e.famille)], e.i);
-          },
+          [](CleElement e) { return NomElement(NomFamille(e.famille), e.i); },
           [](CleCase k) { return NomElement("Case" + NomColonne(k.colonne), k.figure); },
           [](CleEntete k) { return "CaseNom" + NomColonne(k.colonne); },
           [](CleTotal k) { return "Case" + std::string(Prefixe(k.ligne)) + NomColonne(k.colonne); },

@@ -50,6 +50,10 @@ enum class Famille : int8_t {
   PanelScoreNbFigures,
 };
 inline constexpr int NbFamilles = 7;
+// The columns of the high-score table, left to right, each a family of rows 1..10.
+inline constexpr std::array<Famille, 5> FamillesScores = {
+    Famille::PanelScoreClassement, Famille::PanelScoreNom, Famille::PanelScoreScore,
+    Famille::PanelScoreTemps, Famille::PanelScoreNbFigures};
 
 struct CleElement {
   Famille famille;
@@ -86,6 +90,8 @@ using Cle =
     std::variant<Seul, CleElement, CleCase, CleEntete, CleTotal, CleEtiquette, CleEtiquetteTotal>;
 
 std::string Nom(const Cle& cle);
+// The name a family's elements share before their index: "PanelScoreNom".
+std::string_view NomFamille(Famille famille);
 
 // A visitor of a Cle made of one lambda per kind of control.
 template <typename... F>

@@ -107,11 +107,11 @@ void Session::SurvolerBonus(int16_t ou, int16_t colonne) {
     Aide(AppelMoveBonus(Etat(), ou, colonne, langue_));
 }
 
-void Session::SurvolerPanel(PanelAide panel) {
+void Session::SurvolerPanel(Seul panel) {
   if (ecran_.partieCommencee) InfoInterface(AppelMovePanel(panel, langue_));
 }
 
-void Session::SurvolerPanelScore(PanelScore panel, int16_t rang) {
+void Session::SurvolerPanelScore(Famille panel, int16_t rang) {
   if (ecran_.scoresMontres) InfoInterface(AppelMovePanelScore(panel, rang, langue_));
 }
 

@@ -156,8 +156,8 @@ class Session : private Affichage {
   // The mouse over the play area: the information line explains what lies under it.
   void SurvolerCase(int16_t colonne, int16_t figure);
   void SurvolerBonus(int16_t ou, int16_t colonne);  // bonus::Haut or bonus::Bas
-  void SurvolerPanel(PanelAide panel);
-  void SurvolerPanelScore(PanelScore panel, int16_t rang);
+  void SurvolerPanel(Seul panel);
+  void SurvolerPanelScore(Famille panel, int16_t rang);
   void SurvolerAire();
 
   // The high-score panel of the current mode (after the first game), and its hiding.

@@ -89,7 +89,7 @@ struct LigneAccessible {
   Bilingue nom;
   Bilingue description;
 };
-constexpr std::array<LigneAccessible, 2> LignesTotaux = {{
+constexpr std::array<LigneAccessible, 2> TotauxAccessibles = {{
     {{"Total du haut", "Upper total"},
      {"Somme des scores du haut de la colonne.", "Sum of the upper scores of the column."}},
     {{"Total du bas", "Lower total"},
@@ -253,7 +253,7 @@ TexteAccessible AccessibleBonus(const EtatPartie& e, int16_t ou, int16_t colonne
 }
 
 TexteAccessible AccessibleEtiquetteTotal(int16_t ou, Langue langue) {
-  const LigneAccessible& l = ou == bonus::Haut ? LignesTotaux[0] : LignesTotaux[1];
+  const LigneAccessible& l = ou == bonus::Haut ? TotauxAccessibles[0] : TotauxAccessibles[1];
   return {std::string(l.nom.pour(langue)), std::string(l.description.pour(langue))};
 }
 
@@ -319,13 +319,13 @@ TexteAccessible AccessibleOkDe(const EtatPartie& e, Langue langue) {
 TexteAccessible AccessibleScoreTotal(const EtatPartie& e, Langue langue) {
   return {Avec(EnFrancais(langue) ? "Score total" : "Total score", std::to_string(e.ScoreTotal),
                langue),
-          AppelMovePanel(PanelAide::PanelScoreTotal, langue)};
+          AppelMovePanel(Seul::PanelScoreTotal, langue)};
 }
 
 TexteAccessible AccessibleTotalDes(const EtatPartie& e, Langue langue) {
   const std::string_view nom = EnFrancais(langue) ? "Somme des dés" : "Sum of the dice";
   return {e.NbJets == 0 ? std::string(nom) : Avec(nom, std::to_string(e.Analyse.TotalDes), langue),
-          AppelMovePanel(PanelAide::PanelTotalDes, langue)};
+          AppelMovePanel(Seul::PanelTotalDes, langue)};
 }
 
 TexteAccessible AccessibleFigureRealisee(const EtatPartie& e, Langue langue) {
@@ -334,7 +334,7 @@ TexteAccessible AccessibleFigureRealisee(const EtatPartie& e, Langue langue) {
   const std::string_view texte =
       figure == TexteFigure::Aucun ? (fr ? "aucune" : "none") : Texte(figure, langue);
   return {Avec(fr ? "Figure réalisée" : "Figure made", texte, langue),
-          AppelMovePanel(PanelAide::PanelFigureRealisee, langue)};
+          AppelMovePanel(Seul::PanelFigureRealisee, langue)};
 }
 
 TexteAccessible AccessibleInfo(std::string_view texte, Langue langue) {

@@ -84,31 +84,26 @@ constexpr Bilingue BasDouble = {
     "donc un bonus exceptionnel de 200 points !",
     "You get a bonus of 200 points because you got all the figures and the up bonus"};
 
-constexpr std::array<Bilingue, 3> AidePanel = {{
-    {"Figure actuellement réalisée.", "Current figure."},
-    {"Somme des 5 dés actuellement tirés.", "Total of the current 5 dices."},
-    {"Score total (correspondant à la somme des scores de chaque colonne).",
-     "This is the score (sum of column scores)."},
-}};
+constexpr Bilingue AideFigureRealisee = {"Figure actuellement réalisée.", "Current figure."};
+constexpr Bilingue AideTotalDes = {"Somme des 5 dés actuellement tirés.",
+                                   "Total of the current 5 dices."};
+constexpr Bilingue AideScoreTotal = {
+    "Score total (correspondant à la somme des scores de chaque colonne).",
+    "This is the score (sum of column scores)."};
 
 // A high-score panel says its row number between these two pieces.
 struct AideRang {
   Bilingue avant;
   Bilingue apres;
 };
-constexpr std::array<AideRang, 5> AidePanelScore = {{
-    {{"Joueur classé en position ", "Player position "}, {"", ""}},
-    {{"Nom du joueur classé en position N° ", " Name of the player at position "}, {"", ""}},
-    {{"Temps réalisé de la position N° ", "Time elapsed at position "}, {"", ""}},
-    {{"Nombre de figures réalisées pour le score N° ", "Number of figures of the score "},
-     {"", ""}},
-    {{"Meilleur score N° ", "High score "}, {" / 10", " / 10"}},
-}};
-
-template <typename Enum>
-constexpr std::size_t Rang(Enum e) {
-  return static_cast<std::size_t>(e);
-}
+constexpr AideRang AideClassement = {{"Joueur classé en position ", "Player position "}, {"", ""}};
+constexpr AideRang AideNom = {
+    {"Nom du joueur classé en position N° ", " Name of the player at position "}, {"", ""}};
+constexpr AideRang AideTemps = {{"Temps réalisé de la position N° ", "Time elapsed at position "},
+                                {"", ""}};
+constexpr AideRang AideNbFigures = {
+    {"Nombre de figures réalisées pour le score N° ", "Number of figures of the score "}, {"", ""}};
+constexpr AideRang AideScore = {{"Meilleur score N° ", "High score "}, {" / 10", " / 10"}};
 
 constexpr bool ColonneValide(int c) { return c >= 1 && c <= NbColonnesMax; }
 
@@ -147,13 +142,26 @@ AideSurvol AppelMoveBonus(const EtatPartie& etat, int16_t ou, int16_t c, Langue 
   return std::nullopt;
 }
 
-std::string AppelMovePanel(PanelAide panel, Langue langue) {
-  return std::string(AidePanel.at(Rang(panel)).pour(langue));
+std::string AppelMovePanel(Seul panel, Langue langue) {
+  switch (panel) {
+    case Seul::PanelFigureRealisee: return std::string(AideFigureRealisee.pour(langue));
+    case Seul::PanelTotalDes: return std::string(AideTotalDes.pour(langue));
+    case Seul::PanelScoreTotal: return std::string(AideScoreTotal.pour(langue));
+    default: return {};
+  }
 }
 
-std::string AppelMovePanelScore(PanelScore panel, int16_t rang, Langue langue) {
-  const AideRang& aide = AidePanelScore.at(Rang(panel));
-  return Entre(aide.avant, rang, aide.apres, langue);
+std::string AppelMovePanelScore(Famille colonne, int16_t rang, Langue langue) {
+  const AideRang* aide = nullptr;
+  switch (colonne) {
+    case Famille::PanelScoreClassement: aide = &AideClassement; break;
+    case Famille::PanelScoreNom: aide = &AideNom; break;
+    case Famille::PanelScoreTemps: aide = &AideTemps; break;
+    case Famille::PanelScoreNbFigures: aide = &AideNbFigures; break;
+    case Famille::PanelScoreScore: aide = &AideScore; break;
+    default: return {};
+  }
+  return Entre(aide->avant, rang, aide->apres, langue);
 }
 
 AideSurvol PictureAireJeu_MouseMove(const EtatPartie& etat) {

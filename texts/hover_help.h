@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/game.h"
+#include "playarea/sheet_names.h"
 #include "texts/language_tables.h"
 
 namespace rolvex {
@@ -36,19 +37,13 @@ constexpr GesteAide GesteAideBonus(int16_t ou, int16_t c) {
   return ou == bonus::Bas && c == colonne::Annonce ? GesteAide::Clic : GesteAide::Survol;
 }
 
-// The panels of the dice area; their help is shown whatever the state of the game.
-enum class PanelAide : int8_t { PanelFigureRealisee, PanelTotalDes, PanelScoreTotal };
-std::string AppelMovePanel(PanelAide panel, Langue langue);
+// The panels of the dice area that explain themselves (PanelFigureRealisee, PanelTotalDes,
+// PanelScoreTotal), whatever the state of the game; another panel has no help.
+std::string AppelMovePanel(Seul panel, Langue langue);
 
-// The five columns of the high-score panel; rang is the row, 1 (best) to 10, written in decimal.
-enum class PanelScore : int8_t {
-  PanelScoreClassement,
-  PanelScoreNom,
-  PanelScoreTemps,
-  PanelScoreNbFigures,
-  PanelScoreScore,
-};
-std::string AppelMovePanelScore(PanelScore panel, int16_t rang, Langue langue);
+// The five columns of the high-score panel (FamillesScores); rang is the row, 1 (best) to 10,
+// written in decimal.
+std::string AppelMovePanelScore(Famille colonne, int16_t rang, Langue langue);
 
 // A bare part of the play area clears the line while a game runs; after the end of a game it
 // leaves the end-of-game message alone.

@@ -113,15 +113,15 @@ std::string MessageEchecFichier(const EchecFichier& echec, Langue langue) {
                                                       : MsgEchecEcriture(fichier, raison, langue);
 }
 
-std::string LegendeCelluleScore(PanelScore famille, int place, const HighScoreEntry& entree) {
+std::string LegendeCelluleScore(Famille famille, int place, const HighScoreEntry& entree) {
   switch (famille) {
-    case PanelScore::PanelScoreClassement: return std::to_string(place);
-    case PanelScore::PanelScoreNom: return entree.name;
-    case PanelScore::PanelScoreTemps: return ConvertTempsEnChrono(entree.time);
-    case PanelScore::PanelScoreNbFigures: return std::to_string(entree.figures);
-    case PanelScore::PanelScoreScore: return std::to_string(entree.score);
+    case Famille::PanelScoreClassement: return std::to_string(place);
+    case Famille::PanelScoreNom: return entree.name;
+    case Famille::PanelScoreTemps: return ConvertTempsEnChrono(entree.time);
+    case Famille::PanelScoreNbFigures: return std::to_string(entree.figures);
+    case Famille::PanelScoreScore: return std::to_string(entree.score);
+    default: return {};  // the dice have no place in a table
   }
-  return {};
 }
 
 }  // namespace rolvex

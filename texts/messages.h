@@ -47,8 +47,9 @@ BoutonsMessage TextesBoutons(Langue langue);
 // singular form.
 std::string LegendeModeColonnes(int16_t nbColonnes, Langue langue);
 
-// What a cell of the high-score panel shows of place `place` (1..10) of a table.
-std::string LegendeCelluleScore(PanelScore famille, int place, const HighScoreEntry& entree);
+// What a cell of the high-score panel (a column of FamillesScores) shows of place `place`
+// (1..10) of a table.
+std::string LegendeCelluleScore(Famille famille, int place, const HighScoreEntry& entree);
 
 // A data file could not be read or written: which file, why, and what the game does about it.
 std::string MessageEchecFichier(const EchecFichier& echec, Langue langue);

@@ -84,8 +84,8 @@ TEST(EcranLarge, MenusAndFontsFollowTheScreenAndTheWindowStillFits) {
     const double ok = Trouver<QWidget>(fenetre, "PanelOkDé")->font().pointSizeF();
     const bool large = ecran.width() > 12000;
     EXPECT_EQ(ok < *fenetre.Jeu().Aire()["PanelOkDé"].police, large) << ok;
-    for (PanelScore famille : Familles)
-      for (int rang = 1; rang <= NbPlaces && famille != PanelScore::PanelScoreNom; ++rang) {
+    for (Famille famille : Familles)
+      for (int rang = 1; rang <= NbPlaces && famille != Famille::PanelScoreNom; ++rang) {
         const ui::Panneau& k =
             *Trouver<SuperPanelScore>(fenetre, "SuperPanelScore")->Cellule(famille, rang);
         const QString texte = Q(LegendeCelluleScore(famille, NbPlaces, {"", 8888, 3599, 42}));

@@ -35,9 +35,9 @@ inline QString Q(std::string_view texte) { return ui::EnQString(texte); }
 // A text as a message box shows it.
 inline QString Boite(std::string_view texte) { return ui::AvecSautsDeLigne(Q(texte)); }
 
-inline constexpr std::array Familles = {
-    PanelScore::PanelScoreClassement, PanelScore::PanelScoreNom, PanelScore::PanelScoreTemps,
-    PanelScore::PanelScoreNbFigures, PanelScore::PanelScoreScore};
+inline constexpr std::array Familles = {Famille::PanelScoreClassement, Famille::PanelScoreNom,
+                                        Famille::PanelScoreTemps, Famille::PanelScoreNbFigures,
+                                        Famille::PanelScoreScore};
 
 // Answers every message box shown while it lives, as the player would: OK, or Yes to the first
 // `oui` questions and No after. `pendant` looks at the screen while each box is up.
@@ -248,7 +248,7 @@ class FenetreDeJeu : public testing::Test {
     if (!e.scoresMontres) return;
     EXPECT_EQ(Legende("PanelModeColonnes"), Q(s.LegendeModeColonnes()));
     for (int16_t rang = 1; rang <= NbPlaces; ++rang)
-      for (PanelScore famille : Familles) {
+      for (Famille famille : Familles) {
         const ui::Panneau& k = *W<SuperPanelScore>("SuperPanelScore").Cellule(famille, rang);
         EXPECT_EQ(k.caption(), Q(LegendeCelluleScore(famille, rang, (*e.tableScores)[rang])));
         EXPECT_EQ(k.foreColor(), rang == e.placeEnRouge ? RougeVif : Bleu) << rang;

@@ -32,15 +32,15 @@ TEST_F(Gestes, OnTheDiceAndTheSquaresAreTheSessionsCommands) {
     for (int16_t f = 1; f <= NbFigures; ++f)
       if (W(NomCase(c, f)).isVisible())
         Geste([&] { Survoler(NomCase(c, f)); }, [&](Session& s) { s.SurvolerCase(c, f); });
-  for (auto [nom, panneau] : {std::pair{"PanelFigureRéalisée", PanelAide::PanelFigureRealisee},
-                              {"PanelScoreTotal", PanelAide::PanelScoreTotal}})
+  for (auto [nom, panneau] : {std::pair{"PanelFigureRéalisée", Seul::PanelFigureRealisee},
+                              {"PanelScoreTotal", Seul::PanelScoreTotal}})
     Geste([&] { Survoler(nom); }, [&](Session& s) { s.SurvolerPanel(panneau); });
   for (int16_t c = 1; c <= NbColonnesMax; ++c)
     for (int16_t ou : {bonus::Haut, bonus::Bas}) {
       const std::string nom = NomTotal(ou == 1 ? LigneTotal::BonusHaut : LigneTotal::BonusBas, c);
       const bool clic = GesteAideBonus(ou, c) == GesteAide::Clic;
       Geste([&] { Survoler("PanelTotalDés"); },
-            [](Session& s) { s.SurvolerPanel(PanelAide::PanelTotalDes); });
+            [](Session& s) { s.SurvolerPanel(Seul::PanelTotalDes); });
       if (clic) Geste([&] { Survoler(nom); });
       Geste([&] { clic ? Cliquer(nom) : Survoler(nom); },
             [&](Session& s) { s.SurvolerBonus(ou, c); });
@@ -82,7 +82,7 @@ TEST_F(Gestes, TheEndOfAGameAndTheHighScoresShowWhatTheSessionReports) {
   ASSERT_GT(fenetre->Jeu().Ecran().placeEnRouge, 0);
   Geste([&] { Cliquer("PanelEffacerScores"); }, [](Session& s) { s.EffacerScores(); });
   Geste([&] { Touche(Qt::Key_F4); }, [](Session& s) { s.AfficherScores(); });
-  for (PanelScore famille : Familles)
+  for (Famille famille : Familles)
     for (int16_t rang = 1; rang <= NbPlaces; ++rang)
       Geste(
           [&] {

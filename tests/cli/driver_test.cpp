@@ -123,7 +123,7 @@ TEST(Commandes, EachCommandActsOnTheSessionAsTheWindowWould) {
   Jouer(p, {"bonus 1 1"});
   EXPECT_EQ(s.TexteInfo(), *AppelMoveBonus(s.Etat(), bonus::Haut, 1, Langue::Anglais));
   Jouer(p, {"panel PanelTotalDés"});
-  EXPECT_EQ(s.TexteInfo(), AppelMovePanel(PanelAide::PanelTotalDes, Langue::Anglais));
+  EXPECT_EQ(s.TexteInfo(), AppelMovePanel(Seul::PanelTotalDes, Langue::Anglais));
   Jouer(p, {"bare", "tick 61", "click 1 2"});
   EXPECT_EQ(s.Horloge().SecondesPartie(), 61);
   EXPECT_TRUE(s.Etat().Cases(1, 2).Prise);

@@ -49,10 +49,9 @@ TEST(LectureCommandes, ReadsEachCommandWithItsArguments) {
   EXPECT_EQ(std::pair(survol.colonne, survol.figure), (std::pair<int16_t, int16_t>(4, 11)));
   const auto bonus = LuComme<SurvolerBonus>("bonus 2 6");
   EXPECT_EQ(std::pair(bonus.ou, bonus.colonne), (std::pair<int16_t, int16_t>(bonus::Bas, 6)));
-  EXPECT_EQ(LuComme<SurvolerPanel>("panel PanelFigureRéalisée").panel,
-            PanelAide::PanelFigureRealisee);
+  EXPECT_EQ(LuComme<SurvolerPanel>("panel PanelFigureRéalisée").panel, Seul::PanelFigureRealisee);
   const auto rang = LuComme<SurvolerPanelScore>("panel PanelScoreTemps 10");
-  EXPECT_EQ(rang.panel, PanelScore::PanelScoreTemps);
+  EXPECT_EQ(rang.panel, Famille::PanelScoreTemps);
   EXPECT_EQ(rang.rang, 10);
   EXPECT_TRUE(std::holds_alternative<SurvolerAire>(Lu("bare")));
   const auto disposition = LuComme<Disposer>("layout 15360 11520.5 3");

@@ -293,16 +293,16 @@ TEST(ChronoDeJeu, CountsSecondsIntoMinutesFromANewGameToItsEnd) {
 TEST_F(UneSession, HelpComesOnlyFromWhatIsOnScreen) {
   auto info = [&] { return session.TexteInfo(); };
   const std::string depart = info();
-  session.SurvolerPanel(PanelAide::PanelTotalDes);
-  session.SurvolerPanelScore(PanelScore::PanelScoreNom, 3);
+  session.SurvolerPanel(Seul::PanelTotalDes);
+  session.SurvolerPanelScore(Famille::PanelScoreNom, 3);
   EXPECT_EQ(info(), depart);
   session.SurvolerBonus(bonus::Haut, colonne::Deux);  // six columns stand before a game
   EXPECT_EQ(info(), *AppelMoveBonus(session.Etat(), bonus::Haut, 5, Langue::Anglais));
 
   session.PanelOkParams_Click("Zoé", 1);
   Jeter("12345");
-  const std::string panneau = AppelMovePanel(PanelAide::PanelTotalDes, Langue::Anglais);
-  session.SurvolerPanel(PanelAide::PanelTotalDes);
+  const std::string panneau = AppelMovePanel(Seul::PanelTotalDes, Langue::Anglais);
+  session.SurvolerPanel(Seul::PanelTotalDes);
   EXPECT_EQ(info(), panneau);
   session.SurvolerCase(colonne::Descente, figure::As);
   session.SurvolerBonus(bonus::Haut, colonne::Deux);
@@ -317,8 +317,8 @@ TEST_F(UneSession, HelpComesOnlyFromWhatIsOnScreen) {
   EXPECT_EQ(info(), suite) << "the sheet is not on screen";
   session.AppelCliqueCase(colonne::Libre, figure::Suite);
   EXPECT_FALSE(session.Etat().Cases(1, figure::Suite).Prise);
-  session.SurvolerPanelScore(PanelScore::PanelScoreNom, 3);
-  EXPECT_EQ(info(), AppelMovePanelScore(PanelScore::PanelScoreNom, 3, Langue::Anglais));
+  session.SurvolerPanelScore(Famille::PanelScoreNom, 3);
+  EXPECT_EQ(info(), AppelMovePanelScore(Famille::PanelScoreNom, 3, Langue::Anglais));
   session.EffacerScores();
   session.SurvolerAire();
   EXPECT_EQ(info(), "");

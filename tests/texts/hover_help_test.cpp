@@ -287,8 +287,8 @@ TEST_F(AideFinDePartie, AfterTheEndOnlyThePanelsTalkUntilANewGame) {
     EXPECT_EQ(AppelMoveBonus(etat(), bonus::Bas, colonne::Libre, langue), std::nullopt);
     for (int16_t f = 1; f <= NbFigures; ++f)
       EXPECT_EQ(Case(colonne::Libre, f, langue), std::nullopt) << f;
-    EXPECT_FALSE(AppelMovePanel(PanelAide::PanelScoreTotal, langue).empty());
-    EXPECT_FALSE(AppelMovePanelScore(PanelScore::PanelScoreNom, 1, langue).empty());
+    EXPECT_FALSE(AppelMovePanel(Seul::PanelScoreTotal, langue).empty());
+    EXPECT_FALSE(AppelMovePanelScore(Famille::PanelScoreNom, 1, langue).empty());
   }
   Nouvelle(UneColonne);
   EXPECT_EQ(PictureAireJeu_MouseMove(etat()), "");
@@ -297,31 +297,30 @@ TEST_F(AideFinDePartie, AfterTheEndOnlyThePanelsTalkUntilANewGame) {
 
 // The panels of the dice and of the high scores explain themselves, the latter with their row.
 TEST(AidePanels, DicePanelsHaveTheirOwnTextInEachLanguage) {
-  EXPECT_EQ(AppelMovePanel(PanelAide::PanelFigureRealisee, Langue::Anglais), "Current figure.");
-  EXPECT_EQ(AppelMovePanel(PanelAide::PanelTotalDes, Langue::Francais),
+  EXPECT_EQ(AppelMovePanel(Seul::PanelFigureRealisee, Langue::Anglais), "Current figure.");
+  EXPECT_EQ(AppelMovePanel(Seul::PanelTotalDes, Langue::Francais),
             "Somme des 5 dés actuellement tirés.");
   std::set<std::string> textes;
   for (Langue langue : LesDeuxLangues)
-    for (PanelAide p :
-         {PanelAide::PanelFigureRealisee, PanelAide::PanelTotalDes, PanelAide::PanelScoreTotal})
+    for (Seul p : {Seul::PanelFigureRealisee, Seul::PanelTotalDes, Seul::PanelScoreTotal})
       textes.insert(AppelMovePanel(p, langue));
   EXPECT_EQ(textes.size(), 6u);
 }
 
 TEST(AidePanels, EveryRowOfEveryColumnSaysSomethingOfItsOwnWithItsRowInDecimal) {
-  EXPECT_EQ(AppelMovePanelScore(PanelScore::PanelScoreNom, 4, Langue::Anglais),
+  EXPECT_EQ(AppelMovePanelScore(Famille::PanelScoreNom, 4, Langue::Anglais),
             " Name of the player at position 4");
-  EXPECT_EQ(AppelMovePanelScore(PanelScore::PanelScoreScore, 10, Langue::Francais),
+  EXPECT_EQ(AppelMovePanelScore(Famille::PanelScoreScore, 10, Langue::Francais),
             "Meilleur score N° 10 / 10");
-  EXPECT_EQ(AppelMovePanelScore(PanelScore::PanelScoreTemps, 10, Langue::Anglais),
+  EXPECT_EQ(AppelMovePanelScore(Famille::PanelScoreTemps, 10, Langue::Anglais),
             "Time elapsed at position 10");
-  EXPECT_EQ(AppelMovePanelScore(PanelScore::PanelScoreNbFigures, 7, Langue::Francais),
+  EXPECT_EQ(AppelMovePanelScore(Famille::PanelScoreNbFigures, 7, Langue::Francais),
             "Nombre de figures réalisées pour le score N° 7");
   for (Langue langue : LesDeuxLangues) {
     std::set<std::string> textes;
-    for (PanelScore p :
-         {PanelScore::PanelScoreClassement, PanelScore::PanelScoreNom, PanelScore::PanelScoreTemps,
-          PanelScore::PanelScoreNbFigures, PanelScore::PanelScoreScore})
+    for (Famille p :
+         {Famille::PanelScoreClassement, Famille::PanelScoreNom, Famille::PanelScoreTemps,
+          Famille::PanelScoreNbFigures, Famille::PanelScoreScore})
       for (int16_t rang = 1; rang <= 10; ++rang)
         textes.insert(AppelMovePanelScore(p, rang, langue));
     EXPECT_EQ(textes.size(), 50u);

@@ -105,11 +105,11 @@ TEST(MessageEchecFichier, NamesTheFileAndWhatHappensNextInTheLanguage) {
 // Each cell of a high-score row shows its own field of the place.
 TEST(LegendeCelluleScore, EachFamilyShowsItsFieldOfThePlace) {
   const HighScoreEntry e{"Zoé", 793, 75, 7};
-  EXPECT_EQ(LegendeCelluleScore(PanelScore::PanelScoreClassement, 4, e), "4");
-  EXPECT_EQ(LegendeCelluleScore(PanelScore::PanelScoreNom, 4, e), "Zoé");
-  EXPECT_EQ(LegendeCelluleScore(PanelScore::PanelScoreTemps, 4, e), "01:15");
-  EXPECT_EQ(LegendeCelluleScore(PanelScore::PanelScoreNbFigures, 4, e), "7");
-  EXPECT_EQ(LegendeCelluleScore(PanelScore::PanelScoreScore, 4, e), "793");
+  EXPECT_EQ(LegendeCelluleScore(Famille::PanelScoreClassement, 4, e), "4");
+  EXPECT_EQ(LegendeCelluleScore(Famille::PanelScoreNom, 4, e), "Zoé");
+  EXPECT_EQ(LegendeCelluleScore(Famille::PanelScoreTemps, 4, e), "01:15");
+  EXPECT_EQ(LegendeCelluleScore(Famille::PanelScoreNbFigures, 4, e), "7");
+  EXPECT_EQ(LegendeCelluleScore(Famille::PanelScoreScore, 4, e), "793");
 }
 
 }  // namespace

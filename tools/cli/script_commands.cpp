@@ -135,38 +135,20 @@ Lecture LireSurvolBonus(Arguments a) {
 }
 
 // The panels with a help of their own, by the names the window gives them.
-struct NomPanel {
-  std::string_view nom;
-  PanelAide panel;
-};
-constexpr std::array PanelsDes{
-    NomPanel{"PanelFigureRéalisée", PanelAide::PanelFigureRealisee},
-    NomPanel{"PanelTotalDés", PanelAide::PanelTotalDes},
-    NomPanel{"PanelScoreTotal", PanelAide::PanelScoreTotal},
-};
-struct NomPanelScore {
-  std::string_view nom;
-  PanelScore panel;
-};
-constexpr std::array PanelsScores{
-    NomPanelScore{"PanelScoreClassement", PanelScore::PanelScoreClassement},
-    NomPanelScore{"PanelScoreNom", PanelScore::PanelScoreNom},
-    NomPanelScore{"PanelScoreTemps", PanelScore::PanelScoreTemps},
-    NomPanelScore{"PanelScoreNbFigures", PanelScore::PanelScoreNbFigures},
-    NomPanelScore{"PanelScoreScore", PanelScore::PanelScoreScore},
-};
+constexpr std::array PanelsDes{Seul::PanelFigureRealisee, Seul::PanelTotalDes,
+                               Seul::PanelScoreTotal};
 
 Lecture LireSurvolPanel(Arguments a) {
   const std::string nom(a[0]);
-  for (const NomPanel& p : PanelsDes) {
-    if (p.nom != a[0]) continue;
+  for (Seul panel : PanelsDes) {
+    if (Nom(panel) != a[0]) continue;
     if (a.size() > 1) return Refus{nom + " has no rows: expected: panel " + nom};
-    return SurvolerPanel{p.panel};
+    return SurvolerPanel{panel};
   }
-  for (const NomPanelScore& p : PanelsScores) {
-    if (p.nom != a[0]) continue;
+  for (Famille colonne : FamillesScores) {
+    if (NomFamille(colonne) != a[0]) continue;
     if (a.size() < 2) return Refus{nom + " has ten rows: expected: panel " + nom + " ROW"};
-    if (auto rang = DansBorne(a[1], Rang)) return SurvolerPanelScore{p.panel, *rang};
+    if (auto rang = DansBorne(a[1], Rang)) return SurvolerPanelScore{colonne, *rang};
     return HorsBorne(a[1], Rang);
   }
   return Refus{"unknown panel '" + nom +

@@ -75,11 +75,11 @@ struct SurvolerBonus {  // bonus W C
 };
 struct SurvolerPanel {  // panel PanelFigureRéalisée | PanelTotalDés | PanelScoreTotal
   static constexpr bool deJeu = false;
-  PanelAide panel;
+  Seul panel;
 };
 struct SurvolerPanelScore {  // panel PanelScoreNom I (and the other four columns)
   static constexpr bool deJeu = false;
-  PanelScore panel;
+  Famille panel;
   int16_t rang;  // 1..10
 };
 struct SurvolerAire {  // bare: a part of PictureAireJeu with no control on it

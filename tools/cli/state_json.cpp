@@ -34,19 +34,6 @@ std::string_view NomAspect(Aspect aspect) {
   return {};
 }
 
-// The columns of the high-score panel from left to right.
-struct ColonneScores {
-  std::string_view nom;
-  PanelScore famille;
-};
-constexpr std::array<ColonneScores, 5> ColonnesScores = {{
-    {"PanelScoreClassement", PanelScore::PanelScoreClassement},
-    {"PanelScoreNom", PanelScore::PanelScoreNom},
-    {"PanelScoreScore", PanelScore::PanelScoreScore},
-    {"PanelScoreTemps", PanelScore::PanelScoreTemps},
-    {"PanelScoreNbFigures", PanelScore::PanelScoreNbFigures},
-}};
-
 Json EntreeEnJson(const HighScoreEntry& e) {
   return Json{{"name", e.name}, {"score", e.score}, {"time", e.time}, {"figures", e.figures}};
 }
@@ -74,12 +61,10 @@ Json Legendes(const Session& s, const VueFenetre& v) {
   // Written by each new game; empty on the window as designed.
   l["PanelModeColonnes"] = s.LegendeModeColonnes();
 
-  for (int place = 1; place <= NbPlaces; ++place)
-    for (const ColonneScores& colonne : ColonnesScores)
-      l[NomElement(colonne.nom, place)] =
-          ecran.tableScores
-              ? LegendeCelluleScore(colonne.famille, place, (*ecran.tableScores)[place])
-              : "";
+  for (int16_t place = 1; place <= NbPlaces; ++place)
+    for (Famille colonne : FamillesScores)
+      l[Nom(CleElement{colonne, place})] =
+          ecran.tableScores ? LegendeCelluleScore(colonne, place, (*ecran.tableScores)[place]) : "";
   return l;
 }
 

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -68,21 +67,9 @@ std::vector<Trouve> MotsNonAscii(const std::string& t) {
   return trouves;
 }
 
-// The .cpp and .h files git tracks; where git cannot tell (a source archive), those of the tree
-// outside hidden and build folders.
+// The .cpp and .h files of the tree, outside hidden folders and build folders.
 std::vector<fs::path> FichiersSource(const fs::path& racine) {
   std::vector<fs::path> fichiers;
-  const std::string commande =
-      "git -C '" + racine.string() + "' ls-files -z -- '*.cpp' '*.h' 2>/dev/null";
-  if (FILE* git = popen(commande.c_str(), "r")) {
-    std::string noms;
-    for (int c; (c = std::fgetc(git)) != EOF;) noms.push_back(static_cast<char>(c));
-    if (pclose(git) == 0) {
-      std::istringstream flux(noms);
-      for (std::string nom; std::getline(flux, nom, '\0');) fichiers.push_back(racine / nom);
-      return fichiers;
-    }
-  }
   for (auto it = fs::recursive_directory_iterator(racine); it != fs::end(it); ++it) {
     const fs::path& p = it->path();
     if (it->is_directory() &&

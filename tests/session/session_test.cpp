@@ -87,7 +87,7 @@ class UneSession : public testing::Test {
       for (int p = 1; p <= NbPlaces; ++p) {
         const int score =
             ScorePartieConnue + (p < place ? 10 * (place - p) : -10 * (p - place + 1));
-        d.Scores[m][p] = {"P" + std::to_string(p), static_cast<int16_t>(score), 100, 5};
+        d.Scores[m][p] = {'P' + std::to_string(p), static_cast<int16_t>(score), 100, 5};
       }
     ASSERT_TRUE(SauverOptions(dossier, d).Reussie());
   }

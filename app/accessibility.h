@@ -34,9 +34,9 @@ class AccessibiliteJeu {
   class SuiviScores;
 
   FormRolvex& fenetre_;
-  Tableau<Tableau<QWidget*, 1, NbFigures>, 1, NbColonnesMax> cases_{};
-  Tableau<Tableau<QWidget*, 1, 4>, 1, NbColonnesMax> totaux_{};  // in LignesTotaux order
-  Tableau<QWidget*, 1, NbDes> des_{};
+  ParCase<QWidget*> cases_{};
+  ParColonne<Tableau<QWidget*, 1, 4>> totaux_{};  // in LignesTotaux order
+  ParDe<QWidget*> des_{};
   QWidget* okDe_ = nullptr;
   QWidget* scoreTotal_ = nullptr;
   QWidget* totalDes_ = nullptr;

@@ -78,8 +78,8 @@ class ClavierJeu : public QObject {
   bool Choisissable(Case k) const;
 
   FormRolvex& fenetre_;
-  Tableau<Tableau<ui::Panneau*, 1, NbFigures>, 1, NbColonnesMax> cases_{};
-  Tableau<ui::Image*, 1, NbDes> des_{};
+  ParCase<ui::Panneau*> cases_{};
+  ParDe<ui::Image*> des_{};
   ui::Panneau* okDe_ = nullptr;
   QPointer<QWidget> cadre_;
   std::optional<Case> encadree_;

@@ -7,7 +7,7 @@
 
 namespace rolvex {
 
-using Des5 = Tableau<int16_t, 1, NbDes>;
+using Des5 = ParDe<int16_t>;
 // A die of Des from a new game until its first throw.
 inline constexpr int16_t DeSansValeur = -1;
 

@@ -18,14 +18,14 @@ struct EtatPartie {
   int16_t NbColonnes = 0;
 
   GrilleCases Cases;
-  Tableau<bool, 1, NbColonnesMax> ColonneFermee;  // not in play, or all 13 squares taken
+  ParColonne<bool> ColonneFermee;  // not in play, or all 13 squares taken
   int16_t ProchaineDescente = figure::As;
   int16_t ProchaineMontee = figure::Yam;
-  Tableau<int16_t, 1, NbColonnesMax> NbFiguresColonne;  // lower figures written with ≥ 1
-  Tableau<int32_t, 1, NbColonnesMax> TotalHaut, BonusHaut, TotalBas, BonusBas;
+  ParColonne<int16_t> NbFiguresColonne;  // lower figures written with ≥ 1
+  ParColonne<int32_t> TotalHaut, BonusHaut, TotalBas, BonusBas;
 
   Des5 Des;
-  Tableau<bool, 1, NbDes> DesGardes;
+  ParDe<bool> DesGardes;
   bool SelectionDroite = false;  // the last right-click kept the dice identical to one
   AnalyseDes Analyse;            // of the dice last thrown
 

@@ -13,9 +13,9 @@ namespace rolvex {
 class AffichageMemoire : public Affichage {
  public:
   // What the window would show now.
-  Tableau<int16_t, 1, NbDes> imagesDes;  // face picture 0..11 or ImageDeFond
-  std::string info;                      // the information line, if written as text
-  bool infoEstMessage = false;           // the line holds `message` rather than `info`
+  ParDe<int16_t> imagesDes;     // face picture 0..11 or ImageDeFond
+  std::string info;             // the information line, if written as text
+  bool infoEstMessage = false;  // the line holds `message` rather than `info`
   Message message = Message::MsgPourJouer;
   std::string legendeOkDe = "OK";
   TexteFigure figureRealisee = TexteFigure::Aucun;

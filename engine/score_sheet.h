@@ -79,6 +79,17 @@ inline constexpr int16_t NbFigures = 13;
 inline constexpr int16_t NbFiguresBas = figure::Yam - figure::Maxi + 1;
 inline constexpr int16_t NbDes = 5;
 
+// Arrays indexed by the game's own numbers: die 1..5, column 1..6, figure 1..13, and a square
+// by its column, then its figure.
+template <typename T>
+using ParDe = Tableau<T, 1, NbDes>;
+template <typename T>
+using ParColonne = Tableau<T, 1, NbColonnesMax>;
+template <typename T>
+using ParFigure = Tableau<T, 1, NbFigures>;
+template <typename T>
+using ParCase = ParColonne<ParFigure<T>>;
+
 // The throws of a turn by the count NbJets reaches with them; 0 before the first.
 inline constexpr int16_t PremierJet = 1;
 inline constexpr int16_t DeuxiemeJet = 2;
@@ -139,8 +150,8 @@ struct DescriptionColonne {
   std::string_view nom;
   Couleur fondLibre;
 };
-inline constexpr Tableau<DescriptionColonne, 1, NbColonnesMax> Colonnes = [] {
-  Tableau<DescriptionColonne, 1, NbColonnesMax> t;
+inline constexpr ParColonne<DescriptionColonne> Colonnes = [] {
+  ParColonne<DescriptionColonne> t;
   t[colonne::Libre] = {"Libre", RGB(134, 210, 30)};
   t[colonne::Descente] = {"Descente", RGB(192, 192, 255)};
   t[colonne::Montee] = {"Montée", RGB(192, 192, 255)};
@@ -177,7 +188,7 @@ class GrilleCases {
   friend bool operator==(const GrilleCases&, const GrilleCases&) = default;
 
  private:
-  Tableau<Tableau<CaseJeu, 1, NbFigures>, 1, NbColonnesMax> lignes_;
+  ParCase<CaseJeu> lignes_;
 };
 
 }  // namespace rolvex

@@ -13,8 +13,8 @@ struct DesignColonne {
 };
 
 // The squares' backgrounds are the game's own column colours (Colonnes).
-constexpr Tableau<DesignColonne, 1, NbColonnesMax> DesignsColonnes = [] {
-  Tableau<DesignColonne, 1, NbColonnesMax> t;
+constexpr ParColonne<DesignColonne> DesignsColonnes = [] {
+  ParColonne<DesignColonne> t;
   t[colonne::Libre] = {std::nullopt, RGB(192, 255, 192), RGB(0, 128, 0)};
   t[colonne::Descente] = {RGB(0, 0, 0), RGB(192, 192, 255), RGB(0, 0, 128)};
   t[colonne::Montee] = {std::nullopt, RGB(192, 192, 255), RGB(0, 0, 128)};

@@ -1,6 +1,7 @@
 // The game clock: it times each game for the high scores, from a new game to its end.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 #include "records/high_scores.h"
@@ -26,7 +27,7 @@ class Chrono {
       secondes_ = 0;
     }
     const int64_t secondes = int64_t{minutes_} * 60 + secondes_;
-    secondesPartie_ = static_cast<int32_t>(secondes < TempsMaximum ? secondes : TempsMaximum);
+    secondesPartie_ = static_cast<int32_t>(std::min<int64_t>(secondes, TempsMaximum));
   }
 
   int32_t SecondesChrono() const { return secondes_; }  // 0..59

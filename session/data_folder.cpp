@@ -15,9 +15,9 @@ namespace {
 namespace fs = std::filesystem;
 
 // The top folders of the system's own tree: programs installed there belong to a package.
-constexpr std::array<std::string_view, 13> RacinesSysteme = {
-    "usr", "bin", "sbin", "lib",  "lib32", "lib64", "libx32",
-    "opt", "etc", "boot", "snap", "nix",   "app"};
+constexpr auto RacinesSysteme =
+    std::to_array<std::string_view>({"usr", "bin", "sbin", "lib", "lib32", "lib64", "libx32", "opt",
+                                     "etc", "boot", "snap", "nix", "app"});
 
 fs::path DossierPersonnel() {
   if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
@@ -45,11 +45,11 @@ DossiersDonnees ChoisirDossierDonnees(const fs::path& dossierProgramme,
 
 bool DossierSysteme(const fs::path& dossier) {
   std::error_code e;
-  fs::path reel = fs::weakly_canonical(dossier, e);
-  if (e) reel = dossier.lexically_normal();
-  if (!reel.is_absolute()) return false;
+  const fs::path absolu = fs::absolute(dossier, e);
+  fs::path reel = fs::weakly_canonical(absolu, e);
+  if (e) reel = absolu.lexically_normal();
   const fs::path relatif = reel.relative_path();
-  if (relatif.empty()) return true;  // the root itself
+  if (relatif.empty()) return true;  // the root itself, or a folder nobody can place
   const std::string premier = relatif.begin()->string();
   for (std::string_view racine : RacinesSysteme)
     if (premier == racine) return true;

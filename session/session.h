@@ -75,10 +75,10 @@ struct CaseALEcran {
 
 // Everything the main window shows, as the game last reported it.
 struct EcranSession {
-  Tableau<int16_t, 1, NbDes> imagesDes;  // face picture 0..11, or ImageDeFond
-  Tableau<Tableau<CaseALEcran, 1, NbFigures>, 1, NbColonnesMax> cases;
+  ParDe<int16_t> imagesDes;  // face picture 0..11, or ImageDeFond
+  ParCase<CaseALEcran> cases;
   // The caption of each total and bonus square, by column and LigneTotal.
-  Tableau<std::array<std::string, LignesTotaux.size()>, 1, NbColonnesMax> totaux;
+  ParColonne<std::array<std::string, LignesTotaux.size()>> totaux;
   std::variant<Message, std::string> info = Message::MsgPourJouer;  // worded when read
   std::string legendeOkDe = "OK";
   TexteFigure figure = TexteFigure::Aucun;
@@ -199,7 +199,7 @@ class Session : private Affichage {
   AireJeu aire_;
   double largeurFenetre_;
   EcranSession ecran_;
-  Tableau<Tableau<DessinCase, 1, NbFigures>, 1, NbColonnesMax> dessins_;
+  ParCase<DessinCase> dessins_;
   HighScores scores_;
   std::string nomJoueur_;
   std::optional<std::filesystem::path> dossierEcriture_;  // none: no file is written

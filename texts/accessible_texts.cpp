@@ -9,8 +9,8 @@ namespace rolvex {
 
 namespace {
 
-constexpr Tableau<Bilingue, 1, NbColonnesMax> NomsColonnes = [] {
-  Tableau<Bilingue, 1, NbColonnesMax> t;
+constexpr ParColonne<Bilingue> NomsColonnes = [] {
+  ParColonne<Bilingue> t;
   t[colonne::Libre] = {"Libre", "Free"};
   t[colonne::Descente] = {"Descente", "Down"};
   t[colonne::Montee] = {"Montée", "Up"};
@@ -21,8 +21,8 @@ constexpr Tableau<Bilingue, 1, NbColonnesMax> NomsColonnes = [] {
 }();
 
 // When a column lets its squares be written.
-constexpr Tableau<Bilingue, 1, NbColonnesMax> ReglesColonnes = [] {
-  Tableau<Bilingue, 1, NbColonnesMax> t;
+constexpr ParColonne<Bilingue> ReglesColonnes = [] {
+  ParColonne<Bilingue> t;
   t[colonne::Libre] = {"toute case, à chaque jet.", "any square, after any throw."};
   t[colonne::Descente] = {"de haut en bas, une case après l'autre.",
                           "from top to bottom, one square after the other."};
@@ -37,8 +37,8 @@ constexpr Tableau<Bilingue, 1, NbColonnesMax> ReglesColonnes = [] {
   return t;
 }();
 
-constexpr Tableau<Bilingue, 1, NbFigures> NomsFigures = [] {
-  Tableau<Bilingue, 1, NbFigures> t;
+constexpr ParFigure<Bilingue> NomsFigures = [] {
+  ParFigure<Bilingue> t;
   t[figure::As] = {"As", "Ace"};
   t[figure::Deux] = {"Deux", "Two"};
   t[figure::Trois] = {"Trois", "Three"};
@@ -56,8 +56,8 @@ constexpr Tableau<Bilingue, 1, NbFigures> NomsFigures = [] {
 }();
 
 // What the dice must show for a figure, and what it scores.
-constexpr Tableau<Bilingue, 1, NbFigures> ReglesFigures = [] {
-  Tableau<Bilingue, 1, NbFigures> t;
+constexpr ParFigure<Bilingue> ReglesFigures = [] {
+  ParFigure<Bilingue> t;
   t[figure::As] = {"Somme des dés qui montrent 1.", "Sum of the dice showing 1."};
   t[figure::Deux] = {"Somme des dés qui montrent 2.", "Sum of the dice showing 2."};
   t[figure::Trois] = {"Somme des dés qui montrent 3.", "Sum of the dice showing 3."};

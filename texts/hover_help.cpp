@@ -7,8 +7,8 @@ namespace rolvex {
 namespace {
 
 // What each column is, as its square's help says it on the first line.
-constexpr Tableau<Bilingue, 1, NbColonnesMax> AideColonne = [] {
-  Tableau<Bilingue, 1, NbColonnesMax> t;
+constexpr ParColonne<Bilingue> AideColonne = [] {
+  ParColonne<Bilingue> t;
   t[colonne::Libre] = {"La Libre (toujours disponible)", "The Free column (always available)"};
   t[colonne::Descente] = {"La Descente (de haut en bas)", "The Down column"};
   t[colonne::Montee] = {"La Montée (de bas en haut)", "The Up column"};
@@ -19,8 +19,8 @@ constexpr Tableau<Bilingue, 1, NbColonnesMax> AideColonne = [] {
 }();
 
 // What each figure asks of the dice and scores; some take several lines.
-constexpr Tableau<Bilingue, 1, NbFigures> AideFigure = [] {
-  Tableau<Bilingue, 1, NbFigures> t;
+constexpr ParFigure<Bilingue> AideFigure = [] {
+  ParFigure<Bilingue> t;
   t[figure::As] = {"As", "Ace"};
   t[figure::Deux] = {"Deux", "Two"};
   t[figure::Trois] = {"Trois", "Three"};

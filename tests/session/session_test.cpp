@@ -263,6 +263,14 @@ TEST_F(UneSession, QuittingAsksThenSaysGoodbyeSavesAndEnds) {
       (std::vector<std::string>{"question " + QuestionQuitter(Langue::Anglais), "unload",
                                 "message " + std::string(TexteAuRevoir(Langue::Anglais)), "end"}));
   EXPECT_EQ(SurDisque().TypeDes, 2) << "saved before the end";
+
+  // A front end that asks nothing never quits.
+  VueSession muette;
+  Session sans(muette, Langue::Anglais, LargeurEcranReference, HauteurEcranReference, 0);
+  sans.ChargerOptions({dossier, dossier});
+  sans.ChoisirFaces(1);
+  sans.DemanderQuitter();
+  EXPECT_EQ(SurDisque().TypeDes, 2);
   session.APropos();
   EXPECT_EQ(journal.lignes.back(), "message " + TexteAPropos(Langue::Anglais));
 }
@@ -271,7 +279,8 @@ TEST_F(UneSession, QuittingAsksThenSaysGoodbyeSavesAndEnds) {
 TEST(ChronoDeJeu, CountsSecondsIntoMinutesFromANewGameToItsEnd) {
   Chrono c;
   c.TimerChrono_Timer();
-  EXPECT_EQ(c.SecondesPartie(), 0) << "stopped until a game starts";
+  EXPECT_EQ(c.SecondesPartie() + c.SecondesChrono() + c.MinutesChrono(), 0)
+      << "stopped until a game starts";
   c.Demarrer();
   for (int s = 0; s < 121; ++s) c.TimerChrono_Timer();
   EXPECT_EQ(c.MinutesChrono(), 2);

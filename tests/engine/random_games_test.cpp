@@ -41,6 +41,7 @@ class Surveillant {
  public:
   Surveillant(Table& t, std::uint64_t graine)
       : t_(t), e_(t.partie.Etat()), hasard_(graine), avant_(e_), images_(t.ecran.imagesDes) {
+    t_.des.tires.clear();
     Verifier();
   }
 
@@ -56,6 +57,7 @@ class Surveillant {
     // The mode of the next game: this one keeps its columns and its length.
     if (Entre(0, 29) == 0) t_.partie.ChoisirMode(static_cast<int16_t>(Entre(1, 3)));
     EssayerOk();
+    EssayerDe();
     EssayerInterdits();
     return !testing::Test::HasFailure();
   }
@@ -69,6 +71,7 @@ class Surveillant {
     Verifier();
     avant_ = e_;
     images_ = t_.ecran.imagesDes;
+    t_.des.tires.clear();
   }
 
   void Verifier() {
@@ -156,6 +159,7 @@ class Surveillant {
       ASSERT_EQ(ecran.message, Message::MsgNouveauTirage);
     }
     if (e.FigureAnnoncee != AucuneAnnonce && a.FigureAnnoncee == AucuneAnnonce) ++nbAnnonces;
+    ASSERT_TRUE(e.NbJets == a.NbJets + 1 || t_.des.tires.empty()) << "dice drawn, no throw";
     if (prises > prisesAvant) {
       VerifierEcriture(prises - prisesAvant);
     } else if (e.NbJets == a.NbJets + 1) {
@@ -165,23 +169,34 @@ class Surveillant {
     }
   }
 
-  // A throw says what comes next, changes no die kept (a click on an announced upper figure
-  // keeps the dice of its face instead) and leaves every die kept.
+  // A throw says what comes next, throws the released dice or, for a click on an announced upper
+  // figure, those not showing it, and leaves every die kept, none by the right button.
   void VerifierJet() {
     const EtatPartie& e = e_;
     const EtatPartie& a = avant_;
     constexpr Message apres[] = {Message::MsgBoutonsSouris, Message::MsgChoisirOuJeter,
                                  Message::MsgChoisirCase};
     ASSERT_EQ(t_.ecran.message, apres[e.NbJets - 1]);
-    ASSERT_TRUE(TousGardes(e));
-    auto inchanges = [&](auto garde) {
-      for (int i = 1; i <= NbDes; ++i)
-        if (a.NbJets > 0 && garde(i) && e.Des[i] != a.Des[i]) return false;
-      return true;
-    };
-    ASSERT_TRUE(inchanges([&](int i) { return a.DesGardes[i]; }) ||
-                (EstFigureHaute(a.FigureAnnoncee) &&
-                 inchanges([&](int i) { return a.Des[i] == a.FigureAnnoncee; })));
+    ASSERT_TRUE(TousGardes(e) && !e.SelectionDroite);
+    ASSERT_TRUE(Jete(false) || (EstFigureHaute(a.FigureAnnoncee) && Jete(true)));
+  }
+
+  // Whether the throw just made threw the released dice, or with `figure` those not showing the
+  // announced figure (all five at the first throw), with the faces drawn in order, and left the
+  // other dice as they were.
+  bool Jete(bool figure) const {
+    const EtatPartie& a = avant_;
+    const std::vector<int16_t>& tires = t_.des.tires;
+    std::size_t n = 0;
+    for (int i = 1; i <= NbDes; ++i) {
+      const bool garde = figure ? a.Des[i] == a.FigureAnnoncee : a.DesGardes[i];
+      if (a.NbJets > 0 && garde) {
+        if (e_.Des[i] != a.Des[i]) return false;
+      } else if (n == tires.size() || e_.Des[i] != tires[n++]) {
+        return false;
+      }
+    }
+    return n == tires.size();
   }
 
   // The one square written by this move: shown before, written with the score it showed, in
@@ -229,9 +244,47 @@ class Surveillant {
                                   : e.NbJets == 1                  ? Message::MsgBoutonsSouris
                                                                    : Message::MsgChoisirOuJeter);
     } else if (e.NbJets < NbJetsMax && Entre(0, 3) == 0) {
-      t_.partie.AppelOkDeClique();
-      ASSERT_EQ(e.NbJets, avant_.NbJets + 1) << "OK refused a throw";
+      // A click on an announced upper figure throws as OK does.
+      const bool clic = EstFigureHaute(e.FigureAnnoncee) && Entre(0, 1) == 0;
+      if (clic) {
+        t_.Clic(colonne::Annonce, e.FigureAnnoncee);
+      } else {
+        t_.partie.AppelOkDeClique();
+      }
+      ASSERT_EQ(e.NbJets, avant_.NbJets + 1)
+          << (clic ? "the announced figure" : "OK") << " refused a throw";
+      ASSERT_TRUE(!clic || Jete(true)) << "the announced figure threw dice of its face";
     }
+    Suivant();
+  }
+
+  // Between throws the left button keeps or releases a die; the right one keeps the dice
+  // identical to it and, pressed again, keeps them all; the place of a released die brings it
+  // back. Keeping a die ends the choice of the right button.
+  void EssayerDe() {
+    const EtatPartie& e = e_;
+    if (e.NbJets != PremierJet && e.NbJets != DeuxiemeJet) return;
+    const auto de = static_cast<int16_t>(Entre(1, NbDes));
+    const int geste = Entre(0, 2);
+    EtatPartie attendu = e;
+    auto& gardes = attendu.DesGardes;
+    bool& droite = attendu.SelectionDroite;
+    if (geste == 0) {
+      gardes[de] = !gardes[de];
+      droite = droite && !gardes[de];
+    } else if (geste == 1) {
+      for (int i = 1; i <= NbDes; ++i) gardes[i] = droite || e.Des[i] == e.Des[de];
+      droite = !droite;
+    } else {
+      droite = droite && gardes[de];
+      gardes[de] = true;
+    }
+    if (geste == 2) {
+      t_.partie.PanelDe_Click(de);
+    } else {
+      t_.partie.ImageDe_MouseDown(de, geste == 0 ? bouton::Gauche : bouton::Droit);
+    }
+    ASSERT_TRUE(e == attendu) << "gesture " << geste << " on die " << de;
     Suivant();
   }
 

@@ -26,7 +26,7 @@ void Ecran::AppelFinPartie() {
   scoreALaFin = legendeScoreTotal;
 }
 
-Table::Table(int16_t mode, std::uint64_t graine) : hasard(graine) {
+Table::Table(int16_t mode, std::uint64_t graine) : des(graine) {
   ecran.partie = &partie;
   Nouvelle(mode);
 }
@@ -35,7 +35,7 @@ void Table::Ok(std::string_view faces) {
   Prevoir(faces);
   const int16_t jets = e().NbJets;
   partie.AppelOkDeClique();
-  EXPECT_EQ(des.NbEnAttente(), 0u) << "the throw did not take the dice " << faces;
+  EXPECT_EQ(des.file.NbEnAttente(), 0u) << "the throw did not take the dice " << faces;
   EXPECT_EQ(e().NbJets, jets + 1) << "no throw was made";
 }
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/game.h"
 #include "engine/headless_display.h"
@@ -31,6 +32,18 @@ class Ecran : public AffichageMemoire {
   Tableau<Tableau<bool, 1, NbFigures>, 1, NbColonnesMax> prisesDejaVues_{};
 };
 
+// The dice of the table: the faces the test chose, then a seeded die. Every face handed out is
+// noted, so that a throw can be checked die by die.
+struct DesNotes final : SourceDes {
+  explicit DesNotes(std::uint64_t graine) : hasard(graine) {}
+  void NouvellePartie() override { file.NouvellePartie(); }
+  int16_t Face() override { return tires.emplace_back(file.Face()); }
+
+  DeEquitable hasard;
+  DesEnFile file{hasard};
+  std::vector<int16_t> tires;
+};
+
 class Table {
  public:
   // A new game in `mode` has begun; dice not chosen by the test come from a fixed seed.
@@ -44,7 +57,7 @@ class Table {
   }
   // The next dice thrown show these faces, in the order the game throws them.
   void Prevoir(std::string_view faces) {
-    for (char c : faces) des.Ajouter(static_cast<int16_t>(c - '0'));
+    for (char c : faces) des.file.Ajouter(static_cast<int16_t>(c - '0'));
   }
   // Presses OK with the given faces ready for the dice it throws; fails the test unless the
   // press throws and takes them all.
@@ -70,8 +83,7 @@ class Table {
   }
   std::string DesSurTable() const { return EnTexte(e().Des); }
 
-  DeEquitable hasard;
-  DesEnFile des{hasard};
+  DesNotes des;
   Ecran ecran;
   Partie partie{ecran, des};
 };

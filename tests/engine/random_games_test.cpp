@@ -337,6 +337,30 @@ class Surveillant {
   Tableau<int16_t, 1, NbDes> images_;
 };
 
+// The columns complete before the player starts are written so that their totals meet the
+// bonuses at their thresholds: upper totals (As to Six) of 60, 59, 70, 69, 79 and 80, with every
+// lower figure made (Maxi 28 and Mini 9 add 3 × 19) or the Yam crossed out.
+struct ColonneEcrite {
+  std::array<int, 6> haut;
+  const char* yam;
+};
+constexpr ColonneEcrite Ecrites[] = {
+    {{4, 8, 12, 16, 20, 0}, "55555"},  {{3, 8, 12, 16, 20, 0}, "55555"},
+    {{4, 6, 12, 16, 20, 12}, "55554"}, {{3, 6, 12, 16, 20, 12}, "55555"},
+    {{1, 6, 12, 16, 20, 24}, "55554"}, {{0, 8, 12, 16, 20, 24}, "55555"}};
+
+// Writes the 13 squares of column c in the order its rule allows.
+void Remplir(Table& t, int c, const ColonneEcrite& ecrite) {
+  const char* bas[] = {"66664", "11223", "33322", "44441", "12345", "11114", ecrite.yam};
+  for (int i = 0; i < NbFigures; ++i) {
+    const int f = c == colonne::Montee ? NbFigures - i : i + 1;
+    const auto n = static_cast<std::size_t>(f <= 6 ? ecrite.haut[f - 1] / f : 0);
+    const char face = static_cast<char>('0' + f);
+    t.Ecrire(c, f,
+             f > 6 ? bas[f - 7] : std::string(n, face) + std::string(5 - n, f == 1 ? '2' : '1'));
+  }
+}
+
 // Random games in each mode keep the rules after every move and end after their last square,
 // handing over a game whose totals are final and drawn. Each follows a game in another mode,
 // finished or abandoned in the middle of a turn, of which nothing may remain; in the six-column
@@ -359,7 +383,7 @@ TEST_P(RandomGame, KeepsTheRulesAfterEveryMoveAndEndsAfterItsLastSquare) {
                                         {Libre, Montee, Deux},
                                         {Descente, Montee, Deux}};
   if (mode == 3)
-    for (int c : completes[graine % 6]) t.Remplir(c);
+    for (int c : completes[graine % 6]) Remplir(t, c, Ecrites[(graine + c) % std::size(Ecrites)]);
   Surveillant surveillant(t, g);
   const int coups = joueur.JouerPartie(t.partie, [&] { return surveillant.ApresCoup(); });
   ASSERT_FALSE(HasFailure());

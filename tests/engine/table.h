@@ -76,11 +76,6 @@ class Table {
 
   // One whole turn: the first throw shows `faces`, then square (c, f) is written.
   void Ecrire(int c, int f, std::string_view faces);
-  // Writes the 13 squares of column c in the order its rule allows, each with `faces`.
-  void Remplir(int c, std::string_view faces = "12346") {
-    for (int i = 0; i < NbFigures; ++i)
-      Ecrire(c, c == colonne::Montee ? NbFigures - i : i + 1, faces);
-  }
   std::string DesSurTable() const { return EnTexte(e().Des); }
 
   DesNotes des;

@@ -371,7 +371,11 @@ TEST_P(RandomGame, KeepsTheRulesAfterEveryMoveAndEndsAfterItsLastSquare) {
   const auto [mode, graine] = GetParam();
   const auto g = static_cast<std::uint64_t>(graine);
   essai::JoueurHasard joueur(g * 7919 + 1);
-  Table t(static_cast<int16_t>(mode % 3 + 1), g);
+  Table t(g);
+  // Before the first game there is no throw button to press.
+  t.partie.AppelOkDeClique();
+  ASSERT_TRUE(t.e() == EtatPartie{} && t.ecran.nbDessins == 0);
+  t.Nouvelle(static_cast<int16_t>(mode % 3 + 1));
   joueur.JouerPartie(t.partie,
                      [&] { return graine % 2 == 0 || t.e().NumeroTour < 3 || t.e().NbJets == 0; });
   t.Nouvelle(static_cast<int16_t>(mode));
@@ -402,6 +406,12 @@ TEST_P(RandomGame, KeepsTheRulesAfterEveryMoveAndEndsAfterItsLastSquare) {
   EXPECT_TRUE(mode != 3 || surveillant.nbAnnonces > 0);
   const bool ldmCompletes = mode == 3 && (graine % 6 == 1 || graine % 6 == 2);
   EXPECT_TRUE(!ldmCompletes || surveillant.nbRefus > 0);
+
+  // A new game starts the die afresh: with a fixed seed it throws the same dice again.
+  t.Nouvelle(static_cast<int16_t>(mode));
+  t.partie.AppelOkDeClique();
+  DeEquitable frais(g);
+  for (int16_t de : e.Des) EXPECT_EQ(de, frais.Face());
 }
 
 INSTANTIATE_TEST_SUITE_P(OneColumn, RandomGame,

@@ -26,10 +26,7 @@ void Ecran::AppelFinPartie() {
   scoreALaFin = legendeScoreTotal;
 }
 
-Table::Table(int16_t mode, std::uint64_t graine) : des(graine) {
-  ecran.partie = &partie;
-  Nouvelle(mode);
-}
+Table::Table(std::uint64_t graine) : des(graine) { ecran.partie = &partie; }
 
 void Table::Ok(std::string_view faces) {
   Prevoir(faces);

@@ -46,8 +46,8 @@ struct DesNotes final : SourceDes {
 
 class Table {
  public:
-  // A new game in `mode` has begun; dice not chosen by the test come from a fixed seed.
-  explicit Table(int16_t mode = 3, std::uint64_t graine = 1);
+  // No game yet; dice not chosen by the test come from a fixed seed.
+  explicit Table(std::uint64_t graine);
 
   const EtatPartie& e() const { return partie.Etat(); }
 

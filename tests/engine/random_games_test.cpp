@@ -7,18 +7,79 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <random>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
+#include "engine/headless_display.h"
 #include "random_player.h"
-#include "table.h"
 
 namespace rolvex {
 namespace {
 
-using essai::Table;
+// A screen that remembers what it shows. At every redraw it checks that a taken square reaches
+// it once not yet drawn, then always drawn; it keeps the game as it was handed over at its end.
+class Ecran : public AffichageMemoire {
+ public:
+  const Partie* partie = nullptr;
+  std::optional<EtatPartie> aLaFin;
+  std::string scoreALaFin;
+
+  void DessineCases() override {
+    AffichageMemoire::DessineCases();
+    for (int c = 1; c <= NbColonnesMax; ++c)
+      for (int f = 1; f <= NbFigures; ++f) {
+        const CaseJeu& k = partie->Etat().Cases(c, f);
+        EXPECT_EQ(k.PriseDessinee, k.Prise && prisesDejaVues_[c][f]) << c << "," << f;
+        prisesDejaVues_[c][f] = k.Prise;
+      }
+  }
+  void AppelFinPartie() override {
+    AffichageMemoire::AppelFinPartie();
+    aLaFin = partie->Etat();
+    scoreALaFin = legendeScoreTotal;
+  }
+
+ private:
+  Tableau<Tableau<bool, 1, NbFigures>, 1, NbColonnesMax> prisesDejaVues_{};
+};
+
+// The dice of the table: the faces the test chose, then a seeded die. Every face handed out is
+// noted, so that a throw can be checked die by die.
+struct DesNotes final : SourceDes {
+  explicit DesNotes(std::uint64_t graine) : hasard(graine) {}
+  void NouvellePartie() override { file.NouvellePartie(); }
+  int16_t Face() override { return tires.emplace_back(file.Face()); }
+
+  DeEquitable hasard;
+  DesEnFile file{hasard};
+  std::vector<int16_t> tires;
+};
+
+// A game on the table, not begun.
+struct Table {
+  explicit Table(std::uint64_t graine) : des(graine) { ecran.partie = &partie; }
+
+  const EtatPartie& e() const { return partie.Etat(); }
+  void Nouvelle(int mode) {
+    partie.ChoisirMode(static_cast<int16_t>(mode));
+    partie.AppelNouveau();
+  }
+  // One whole turn: the first throw shows `faces` ("33322"), then square (c, f) is written.
+  void Ecrire(int c, int f, std::string_view faces) {
+    for (char d : faces) des.file.Ajouter(static_cast<int16_t>(d - '0'));
+    partie.AppelOkDeClique();
+    partie.AppelCliqueCase(static_cast<int16_t>(c), static_cast<int16_t>(f));
+    ASSERT_TRUE(e().Cases(c, f).Prise && des.file.NbEnAttente() == 0) << c << "," << f;
+  }
+
+  DesNotes des;
+  Ecran ecran;
+  Partie partie{ecran, des};
+};
 
 // Whether the column rule shows the free square (c, f) now.
 bool Ouverte(const EtatPartie& e, int c, int f) {
@@ -77,7 +138,7 @@ class Surveillant {
   void Verifier() {
     const EtatPartie& e = e_;
     const EtatPartie& a = avant_;
-    const essai::Ecran& ecran = t_.ecran;
+    const Ecran& ecran = t_.ecran;
     SCOPED_TRACE("turn " + std::to_string(e.NumeroTour) + ", throw " + std::to_string(e.NbJets));
     const bool jete = e.NbJets > 0;
     const AnalyseDes an = jete ? AnalyserDes(e.Des) : AnalyseDes{};
@@ -247,7 +308,7 @@ class Surveillant {
       // A click on an announced upper figure throws as OK does.
       const bool clic = EstFigureHaute(e.FigureAnnoncee) && Entre(0, 1) == 0;
       if (clic) {
-        t_.Clic(colonne::Annonce, e.FigureAnnoncee);
+        t_.partie.AppelCliqueCase(colonne::Annonce, e.FigureAnnoncee);
       } else {
         t_.partie.AppelOkDeClique();
       }
@@ -292,7 +353,7 @@ class Surveillant {
   template <typename Coup>
   void Interdit(const char* quoi, Coup coup, bool redessine = false) {
     const EtatPartie avant = e_;
-    const essai::Ecran ecran = t_.ecran;
+    const Ecran ecran = t_.ecran;
     coup();
     ASSERT_TRUE(e_ == avant) << quoi;
     ASSERT_EQ(t_.ecran.imagesDes, ecran.imagesDes) << quoi;
@@ -375,10 +436,10 @@ TEST_P(RandomGame, KeepsTheRulesAfterEveryMoveAndEndsAfterItsLastSquare) {
   // Before the first game there is no throw button to press.
   t.partie.AppelOkDeClique();
   ASSERT_TRUE(t.e() == EtatPartie{} && t.ecran.nbDessins == 0);
-  t.Nouvelle(static_cast<int16_t>(mode % 3 + 1));
+  t.Nouvelle(mode % 3 + 1);
   joueur.JouerPartie(t.partie,
                      [&] { return graine % 2 == 0 || t.e().NumeroTour < 3 || t.e().NbJets == 0; });
-  t.Nouvelle(static_cast<int16_t>(mode));
+  t.Nouvelle(mode);
   using namespace colonne;
   const std::vector<int> completes[] = {{},
                                         {Libre, Descente, Montee, Deux},
@@ -408,7 +469,7 @@ TEST_P(RandomGame, KeepsTheRulesAfterEveryMoveAndEndsAfterItsLastSquare) {
   EXPECT_TRUE(!ldmCompletes || surveillant.nbRefus > 0);
 
   // A new game starts the die afresh: with a fixed seed it throws the same dice again.
-  t.Nouvelle(static_cast<int16_t>(mode));
+  t.Nouvelle(mode);
   t.partie.AppelOkDeClique();
   DeEquitable frais(g);
   for (int16_t de : e.Des) EXPECT_EQ(de, frais.Face());

@@ -149,7 +149,7 @@ class Surveillant {
     ASSERT_EQ(ecran.legendeTotalDes, jete ? std::to_string(an.TotalDes) : "");
 
     int32_t total = 0;
-    int faites = 0, prises = 0, prisesAvant = 0;
+    int faites = 0, prises = 0, prisesAvant = 0, ecriteC = 0, ecriteF = 0;
     for (int c = 1; c <= NbColonnesMax; ++c) {
       const bool enJeu = c <= e.NbColonnes;
       bool complete = true;
@@ -162,6 +162,7 @@ class Surveillant {
         SCOPED_TRACE("square " + std::to_string(c) + "," + std::to_string(f));
         prises += k.Prise;
         prisesAvant += ka.Prise;
+        if (k.Prise && !ka.Prise) ecriteC = c, ecriteF = f;
         complete = complete && k.Prise;
         (f <= 6 ? haut : bas) += k.Prise ? k.Score : 0;
         faitesColonne += f >= 7 && k.Prise && k.Score > 0;
@@ -222,7 +223,8 @@ class Surveillant {
     if (e.FigureAnnoncee != AucuneAnnonce && a.FigureAnnoncee == AucuneAnnonce) ++nbAnnonces;
     ASSERT_TRUE(e.NbJets == a.NbJets + 1 || t_.des.tires.empty()) << "dice drawn, no throw";
     if (prises > prisesAvant) {
-      VerifierEcriture(prises - prisesAvant);
+      ASSERT_EQ(prises, prisesAvant + 1);
+      VerifierEcriture(ecriteC, ecriteF);
     } else if (e.NbJets == a.NbJets + 1) {
       VerifierJet();
     } else if (!e.PartieTerminee) {
@@ -262,14 +264,9 @@ class Surveillant {
 
   // The one square written by this move: shown before, written with the score it showed, in
   // Annonce only after the third throw; Descente and Montée move on; the turn is over.
-  void VerifierEcriture(int nbEcrites) {
+  void VerifierEcriture(int c, int f) {
     const EtatPartie& e = e_;
     const EtatPartie& a = avant_;
-    ASSERT_EQ(nbEcrites, 1);
-    int c = 0, f = 0;
-    for (int cc = 1; cc <= NbColonnesMax; ++cc)
-      for (int ff = 1; ff <= NbFigures; ++ff)
-        if (e.Cases(cc, ff).Prise && !a.Cases(cc, ff).Prise) c = cc, f = ff;
     SCOPED_TRACE("written " + std::to_string(c) + "," + std::to_string(f));
     nbBarrees += e.Cases(c, f).Score == 0;
     ASSERT_TRUE(a.Cases(c, f).Visible && a.NbJets > 0);
@@ -440,15 +437,12 @@ TEST_P(RandomGame, KeepsTheRulesAfterEveryMoveAndEndsAfterItsLastSquare) {
   joueur.JouerPartie(t.partie,
                      [&] { return graine % 2 == 0 || t.e().NumeroTour < 3 || t.e().NbJets == 0; });
   t.Nouvelle(mode);
-  using namespace colonne;
-  const std::vector<int> completes[] = {{},
-                                        {Libre, Descente, Montee, Deux},
-                                        {Libre, Descente, Montee},
-                                        {Libre, Descente, Deux},
-                                        {Libre, Montee, Deux},
-                                        {Descente, Montee, Deux}};
-  if (mode == 3)
-    for (int c : completes[graine % 6]) Remplir(t, c, Ecrites[(graine + c) % std::size(Ecrites)]);
+  // By their numbers: Libre 1, Descente 2, Montée 3, Deux 5.
+  constexpr std::string_view completes[] = {"", "1235", "123", "125", "135", "235"};
+  for (char numero : mode == 3 ? completes[graine % 6] : "") {
+    const int c = numero - '0';
+    Remplir(t, c, Ecrites[(graine + c) % std::size(Ecrites)]);
+  }
   Surveillant surveillant(t, g);
   const int coups = joueur.JouerPartie(t.partie, [&] { return surveillant.ApresCoup(); });
   ASSERT_FALSE(HasFailure());

@@ -148,7 +148,7 @@ class Surveillant {
     int faites = 0, prises = 0, prisesAvant = 0, ecriteC = 0, ecriteF = 0;
     for (int c = 1; c <= NbColonnesMax; ++c) {
       const bool enJeu = c <= e.NbColonnes;
-      bool complete = true;
+      int prisesColonne = 0;
       int32_t haut = 0, bas = 0, faitesColonne = 0;
       const CaseJeu& maxi = e.Cases(c, figure::Maxi);
       const CaseJeu& mini = e.Cases(c, figure::Mini);
@@ -159,7 +159,7 @@ class Surveillant {
         prises += k.Prise;
         prisesAvant += ka.Prise;
         if (k.Prise && !ka.Prise) ecriteC = c, ecriteF = f;
-        complete = complete && k.Prise;
+        prisesColonne += k.Prise;
         (f <= 6 ? haut : bas) += k.Prise ? k.Score : 0;
         faitesColonne += f >= 7 && k.Prise && k.Score > 0;
         ASSERT_TRUE(!ka.Prise || (k.Prise && k.Score == ka.Score));
@@ -174,7 +174,11 @@ class Surveillant {
         ASSERT_EQ(k.ScorePotentiel, k.Prise || !jete ? 0 : ScoreFigure(an, f, maxi, mini));
         ASSERT_EQ(k.CouleurPotentiel, !jete || (k.Prise && f <= 6) ? Noir : CouleurFigure(an, f));
       }
-      ASSERT_EQ(e.ColonneFermee[c], !enJeu || complete) << c;
+      ASSERT_EQ(e.ColonneFermee[c], !enJeu || prisesColonne == NbFigures) << c;
+      // Descente is written from the top down and Montée from the bottom up, a square at a time.
+      const int suivante = std::min<int>(prisesColonne + 1, NbFigures);
+      ASSERT_TRUE(c != colonne::Descente || e.ProchaineDescente == suivante);
+      ASSERT_TRUE(c != colonne::Montee || e.ProchaineMontee == NbFigures + 1 - suivante);
       // The totals, exact at every moment: the upper bonus at 60, 70 and 80; every lower figure
       // made earns 100, or 200 with 60 above; Maxi and Mini made add three times their gap.
       const int32_t bonusHaut = haut >= 80 ? 100 : haut >= 70 ? 50 : haut >= 60 ? 30 : 0;
@@ -254,7 +258,7 @@ class Surveillant {
   }
 
   // The one square written by this move: shown before, written with the score it showed, in
-  // Annonce only after the third throw; Descente and Montée move on; the turn is over.
+  // Annonce only after the third throw; the turn is over.
   void VerifierEcriture(int c, int f) {
     const EtatPartie& e = e_;
     const EtatPartie& a = avant_;
@@ -263,10 +267,6 @@ class Surveillant {
     ASSERT_TRUE(a.Cases(c, f).Visible && a.NbJets > 0);
     ASSERT_EQ(e.Cases(c, f).Score, a.Cases(c, f).ScorePotentiel);
     ASSERT_TRUE(c != colonne::Annonce || a.NbJets == NbJetsMax);
-    const int prochaine = c == colonne::Descente ? f + 1 : c == colonne::Montee ? f - 1 : 0;
-    if (prochaine >= 1 && prochaine <= NbFigures) {
-      ASSERT_EQ(c == colonne::Descente ? e.ProchaineDescente : e.ProchaineMontee, prochaine);
-    }
     const int nbCases = e.NbColonnes * NbFigures;
     ASSERT_EQ(e.PartieTerminee, a.NumeroTour == nbCases);
     ASSERT_EQ(e.NumeroTour, std::min(a.NumeroTour + 1, nbCases));

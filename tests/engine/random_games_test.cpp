@@ -407,8 +407,9 @@ void Remplir(Table& t, int c, const ColonneEcrite& ecrite) {
 
 // Random games in each mode keep the rules after every move and end after their last square,
 // handing over a game whose totals are final and drawn. Each follows a game in another mode,
-// finished or abandoned in the middle of a turn, of which nothing may remain; in the six-column
-// game some columns are complete before the player starts, so that OK meets its refusals.
+// finished, or abandoned in the middle of a turn with a die released and, where it can be, a
+// figure announced: nothing of it may remain. In the six-column game some columns are complete
+// before the player starts, so that OK meets its refusals.
 class RandomGame : public testing::TestWithParam<std::tuple<int, int>> {};
 
 TEST_P(RandomGame, KeepsTheRulesAfterEveryMoveAndEndsAfterItsLastSquare) {
@@ -421,7 +422,9 @@ TEST_P(RandomGame, KeepsTheRulesAfterEveryMoveAndEndsAfterItsLastSquare) {
   ASSERT_TRUE(t.e() == EtatPartie{} && t.ecran.nbDessins == 0);
   t.Nouvelle(mode % 3 + 1);
   joueur.JouerPartie(t.partie,
-                     [&] { return graine % 2 == 0 || t.e().NumeroTour < 3 || t.e().NbJets == 0; });
+                     [&] { return graine % 2 == 0 || t.e().NumeroTour < 3 || TousGardes(t.e()); });
+  for (int f = 1; f <= NbFigures && t.e().FigureAnnoncee == AucuneAnnonce; ++f)
+    t.partie.AppelCliqueCase(colonne::Annonce, static_cast<int16_t>(f));
   t.Nouvelle(mode);
   // By their numbers: Libre 1, Descente 2, Montée 3, Deux 5.
   constexpr std::string_view completes[] = {"", "1235", "123", "125", "135", "235"};

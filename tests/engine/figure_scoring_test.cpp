@@ -47,10 +47,8 @@ TEST(FigureScoring, EveryThrowScoresShowsAndIsNamedAsTheRulesSay) {
     for (int16_t f = 1; f <= NbFigures; ++f) {
       ASSERT_EQ(ScoreFigure(a, f, libre, libre), regle(f)) << "figure " << f;
       // Blue for three dice of an upper figure; red for a lower figure made, never Maxi or Mini.
-      const Couleur couleur = f <= 6 ? (regle(f) >= 3 * f ? Bleu : Noir)
-                              : f >= figure::Full && regle(f) > 0 ? Rouge
-                                                                  : Noir;
-      ASSERT_EQ(CouleurFigure(a, f), couleur) << "figure " << f;
+      const bool marquee = f <= 6 ? regle(f) >= 3 * f : f >= figure::Full && regle(f) > 0;
+      ASSERT_EQ(CouleurFigure(a, f), !marquee ? Noir : f <= 6 ? Bleu : Rouge) << "figure " << f;
     }
     // Maxi must stay strictly above a written Mini, and Mini strictly below a written Maxi; a
     // figure crossed out with 0, or a free square whatever its stale score, sets no bound.

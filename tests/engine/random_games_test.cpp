@@ -308,29 +308,26 @@ class Surveillant {
   // identical to it and, pressed again, keeps them all; the place of a released die brings it
   // back. Keeping a die ends the choice of the right button.
   void EssayerDe() {
-    const EtatPartie& e = e_;
-    if (e.NbJets != PremierJet && e.NbJets != DeuxiemeJet) return;
+    if (e_.NbJets != PremierJet && e_.NbJets != DeuxiemeJet) return;
     const auto de = static_cast<int16_t>(Entre(1, NbDes));
     const int geste = Entre(0, 2);
-    EtatPartie attendu = e;
+    EtatPartie attendu = e_;
     auto& gardes = attendu.DesGardes;
     bool& droite = attendu.SelectionDroite;
     if (geste == 0) {
       gardes[de] = !gardes[de];
       droite = droite && !gardes[de];
+      t_.partie.ImageDe_MouseDown(de, bouton::Gauche);
     } else if (geste == 1) {
-      for (int i = 1; i <= NbDes; ++i) gardes[i] = droite || e.Des[i] == e.Des[de];
+      for (int i = 1; i <= NbDes; ++i) gardes[i] = droite || e_.Des[i] == e_.Des[de];
       droite = !droite;
+      t_.partie.ImageDe_MouseDown(de, bouton::Droit);
     } else {
       droite = droite && gardes[de];
       gardes[de] = true;
-    }
-    if (geste == 2) {
       t_.partie.PanelDe_Click(de);
-    } else {
-      t_.partie.ImageDe_MouseDown(de, geste == 0 ? bouton::Gauche : bouton::Droit);
     }
-    ASSERT_TRUE(e == attendu) << "gesture " << geste << " on die " << de;
+    ASSERT_TRUE(e_ == attendu) << "gesture " << geste << " on die " << de;
     Suivant();
   }
 

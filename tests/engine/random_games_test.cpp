@@ -1,8 +1,9 @@
 // Whole games in each mode, played by a random player, checked after every move against the
 // rules written plainly here: the squares each column shows, the potential and written scores,
-// the totals, the dice on the screen. Between the player's moves the test presses OK where the
-// rules answer without a throw, changes the faces and the mode of the next game, and tries the
-// moves the rules forbid at that moment, which must leave the game and the screen as they are.
+// the totals, each throw die by die, the dice on the screen. Between the player's moves the test
+// presses OK where the rules answer with or without a throw, presses the buttons of the dice
+// knowing what each keeps, changes the faces and the mode of the next game, and tries the moves
+// the rules forbid at that moment, which must leave the game and the screen as they are.
 #include <gtest/gtest.h>
 
 #include <algorithm>

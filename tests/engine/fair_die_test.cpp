@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <limits>
 #include <map>
-#include <set>
 #include <vector>
 
 #include "engine/dice.h"
@@ -13,27 +12,21 @@
 namespace rolvex {
 namespace {
 
-// Each face from as many words as the others: of the 65536 words of 16 bits, 6 × 10922, the
-// four at the top refused. Words of 32 and 64 bits number 6k + 4 as well: their top four alone
-// are refused.
+// Words of 16, 32 and 64 bits all number 6k + 4: the top four alone are refused.
 template <typename Mot>
 void VerifierLeHaut() {
   constexpr Mot max = std::numeric_limits<Mot>::max();
-  EXPECT_EQ(FaceEquitable(Mot{0}), 1);
-  EXPECT_EQ(FaceEquitable(Mot{11}), 6);
-  EXPECT_TRUE(FaceEquitable(static_cast<Mot>(max - 4)).has_value());
+  EXPECT_EQ(FaceEquitable(static_cast<Mot>(max - 4)), 6);
   for (Mot w = max - 3; w != 0; ++w) EXPECT_FALSE(FaceEquitable(w).has_value()) << w;
 }
 
 TEST(FairFace, EveryWordGivesEachFaceEquallyAndOnlyTheTopFourAreRefused) {
   std::map<int, int> parFace;
-  for (int w = 0; w <= 0xFFFF; ++w) {
-    const auto face = FaceEquitable(static_cast<std::uint16_t>(w));
-    ASSERT_EQ(face.has_value(), w < 0xFFFF - 3) << w;
-    if (face) ++parFace[*face];
-  }
+  for (int w = 0; w <= 0xFFFF; ++w)
+    if (const auto face = FaceEquitable(static_cast<std::uint16_t>(w))) ++parFace[*face];
   EXPECT_EQ(parFace, (std::map<int, int>{
                          {1, 10922}, {2, 10922}, {3, 10922}, {4, 10922}, {5, 10922}, {6, 10922}}));
+  VerifierLeHaut<std::uint16_t>();
   VerifierLeHaut<std::uint32_t>();
   VerifierLeHaut<std::uint64_t>();
 }
@@ -44,25 +37,19 @@ std::vector<int16_t> Tirer(SourceDes& de, int n) {
   return faces;
 }
 
-TEST(FairDie, AFixedSeedReplaysItsStreamAndAnyOtherSeedDiffers) {
+// A seed kept with a replay gives the same dice in every version of the game, at every new game,
+// whether the die was made with it or given it later.
+TEST(FairDie, AFixedSeedReplaysItsStream) {
   constexpr std::uint64_t graine = 0x0123456789ABCDEF;
-  DeEquitable a(graine);
-  const auto flux = Tirer(a, 6000);
-  EXPECT_EQ(std::set<int16_t>(flux.begin(), flux.end()), (std::set<int16_t>{1, 2, 3, 4, 5, 6}));
-  // A seed kept with a replay gives the same dice in every version of the game.
-  EXPECT_EQ(std::vector<int16_t>(flux.begin(), flux.begin() + 12),
-            (std::vector<int16_t>{2, 5, 4, 1, 3, 5, 2, 5, 3, 1, 6, 1}));
-  a.NouvellePartie();
-  EXPECT_EQ(Tirer(a, 6000), flux) << "a new game replays the seed";
-  const std::vector<int16_t> debut(flux.begin(), flux.begin() + 200);
-  for (std::uint64_t autre : {graine ^ 1, graine ^ std::uint64_t{1} << 40}) {
-    DeEquitable de(autre);
-    EXPECT_NE(Tirer(de, 200), debut) << std::hex << autre;
-  }
+  const std::vector<int16_t> flux{2, 5, 4, 1, 3, 5, 2, 5, 3, 1, 6, 1};
+  DeEquitable de(graine);
+  EXPECT_EQ(Tirer(de, 12), flux);
+  de.NouvellePartie();
+  EXPECT_EQ(Tirer(de, 12), flux);
   DeEquitable autre(1);
-  autre.FixerGraine(graine);  // takes effect at the next game
+  autre.FixerGraine(graine);
   autre.NouvellePartie();
-  EXPECT_EQ(Tirer(autre, 6000), flux);
+  EXPECT_EQ(Tirer(autre, 12), flux);
 }
 
 TEST(FairDie, WithoutASeedEachNewGameIsSeededAfresh) {

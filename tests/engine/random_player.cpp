@@ -6,26 +6,18 @@
 namespace rolvex::essai {
 
 void JoueurHasard::Jouer(Partie& partie) {
-  const EtatPartie& e = partie.Etat();
+  // By the throws made this turn, the chances out of 100 that the move clicks a free square (in
+  // Annonce right after the first throw, this announces), clicks any shown square or touches a
+  // die; otherwise it presses OK. Before the first throw only OK does anything: the other moves
+  // must change nothing.
+  constexpr int seuils[NbJetsMax + 1][3] = {{0, 5, 10}, {25, 30, 70}, {40, 45, 85}, {75, 80, 100}};
+  const auto& seuil = seuils[partie.Etat().NbJets];
   const int r = Entre(0, 99);
-  if (e.NbJets == 0) {
-    // Before the first throw only OK does anything; the other moves must change nothing.
-    if (r < 90) {
-      partie.AppelOkDeClique();
-    } else if (r < 95) {
-      CliquerCase(partie, false);
-    } else {
-      ToucherDe(partie);
-    }
-    return;
-  }
-  constexpr std::array<int, NbJetsMax + 1> chancesDEcrire{0, 25, 40, 75};
-  const int ecrire = chancesDEcrire[static_cast<std::size_t>(e.NbJets)];
-  if (r < ecrire) {
-    CliquerCase(partie, true);  // in Annonce right after the first throw, this announces
-  } else if (r < ecrire + 5) {
+  if (r < seuil[0]) {
+    CliquerCase(partie, true);
+  } else if (r < seuil[1]) {
     CliquerCase(partie, false);
-  } else if (r < ecrire + 45) {
+  } else if (r < seuil[2]) {
     ToucherDe(partie);
   } else {
     partie.AppelOkDeClique();
@@ -46,17 +38,14 @@ void JoueurHasard::CliquerCase(Partie& partie, bool libresSeulement) {
   partie.AppelCliqueCase(c, f);
 }
 
+// Mostly the left button; the place of a die now and then, the middle button seldom.
 void JoueurHasard::ToucherDe(Partie& partie) {
   const auto de = static_cast<int16_t>(Entre(1, NbDes));
   const int r = Entre(0, 99);
-  if (r < 60) {
-    partie.ImageDe_MouseDown(de, bouton::Gauche);
-  } else if (r < 80) {
-    partie.ImageDe_MouseDown(de, bouton::Droit);
-  } else if (r < 95) {
+  if (r >= 80 && r < 95) {
     partie.PanelDe_Click(de);
   } else {
-    partie.ImageDe_MouseDown(de, bouton::Milieu);
+    partie.ImageDe_MouseDown(de, r < 60 ? bouton::Gauche : r < 80 ? bouton::Droit : bouton::Milieu);
   }
 }
 

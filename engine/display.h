@@ -1,5 +1,5 @@
-// What the game asks of its window. The window implements it; tests and the headless driver
-// pass a display that only remembers (AffichageMemoire).
+// What the game asks of its screen. The session implements it for every front end; tests and
+// benchmarks of the engine alone pass a display that only remembers (AffichageMemoire).
 #pragma once
 
 #include <cstdint>

@@ -1,5 +1,5 @@
 // A display without a window: it remembers what each control of the window would show.
-// Tests and the headless driver play through it.
+// Tests and benchmarks of the engine alone play through it.
 #pragma once
 
 #include <string>

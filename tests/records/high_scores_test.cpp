@@ -56,6 +56,7 @@ TEST(InsertionHighScore, PlacesTheGameWhereTheRankingSaysAndKeepsTheTableInOrder
     EXPECT_EQ(YesHighScore(s, mode, partie), place <= NbPlaces);
     EXPECT_EQ(InsertionHighScore(s, mode, partie), place <= NbPlaces ? place : 0);
     EXPECT_TRUE(std::equal(s[mode].begin(), s[mode].end(), attendu.begin())) << score;
+    EXPECT_TRUE(EstEnOrdre(s[mode]));
     for (int m = 1; m <= NbModes; ++m) EXPECT_TRUE(m == mode || s[m] == avant[m]);
   }
 }

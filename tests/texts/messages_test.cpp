@@ -4,112 +4,77 @@
 
 #include <string>
 
+#include "deux_langues.h"
+
 namespace rolvex {
 namespace {
 
-constexpr Langue LesDeuxLangues[] = {Langue::Francais, Langue::Anglais};
-
-// The place message: the first three places have their own English sentences, the first its own
-// French one; every other place is said with its number in decimal.
+// The first place has a sentence of its own in each language, the second and third in English
+// only; every other place is said with its number.
 TEST(MessagePlace, FirstPlacesHaveTheirSentencesTheOthersSayTheirNumber) {
-  EXPECT_EQ(MessagePlace(1, Langue::Francais),
-            "Félicitations, vous êtes classé en première position !!!");
-  EXPECT_EQ(MessagePlace(1, Langue::Anglais),
-            "Congratulations, you are the best (first position) !!!");
-  EXPECT_EQ(MessagePlace(2, Langue::Anglais), "You reach the second position !");
-  EXPECT_EQ(MessagePlace(3, Langue::Anglais), "You reach the third position !");
-  for (int16_t place = 2; place <= 10; ++place) {
-    EXPECT_EQ(MessagePlace(place, Langue::Francais),
-              "Bravo, vous arrivez en " + std::to_string(place) + "ème position !");
-    if (place >= 4) {
-      EXPECT_EQ(MessagePlace(place, Langue::Anglais),
-                "You reach the " + std::to_string(place) + "th position !");
-    }
+  const char* anglais[] = {"Congratulations, you are the best (first position) !!!",
+                           "You reach the second position !", "You reach the third position !"};
+  for (int16_t place = 1; place <= 10; ++place) {
+    const std::string n = std::to_string(place);
+    EXPECT_EQ(FrEn([&](Langue l) { return MessagePlace(place, l); }),
+              (place == 1 ? "Félicitations, vous êtes classé en première position !!!"
+                          : "Bravo, vous arrivez en " + n + "ème position !") +
+                  " | " +
+                  (place <= 3 ? anglais[place - 1] : "You reach the " + n + "th position !"));
   }
 }
 
-// The other texts of the end of a game, of the name dialog and of quitting, as the game words
-// them (typos included); the farewell is the shared one.
-TEST(MessagesUniques, KeepTheirWordingInEachLanguage) {
-  const struct {
-    std::string_view (*texte)(Langue);
-    const char* fr;
-    const char* en;
-  } messages[] = {
-      {MsgHorsClassement,
-       "Malheureusement, vous ne rentrez pas dans les 10 meilleurs scores. Cliquez sur REJOUER ou "
-       "touche F2 !",
-       "You don't reach the TOP 10 ! Click on PLAY AGAIN or press F2."},
-      {MsgAutrePartie, "Pour une autre partie, cliquez sur REJOUER ou appuyez sur la touche F2 !",
-       "To start a new game, click on PLAY AGAIN or press F2."},
-      {MsgNomVide, "Vous devez saisir votre nom...", "Please enter you name..."},
-      {TexteAuRevoir, "A bientôt !!!", "See you !!!"},
-  };
-  for (const auto& m : messages) {
-    EXPECT_EQ(m.texte(Langue::Francais), m.fr);
-    EXPECT_EQ(m.texte(Langue::Anglais), m.en);
-  }
-  EXPECT_EQ(QuestionQuitter(Langue::Francais), "Voulez-vous vraiment arrêter ROLVEX ?");
-  EXPECT_EQ(QuestionQuitter(Langue::Anglais), "Do you really want to quit ROLVEX ?");
-  for (Langue langue : LesDeuxLangues)
-    EXPECT_EQ(TexteAuRevoir(langue), InitTextesLangue(langue).variables.MsgAuRevoir);
+// The texts of one moment each, as the game words them, typos included; the quit question,
+// the farewell and the column mode are built on the shared texts, the About box on the version.
+TEST(Messages, KeepTheirWordingInEachLanguage) {
+  const std::pair<std::string, Bilingue> messages[] = {
+      {FrEn(MsgHorsClassement),
+       {"Malheureusement, vous ne rentrez pas dans les 10 meilleurs scores. Cliquez sur REJOUER "
+        "ou touche F2 !",
+        "You don't reach the TOP 10 ! Click on PLAY AGAIN or press F2."}},
+      {FrEn(MsgAutrePartie),
+       {"Pour une autre partie, cliquez sur REJOUER ou appuyez sur la touche F2 !",
+        "To start a new game, click on PLAY AGAIN or press F2."}},
+      {FrEn(MsgNomVide), {"Vous devez saisir votre nom...", "Please enter you name..."}},
+      {FrEn(QuestionQuitter),
+       {"Voulez-vous vraiment arrêter ROLVEX ?", "Do you really want to quit ROLVEX ?"}},
+      {FrEn(TexteAuRevoir), {"A bientôt !!!", "See you !!!"}},
+      {FrEn([](Langue l) { return LegendeModeColonnes(1, l); }), {"1 colonnes", "1 columns"}},
+      {FrEn([](Langue l) { return LegendeModeColonnes(6, l); }), {"6 colonnes", "6 columns"}},
+      {FrEn([](Langue l) { return TextesBoutons(l).Ok; }), {"OK", "OK"}},
+      {FrEn([](Langue l) { return TextesBoutons(l).Oui; }), {"Oui", "Yes"}},
+      {FrEn([](Langue l) { return TextesBoutons(l).Non; }), {"Non", "No"}}};
+  for (const auto& [texte, attendu] : messages) EXPECT_EQ(texte, FrEn(attendu));
+  const std::string version = "ROLVEX - version " + std::string(TexteVersion) + "\r";
+  EXPECT_EQ(FrEn(TexteAPropos), version + "Un jeu de dés de la famille du Yam, pour un joueur. | " +
+                                    version + "A dice game of the Yam family, for one player.");
 }
 
-TEST(MessagesUniques, AboutBeginsWithTitleAndVersionThenACreditLine) {
-  for (Langue langue : LesDeuxLangues) {
-    const std::string texte = TexteAPropos(langue);
-    EXPECT_TRUE(texte.starts_with("ROLVEX - version 1.2\r")) << texte;
-    EXPECT_GT(texte.size(), std::string("ROLVEX - version 1.2\r").size());
-    EXPECT_EQ(texte.find('\n'), std::string::npos);
-  }
-  EXPECT_NE(TexteAPropos(Langue::Francais), TexteAPropos(Langue::Anglais));
-}
-
-// A message box answers in the game's language: a French game shows no English button.
-TEST(BoutonsMessage, FrenchGameSaysOuiAndNonEnglishYesAndNo) {
-  const BoutonsMessage fr = TextesBoutons(Langue::Francais);
-  const BoutonsMessage en = TextesBoutons(Langue::Anglais);
-  EXPECT_EQ(fr.Ok, "OK");
-  EXPECT_EQ(fr.Oui, "Oui");
-  EXPECT_EQ(fr.Non, "Non");
-  EXPECT_EQ(en.Ok, "OK");
-  EXPECT_EQ(en.Oui, "Yes");
-  EXPECT_EQ(en.Non, "No");
-}
-
-// PanelModeColonnes: the number of columns followed by the plural, even for one column.
-TEST(ModeColonnes, NumberFollowedByThePluralInEveryMode) {
-  EXPECT_EQ(LegendeModeColonnes(1, Langue::Francais), "1 colonnes");
-  EXPECT_EQ(LegendeModeColonnes(1, Langue::Anglais), "1 columns");
-  EXPECT_EQ(LegendeModeColonnes(6, Langue::Anglais), "6 columns");
-}
-
-// The player is told which file failed and that the game goes on.
-TEST(MessageEchecFichier, NamesTheFileAndWhatHappensNextInTheLanguage) {
-  const EchecFichier ecriture{FichierDonnees::Noms, OperationFichier::Ecriture, "/data/names12.dat",
-                              std::make_error_code(std::errc::io_error)};
-  const std::string fr = MessageEchecFichier(ecriture, Langue::Francais);
-  EXPECT_EQ(fr.rfind("Le fichier /data/names12.dat n'a pas pu être enregistré (", 0), 0u) << fr;
-  EXPECT_NE(fr.find("le prochain enregistrement essaiera de nouveau."), std::string::npos);
-  const std::string en = MessageEchecFichier(ecriture, Langue::Anglais);
-  EXPECT_EQ(en.rfind("The file /data/names12.dat could not be saved (", 0), 0u) << en;
-
-  const EchecFichier lecture{FichierDonnees::Options, OperationFichier::Lecture,
-                             "/data/options12.dat", std::make_error_code(std::errc::io_error)};
-  EXPECT_NE(MessageEchecFichier(lecture, Langue::Anglais).find("could not be read"),
-            std::string::npos);
-  EXPECT_NE(MessageEchecFichier(lecture, Langue::Francais).find("n'a pas pu être lu"),
-            std::string::npos);
+// A data file that failed: which one, why, and what the game does about it.
+TEST(MessageEchecFichier, NamesTheFileTheReasonAndWhatHappensNext) {
+  EchecFichier echec{FichierDonnees::Options, OperationFichier::Lecture, "/d/options12.dat",
+                     std::make_error_code(std::errc::io_error)};
+  const auto message = [&](Langue l) { return MessageEchecFichier(echec, l); };
+  const std::string raison = " (" + echec.erreur.message() + "). ";
+  EXPECT_EQ(FrEn(message), "Le fichier /d/options12.dat n'a pas pu être lu" + raison +
+                               "Le jeu continue sans lui. | The file /d/options12.dat could not "
+                               "be read" +
+                               raison + "The game goes on without it.");
+  echec.operation = OperationFichier::Ecriture;
+  EXPECT_EQ(FrEn(message),
+            "Le fichier /d/options12.dat n'a pas pu être enregistré" + raison +
+                "Les scores restent en mémoire ; le prochain enregistrement essaiera de nouveau. | "
+                "The file /d/options12.dat could not be saved" +
+                raison + "The scores stay in memory; the next save will try again.");
 }
 
 // Each cell of a high-score row shows its own field of the place.
-TEST(LegendeCelluleScore, EachFamilyShowsItsFieldOfThePlace) {
+TEST(LegendeCelluleScore, EachColumnShowsItsFieldOfThePlace) {
   const HighScoreEntry e{"Zoé", 793, 75, 7};
-  EXPECT_EQ(LegendeCelluleScore(Famille::PanelScoreClassement, 4, e), "4");
-  EXPECT_EQ(LegendeCelluleScore(Famille::PanelScoreNom, 4, e), "Zoé");
-  EXPECT_EQ(LegendeCelluleScore(Famille::PanelScoreTemps, 4, e), "01:15");
-  EXPECT_EQ(LegendeCelluleScore(Famille::PanelScoreNbFigures, 4, e), "7");
-  EXPECT_EQ(LegendeCelluleScore(Famille::PanelScoreScore, 4, e), "793");
+  std::string cellules;
+  for (Famille p : FamillesScores)
+    cellules += LegendeCelluleScore(p, 4, e) + " ";
+  EXPECT_EQ(cellules, "4 Zoé 793 01:15 7 ");
 }
 
 }  // namespace

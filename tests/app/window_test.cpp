@@ -1,12 +1,296 @@
-#include <QFileInfo>
-#include <QTextBrowser>
+// A main window opened through the start-up window, as the player opens it, with dice the test
+// chooses. Beside it stands a twin session that read the same options, fed the command each
+// gesture stands for: a gesture is right when both sessions then agree and the window showed
+// the very boxes the twin asked for, whatever the rules and the texts made of them. And every
+// widget must show what the window's own session last reported, through the functions that own
+// each text, and stand where its layout puts it.
+#include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <random>
+
+#include "app/controls.h"
 #include "app/help_viewer.h"
 #include "app/keyboard.h"
-#include "tests/app/window_fixture.h"
+#include "app/main_window.h"
+#include "app/params_dialog.h"
+#include "app/splash_window.h"
+#include "app/startup.h"
+#include "tests/ui/qt_print.h"
+#include "texts/accessible_texts.h"
+#include "texts/messages.h"
+#include "ui/dice_pictures.h"
+#include "ui/fonts.h"
+#include "ui/panel.h"
+#include "ui/picture.h"
 
 namespace rolvex::app {
+
+void PrintTo(const PlaceEcran& p, std::ostream* os) { *os << p.colonne << "," << p.ligne; }
+
 namespace {
+
+QString Q(std::string_view texte) { return ui::EnQString(texte); }
+std::filesystem::path Chemin(const QTemporaryDir& d) {
+  return QFile::encodeName(d.path()).toStdString();
+}
+QRect EnPixels(const Rect& r) { return ui::EchelleTwips::DeLEcranPrincipal().EnPixels(EnTwips(r)); }
+
+// A message box as "title|text|OK|Yes|No", a button it has not left empty.
+QString Boite(const QString& titre, const QString& texte, const QString& ok, const QString& oui,
+              const QString& non) {
+  return QStringList{titre, ui::AvecSautsDeLigne(texte), ok, oui, non}.join('|');
+}
+
+// The twin's screen notes each box its session asks for as the window must show it, under the
+// game's title with the run's buttons, and answers Yes to the first `oui` questions.
+struct VueJumelle : VueSession {
+  void AfficherMessage(std::string_view texte) override { Noter(texte, b.Ok, {}, {}); }
+  bool DemanderOuiNon(std::string_view texte) override {
+    Noter(texte, {}, b.Oui, b.Non);
+    return oui-- > 0;
+  }
+  void Noter(std::string_view texte, std::string_view ok, std::string_view o, std::string_view n) {
+    boites << Boite(Q(TitreApplication), Q(texte), Q(ok), Q(o), Q(n));
+  }
+  BoutonsMessage b;
+  int oui = 0;
+  QStringList boites;
+};
+
+// Answers every message box as the player would, OK, or Yes to the first `oui` questions and No
+// after, and notes it as the twin does; `pendant` looks at the screen while the box is up.
+struct RepondeurBoites {
+  RepondeurBoites() {
+    QObject::connect(&veille, &QTimer::timeout, [this] { Regarder(); });
+    veille.start(5);
+  }
+  void Regarder() {
+    auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!b || !b->isVisible()) return;
+    auto texte = [&](auto bouton) { return b->button(bouton) ? b->button(bouton)->text() : ""; };
+    boites << Boite(b->windowTitle(), b->text(), texte(QMessageBox::Ok), texte(QMessageBox::Yes),
+                    texte(QMessageBox::No));
+    parents.push_back(b->parentWidget());
+    if (pendant) pendant();
+    const auto reponse = !b->button(QMessageBox::Yes) ? QMessageBox::Ok
+                         : oui-- > 0                  ? QMessageBox::Yes
+                                                      : QMessageBox::No;
+    QTest::mouseClick(b->button(reponse), Qt::LeftButton);
+  }
+  int oui = 0;
+  std::function<void()> pendant;
+  QStringList boites;
+  std::vector<QWidget*> parents;
+  QTimer veille;
+};
+
+// A data folder of the test's own, holding the options of a first run drawn from a fixed seed,
+// and an end of the program that only counts.
+struct EnvironnementDeTest {
+  EnvironnementDeTest() {
+    HasardUniforme tirage(1);
+    SauverOptions(Dossier(), CreerOptionsParDefaut(tirage));
+  }
+  QTemporaryDir racine;
+  int fins = 0;
+  std::filesystem::path Dossier() const { return Chemin(racine); }
+  Environnement Pour() {
+    return {[this] { return DossiersDonnees{Dossier(), Dossier()}; }, [this] { ++fins; }};
+  }
+};
+
+// What a screen reader says of the control.
+void VerifierNom(const QWidget& w, const TexteAccessible& t) {
+  EXPECT_EQ(w.accessibleName() + '|' + w.accessibleDescription(), Q(t.nom) + '|' + Q(t.description))
+      << w.objectName().toStdString();
+}
+
+class FenetreDeJeu : public testing::Test {
+ protected:
+  // Through the start-up window: the button of the language, or the platform's close for
+  // French.
+  void Ouvrir(Langue langue = Langue::Francais, bool fermer = false) {
+    demarrage = std::make_unique<Demarrage>(TailleEcranJeu(), environnement.Pour());
+    demarrage->Lancer();
+    FrmSplash& splash = demarrage->Splash();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&splash));
+    const char* bouton = langue == Langue::Francais ? "PanelStartFrench" : "PanelStartEnglish";
+    if (fermer)
+      splash.windowHandle()->close();
+    else
+      QTest::mouseClick(Trouver<QWidget>(splash, bouton), Qt::LeftButton);
+    fenetre = demarrage->Principale();
+    ASSERT_TRUE(fenetre && !splash.isVisible() && fenetre->langue() == langue);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre));
+    EXPECT_TRUE(fenetre->isMaximized());
+    vue.b = TextesBoutons(langue);
+    const QSizeF ecran = TailleEcranJeu();
+    jumeau = std::make_unique<Session>(vue, langue, ecran.width(), ecran.height());
+    jumeau->ChargerOptions({environnement.Dossier(), Chemin(dossierJumeau)});
+    fenetre->Jeu().FixerGraine(20240601);
+    jumeau->FixerGraine(20240601);
+    const int cote = std::min(W<QWidget>("ImageDé(1)").width(), W<QWidget>("ImageDé(1)").height());
+    faces = std::make_unique<ui::ImagesDes>(cote, cote, fenetre->devicePixelRatioF());
+  }
+
+  // A control of the main window or of its dialog, by name.
+  template <typename T = ui::Panneau>
+  T& W(std::string_view nom) {
+    T* w = Trouver<T>(*fenetre, nom);
+    if (!w) w = Trouver<T>(fenetre->Params(), nom);
+    if (!w) throw std::invalid_argument(std::string(nom));
+    return *w;
+  }
+  QString Legende(std::string_view nom) { return W(nom).caption(); }
+  void Cliquer(std::string_view nom, Qt::MouseButton bouton = Qt::LeftButton) {
+    QTest::mouseClick(&W<QWidget>(nom), bouton);
+  }
+  // The mouse comes from the information line, which has no help of its own.
+  void Survoler(std::string_view nom, QPoint ou = {}) {
+    QTest::mouseMove(&W<QWidget>("PanelInfoDéroulement"), QPoint(1, 1));
+    QTest::mouseMove(&W<QWidget>(nom), ou.isNull() ? W<QWidget>(nom).rect().center() : ou);
+  }
+  // The menus' keys need the window active, as it is again once a box has closed.
+  void Touche(Qt::Key touche, Qt::KeyboardModifiers modificateurs = {}) {
+    fenetre->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(fenetre));
+    QTest::keyClick(fenetre, touche, modificateurs);
+  }
+
+  // The gesture on the window must do what `commande` does to the twin, and the widgets show it.
+  void Geste(
+      const std::function<void()>& geste,
+      const std::function<void(Session&)>& commande = [](Session&) {}) {
+    geste();
+    commande(*jumeau);
+    EXPECT_TRUE(fenetre->Etat() == jumeau->Etat());
+    EXPECT_EQ(fenetre->Jeu().TexteInfo(), jumeau->TexteInfo());
+    EXPECT_EQ(boites.boites, vue.boites);
+    VerifierEcran();
+  }
+  // The next faces ("11234") of both sessions.
+  void Enfiler(std::string_view des) {
+    for (char f : des) fenetre->Jeu().FileDes().Ajouter(static_cast<int16_t>(f - '0'));
+    for (char f : des) jumeau->FileDes().Ajouter(static_cast<int16_t>(f - '0'));
+  }
+  void Jeter(std::string_view des) {
+    Enfiler(des);
+    Geste([&] { Cliquer("PanelOkDé"); }, [](Session& s) { s.PanelOkDe_Click(); });
+  }
+  void Ecrire(std::string_view des, int16_t colonne, int16_t figure) {
+    Jeter(des);
+    Geste([&] { Cliquer(NomCase(colonne, figure)); },
+          [=](Session& s) { s.AppelCliqueCase(colonne, figure); });
+  }
+  // Through the dialog, as the player starts a game: mode 1..3.
+  void NouvellePartie(int16_t mode, const QString& nom = QStringLiteral("Zoé")) {
+    fenetre->AppelPreNouveau();
+    auto& option = W<QRadioButton>(NomElement("SSOptionModeColonnes", mode));
+    QTest::mouseClick(&option, Qt::LeftButton, {},
+                      QPoint(option.height() / 2, option.height() / 2));
+    W<QLineEdit>("TextName").setText(nom);
+    Geste([&] { Cliquer("PanelOkParams"); },
+          [&](Session& s) { s.PanelOkParams_Click(nom.toStdString(), mode); });
+  }
+  QTimer& Horloge() { return *fenetre->findChild<QTimer*>(QStringLiteral("TimerChrono")); }
+
+  // Every widget the game writes shows what the session last reported. The squares' places are
+  // the layout's, checked with every other control's.
+  void VerifierEcran() {
+    const Session& s = fenetre->Jeu();
+    const EcranSession& e = s.Ecran();
+    const EtatPartie& etat = s.Etat();
+    const Langue l = s.langue();
+    EXPECT_EQ(Legende("PanelInfoDéroulement"), Q(s.TexteInfo()));
+    VerifierNom(W("PanelInfoDéroulement"), AccessibleInfo(s.TexteInfo(), l));
+    VerifierNom(W("PanelOkDé"), AccessibleOkDe(etat, l));
+    VerifierNom(W("PanelFigureRéalisée"), AccessibleFigureRealisee(etat, l));
+    VerifierNom(W("PanelTotalDés"), AccessibleTotalDes(etat, l));
+    VerifierNom(W("PanelScoreTotal"), AccessibleScoreTotal(etat, l));
+    EXPECT_EQ(W("SuperPanelDés").isVisible(), e.partieCommencee);
+    EXPECT_EQ(W<QAction>("MenuVoirScores").isEnabled(), e.partieCommencee);
+    EXPECT_EQ(W<QAction>("MenuDésClassiques").isChecked(), etat.TypeDes == 1);
+    EXPECT_EQ(W<QAction>("MenuDésNumériques").isChecked(), etat.TypeDes == 2);
+    EXPECT_EQ(Horloge().isActive(), s.Horloge().EnMarche());
+    // Before the first game the dice area is hidden and the squares keep their design.
+    if (e.partieCommencee) {
+      EXPECT_EQ(W("PanelOkDé").isVisible(), e.okDeVisible);
+      EXPECT_EQ(W("PanelNewGame").isVisible(), !e.okDeVisible);
+      EXPECT_EQ(W("PanelNewMode").isVisible(), !e.okDeVisible);
+      EXPECT_EQ(Legende("PanelOkDé"), Q(e.legendeOkDe));
+      EXPECT_EQ(Legende("PanelFigureRéalisée"), Q(s.TexteFigure()));
+      EXPECT_EQ(Legende("PanelTotalDés"), Q(e.legendeTotalDes));
+      EXPECT_EQ(Legende("PanelScoreTotal"), Q(e.legendeScoreTotal));
+    }
+    for (int16_t i = 1; i <= NbDes; ++i) {
+      const auto& de = W<ui::Image>(NomElement("ImageDé", i));
+      const int16_t m = e.imagesDes[i];
+      EXPECT_EQ(de.picture().toImage(),
+                (m == ImageDeFond ? faces->ImageDeFond() : faces->ModelesDes(m)).toImage());
+      VerifierNom(de, AccessibleDe(etat, i, l));
+    }
+    for (int16_t c = 1; c <= NbColonnesMax; ++c) {
+      for (int16_t f = 1; f <= NbFigures; ++f) {
+        const ui::Panneau& k = W(NomCase(c, f));
+        const CaseALEcran& attendue = e.cases[c][f];
+        EXPECT_EQ(k.isHidden(), attendue.aspect == Aspect::Cachee) << NomCase(c, f);
+        EXPECT_EQ(k.caption(), Q(attendue.legende)) << NomCase(c, f);
+        EXPECT_EQ(k.mousePointer(), attendue.pointeur);
+        if (const auto& a = s.Dessin(c, f).apparence) {
+          EXPECT_EQ(std::pair(k.foreColor(), k.backColor()),
+                    std::pair(a->CouleurTexte, a->CouleurFond))
+              << NomCase(c, f);
+        }
+        VerifierNom(k, AccessibleCase(etat, c, f, l));
+      }
+      for (std::size_t i = 0; i < LignesTotaux.size(); ++i) {
+        const ui::Panneau& total = W(NomTotal(LignesTotaux[i], c));
+        EXPECT_EQ(total.caption(), Q(e.totaux[c][i])) << NomTotal(LignesTotaux[i], c);
+        const int16_t ou = i < 2 ? bonus::Haut : bonus::Bas;
+        VerifierNom(total,
+                    i % 2 == 0 ? AccessibleTotal(etat, ou, c, l) : AccessibleBonus(etat, ou, c, l));
+      }
+    }
+    EXPECT_EQ(W("PictureAireJeu").isVisible(), !e.scoresMontres);
+    EXPECT_EQ(W("SuperPanelScore").isVisible(), e.scoresMontres);
+    if (!e.scoresMontres) return;
+    EXPECT_EQ(Legende("PanelModeColonnes"), Q(s.LegendeModeColonnes()));
+    for (int16_t rang = 1; rang <= NbPlaces; ++rang)
+      for (Famille famille : FamillesScores) {
+        const ui::Panneau& k = W(Nom(CleElement{famille, rang}));
+        EXPECT_EQ(k.caption(), Q(LegendeCelluleScore(famille, rang, (*e.tableScores)[rang])));
+        EXPECT_EQ(k.foreColor(), rang == e.placeEnRouge ? RougeVif : Bleu) << rang;
+        VerifierNom(k, {k.caption().toStdString(), AppelMovePanelScore(famille, rang, l)});
+      }
+  }
+
+  EnvironnementDeTest environnement;
+  QTemporaryDir dossierJumeau;
+  RepondeurBoites boites;
+  VueJumelle vue;
+  std::unique_ptr<Demarrage> demarrage;
+  FormRolvex* fenetre = nullptr;
+  std::unique_ptr<Session> jumeau;
+  std::unique_ptr<ui::ImagesDes> faces;  // the pictures the dice must show
+};
 
 // Each gesture on the dice area, the sheet and the high scores is the session's command for
 // that control, and each report of the session reaches its widget.
@@ -69,27 +353,24 @@ TEST_F(Gestes, TheEndOfAGameAndTheHighScoresShowWhatTheSessionReports) {
   const int32_t avant = fenetre->Jeu().Horloge().SecondesPartie();
   QTimerEvent tic(Horloge().timerId());
   QCoreApplication::sendEvent(&Horloge(), &tic);
+  jumeau->Tic();
   EXPECT_EQ(fenetre->Jeu().Horloge().SecondesPartie(), avant + 1);
-  {
-    RepondeurBoites boites(0, [&](const RepondeurBoites::Vue&) { VerifierEcran(); });
-    JouerUneColonne();
-    ASSERT_EQ(boites.vues.size(), 1u);
-    EXPECT_EQ(boites.vues[0].texte,
-              Boite(MessagePlace(fenetre->Jeu().Ecran().placeEnRouge, Langue::Anglais)));
-    EXPECT_EQ(boites.vues[0].titre + boites.vues[0].ok,
-              Q(TitreApplication) + Q(TextesBoutons(Langue::Anglais).Ok));
-  }
+  boites.pendant = [&] { VerifierEcran(); };
+  // A whole game in Libre, one throw a turn ("faces figure").
+  for (const char* tour :
+       {"11111 13", "66664 6", "55552 5", "44441 4", "33336 3", "22225 2", "23456 1", "66655 7",
+        "11223 8", "33322 9", "44445 10", "12345 11", "11123 12"})
+    Ecrire(std::string_view(tour, 5), colonne::Libre, static_cast<int16_t>(atoi(tour + 6)));
+  boites.pendant = nullptr;
+  ASSERT_EQ(boites.boites.size(), 1);
   ASSERT_GT(fenetre->Jeu().Ecran().placeEnRouge, 0);
   Geste([&] { Cliquer("PanelEffacerScores"); }, [](Session& s) { s.EffacerScores(); });
   Geste([&] { Touche(Qt::Key_F4); }, [](Session& s) { s.AfficherScores(); });
-  for (Famille famille : Familles)
+  for (Famille famille : FamillesScores)
     for (int16_t rang = 1; rang <= NbPlaces; ++rang)
       Geste(
           [&] {
-            Survoler(W<SuperPanelScore>("SuperPanelScore")
-                         .Cellule(famille, rang)
-                         ->objectName()
-                         .toStdString());
+            Survoler(Nom(CleElement{famille, rang}));
           },
           [&](Session& s) { s.SurvolerPanelScore(famille, rang); });
   Geste([&] { Cliquer("PanelNewMode"); });
@@ -108,7 +389,7 @@ TEST_F(Gestes, TheEndOfAGameAndTheHighScoresShowWhatTheSessionReports) {
 class Clavier : public FenetreDeJeu {
  protected:
   void Frappe(Qt::Key touche, Qt::KeyboardModifiers modificateurs = {}) {
-    QTest::keyClick(fenetre.get(), touche, modificateurs);
+    QTest::keyClick(fenetre, touche, modificateurs);
   }
   std::optional<ClavierJeu::Case> Encadree() {
     return static_cast<ClavierJeu*>(fenetre->findChild<QObject*>("ClavierJeu"))->CaseEncadree();
@@ -129,19 +410,15 @@ TEST_F(Clavier, DigitsAndThrowKeysAreTheMousesCommands) {
   Geste([&] { Frappe(Qt::Key_1); });
   NouvellePartie(1);
   JeterAuClavier("12345", Qt::Key_Space);
-  for (auto [touche, de] : {std::pair{Qt::Key_1, 1},
-                            {Qt::Key_5, 5},
-                            {Qt::Key_Ampersand, 1},
-                            {Qt::Key_Eacute, 2},
-                            {Qt::Key_QuoteDbl, 3},
-                            {Qt::Key_Apostrophe, 4},
-                            {Qt::Key_ParenLeft, 5},
-                            {Qt::Key_2, 2}})
-    Geste([&] { Frappe(touche); }, [&](Session& s) { s.ImageDe_MouseDown(int16_t(de), 1); });
+  const std::pair<Qt::Key, int16_t> touches[] = {
+      {Qt::Key_1, 1},        {Qt::Key_5, 5},          {Qt::Key_Ampersand, 1}, {Qt::Key_Eacute, 2},
+      {Qt::Key_QuoteDbl, 3}, {Qt::Key_Apostrophe, 4}, {Qt::Key_ParenLeft, 5}, {Qt::Key_2, 2}};
+  for (auto [touche, de] : touches)
+    Geste([&] { Frappe(touche); }, [&](Session& s) { s.ImageDe_MouseDown(de, 1); });
   Geste([&] { Frappe(Qt::Key_3, Qt::ControlModifier); });
   Geste([&] { Frappe(Qt::Key_4, Qt::AltModifier); });
   QKeyEvent repetee(QEvent::KeyPress, Qt::Key_3, {}, QStringLiteral("3"), true);
-  Geste([&] { QApplication::sendEvent(fenetre.get(), &repetee); });
+  Geste([&] { QApplication::sendEvent(fenetre, &repetee); });
   JeterAuClavier("6", Qt::Key_Return);
   Geste([&] { Frappe(Qt::Key_4); }, [](Session& s) { s.ImageDe_MouseDown(4, 1); });
   JeterAuClavier("6", Qt::Key_Enter);
@@ -167,11 +444,16 @@ TEST_F(Clavier, ArrowsFrameTheSquaresThatCanBeChosenAndEnterWritesIt) {
   QWidget& cadre = *fenetre->findChild<QWidget*>("CadreFocus");
   EXPECT_TRUE(cadre.isVisible() && cadre.testAttribute(Qt::WA_TransparentForMouseEvents));
   EXPECT_TRUE(cadre.geometry().contains(W("CaseLibre(9)").geometry().adjusted(-1, -1, 1, 1)));
-  // A black then a white line, each two pixels wide, so that it shows on every column's colour.
+  // A black then a white line on each side, each two pixels wide, so that it shows on every
+  // column's colour.
   const QImage bord = cadre.grab().toImage();
-  const char* lignes[] = {"#000000", "#000000", "#ffffff", "#ffffff"};
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(bord.pixelColor(i, bord.height() / 2).name(), lignes[i]);
-  EXPECT_NE(bord.pixelColor(4, bord.height() / 2).name(), "#ffffff");
+  const int x = bord.width() - 1, y = bord.height() - 1;
+  for (int i = 0; i < 5; ++i)
+    for (QPoint p :
+         {QPoint(i, y / 2), QPoint(x - i, y / 2), QPoint(x / 2, i), QPoint(x / 2, y - i)}) {
+      const QString c = bord.pixelColor(p).name();
+      EXPECT_TRUE(i < 2 ? c == "#000000" : i < 4 ? c == "#ffffff" : c != "#ffffff") << i;
+    }
   Geste([&] { Frappe(Qt::Key_Return); }, [](Session& s) { s.AppelCliqueCase(1, figure::Full); });
   EXPECT_FALSE(cadre.isVisible());
   Jeter("12345");
@@ -186,44 +468,73 @@ TEST_F(Clavier, ArrowsFrameTheSquaresThatCanBeChosenAndEnterWritesIt) {
   EXPECT_TRUE(!Encadree() && !cadre.isVisible());
 }
 
+// An arrow leads to the nearest place strictly that way on the keyboard's grid, a step across
+// the arrow counting twice a step along it, ties going to the upper row then the left column;
+// the nearest place to a point counts a column as two rows, the point itself included. Checked
+// on random grids.
+TEST(PlacesDuClavier, AreTheNearestThatWayOnAnyGrid) {
+  std::mt19937 hasard(7);
+  const std::pair<int, int> fleches[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
+  for (int essai = 0; essai < 3000; ++essai) {
+    auto place = [&] { return PlaceEcran{int(hasard() % 6), int(hasard() % 15) + 1}; };
+    std::vector<PlaceEcran> places(hasard() % 9);
+    for (PlaceEcran& p : places) p = place();
+    const PlaceEcran depuis = place();
+    const auto [dx, dy] = fleches[hasard() % 4];
+
+    std::optional<PlaceEcran> suivante, proche;
+    std::tuple<int, int, int> ecartSuivante, ecartProche;
+    for (PlaceEcran p : places) {
+      const int ddx = p.colonne - depuis.colonne, ddy = p.ligne - depuis.ligne;
+      const int leLong = ddx * dx + ddy * dy, enTravers = std::abs(ddx * dy + ddy * dx);
+      const auto versLa = std::tuple(leLong + 2 * enTravers, p.ligne, p.colonne);
+      if (leLong > 0 && (!suivante || versLa < ecartSuivante)) {
+        suivante = p;
+        ecartSuivante = versLa;
+      }
+      const auto pres = std::tuple(2 * std::abs(ddx) + std::abs(ddy), p.ligne, p.colonne);
+      if (!proche || pres < ecartProche) {
+        proche = p;
+        ecartProche = pres;
+      }
+    }
+    EXPECT_EQ(PlaceSuivante(depuis, dx, dy, places), suivante) << essai;
+    EXPECT_EQ(PlaceLaPlusProche(depuis, places), proche) << essai;
+  }
+}
+
 // The menus in the run's language: F1 shows the help of the language; the About box and the
-// quit question carry the game's title and buttons; No keeps the game, Yes unloads the sheet
-// during the farewell, then ends the run.
+// quit question are the session's; No keeps the game, Yes unloads the sheet before the
+// farewell, then ends the run. No other key than F1, F2, F4 and F9.
 using Menus = FenetreDeJeu;
 
 TEST_F(Menus, SpeakTheRunsLanguageAndOnlyYesEndsTheRun) {
   for (Langue l : {Langue::Francais, Langue::Anglais}) {
     Ouvrir(l);
     environnement.fins = 0;
-    const BoutonsMessage boutons = TextesBoutons(l);
     Touche(Qt::Key_F1);
     auto* aide = fenetre->findChild<QTextBrowser*>();
     ASSERT_TRUE(aide && aide->isVisible());
     EXPECT_EQ(aide->document()->baseUrl().toLocalFile(),
               QFileInfo(FichierAide(l)).absoluteFilePath());
-    {
-      RepondeurBoites boites;
-      W<QAction>("MenuAbout").trigger();
-      Touche(Qt::Key_F9);
-      ASSERT_EQ(boites.vues.size(), 2u);
-      EXPECT_EQ(boites.vues[0].texte + boites.vues[0].ok, Boite(TexteAPropos(l)) + Q(boutons.Ok));
-      EXPECT_EQ(boites.vues[1].texte, Boite(QuestionQuitter(l)));
-      EXPECT_EQ(boites.vues[1].oui + boites.vues[1].non, Q(boutons.Oui) + Q(boutons.Non));
-      for (const auto& vue : boites.vues) EXPECT_EQ(vue.titre, Q(TitreApplication));
-    }
+    Geste([&] { W<QAction>("MenuAbout").trigger(); }, [](Session& s) { s.APropos(); });
+    Geste([&] { Touche(Qt::Key_F9); }, [](Session& s) { s.DemanderQuitter(); });
     EXPECT_TRUE(fenetre->isVisible() && environnement.fins == 0);
     const QList<int> touches{Qt::Key_F1, Qt::Key_F2, Qt::Key_F4, Qt::Key_F9};
-    for (const QAction* a : fenetre->findChildren<QAction*>())  // no other key
+    for (const QAction* a : fenetre->findChildren<QAction*>())
       EXPECT_TRUE(a->shortcut().isEmpty() || touches.contains(a->shortcut()[0].key()));
-    bool decharge = true;
-    RepondeurBoites boites(1, [&](const RepondeurBoites::Vue& vue) {
-      for (int16_t f = 1; f <= NbFigures && !vue.ok.isEmpty(); ++f)  // the farewell
+    bool decharge = false;
+    boites.pendant = [&] {
+      decharge = true;
+      for (int16_t f = 1; f <= NbFigures; ++f)
         decharge &= W(NomCase(6, f)).isHidden() && W(NomEtiquette(Cote::Droite, f)).isHidden() &&
-                    W(NomElement("PanelScoreNom", f > 10 ? 10 : f)).isHidden();
-    });
+                    W(NomElement("PanelScoreNom", std::min<int>(f, NbPlaces))).isHidden();
+    };
+    boites.oui = vue.oui = 1;
     Touche(Qt::Key_F9);
-    ASSERT_EQ(boites.vues.size(), 2u);
-    EXPECT_EQ(boites.vues[1].texte, Boite(TexteAuRevoir(l)));
+    jumeau->DemanderQuitter();
+    boites.pendant = nullptr;
+    EXPECT_EQ(boites.boites, vue.boites);
     EXPECT_TRUE(decharge && !fenetre->isVisible() && environnement.fins == 1);
   }
 }
@@ -235,13 +546,279 @@ TEST_F(Menus, TheCloseBoxAsksNothingSavesNothingAndTakesTheOtherWindowsAlong) {
   W<QAction>("MenuDésNumériques").trigger();  // a choice only a save would keep
   Touche(Qt::Key_F1);
   Touche(Qt::Key_F2);
-  const ino_t inode = environnement.InodeOptions();
-  RepondeurBoites boites;
+  // A save puts a new file in the old one's place.
+  auto inode = [&] {
+    struct stat etat {};
+    ::stat(CheminFichierOptions(environnement.Dossier()).c_str(), &etat);
+    return etat.st_ino;
+  };
+  const ino_t avant = inode();
   EXPECT_TRUE(fenetre->close());
   QTest::qWait(20);
-  EXPECT_TRUE(boites.vues.empty() && environnement.fins == 0);
-  EXPECT_EQ(environnement.InodeOptions(), inode);
+  EXPECT_TRUE(boites.boites.empty() && environnement.fins == 0 && inode() == avant);
   for (const QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible());
+}
+
+QString Texte(QWidget* aide) { return aide->findChild<QTextBrowser*>()->toPlainText(); }
+
+// The help shows in one window its owner holds, read again at its top at every opening, under
+// the file's own title; a file that cannot be read is said so in the viewer, naming it, in the
+// run's language, and shows once it is there.
+TEST(Aide, ShowsTheFileInOneWindowOrSaysWhyItCannot) {
+  QTemporaryDir dossier;
+  auto fenetre = std::make_unique<QWidget>();
+  const QString chemin = dossier.filePath(QStringLiteral("<i>aide.hlp"));
+  const QString nom = QDir::toNativeSeparators(chemin);
+  QPointer<QWidget> aide = OuvrirAide(fenetre.get(), chemin, Langue::Francais);
+  EXPECT_TRUE(aide->isVisible() && aide->parentWidget() == fenetre.get());
+  EXPECT_EQ(aide->windowTitle(), Q(TitreApplication));
+  const QString francais = Texte(aide);
+  EXPECT_TRUE(francais.contains(nom)) << francais.toStdString();
+  const QString anglais = Texte(OuvrirAide(fenetre.get(), chemin, Langue::Anglais));
+  EXPECT_TRUE(anglais.contains(nom) && anglais != francais);
+  ASSERT_TRUE(QDir(dossier.path()).mkdir(QStringLiteral("dossier.hlp")));
+  const QString dossierHlp = dossier.filePath(QStringLiteral("dossier.hlp"));
+  EXPECT_EQ(Texte(OuvrirAide(fenetre.get(), dossierHlp, Langue::Francais)),
+            QString(francais).replace(nom, QDir::toNativeSeparators(dossierHlp)));
+
+  QFile fichier(chemin);
+  ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
+  fichier.write("<html><head><title>Aide</title></head><body>");
+  for (int i = 0; i < 200; ++i) fichier.write("<p>Sommaire</p>");
+  fichier.close();
+  aide->resize(300, 200);
+  QScrollBar* defilement = aide->findChild<QTextBrowser*>()->verticalScrollBar();
+  defilement->setValue(defilement->maximum());
+  EXPECT_EQ(OuvrirAide(fenetre.get(), chemin, Langue::Francais), aide.data());
+  EXPECT_TRUE(aide->windowTitle() == "Aide" && Texte(aide).startsWith("Sommaire"));
+  EXPECT_TRUE(defilement->maximum() > 0 && defilement->value() == 0);
+  fenetre.reset();
+  EXPECT_TRUE(aide.isNull());
+}
+
+// Each language has its file beside the program, or in ../share/rolvex once installed; where
+// neither holds it, the path beside the program names it missing.
+TEST(Aide, EachLanguageFindsItsOwnFile) {
+  QTemporaryDir racine;
+  const QDir arbre(racine.path());
+  ASSERT_TRUE(arbre.mkpath("bin") && arbre.mkpath("share/rolvex"));
+  for (const char* f :
+       {"bin/rolvexFr.hlp", "share/rolvex/rolvexFr.hlp", "share/rolvex/rolvexUs.hlp"})
+    QFile(arbre.filePath(f)).open(QIODevice::WriteOnly);
+  const QString bin = arbre.filePath("bin");
+  EXPECT_EQ(FichierAide(Langue::Francais, bin), arbre.filePath("bin/rolvexFr.hlp"));
+  EXPECT_EQ(FichierAide(Langue::Anglais, bin), arbre.filePath("share/rolvex/rolvexUs.hlp"));
+  QFile::remove(arbre.filePath("share/rolvex/rolvexUs.hlp"));
+  EXPECT_EQ(FichierAide(Langue::Anglais, bin), arbre.filePath("bin/rolvexUs.hlp"));
+}
+
+// A control stands at its layout's rectangle in the screen's pixels (a window takes only its
+// width), in the layout's font size where it gives one, which the play area may only shrink to
+// fit the control's place.
+void VerifierPlace(const QWidget& w, const Rect& r, std::optional<float> police, bool ajustee) {
+  const QRect attendu = EnPixels(r);
+  const std::string nom = w.objectName().toStdString();
+  EXPECT_EQ(w.isWindow() ? QRect(QPoint(), QSize(w.width(), attendu.height())) : w.geometry(),
+            attendu)
+      << nom;
+  if (!police) return;
+  const double taille = std::max(1.0, double{*police});
+  EXPECT_TRUE(ajustee ? w.font().pointSizeF() <= taille : w.font().pointSizeF() == taille) << nom;
+  EXPECT_LE(QFontMetrics(w.font()).height(), ajustee ? w.height() : 1e6) << nom;
+}
+
+// The controls of a dialog stand where the dialog layout of the screen puts them; returns the
+// dialogs' margin in pixels.
+int VerifierDialogue(QWidget& fenetre) {
+  const RatiosEcran r = Ratios(TailleEcranJeu().width(), TailleEcranJeu().height());
+  const DispositionDialogues d = AdapterFenetresEcran(r.RatioLargeur, r.RatioHauteur);
+  int places = 0;
+  for (const ControleDialogue& c : ControlesDialogues(d))
+    if (const auto* w = Trouver<QWidget>(fenetre, c.nom)) {
+      VerifierPlace(*w, c.rect, c.police, false);
+      ++places;
+    }
+  EXPECT_GE(places, 6);
+  return ui::EchelleTwips::DeLEcranPrincipal().PixelsY(d.m);
+}
+
+// What a control shows of the caption the language tables give it.
+QString TexteDe(QObject& o) {
+  if (auto* p = qobject_cast<ui::Panneau*>(&o)) return p->caption();
+  if (auto* m = qobject_cast<QMenu*>(&o)) return m->title();
+  if (auto* a = qobject_cast<QAction*>(&o)) return a->text();
+  if (auto* g = qobject_cast<QGroupBox*>(&o)) return g->title();
+  if (auto* b = qobject_cast<QAbstractButton*>(&o)) return b->text();
+  return qobject_cast<QWidget*>(&o)->windowTitle();
+}
+
+// Every window stands where its layout puts it. Run again by CTest at QT_SCALE_FACTOR=2.
+class Ecran : public FenetreDeJeu {
+ protected:
+  // The play area's controls, each made once, are shown or hidden as the layout says, in their
+  // design's colours and fonts until the game draws them.
+  void VerifierAire(bool avantLaPartie) {
+    for (const auto& [nom, c] : fenetre->Jeu().Aire().Controles()) {
+      const QWidget& w = W<QWidget>(nom);
+      EXPECT_EQ(fenetre->findChildren<QWidget*>(Q(nom)).size(), 1) << nom;
+      VerifierPlace(w, c.rect, c.police, true);
+      EXPECT_TRUE(!c.montre || *c.montre == !w.isHidden()) << nom;
+      const auto* p = qobject_cast<const ui::Panneau*>(&w);
+      if (!p || !avantLaPartie) continue;
+      EXPECT_EQ(p->backColor(), c.design.fond.value_or(p->backColor())) << nom;
+      EXPECT_TRUE(c.design.police.empty() || p->font().family() == Q(c.design.police)) << nom;
+      EXPECT_EQ(p->font().bold(), c.design.gras) << nom;
+    }
+  }
+};
+
+// The start-up window has no frame but its own border, follows the dialog layout and names its
+// controls in both languages; a language button, or the platform's close for French, opens the
+// main window in that language, with every caption and fixed name of it.
+TEST_F(Ecran, TheStartUpOpensTheWindowInTheLanguageChosenWithItsWords) {
+  for (auto [langue, fermer] :
+       {std::pair{Langue::Anglais, false}, {Langue::Francais, false}, {Langue::Francais, true}}) {
+    Ouvrir(langue, fermer);
+    FrmSplash& splash = demarrage->Splash();
+    VerifierDialogue(splash);
+    EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(splash.grab().toImage().pixel(0, 0), splash.palette().color(QPalette::Shadow).rgb());
+    const auto& logo = *Trouver<ui::Image>(splash, "imgLogo");
+    const qreal ratio = splash.windowHandle()->devicePixelRatio();
+    EXPECT_EQ(logo.picture().devicePixelRatio(), ratio);
+    EXPECT_EQ(logo.picture().width(), qRound(std::min(logo.width(), logo.height()) * ratio));
+    EXPECT_EQ(Trouver<QLabel>(splash, "lblCompanyProduct")->text(), Q(TitreApplication));
+    EXPECT_TRUE(Trouver<QLabel>(splash, "lblVersion")->text().endsWith(Q(TexteVersion)));
+    for (const AccessibleDemarrage& d : AccessiblesDemarrage())
+      VerifierNom(*Trouver<QWidget>(splash, d.controle),
+                  {std::string(d.nom), std::string(d.description)});
+
+    auto dans = [&](Fenetre f) -> QWidget& {
+      return f == Fenetre::FormParams ? fenetre->Params() : static_cast<QWidget&>(*fenetre);
+    };
+    for (const rolvex::Legende& l : InitTextesLangue(langue).legendes) {
+      QObject* controle = TrouverControle(dans(l.fenetre), l.controle);
+      EXPECT_TRUE(!controle || l.controle == "TextName" || TexteDe(*controle) == Q(l.texte))
+          << l.controle;
+    }
+    for (const AccessibleFixe& f : AccessiblesFixes())
+      if (auto* w = Trouver<QWidget>(dans(f.fenetre), f.controle))
+        VerifierNom(*w, {std::string(f.nom.pour(langue)), std::string(f.description.pour(langue))});
+    for (int16_t i = 1; i <= NbFigures; ++i)
+      for (Cote cote : {Cote::Gauche, Cote::Droite})
+        VerifierNom(W<QWidget>(NomEtiquette(cote, i)), AccessibleEtiquette(i, langue));
+    for (int16_t c = 1; c <= NbColonnesMax; ++c)
+      VerifierNom(W<QWidget>(NomEntete(c)), AccessibleEntete(c, langue));
+    for (int16_t i = 1; i <= NbDes; ++i)
+      VerifierNom(W<QWidget>(NomElement("PanelDé", i)), AccessiblePlaceDe(i, langue));
+  }
+}
+
+// The play area's design stands until the first game; each new game lays the play area out for
+// its mode, the sheet centred in the window as wide as it then is. The sheet is flat; the panels
+// the player presses sink under any button. The name dialog follows the dialog layout, its
+// margin below its buttons as on its other sides.
+TEST_F(Ecran, EveryWidgetTakesItsPlaceAndDesignFromItsLayout) {
+  Ouvrir();
+  VerifierAire(true);
+  FormParams& dialogue = fenetre->Params();
+  EXPECT_EQ(dialogue.height(),
+            W("PanelOkParams").geometry().bottom() + 1 + VerifierDialogue(dialogue));
+  for (int16_t mode : {1, 2, 3}) {
+    NouvellePartie(mode);
+    VerifierAire(false);
+  }
+  fenetre->showNormal();
+  fenetre->setGeometry(fenetre->geometry().adjusted(0, 0, -fenetre->width() / 4, 0));
+  QTest::qWait(20);
+  NouvellePartie(1);
+  VerifierAire(false);
+  EXPECT_NEAR(W<QWidget>("PictureAireJeu").geometry().center().x(),
+              fenetre->centralWidget()->width() / 2, 1);
+  EXPECT_EQ(std::pair(W("PictureAireJeu").bevelOuter(), W("CaseLibre(1)").bevelOuter()),
+            std::pair(ui::Panneau::SansBiseau, ui::Panneau::EnRelief));
+  for (const char* nom :
+       {"PanelStart", "PanelOkDé", "PanelNewGame", "PanelNewMode", "PanelEffacerScores"}) {
+    QMouseEvent appui(QEvent::MouseButtonPress, QPointF(), QPointF(), Qt::RightButton,
+                      Qt::RightButton, {});
+    QApplication::sendEvent(&W<QWidget>(nom), &appui);
+    EXPECT_EQ(W(nom).bevelOuter(), ui::Panneau::Enfonce) << nom;
+  }
+}
+
+// The menus grow with the smaller ratio of the screen, never below the platform's size. The
+// throw button keeps its designed font on the design's screen and shrinks on a wide one to its
+// flatter place; on a small screen the high-score cells of fixed shape still show their widest
+// captions whole.
+TEST(EcranLarge, MenusAndFontsFollowTheScreen) {
+  const double platforme = QMenuBar().font().pointSizeF();
+  for (QSizeF ecran : {QSizeF(9600, 7200), QSizeF(12000, 9000), QSizeF(28800, 16200)}) {
+    EnvironnementDeTest environnement;
+    FormRolvex fenetre(Langue::Francais, ecran, environnement.Pour());
+    const RatiosEcran r = Ratios(ecran.width(), ecran.height());
+    const QFont police = fenetre.menuBar()->font();
+    EXPECT_NEAR(police.pointSizeF(),
+                platforme * std::max(1.0, std::min(r.RatioLargeur, r.RatioHauteur)), 0.01);
+    for (const QMenu* menu : fenetre.menuBar()->findChildren<QMenu*>())
+      EXPECT_EQ(menu->font(), police);
+    const double ok = Trouver<QWidget>(fenetre, "PanelOkDé")->font().pointSizeF();
+    EXPECT_EQ(ok<*fenetre.Jeu().Aire()["PanelOkDé"].police, ecran.width()> 12000) << ok;
+    for (Famille famille : FamillesScores)
+      for (int16_t rang = 1; rang <= NbPlaces && famille != Famille::PanelScoreNom; ++rang) {
+        const QWidget& k = *Trouver<QWidget>(fenetre, Nom(CleElement{famille, rang}));
+        const QString texte = Q(LegendeCelluleScore(famille, NbPlaces, {"", 8888, 3599, 42}));
+        EXPECT_LE(QFontMetrics(k.font()).horizontalAdvance(texte), k.width() - 2 * ui::MargeLegende)
+            << k.objectName().toStdString() << " " << ecran.width();
+      }
+  }
+}
+
+// The name dialog opens centred over the main window, which answers nothing meanwhile, with
+// the options on disk and the last name selected to be typed over; a click empties the box.
+// OK and Enter are the session's command, a refused name is told over the dialog; cancel,
+// Escape and the platform's close change nothing.
+using DialogueNom = FenetreDeJeu;
+
+TEST_F(DialogueNom, TakesTheOptionsOnDiskAndHandsTheSessionWhatItShows) {
+  DonneesOptions donnees;
+  donnees.ModeJeu = donnees.TypeDes = 2;
+  donnees.NomJoueur = "Ana";
+  ASSERT_TRUE(SauverOptions(environnement.Dossier(), donnees).Reussie());
+  Ouvrir();
+  FormParams& dialogue = fenetre->Params();
+  // A title only: OK and cancel are its exits.
+  EXPECT_FALSE(dialogue.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint));
+  EXPECT_EQ(dialogue.Nom(), Q(fenetre->Jeu().NomJoueur()));
+  EXPECT_EQ(dialogue.ModeSelectionne(), fenetre->Etat().ModeJeu);
+
+  Geste([&] { Cliquer("PanelStart"); });
+  EXPECT_TRUE(dialogue.isVisible() && dialogue.isEnabled());
+  EXPECT_FALSE(fenetre->isEnabled() || W("PanelStart").isVisible());
+  // Centred by the frame the platform draws around the dialog; odd sizes round by a pixel.
+  EXPECT_LE(
+      (dialogue.frameGeometry().center() - fenetre->frameGeometry().center()).manhattanLength(), 1);
+  auto& nom = W<QLineEdit>("TextName");
+  EXPECT_EQ(dialogue.focusWidget(), &nom);
+  EXPECT_EQ(nom.selectedText(), Q("Ana"));
+  QTest::keyClicks(&nom, QStringLiteral("Bartholomew-Anatole"));
+  EXPECT_EQ(nom.text(), QStringLiteral("Bartholomew-"));
+  QTest::mouseClick(&nom, Qt::LeftButton);
+  EXPECT_EQ(nom.text(), "");
+  Geste([&] { Cliquer("PanelOkParams"); }, [](Session& s) { s.PanelOkParams_Click("", 2); });
+  EXPECT_EQ(boites.parents, std::vector<QWidget*>{&dialogue});
+  QTest::keyClicks(&nom, QStringLiteral("Lea"));
+  Geste([&] { QTest::keyClick(&nom, Qt::Key_Return, Qt::ControlModifier); });
+  for (const std::function<void()>& annuler : std::initializer_list<std::function<void()>>{
+           [&] { QTest::keyClick(&nom, Qt::Key_Escape); }, [&] { dialogue.close(); },
+           [&] { Cliquer("PanelCancelParams"); }}) {
+    Geste(annuler);
+    EXPECT_TRUE(!dialogue.isVisible() && fenetre->isEnabled());
+    Touche(Qt::Key_F2);
+    EXPECT_EQ(nom.text(), QStringLiteral("Lea"));
+  }
+  Geste([&] { QTest::keyClick(&nom, Qt::Key_Return); },
+        [](Session& s) { s.PanelOkParams_Click("Lea", 2); });
+  EXPECT_TRUE(!dialogue.isVisible() && fenetre->isEnabled());
 }
 
 }  // namespace

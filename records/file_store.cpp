@@ -125,13 +125,9 @@ void SynchroniserDossier(const fs::path& dossier) {
 
 }  // namespace
 
-fs::path CheminFichierOptions(const fs::path& dossier) {
-  return dossier / NomFichierOptions;
-}
+fs::path CheminFichierOptions(const fs::path& dossier) { return dossier / NomFichierOptions; }
 
-fs::path CheminFichierNoms(const fs::path& dossier) {
-  return dossier / NomFichierNoms;
-}
+fs::path CheminFichierNoms(const fs::path& dossier) { return dossier / NomFichierNoms; }
 
 std::error_code EcrireTout(int descripteur, std::span<const std::uint8_t> octets) {
   while (!octets.empty()) {

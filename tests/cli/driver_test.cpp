@@ -103,9 +103,10 @@ TEST(Commandes, EachLineReachesTheSessionAsTheWindowWould) {
                   {{"dice 6 6 6 6 6", Des(s, {6, 6, 6, 6, 6})},
                    {"ok", ok},
                    {"click 1 " + std::to_string(f), [&, f] { s.AppelCliqueCase(1, f); }}});
-  lignes.push_back({"state", etat});
-  lignes.push_back(
-      {"panel PanelScoreTemps 10", [&] { s.SurvolerPanelScore(Famille::PanelScoreTemps, 10); }});
+  lignes.insert(lignes.end(), {{"state", etat},
+                               {"panel PanelScoreTemps 10",
+                                [&] { s.SurvolerPanelScore(Famille::PanelScoreTemps, 10); }},
+                               {"new 3", [&] { s.ChoisirMode(3), s.AppelNouveau(); }}});
   for (const auto& [ligne, geste] : lignes) {
     const std::string avant = LigneJson(EtatEnJson(s, v));
     const Reponse r = p.Executer(ligne);

@@ -64,7 +64,8 @@ TEST(Etat, IsOneLineOfUtf8WhateverTheTexts) {
 // Each line makes the window's call on the session: a session given those calls by hand shows
 // the same state after every line, to the end of a game. Set-up commands need no game; blanks,
 // tabs and Windows line ends around the words do not matter; a name keeps its blanks. Only
-// `state` prints: the state as it stands, and then it forgets the message boxes shown.
+// `state` and `layout` print: the state as it stands, after which the message boxes shown are
+// forgotten, and the play area's geometry for the screen and columns asked, the game left alone.
 TEST(Commandes, EachLineReachesTheSessionAsTheWindowWould) {
   Pilote p;
   VueFenetre v;
@@ -79,6 +80,7 @@ TEST(Commandes, EachLineReachesTheSessionAsTheWindowWould) {
       {"faces 2", [&] { s.ChoisirFaces(2); }},
       {"bonus 2 1", [&] { s.SurvolerBonus(bonus::Bas, 1); }},
       {"bare", [&] { s.SurvolerAire(); }},
+      {"layout 15000 11250.5 3", rien},
       {"name", [&] { s.PanelOkParams_Click(*(v.texteNom = ""), v.optionMode); }},
       {"state", etat},
       {"mode 2", [&] { v.optionMode = 2; }},
@@ -111,19 +113,14 @@ TEST(Commandes, EachLineReachesTheSessionAsTheWindowWould) {
     const std::string avant = LigneJson(EtatEnJson(s, v));
     const Reponse r = p.Executer(ligne);
     EXPECT_EQ(r.refus, std::nullopt) << ligne;
-    EXPECT_EQ(r.sortie, ligne == "state" ? std::optional(avant) : std::nullopt) << ligne;
+    EXPECT_EQ(r.sortie, ligne == "state" ? std::optional(avant)
+                        : ligne.starts_with("layout")
+                            ? LigneJson(DispositionEnJson(15000, 11250.5, 3))
+                            : std::optional<std::string>())
+        << ligne;
     geste();
     EXPECT_EQ(LigneJson(p.EtatJson()), LigneJson(EtatEnJson(s, v))) << ligne;
   }
-}
-
-// `layout` prints the play area's geometry for the screen and columns asked, and leaves the
-// game alone.
-TEST(Commandes, LayoutPrintsTheGeometryOfTheScreenAsked) {
-  Pilote p;
-  EXPECT_EQ(p.Executer("layout 15000 11250.5 3").sortie,
-            LigneJson(DispositionEnJson(15000, 11250.5, 3)));
-  EXPECT_EQ(p.EtatJson(), Pilote().EtatJson());
 }
 
 // A refused line says what is wrong and changes nothing: play needs a game started by `new`
@@ -154,14 +151,14 @@ TEST(Refus, ARefusedLineSaysWhatIsWrongAndChangesNothing) {
   refusee("panel PanelTotalDés 2", "PanelTotalDés has no rows");
   refusee("panel PanelScoreNom", "expected: panel PanelScoreNom ROW");
   refusee("OK", "unknown command 'OK'");
-  for (std::string_view ligne : {"ok # throw", "click 7 1",  "click 1 14",
-                                 "dice",       "dice 1 2 x", "dice 1 0",
-                                 "right 0",    "place 6",    "left 1.5",
-                                 "new 4",      "mode 0",     "faces 3",
-                                 "tick 0",     "tick 86401", "seed 18446744073709551616",
-                                 "state now",  "hover 1 0",  "hover 0 1",
-                                 "bonus 3 1",  "bonus 1 7",  "panel PanelScoreNom 11",
-                                 "panel",      "bare 1",     "data  \t "})
+  refusee("seed 18446744073709551616", "not '18446744073709551616'");
+  refusee("panel PanelScoreNom 11", "row must be a number from 1 to 10, not '11'");
+  for (std::string_view ligne :
+       {"ok # throw", "click 7 1",  "click 1 14", "dice",    "dice 1 2 x", "dice 1 0",  "dice 7",
+        "right 0",    "place 6",    "left 1.5",   "left",    "place 1 2",  "new 4",     "new",
+        "mode 0",     "mode",       "faces 3",    "tick 0",  "tick 86401", "seed",      "state now",
+        "hover 1",    "hover 1 0",  "hover 0 1",  "bonus 1", "bonus 3 1",  "bonus 1 7", "bare 1",
+        "panel",      "layout 1 9", "data  \t "})
     refusee(ligne, "");
   EXPECT_EQ(p.EtatJson(), partie);
 }

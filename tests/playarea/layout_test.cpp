@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -168,6 +169,7 @@ TEST(Disposition, KeepsEveryControlInItsPlaceInsideItsContainerApartFromTheOther
     // button, are centred, the start button a third down the screen.
     const double m = t.MargePanneau;
     auto de = [&](int16_t i) { return R(CleElement{Famille::PanelDe, i}); };
+    auto face = [&](int16_t i) { return R(CleElement{Famille::ImageDe, i}); };
     const Rect info = R(Seul::PanelInfoDeroulement), zone = R(Seul::SuperPanelDes);
     const Rect ok = R(Seul::PanelOkDe), total = R(Seul::PanelScoreTotal);
     const Rect rejouer = R(Seul::PanelNewGame), mode = R(Seul::PanelNewMode);
@@ -185,6 +187,9 @@ TEST(Disposition, KeepsEveryControlInItsPlaceInsideItsContainerApartFromTheOther
     Chaine(Vers::Droite, {rejouer, mode, Rect{zone.Width}}, m);
     Chaine(Vers::Bas, {total, R(Seul::PanelTotalDes), R(Seul::PanelFigureRealisee)}, m);
     Chaine(Vers::Bas, {de(1), ok}, m);
+    // Each face centred in its die, but never nearer the die's corner than on the reference screen.
+    for (int16_t i = 1; i <= NbDes; ++i)
+      EXPECT_FLOAT_EQ(face(i).Left, std::max(60.0F, (de(i).Width - face(i).Width) / 2)) << i;
     for (auto [r, dans] : {std::pair{feuille, w}, {scores, w}, {start, w}, {titre, scores.Width}})
       EXPECT_NEAR(2.0 * r.Left + r.Width, dans, 0.01) << r;
     EXPECT_NEAR(3.0 * start.Top + start.Height, h, 0.01);
@@ -241,8 +246,7 @@ TEST(DessinDeCase, ShowsTheSquaresStateInItsCell) {
   const Rect retiree{c.Left + r, c.Top + r, c.Width - 2 * r, c.Height - 2 * r};
   EXPECT_EQ(vu(),
             std::make_tuple(Aspect::Prise, "OOO", Blanc, Noir, retiree, PointeurInterdit, false));
-  k.Score = 25;
-  k.PriseDessinee = true;
+  k.Score = 25, k.PriseDessinee = true;
   EXPECT_EQ(vu(),
             std::make_tuple(Aspect::Prise, "25", Blanc, Noir, retiree, PointeurInterdit, true));
 }

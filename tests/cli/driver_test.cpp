@@ -34,8 +34,9 @@ Geste Des(Session& s, std::vector<int16_t> faces) {
 }
 
 // Replays and other tools read the state by key and compare lines: the keys and their order
-// are part of the protocol, and every list has one entry per die, column or square.
-TEST(Etat, KeysComeInTheProtocolOrderWithOneEntryPerDieColumnAndSquare) {
+// are part of the protocol, every list has one entry per die, column or square, and a state is
+// one line.
+TEST(Etat, IsOneLineWithTheKeysInTheProtocolOrderAndOneEntryPerDieColumnAndSquare) {
   const Json j = Pilote().EtatJson();
   EXPECT_EQ(Cles(j),
             "mode columns turn throws announced over dice kept shown facesType ok okVisible figure "
@@ -46,16 +47,13 @@ TEST(Etat, KeysComeInTheProtocolOrderWithOneEntryPerDieColumnAndSquare) {
             "taken visible selectable score potential colour caption look pointer");
   EXPECT_EQ(Cles(j["totals"][5]), "upper upperBonus lower lowerBonus");
   for (const char* cle : {"dice", "kept", "shown"}) EXPECT_EQ(j[cle].size(), 5u) << cle;
-  for (const char* cle : {"sheet", "totals", "closed", "columnFigures"})
-    EXPECT_EQ(j[cle].size(), 6u) << cle;
+  for (const char* c : {"sheet", "totals", "closed", "columnFigures"})
+    EXPECT_EQ(j[c].size(), 6u) << c;
   EXPECT_EQ(j["highScores"].size(), 10u);
   // Every control that shows a text, the squares excepted; the fifty high-score cells too.
   EXPECT_EQ(j["captions"].size(), InitTextesLangue(Langue::Francais).legendes.size() + 24 + 58);
-}
-
-// A state is one line of valid UTF-8: line breaks of the texts are escaped, and a byte that is
-// not UTF-8 is replaced rather than stopping the driver.
-TEST(Etat, IsOneLineOfUtf8WhateverTheTexts) {
+  // One line of valid UTF-8: line breaks of the texts are escaped, and a byte that is not UTF-8
+  // is replaced rather than stopping the driver.
   const std::string ligne = LigneJson({{"info", "un dé\rBouton"}, {"nom", "caf\xE9"}});
   EXPECT_EQ(ligne.find_first_of("\r\n"), std::string::npos);
   EXPECT_EQ(Json::parse(ligne), Json({{"info", "un dé\rBouton"}, {"nom", "caf\xEF\xBF\xBD"}}));
@@ -78,6 +76,7 @@ TEST(Commandes, EachLineReachesTheSessionAsTheWindowWould) {
       {" \t\r", rien},
       {"seed 18446744073709551615", [&] { s.FixerGraine(~0ULL); }},
       {"faces 2", [&] { s.ChoisirFaces(2); }},
+      {"faces 1", [&] { s.ChoisirFaces(1); }},
       {"bonus 2 1", [&] { s.SurvolerBonus(bonus::Bas, 1); }},
       {"bare", [&] { s.SurvolerAire(); }},
       {"layout 15000 11250.5 3", rien},
@@ -120,6 +119,12 @@ TEST(Commandes, EachLineReachesTheSessionAsTheWindowWould) {
         << ligne;
     geste();
     EXPECT_EQ(LigneJson(p.EtatJson()), LigneJson(EtatEnJson(s, v))) << ligne;
+    const Json j = p.EtatJson();  // the session's own numbers under their keys
+    const EtatPartie& e = s.Etat();
+    EXPECT_EQ(Json({j["total"], j["figuresMade"], j["seconds"], j["nextDown"], j["nextUp"]}),
+              Json({e.ScoreTotal, e.NbFiguresRealisees, s.Horloge().SecondesPartie(),
+                    e.ProchaineDescente, e.ProchaineMontee}))
+        << ligne;
   }
 }
 
@@ -144,7 +149,6 @@ TEST(Refus, ARefusedLineSaysWhatIsWrongAndChangesNothing) {
   refusee("seed -1", "seed must be a whole number from 0 to 18446744073709551615, not '-1'");
   refusee("layout 0 9000 6",
           "screen must be a width and a height from 1 to 1000000 twips, not '0 9000'");
-  refusee("layout 12000 9000 2", "columns must be 1, 3 or 6, not '2'");
   refusee("name Éléonore Zoé!", "the name box holds at most 12 characters, not 13");
   refusee("lang FR", "language must be 'fr' or 'en', not 'FR'");
   refusee("panel PanelFigureRealisee", "unknown panel 'PanelFigureRealisee'");
@@ -154,11 +158,12 @@ TEST(Refus, ARefusedLineSaysWhatIsWrongAndChangesNothing) {
   refusee("seed 18446744073709551616", "not '18446744073709551616'");
   refusee("panel PanelScoreNom 11", "row must be a number from 1 to 10, not '11'");
   for (std::string_view ligne :
-       {"ok # throw", "click 7 1",  "click 1 14", "dice",    "dice 1 2 x", "dice 1 0",  "dice 7",
-        "right 0",    "place 6",    "left 1.5",   "left",    "place 1 2",  "new 4",     "new",
-        "mode 0",     "mode",       "faces 3",    "tick 0",  "tick 86401", "seed",      "state now",
-        "hover 1",    "hover 1 0",  "hover 0 1",  "bonus 1", "bonus 3 1",  "bonus 1 7", "bare 1",
-        "panel",      "layout 1 9", "data  \t "})
+       {"ok # throw",   "click 7 1", "click 1 14", "dice",     "dice 1 2 x", "dice 1 0",
+        "dice 7",       "right 0",   "place 6",    "left 1.5", "left",       "place 1 2",
+        "new 4",        "new",       "mode 0",     "mode",     "faces 3",    "tick 0",
+        "tick 86401",   "seed",      "state now",  "hover 1",  "hover 1 0",  "hover 0 1",
+        "bonus 1",      "bonus 3 1", "bonus 1 7",  "bare 1",   "panel",      "layout 1 9",
+        "layout 1 1 2", "data  \t "})
     refusee(ligne, "");
   EXPECT_EQ(p.EtatJson(), partie);
 }

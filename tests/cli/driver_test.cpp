@@ -6,150 +6,178 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
-#include "records/file_store.h"
+#include "tools/cli/layout_json.h"
 #include "tools/cli/state_json.h"
 
 namespace rolvex::cli {
 namespace {
 
 using Json = nlohmann::ordered_json;
-using Noms = std::vector<std::string>;
-
-Noms Cles(const Json& objet) {
-  Noms cles;
-  for (const auto& [cle, valeur] : objet.items()) cles.push_back(cle);
+// The keys of an object, in their order.
+std::string Cles(const Json& objet) {
+  std::string cles;
+  for (const auto& [cle, valeur] : objet.items()) cles += (cles.empty() ? "" : " ") + cle;
   return cles;
 }
 
-// Runs lines that must all be accepted.
-void Jouer(Pilote& p, std::initializer_list<std::string_view> lignes) {
-  for (std::string_view l : lignes) {
-    const Reponse r = p.Executer(l);
-    EXPECT_FALSE(r.refus) << l << ": " << r.refus.value_or("");
-  }
+using Geste = std::function<void()>;
+
+// The dice chosen for the next throws, as a test or a replay queues them.
+Geste Des(Session& s, std::vector<int16_t> faces) {
+  return [&s, faces] {
+    for (int16_t face : faces) s.FileDes().Ajouter(face);
+  };
 }
 
 // Replays and other tools read the state by key and compare lines: the keys and their order
-// are part of the protocol, and every list has one entry per die, column or square.
-TEST(Etat, KeysComeInTheProtocolOrderWithOneEntryPerDieColumnAndSquare) {
-  Pilote p;
-  const Json j = p.EtatJson();
-  EXPECT_EQ(Cles(j), (Noms{"mode",     "columns",    "turn",          "throws",    "announced",
-                           "over",     "dice",       "kept",          "shown",     "facesType",
-                           "ok",       "okVisible",  "figure",        "diceTotal", "scoreTotal",
-                           "info",     "total",      "figuresMade",   "seconds",   "nextDown",
-                           "nextUp",   "closed",     "columnFigures", "sheet",     "totals",
-                           "captions", "highScores", "place",         "messages",  "scoresShown"}));
-  ASSERT_EQ(j["sheet"].size(), 6u);
-  for (const Json& colonne : j["sheet"]) {
-    ASSERT_EQ(colonne.size(), 13u);
-    for (const Json& k : colonne)
-      EXPECT_EQ(Cles(k), (Noms{"taken", "visible", "selectable", "score", "potential", "colour",
-                               "caption", "look", "pointer"}));
-  }
-  for (const Json& t : j["totals"])
-    EXPECT_EQ(Cles(t), (Noms{"upper", "upperBonus", "lower", "lowerBonus"}));
-  for (const char* parDe : {"dice", "kept", "shown"}) EXPECT_EQ(j[parDe].size(), 5u) << parDe;
-  for (const char* parColonne : {"closed", "columnFigures", "totals"})
-    EXPECT_EQ(j[parColonne].size(), 6u) << parColonne;
+// are part of the protocol, every list has one entry per die, column or square, and a state is
+// one line.
+TEST(Etat, IsOneLineWithTheKeysInTheProtocolOrderAndOneEntryPerDieColumnAndSquare) {
+  const Json j = Pilote().EtatJson();
+  EXPECT_EQ(Cles(j),
+            "mode columns turn throws announced over dice kept shown facesType ok okVisible figure "
+            "diceTotal scoreTotal info total figuresMade seconds nextDown nextUp closed "
+            "columnFigures sheet totals captions highScores place messages scoresShown");
+  for (const Json& colonne : j["sheet"]) EXPECT_EQ(colonne.size(), 13u);
+  EXPECT_EQ(Cles(j["sheet"][5][12]),
+            "taken visible selectable score potential colour caption look pointer");
+  EXPECT_EQ(Cles(j["totals"][5]), "upper upperBonus lower lowerBonus");
+  for (const char* cle : {"dice", "kept", "shown"}) EXPECT_EQ(j[cle].size(), 5u) << cle;
+  for (const char* c : {"sheet", "totals", "closed", "columnFigures"})
+    EXPECT_EQ(j[c].size(), 6u) << c;
   EXPECT_EQ(j["highScores"].size(), 10u);
   // Every control that shows a text, the squares excepted; the fifty high-score cells too.
   EXPECT_EQ(j["captions"].size(), InitTextesLangue(Langue::Francais).legendes.size() + 24 + 58);
-}
-
-// A state is one line of valid UTF-8: line breaks of the texts are escaped, and a byte that is
-// not UTF-8 is replaced rather than stopping the driver.
-TEST(Etat, IsOneLineOfUtf8WhateverTheTexts) {
-  Json j = {{"info", "un dé\rBouton"}, {"nom", "caf\xE9"}};
-  const std::string ligne = LigneJson(j);
+  // One line of valid UTF-8: line breaks of the texts are escaped, and a byte that is not UTF-8
+  // is replaced rather than stopping the driver.
+  const std::string ligne = LigneJson({{"info", "un dé\rBouton"}, {"nom", "caf\xE9"}});
   EXPECT_EQ(ligne.find_first_of("\r\n"), std::string::npos);
-  EXPECT_EQ(Json::parse(ligne)["info"], "un dé\rBouton");
-  EXPECT_EQ(Json::parse(ligne)["nom"], "caf\xEF\xBF\xBD");
+  EXPECT_EQ(Json::parse(ligne), Json({{"info", "un dé\rBouton"}, {"nom", "caf\xEF\xBF\xBD"}}));
 }
 
-// A refused line changes nothing: play needs a game started by `new` or the name dialog, the
-// data files are read only before the first game, and one bad value refuses its whole line.
-TEST(Refus, ARefusedLineChangesNothing) {
+// Each line makes the window's call on the session: a session given those calls by hand shows
+// the same state after every line, to the end of a game. Set-up commands need no game; blanks,
+// tabs and Windows line ends around the words do not matter; a name keeps its blanks. Only
+// `state` and `layout` print: the state as it stands, after which the message boxes shown are
+// forgotten, and the play area's geometry for the screen and columns asked, the game left alone.
+TEST(Commandes, EachLineReachesTheSessionAsTheWindowWould) {
   Pilote p;
-  const Json avant = p.EtatJson();
-  for (std::string_view l : {"ok", "left 1", "right 2", "place 3", "click 1 1", "tick 5"}) {
-    const Reponse r = p.Executer(l);
-    EXPECT_EQ(r.refus, "no game yet: start one with 'new' first") << l;
-    EXPECT_FALSE(r.sortie);
+  VueFenetre v;
+  Session s{v, Langue::Francais, LargeurEcranReference, HauteurEcranReference,
+            GraineTablesParDefaut};
+  const Geste rien = [] {}, ok = [&] { s.PanelOkDe_Click(); }, etat = [&] { v.messages.clear(); };
+  std::vector<std::pair<std::string, Geste>> lignes = {
+      {"lang en", [&] { s.ChoisirLangue(Langue::Anglais); }},
+      {"#ok", rien},
+      {" \t\r", rien},
+      {"seed 18446744073709551615", [&] { s.FixerGraine(~0ULL); }},
+      {"faces 2", [&] { s.ChoisirFaces(2); }},
+      {"faces 1", [&] { s.ChoisirFaces(1); }},
+      {"bonus 2 1", [&] { s.SurvolerBonus(bonus::Bas, 1); }},
+      {"bare", [&] { s.SurvolerAire(); }},
+      {"layout 15000 11250.5 3", rien},
+      {"name", [&] { s.PanelOkParams_Click(*(v.texteNom = ""), v.optionMode); }},
+      {"state", etat},
+      {"mode 2", [&] { v.optionMode = 2; }},
+      {"name Jean Luc ", [&] { s.PanelOkParams_Click(*(v.texteNom = "Jean Luc "), 2); }},
+      {"dice 2 5 2 6 2", Des(s, {2, 5, 2, 6, 2})},
+      {"ok", ok},
+      {"right 3", [&] { s.ImageDe_MouseDown(3, 2); }},
+      {"left 5", [&] { s.ImageDe_MouseDown(5, 1); }},
+      {"place 5", [&] { s.PanelDe_Click(5); }},
+      {"ok", ok},
+      {"hover 1 12", [&] { s.SurvolerCase(1, 12); }},
+      {"panel PanelTotalDés", [&] { s.SurvolerPanel(Seul::PanelTotalDes); }},
+      {"tick 3", [&] { s.Tic(), s.Tic(), s.Tic(); }},
+      {"tick", [&] { s.Tic(); }},
+      {"  click\t1   13 \r", [&] { s.AppelCliqueCase(1, 13); }},
+      {"lang fr", [&] { s.ChoisirLangue(Langue::Francais); }},
+      {"name\tÉléonore Zoé", [&] { s.PanelOkParams_Click(*(v.texteNom = "Éléonore Zoé"), 2); }},
+      {"new 1", [&] { s.ChoisirMode(1), s.AppelNouveau(); }}};
+  // Five sixes each turn, enough for a place in the high scores.
+  for (int16_t f = 1; f <= NbFigures; ++f)
+    lignes.insert(lignes.end(),
+                  {{"dice 6 6 6 6 6", Des(s, {6, 6, 6, 6, 6})},
+                   {"ok", ok},
+                   {"click 1 " + std::to_string(f), [&, f] { s.AppelCliqueCase(1, f); }}});
+  lignes.insert(lignes.end(), {{"state", etat},
+                               {"panel PanelScoreTemps 10",
+                                [&] { s.SurvolerPanelScore(Famille::PanelScoreTemps, 10); }},
+                               {"new 3", [&] { s.ChoisirMode(3), s.AppelNouveau(); }}});
+  for (const auto& [ligne, geste] : lignes) {
+    const std::string avant = LigneJson(EtatEnJson(s, v));
+    const Reponse r = p.Executer(ligne);
+    EXPECT_EQ(r.refus, std::nullopt) << ligne;
+    EXPECT_EQ(r.sortie, ligne == "state" ? std::optional(avant)
+                        : ligne.starts_with("layout")
+                            ? LigneJson(DispositionEnJson(15000, 11250.5, 3))
+                            : std::optional<std::string>())
+        << ligne;
+    geste();
+    EXPECT_EQ(LigneJson(p.EtatJson()), LigneJson(EtatEnJson(s, v))) << ligne;
+    const Json j = p.EtatJson();  // the session's own numbers under their keys
+    const EtatPartie& e = s.Etat();
+    EXPECT_EQ(Json({j["total"], j["figuresMade"], j["seconds"], j["nextDown"], j["nextUp"]}),
+              Json({e.ScoreTotal, e.NbFiguresRealisees, s.Horloge().SecondesPartie(),
+                    e.ProchaineDescente, e.ProchaineMontee}))
+        << ligne;
   }
-  EXPECT_TRUE(p.Executer("dice 1 2 7 3").refus);
-  EXPECT_EQ(p.EtatJson(), avant);
-  EXPECT_EQ(p.Jeu().Ecran().partieCommencee, false);
+}
 
-  Jouer(p, {"name Zoé", "dice 1 1 1 1 1", "ok"});
+// A refused line says what is wrong and changes nothing: play needs a game started by `new`
+// or the name dialog, the data files are read only before the first game, a number is a whole
+// word in its range, and a comment takes a line of its own.
+TEST(Refus, ARefusedLineSaysWhatIsWrongAndChangesNothing) {
+  Pilote p;
+  for (std::string_view l : {"ok", "left 1", "right 2", "place 3", "click 1 1", "tick 5"})
+    EXPECT_EQ(p.Executer(l).refus, "no game yet: start one with 'new' first") << l;
+  EXPECT_EQ(p.EtatJson(), Pilote().EtatJson());
+  EXPECT_FALSE(p.Executer("new 1").refus);
   const Json partie = p.EtatJson();
-  EXPECT_EQ(p.Executer("data /tmp").refus,
-            "data comes before the first game: the window loads its files once, at start-up");
-  EXPECT_TRUE(p.Executer("click 7 1").refus);
+  const auto refusee = [&](std::string_view ligne, std::string_view motif) {
+    const Reponse r = p.Executer(ligne);
+    EXPECT_TRUE(r.refus && r.refus->find(motif) != std::string::npos)
+        << ligne << ": " << r.refus.value_or("accepted");
+    EXPECT_FALSE(r.sortie) << ligne;
+  };
+  refusee("data /tmp", "data comes before the first game: the window loads its files once");
+  refusee("click 1", "wrong number of arguments (1), expected: click COLUMN FIGURE");
+  refusee("seed -1", "seed must be a whole number from 0 to 18446744073709551615, not '-1'");
+  refusee("layout 0 9000 6",
+          "screen must be a width and a height from 1 to 1000000 twips, not '0 9000'");
+  refusee("name Éléonore Zoé!", "the name box holds at most 12 characters, not 13");
+  refusee("lang FR", "language must be 'fr' or 'en', not 'FR'");
+  refusee("panel PanelFigureRealisee", "unknown panel 'PanelFigureRealisee'");
+  refusee("panel PanelTotalDés 2", "PanelTotalDés has no rows");
+  refusee("panel PanelScoreNom", "expected: panel PanelScoreNom ROW");
+  refusee("OK", "unknown command 'OK'");
+  refusee("seed 18446744073709551616", "not '18446744073709551616'");
+  refusee("panel PanelScoreNom 11", "row must be a number from 1 to 10, not '11'");
+  for (std::string_view ligne :
+       {"ok # throw",   "click 7 1", "click 1 14", "dice",     "dice 1 2 x", "dice 1 0",
+        "dice 7",       "right 0",   "place 6",    "left 1.5", "left",       "place 1 2",
+        "new 4",        "new",       "mode 0",     "mode",     "faces 3",    "tick 0",
+        "tick 86401",   "seed",      "state now",  "hover 1",  "hover 1 0",  "hover 0 1",
+        "bonus 1",      "bonus 3 1", "bonus 1 7",  "bare 1",   "panel",      "layout 1 9",
+        "layout 1 1 2", "data  \t "})
+    refusee(ligne, "");
   EXPECT_EQ(p.EtatJson(), partie);
 }
 
-// Only `state` and `layout` print; `state` shows each message box once.
-TEST(Sortie, OnlyStateAndLayoutPrintAndStateShowsEachMessageOnce) {
-  Pilote p;
-  for (std::string_view l : {"lang en", "new 1", "ok", "# note", "", "tick 2", "name"})
-    EXPECT_FALSE(p.Executer(l).sortie) << l;
-  ASSERT_TRUE(p.Executer("layout 12000 9000 6").sortie);
-  const Reponse r = p.Executer("state");
-  ASSERT_TRUE(r.sortie);
-  const Json etat = Json::parse(*r.sortie);
-  EXPECT_EQ(etat["messages"], Json::array({"Please enter you name..."}));
-  EXPECT_EQ(etat["seconds"], 2);
-  EXPECT_EQ(Json::parse(*p.Executer("state").sortie)["messages"], Json::array());
-}
-
-// Each command reaches the session as the window's gesture would: the state afterwards is the
-// session's own.
-TEST(Commandes, EachCommandActsOnTheSessionAsTheWindowWould) {
-  Pilote p;
-  Jouer(p, {"lang en", "mode 1", "name Zoé", "dice 2 5 2 6 2", "ok", "right 3"});
-  const Session& s = p.Jeu();
-  EXPECT_EQ(s.Etat().ModeJeu, 1);
-  EXPECT_EQ(s.NomJoueur(), "Zoé");
-  EXPECT_EQ(p.EtatJson()["captions"]["TextName"], "Zoé");
-  EXPECT_EQ(p.EtatJson()["kept"], Json::parse("[true,false,true,false,true]"));
-  Jouer(p, {"left 2", "left 1", "place 1", "faces 2"});
-  EXPECT_EQ(p.EtatJson()["shown"], Json::parse("[7,10,7,-1,7]"));
-  Jouer(p, {"hover 1 2"});
-  EXPECT_EQ(s.TexteInfo(), *AppelMoveCase(s.Etat(), 1, 2, Langue::Anglais));
-  Jouer(p, {"bonus 1 1"});
-  EXPECT_EQ(s.TexteInfo(), *AppelMoveBonus(s.Etat(), bonus::Haut, 1, Langue::Anglais));
-  Jouer(p, {"panel PanelTotalDés"});
-  EXPECT_EQ(s.TexteInfo(), AppelMovePanel(Seul::PanelTotalDes, Langue::Anglais));
-  Jouer(p, {"bare", "tick 61", "click 1 2"});
-  EXPECT_EQ(s.Horloge().SecondesPartie(), 61);
-  EXPECT_TRUE(s.Etat().Cases(1, 2).Prise);
-  Jouer(p, {"lang fr"});
-  EXPECT_EQ(p.EtatJson()["info"], Texte(Message::MsgNouveauTirage, Langue::Francais));
-  Jouer(p, {"new 3"});
-  EXPECT_EQ(s.Etat().NbColonnes, 6);
-  EXPECT_EQ(s.NomJoueur(), "Zoé");
-}
-
-// `data` reads the files of a folder and saves there; `seed` replays the dice of every game.
-TEST(Commandes, DataReadsAndWritesItsFolderAndSeedReplaysTheDice) {
-  std::string modele = (std::filesystem::temp_directory_path() / "rolvex-cli-XXXXXX").string();
-  ASSERT_NE(::mkdtemp(modele.data()), nullptr);
-  const std::filesystem::path dossier = modele;
-  {
-    Pilote p;
-    Jouer(p, {"data " + dossier.string(), "mode 2", "name Léa"});
-  }
-  Pilote p;
-  Jouer(p, {"data  " + dossier.string() + " ", "seed 11", "new 1", "ok"});
-  EXPECT_EQ(p.EtatJson()["captions"]["TextName"], "Léa");
-  EXPECT_EQ(p.Jeu().Etat().ModeJeu, 1);
-  const Json des = p.EtatJson()["dice"];
-  Jouer(p, {"click 1 7", "new 1", "ok"});
-  EXPECT_EQ(p.EtatJson()["dice"], des);
+// `data` reads the files of a folder and saves there, whatever blanks surround it.
+TEST(Commandes, DataReadsAndWritesItsFolder) {
+  std::string dossier = (std::filesystem::temp_directory_path() / "rolvex-cli-XXXXXX").string();
+  ASSERT_NE(::mkdtemp(dossier.data()), nullptr);
+  Pilote p, q;
+  for (const std::string& l : {"data " + dossier, std::string("mode 2"), std::string("name Léa")})
+    EXPECT_FALSE(p.Executer(l).refus) << l;
+  EXPECT_FALSE(q.Executer("data \t" + dossier + " \r").refus);
+  EXPECT_EQ(q.EtatJson()["captions"]["TextName"], "Léa");
+  EXPECT_EQ(q.Vue().optionMode, 2);
   std::filesystem::remove_all(dossier);
 }
 

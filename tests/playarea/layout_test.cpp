@@ -1,21 +1,43 @@
+// The play area's geometry and looks. The golden files and the looks table pin every number of
+// the reviewed screens; the design's rules are checked on many screens and every column mode.
 #include "playarea/layout.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <limits>
 #include <nlohmann/json.hpp>
+#include <ostream>
 #include <set>
 #include <tuple>
+#include <vector>
 
-#include "rect_printer.h"
+#include "playarea/dialog_layout.h"
+#include "playarea/square_drawing.h"
 
 namespace rolvex {
+
+// Rectangles read as [left, top, width, height] in the failure messages.
+std::ostream& operator<<(std::ostream& os, const Rect& r) {
+  return os << "[" << r.Left << ", " << r.Top << ", " << r.Width << ", " << r.Height << "]";
+}
+
 namespace {
 
 double Droite(const Rect& r) { return double{r.Left} + r.Width; }
 double Bas(const Rect& r) { return double{r.Top} + r.Height; }
+
+// Each rectangle stands one margin to the right of, or below, the one before it; a container's
+// far side is given as a rectangle that starts there.
+enum class Vers { Droite, Bas };
+void Chaine(Vers vers, std::initializer_list<Rect> rects, double marge) {
+  for (const Rect* r = rects.begin(); r + 1 != rects.end(); ++r)
+    EXPECT_FLOAT_EQ(vers == Vers::Bas ? r[1].Top : r[1].Left,
+                    (vers == Vers::Bas ? Bas(*r) : Droite(*r)) + marge)
+        << "after " << *r;
+}
 
 // Three screens give the numbers the driver printed when the golden files were made.
 TEST(Disposition, GivesTheNumbersOfTheGoldenFiles) {
@@ -24,12 +46,8 @@ TEST(Disposition, GivesTheNumbersOfTheGoldenFiles) {
                     std::to_string(h) + "x6.json");
     const auto doree = nlohmann::json::parse(f);
     const DispositionEcran d = Disposition(w, h, 6);
-    const TaillesAire& t = d.tailles;
-    EXPECT_EQ((std::array{t.HauteurCase, t.LargeurCase, t.EcartVertical, t.EcartHorizontal,
-                          t.RetraitPrise, t.MargePanneau, d.m}),
-              (std::array<int, 7>{doree["HauteurCase"], doree["LargeurCase"],
-                                  doree["EcartVertical"], doree["EcartHorizontal"],
-                                  doree["RetraitPrise"], doree["MargePanneau"], doree["m"]}));
+    // The other sizes show in the controls; the inset of a taken square only here.
+    EXPECT_EQ(d.tailles.RetraitPrise, doree["RetraitPrise"]);
     std::map<std::string, Rect, std::less<>> rects;
     std::map<std::string, float, std::less<>> polices;
     for (const auto& [nom, r] : doree["controls"].items()) rects[nom] = {r[0], r[1], r[2], r[3]};
@@ -58,14 +76,11 @@ TEST(Design, GivesEveryControlItsContainerColoursAndFont) {
   EXPECT_EQ(lignes, std::string(std::istreambuf_iterator<char>(f), {}));
 }
 
-// The sizes of the sheet are whole twips, rounded to the nearest, halves to the even neighbour.
-TEST(TaillesAire, RoundHalvesToTheEvenNeighbour) {
+// Lengths are whole twips, rounded to the nearest, halves to the even neighbour; a screen is
+// from 1 to a million twips each way.
+TEST(TaillesAire, RoundHalvesToTheEvenNeighbourOnScreensOfAMillionTwipsAtMost) {
   for (auto [x, attendu] : {std::pair{47.5, 48}, {46.5, 46}, {-1.5, -2}, {-0.5, 0}, {47.4999, 47}})
     EXPECT_EQ(ArrondiPair(x), attendu) << x;
-  const TaillesAire t = AireJeu(11400, 7200).Tailles();  // a gap of 47.5
-  EXPECT_EQ((std::array{t.HauteurCase, t.LargeurCase, t.EcartVertical, t.EcartHorizontal,
-                        t.RetraitPrise, t.MargePanneau}),
-            (std::array{248, 1140, 25, 48, 24, 57}));
   EXPECT_TRUE(DimensionsEcranValides(1, 1e6) && DimensionsEcranValides(1e6, 1));
   const double nan = std::numeric_limits<double>::quiet_NaN();
   for (auto [w, h] : {std::pair{0.0, 9000.0}, {12000.0, 2e6}, {nan, 9000.0}, {12000.0, nan}})
@@ -86,13 +101,16 @@ void SurChaqueEcran(Verifier verifier) {
     }
 }
 
-// Every control shown lies within its container, the window being the screen, and apart from
-// the others shown there, but for those shown in turn in one place: the start button and the
-// high-score area instead of the sheet, the buttons after a game instead of the throw button.
-TEST(Disposition, KeepsEveryControlInsideItsContainerAndApartFromItsSiblings) {
-  SurChaqueEcran([](const AireJeu& aire, double w, double h, int) {
-    const std::set<std::string> enAlternance = {"PanelStart", "SuperPanelScore", "PanelNewGame",
-                                                "PanelNewMode"};
+// On every screen and column mode, every control stands where the design puts it, inside its
+// container and apart from the others.
+TEST(Disposition, KeepsEveryControlInItsPlaceInsideItsContainerApartFromTheOthers) {
+  const std::set<std::string> enAlternance = {"PanelStart", "SuperPanelScore", "PanelNewGame",
+                                              "PanelNewMode"};
+  SurChaqueEcran([&](const AireJeu& aire, double w, double h, int n) {
+    // Every control shown lies within its container, the window being the screen, and apart
+    // from the others shown there, but for those shown in turn in one place: the start button
+    // and the high-score area instead of the sheet, the buttons after a game instead of the
+    // throw button.
     std::set<std::string> caches;
     for (const auto& [nom, c] : aire.Controles())
       if (c.montre == false) caches.insert(nom);
@@ -106,27 +124,21 @@ TEST(Disposition, KeepsEveryControlInsideItsContainerAndApartFromItsSiblings) {
       EXPECT_TRUE(c.rect.Left >= 0 && c.rect.Top >= 0 && Droite(c.rect) <= dedans.Width + 0.01 &&
                   Bas(c.rect) <= dedans.Height + 0.01)
           << nom << " " << c.rect << " in " << dedans;
-      for (const auto& [autre, a] : aire.Controles()) {
-        if (nom >= autre || a.conteneur != c.conteneur || caches.contains(autre) ||
-            enAlternance.contains(nom) || enAlternance.contains(autre))
-          continue;
-        EXPECT_TRUE(Droite(a.rect) <= c.rect.Left + 0.01 || Droite(c.rect) <= a.rect.Left + 0.01 ||
+      for (const auto& [autre, a] : aire.Controles())
+        EXPECT_TRUE(nom >= autre || a.conteneur != c.conteneur || caches.contains(autre) ||
+                    enAlternance.contains(nom) || enAlternance.contains(autre) ||
+                    Droite(a.rect) <= c.rect.Left + 0.01 || Droite(c.rect) <= a.rect.Left + 0.01 ||
                     Bas(a.rect) <= c.rect.Top + 0.01 || Bas(c.rect) <= a.rect.Top + 0.01)
             << nom << " " << c.rect << " and " << autre << " " << a.rect;
-      }
     }
-  });
-}
 
-// The sheet: the row labels, the columns in play in their screen order and the labels again,
-// one slot apart, the sheet as wide as that and centred in the window; under each top, 17 rows
-// one pitch apart and one gap below the last; every control one square in size. The headers
-// and totals of the columns in play are shown, and the labels but for their model.
-TEST(Feuille, StandsColumnsInScreenOrderOneSlotApartAndRowsOnePitchApart) {
-  SurChaqueEcran([](const AireJeu& aire, double w, double, int n) {
+    // The sheet: the row labels, the columns in play in their screen order and the labels
+    // again, one slot apart, the sheet as wide as that and centred in the window; under each
+    // top, 17 rows one pitch apart and one gap below the last; every control one square in
+    // size. The headers and totals of the columns in play are shown, and the labels but for
+    // their model.
     const TaillesAire& t = aire.Tailles();
-    const double slot = t.LargeurCase + t.EcartHorizontal;
-    const double pas = t.HauteurCase + t.EcartVertical;
+    const double slot = t.LargeurCase + t.EcartHorizontal, pas = t.HauteurCase + t.EcartVertical;
     std::vector<ColonneFeuille> colonnes = {ColonneDEtiquettes(Cote::Gauche)};
     for (int16_t c : OrdreEcran)
       if (c <= n) colonnes.push_back(ColonneDeCases(c));
@@ -137,10 +149,10 @@ TEST(Feuille, StandsColumnsInScreenOrderOneSlotApartAndRowsOnePitchApart) {
                   (Rect{float(t.EcartHorizontal + k * slot), float(t.EcartVertical + rang * pas),
                         float(t.LargeurCase), float(t.HauteurCase)}))
             << Nom(colonnes[k][rang]);
-    const Rect feuille = aire[Seul::PictureAireJeu].rect;
+    auto R = [&](const Cle& cle) { return aire[cle].rect; };
+    const Rect feuille = R(Seul::PictureAireJeu);
     EXPECT_EQ(feuille.Width, t.EcartHorizontal + colonnes.size() * slot);
     EXPECT_EQ(feuille.Height, t.EcartVertical + 18 * pas);
-    EXPECT_NEAR(2.0 * feuille.Left + feuille.Width, w, 0.01);
     for (int16_t c = 1; c <= NbColonnesMax; ++c) {
       EXPECT_EQ(aire[CleEntete{c}].montre, c <= n) << c;
       for (LigneTotal ligne : LignesTotaux) EXPECT_EQ((aire[CleTotal{ligne, c}].montre), c <= n);
@@ -149,64 +161,38 @@ TEST(Feuille, StandsColumnsInScreenOrderOneSlotApartAndRowsOnePitchApart) {
     for (const ColonneFeuille& etiquettes : {colonnes.front(), colonnes.back()})
       for (const Cle& cle : etiquettes)
         EXPECT_EQ(aire[cle].montre, cle != etiquettes[0]) << Nom(cle);
-  });
-}
 
-// Below the sheet, three gaps down, the information line and the dice area stand side by
-// side, as high as each other. In the area the result panels, the dice and the throw button
-// keep one margin from each other and from the area's sides; after a game two buttons share
-// the throw button's place. The high-score area and its title, and the start button, are
-// centred, the start button a third down the screen.
-TEST(Panneaux, KeepTheMarginsAndTheCentringOfTheDesign) {
-  SurChaqueEcran([](const AireJeu& aire, double w, double h, int) {
-    const double m = aire.Tailles().MargePanneau;
-    auto R = [&](const Cle& cle) { return aire[cle].rect; };
+    // Below the sheet, three gaps down, the information line and the dice area stand side by
+    // side, as high as each other. In the area the result panels, the dice and the throw
+    // button keep one margin from each other and from the area's sides; after a game two
+    // buttons share the throw button's place. The high-score area and its title, and the start
+    // button, are centred, the start button a third down the screen.
+    const double m = t.MargePanneau;
     auto de = [&](int16_t i) { return R(CleElement{Famille::PanelDe, i}); };
+    auto face = [&](int16_t i) { return R(CleElement{Famille::ImageDe, i}); };
     const Rect info = R(Seul::PanelInfoDeroulement), zone = R(Seul::SuperPanelDes);
     const Rect ok = R(Seul::PanelOkDe), total = R(Seul::PanelScoreTotal);
-    EXPECT_EQ(info.Top, Bas(R(Seul::PictureAireJeu)) + 3 * aire.Tailles().EcartVertical);
-    EXPECT_EQ((std::array{zone.Top, zone.Height}), (std::array{info.Top, info.Height}));
-    EXPECT_FLOAT_EQ(zone.Left, Droite(info) + 50);
-    EXPECT_EQ((std::array{total.Left, total.Top, ok.Left}),
-              (std::array{float(m), float(m), de(1).Left}));
-    for (auto [haut, bas] : {std::pair{total, R(Seul::PanelTotalDes)},
-                             {R(Seul::PanelTotalDes), R(Seul::PanelFigureRealisee)},
-                             {de(1), ok}})
-      EXPECT_FLOAT_EQ(bas.Top, Bas(haut) + m);
-    for (auto [gauche, droite] :
-         {std::pair{total, de(1)}, {R(Seul::PanelNewGame), R(Seul::PanelNewMode)}})
-      EXPECT_FLOAT_EQ(droite.Left, Droite(gauche) + m);
-    for (int16_t i = 2; i <= NbDes; ++i) EXPECT_FLOAT_EQ(de(i).Left, Droite(de(i - 1)) + m);
-    for (const Rect& r : {de(5), ok, R(Seul::PanelNewMode)})
-      EXPECT_FLOAT_EQ(Droite(r) + m, zone.Width);
-    for (Seul s : {Seul::PanelNewGame, Seul::PanelNewMode})
-      EXPECT_EQ((std::array{R(s).Top, R(s).Height}), (std::array{ok.Top, ok.Height}));
-    EXPECT_EQ(R(Seul::PanelNewGame).Left, ok.Left);
+    const Rect rejouer = R(Seul::PanelNewGame), mode = R(Seul::PanelNewMode);
     const Rect scores = R(Seul::SuperPanelScore), titre = R(Seul::PanelModeColonnes);
     const Rect start = R(Seul::PanelStart);
-    EXPECT_NEAR(2.0 * scores.Left + scores.Width, w, 0.01);
-    EXPECT_NEAR(2.0 * titre.Left + titre.Width, scores.Width, 0.01);
-    EXPECT_NEAR(2.0 * start.Left + start.Width, w, 0.01);
+    EXPECT_EQ(info.Top, Bas(feuille) + 3 * t.EcartVertical);
+    EXPECT_EQ((std::array{zone.Top, zone.Height}), (std::array{info.Top, info.Height}));
+    EXPECT_EQ((std::array{total.Left, total.Top, ok.Left, rejouer.Left}),
+              (std::array{float(m), float(m), de(1).Left, de(1).Left}));
+    for (const Rect& r : {rejouer, mode})
+      EXPECT_EQ((std::array{r.Top, r.Height}), (std::array{ok.Top, ok.Height}));
+    Chaine(Vers::Droite, {info, zone}, 50);
+    Chaine(Vers::Droite, {total, de(1), de(2), de(3), de(4), de(5), Rect{zone.Width}}, m);
+    Chaine(Vers::Droite, {ok, Rect{zone.Width}}, m);
+    Chaine(Vers::Droite, {rejouer, mode, Rect{zone.Width}}, m);
+    Chaine(Vers::Bas, {total, R(Seul::PanelTotalDes), R(Seul::PanelFigureRealisee)}, m);
+    Chaine(Vers::Bas, {de(1), ok}, m);
+    // Each face centred in its die, but never nearer the die's corner than on the reference screen.
+    for (int16_t i = 1; i <= NbDes; ++i)
+      EXPECT_FLOAT_EQ(face(i).Left, std::max(60.0F, (de(i).Width - face(i).Width) / 2)) << i;
+    for (auto [r, dans] : {std::pair{feuille, w}, {scores, w}, {start, w}, {titre, scores.Width}})
+      EXPECT_NEAR(2.0 * r.Left + r.Width, dans, 0.01) << r;
     EXPECT_NEAR(3.0 * start.Top + start.Height, h, 0.01);
-  });
-}
-
-// Font sizes follow the width of the screen, but for the squares' font in whole points, halves
-// to even, and the buttons shown after a game, which keep theirs.
-TEST(Polices, FollowTheWidthOfTheScreen) {
-  const AireJeu reference(12000, 9000);
-  SurChaqueEcran([&](const AireJeu& aire, double, double, int) {
-    const double kx = aire.Ratios().RatioLargeur;
-    for (const auto& [nom, c] : aire.Controles()) {
-      const std::optional<float> p = reference[nom].police;
-      ASSERT_EQ(c.police.has_value(), p.has_value()) << nom;
-      if (!p) continue;
-      const bool fixe = nom == "PanelNewGame" || nom == "PanelNewMode";
-      const float attendue = c.conteneur == "PictureAireJeu" ? float(ArrondiPair(*p * kx))
-                             : fixe                          ? *p
-                                                             : static_cast<float>(*p * kx);
-      EXPECT_EQ(*c.police, attendue) << nom;
-    }
   });
 }
 
@@ -224,12 +210,56 @@ TEST(DispositionMode, DependsOnTheColumnsOfThisGameOnly) {
   for (int n : {1, 3, 1, 6, 0, 7, 1}) {
     const auto avant = rects(aire);
     aire.DispositionMode(n, 14000);
-    const bool valide = n >= 1 && n <= 6;
-    EXPECT_EQ(rects(aire), valide ? rects(DispositionAireJeu(15000, 9000, n, 14000)) : avant) << n;
+    EXPECT_EQ(rects(aire),
+              n >= 1 && n <= 6 ? rects(DispositionAireJeu(15000, 9000, n, 14000)) : avant)
+        << n;
   }
   EXPECT_EQ((aire.Trouver(CleCase{colonne::Libre, 14})), nullptr);
   EXPECT_EQ(aire.Trouver("CaseSeche(7)"), nullptr);
   EXPECT_EQ((&aire[CleCase{colonne::Seche, figure::Maxi}]), aire.Trouver("CaseSèche(7)"));
+}
+
+// A square shows its state alone: hidden, it gives no look; free, its potential score once the
+// dice are thrown, in its cell; taken, its score or "OOO" for 0, inset by RetraitPrise on every
+// side, and left as it stands once drawn. The pointer says whether it can be chosen now.
+TEST(DessinDeCase, ShowsTheSquaresStateInItsCell) {
+  const AireJeu aire = DispositionAireJeu(9600, 7200, 6, 9600);
+  const Rect c = aire[CleCase{colonne::Seche, figure::Full}].rect;
+  const float r = aire.Tailles().RetraitPrise;
+  EtatPartie e;
+  CaseJeu& k = e.Cases(colonne::Seche, figure::Full);
+  auto vu = [&] {
+    const DessinCase d = DessinDeCase(e, aire, colonne::Seche, figure::Full);
+    const ApparenceCase a = d.apparence.value_or(ApparenceCase{"-", Noir, Noir, {}});
+    return std::make_tuple(d.aspect, a.Legende, a.CouleurTexte, a.CouleurFond, a.rect, d.Pointeur,
+                           d.DejaDessinee);
+  };
+  k.Selectionnable = true;
+  EXPECT_EQ(vu(),
+            std::make_tuple(Aspect::Cachee, "-", Noir, Noir, Rect{}, PointeurFlecheHaut, false));
+  k = {.Visible = true, .Selectionnable = true, .CouleurPotentiel = Rouge, .CouleurFond = Bleu};
+  EXPECT_EQ(vu(), std::make_tuple(Aspect::Libre, "", Rouge, Bleu, c, PointeurFlecheHaut, false))
+      << "before the first throw";
+  e.NbJets = 1;
+  EXPECT_EQ(std::get<1>(vu()), "0");
+  k = {.Prise = true, .Visible = true, .Score = 0, .CouleurPrise = Blanc, .CouleurFond = Noir};
+  const Rect retiree{c.Left + r, c.Top + r, c.Width - 2 * r, c.Height - 2 * r};
+  EXPECT_EQ(vu(),
+            std::make_tuple(Aspect::Prise, "OOO", Blanc, Noir, retiree, PointeurInterdit, false));
+  k.Score = 25, k.PriseDessinee = true;
+  EXPECT_EQ(vu(),
+            std::make_tuple(Aspect::Prise, "25", Blanc, Noir, retiree, PointeurInterdit, true));
+}
+
+// A total of 0 leaves its square empty; a bonus reads "+ 30"; each column shows its own.
+TEST(LegendeLigneTotal, ShowsNothingForZeroAndABonusWithItsSign) {
+  EtatPartie e;
+  e.TotalHaut[colonne::Deux] = 63, e.BonusHaut[colonne::Deux] = 30;
+  e.TotalBas[colonne::Deux] = 7, e.BonusBas[colonne::Deux] = 100;
+  std::vector<std::string> legendes;
+  for (int16_t c : {colonne::Deux, colonne::Seche})
+    for (LigneTotal ligne : LignesTotaux) legendes.push_back(LegendeLigneTotal(e, ligne, c));
+  EXPECT_EQ(legendes, (std::vector<std::string>{"63", "+ 30", "7", "+ 100", "", "", "", ""}));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <numeric>
 #include <string>
 
 namespace rolvex {
@@ -16,13 +17,12 @@ TEST(FigureScoring, EveryThrowScoresShowsAndIsNamedAsTheRulesSay) {
   for (int n = 0; n < 7776; ++n) {
     Des5 des;
     std::string t;  // the dice sorted, e.g. "23336"
-    int somme = 0;
     for (int i = 1, k = n; i <= NbDes; ++i, k /= 6) {
       des[i] = static_cast<int16_t>(1 + k % 6);
       t += static_cast<char>('0' + des[i]);
-      somme += des[i];
     }
     std::sort(t.begin(), t.end());
+    const int somme = std::accumulate(t.begin(), t.end(), -5 * '0');
     const bool yam = t[0] == t[4];
     const bool carre = t[0] == t[3] || t[1] == t[4];
     const bool full = yam || (t[0] == t[2] && t[3] == t[4]) || (t[0] == t[1] && t[2] == t[4]);

@@ -23,20 +23,14 @@ class JoueurHasard {
   template <typename Apres>
   int JouerPartie(Partie& partie, Apres&& apres, int maxCoups = 20000) {
     int coups = 0;
-    while (!partie.Etat().PartieTerminee && coups < maxCoups) {
+    for (bool suite = true; suite && !partie.Etat().PartieTerminee && coups < maxCoups; ++coups) {
       Jouer(partie);
-      ++coups;
-      if (!apres()) break;
+      suite = apres();
     }
     return coups;
   }
 
  private:
-  int Entre(int min, int max) { return std::uniform_int_distribution<int>(min, max)(hasard_); }
-  // A click on a shown square, free ones only or any.
-  void CliquerCase(Partie& partie, bool libresSeulement);
-  void ToucherDe(Partie& partie);
-
   std::mt19937_64 hasard_;
 };
 

@@ -432,9 +432,10 @@ TEST_F(Gestes, ArrowsFrameTheSquaresThatCanBeChosenAndEnterWritesIt) {
   fleche(Qt::Key_Down, colonne::Descente, figure::As);
   fleche(Qt::Key_Down, colonne::Libre, figure::Deux);
   fleche(Qt::Key_Up, colonne::Libre, figure::As);
+  fleche(Qt::Key_Left, colonne::Descente, figure::As);
+  fleche(Qt::Key_Right, colonne::Libre, figure::As);
   fleche(Qt::Key_Right, colonne::Montee, figure::Yam);
   Geste([&] { Frappe(Qt::Key_Right); });
-  fleche(Qt::Key_Left, colonne::Libre, figure::Yam);
   for (int16_t f : {figure::PetitTotal, figure::Suite, figure::Carre, figure::Full})
     fleche(Qt::Key_Up, colonne::Libre, f);
   QWidget& cadre = *fenetre->findChild<QWidget*>("CadreFocus");
@@ -631,9 +632,16 @@ TEST_F(Ecran, TheStartUpOpensTheWindowInTheLanguageChosenWithItsWords) {
     for (const AccessibleFixe& f : AccessiblesFixes())
       if (auto* w = Trouver<QWidget>(dans(f.fenetre), f.controle))
         VerifierNom(*w, {std::string(f.nom.pour(langue)), std::string(f.description.pour(langue))});
-    for (int16_t i = 1; i <= NbFigures; ++i)
-      for (Cote cote : {Cote::Gauche, Cote::Droite})
+    for (Cote cote : {Cote::Gauche, Cote::Droite}) {
+      for (int16_t i = 1; i <= NbFigures; ++i)
         VerifierNom(W<QWidget>(NomEtiquette(cote, i)), AccessibleEtiquette(i, langue));
+      for (std::size_t i = 0; i < LignesTotaux.size(); ++i) {
+        const int16_t ou = i < 2 ? bonus::Haut : bonus::Bas;
+        VerifierNom(W<QWidget>(NomEtiquetteTotal(LignesTotaux[i], cote)),
+                    i % 2 == 0 ? AccessibleEtiquetteTotal(ou, langue)
+                               : AccessibleEtiquetteBonus(ou, langue));
+      }
+    }
     for (int16_t c = 1; c <= NbColonnesMax; ++c)
       VerifierNom(W<QWidget>(NomEntete(c)), AccessibleEntete(c, langue));
     for (int16_t i = 1; i <= NbDes; ++i)

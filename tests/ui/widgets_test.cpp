@@ -55,6 +55,7 @@ TEST_F(Panneaux, AButtonSinksWhilePressedAndClicksOnlyOnALeftPressAndReleaseInsi
     EXPECT_EQ(panneau->bevelOuter(), Panneau::EnRelief);
     EXPECT_EQ(appuis.back().at(0).toInt(), int(b));  // Qt's codes are the game's
   }
+  QTest::mouseRelease(panneau, Qt::LeftButton);  // no press since the last release: no click
   QTest::mousePress(panneau, Qt::LeftButton);
   panneau->hide();
   panneau->show();
@@ -136,16 +137,16 @@ TEST(Legendes, BreakAtBlanksOnlyFillingEachLine) {
             QStringList({"As", "Deux", "Trois"}));
 }
 
-// A panel that shrinks its caption keeps its font for a caption that fits and draws a longer
-// one smaller, whole within its margins, and keeps its own font for the next caption.
+// A panel that shrinks its caption draws one too long for it smaller, whole within its
+// margins, and keeps its own font for the next caption; another panel keeps its font whatever
+// its caption.
 TEST(Legendes, ShrinkToFitTheirPanelWhereAsked) {
   Panneau cellule;
   cellule.resize(120, 26);
   cellule.setFontSize(10);
-  cellule.setShrinkToFit(true);
-  cellule.setCaption(QStringLiteral("Zoé"));
-  EXPECT_DOUBLE_EQ(cellule.policeAffichee().pointSizeF(), 10);
   cellule.setCaption(QStringLiteral("WWWWWWWWWWWW"));
+  EXPECT_DOUBLE_EQ(cellule.policeAffichee().pointSizeF(), 10);
+  cellule.setShrinkToFit(true);
   EXPECT_LE(QFontMetrics(cellule.policeAffichee()).horizontalAdvance(cellule.caption()),
             cellule.width() - 2 * MargeLegende);
   EXPECT_DOUBLE_EQ(cellule.font().pointSizeF(), 10);
@@ -284,6 +285,11 @@ TEST(Des, ShowTheirValueInPipsOrInSevenSegments) {
     for (const QImage& autre : faces) EXPECT_FALSE(face == autre) << entree;
     faces.push_back(face);
     const QColor fond = face.pixelColor(0, 0);
+    EXPECT_FALSE(EstNoir(fond)) << entree << ": the digits are black";
+    for (int x = 0; x < Cote / 8; ++x)  // the frame is as wide on both sides
+      EXPECT_EQ(EstNoir(face.pixelColor(x, Cote / 2)),
+                EstNoir(face.pixelColor(Cote - 1 - x, Cote / 2)))
+          << entree << " at " << x;
     auto a = [&](double x, double y) { return face.pixelColor(int(x * Cote), int(y * Cote)); };
     for (int k = 0; k < 9 && entree < 6; ++k) {
       const QColor c = a(0.25 + 0.25 * (k % 3), 0.25 + 0.25 * (k / 3));
@@ -308,6 +314,7 @@ TEST(Des, ArePaintedSharpForThePixelRatio) {
   double_.setDevicePixelRatio(1);
   EXPECT_EQ(double_, ImageModeleDe(4, 106, 1).toImage());
   EXPECT_EQ(ImageDeVide(60, 2).size(), QSize(120, 120));
+  EXPECT_EQ(ImageDeVide(60, 0).size(), QSize(60, 60)) << "no ratio counts as 1";
   EXPECT_EQ(ImageLogo(64, 1.5).size(), QSize(96, 96));
   EXPECT_TRUE(ImageModeleDe(0, 0, 1).isNull() && ImageDeVide(-4, 1).isNull());
   EXPECT_FALSE(IconeLogo().isNull());

@@ -38,8 +38,10 @@ class Panneaux : public testing::Test {
 // A panel used as a button sinks under any mouse button and rises on its release, wherever it
 // happens, before it clicks (a click may open a modal box) and when hidden while pressed. A
 // click is a left press and release inside; every button reports the game's codes 1, 2, 4.
+// Without a button held, moving reports the hover help. The pointer is the platform's code.
 TEST_F(Panneaux, AButtonSinksWhilePressedAndClicksOnlyOnALeftPressAndReleaseInside) {
-  QSignalSpy clics(panneau, &Panneau::clicked), appuis(panneau, &Panneau::mouseDown);
+  QSignalSpy clics(panneau, &Panneau::clicked), appuis(panneau, &Panneau::mouseDown),
+      mouvements(panneau, &Panneau::mouseMoved);
   panneau->setBevelOuter(Panneau::Enfonce);
   QTest::mouseClick(panneau, Qt::LeftButton);
   EXPECT_EQ(panneau->bevelOuter(), Panneau::Enfonce) << "no button, no press look";
@@ -51,8 +53,9 @@ TEST_F(Panneaux, AButtonSinksWhilePressedAndClicksOnlyOnALeftPressAndReleaseInsi
     EXPECT_EQ(panneau->bevelOuter(), Panneau::Enfonce);
     QTest::mouseRelease(panneau, b, {}, Dehors);
     EXPECT_EQ(panneau->bevelOuter(), Panneau::EnRelief);
+    EXPECT_EQ(appuis.back().at(0).toInt(), int(b));  // Qt's codes are the game's
   }
-  QTest::mouseRelease(panneau, Qt::LeftButton);
+  QTest::mouseRelease(panneau, Qt::LeftButton);  // no press since the last release: no click
   QTest::mousePress(panneau, Qt::LeftButton);
   panneau->hide();
   panneau->show();
@@ -62,13 +65,10 @@ TEST_F(Panneaux, AButtonSinksWhilePressedAndClicksOnlyOnALeftPressAndReleaseInsi
   QTest::mousePress(panneau, Qt::LeftButton);
   QTest::mouseClick(panneau, Qt::RightButton);
   QTest::mouseRelease(panneau, Qt::LeftButton);
-  EXPECT_EQ(clics.count(), 2);
-  EXPECT_EQ(biseauAuClic, Panneau::EnRelief);
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(appuis.at(i + 1).at(0).toInt(), 1 << i);
-  QSignalSpy mouvements(panneau, &Panneau::mouseMoved);
+  EXPECT_EQ(std::pair(int(clics.count()), biseauAuClic), std::pair(2, int(Panneau::EnRelief)));
   QTest::mouseMove(panneau, QPoint(20, 20));
   QTest::mouseMove(panneau, QPoint(30, 25));
-  EXPECT_FALSE(mouvements.isEmpty()) << "no button held: the hover help";
+  EXPECT_FALSE(mouvements.isEmpty());
   for (auto [code, forme] : {std::pair{10, Qt::UpArrowCursor},
                              {12, Qt::ForbiddenCursor},
                              {99, Qt::ArrowCursor},
@@ -85,18 +85,19 @@ TEST_F(Panneaux, PaintsItsColoursBevelsAndLines) {
   panneau->setBackColor(RGB(0, 0, 128));
   panneau->setForeColor(RGB(255, 0, 0));
   panneau->setCaption(QStringLiteral("HHH"));
-  QImage r = Rendu();
-  EXPECT_EQ(r.pixelColor(3, 20), QColor(0, 0, 128));
-  EXPECT_EQ(r.pixelColor(0, 0), Lumiere);
-  EXPECT_EQ(r.pixelColor(119, 39), Ombre);
-  EXPECT_EQ(r.pixelColor(1, 1), QColor(0, 0, 128));
+  const QColor fond(0, 0, 128);
+  auto pixels = [&](std::initializer_list<QPoint> points) {
+    std::vector<QColor> vus;
+    for (QPoint p : points) vus.push_back(Rendu().pixelColor(p));
+    return vus;
+  };
+  EXPECT_EQ(pixels({{3, 20}, {0, 0}, {119, 39}, {1, 1}}),
+            (std::vector<QColor>{fond, Lumiere, Ombre, fond}));
   panneau->setBevelWidth(2);
   panneau->setBevelOuter(Panneau::Enfonce);
-  r = Rendu();
-  EXPECT_EQ(r.pixelColor(1, 1), Ombre);
-  EXPECT_EQ(r.pixelColor(118, 38), Lumiere);
+  EXPECT_EQ(pixels({{1, 1}, {118, 38}}), (std::vector<QColor>{Ombre, Lumiere}));
   panneau->setBevelOuter(Panneau::SansBiseau);
-  EXPECT_EQ(Rendu().pixelColor(0, 0), QColor(0, 0, 128));
+  EXPECT_EQ(pixels({{0, 0}}), std::vector<QColor>{fond});
   auto bandes = [&] {  // rows holding red ink, gathered into bands of adjacent rows
     const QImage image = Rendu();
     int n = 0;
@@ -136,16 +137,16 @@ TEST(Legendes, BreakAtBlanksOnlyFillingEachLine) {
             QStringList({"As", "Deux", "Trois"}));
 }
 
-// A panel that shrinks its caption keeps its font for a caption that fits and draws a longer
-// one smaller, whole within its margins, and keeps its own font for the next caption.
+// A panel that shrinks its caption draws one too long for it smaller, whole within its
+// margins, and keeps its own font for the next caption; another panel keeps its font whatever
+// its caption.
 TEST(Legendes, ShrinkToFitTheirPanelWhereAsked) {
   Panneau cellule;
   cellule.resize(120, 26);
   cellule.setFontSize(10);
-  cellule.setShrinkToFit(true);
-  cellule.setCaption(QStringLiteral("Zoé"));
-  EXPECT_DOUBLE_EQ(cellule.policeAffichee().pointSizeF(), 10);
   cellule.setCaption(QStringLiteral("WWWWWWWWWWWW"));
+  EXPECT_DOUBLE_EQ(cellule.policeAffichee().pointSizeF(), 10);
+  cellule.setShrinkToFit(true);
   EXPECT_LE(QFontMetrics(cellule.policeAffichee()).horizontalAdvance(cellule.caption()),
             cellule.width() - 2 * MargeLegende);
   EXPECT_DOUBLE_EQ(cellule.font().pointSizeF(), 10);
@@ -284,6 +285,11 @@ TEST(Des, ShowTheirValueInPipsOrInSevenSegments) {
     for (const QImage& autre : faces) EXPECT_FALSE(face == autre) << entree;
     faces.push_back(face);
     const QColor fond = face.pixelColor(0, 0);
+    EXPECT_FALSE(EstNoir(fond)) << entree << ": the digits are black";
+    for (int x = 0; x < Cote / 8; ++x)  // the frame is as wide on both sides
+      EXPECT_EQ(EstNoir(face.pixelColor(x, Cote / 2)),
+                EstNoir(face.pixelColor(Cote - 1 - x, Cote / 2)))
+          << entree << " at " << x;
     auto a = [&](double x, double y) { return face.pixelColor(int(x * Cote), int(y * Cote)); };
     for (int k = 0; k < 9 && entree < 6; ++k) {
       const QColor c = a(0.25 + 0.25 * (k % 3), 0.25 + 0.25 * (k / 3));
@@ -308,6 +314,7 @@ TEST(Des, ArePaintedSharpForThePixelRatio) {
   double_.setDevicePixelRatio(1);
   EXPECT_EQ(double_, ImageModeleDe(4, 106, 1).toImage());
   EXPECT_EQ(ImageDeVide(60, 2).size(), QSize(120, 120));
+  EXPECT_EQ(ImageDeVide(60, 0).size(), QSize(60, 60)) << "no ratio counts as 1";
   EXPECT_EQ(ImageLogo(64, 1.5).size(), QSize(96, 96));
   EXPECT_TRUE(ImageModeleDe(0, 0, 1).isNull() && ImageDeVide(-4, 1).isNull());
   EXPECT_FALSE(IconeLogo().isNull());

@@ -86,15 +86,13 @@ Chargement Attendu(const Octets& options, const Octets& noms) {
     return DepuisWindows1252(octets.substr(0, octets.find('\0')));
   };
   DonneesOptions& d = ch.donnees;
-  const bool modeValide = *mode >= 1 && *mode <= 3;
+  const bool modeValide = *mode >= 1 && *mode <= 3,
+             styleValide = style && (*style == 1 || *style == 2);
   if (!modeValide) r.Ajouter(ModeJeuInvalide);
+  if (!style) r.Ajouter(OptionsIncompletes);
+  if (style && !styleValide) r.Ajouter(TypeDesInvalide);
   d.ModeJeu = static_cast<int16_t>(modeValide ? *mode : 3);
-  if (!style)
-    r.Ajouter(OptionsIncompletes);
-  else if (*style == 1 || *style == 2)
-    d.TypeDes = static_cast<int16_t>(*style);
-  else
-    r.Ajouter(TypeDesInvalide);
+  d.TypeDes = static_cast<int16_t>(styleValide ? *style : 1);
   d.NomJoueur = nom(1);
   for (int m = 1; m <= NbModes; ++m) {
     for (int p = 1; p <= NbPlaces; ++p) {

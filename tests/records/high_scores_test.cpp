@@ -85,14 +85,11 @@ TEST(R, RoundsToTheNearestWithHalvesToEven) {
 
 TEST(HasardUniforme, SpreadsOverZeroToOneAndRepeatsWithItsSeed) {
   HasardUniforme a(42), b(42);
-  double bas = 1, haut = 0;
-  for (int i = 0; i < 10000; ++i) {
-    const double u = a.Uniforme();
-    EXPECT_EQ(u, b.Uniforme());
-    bas = std::min(bas, u), haut = std::max(haut, u);
-  }
-  EXPECT_TRUE(bas >= 0 && bas < 0.01 && haut > 0.99 && haut < 1) << bas << " " << haut;
-  EXPECT_NE(HasardUniforme(43).Uniforme(), HasardUniforme(42).Uniforme());
+  std::vector<double> tirages(10000);
+  for (double& u : tirages) EXPECT_EQ(u = a.Uniforme(), b.Uniforme());
+  const auto [bas, haut] = std::minmax_element(tirages.begin(), tirages.end());
+  EXPECT_TRUE(*bas >= 0 && *bas < 0.01 && *haut > 0.99 && *haut < 1) << *bas << " " << *haut;
+  EXPECT_NE(HasardUniforme(43).Uniforme(), tirages[0]);
 }
 
 // A first run: a fixed first place above scores falling from 200 per column by 4 to 10 per

@@ -43,12 +43,14 @@ TEST(Windows1252, EachByteReadsAsOneCharacterAndEveryCharacterWritesAsOneByte) {
   EXPECT_EQ(VersWindows1252(texte), attendu);
 }
 
-// Malformed UTF-8 gives one question mark a byte: a lone continuation byte, a lead byte before a
-// letter, an overlong '/', a surrogate, a value past U+10FFFF, bytes UTF-8 never uses, and
-// sequences cut by the end of the text, which is never read past.
+// Malformed UTF-8 gives one question mark a byte: a lone continuation byte, a lead byte before
+// a letter, an overlong '/', the first and last surrogates, a value past U+10FFFF, bytes UTF-8
+// never uses, and sequences cut by the end of the text, which is never read past.
 TEST(Windows1252, EachByteOfMalformedUtf8BecomesAQuestionMark) {
-  EXPECT_EQ(VersWindows1252("a\x80z\xC3z\xC0\xAFz\xED\xA0\x80z\xF4\x90\x80\x80z\xFF\xC1z\xE2\x82"),
-            "a?z?z??z???z????z??z??");
+  EXPECT_EQ(
+      VersWindows1252("a\x80z\xC3z\xC0\xAFz\xED\xA0\x80z\xED\xBF\xBFz\xF4\x90\x80\x80z\xFF\xC1z"
+                      "\xE2\x82"),
+      "a?z?z??z???z???z????z??z??");
   EXPECT_EQ(VersWindows1252("\xF0\x9F\x8E"), "???");
   EXPECT_EQ(VersWindows1252(std::string_view("\xC3\xA9", 1)), "?");
   EXPECT_EQ(VersWindows1252(std::string_view("a\xE2\x82\xAC", 3)), "a??");

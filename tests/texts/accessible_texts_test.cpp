@@ -93,6 +93,7 @@ TEST(Accessibles, TheNameOfAChangingControlFollowsTheGame) {
   e.BonusHaut[colonne::Libre] = 30, e.BonusBas[colonne::Descente] = 0;
   avant.Des[4] = 5, avant.Analyse.TotalDes = 26,
   avant.Analyse.FigureNommee = TexteFigure::TexteCarre;
+  const int16_t H = bonus::Haut, B = bonus::Bas;
   const std::pair<std::string, const char*> noms[] = {
       {Noms(AccessibleDe, avant, 4), "Dé 4 : pas encore jeté | Die 4: not thrown yet"},
       {Noms(AccessibleDe, e, 3), "Dé 3 : 1, à relancer | Die 3: 1, to throw again"},
@@ -102,14 +103,10 @@ TEST(Accessibles, TheNameOfAChangingControlFollowsTheGame) {
       {Noms(AccessibleTotalDes, avant), "Somme des dés | Sum of the dice"},
       {Noms(AccessibleTotalDes, e), "Somme des dés : 17 | Sum of the dice: 17"},
       {Noms(AccessibleFigureRealisee, avant), "Figure réalisée : aucune | Figure made: none"},
-      {Noms(AccessibleTotal, e, bonus::Haut, 1),
-       "Libre, total du haut : 63 | Free, upper total: 63"},
-      {Noms(AccessibleTotal, e, bonus::Bas, 2),
-       "Descente, total du bas : 12 | Down, lower total: 12"},
-      {Noms(AccessibleBonus, e, bonus::Haut, 1),
-       "Libre, bonus du haut : 30 | Free, upper bonus: 30"},
-      {Noms(AccessibleBonus, e, bonus::Bas, 2),
-       "Descente, bonus du bas : 0 | Down, lower bonus: 0"},
+      {Noms(AccessibleTotal, e, H, 1), "Libre, total du haut : 63 | Free, upper total: 63"},
+      {Noms(AccessibleTotal, e, B, 2), "Descente, total du bas : 12 | Down, lower total: 12"},
+      {Noms(AccessibleBonus, e, H, 1), "Libre, bonus du haut : 30 | Free, upper bonus: 30"},
+      {Noms(AccessibleBonus, e, B, 2), "Descente, bonus du bas : 0 | Down, lower bonus: 0"},
       {Noms(AccessibleInfo, ""), "Ligne d'information | Information line"}};
   for (const auto& [nom, attendu] : noms) EXPECT_EQ(nom, attendu);
   e.Analyse = avant.Analyse;
@@ -118,7 +115,7 @@ TEST(Accessibles, TheNameOfAChangingControlFollowsTheGame) {
 
   for (Langue l : {Langue::Francais, Langue::Anglais}) {
     EXPECT_EQ(AccessibleTotalDes(e, l).description, AppelMovePanel(Seul::PanelTotalDes, l));
-    for (int16_t ou : {bonus::Haut, bonus::Bas}) {
+    for (int16_t ou : {H, B}) {
       EXPECT_EQ(AccessibleBonus(e, ou, 2, l).description, AppelMoveBonus(e, ou, 2, l));
       e.PartieTerminee = true;  // the hover help is silent: the row's own description
       EXPECT_EQ(AccessibleBonus(e, ou, 2, l).description,

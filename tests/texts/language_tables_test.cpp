@@ -29,7 +29,8 @@ TEST(InitTextesLangue, GivesEveryCaptionOnceInItsOrderAndLanguage) {
       {"PanelEffacerScores", "Cacher les scores | Hide scores"}, {"MenuJeu", "Yam | Yam"},
       {"MenuNew", "Nouvelle partie | New game"}, {"MenuQuit", "Quitter | Quit"},
       {"MenuOptions", "Options | Options"}, {"MenuVoirScores", "Voir les scores | See the scores"},
-      {"MenuChoixDés", "Choix des dés | Dices Type"}, {"MenuDésClassiques", "Classiques | Classical"},
+      {"MenuChoixDés", "Choix des dés | Dices Type"},
+      {"MenuDésClassiques", "Classiques | Classical"},
       {"MenuDésNumériques", "Numériques | Numerical"}, {"MenuAide", "Aide | Help"},
       {"MenuContents", "Sommaire | Contents"}, {"MenuAbout", "A propos de ROLVEX | About ROLVEX"},
       {"PanelNewGame", "REJOUER | PLAY AGAIN"}, {"PanelNewMode", "CHANGER | NEW MODE"}});

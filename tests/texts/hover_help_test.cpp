@@ -43,19 +43,24 @@ TEST(AppelMoveCase, ExplainsASquareThatMayBeWrittenByItsColumnThenItsFigure) {
        "Sum of 5 dices less thant 8\r8=60 points , 7=65 points, 6=70 points and 5= 75 points"},
       {" Yam : 5 dés identiques donnent 70 + le total des 5 dés",
        " Yam : 5 identical dices equals 70 + sum of the 5 dices"}};
-  EtatPartie e;
+  EtatPartie e;  // every square may be written, so that one off the sheet is told apart
+  for (int16_t c = 1; c <= NbColonnesMax; ++c)
+    for (int16_t f = 1; f <= NbFigures; ++f) e.Cases(c, f).Selectionnable = true;
   for (int16_t c = 0; c <= NbColonnesMax + 1; ++c) {
     for (int16_t f = 0; f <= NbFigures + 1; ++f) {
       const auto aide = [&] {
         return FrEn([&](Langue l) { return AppelMoveCase(e, c, f, l).value_or("-"); });
       };
-      EXPECT_EQ(aide(), "- | -") << c << " " << f;
-      if (c < 1 || c > NbColonnesMax || f < 1 || f > NbFigures) continue;
-      e.Cases(c, f).Selectionnable = true;
+      if (c < 1 || c > NbColonnesMax || f < 1 || f > NbFigures) {
+        EXPECT_EQ(aide(), "- | -") << c << " " << f;
+        continue;
+      }
       const Bilingue &colonne = colonnes[c - 1], &figure = figures[f - 1];
       EXPECT_EQ(aide(), std::string(colonne.fr) + "\r" + std::string(figure.fr) + " | " +
                             std::string(colonne.en) + "\r" + std::string(figure.en));
       e.Cases(c, f).Selectionnable = false;
+      EXPECT_EQ(aide(), "- | -") << c << " " << f;
+      e.Cases(c, f).Selectionnable = true;
     }
   }
 }

@@ -18,7 +18,8 @@ TEST(InitTextesLangue, GivesEveryCaptionOnceInItsOrderAndLanguage) {
   for (int i = 1; i <= 6; ++i)
     legendes.push_back(
         {NomControle("CaseInfoGauche", i), std::to_string(i) + " | " + std::to_string(i)});
-  legendes.insert(legendes.end(), {// clang-format off
+  // clang-format off
+  legendes.insert(legendes.end(), {
       {"CaseInfoGauche(7)", "MAXI | MAXI"}, {"CaseInfoGauche(8)", "MINI | MINI"},
       {"CaseInfoGauche(9)", "FULL | FULL"}, {"CaseInfoGauche(10)", "CARRE | SQUARE"},
       {"CaseInfoGauche(11)", "SUITE | SEQUENCE"}, {"CaseInfoGauche(12)", "<= 8 | <= 8"},

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -14,208 +15,128 @@ namespace {
 
 using Octets = std::vector<std::uint8_t>;
 
+std::optional<int> LireMot(const Octets& f, std::size_t i) {
+  if (i + 2 > f.size()) return std::nullopt;
+  return static_cast<int16_t>(f[i] | f[i + 1] << 8);
+}
 void PoserMot(Octets& f, std::size_t i, int v) {
   f.at(i) = static_cast<std::uint8_t>(v);
   f.at(i + 1) = static_cast<std::uint8_t>(v >> 8);
 }
-Octets Debut(const Octets& f, std::size_t n) {
-  return {f.begin(), f.begin() + static_cast<long>(std::min(n, f.size()))};
-}
-
 Chargement Decoder(const Octets& options, const Octets& noms) {
   HasardUniforme hasard(1);
   return DecoderFichiers(options, noms, hasard);
 }
-DonneesOptions Defauts() {
+const DonneesOptions Defauts = [] {
   HasardUniforme hasard(1);
   return CreerOptionsParDefaut(hasard);
-}
+}();
 
-// Options as a player may have them: mode 2, numerals, "Léa"; place p of mode m is "M<m>P<p>",
-// 100 × m − p − 200 points in 60 + p seconds with p / 2 figures, so that every word differs.
-DonneesOptions Saines() {
-  DonneesOptions d{2, 2, "Léa", {}};
-  for (int m = 1; m <= 3; ++m)
-    for (int p = 1; p <= 10; ++p)
-      d.Scores[m][p] = {'M' + std::to_string(m) + "P" + std::to_string(p),
-                        static_cast<int16_t>(100 * m - p - 200), 60 + p,
-                        static_cast<int16_t>(p / 2)};
-  d.Scores[3][10].name = "Łukasz-Kowalski-Ż";  // as many characters as the file keeps, and more
-  return d;
-}
-const Octets OptionsSaines = EncoderFichierOptions(Saines()),
-             NomsSains = EncoderFichierNoms(Saines());
-
-// 16-bit little-endian words: the mode, the style, then the 30 records of score, time and
-// figures; 31 names records of a length word, one 1252 byte a character, at most 14, and zeros.
-// The offset of every record is checked where a file cut short loses it, below. Times are
-// written within the clock's 0..3599, and a longer older file keeps its bytes past 184. What is
-// written reads back, names as NomEnregistrable shows them.
-TEST(FichiersDonnees, WordsAreLittleEndianAndNamesOneByteACharacter) {
-  EXPECT_EQ(Debut(OptionsSaines, 10), (Octets{2, 0, 2, 0, 0x9B, 0xFF, 61, 0, 0, 0}));
-  EXPECT_EQ(Octets(OptionsSaines.begin() + 178, OptionsSaines.end()), (Octets{90, 0, 70, 0, 5, 0}));
-  EXPECT_EQ(Debut(NomsSains, 16), (Octets{3, 0, 'L', 0xE9, 'a', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-  EXPECT_EQ(std::string(NomsSains.begin() + 480, NomsSains.end()),
-            std::string("\x0E\0?ukasz-Kowalsk", 16));
-  ASSERT_EQ(NomsSains.size(), 496u);
-  DonneesOptions relu = Saines();
-  relu.Scores[3][10].name = "?ukasz-Kowalsk";
-  EXPECT_EQ(NomEnregistrable(Saines().Scores[3][10].name), relu.Scores[3][10].name);
-  const Chargement ch = Decoder(OptionsSaines, NomsSains);
+// What is written reads back unrepaired: names one 1252 byte a character, at most 14, as
+// NomEnregistrable shows them, zeros after them; times within the clock's 0..3599. A longer
+// older options file keeps its bytes past 184. The layout itself is checked by reading, below.
+TEST(FichiersDonnees, WhatIsWrittenReadsBackAsTheFilesKeepIt) {
+  DonneesOptions d = Defauts;
+  d.NomJoueur = "Léa", d.Scores[3][10].name = "Łukasz-Kowalski-Ż";
+  d.Scores[1][1].time = -5, d.Scores[3][10].time = 70000;
+  const Octets noms = EncoderFichierNoms(d), options = EncoderFichierOptions(d, Octets(200, 7));
+  ASSERT_EQ(noms.size(), 496u);
+  EXPECT_EQ(Octets(noms.begin(), noms.begin() + 16),
+            (Octets{3, 0, 'L', 0xE9, 'a', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(std::string(noms.begin() + 480, noms.end()), std::string("\x0E\0?ukasz-Kowalsk", 16));
+  EXPECT_EQ(Octets(options.begin() + 184, options.end()), Octets(16, 7));
+  EXPECT_EQ(EncoderFichierOptions(d, Octets(100, 7)),
+            Octets(options.begin(), options.begin() + 184));
+  const Chargement ch = Decoder(options, noms);
+  d.Scores[3][10].name = NomEnregistrable(d.Scores[3][10].name);
+  d.Scores[1][1].time = 0, d.Scores[3][10].time = 3599;
+  EXPECT_EQ(d.Scores[3][10].name, "?ukasz-Kowalsk");
   EXPECT_EQ(ch.resultat, ResultatChargement::Ok);
-  EXPECT_EQ(ch.donnees, relu);
-
-  relu.Scores[1][1].time = -5, relu.Scores[3][10].time = 70000;
-  Octets plus = OptionsSaines;
-  PoserMot(plus, 6, 0), PoserMot(plus, 180, 3599);
-  EXPECT_EQ(EncoderFichierOptions(relu, Debut(plus, 100)), plus);
-  plus.insert(plus.end(), {0xDE, 0xAD, 0x00});
-  EXPECT_EQ(EncoderFichierOptions(relu, plus), plus);
+  EXPECT_EQ(ch.donnees, d);
 }
 
-// Whatever bytes the files hold, reading gives a mode and style in range and tables in ranking
-// order with every value in range; written back, they read again unchanged and unrepaired.
-TEST(DecoderFichiers, AnyBytesReadAsValidOptionsThatWriteBackToAFixedPoint) {
-  std::mt19937 g(7);
-  auto octets = [&](std::size_t n) {  // half of them small, so that words are often in range
-    Octets f(n);
-    for (auto& o : f) o = static_cast<std::uint8_t>(g() % 2 ? g() % 4 : g());
-    return f;
-  };
-  for (int essai = 0; essai < 3000; ++essai) {
-    const Octets options = octets(g() % 200), noms = octets(g() % 520);
-    const Chargement ch = Decoder(options, noms);
-    const DonneesOptions& d = ch.donnees;
-    EXPECT_TRUE(ch.resultat != ResultatChargement::OptionsParDefaut || d == Defauts());
-    EXPECT_TRUE(d.ModeJeu >= 1 && d.ModeJeu <= 3 && (d.TypeDes == 1 || d.TypeDes == 2));
-    for (int m = 1; m <= NbModes; ++m) {
-      EXPECT_TRUE(EstEnOrdre(d.Scores[m]));
-      for (const auto& e : d.Scores[m])
-        EXPECT_TRUE(e.time >= 0 && e.time <= 3599 && e.figures >= 0 &&
-                    e.figures <= 7 * NbColonnesMode[m] && VersWindows1252(e.name).size() <= 14);
-    }
-    const Chargement relu = Decoder(EncoderFichierOptions(d, options), EncoderFichierNoms(d));
-    EXPECT_EQ(relu.resultat, ResultatChargement::Ok);
-    EXPECT_EQ(relu.donnees, d);
-  }
-}
-
-// A word out of range is brought to its nearest bound, the mode word to 3 and the style word to
-// pips; a word in range is no damage. A mode word 0 means no options: the defaults.
-TEST(DecoderFichiers, BringsEachWordOutOfRangeBackAndReportsIt) {
+// The reading of the two files, written apart from the decoder. No options (no whole mode word,
+// or 0) are the defaults of a first run. A mode word out of 1..3 gives 3, a style word out of
+// 1..2 pips; times and figures out of range go to their nearest bound; a place whose record is
+// cut takes the default entry. A name not held whole is empty; a length word out of 0..14 keeps
+// what the record holds up to its padding. A table out of order is sorted again, ties keeping
+// their order in the file.
+Chargement Attendu(const Octets& options, const Octets& noms) {
   using enum Reparation;
-  const auto place = [](int m, int p, int mot) {
-    return PositionEnregistrementScore(m, p) + 2 * mot;
+  Chargement ch{ResultatChargement::OptionsParDefaut, {}, Defauts};
+  Reparations& r = ch.reparations;
+  const auto mode = LireMot(options, 0), style = LireMot(options, 2);
+  if (!mode || *mode == 0) return ch;
+  const auto borne = [&](int v, int haut, Reparation si) {
+    if (v < 0 || v > haut) r.Ajouter(si);
+    return std::clamp(v, 0, haut);
   };
-  const struct {
-    std::size_t position;
-    int bas, haut, repare;  // repare: the value of a word out of range, -1 for the nearest bound
-    Reparation reparation;
-  } mots[] = {{0, 1, 3, 3, ModeJeuInvalide},
-              {2, 1, 2, 1, TypeDesInvalide},
-              {place(1, 1, 1), 0, 3599, -1, TempsHorsLimites},
-              {place(3, 10, 1), 0, 3599, -1, TempsHorsLimites},
-              {place(1, 4, 2), 0, 7, -1, FiguresHorsLimites},
-              {place(2, 1, 2), 0, 21, -1, FiguresHorsLimites},
-              {place(3, 10, 2), 0, 42, -1, FiguresHorsLimites}};
-  for (const auto& [position, bas, haut, repare, reparation] : mots) {
-    for (int mot : {-32768, bas - 1, bas, haut, haut + 1, 32767}) {
-      Octets options = OptionsSaines, attendu = OptionsSaines;
-      PoserMot(options, position, mot);
-      const bool dansLesBornes = mot >= bas && mot <= haut;
-      PoserMot(attendu, position,
-               dansLesBornes ? mot
-               : repare >= 0 ? repare
-                             : std::clamp(mot, bas, haut));
-      const Chargement ch = Decoder(options, NomsSains);
-      Reparations reparations;
-      if (!dansLesBornes) reparations.Ajouter(reparation);
-      if (position == 0 && mot == 0) {
-        EXPECT_TRUE(ch.resultat == ResultatChargement::OptionsParDefaut &&
-                    ch.reparations.Aucune() && ch.donnees == Defauts());
+  const auto nom = [&](std::size_t numero) -> std::string {
+    const std::size_t debut = 16 * (numero - 1);
+    const auto longueur = LireMot(noms, debut);
+    const bool valide = longueur && *longueur >= 0 && *longueur <= 14;
+    if (!longueur || (valide && noms.size() < debut + 2 + std::size_t(*longueur))) {
+      r.Ajouter(NomsManquants);
+      return "";
+    }
+    const std::string octets(noms.begin() + long(debut) + 2,
+                             noms.begin() + long(std::min(noms.size(), debut + 16)));
+    if (valide) return DepuisWindows1252(octets.substr(0, std::size_t(*longueur)));
+    r.Ajouter(LongueurNomInvalide);
+    return DepuisWindows1252(octets.substr(0, octets.find('\0')));
+  };
+  DonneesOptions& d = ch.donnees;
+  const bool modeValide = *mode >= 1 && *mode <= 3,
+             styleValide = style && (*style == 1 || *style == 2);
+  if (!modeValide) r.Ajouter(ModeJeuInvalide);
+  if (!style) r.Ajouter(OptionsIncompletes);
+  if (style && !styleValide) r.Ajouter(TypeDesInvalide);
+  d.ModeJeu = static_cast<int16_t>(modeValide ? *mode : 3);
+  d.TypeDes = static_cast<int16_t>(styleValide ? *style : 1);
+  d.NomJoueur = nom(1);
+  for (int m = 1; m <= NbModes; ++m) {
+    for (int p = 1; p <= NbPlaces; ++p) {
+      const std::size_t i = 4 + 6 * std::size_t(10 * (m - 1) + p - 1);
+      if (!LireMot(options, i + 4)) {
+        r.Ajouter(OptionsIncompletes);
         continue;
       }
-      EXPECT_EQ(ch.resultat, dansLesBornes ? ResultatChargement::Ok : ResultatChargement::Repare);
-      EXPECT_EQ(ch.reparations, reparations) << position << " " << mot;
-      EXPECT_EQ(EncoderFichierOptions(ch.donnees), attendu) << position << " " << mot;
+      d.Scores[m][p] = {
+          nom(std::size_t(1 + 10 * (m - 1) + p)), int16_t(*LireMot(options, i)),
+          borne(*LireMot(options, i + 2), 3599, TempsHorsLimites),
+          int16_t(borne(*LireMot(options, i + 4), 7 * NbColonnesMode[m], FiguresHorsLimites))};
+    }
+    if (!std::is_sorted(d.Scores[m].begin(), d.Scores[m].end(), ClasseAvant)) {
+      r.Ajouter(TableEnDesordre);
+      std::stable_sort(d.Scores[m].begin(), d.Scores[m].end(), ClasseAvant);
     }
   }
+  ch.resultat = r.Aucune() ? ResultatChargement::Ok : ResultatChargement::Repare;
+  return ch;
 }
 
-// A table out of order is sorted again with its names, ties keeping their order in the file.
-TEST(DecoderFichiers, SortsATableOutOfOrderTiesInFileOrder) {
-  Octets options = OptionsSaines;
-  PoserMot(options, PositionEnregistrementScore(2, 8), 500);
-  for (int p : {4, 7}) PoserMot(options, PositionEnregistrementScore(1, p), 400);
-  const Chargement ch = Decoder(options, NomsSains);
-  Reparations desordre;
-  desordre.Ajouter(Reparation::TableEnDesordre);
-  EXPECT_EQ(ch.reparations, desordre);
-  std::string noms;
-  for (int m : {1, 2})
-    for (const auto& e : ch.donnees.Scores[m]) noms += e.name + " ";
-  EXPECT_EQ(noms,
-            "M1P4 M1P7 M1P1 M1P2 M1P3 M1P5 M1P6 M1P8 M1P9 M1P10 "
-            "M2P8 M2P1 M2P2 M2P3 M2P4 M2P5 M2P6 M2P7 M2P9 M2P10 ");
-}
-
-// Files cut short keep what is whole. A place whose record is cut takes the default entry,
-// name included; a missing style word gives pips; each name not held whole is empty. Without a
-// whole mode word there are no options at all: the defaults of a first run.
-TEST(DecoderFichiers, FilesCutShortKeepWhatIsWhole) {
-  const HighScores defauts = Defauts().Scores;
-  for (std::size_t n = 0; n <= 496; ++n) {
-    const std::size_t o = std::min<std::size_t>(n, 184);
-    const Chargement ch = Decoder(Debut(OptionsSaines, o), Debut(NomsSains, n));
-    if (n < 2) {
-      EXPECT_TRUE(ch.resultat == ResultatChargement::OptionsParDefaut && ch.reparations.Aucune() &&
-                  ch.donnees == Defauts());
-      continue;
-    }
-    DonneesOptions attendu = Saines();
-    bool manque = false;
-    auto nom = [&](std::string& texte, int r) {
-      const std::size_t fin =
-          16 * static_cast<std::size_t>(r - 1) + 2 + VersWindows1252(texte).size();
-      texte = std::min<std::size_t>(fin, 16 * static_cast<std::size_t>(r)) <= n
-                  ? NomEnregistrable(texte)
-                  : "";
-      manque = manque || texte.empty();
-    };
-    nom(attendu.NomJoueur, 1);
-    if (n < 4) attendu.TypeDes = 1;
-    for (int m = 1; m <= NbModes; ++m) {
-      for (int p = 1; p <= NbPlaces; ++p) {
-        if (4 + 6 * static_cast<std::size_t>(10 * (m - 1) + p) > o)
-          attendu.Scores[m][p] = defauts[m][p];
-        else
-          nom(attendu.Scores[m][p].name, 1 + 10 * (m - 1) + p);
-      }
-      std::stable_sort(attendu.Scores[m].begin(), attendu.Scores[m].end(), ClasseAvant);
-    }
-    EXPECT_EQ(ch.donnees, attendu) << n;
-    EXPECT_EQ(ch.reparations.Contient(Reparation::OptionsIncompletes), o < 184) << n;
-    EXPECT_EQ(ch.reparations.Contient(Reparation::NomsManquants), manque) << n;
-  }
-}
-
-// A length word outside 0..14: the name is what its record holds, up to the first zero byte.
-TEST(DecoderFichiers, ALengthWordBeyond14KeepsWhatTheRecordHoldsUpToItsPadding) {
-  const struct {
-    int mode, place, longueur;
-    std::string_view octets, nom;
-  } cas[] = {{1, 1, 200, "Bernad\xE9tte", "Bernadétte"},
-             {1, 2, -1, "Abcdefghijklmn", "Abcdefghijklmn"},
-             {3, 9, 15, "Abcdefghijklmn", "Abcd"}};  // in a record cut after 4 bytes
-  for (const auto& [mode, place, longueur, octets, nom] : cas) {
-    Octets noms = NomsSains;
-    const std::size_t debut = PositionEnregistrementNom(NumeroEnregistrementNom(mode, place));
-    PoserMot(noms, debut, longueur);
-    std::copy(octets.begin(), octets.end(), noms.begin() + static_cast<long>(debut) + 2);
-    if (mode == 3) noms.resize(debut + 2 + 4);
-    const Chargement ch = Decoder(OptionsSaines, noms);
-    EXPECT_TRUE(ch.reparations.Contient(Reparation::LongueurNomInvalide));
-    EXPECT_EQ(ch.donnees.Scores[mode][place].name, nom);
+// Whatever bytes the files hold, whole, longer or cut short, with words at the edges of their
+// ranges and ties in the tables, they read as the layout says; written back, they read again
+// unchanged and unrepaired.
+TEST(DecoderFichiers, ReadsAnyBytesAsTheLayoutSaysAndWritesThemBackToAFixedPoint) {
+  std::mt19937 g(7);
+  const int notables[] = {-32768, -1, 0, 1, 2, 3, 4, 7, 8, 14, 15, 21, 22, 42, 43, 3599, 3600};
+  const auto fichier = [&](std::size_t n) {
+    Octets f(n + 1);
+    for (std::size_t i = 0; i < n; i += 2) PoserMot(f, i, g() % 2 ? notables[g() % 17] : int(g()));
+    f.resize(n);
+    return f;
+  };
+  for (int essai = 0; essai < 4000; ++essai) {
+    const Octets options = fichier(g() % 3 ? 184 + g() % 4 : g() % 184),
+                 noms = fichier(g() % 3 ? 496 : g() % 496);
+    const Chargement ch = Decoder(options, noms), attendu = Attendu(options, noms);
+    EXPECT_EQ(ch.resultat, attendu.resultat) << essai;
+    EXPECT_EQ(ch.reparations, attendu.reparations) << essai;
+    EXPECT_EQ(ch.donnees, attendu.donnees) << essai;
+    const Chargement relu =
+        Decoder(EncoderFichierOptions(ch.donnees, options), EncoderFichierNoms(ch.donnees));
+    EXPECT_TRUE(relu.resultat == ResultatChargement::Ok && relu.donnees == ch.donnees) << essai;
   }
 }
 

@@ -12,7 +12,6 @@
 #include <iterator>
 #include <map>
 #include <string>
-#include <vector>
 
 namespace rolvex {
 namespace {
@@ -22,12 +21,12 @@ namespace fs = std::filesystem;
 void Ecrire(const fs::path& chemin, const std::string& octets) {
   std::ofstream(chemin, std::ios::binary) << octets;
 }
+std::string Erreur(std::errc e) { return std::make_error_code(e).message(); }
 
 DonneesOptions Defauts(std::uint64_t graine) {
   HasardUniforme hasard(graine);
   return CreerOptionsParDefaut(hasard);
 }
-
 // Options that differ from the defaults in every field the files keep.
 DonneesOptions Jouees(const std::string& nom = "Léa") {
   DonneesOptions d = Defauts(1);
@@ -39,8 +38,8 @@ DonneesOptions Jouees(const std::string& nom = "Léa") {
 
 // Fails after handing over the first `avant` bytes of the `appel`-th file written (from 1).
 struct EcrivainDefaillant {
-  int appel = 1;
-  std::size_t avant = 0;
+  int appel;
+  std::size_t avant;
   int appels = 0;
   std::error_code operator()(int fd, std::span<const std::uint8_t> octets) {
     if (++appels != appel) return EcrireTout(fd, octets);
@@ -114,25 +113,21 @@ class Dossier : public ::testing::Test {
   fs::path dossier;
 };
 
-std::string Erreur(std::errc e) { return std::make_error_code(e).message(); }
-
 // A first run finds no files: the defaults are in memory and at once on disk, in a folder made
 // for them, as new files of the usual permissions; the next run reads them without drawing. A
 // first run that cannot make its folder says so and plays with the defaults in memory.
 TEST_F(Dossier, AFirstRunWritesTheDefaultsThatTheNextRunReads) {
-  ChargementDossier ch = Charger(1, "a/b");
-  EXPECT_EQ(Resume(ch), "defaults written");
-  EXPECT_EQ(ch.chargement.donnees, Defauts(1));
   const mode_t masque = ::umask(0);
   ::umask(masque);
-  for (const char* nom : {"a/b/names12.dat", "a/b/options12.dat"})
-    EXPECT_EQ(fs::status(dossier / nom).permissions(), fs::perms(0666 & ~masque));
-  ch = Charger(2, "a/b");
-  EXPECT_EQ(Resume(ch), "ok");
-  EXPECT_EQ(ch.chargement.donnees, Defauts(1));
-
+  for (auto [graine, resume] : {std::pair{1, "defaults written"}, {2, "ok"}}) {
+    const ChargementDossier ch = Charger(graine, "a/b");
+    EXPECT_EQ(Resume(ch), resume);
+    EXPECT_EQ(ch.chargement.donnees, Defauts(1));
+    for (const char* nom : {"a/b/names12.dat", "a/b/options12.dat"})
+      EXPECT_EQ(fs::status(dossier / nom).permissions(), fs::perms(0666 & ~masque));
+  }
   Ecrire(dossier / "fichier", "");
-  ch = Charger(1, "fichier/d");
+  const ChargementDossier ch = Charger(1, "fichier/d");
   EXPECT_EQ(Resume(ch), "defaults options write fichier/d/options12.dat: " +
                             Erreur(std::errc::not_a_directory));
   EXPECT_EQ(ch.chargement.donnees, Defauts(1));
@@ -140,52 +135,56 @@ TEST_F(Dossier, AFirstRunWritesTheDefaultsThatTheNextRunReads) {
 
 // What is saved is what the next run reads; a save keeps what an older, longer options file
 // held past its 184 bytes and the permissions the player gave the files. Reading writes
-// nothing, not even the repair of a damaged file.
+// nothing, not even the repair of a damaged file. Without standard input, descriptor 0 is a
+// file like any other: reading and saving close all they open and leave no file behind.
 TEST_F(Dossier, ASaveIsReadBackAndKeepsOlderBytesAndPermissions) {
   Ecrire(dossier / "options12.dat", std::string("\1\0", 2) + std::string(198, '\7'));
   Ecrire(dossier / "names12.dat", "");
-  fs::permissions(dossier / "names12.dat", fs::perms::owner_read | fs::perms::owner_write);
-  ASSERT_TRUE(SauverOptions(dossier, Jouees()).Reussie());
+  fs::permissions(dossier / "names12.dat", fs::perms(0641));
+  const int entree = ::dup(0);
+  ::close(0);
+  const bool sauvee = SauverOptions(dossier, Jouees()).Reussie();
   const ChargementDossier ch = Charger();
+  const bool ferme = ::fcntl(0, F_GETFD) == -1;
+  ::dup2(entree, 0);
+  ::close(entree);
+  EXPECT_TRUE(sauvee && ferme);
   EXPECT_EQ(Resume(ch), "ok");
   EXPECT_EQ(ch.chargement.donnees, Jouees());
   EXPECT_EQ(Disque()["options12.dat"].substr(184), std::string(16, '\7'));
-  EXPECT_EQ(fs::status(dossier / "names12.dat").permissions(),
-            fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(fs::status(dossier / "names12.dat").permissions(), fs::perms(0641));
 
   fs::resize_file(dossier / "options12.dat", 100);
   const auto avant = Disque();
   EXPECT_EQ(Resume(Charger()), "repaired");
   EXPECT_EQ(Disque(), avant);
+  EXPECT_EQ(avant.size(), 2u);
 }
 
 // A save that fails leaves the old pair of files as it was, both being ready before either is
 // replaced; the next save tries again. Files the player made read-only are not replaced behind
 // their back; files left by a crash, named after the process and a try number, are stepped
-// over up to a hundred tries.
+// over up to a hundred tries. A failing save leaves no file of its own behind.
 TEST_F(Dossier, AFailingSaveLeavesTheOldFilesAsTheyWere) {
   ASSERT_TRUE(SauverOptions(dossier, Jouees()).Reussie());
-  const auto restes = [&](int n) {
+  const auto restes = [&](int n) {  // named after the process that saves
     for (int i = 0; i < n; ++i)
       Ecrire(dossier /
                  ("options12.dat." + std::to_string(::getpid()) + "-" + std::to_string(i) + ".tmp"),
              "");
-  };
-  const auto lectureSeule = [](const fs::path& p) {
-    fs::permissions(p, fs::perms::owner_write, fs::perm_options::remove);
   };
   const struct {
     std::function<void()> poser;
     EcrivainOctets ecrire;
     std::string fichier;
     std::errc erreur;
-  } echecs[] = {
-      {[] {}, EcrivainDefaillant{1, 100}, "options", std::errc::io_error},
-      {[] {}, EcrivainDefaillant{2, 20}, "names", std::errc::io_error},
-      {[&] { lectureSeule(dossier / "names12.dat"); }, EcrireTout, "names",
-       std::errc::permission_denied},
-      {[&] { lectureSeule(dossier); }, EcrireTout, "options", std::errc::permission_denied},
-      {[&] { restes(100); }, EcrireTout, "options", std::errc::file_exists}};
+  } echecs[] = {{[] {}, EcrivainDefaillant{1, 100}, "options", std::errc::io_error},
+                {[] {}, EcrivainDefaillant{2, 20}, "names", std::errc::io_error},
+                {[&] { fs::permissions(dossier / "names12.dat", fs::perms::owner_read); },
+                 EcrireTout, "names", std::errc::permission_denied},
+                {[&] { fs::permissions(dossier, fs::perms(0500)); }, EcrireTout, "options",
+                 std::errc::permission_denied},
+                {[&] { restes(100); }, EcrireTout, "options", std::errc::file_exists}};
   for (const auto& [poser, ecrire, fichier, erreur] : echecs) {
     const std::string attendu = fichier + " write " + fichier + "12.dat: " + Erreur(erreur);
     const std::optional<bool> refusee = CommeUnJoueur(dossier, [&] {
@@ -197,18 +196,16 @@ TEST_F(Dossier, AFailingSaveLeavesTheOldFilesAsTheyWere) {
     if (!refusee) GTEST_SKIP() << "cannot run as a user whom permissions hold back";
     EXPECT_TRUE(*refusee) << attendu;
     fs::permissions(dossier, fs::perms::owner_all);
-    fs::permissions(dossier / "names12.dat", fs::perms::owner_write, fs::perm_options::add);
-    for (const auto& e : fs::directory_iterator(dossier))
-      if (e.path().extension() == ".tmp") fs::remove(e);
+    fs::permissions(dossier / "names12.dat", fs::perms(0600));
   }
   restes(99);
   ASSERT_TRUE(SauverOptions(dossier, Jouees("Ugo")).Reussie());
   EXPECT_EQ(Charger().chargement.donnees, Jouees("Ugo"));
 }
 
-// An options file that cannot be read (a folder in its place, far too big to be ours, a read
-// that fails) is neither used nor replaced: a passing fault never costs the player the tables
-// on disk. A names file that cannot be read leaves the names empty.
+// An options file that cannot be read (a folder in its place, bigger than the largest file
+// read, a read that fails) is neither used nor replaced: a passing fault never costs the
+// player the tables on disk. A names file that cannot be read leaves the names empty.
 TEST_F(Dossier, AFileThatCannotBeReadIsReportedAndNeitherUsedNorReplaced) {
   const fs::path options = dossier / "options12.dat";
   const std::pair<std::function<void()>, std::errc> illisibles[] = {
@@ -226,30 +223,12 @@ TEST_F(Dossier, AFileThatCannotBeReadIsReportedAndNeitherUsedNorReplaced) {
     EXPECT_EQ(Echec(SauverOptions(dossier, Jouees()).echec), Echec(ch.echec));
     EXPECT_EQ(Disque(), avant);
   }
-  fs::remove_all(options);
-  ASSERT_TRUE(SauverOptions(dossier, Jouees()).Reussie());
-  fs::remove(dossier / "names12.dat");
+  fs::remove(options);
+  Ecrire(options, std::string(TailleLueMaximum, '\1'));  // the largest file read
   fs::create_directory(dossier / "names12.dat");
   const ChargementDossier ch = Charger();
-  EXPECT_TRUE(ch.chargement.donnees.ModeJeu == 2 && ch.chargement.donnees.NomJoueur.empty());
+  EXPECT_TRUE(ch.chargement.donnees.ModeJeu == 3 && ch.chargement.donnees.NomJoueur.empty());
   EXPECT_EQ(Resume(ch), "repaired names read names12.dat: " + Erreur(std::errc::is_a_directory));
-}
-
-// Without standard input, descriptor 0 is a file like any other: reading and saving close all
-// they open and leave no file behind.
-TEST_F(Dossier, WithoutStandardInputEveryFileIsClosedAndNoneIsLeftBehind) {
-  ASSERT_TRUE(SauverOptions(dossier, Jouees()).Reussie());
-  const int entree = ::dup(0);
-  ::close(0);
-  const ChargementDossier ch = Charger();
-  const bool fermeApresLecture = ::fcntl(0, F_GETFD) == -1;
-  const bool sauvee = SauverOptions(dossier, Jouees("Ugo")).Reussie();
-  const bool fermeApresSauvegarde = ::fcntl(0, F_GETFD) == -1;
-  ::dup2(entree, 0);
-  ::close(entree);
-  EXPECT_EQ(ch.chargement.donnees, Jouees());
-  EXPECT_TRUE(fermeApresLecture && sauvee && fermeApresSauvegarde);
-  EXPECT_EQ(Disque().size(), 2u);
 }
 
 }  // namespace

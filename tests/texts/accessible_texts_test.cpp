@@ -10,10 +10,14 @@
 namespace rolvex {
 namespace {
 
-// What a screen reader says first, in both languages.
-template <typename Texte>
-std::string Noms(Texte texte) {
-  return FrEn([&](Langue l) { return texte(l).nom; });
+// What a screen reader says first, and then, of texte(args..., langue) in both languages.
+template <typename Texte, typename... Args>
+std::string Noms(Texte texte, const Args&... args) {
+  return FrEn([&](Langue l) { return texte(args..., l).nom; });
+}
+template <typename Texte, typename... Args>
+std::string Descriptions(Texte texte, const Args&... args) {
+  return FrEn([&](Langue l) { return texte(args..., l).description; });
 }
 
 // A square says its column, its figure and its state; its description what a key or a click
@@ -56,13 +60,12 @@ TEST(AccessibleCase, SaysColumnFigureAndStateThenWhatAClickDoes) {
       const Bilingue& action = !x.selectionnable                            ? non
                                : annonce && x.jets == 1 && x.annoncee == -1 ? annoncer
                                                                             : ecrire;
-      const auto texte = [&](Langue l) { return AccessibleCase(e, c, figure::Yam, l); };
       const Bilingue& colonne = colonnes[c - 1];
-      EXPECT_EQ(Noms(texte), std::string(colonne.fr) + ", Yam : " + (annoncee ? "annoncée, " : "") +
-                                 std::string(x.etat.fr) + " | " + std::string(colonne.en) +
-                                 ", Yam: " + (annoncee ? "announced, " : "") +
-                                 std::string(x.etat.en));
-      EXPECT_EQ(FrEn([&](Langue l) { return texte(l).description; }), FrEn([&](Langue l) {
+      EXPECT_EQ(Noms(AccessibleCase, e, c, figure::Yam),
+                std::string(colonne.fr) + ", Yam : " + (annoncee ? "annoncée, " : "") +
+                    std::string(x.etat.fr) + " | " + std::string(colonne.en) +
+                    ", Yam: " + (annoncee ? "announced, " : "") + std::string(x.etat.en));
+      EXPECT_EQ(Descriptions(AccessibleCase, e, c, figure::Yam), FrEn([&](Langue l) {
                   return std::string(action.pour(l)) + " " + std::string(colonne.pour(l)) +
                          (l == Langue::Francais ? " : " : ": ") +
                          AccessibleEntete(c, l).description;
@@ -70,15 +73,13 @@ TEST(AccessibleCase, SaysColumnFigureAndStateThenWhatAClickDoes) {
     }
   }
   std::string figures;
-  for (int16_t f = 1; f <= NbFigures; ++f)
-    figures += Noms([&](Langue l) { return AccessibleEtiquette(f, l); }) + ", ";
+  for (int16_t f = 1; f <= NbFigures; ++f) figures += Noms(AccessibleEtiquette, f) + ", ";
   EXPECT_EQ(
       figures,
       "As | Ace, Deux | Two, Trois | Three, Quatre | Four, Cinq | Five, Six | Six, Maxi | Maxi, "
       "Mini | Mini, Full | Full, Carré | Square, Suite | Sequence, 8 ou moins | 8 or less, "
       "Yam | Yam, ");
-  EXPECT_EQ(Noms([](Langue l) { return AccessibleEntete(colonne::Seche, l); }),
-            "Colonne Sèche | Straight column");
+  EXPECT_EQ(Noms(AccessibleEntete, colonne::Seche), "Colonne Sèche | Straight column");
 }
 
 // The controls whose value changes say it in their name, following the game; where the hover
@@ -92,40 +93,29 @@ TEST(Accessibles, TheNameOfAChangingControlFollowsTheGame) {
   e.BonusHaut[colonne::Libre] = 30, e.BonusBas[colonne::Descente] = 0;
   avant.Des[4] = 5, avant.Analyse.TotalDes = 26,
   avant.Analyse.FigureNommee = TexteFigure::TexteCarre;
+  const int16_t H = bonus::Haut, B = bonus::Bas;
   const std::pair<std::string, const char*> noms[] = {
-      {Noms([&](Langue l) { return AccessibleDe(avant, 4, l); }),
-       "Dé 4 : pas encore jeté | Die 4: not thrown yet"},
-      {Noms([&](Langue l) { return AccessibleDe(e, 3, l); }),
-       "Dé 3 : 1, à relancer | Die 3: 1, to throw again"},
-      {Noms([&](Langue l) { return AccessibleDe(e, 4, l); }), "Dé 4 : 6, gardé | Die 4: 6, kept"},
-      {Noms([&](Langue l) { return AccessiblePlaceDe(2, l); }), "Place du dé 2 | Place of die 2"},
-      {Noms([&](Langue l) { return AccessibleScoreTotal(e, l); }),
-       "Score total : 123 | Total score: 123"},
-      {Noms([&](Langue l) { return AccessibleTotalDes(avant, l); }),
-       "Somme des dés | Sum of the dice"},
-      {Noms([&](Langue l) { return AccessibleTotalDes(e, l); }),
-       "Somme des dés : 17 | Sum of the dice: 17"},
-      {Noms([&](Langue l) { return AccessibleFigureRealisee(e, l); }),
-       "Figure réalisée : aucune | Figure made: none"},
-      {Noms([&](Langue l) { return AccessibleTotal(e, bonus::Haut, colonne::Libre, l); }),
-       "Libre, total du haut : 63 | Free, upper total: 63"},
-      {Noms([&](Langue l) { return AccessibleTotal(e, bonus::Bas, colonne::Descente, l); }),
-       "Descente, total du bas : 12 | Down, lower total: 12"},
-      {Noms([&](Langue l) { return AccessibleBonus(e, bonus::Haut, colonne::Libre, l); }),
-       "Libre, bonus du haut : 30 | Free, upper bonus: 30"},
-      {Noms([&](Langue l) { return AccessibleBonus(e, bonus::Bas, colonne::Descente, l); }),
-       "Descente, bonus du bas : 0 | Down, lower bonus: 0"},
-      {Noms([&](Langue l) { return AccessibleInfo("", l); }),
-       "Ligne d'information | Information line"}};
+      {Noms(AccessibleDe, avant, 4), "Dé 4 : pas encore jeté | Die 4: not thrown yet"},
+      {Noms(AccessibleDe, e, 3), "Dé 3 : 1, à relancer | Die 3: 1, to throw again"},
+      {Noms(AccessibleDe, e, 4), "Dé 4 : 6, gardé | Die 4: 6, kept"},
+      {Noms(AccessiblePlaceDe, 2), "Place du dé 2 | Place of die 2"},
+      {Noms(AccessibleScoreTotal, e), "Score total : 123 | Total score: 123"},
+      {Noms(AccessibleTotalDes, avant), "Somme des dés | Sum of the dice"},
+      {Noms(AccessibleTotalDes, e), "Somme des dés : 17 | Sum of the dice: 17"},
+      {Noms(AccessibleFigureRealisee, avant), "Figure réalisée : aucune | Figure made: none"},
+      {Noms(AccessibleTotal, e, H, 1), "Libre, total du haut : 63 | Free, upper total: 63"},
+      {Noms(AccessibleTotal, e, B, 2), "Descente, total du bas : 12 | Down, lower total: 12"},
+      {Noms(AccessibleBonus, e, H, 1), "Libre, bonus du haut : 30 | Free, upper bonus: 30"},
+      {Noms(AccessibleBonus, e, B, 2), "Descente, bonus du bas : 0 | Down, lower bonus: 0"},
+      {Noms(AccessibleInfo, ""), "Ligne d'information | Information line"}};
   for (const auto& [nom, attendu] : noms) EXPECT_EQ(nom, attendu);
   e.Analyse = avant.Analyse;
-  EXPECT_EQ(Noms([&](Langue l) { return AccessibleFigureRealisee(e, l); }),
-            "Figure réalisée : CARRE | Figure made: SQUARE");
+  EXPECT_EQ(Noms(AccessibleFigureRealisee, e), "Figure réalisée : CARRE | Figure made: SQUARE");
   EXPECT_EQ(AccessibleInfo("a\rb", Langue::Anglais).description, "a\nb");
 
   for (Langue l : {Langue::Francais, Langue::Anglais}) {
     EXPECT_EQ(AccessibleTotalDes(e, l).description, AppelMovePanel(Seul::PanelTotalDes, l));
-    for (int16_t ou : {bonus::Haut, bonus::Bas}) {
+    for (int16_t ou : {H, B}) {
       EXPECT_EQ(AccessibleBonus(e, ou, 2, l).description, AppelMoveBonus(e, ou, 2, l));
       e.PartieTerminee = true;  // the hover help is silent: the row's own description
       EXPECT_EQ(AccessibleBonus(e, ou, 2, l).description,
@@ -147,10 +137,8 @@ TEST(AccessibleOkDe, CountsTheThrowsOfTheTurn) {
       {"3 jets sur 3 : choisissez une case.", "3 of 3 throws made: choose a square."}};
   EtatPartie e;
   for (e.NbJets = 0; e.NbJets <= 3; ++e.NbJets) {
-    EXPECT_EQ(Noms([&](Langue l) { return AccessibleOkDe(e, l); }),
-              "Lancer les dés | Throw the dice");
-    EXPECT_EQ(FrEn([&](Langue l) { return AccessibleOkDe(e, l).description; }),
-              FrEn(descriptions[e.NbJets]));
+    EXPECT_EQ(Noms(AccessibleOkDe, e), "Lancer les dés | Throw the dice");
+    EXPECT_EQ(Descriptions(AccessibleOkDe, e), FrEn(descriptions[e.NbJets]));
   }
 }
 

@@ -9,9 +9,11 @@ namespace rolvex {
 
 inline std::string FrEn(const Bilingue& b) { return std::string(b.fr) + " | " + std::string(b.en); }
 
-template <typename Texte>
-std::string FrEn(Texte texte) {
-  return std::string(texte(Langue::Francais)) + " | " + std::string(texte(Langue::Anglais));
+// texte(args..., langue) in each language.
+template <typename Texte, typename... Args>
+std::string FrEn(Texte texte, const Args&... args) {
+  return std::string(texte(args..., Langue::Francais)) + " | " +
+         std::string(texte(args..., Langue::Anglais));
 }
 
 }  // namespace rolvex

@@ -16,7 +16,7 @@ TEST(MessagePlace, FirstPlacesHaveTheirSentencesTheOthersSayTheirNumber) {
                            "You reach the second position !", "You reach the third position !"};
   for (int16_t place = 1; place <= 10; ++place) {
     const std::string n = std::to_string(place);
-    EXPECT_EQ(FrEn([&](Langue l) { return MessagePlace(place, l); }),
+    EXPECT_EQ(FrEn(MessagePlace, place),
               (place == 1 ? "Félicitations, vous êtes classé en première position !!!"
                           : "Bravo, vous arrivez en " + n + "ème position !") +
                   " | " +
@@ -27,41 +27,41 @@ TEST(MessagePlace, FirstPlacesHaveTheirSentencesTheOthersSayTheirNumber) {
 // The texts of one moment each, as the game words them, typos included; the quit question,
 // the farewell and the column mode are built on the shared texts, the About box on the version.
 TEST(Messages, KeepTheirWordingInEachLanguage) {
-  const std::pair<std::string, Bilingue> messages[] = {
-      {FrEn(MsgHorsClassement),
-       {"Malheureusement, vous ne rentrez pas dans les 10 meilleurs scores. Cliquez sur REJOUER "
-        "ou touche F2 !",
-        "You don't reach the TOP 10 ! Click on PLAY AGAIN or press F2."}},
-      {FrEn(MsgAutrePartie),
-       {"Pour une autre partie, cliquez sur REJOUER ou appuyez sur la touche F2 !",
-        "To start a new game, click on PLAY AGAIN or press F2."}},
-      {FrEn(MsgNomVide), {"Vous devez saisir votre nom...", "Please enter you name..."}},
-      {FrEn(QuestionQuitter),
-       {"Voulez-vous vraiment arrêter ROLVEX ?", "Do you really want to quit ROLVEX ?"}},
-      {FrEn(TexteAuRevoir), {"A bientôt !!!", "See you !!!"}},
-      {FrEn([](Langue l) { return LegendeModeColonnes(1, l); }), {"1 colonnes", "1 columns"}},
-      {FrEn([](Langue l) { return LegendeModeColonnes(6, l); }), {"6 colonnes", "6 columns"}},
-      {FrEn([](Langue l) { return TextesBoutons(l).Ok; }), {"OK", "OK"}},
-      {FrEn([](Langue l) { return TextesBoutons(l).Oui; }), {"Oui", "Yes"}},
-      {FrEn([](Langue l) { return TextesBoutons(l).Non; }), {"Non", "No"}}};
-  for (const auto& [texte, attendu] : messages) EXPECT_EQ(texte, FrEn(attendu));
+  using T = TextesPartages;
+  const auto partage = [](std::string T::*variable, std::string avant, std::string apres) {
+    return FrEn([&](Langue l) { return avant + std::string(Texte(variable, l)) + apres; });
+  };
   const std::string version = "ROLVEX - version " + std::string(TexteVersion) + "\r";
-  EXPECT_EQ(FrEn(TexteAPropos), version + "Un jeu de dés de la famille du Yam, pour un joueur. | " +
-                                    version + "A dice game of the Yam family, for one player.");
+  const std::pair<std::string, std::string> messages[] = {
+      {FrEn(MsgHorsClassement),
+       "Malheureusement, vous ne rentrez pas dans les 10 meilleurs scores. Cliquez sur REJOUER ou "
+       "touche F2 ! | You don't reach the TOP 10 ! Click on PLAY AGAIN or press F2."},
+      {FrEn(MsgAutrePartie),
+       "Pour une autre partie, cliquez sur REJOUER ou appuyez sur la touche F2 ! | To start a new "
+       "game, click on PLAY AGAIN or press F2."},
+      {FrEn(MsgNomVide), "Vous devez saisir votre nom... | Please enter you name..."},
+      {FrEn(QuestionQuitter), partage(&T::MsgQuitter, "", "ROLVEX ?")},
+      {FrEn(TexteAuRevoir), partage(&T::MsgAuRevoir, "", "")},
+      {FrEn(LegendeModeColonnes, 6), partage(&T::TexteColonnes, "6", "")},
+      {FrEn([](Langue l) { return TextesBoutons(l).Ok; }), "OK | OK"},
+      {FrEn([](Langue l) { return TextesBoutons(l).Oui; }), "Oui | Yes"},
+      {FrEn([](Langue l) { return TextesBoutons(l).Non; }), "Non | No"},
+      {FrEn(TexteAPropos), version + "Un jeu de dés de la famille du Yam, pour un joueur. | " +
+                               version + "A dice game of the Yam family, for one player."}};
+  for (const auto& [texte, attendu] : messages) EXPECT_EQ(texte, attendu);
 }
 
 // A data file that failed: which one, why, and what the game does about it.
 TEST(MessageEchecFichier, NamesTheFileTheReasonAndWhatHappensNext) {
   EchecFichier echec{FichierDonnees::Options, OperationFichier::Lecture, "/d/options12.dat",
                      std::make_error_code(std::errc::io_error)};
-  const auto message = [&](Langue l) { return MessageEchecFichier(echec, l); };
   const std::string raison = " (" + echec.erreur.message() + "). ";
-  EXPECT_EQ(FrEn(message), "Le fichier /d/options12.dat n'a pas pu être lu" + raison +
-                               "Le jeu continue sans lui. | The file /d/options12.dat could not "
-                               "be read" +
-                               raison + "The game goes on without it.");
+  EXPECT_EQ(FrEn(MessageEchecFichier, echec),
+            "Le fichier /d/options12.dat n'a pas pu être lu" + raison +
+                "Le jeu continue sans lui. | The file /d/options12.dat could not be read" + raison +
+                "The game goes on without it.");
   echec.operation = OperationFichier::Ecriture;
-  EXPECT_EQ(FrEn(message),
+  EXPECT_EQ(FrEn(MessageEchecFichier, echec),
             "Le fichier /d/options12.dat n'a pas pu être enregistré" + raison +
                 "Les scores restent en mémoire ; le prochain enregistrement essaiera de nouveau. | "
                 "The file /d/options12.dat could not be saved" +
@@ -72,8 +72,7 @@ TEST(MessageEchecFichier, NamesTheFileTheReasonAndWhatHappensNext) {
 TEST(LegendeCelluleScore, EachColumnShowsItsFieldOfThePlace) {
   const HighScoreEntry e{"Zoé", 793, 75, 7};
   std::string cellules;
-  for (Famille p : FamillesScores)
-    cellules += LegendeCelluleScore(p, 4, e) + " ";
+  for (Famille p : FamillesScores) cellules += LegendeCelluleScore(p, 4, e) + " ";
   EXPECT_EQ(cellules, "4 Zoé 793 01:15 7 ");
 }
 

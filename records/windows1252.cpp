@@ -18,16 +18,40 @@ constexpr std::array<char32_t, 32> Plage80a9F = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98..9F
 };
 
-char32_t CaractereDeOctet(unsigned char octet) {
-  if (octet >= 0x80 && octet <= 0x9F) return Plage80a9F[octet - 0x80u];
-  return octet;
-}
+// Every byte's character, the 32 above in their place.
+constexpr std::array<char32_t, 256> CaracteresDesOctets = [] {
+  std::array<char32_t, 256> t{};
+  for (char32_t o = 0; o < t.size(); ++o) t[o] = o;
+  for (std::size_t i = 0; i < Plage80a9F.size(); ++i) t[0x80 + i] = Plage80a9F[i];
+  return t;
+}();
+
+// A character's place in the reverse table: the 32 characters of 80..9F fall in 32 places.
+constexpr std::size_t Empreinte(char32_t c) { return (c ^ (c >> 8)) & 0xFFu; }
+
+// For each place, the byte whose character may fall there; zero where none does. One look
+// and one comparison: a search through the 32 would compare every character of every name.
+constexpr std::array<unsigned char, 256> OctetsDesEmpreintes = [] {
+  std::array<unsigned char, 256> t{};
+  for (std::size_t i = 0; i < Plage80a9F.size(); ++i)
+    t[Empreinte(Plage80a9F[i])] = static_cast<unsigned char>(0x80 + i);
+  return t;
+}();
+
+static_assert(
+    [] {
+      for (std::size_t i = 0; i < Plage80a9F.size(); ++i)
+        if (OctetsDesEmpreintes[Empreinte(Plage80a9F[i])] != 0x80 + i) return false;
+      return true;
+    }(),
+    "two characters of 80..9F share a place in the reverse table");
+
+char32_t CaractereDeOctet(unsigned char octet) { return CaracteresDesOctets[octet]; }
 
 std::optional<unsigned char> OctetDeCaractere(char32_t c) {
-  for (std::size_t i = 0; i < Plage80a9F.size(); ++i) {
-    if (Plage80a9F[i] == c) return static_cast<unsigned char>(0x80 + i);
-  }
-  if (c <= 0xFF && !(c >= 0x80 && c <= 0x9F)) return static_cast<unsigned char>(c);
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<unsigned char>(c);
+  const unsigned char octet = OctetsDesEmpreintes[Empreinte(c)];
+  if (octet != 0 && CaracteresDesOctets[octet] == c) return octet;
   return std::nullopt;
 }
 

@@ -4,8 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
+#include <sstream>
+#include <string>
 #include <vector>
 
 namespace rolvex {
@@ -40,6 +43,7 @@ class Descripteur {
 struct Lecture {
   Octets octets;
   std::error_code erreur;
+  bool tronquee = false;  // the file is longer than TailleLueMaximum: its first bytes only
 };
 
 // An absent file reads as empty: a first run is no error.
@@ -60,67 +64,189 @@ Lecture LireFichier(const fs::path& chemin) {
     return l;
   }
   std::array<std::uint8_t, 4096> tampon{};
-  for (;;) {
-    const ssize_t n = ::read(f.fd(), tampon.data(), tampon.size());
+  while (l.octets.size() < TailleLueMaximum) {
+    const std::size_t voulu = std::min(tampon.size(), TailleLueMaximum - l.octets.size());
+    const ssize_t n = ::read(f.fd(), tampon.data(), voulu);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) {
       l.erreur = ErreurSysteme();
-      break;
+      l.octets.clear();
+      return l;
     }
     if (n == 0) return l;
-    if (l.octets.size() + static_cast<std::size_t>(n) > TailleLueMaximum) {
-      l.erreur = std::make_error_code(std::errc::file_too_large);
-      break;
-    }
     l.octets.insert(l.octets.end(), tampon.begin(), tampon.begin() + n);
   }
-  l.octets.clear();
+  std::uint8_t encore = 0;
+  l.tronquee = ::read(f.fd(), &encore, 1) > 0;
   return l;
 }
 
-// Writes `octets` into a new file beside `cible`, flushed to the disk; `temporaire` names it.
-// A file the player made read-only is not replaced behind their back.
-std::error_code Preparer(const fs::path& cible, std::span<const std::uint8_t> octets,
-                         const EcrivainOctets& ecrire, fs::path& temporaire) {
-  struct stat ancien {};
-  const bool existe = ::stat(cible.c_str(), &ancien) == 0;
-  if (existe && ::access(cible.c_str(), W_OK) != 0) return ErreurSysteme();
-
-  int fd = -1;
-  // A name no other file has: a crash may have left an earlier one behind.
-  for (int essai = 0; fd < 0; ++essai) {
-    temporaire = cible;
-    temporaire += '.' + std::to_string(::getpid()) + "-" + std::to_string(essai) + ".tmp";
-    fd = ::open(temporaire.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && (errno != EEXIST || essai == 99)) {
-      const std::error_code e = ErreurSysteme();
-      temporaire.clear();
-      return e;
-    }
-  }
-  Descripteur f(fd);
-  std::error_code e;
-  if (existe && ::fchmod(f.fd(), ancien.st_mode & 07777) != 0) e = ErreurSysteme();
-  if (!e) e = ecrire(f.fd(), octets);
-  if (!e && ::fsync(f.fd()) != 0) e = ErreurSysteme();
-  const std::error_code fermeture = f.Fermer();
-  if (!e) e = fermeture;
-  if (e) {
-    ::unlink(temporaire.c_str());
-    temporaire.clear();
-  }
+// Each call that changes the disk, shown to the witness before and after.
+template <typename Appel>
+std::error_code Observer(const TemoinAppels& temoin, AppelFichier appel, Appel&& faire) {
+  if (temoin) temoin(appel, false);
+  const std::error_code e = faire();
+  if (temoin) temoin(appel, true);
   return e;
 }
 
-void Effacer(const fs::path& temporaire) {
-  if (!temporaire.empty()) ::unlink(temporaire.c_str());
+std::error_code Renommer(const fs::path& de, const fs::path& vers, const TemoinAppels& temoin) {
+  return Observer(temoin, AppelFichier::Renommage, [&] {
+    return ::rename(de.c_str(), vers.c_str()) == 0 ? std::error_code{} : ErreurSysteme();
+  });
 }
 
-// The renames are on the disk once the folder is. A folder that cannot say so changes
-// nothing to the files, which are whole either way.
-void SynchroniserDossier(const fs::path& dossier) {
+// An absent file is as good as removed.
+std::error_code Supprimer(const fs::path& chemin, const TemoinAppels& temoin) {
+  return Observer(temoin, AppelFichier::Suppression, [&] {
+    return ::unlink(chemin.c_str()) == 0 || errno == ENOENT ? std::error_code{} : ErreurSysteme();
+  });
+}
+
+// The renames and removals are on the disk once the folder is. A folder that cannot say so
+// changes nothing to the files, which are whole either way.
+void SynchroniserDossier(const fs::path& dossier, const TemoinAppels& temoin) {
   Descripteur d(::open(dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (d.fd() >= 0) ::fsync(d.fd());
+  if (d.fd() < 0) return;
+  Observer(temoin, AppelFichier::Synchronisation, [&] {
+    ::fsync(d.fd());
+    return std::error_code{};
+  });
+}
+
+// Writes `octets` into `chemin`, a new file, and flushes it to the disk. It takes the owner
+// and mode of `modele` (the file it will replace, else the folder, whose mode it does not
+// take): a save made as root must not leave the player's files to root.
+std::error_code EcrireNouveau(const fs::path& chemin, std::span<const std::uint8_t> octets,
+                              const struct stat* ancien, const struct stat& dossier,
+                              const EcrivainOctets& ecrire, const TemoinAppels& temoin) {
+  int fd = -1;
+  std::error_code e = Observer(temoin, AppelFichier::Ouverture, [&] {
+    fd = ::open(chemin.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666);
+    return fd >= 0 ? std::error_code{} : ErreurSysteme();
+  });
+  if (e) return e;
+  Descripteur f(fd);
+  if (::geteuid() == 0) {
+    const struct stat& proprietaire = ancien != nullptr ? *ancien : dossier;
+    if (::fchown(f.fd(), proprietaire.st_uid, proprietaire.st_gid) != 0) e = ErreurSysteme();
+  }
+  if (!e && ancien != nullptr && ::fchmod(f.fd(), ancien->st_mode & 07777) != 0)
+    e = ErreurSysteme();
+  if (!e) e = Observer(temoin, AppelFichier::Ecriture, [&] { return ecrire(f.fd(), octets); });
+  if (!e) {
+    e = Observer(temoin, AppelFichier::Synchronisation,
+                 [&] { return ::fsync(f.fd()) == 0 ? std::error_code{} : ErreurSysteme(); });
+  }
+  const std::error_code fermeture = f.Fermer();
+  return e ? e : fermeture;
+}
+
+// The commit marker: one line a file, its name and the size of its new bytes, or "-" for a
+// file to remove, then a last line that shows the marker is whole.
+constexpr std::string_view NomMarqueur = "commit12.dat";
+constexpr std::string_view FinMarqueur = "fin";
+constexpr std::string_view SuffixeNouveau = ".new";
+
+struct Remplacement {
+  FichierDonnees fichier;
+  fs::path cible;
+  const std::optional<Octets>* octets;  // nothing: the file is removed
+};
+
+fs::path Nouveau(const fs::path& cible) {
+  fs::path p = cible;
+  p += SuffixeNouveau;
+  return p;
+}
+
+std::string TexteMarqueur(std::span<const Remplacement> remplacements) {
+  std::string texte;
+  for (const Remplacement& r : remplacements) {
+    texte += r.cible.filename().string() + ' ';
+    texte += *r.octets ? std::to_string((*r.octets)->size()) : std::string("-");
+    texte += '\n';
+  }
+  texte += FinMarqueur;
+  texte += '\n';
+  return texte;
+}
+
+// The sizes a whole marker gives the two files, in the order of the pair; nothing if the
+// marker is absent, cut short or not ours.
+using PlanMarqueur = std::array<std::optional<std::uintmax_t>, 2>;
+std::optional<PlanMarqueur> LireMarqueur(const fs::path& dossier) {
+  const Lecture l = LireFichier(dossier / NomMarqueur);
+  std::istringstream texte(std::string(l.octets.begin(), l.octets.end()));
+  PlanMarqueur plan;
+  const std::array<std::string_view, 2> noms = {NomFichierOptions, NomFichierNoms};
+  for (std::size_t i = 0; i < noms.size(); ++i) {
+    std::string nom, taille;
+    if (!(texte >> nom >> taille) || nom != noms[i]) return std::nullopt;
+    if (taille != "-") {
+      if (taille.empty() || taille.size() > 9 ||
+          taille.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+      plan[i] = std::stoull(taille);
+    }
+  }
+  std::string fin, reste;
+  if (!(texte >> fin) || fin != FinMarqueur || (texte >> reste)) return std::nullopt;
+  return plan;
+}
+
+// What a killed save of an earlier version left: "options12.dat.1234-0.tmp".
+bool AncienTemporaire(const std::string& nom) {
+  for (std::string_view fichier : {NomFichierOptions, NomFichierNoms}) {
+    if (nom.size() > fichier.size() + 5 && nom.compare(0, fichier.size(), fichier) == 0 &&
+        nom[fichier.size()] == '.' && nom.ends_with(".tmp"))
+      return true;
+  }
+  return false;
+}
+
+// Finishes the replacement a whole marker announces (the new files it names were flushed
+// before it), or undoes one that never reached its marker; then removes every file a killed
+// save left. Done again after a kill, it comes to the same end.
+void Reprendre(const fs::path& dossier, const TemoinAppels& temoin) {
+  const std::array<fs::path, 2> cibles = {CheminFichierOptions(dossier),
+                                          CheminFichierNoms(dossier)};
+  const std::optional<PlanMarqueur> plan = LireMarqueur(dossier);
+  std::error_code e;
+  bool change = false;
+  for (std::size_t i = 0; i < cibles.size(); ++i) {
+    const fs::path nouveau = Nouveau(cibles[i]);
+    const bool present = fs::is_regular_file(fs::symlink_status(nouveau, e));
+    if (plan && (*plan)[i] && present && fs::file_size(nouveau, e) == *(*plan)[i]) {
+      change |= !Renommer(nouveau, cibles[i], temoin);
+    } else if (plan && !(*plan)[i]) {
+      change |= !Supprimer(cibles[i], temoin);
+    }
+    if (fs::exists(fs::symlink_status(nouveau, e))) change |= !Supprimer(nouveau, temoin);
+  }
+  if (change) SynchroniserDossier(dossier, temoin);
+  if (fs::exists(fs::symlink_status(dossier / NomMarqueur, e))) {
+    Supprimer(dossier / NomMarqueur, temoin);
+    change = true;
+  }
+  for (fs::directory_iterator i(dossier, e), fin; !e && i != fin; i.increment(e)) {
+    if (AncienTemporaire(i->path().filename().string())) {
+      Supprimer(i->path(), temoin);
+      change = true;
+    }
+  }
+  if (change) SynchroniserDossier(dossier, temoin);
+}
+
+// A file the player made read-only is not replaced behind their back: its missing write bit
+// says so even to root, whom access() lets through.
+std::optional<RefusFichier> Remplacable(const fs::path& cible, const struct stat& etat,
+                                        std::error_code& erreur) {
+  const bool ecrivable =
+      (etat.st_mode & 0222) != 0 && (::geteuid() == 0 || ::access(cible.c_str(), W_OK) == 0);
+  if (ecrivable) return std::nullopt;
+  erreur = std::make_error_code(std::errc::permission_denied);
+  return RefusFichier::LectureSeule;
 }
 
 }  // namespace
@@ -140,8 +266,9 @@ std::error_code EcrireTout(int descripteur, std::span<const std::uint8_t> octets
 }
 
 ChargementDossier ChargerOptions(const fs::path& dossier, TirageUniforme& tirage,
-                                 const EcrivainOctets& ecrire) {
+                                 const EcrivainOctets& ecrire, const TemoinAppels& temoin) {
   ChargementDossier r;
+  Reprendre(dossier, temoin);
   const fs::path cheminOptions = CheminFichierOptions(dossier);
   const Lecture options = LireFichier(cheminOptions);
   if (options.erreur) {
@@ -159,7 +286,7 @@ ChargementDossier ChargerOptions(const fs::path& dossier, TirageUniforme& tirage
 
   r.chargement = DecoderFichiers(options.octets, noms.octets, tirage);
   if (r.chargement.resultat == ResultatChargement::OptionsParDefaut) {
-    ResultatSauvegarde s = SauverOptions(dossier, r.chargement.donnees, ecrire);
+    ResultatSauvegarde s = SauverOptions(dossier, r.chargement.donnees, ecrire, temoin);
     r.fichiersEcrits = s.Reussie();
     if (s.echec) r.echec = std::move(s.echec);
   }
@@ -167,46 +294,109 @@ ChargementDossier ChargerOptions(const fs::path& dossier, TirageUniforme& tirage
 }
 
 ResultatSauvegarde SauverOptions(const fs::path& dossier, const DonneesOptions& donnees,
-                                 const EcrivainOctets& ecrire) {
-  const fs::path options = CheminFichierOptions(dossier);
-  const fs::path noms = CheminFichierNoms(dossier);
-  auto echec = [](FichierDonnees fichier, OperationFichier operation, const fs::path& chemin,
-                  std::error_code erreur) {
-    return ResultatSauvegarde{EchecFichier{fichier, operation, chemin, erreur}};
-  };
-
+                                 const EcrivainOctets& ecrire, const TemoinAppels& temoin) {
   std::error_code e;
   fs::create_directories(dossier, e);
-  if (e) return echec(FichierDonnees::Options, OperationFichier::Ecriture, options, e);
-
+  if (e) {
+    return {EchecFichier{FichierDonnees::Options, OperationFichier::Ecriture,
+                         CheminFichierOptions(dossier), e}};
+  }
+  Reprendre(dossier, temoin);
+  const fs::path options = CheminFichierOptions(dossier);
   const Lecture ancien = LireFichier(options);
-  if (ancien.erreur)
-    return echec(FichierDonnees::Options, OperationFichier::Lecture, options, ancien.erreur);
-  const Octets octetsOptions = EncoderFichierOptions(donnees, ancien.octets);
-  const Octets octetsNoms = EncoderFichierNoms(donnees);
+  if (ancien.erreur) {
+    return {EchecFichier{FichierDonnees::Options, OperationFichier::Ecriture, options,
+                         ancien.erreur, RefusFichier::Illisible}};
+  }
+  const fs::path noms = CheminFichierNoms(dossier);
+  if (const Lecture anciensNoms = LireFichier(noms); anciensNoms.erreur) {
+    return {EchecFichier{FichierDonnees::Noms, OperationFichier::Ecriture, noms, anciensNoms.erreur,
+                         RefusFichier::Illisible}};
+  }
+  // An oversized file is not ours past its first bytes: the new one has the usual size.
+  const std::span<const std::uint8_t> suite =
+      ancien.tronquee ? std::span<const std::uint8_t>() : ancien.octets;
+  return RemplacerFichiers(dossier,
+                           {EncoderFichierOptions(donnees, suite), EncoderFichierNoms(donnees)},
+                           ecrire, temoin);
+}
 
-  // Both files are ready before either replaces its old self, so a failure part way never
-  // pairs new scores with old names.
-  fs::path pretOptions, pretNoms;
-  if ((e = Preparer(options, octetsOptions, ecrire, pretOptions)))
-    return echec(FichierDonnees::Options, OperationFichier::Ecriture, options, e);
-  if ((e = Preparer(noms, octetsNoms, ecrire, pretNoms))) {
-    Effacer(pretOptions);
-    return echec(FichierDonnees::Noms, OperationFichier::Ecriture, noms, e);
+ResultatSauvegarde RemplacerFichiers(const fs::path& dossier, const OctetsFichiers& octets,
+                                     const EcrivainOctets& ecrire, const TemoinAppels& temoin) {
+  const std::array<Remplacement, 2> remplacements = {
+      {{FichierDonnees::Options, CheminFichierOptions(dossier), &octets.options},
+       {FichierDonnees::Noms, CheminFichierNoms(dossier), &octets.noms}}};
+  auto echec = [](const Remplacement& r, std::error_code erreur,
+                  RefusFichier refus = RefusFichier::Aucun) {
+    return ResultatSauvegarde{
+        EchecFichier{r.fichier, OperationFichier::Ecriture, r.cible, erreur, refus}};
+  };
+  struct stat etatDossier {};
+  if (::stat(dossier.c_str(), &etatDossier) != 0) return echec(remplacements[0], ErreurSysteme());
+  Reprendre(dossier, temoin);
+
+  std::array<struct stat, 2> anciens{};
+  std::array<bool, 2> existe{};
+  for (std::size_t i = 0; i < remplacements.size(); ++i) {
+    const Remplacement& r = remplacements[i];
+    existe[i] = ::lstat(r.cible.c_str(), &anciens[i]) == 0;
+    std::error_code e;
+    if (existe[i]) {
+      if (auto refus = Remplacable(r.cible, anciens[i], e)) return echec(r, e, *refus);
+    }
   }
-  if (::rename(pretOptions.c_str(), options.c_str()) != 0) {
-    e = ErreurSysteme();
-    Effacer(pretOptions);
-    Effacer(pretNoms);
-    return echec(FichierDonnees::Options, OperationFichier::Ecriture, options, e);
+  // Undoes what this save wrote when it stops before its marker: the old pair stays whole.
+  auto defaire = [&](const Remplacement& r, std::error_code e) {
+    for (const Remplacement& autre : remplacements) Supprimer(Nouveau(autre.cible), temoin);
+    Supprimer(dossier / NomMarqueur, temoin);
+    return echec(r, e);
+  };
+  for (std::size_t i = 0; i < remplacements.size(); ++i) {
+    const Remplacement& r = remplacements[i];
+    if (!*r.octets) continue;
+    const std::error_code e =
+        EcrireNouveau(Nouveau(r.cible), **r.octets, existe[i] ? &anciens[i] : nullptr, etatDossier,
+                      ecrire, temoin);
+    if (e) return defaire(r, e);
   }
-  if (::rename(pretNoms.c_str(), noms.c_str()) != 0) {
-    e = ErreurSysteme();
-    Effacer(pretNoms);
-    return echec(FichierDonnees::Noms, OperationFichier::Ecriture, noms, e);
+  const std::string texte = TexteMarqueur(remplacements);
+  const auto octetsMarqueur = std::as_bytes(std::span(texte.data(), texte.size()));
+  if (const std::error_code e = EcrireNouveau(
+          dossier / NomMarqueur,
+          {reinterpret_cast<const std::uint8_t*>(octetsMarqueur.data()), octetsMarqueur.size()},
+          nullptr, etatDossier, EcrireTout, temoin))
+    return defaire(remplacements[0], e);
+  SynchroniserDossier(dossier, temoin);
+
+  // From here on the marker stands for the new pair: a failure is finished by the next load.
+  for (const Remplacement& r : remplacements) {
+    const std::error_code e =
+        *r.octets ? Renommer(Nouveau(r.cible), r.cible, temoin) : Supprimer(r.cible, temoin);
+    if (e) return echec(r, e);
   }
-  SynchroniserDossier(dossier);
+  SynchroniserDossier(dossier, temoin);
+  Supprimer(dossier / NomMarqueur, temoin);
+  SynchroniserDossier(dossier, temoin);
   return {};
+}
+
+LectureFichiers LireFichiers(const fs::path& dossier) {
+  LectureFichiers r;
+  const std::array<std::pair<FichierDonnees, std::optional<Octets>*>, 2> fichiers = {
+      {{FichierDonnees::Options, &r.octets.options}, {FichierDonnees::Noms, &r.octets.noms}}};
+  for (const auto& [fichier, octets] : fichiers) {
+    const fs::path chemin = fichier == FichierDonnees::Options ? CheminFichierOptions(dossier)
+                                                               : CheminFichierNoms(dossier);
+    std::error_code e;
+    if (!fs::exists(chemin, e)) continue;
+    Lecture l = LireFichier(chemin);
+    if (l.erreur) {
+      r.echec = EchecFichier{fichier, OperationFichier::Lecture, chemin, l.erreur};
+      return r;
+    }
+    *octets = std::move(l.octets);
+  }
+  return r;
 }
 
 }  // namespace rolvex

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "records/data_files.h"
 
@@ -22,11 +23,16 @@ inline constexpr std::string_view NomFichierNoms = "names12.dat";
 std::filesystem::path CheminFichierOptions(const std::filesystem::path& dossier);
 std::filesystem::path CheminFichierNoms(const std::filesystem::path& dossier);
 
-// A file bigger than this is not one of ours; it is refused rather than read into memory.
+// A file bigger than this is not one of ours: only its first bytes are read, as those of a
+// damaged file, and the next save writes a file of the usual size.
 inline constexpr std::uintmax_t TailleLueMaximum = 1 << 20;
 
 enum class FichierDonnees : int8_t { Options, Noms };
 enum class OperationFichier : int8_t { Lecture, Ecriture };
+
+// A file the store would not replace, before the system had any say: the player's choice
+// (no write bit, which root would ignore), or a file whose content the save would lose.
+enum class RefusFichier : int8_t { Aucun, LectureSeule, Illisible };
 
 // Which file could not be read or written, and why.
 struct EchecFichier {
@@ -34,7 +40,13 @@ struct EchecFichier {
   OperationFichier operation = OperationFichier::Lecture;
   std::filesystem::path chemin;
   std::error_code erreur;
+  RefusFichier refus = RefusFichier::Aucun;
 };
+
+// The calls by which the store changes the disk. A witness sees each one before it is made
+// and after; tests stop the process there to see what a kill at that instant leaves.
+enum class AppelFichier : int8_t { Ouverture, Ecriture, Synchronisation, Renommage, Suppression };
+using TemoinAppels = std::function<void(AppelFichier appel, bool fait)>;
 
 // Hands bytes to an open file until all are written, or says what stopped it. The system's
 // write is the default; tests put in one that fails part way.
@@ -48,26 +60,52 @@ struct ChargementDossier {
   std::optional<EchecFichier> echec;
 };
 
-// ChargerOptions: reads both files of `dossier`. Absent files give the defaults (drawn with
-// `tirage`), written at once; damaged ones are read with the decoder's repairs. An options
-// file that exists but cannot be read gives the defaults in memory and is left alone, so that
-// a passing fault never costs the player the tables on disk. A names file that cannot be read
+// ChargerOptions: first finishes or undoes a replacement of the pair that a kill interrupted
+// (see RemplacerFichiers), then reads both files of `dossier`. Absent files give the defaults
+// (drawn with `tirage`), written at once; damaged ones are read with the decoder's repairs. An
+// options file that exists but cannot be read gives the defaults in memory and is left alone, so
+// that a passing fault never costs the player the tables on disk. A names file that cannot be read
 // leaves the names empty.
 ChargementDossier ChargerOptions(const std::filesystem::path& dossier, TirageUniforme& tirage,
-                                 const EcrivainOctets& ecrire = EcrireTout);
+                                 const EcrivainOctets& ecrire = EcrireTout,
+                                 const TemoinAppels& temoin = {});
 
 struct ResultatSauvegarde {
   std::optional<EchecFichier> echec;
   bool Reussie() const { return !echec.has_value(); }
 };
 
-// SauverOptions: writes both files of `dossier` (created when missing). Each file is written
-// whole beside the old one, flushed to the disk, and only then renamed over it, both files
-// being ready before either is replaced: a failure leaves the old pair as it was. What an
-// older, longer options file holds past its 184 bytes is kept; an options file that cannot
-// be read is therefore not replaced.
+// SauverOptions: writes both files of `dossier` (created when missing) with
+// RemplacerFichiers. What an older, longer options file holds past its 184 bytes is kept,
+// so an options file that cannot be read is not replaced; nor is a names file that cannot
+// be read, whose names the save would lose.
 ResultatSauvegarde SauverOptions(const std::filesystem::path& dossier,
                                  const DonneesOptions& donnees,
-                                 const EcrivainOctets& ecrire = EcrireTout);
+                                 const EcrivainOctets& ecrire = EcrireTout,
+                                 const TemoinAppels& temoin = {});
+
+// The bytes of the two files; nothing for a file that is to be removed.
+struct OctetsFichiers {
+  std::optional<std::vector<std::uint8_t>> options;
+  std::optional<std::vector<std::uint8_t>> noms;
+};
+
+// Replaces both files of `dossier` as one: whatever instant the program is killed at, the
+// next load sees both old files or both new ones. Both new files are written beside the old
+// ones and flushed, then a commit marker naming them and their sizes, then both are renamed
+// and the marker removed. A file without a write bit is never replaced, even by root; run
+// as root, the new files keep the owner, group and mode of the old ones (of the folder for
+// a new file). A failure before the marker leaves the old pair and no stray file.
+ResultatSauvegarde RemplacerFichiers(const std::filesystem::path& dossier,
+                                     const OctetsFichiers& octets,
+                                     const EcrivainOctets& ecrire = EcrireTout,
+                                     const TemoinAppels& temoin = {});
+
+// Reads both files of `dossier` as they are, for a copy; an absent file gives nothing.
+struct LectureFichiers {
+  OctetsFichiers octets;
+  std::optional<EchecFichier> echec;
+};
+LectureFichiers LireFichiers(const std::filesystem::path& dossier);
 
 }  // namespace rolvex

@@ -107,29 +107,12 @@ DossiersDonnees DossiersDonneesDuJeu() {
 
 DossierDeLecture RassemblerFichiersDonnees(const DossiersDonnees& dossiers) {
   if (dossiers.lecture == dossiers.ecriture) return {dossiers.lecture, std::nullopt};
-  struct Fichier {
-    FichierDonnees lequel;
-    fs::path (*chemin)(const fs::path&);
-  };
-  constexpr std::array<Fichier, 2> fichiers = {
-      {{FichierDonnees::Options, CheminFichierOptions}, {FichierDonnees::Noms, CheminFichierNoms}}};
-  for (const Fichier& f : fichiers) {
-    const fs::path source = f.chemin(dossiers.lecture);
-    const fs::path cible = f.chemin(dossiers.ecriture);
-    std::error_code e;
-    if (!fs::exists(source, e)) {
-      // A names file left alone in the folder written belongs to no options any more.
-      fs::remove(cible, e);
-      continue;
-    }
-    fs::copy_file(source, cible, fs::copy_options::overwrite_existing, e);
-    if (e) {
-      // No half pair is left behind for the next run to take as the player's files.
-      std::error_code ignoree;
-      for (const Fichier& copie : fichiers) fs::remove(copie.chemin(dossiers.ecriture), ignoree);
-      return {dossiers.lecture, EchecFichier{f.lequel, OperationFichier::Ecriture, cible, e}};
-    }
-  }
+  const LectureFichiers lecture = LireFichiers(dossiers.lecture);
+  if (lecture.echec) return {dossiers.lecture, lecture.echec};
+  // The pair goes over as one, a names file alone there removed with it: a kill part way
+  // never leaves the folder written with options and no names, or another game's names.
+  const ResultatSauvegarde copie = RemplacerFichiers(dossiers.ecriture, lecture.octets);
+  if (copie.echec) return {dossiers.lecture, copie.echec};
   return {dossiers.ecriture, std::nullopt};
 }
 

@@ -61,9 +61,9 @@ DossiersDonnees ChoisirDossiersDonnees(const std::filesystem::path& dossierProgr
 DossiersDonnees DossiersDonneesDuJeu();
 
 // When the files are read in one folder and written in another, copies them to the folder
-// written, so that the game reads, mends and writes them in one place from then on. Returns
-// the folder to read, and the failure of the copy if any: then the files are read where
-// they are, and the folder written stays the one the saves go to.
+// written, both as one (see RemplacerFichiers), so that the game reads, mends and writes them in
+// one place from then on. Returns the folder to read, and the failure of the copy if any: then the
+// files are read where they are, and the folder written stays the one the saves go to.
 struct DossierDeLecture {
   std::filesystem::path dossier;
   std::optional<EchecFichier> echec;

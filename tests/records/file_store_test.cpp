@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <fstream>
 #include <functional>
 #include <iterator>
@@ -161,18 +162,12 @@ TEST_F(Dossier, ASaveIsReadBackAndKeepsOlderBytesAndPermissions) {
   EXPECT_EQ(avant.size(), 2u);
 }
 
-// A save that fails leaves the old pair of files as it was, both being ready before either is
-// replaced; the next save tries again. Files the player made read-only are not replaced behind
-// their back; files left by a crash, named after the process and a try number, are stepped
-// over up to a hundred tries. A failing save leaves no file of its own behind.
+// A save that fails leaves the old pair of files as it was, and no file of its own; the next
+// save tries again. Files the player made read-only, or that cannot be read (their names would
+// be lost), are not replaced. What a killed save left, of this version or an older one, goes
+// at the next load.
 TEST_F(Dossier, AFailingSaveLeavesTheOldFilesAsTheyWere) {
   ASSERT_TRUE(SauverOptions(dossier, Jouees()).Reussie());
-  const auto restes = [&](int n) {  // named after the process that saves
-    for (int i = 0; i < n; ++i)
-      Ecrire(dossier /
-                 ("options12.dat." + std::to_string(::getpid()) + "-" + std::to_string(i) + ".tmp"),
-             "");
-  };
   const struct {
     std::function<void()> poser;
     EcrivainOctets ecrire;
@@ -184,7 +179,8 @@ TEST_F(Dossier, AFailingSaveLeavesTheOldFilesAsTheyWere) {
                  EcrireTout, "names", std::errc::permission_denied},
                 {[&] { fs::permissions(dossier, fs::perms(0500)); }, EcrireTout, "options",
                  std::errc::permission_denied},
-                {[&] { restes(100); }, EcrireTout, "options", std::errc::file_exists}};
+                {[&] { fs::permissions(dossier / "names12.dat", fs::perms::owner_write); },
+                 EcrireTout, "names", std::errc::permission_denied}};
   for (const auto& [poser, ecrire, fichier, erreur] : echecs) {
     const std::string attendu = fichier + " write " + fichier + "12.dat: " + Erreur(erreur);
     const std::optional<bool> refusee = CommeUnJoueur(dossier, [&] {
@@ -198,20 +194,21 @@ TEST_F(Dossier, AFailingSaveLeavesTheOldFilesAsTheyWere) {
     fs::permissions(dossier, fs::perms::owner_all);
     fs::permissions(dossier / "names12.dat", fs::perms(0600));
   }
-  restes(99);
+  for (const char* reste : {"options12.dat.123-0.tmp", "names12.dat.new", "commit12.dat"})
+    Ecrire(dossier / reste, "options12.dat 1\n");
+  EXPECT_EQ(Resume(Charger()), "ok");
+  EXPECT_EQ(Disque().size(), 2u);
   ASSERT_TRUE(SauverOptions(dossier, Jouees("Ugo")).Reussie());
   EXPECT_EQ(Charger().chargement.donnees, Jouees("Ugo"));
 }
 
-// An options file that cannot be read (a folder in its place, bigger than the largest file
-// read, a read that fails) is neither used nor replaced: a passing fault never costs the
-// player the tables on disk. A names file that cannot be read leaves the names empty.
+// An options file that cannot be read (a folder in its place, a read that fails) is neither
+// used nor replaced: a passing fault never costs the player the tables on disk. A names file
+// that cannot be read leaves the names empty.
 TEST_F(Dossier, AFileThatCannotBeReadIsReportedAndNeitherUsedNorReplaced) {
   const fs::path options = dossier / "options12.dat";
   const std::pair<std::function<void()>, std::errc> illisibles[] = {
       {[&] { fs::create_directory(options); }, std::errc::is_a_directory},
-      {[&] { Ecrire(options, std::string(TailleLueMaximum + 1, '\1')); },
-       std::errc::file_too_large},
       {[&] { fs::create_symlink("/proc/self/mem", options); }, std::errc::io_error}};
   for (const auto& [poser, erreur] : illisibles) {
     fs::remove_all(options);
@@ -220,7 +217,9 @@ TEST_F(Dossier, AFileThatCannotBeReadIsReportedAndNeitherUsedNorReplaced) {
     const ChargementDossier ch = Charger(1);
     EXPECT_EQ(Resume(ch), "defaults options read options12.dat: " + Erreur(erreur));
     EXPECT_EQ(ch.chargement.donnees, Defauts(1));
-    EXPECT_EQ(Echec(SauverOptions(dossier, Jouees()).echec), Echec(ch.echec));
+    const ResultatSauvegarde r = SauverOptions(dossier, Jouees());
+    EXPECT_EQ(Echec(r.echec), "options write options12.dat: " + Erreur(erreur));
+    EXPECT_TRUE(r.echec && r.echec->refus == RefusFichier::Illisible);
     EXPECT_EQ(Disque(), avant);
   }
   fs::remove(options);
@@ -229,6 +228,74 @@ TEST_F(Dossier, AFileThatCannotBeReadIsReportedAndNeitherUsedNorReplaced) {
   const ChargementDossier ch = Charger();
   EXPECT_TRUE(ch.chargement.donnees.ModeJeu == 3 && ch.chargement.donnees.NomJoueur.empty());
   EXPECT_EQ(Resume(ch), "repaired names read names12.dat: " + Erreur(std::errc::is_a_directory));
+}
+
+// A save killed before or after any of its calls to the disk leaves, once the folder is
+// loaded again, both old files or both new ones, of their usual sizes; the next save leaves
+// no other file. Past the last call the save ends on its own, which ends the test.
+TEST_F(Dossier, ASaveKilledAtAnyCallLeavesTheOldPairOrTheNewOne) {
+  DonneesOptions nouvelles = Jouees("Ugo");
+  nouvelles.Scores[1][1].name = "Ugo";  // in the names file
+  nouvelles.Scores[1][1].time = 1;      // in the options file
+  int tues = 0;
+  for (const bool apres : {false, true}) {
+    for (int appel = 1;; ++appel) {
+      fs::remove_all(dossier);
+      fs::create_directory(dossier);
+      ASSERT_TRUE(SauverOptions(dossier, Jouees()).Reussie());
+      const pid_t enfant = ::fork();
+      if (enfant == 0) {
+        int appels = 0;
+        SauverOptions(dossier, nouvelles, EcrireTout, [&](AppelFichier, bool fait) {
+          if (fait == apres && ++appels == appel) ::raise(SIGKILL);
+        });
+        ::_exit(0);
+      }
+      int etat = 0;
+      ASSERT_EQ(::waitpid(enfant, &etat, 0), enfant);
+      const ChargementDossier ch = Charger();
+      EXPECT_EQ(Resume(ch), "ok") << apres << " " << appel;
+      EXPECT_TRUE(ch.chargement.donnees == Jouees() || ch.chargement.donnees == nouvelles)
+          << apres << " " << appel;
+      EXPECT_EQ(Disque().size(), 2u) << apres << " " << appel;
+      EXPECT_EQ(fs::file_size(dossier / "options12.dat"), TailleFichierOptions);
+      EXPECT_EQ(fs::file_size(dossier / "names12.dat"), TailleFichierNoms);
+      if (!WIFSIGNALED(etat)) break;
+      ++tues;
+    }
+  }
+  // Three calls for each new file and the marker, three flushes of the folder, two renames and
+  // the removal of the marker, each killed before and after.
+  EXPECT_EQ(tues, 2 * 15);
+}
+
+// Run as root, a save keeps each file's owner, group and mode, and never replaces a file
+// without a write bit; the player is told which file. An options file too big to be ours is
+// read for its first bytes and replaced by one of the usual size.
+TEST_F(Dossier, RootKeepsOwnersAndReadOnlyFilesAndAnOversizedFileIsMended) {
+  Ecrire(dossier / "options12.dat", std::string(TailleLueMaximum + 1, '\1'));
+  EXPECT_EQ(Resume(Charger()), "repaired");
+  ASSERT_TRUE(SauverOptions(dossier, Jouees()).Reussie());
+  EXPECT_EQ(fs::file_size(dossier / "options12.dat"), TailleFichierOptions);
+  if (::geteuid() != 0) GTEST_SKIP() << "owners can only be given away by root";
+  constexpr uid_t Personne = 65534;
+  for (const char* nom : {"options12.dat", "names12.dat"}) {
+    ASSERT_EQ(::chown((dossier / nom).c_str(), Personne, Personne), 0);
+    fs::permissions(dossier / nom, fs::perms(0640));
+  }
+  ASSERT_TRUE(SauverOptions(dossier, Jouees("Ugo")).Reussie());
+  for (const char* nom : {"options12.dat", "names12.dat"}) {
+    struct stat etat {};
+    ASSERT_EQ(::stat((dossier / nom).c_str(), &etat), 0);
+    EXPECT_TRUE(etat.st_uid == Personne && etat.st_gid == Personne) << nom;
+    EXPECT_EQ(etat.st_mode & 07777, 0640u) << nom;
+  }
+  fs::permissions(dossier / "names12.dat", fs::perms(0444));
+  const auto avant = Disque();
+  const ResultatSauvegarde r = SauverOptions(dossier, Jouees("Zoé"));
+  EXPECT_EQ(Echec(r.echec), "names write names12.dat: " + Erreur(std::errc::permission_denied));
+  EXPECT_TRUE(r.echec && r.echec->refus == RefusFichier::LectureSeule);
+  EXPECT_EQ(Disque(), avant);
 }
 
 }  // namespace

@@ -38,7 +38,10 @@ std::string Session::LegendeModeColonnes() const {
 
 void Session::ChargerOptions(const DossiersDonnees& dossiers) {
   const DossierDeLecture lecture = RassemblerFichiersDonnees(dossiers);
-  if (lecture.echec) Signaler(*lecture.echec);
+  if (lecture.echec) {
+    Signaler(*lecture.echec,
+             {.quoi = ObjetSauvegarde::Quoi::CopieUtilisateur, .nom = dossiers.ecriture.string()});
+  }
   HasardUniforme tirage = TirageTables(graineTables_);
   const ChargementDossier chargement = rolvex::ChargerOptions(lecture.dossier, tirage);
   dossierEcriture_ = dossiers.ecriture;
@@ -49,19 +52,19 @@ void Session::ChargerOptions(const DossiersDonnees& dossiers) {
   scores_ = d.Scores;
   vue_.OptionsChargees();
   vue_.FacesChoisies(Etat().TypeDes);
-  if (chargement.echec) Signaler(*chargement.echec);
+  if (chargement.echec) Signaler(*chargement.echec, {.quoi = ObjetSauvegarde::Quoi::TablesDefaut});
 }
 
-void Session::SauverOptions() {
+void Session::SauverOptions(const ObjetSauvegarde& objet) {
   if (!dossierEcriture_) return;
   const EtatPartie& e = Etat();
   const DonneesOptions donnees{e.ModeJeu, e.TypeDes, nomJoueur_, scores_};
   const ResultatSauvegarde resultat = rolvex::SauverOptions(*dossierEcriture_, donnees);
-  if (resultat.echec) Signaler(*resultat.echec);
+  if (resultat.echec) Signaler(*resultat.echec, objet);
 }
 
-void Session::Signaler(const EchecFichier& echec) {
-  vue_.AfficherMessage(MessageEchecFichier(echec, langue_));
+void Session::Signaler(const EchecFichier& echec, const ObjetSauvegarde& objet) {
+  vue_.AfficherMessage(MessageEchecSauvegarde(echec, objet, langue_));
 }
 
 // A name made of blanks is a name: only the empty box is refused.
@@ -73,7 +76,7 @@ void Session::PanelOkParams_Click(std::string_view nom, int16_t modeJeu) {
   vue_.FermerDialogueNom();
   partie_.ChoisirMode(modeJeu);
   nomJoueur_ = nom;
-  SauverOptions();
+  SauverOptions({.quoi = ObjetSauvegarde::Quoi::Nom, .nom = nomJoueur_});
   partie_.AppelNouveau();
 }
 
@@ -141,7 +144,7 @@ void Session::DemanderQuitter() {
   if (!vue_.DemanderOuiNon(QuestionQuitter(langue_))) return;
   vue_.DechargerTousControles();
   vue_.AfficherMessage(TexteAuRevoir(langue_));
-  SauverOptions();
+  SauverOptions({.quoi = ObjetSauvegarde::Quoi::Options});
   vue_.Terminer();
 }
 
@@ -225,7 +228,7 @@ void Session::AppelFinPartie() {
   if (YesHighScore(scores_, e.ModeJeu, partie)) {
     const int16_t place = InsertionHighScore(scores_, e.ModeJeu, partie);
     MontrerScores(place);
-    SauverOptions();
+    SauverOptions({.quoi = ObjetSauvegarde::Quoi::Score, .score = e.ScoreTotal, .place = place});
     vue_.AfficherMessage(MessagePlace(place, langue_));
     InfoInterface(MsgAutrePartie(langue_));
   } else {

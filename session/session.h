@@ -22,6 +22,7 @@
 #include "session/data_folder.h"
 #include "texts/hover_help.h"
 #include "texts/language_tables.h"
+#include "texts/messages.h"
 
 namespace rolvex {
 
@@ -134,8 +135,8 @@ class Session : private Affichage {
   // Without it the session reads and writes no file. A failure is told in a message box.
   void ChargerOptions(const DossiersDonnees& dossiers);
   // Writes the options and the high scores; a failure is told, the game goes on with what it
-  // holds, and the next save tries again.
-  void SauverOptions();
+  // holds, and the next save tries again; its message says what `objet` was.
+  void SauverOptions(const ObjetSauvegarde& objet = {});
 
   // The name dialog's OK: an empty name is refused with a message; otherwise the mode (1..3;
   // another value keeps the mode) and the name are taken and saved, and a new game starts.
@@ -187,7 +188,7 @@ class Session : private Affichage {
 
   void Aide(const AideSurvol& aide);
   void MontrerScores(int16_t placeEnRouge);
-  void Signaler(const EchecFichier& echec);
+  void Signaler(const EchecFichier& echec, const ObjetSauvegarde& objet);
   bool FeuilleMontree() const { return !ecran_.scoresMontres; }
 
   VueSession& vue_;

@@ -92,25 +92,75 @@ std::string MsgEchecLecture(std::string_view fichier, std::string_view raison, L
   return texte;
 }
 
-std::string MsgEchecEcriture(std::string_view fichier, std::string_view raison, Langue langue) {
+// Why a file was not written, in the game's words when the game itself refused it.
+std::string Raison(const EchecFichier& echec, Langue langue) {
   const bool fr = langue == Langue::Francais;
-  std::string texte = fr ? "Le fichier " : "The file ";
-  texte += fichier;
-  texte += fr ? " n'a pas pu être enregistré (" : " could not be saved (";
-  texte += raison;
-  texte += fr ? "). Les scores restent en mémoire ; le prochain enregistrement essaiera de "
-                "nouveau."
-              : "). The scores stay in memory; the next save will try again.";
-  return texte;
+  switch (echec.refus) {
+    case RefusFichier::LectureSeule:
+      return fr ? "il est en lecture seule, et le jeu ne remplace pas un tel fichier"
+                : "it is read-only, and the game does not replace such a file";
+    case RefusFichier::Illisible:
+      return (fr ? "il ne peut pas être lu, et le remplacer perdrait ce qu'il contient : "
+                 : "it cannot be read, and replacing it would lose what it holds: ") +
+             echec.erreur.message();
+    case RefusFichier::Aucun: break;
+  }
+  return echec.erreur.message();
+}
+
+std::string CeQuiNEstPasSauve(const ObjetSauvegarde& objet, Langue langue) {
+  const bool fr = langue == Langue::Francais;
+  using enum ObjetSauvegarde::Quoi;
+  switch (objet.quoi) {
+    case Score:
+      return fr ? "Votre score de " + std::to_string(objet.score) + " (place " +
+                      std::to_string(objet.place) + ") n'est pas enregistré"
+                : "Your score of " + std::to_string(objet.score) + " (place " +
+                      std::to_string(objet.place) + ") is not saved";
+    case Nom:
+      return fr ? "Le nom « " + objet.nom + " » et le mode de jeu ne sont pas enregistrés"
+                : "The name \u201C" + objet.nom + "\u201D and the game mode are not saved";
+    case TablesDefaut:
+      return fr ? "Les tables des meilleurs scores ne sont pas enregistrées"
+                : "The high-score tables are not saved";
+    case CopieUtilisateur:
+      return fr ? "Les fichiers de données ne sont pas copiés dans " + objet.nom
+                : "The data files are not copied into " + objet.nom;
+    case Options: break;
+  }
+  return fr ? "Les scores, le nom et les options ne sont pas enregistrés"
+            : "The scores, the name and the options are not saved";
+}
+
+std::string_view LaSuite(const ObjetSauvegarde& objet, Langue langue) {
+  const bool fr = langue == Langue::Francais;
+  switch (objet.quoi) {
+    case ObjetSauvegarde::Quoi::Options:
+      return fr ? "ROLVEX s'arrête sans eux." : "ROLVEX ends without them.";
+    case ObjetSauvegarde::Quoi::CopieUtilisateur:
+      return fr ? "Le jeu les lit là où ils sont ; le prochain enregistrement essaiera de "
+                  "nouveau."
+                : "The game reads them where they are; the next save will try again.";
+    default:
+      return fr ? "Les scores restent en mémoire ; le prochain enregistrement essaiera de "
+                  "nouveau."
+                : "The scores stay in memory; the next save will try again.";
+  }
 }
 
 }  // namespace
 
 std::string MessageEchecFichier(const EchecFichier& echec, Langue langue) {
-  const std::string fichier = echec.chemin.string();
-  const std::string raison = echec.erreur.message();
-  return echec.operation == OperationFichier::Lecture ? MsgEchecLecture(fichier, raison, langue)
-                                                      : MsgEchecEcriture(fichier, raison, langue);
+  return MsgEchecLecture(echec.chemin.string(), echec.erreur.message(), langue);
+}
+
+std::string MessageEchecSauvegarde(const EchecFichier& echec, const ObjetSauvegarde& objet,
+                                   Langue langue) {
+  if (echec.operation == OperationFichier::Lecture) return MessageEchecFichier(echec, langue);
+  const bool fr = langue == Langue::Francais;
+  return CeQuiNEstPasSauve(objet, langue) + (fr ? " : le fichier " : ": the file ") +
+         echec.chemin.string() + (fr ? " n'a pas pu être écrit (" : " could not be written (") +
+         Raison(echec, langue) + "). " + std::string(LaSuite(objet, langue));
 }
 
 std::string LegendeCelluleScore(Famille famille, int place, const HighScoreEntry& entree) {

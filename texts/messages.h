@@ -51,7 +51,26 @@ std::string LegendeModeColonnes(int16_t nbColonnes, Langue langue);
 // (1..10) of a table.
 std::string LegendeCelluleScore(Famille famille, int place, const HighScoreEntry& entree);
 
-// A data file could not be read or written: which file, why, and what the game does about it.
+// What a save was for, so that its failure says what is not on disk.
+struct ObjetSauvegarde {
+  enum class Quoi : int8_t {
+    Options,          // the name, the mode and the faces, at the quit: nothing comes after
+    Nom,              // the name and the mode of a new game
+    Score,            // a finished game's place in the high scores
+    TablesDefaut,     // the first tables, written at the first start
+    CopieUtilisateur  // the files copied into the user's folder, `nom` holding the folder
+  };
+  Quoi quoi = Quoi::Options;
+  std::string nom = {};
+  int32_t score = 0;
+  int16_t place = 0;
+};
+
+// A data file could not be read: which file, why, and that the game goes on without it.
 std::string MessageEchecFichier(const EchecFichier& echec, Langue langue);
+
+// A save failed: what is not saved, which file, why, and what the game does next.
+std::string MessageEchecSauvegarde(const EchecFichier& echec, const ObjetSauvegarde& objet,
+                                   Langue langue);
 
 }  // namespace rolvex

@@ -51,21 +51,63 @@ TEST(Messages, KeepTheirWordingInEachLanguage) {
   for (const auto& [texte, attendu] : messages) EXPECT_EQ(texte, attendu);
 }
 
-// A data file that failed: which one, why, and what the game does about it.
-TEST(MessageEchecFichier, NamesTheFileTheReasonAndWhatHappensNext) {
+// A data file that failed: which one, why, and what the game does about it. A failed save
+// says first what is not on disk, then which file and why, in the game's words when the game
+// itself refused the file.
+TEST(MessageEchecFichier, NamesWhatIsLostTheFileTheReasonAndWhatHappensNext) {
   EchecFichier echec{FichierDonnees::Options, OperationFichier::Lecture, "/d/options12.dat",
                      std::make_error_code(std::errc::io_error)};
-  const std::string raison = " (" + echec.erreur.message() + "). ";
+  const std::string raison = echec.erreur.message();
   EXPECT_EQ(FrEn(MessageEchecFichier, echec),
-            "Le fichier /d/options12.dat n'a pas pu être lu" + raison +
-                "Le jeu continue sans lui. | The file /d/options12.dat could not be read" + raison +
-                "The game goes on without it.");
+            "Le fichier /d/options12.dat n'a pas pu être lu (" + raison +
+                "). Le jeu continue sans lui. | The file /d/options12.dat could not be read (" +
+                raison + "). The game goes on without it.");
+  EXPECT_EQ(FrEn(MessageEchecSauvegarde, echec, ObjetSauvegarde{}),
+            FrEn(MessageEchecFichier, echec));
   echec.operation = OperationFichier::Ecriture;
-  EXPECT_EQ(FrEn(MessageEchecFichier, echec),
-            "Le fichier /d/options12.dat n'a pas pu être enregistré" + raison +
-                "Les scores restent en mémoire ; le prochain enregistrement essaiera de nouveau. | "
-                "The file /d/options12.dat could not be saved" +
-                raison + "The scores stay in memory; the next save will try again.");
+  using enum ObjetSauvegarde::Quoi;
+  const std::string memoire =
+      "Les scores restent en mémoire ; le prochain enregistrement essaiera de nouveau.";
+  const std::tuple<ObjetSauvegarde, std::string, std::string> objets[] = {
+      {{.quoi = Score, .score = 245, .place = 3},
+       "Votre score de 245 (place 3) n'est pas enregistré",
+       "Your score of 245 (place 3) is not saved"},
+      {{.quoi = Nom, .nom = "Zoé"},
+       "Le nom « Zoé » et le mode de jeu ne sont pas enregistrés",
+       "The name “Zoé” and the game mode are not saved"},
+      {{.quoi = TablesDefaut},
+       "Les tables des meilleurs scores ne sont pas enregistrées",
+       "The high-score tables are not saved"},
+      {{.quoi = CopieUtilisateur, .nom = "/u"},
+       "Les fichiers de données ne sont pas copiés dans /u",
+       "The data files are not copied into /u"},
+      {{.quoi = Options},
+       "Les scores, le nom et les options ne sont pas enregistrés",
+       "The scores, the name and the options are not saved"}};
+  const std::string suites[] = {memoire,
+                                "The scores stay in memory; the next save will try again.",
+                                "Le jeu les lit là où ils sont ; le prochain enregistrement "
+                                "essaiera de nouveau.",
+                                "The game reads them where they are; the next save will try again.",
+                                "ROLVEX s'arrête sans eux.",
+                                "ROLVEX ends without them."};
+  for (const auto& [objet, fr, en] : objets) {
+    const int suite = objet.quoi == CopieUtilisateur ? 2 : objet.quoi == Options ? 4 : 0;
+    EXPECT_EQ(FrEn(MessageEchecSauvegarde, echec, objet),
+              fr + " : le fichier /d/options12.dat n'a pas pu être écrit (" + raison + "). " +
+                  suites[suite] + " | " + en +
+                  ": the file /d/options12.dat could not be written (" + raison + "). " +
+                  suites[suite + 1]);
+  }
+  echec.refus = RefusFichier::LectureSeule;
+  EXPECT_NE(MessageEchecSauvegarde(echec, {}, Langue::Anglais)
+                .find("(it is read-only, and the game does not replace such a file)"),
+            std::string::npos);
+  echec.refus = RefusFichier::Illisible;
+  EXPECT_NE(MessageEchecSauvegarde(echec, {}, Langue::Francais)
+                .find("(il ne peut pas être lu, et le remplacer perdrait ce qu'il contient : " +
+                      raison + ")"),
+            std::string::npos);
 }
 
 // Each cell of a high-score row shows its own field of the place.

@@ -28,7 +28,7 @@ TEST(AppelMoveCase, ExplainsASquareThatMayBeWrittenByItsColumnThenItsFigure) {
       }
     EXPECT_EQ(lignes.size(), std::size_t(1 + NbColonnesMax + NbFigures));
     // Every square may now be written, so that one off the sheet is told apart.
-    for (auto [c, f] : {std::pair{0, 1}, {7, 1}, {1, 0}, {1, 14}})
+    for (auto [c, f] : {std::pair{0, 1}, {7, 1}, {2, 0}, {1, 14}})
       EXPECT_EQ(AppelMoveCase(e, int16_t(c), int16_t(f), l), std::nullopt) << c << " " << f;
   }
 }

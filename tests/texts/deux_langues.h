@@ -7,8 +7,6 @@
 
 namespace rolvex {
 
-inline std::string FrEn(const Bilingue& b) { return std::string(b.fr) + " | " + std::string(b.en); }
-
 // texte(args..., langue) in each language.
 template <typename Texte, typename... Args>
 std::string FrEn(Texte texte, const Args&... args) {

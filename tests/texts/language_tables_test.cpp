@@ -2,114 +2,68 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include <algorithm>
+#include <set>
 
 #include "deux_langues.h"
 
 namespace rolvex {
 namespace {
 
-// Each control receives its caption once, in this order: the window's title, the row numbers,
-// the texts of the language (the name dialog's from FrameModeColonnes on), and last the
-// right-hand row labels, copies of the left-hand ones. PanelOkParams keeps its own caption.
-TEST(InitTextesLangue, GivesEveryCaptionOnceInItsOrderAndLanguage) {
-  std::vector<std::pair<std::string, std::string>> legendes = {{"FormRolvex", "ROLVEX | ROLVEX"}};
-  for (int i = 1; i <= 6; ++i)
-    legendes.push_back(
-        {NomControle("CaseInfoGauche", i), std::to_string(i) + " | " + std::to_string(i)});
-  // clang-format off
-  legendes.insert(legendes.end(), {
-      {"CaseInfoGauche(7)", "MAXI | MAXI"}, {"CaseInfoGauche(8)", "MINI | MINI"},
-      {"CaseInfoGauche(9)", "FULL | FULL"}, {"CaseInfoGauche(10)", "CARRE | SQUARE"},
-      {"CaseInfoGauche(11)", "SUITE | SEQUENCE"}, {"CaseInfoGauche(12)", "<= 8 | <= 8"},
-      {"CaseInfoGauche(13)", "YAM | YAM"}, {"CaseNomDescente", "DESCENTE | DOWN"},
-      {"CaseNomLibre", "LIBRE | FREE"}, {"CaseNomMontée", "MONTEE | UP"},
-      {"CaseNomSèche", "SECHE | STRAIGHT"}, {"CaseNomDeux", "DEUX | TWO"},
-      {"CaseNomAnnonce", "ANNONCE | ANNOUNCE"}, {"PanelStart", "JOUER ! | PLAY !"},
-      {"PanelEffacerScores", "Cacher les scores | Hide scores"}, {"MenuJeu", "Yam | Yam"},
-      {"MenuNew", "Nouvelle partie | New game"}, {"MenuQuit", "Quitter | Quit"},
-      {"MenuOptions", "Options | Options"}, {"MenuVoirScores", "Voir les scores | See the scores"},
-      {"MenuChoixDés", "Choix des dés | Dices Type"},
-      {"MenuDésClassiques", "Classiques | Classical"},
-      {"MenuDésNumériques", "Numériques | Numerical"}, {"MenuAide", "Aide | Help"},
-      {"MenuContents", "Sommaire | Contents"}, {"MenuAbout", "A propos de ROLVEX | About ROLVEX"},
-      {"PanelNewGame", "REJOUER | PLAY AGAIN"}, {"PanelNewMode", "CHANGER | NEW MODE"}});
-  // clang-format on
-  for (std::string ligne : {"Total", "Bonus"})
-    for (std::string ou : {"HautGauche", "HautDroite", "BasGauche", "BasDroite"})
-      legendes.push_back({"CaseInfo" + ligne + ou, ligne + " | " + ligne});
-  const std::size_t params = legendes.size();
-  legendes.insert(legendes.end(), {{"FrameModeColonnes", "MODE DE JEU ? | GAME MODE ?"},
-                                   {"SSOptionModeColonnes(1)", "COLONNE UNIQUE | ONE COLUMN"},
-                                   {"SSOptionModeColonnes(2)", "TROIS COLONNES | THREE COLUMNS"},
-                                   {"SSOptionModeColonnes(3)", "SIX COLONNES | SIX COLUMNS"},
-                                   {"TextName", "Votre nom... | Your name..."},
-                                   {"PanelCancelParams", "ANNULER | CANCEL"}});
-  for (int i = 1; i <= NbFigures; ++i)
-    legendes.push_back({NomControle("CaseInfoDroite", i), legendes[std::size_t(i)].second});
-
+// Each control receives one caption, not empty, in both languages and in the same order: first
+// the window's title and the row numbers 1 to 6; the right-hand row labels are copies of the
+// left-hand ones; the name dialog receives six, PanelOkParams none. Every shared text is
+// written, distinct and not empty, the same as when given alone; the messages and the figures
+// show the first nine, in the order of their enums.
+TEST(InitTextesLangue, GivesEveryCaptionAndSharedTextOnceInBothLanguages) {
   const TextesLangue fr = InitTextesLangue(Langue::Francais),
                      en = InitTextesLangue(Langue::Anglais);
-  ASSERT_EQ(fr.legendes.size(), legendes.size());
-  ASSERT_EQ(en.legendes.size(), legendes.size());
-  for (std::size_t i = 0; i < legendes.size(); ++i) {
-    const Fenetre fenetre =
-        i >= params && i < params + 6 ? Fenetre::FormParams : Fenetre::FormRolvex;
-    EXPECT_EQ(fr.legendes[i], (Legende{fenetre, legendes[i].first, fr.legendes[i].texte}));
-    EXPECT_EQ(en.legendes[i], (Legende{fenetre, legendes[i].first, en.legendes[i].texte}));
-    EXPECT_EQ(fr.legendes[i].texte + " | " + en.legendes[i].texte, legendes[i].second);
+  ASSERT_EQ(fr.legendes.size(), en.legendes.size());
+  std::set<std::string> distincts;
+  int params = 0;
+  for (std::size_t i = 0; i < fr.legendes.size(); ++i) {
+    const Legende &f = fr.legendes[i], &e = en.legendes[i];
+    params += f.fenetre == Fenetre::FormParams;
+    EXPECT_TRUE(distincts.insert(f.controle).second && f.controle == e.controle &&
+                f.fenetre == e.fenetre && !f.texte.empty() && !e.texte.empty())
+        << f.controle;
   }
-  EXPECT_EQ(FrEn([&](Langue l) { return *InitTextesLangue(l).LegendeDe("MenuAide"); }),
-            "Aide | Help");
+  EXPECT_EQ(params, 6);
+  EXPECT_EQ(fr.legendes[0], (Legende{Fenetre::FormRolvex, "FormRolvex", "ROLVEX"}));
+  for (int i = 1; i <= 6; ++i) EXPECT_EQ(fr.legendes[std::size_t(i)].texte, std::to_string(i));
+  for (int i = 1; i <= NbFigures; ++i)
+    EXPECT_EQ(fr.LegendeDe(NomControle("CaseInfoDroite", i)),
+              fr.LegendeDe(NomControle("CaseInfoGauche", i)).value_or("-"));
+  EXPECT_EQ(FrEn([&](Langue l) { return InitTextesLangue(l).LegendeDe("MenuAbout").value_or(""); }),
+            "A propos de ROLVEX | About ROLVEX");
   EXPECT_EQ(fr.LegendeDe("PanelOkParams"), std::nullopt);
-}
 
-// The shared texts, with their quoted blanks and one carriage return between the two sentences
-// of the mouse buttons; each is also given alone, and the messages and figures show the first
-// nine of them. The quit question and the farewell are also written alone, before the others.
-TEST(InitTextesLangue, FillsEverySharedText) {
   using T = TextesPartages;
-  const std::pair<std::string T::*, std::string> partages[] = {
-      {&T::MsgPourJouer,
-       "Pour jouer, sélectionnez le menu Yam->Nouvelle partie ou appuyez sur la touche F2. | To "
-       "start a new game, choose the menu Yam->New Game or Press F2."},
-      {&T::MsgChoisirCase, "Veuillez sélectionner une case... | You have to choose a square..."},
-      {&T::MsgBoutonsSouris,
-       "Bouton gauche de la souris pour garder ou jeter un dé\rBouton droit de la souris pour "
-       "garder les mêmes dés | To keep/throw a dice, use the left button of your mouse.\rTo keep "
-       "identical dices, use the right button of your mouse."},
-      {&T::MsgNouveauTirage,
-       "Cliquez sur le bouton OK pour effectuer un nouveau tirage... | Click on the button OK to "
-       "go on th next drawing..."},
-      {&T::MsgChoisirOuJeter,
-       "Vous devez choisir une case ou jeter au moins un dé... | Choose a square or throw at "
-       "least one dice..."},
-      // clang-format off
-      {&T::TexteSuite, "SUITE | SEQUENCE"}, {&T::TexteFull, "FULL | FULL"},
-      {&T::TexteCarre, "CARRE | SQUARE"}, {&T::TexteYam, "YAM | YAM"},
-      {&T::TexteColonnes, " colonnes |  columns"}, {&T::MsgAuRevoir, "A bientôt !!! | See you !!!"},
-      {&T::MsgQuitter, "Voulez-vous vraiment arrêter  | Do you really want to quit "}};
-  // clang-format on
-  for (const auto& [variable, texte] : partages) {
-    EXPECT_EQ(FrEn([&](Langue l) { return InitTextesLangue(l).variables.*variable; }), texte);
-    EXPECT_EQ(FrEn([&](Langue l) { return Texte(variable, l); }), texte);
+  std::string T::*const variables[] = {
+      &T::MsgPourJouer,      &T::MsgChoisirCase, &T::MsgBoutonsSouris, &T::MsgNouveauTirage,
+      &T::MsgChoisirOuJeter, &T::TexteSuite,     &T::TexteFull,        &T::TexteCarre,
+      &T::TexteYam,          &T::TexteColonnes,  &T::MsgAuRevoir,      &T::MsgQuitter};
+  const auto seul = [&](auto texte) { return FrEn([&](Langue l) { return Texte(texte, l); }); };
+  distincts.clear();
+  for (int i = 0; i < 12; ++i) {
+    const std::string ecrit = fr.variables.*variables[i] + " | " + en.variables.*variables[i];
+    EXPECT_EQ(ecrit, seul(variables[i]));
+    EXPECT_EQ(ecrit, i < 5 ? seul(Message(i)) : i < 9 ? seul(TexteFigure(i - 4)) : ecrit);
+    EXPECT_TRUE(distincts.insert(ecrit).second && !ecrit.starts_with(" | ") &&
+                !ecrit.ends_with(" | "))
+        << ecrit;
   }
-  using enum Message;
-  using enum TexteFigure;
-  const Message messages[] = {MsgPourJouer, MsgChoisirCase, MsgBoutonsSouris, MsgNouveauTirage,
-                              MsgChoisirOuJeter};
-  const TexteFigure figures[] = {Aucun, TexteSuite, TexteFull, TexteCarre, TexteYam};
-  for (int i = 0; i < 5; ++i) {
-    EXPECT_EQ(FrEn([&](Langue l) { return Texte(messages[i], l); }), partages[i].second);
-    EXPECT_EQ(FrEn([&](Langue l) { return Texte(figures[i], l); }),
-              i == 0 ? " | " : partages[4 + i].second);
-  }
+  EXPECT_EQ(seul(TexteFigure::Aucun), " | ");
+  // One line break between the sentences of the mouse buttons; the blanks that join the texts.
+  const std::string& souris = en.variables.MsgBoutonsSouris;
+  EXPECT_EQ(std::count(souris.begin(), souris.end(), '\r'), 1);
+  EXPECT_TRUE(en.variables.TexteColonnes.starts_with(' ') &&
+              en.variables.MsgQuitter.ends_with(' '));
+  // The quit question and the farewell are also written alone, before the others.
   TextesPartages communs;
   InitTextesCommun(Langue::Anglais, communs);
-  const T& tous = InitTextesLangue(Langue::Anglais).variables;
-  EXPECT_TRUE(communs.MsgQuitter == tous.MsgQuitter && communs.MsgAuRevoir == tous.MsgAuRevoir &&
-              communs.MsgPourJouer.empty());
+  EXPECT_TRUE(communs.MsgQuitter == en.variables.MsgQuitter &&
+              communs.MsgAuRevoir == en.variables.MsgAuRevoir && communs.MsgPourJouer.empty());
 }
 
 }  // namespace

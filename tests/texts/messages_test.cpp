@@ -48,41 +48,31 @@ TEST(MessageEchecFichier, NamesWhatIsLostTheFileTheReasonAndWhatHappensNext) {
                 raison + "). The game goes on without it.");
   EXPECT_EQ(FrEn(MessageEchecSauvegarde, echec, ObjetSauvegarde{}),
             FrEn(MessageEchecFichier, echec));
+  // A failed save: what is lost, then the file and the reason, then what comes next.
   echec.operation = OperationFichier::Ecriture;
   using enum ObjetSauvegarde::Quoi;
-  const std::string memoire =
-      "Les scores restent en mémoire ; le prochain enregistrement essaiera de nouveau.";
-  const std::tuple<ObjetSauvegarde, std::string, std::string> objets[] = {
-      {{.quoi = Score, .score = 245, .place = 3},
-       "Votre score de 245 (place 3) n'est pas enregistré",
-       "Your score of 245 (place 3) is not saved"},
-      {{.quoi = Nom, .nom = "Zoé"},
-       "Le nom « Zoé » et le mode de jeu ne sont pas enregistrés",
-       "The name “Zoé” and the game mode are not saved"},
-      {{.quoi = TablesDefaut},
-       "Les tables des meilleurs scores ne sont pas enregistrées",
-       "The high-score tables are not saved"},
-      {{.quoi = CopieUtilisateur, .nom = "/u"},
-       "Les fichiers de données ne sont pas copiés dans /u",
-       "The data files are not copied into /u"},
-      {{.quoi = Options},
-       "Les scores, le nom et les options ne sont pas enregistrés",
-       "The scores, the name and the options are not saved"}};
-  const std::string suites[] = {memoire,
-                                "The scores stay in memory; the next save will try again.",
-                                "Le jeu les lit là où ils sont ; le prochain enregistrement "
-                                "essaiera de nouveau.",
-                                "The game reads them where they are; the next save will try again.",
-                                "ROLVEX s'arrête sans eux.",
-                                "ROLVEX ends without them."};
-  for (const auto& [objet, fr, en] : objets) {
-    const int suite = objet.quoi == CopieUtilisateur ? 2 : objet.quoi == Options ? 4 : 0;
-    EXPECT_EQ(FrEn(MessageEchecSauvegarde, echec, objet),
-              fr + " : le fichier /d/options12.dat n'a pas pu être écrit (" + raison + "). " +
-                  suites[suite] + " | " + en +
-                  ": the file /d/options12.dat could not be written (" + raison + "). " +
-                  suites[suite + 1]);
+  EXPECT_EQ(
+      FrEn(MessageEchecSauvegarde, echec, ObjetSauvegarde{.quoi = Score, .score = 245, .place = 3}),
+      "Votre score de 245 (place 3) n'est pas enregistré : le fichier /d/options12.dat n'a "
+      "pas pu être écrit (" +
+          raison +
+          "). Les scores restent en mémoire ; le prochain "
+          "enregistrement essaiera de nouveau. | Your score of 245 (place 3) is not saved: the "
+          "file /d/options12.dat could not be written (" +
+          raison +
+          "). The scores stay in "
+          "memory; the next save will try again.");
+  const std::string ecrit = ": the file /d/options12.dat could not be written (" + raison + "). ";
+  std::set<std::string> pertes, suites;
+  for (auto quoi : {Score, Nom, TablesDefaut, CopieUtilisateur, Options}) {
+    const std::string m =
+        MessageEchecSauvegarde(echec, {.quoi = quoi, .nom = "/Zoé"}, Langue::Anglais);
+    pertes.insert(m.substr(0, m.find(ecrit)));
+    suites.insert(m.substr(m.find(ecrit) + ecrit.size()));
+    EXPECT_EQ(m.find("/Zoé") < m.find(ecrit), quoi == Nom || quoi == CopieUtilisateur) << m;
   }
+  EXPECT_EQ(pertes.size(), 5u);
+  EXPECT_EQ(suites.size(), 3u);  // the copy and the quit say what follows in their own way
   echec.refus = RefusFichier::LectureSeule;
   EXPECT_NE(MessageEchecSauvegarde(echec, {}, Langue::Anglais)
                 .find("(it is read-only, and the game does not replace such a file)"),

@@ -9,7 +9,6 @@
 #include <QTest>
 #include <QtWidgets>
 #include <functional>
-#include <random>
 
 #include "app/controls.h"
 #include "app/help_viewer.h"
@@ -27,8 +26,6 @@
 #include "ui/text.h"
 
 namespace rolvex::app {
-
-void PrintTo(const PlaceEcran& p, std::ostream* os) { *os << p.colonne << "," << p.ligne; }
 
 namespace {
 
@@ -444,35 +441,6 @@ TEST_F(Gestes, ArrowsFrameTheSquaresThatCanBeChosenAndEnterWritesIt) {
   EXPECT_TRUE(!encadree() && !cadre.isVisible());
 }
 
-// An arrow leads to the nearest place strictly that way on the keyboard's grid, a step across
-// the arrow counting twice a step along it, ties going to the upper row then the left column;
-// the nearest place to a point counts a column as two rows, the point itself included. Checked
-// on random grids.
-TEST(PlacesDuClavier, AreTheNearestThatWayOnAnyGrid) {
-  std::mt19937 hasard(7);
-  const std::pair<int, int> fleches[] = {{1, 0}, {-1, 0}, {0, 1}, {0, -1}};
-  for (int essai = 0; essai < 3000; ++essai) {
-    auto place = [&] { return PlaceEcran{int(hasard() % 6), int(hasard() % 15) + 1}; };
-    std::vector<PlaceEcran> places(hasard() % 9);
-    for (PlaceEcran& p : places) p = place();
-    const PlaceEcran depuis = place();
-    const auto [dx, dy] = fleches[hasard() % 4];
-    std::optional<PlaceEcran> suivante, proche;
-    std::tuple<int, int, int> ecartSuivante, ecartProche;
-    for (PlaceEcran p : places) {
-      const int ddx = p.colonne - depuis.colonne, ddy = p.ligne - depuis.ligne;
-      const int leLong = ddx * dx + ddy * dy, enTravers = std::abs(ddx * dy + ddy * dx);
-      const auto versLa = std::tuple(leLong + 2 * enTravers, p.ligne, p.colonne);
-      if (leLong > 0 && (!suivante || versLa < ecartSuivante))
-        std::tie(suivante, ecartSuivante) = std::pair(p, versLa);
-      const auto pres = std::tuple(2 * std::abs(ddx) + std::abs(ddy), p.ligne, p.colonne);
-      if (!proche || pres < ecartProche) std::tie(proche, ecartProche) = std::pair(p, pres);
-    }
-    EXPECT_EQ(PlaceSuivante(depuis, dx, dy, places), suivante) << essai;
-    EXPECT_EQ(PlaceLaPlusProche(depuis, places), proche) << essai;
-  }
-}
-
 // The menus in the run's language: F1 shows the help of the language; the About box and the
 // quit question are the session's; No keeps the game, Yes unloads the sheet before the
 // farewell, then ends the run. The close box ends the run at once: no question, and
@@ -551,10 +519,6 @@ TEST_F(Ecran, TheStartUpOpensTheWindowInTheLanguageChosenWithItsWords) {
     VerifierDialogue(splash);
     EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
     EXPECT_EQ(splash.grab().toImage().pixel(0, 0), splash.palette().color(QPalette::Shadow).rgb());
-    const auto& logo = *Trouver<ui::Image>(splash, "imgLogo");
-    const qreal ratio = splash.windowHandle()->devicePixelRatio();
-    EXPECT_EQ(logo.picture().devicePixelRatio(), ratio);
-    EXPECT_EQ(logo.picture().width(), qRound(std::min(logo.width(), logo.height()) * ratio));
     EXPECT_EQ(Trouver<QLabel>(splash, "lblCompanyProduct")->text(), Q(TitreApplication));
     EXPECT_TRUE(Trouver<QLabel>(splash, "lblVersion")->text().endsWith(Q(TexteVersion)));
     for (const AccessibleDemarrage& d : AccessiblesDemarrage())

@@ -12,7 +12,6 @@
 #include "ui/messages.h"
 #include "ui/panel.h"
 #include "ui/picture.h"
-#include "ui/pixel_ratio.h"
 #include "ui/text.h"
 #include "ui/twips.h"
 
@@ -150,19 +149,6 @@ TEST(Legendes, ShrinkToFitTheirPanelWhereAsked) {
   EXPECT_EQ(cellule.lignesAffichees(), QStringList{cellule.caption()});
 }
 
-// A picture is drawn as large as its place allows, square and centred.
-TEST(Images, StaySquareAndCentred) {
-  Image image;
-  image.resize(60, 40);
-  QPixmap vert(40, 40);
-  vert.fill(Qt::green);
-  image.setPicture(vert);
-  const QImage rendu = image.grab().toImage();
-  for (int x : {9, 10, 49, 50})
-    EXPECT_EQ(rendu.pixelColor(x, 20) == Qt::green, x > 9 && x < 50) << x;
-  EXPECT_EQ(rendu.pixelColor(30, 0), Qt::green);
-}
-
 // A font the game names but the desktop lacks is drawn with its metric-compatible stand-in.
 // Sizes keep their fraction from one point up; a caption
 // keeps its size where it fits, else takes the size at which its widest line fits the width
@@ -265,9 +251,7 @@ TEST(Des, ArePaintedSharpForThePixelRatio) {
   double_.setDevicePixelRatio(1);
   EXPECT_EQ(double_, ImageModeleDe(4, 106, 1).toImage());
   EXPECT_EQ(ImageDeVide(60, 2).size(), QSize(120, 120));
-  EXPECT_EQ(ImageLogo(64, 1.5).size(), QSize(96, 96));
   EXPECT_TRUE(ImageModeleDe(0, 0, 1).isNull() && ImageDeVide(-4, 1).isNull());
-  EXPECT_FALSE(IconeLogo().isNull());
 
   QWidget table;
   std::array<Image*, 3> images{new Image(&table), new Image(&table), new Image(&table)};
@@ -279,24 +263,6 @@ TEST(Des, ArePaintedSharpForThePixelRatio) {
   EXPECT_EQ(images[0]->picture().toImage(), ImageModeleDe(4, 40, 2).toImage());
   EXPECT_EQ(images[1]->picture().toImage(), ImageDeVide(40, 2).toImage());
   EXPECT_EQ(images[2]->picture().cacheKey(), des.ModelesDes(11).cacheKey());
-}
-
-// A window's pictures are painted again when it shows on, or moves to, a screen whose pixel
-// ratio differs from the one they were painted for, and only then.
-TEST(Des, FollowTheRatioOfTheWindowsScreen) {
-  QWidget fenetre;
-  qreal ratio = 1;
-  std::vector<qreal> repeints;
-  new SuiviRatioPixels(
-      fenetre, 1, [&](qreal r) { repeints.push_back(r); }, [&] { return ratio; });
-  QEvent changement(QEvent::ScreenChangeInternal);
-  QCoreApplication::sendEvent(&fenetre, &changement);
-  ratio = 2;
-  QCoreApplication::sendEvent(&fenetre, &changement);
-  QCoreApplication::sendEvent(&fenetre, &changement);
-  ratio = 1.5;
-  fenetre.show();
-  EXPECT_EQ(repeints, (std::vector<qreal>{2, 1.5}));
 }
 
 }  // namespace

@@ -48,15 +48,4 @@ TEST(BinaireCli, RefusedLinesAreReportedAndTheDemonstrationStillPlaysWithoutWrit
   EXPECT_EQ(std::make_tuple(fin["over"], fin["turn"], fin["place"]), std::make_tuple(true, 13, 1));
 }
 
-// The layout of each reviewed screen, byte for byte as when the golden files were made: every
-// number, its digits and the order of the keys.
-TEST(BinaireCli, PrintsTheGoldenLayoutOfEachScreenByteForByte) {
-  for (auto [w, h] : {std::pair{"12000", "9000"}, {"28800", "16200"}, {"20490", "11520"}}) {
-    const auto [ecarts, statut] = Lancer(
-        "echo layout " + std::string(w) + " " + h +
-        " 6 | '" ROLVEX_CLI "' | cmp - '" ROLVEX_CLI_GOLDEN "/layout_" + w + "x" + h + "x6.json'");
-    EXPECT_EQ(statut, 0) << w << " x " << h << ": " << ecarts;
-  }
-}
-
 }  // namespace

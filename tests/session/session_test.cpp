@@ -176,6 +176,7 @@ TEST_F(UneSession, TheDialogsSaveTheChoicesBeforeTheGameAndBeforeTheEnd) {
                                 "faces 2", question, question, "unload",
                                 "message " + std::string(TexteAuRevoir(Langue::Anglais)), "end"}));
   EXPECT_EQ(SurDisque().TypeDes, 2);
+  EXPECT_FALSE(VueSession().DemanderOuiNon(question)) << "a front end that asks nothing stays";
   session.APropos();
   EXPECT_EQ(journal.lignes.back(), "message " + TexteAPropos(Langue::Anglais));
 }

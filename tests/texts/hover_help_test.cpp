@@ -48,7 +48,7 @@ TEST(AppelMoveBonus, CountsThePointsMissingOrNamesTheBonusReachedUntilTheEnd) {
     std::string avant;
     std::set<std::string> bas;
     for (int total = 0; total <= 100; avant = aide(bonus::Haut), ++total) {
-      e.TotalHaut[c] = total, e.NbFiguresColonne[c] = static_cast<int16_t>(total % 8);
+      e.TotalHaut[c] = total, e.NbFiguresColonne[c] = static_cast<int16_t>((total + 3) % 8);
       const std::string haut = aide(bonus::Haut), b = aide(bonus::Bas),
                         r = std::to_string(60 - total);
       EXPECT_EQ(
@@ -60,7 +60,7 @@ TEST(AppelMoveBonus, CountsThePointsMissingOrNamesTheBonusReachedUntilTheEnd) {
       EXPECT_EQ(haut != avant, total <= 60 || total == 70 || total == 80) << total;
       const char* prime = total < 70 ? "30 points" : total < 80 ? "50 points" : "100 points";
       EXPECT_NE(haut.find(prime), std::string::npos) << haut;
-      prime = total % 8 < NbFiguresBas ? "" : total < 60 ? "100 points" : "200 points";
+      prime = (total + 3) % 8 < NbFiguresBas ? "" : total < 60 ? "100 points" : "200 points";
       EXPECT_NE(b.find(prime), std::string::npos) << b;
       bas.insert(b);
     }

@@ -71,8 +71,8 @@ TEST(MessageEchecFichier, NamesWhatIsLostTheFileTheReasonAndWhatHappensNext) {
     suites.insert(m.substr(m.find(ecrit) + ecrit.size()));
     EXPECT_EQ(m.find("/Zoé") < m.find(ecrit), quoi == Nom || quoi == CopieUtilisateur) << m;
   }
-  EXPECT_EQ(pertes.size(), 5u);
-  EXPECT_EQ(suites.size(), 3u);  // the copy and the quit say what follows in their own way
+  // Five losses; the copy and the quit say what follows in their own way.
+  EXPECT_EQ(std::pair(pertes.size(), suites.size()), std::pair(std::size_t{5}, std::size_t{3}));
   // A file the game itself refused is told in its words, each its own.
   std::set<std::string> raisons;
   for (RefusFichier refus :
@@ -80,6 +80,9 @@ TEST(MessageEchecFichier, NamesWhatIsLostTheFileTheReasonAndWhatHappensNext) {
     for (Langue l : {Langue::Francais, Langue::Anglais})
       raisons.insert(MessageEchecSauvegarde((echec.refus = refus, echec), {}, l));
   EXPECT_EQ(raisons.size(), 6u);
+  // The last in order is the English one of a read-only file.
+  EXPECT_NE(raisons.rbegin()->find("(it is read-only, and the game does not replace"),
+            std::string::npos);
 }
 
 // Each cell of a high-score row shows its own field of the place.

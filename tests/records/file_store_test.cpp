@@ -109,7 +109,7 @@ class Dossier : public ::testing::Test {
     const char* resultats[] = {"ok", "defaults", "repaired"};
     return resultats[static_cast<int>(ch.chargement.resultat)] +
            std::string(ch.fichiersEcrits ? " written" : "") +
-           (ch.echec ? " " + Echec(ch.echec) : "");
+           (ch.echec ? ' ' + Echec(ch.echec) : "");
   }
   fs::path dossier;
 };

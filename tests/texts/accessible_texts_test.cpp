@@ -60,7 +60,7 @@ TEST(AccessibleCase, SaysColumnFigureAndStateThenWhatAClickDoes) {
                                (dit ? l == Langue::Francais ? "annoncée, " : "announced, " : "") +
                                std::string(etat.pour(l)));
           const std::string regle =
-              " " + NomColonne(c, l) + Sep(l) + AccessibleEntete(c, l).description;
+              ' ' + NomColonne(c, l) + Sep(l) + AccessibleEntete(c, l).description;
           ASSERT_TRUE(t.description.ends_with(regle)) << t.description;
           const int fait = (annonce ? action : std::min(action, 1)) * 2 + int(l);
           const std::string texte = t.description.substr(0, t.description.size() - regle.size());

@@ -29,9 +29,9 @@ TEST(Messages, AreBuiltOnTheSharedTextsAndTheVersion) {
   for (Langue l : {Langue::Francais, Langue::Anglais}) {
     EXPECT_EQ(QuestionQuitter(l), std::string(Texte(&T::MsgQuitter, l)) + "ROLVEX ?");
     EXPECT_EQ(TexteAuRevoir(l), Texte(&T::MsgAuRevoir, l));
-    EXPECT_EQ(LegendeModeColonnes(6, l), "6" + std::string(Texte(&T::TexteColonnes, l)));
+    EXPECT_EQ(LegendeModeColonnes(6, l), '6' + std::string(Texte(&T::TexteColonnes, l)));
     EXPECT_TRUE(
-        TexteAPropos(l).starts_with("ROLVEX - version " + std::string(TexteVersion) + "\r"));
+        TexteAPropos(l).starts_with(std::string("ROLVEX - version ").append(TexteVersion) + '\r'));
   }
 }
 

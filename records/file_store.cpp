@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace rolvex {
@@ -249,6 +250,90 @@ std::optional<RefusFichier> Remplacable(const fs::path& cible, const struct stat
   return RefusFichier::LectureSeule;
 }
 
+// RemplacerFichiers once what a killed save left is dealt with.
+ResultatSauvegarde Remplacer(const fs::path& dossier, const OctetsFichiers& octets,
+                             const EcrivainOctets& ecrire, const TemoinAppels& temoin) {
+  const std::array<Remplacement, 2> remplacements = {
+      {{FichierDonnees::Options, CheminFichierOptions(dossier), &octets.options},
+       {FichierDonnees::Noms, CheminFichierNoms(dossier), &octets.noms}}};
+  auto echec = [](const Remplacement& r, std::error_code erreur,
+                  RefusFichier refus = RefusFichier::Aucun) {
+    return ResultatSauvegarde{
+        EchecFichier{r.fichier, OperationFichier::Ecriture, r.cible, erreur, refus}};
+  };
+  struct stat etatDossier {};
+  if (::stat(dossier.c_str(), &etatDossier) != 0) return echec(remplacements[0], ErreurSysteme());
+
+  std::array<struct stat, 2> anciens{};
+  std::array<bool, 2> existe{};
+  for (std::size_t i = 0; i < remplacements.size(); ++i) {
+    const Remplacement& r = remplacements[i];
+    existe[i] = ::lstat(r.cible.c_str(), &anciens[i]) == 0;
+    std::error_code e;
+    if (existe[i]) {
+      if (auto refus = Remplacable(r.cible, anciens[i], e)) return echec(r, e, *refus);
+    }
+  }
+  // Undoes what this save wrote when it stops before its marker: the old pair stays whole.
+  auto defaire = [&](const Remplacement& r, std::error_code e) {
+    for (const Remplacement& autre : remplacements) Supprimer(Nouveau(autre.cible), temoin);
+    Supprimer(dossier / NomMarqueur, temoin);
+    return echec(r, e);
+  };
+  for (std::size_t i = 0; i < remplacements.size(); ++i) {
+    const Remplacement& r = remplacements[i];
+    if (!*r.octets) continue;
+    const std::error_code e =
+        EcrireNouveau(Nouveau(r.cible), **r.octets, existe[i] ? &anciens[i] : nullptr, etatDossier,
+                      ecrire, temoin);
+    if (e) return defaire(r, e);
+  }
+  const std::string texte = TexteMarqueur(remplacements);
+  const Octets marqueur(texte.begin(), texte.end());
+  if (const std::error_code e =
+          EcrireNouveau(dossier / NomMarqueur, marqueur, nullptr, etatDossier, EcrireTout, temoin))
+    return defaire(remplacements[0], e);
+  SynchroniserDossier(dossier, temoin);
+
+  // From here on the marker stands for the new pair: a failure is finished by the next load.
+  for (const Remplacement& r : remplacements) {
+    const std::error_code e =
+        *r.octets ? Renommer(Nouveau(r.cible), r.cible, temoin) : Supprimer(r.cible, temoin);
+    if (e) return echec(r, e);
+  }
+  SynchroniserDossier(dossier, temoin);
+  Supprimer(dossier / NomMarqueur, temoin);
+  SynchroniserDossier(dossier, temoin);
+  return {};
+}
+
+// SauverOptions once what a killed save left is dealt with.
+ResultatSauvegarde Sauver(const fs::path& dossier, const DonneesOptions& donnees,
+                          const EcrivainOctets& ecrire, const TemoinAppels& temoin) {
+  std::error_code e;
+  fs::create_directories(dossier, e);
+  if (e) {
+    return {EchecFichier{FichierDonnees::Options, OperationFichier::Ecriture,
+                         CheminFichierOptions(dossier), e}};
+  }
+  const fs::path options = CheminFichierOptions(dossier);
+  const Lecture ancien = LireFichier(options);
+  if (ancien.erreur) {
+    return {EchecFichier{FichierDonnees::Options, OperationFichier::Ecriture, options,
+                         ancien.erreur, RefusFichier::Illisible}};
+  }
+  const fs::path noms = CheminFichierNoms(dossier);
+  if (const Lecture anciensNoms = LireFichier(noms); anciensNoms.erreur) {
+    return {EchecFichier{FichierDonnees::Noms, OperationFichier::Ecriture, noms, anciensNoms.erreur,
+                         RefusFichier::Illisible}};
+  }
+  // An oversized file is not ours past its first bytes: the new one has the usual size.
+  const std::span<const std::uint8_t> suite =
+      ancien.tronquee ? std::span<const std::uint8_t>() : ancien.octets;
+  return Remplacer(dossier, {EncoderFichierOptions(donnees, suite), EncoderFichierNoms(donnees)},
+                   ecrire, temoin);
+}
+
 }  // namespace
 
 fs::path CheminFichierOptions(const fs::path& dossier) { return dossier / NomFichierOptions; }
@@ -286,7 +371,7 @@ ChargementDossier ChargerOptions(const fs::path& dossier, TirageUniforme& tirage
 
   r.chargement = DecoderFichiers(options.octets, noms.octets, tirage);
   if (r.chargement.resultat == ResultatChargement::OptionsParDefaut) {
-    ResultatSauvegarde s = SauverOptions(dossier, r.chargement.donnees, ecrire, temoin);
+    ResultatSauvegarde s = Sauver(dossier, r.chargement.donnees, ecrire, temoin);
     r.fichiersEcrits = s.Reussie();
     if (s.echec) r.echec = std::move(s.echec);
   }
@@ -295,98 +380,22 @@ ChargementDossier ChargerOptions(const fs::path& dossier, TirageUniforme& tirage
 
 ResultatSauvegarde SauverOptions(const fs::path& dossier, const DonneesOptions& donnees,
                                  const EcrivainOctets& ecrire, const TemoinAppels& temoin) {
-  std::error_code e;
-  fs::create_directories(dossier, e);
-  if (e) {
-    return {EchecFichier{FichierDonnees::Options, OperationFichier::Ecriture,
-                         CheminFichierOptions(dossier), e}};
-  }
   Reprendre(dossier, temoin);
-  const fs::path options = CheminFichierOptions(dossier);
-  const Lecture ancien = LireFichier(options);
-  if (ancien.erreur) {
-    return {EchecFichier{FichierDonnees::Options, OperationFichier::Ecriture, options,
-                         ancien.erreur, RefusFichier::Illisible}};
-  }
-  const fs::path noms = CheminFichierNoms(dossier);
-  if (const Lecture anciensNoms = LireFichier(noms); anciensNoms.erreur) {
-    return {EchecFichier{FichierDonnees::Noms, OperationFichier::Ecriture, noms, anciensNoms.erreur,
-                         RefusFichier::Illisible}};
-  }
-  // An oversized file is not ours past its first bytes: the new one has the usual size.
-  const std::span<const std::uint8_t> suite =
-      ancien.tronquee ? std::span<const std::uint8_t>() : ancien.octets;
-  return RemplacerFichiers(dossier,
-                           {EncoderFichierOptions(donnees, suite), EncoderFichierNoms(donnees)},
-                           ecrire, temoin);
+  return Sauver(dossier, donnees, ecrire, temoin);
 }
 
 ResultatSauvegarde RemplacerFichiers(const fs::path& dossier, const OctetsFichiers& octets,
                                      const EcrivainOctets& ecrire, const TemoinAppels& temoin) {
-  const std::array<Remplacement, 2> remplacements = {
-      {{FichierDonnees::Options, CheminFichierOptions(dossier), &octets.options},
-       {FichierDonnees::Noms, CheminFichierNoms(dossier), &octets.noms}}};
-  auto echec = [](const Remplacement& r, std::error_code erreur,
-                  RefusFichier refus = RefusFichier::Aucun) {
-    return ResultatSauvegarde{
-        EchecFichier{r.fichier, OperationFichier::Ecriture, r.cible, erreur, refus}};
-  };
-  struct stat etatDossier {};
-  if (::stat(dossier.c_str(), &etatDossier) != 0) return echec(remplacements[0], ErreurSysteme());
   Reprendre(dossier, temoin);
-
-  std::array<struct stat, 2> anciens{};
-  std::array<bool, 2> existe{};
-  for (std::size_t i = 0; i < remplacements.size(); ++i) {
-    const Remplacement& r = remplacements[i];
-    existe[i] = ::lstat(r.cible.c_str(), &anciens[i]) == 0;
-    std::error_code e;
-    if (existe[i]) {
-      if (auto refus = Remplacable(r.cible, anciens[i], e)) return echec(r, e, *refus);
-    }
-  }
-  // Undoes what this save wrote when it stops before its marker: the old pair stays whole.
-  auto defaire = [&](const Remplacement& r, std::error_code e) {
-    for (const Remplacement& autre : remplacements) Supprimer(Nouveau(autre.cible), temoin);
-    Supprimer(dossier / NomMarqueur, temoin);
-    return echec(r, e);
-  };
-  for (std::size_t i = 0; i < remplacements.size(); ++i) {
-    const Remplacement& r = remplacements[i];
-    if (!*r.octets) continue;
-    const std::error_code e =
-        EcrireNouveau(Nouveau(r.cible), **r.octets, existe[i] ? &anciens[i] : nullptr, etatDossier,
-                      ecrire, temoin);
-    if (e) return defaire(r, e);
-  }
-  const std::string texte = TexteMarqueur(remplacements);
-  const auto octetsMarqueur = std::as_bytes(std::span(texte.data(), texte.size()));
-  if (const std::error_code e = EcrireNouveau(
-          dossier / NomMarqueur,
-          {reinterpret_cast<const std::uint8_t*>(octetsMarqueur.data()), octetsMarqueur.size()},
-          nullptr, etatDossier, EcrireTout, temoin))
-    return defaire(remplacements[0], e);
-  SynchroniserDossier(dossier, temoin);
-
-  // From here on the marker stands for the new pair: a failure is finished by the next load.
-  for (const Remplacement& r : remplacements) {
-    const std::error_code e =
-        *r.octets ? Renommer(Nouveau(r.cible), r.cible, temoin) : Supprimer(r.cible, temoin);
-    if (e) return echec(r, e);
-  }
-  SynchroniserDossier(dossier, temoin);
-  Supprimer(dossier / NomMarqueur, temoin);
-  SynchroniserDossier(dossier, temoin);
-  return {};
+  return Remplacer(dossier, octets, ecrire, temoin);
 }
 
 LectureFichiers LireFichiers(const fs::path& dossier) {
   LectureFichiers r;
-  const std::array<std::pair<FichierDonnees, std::optional<Octets>*>, 2> fichiers = {
-      {{FichierDonnees::Options, &r.octets.options}, {FichierDonnees::Noms, &r.octets.noms}}};
-  for (const auto& [fichier, octets] : fichiers) {
-    const fs::path chemin = fichier == FichierDonnees::Options ? CheminFichierOptions(dossier)
-                                                               : CheminFichierNoms(dossier);
+  const std::array<std::tuple<FichierDonnees, fs::path, std::optional<Octets>*>, 2> fichiers = {
+      {{FichierDonnees::Options, CheminFichierOptions(dossier), &r.octets.options},
+       {FichierDonnees::Noms, CheminFichierNoms(dossier), &r.octets.noms}}};
+  for (const auto& [fichier, chemin, octets] : fichiers) {
     std::error_code e;
     if (!fs::exists(chemin, e)) continue;
     Lecture l = LireFichier(chemin);

@@ -51,6 +51,7 @@ void FormRolvex::Form_Load() {
   CreerMenus();
   MettreMenusALEchelle();
   Trouver<QAction>(*this, "MenuVoirScores")->setEnabled(false);
+  Trouver<QAction>(*this, "MenuAnnuler")->setEnabled(false);
 
   // InitAireJeu
   auto* client = new QWidget(this);
@@ -105,6 +106,7 @@ void FormRolvex::CreerMenus() {
   const EntreeMenu entrees[] = {
       {"MenuJeu", "", 0, nullptr},
       {"MenuNew", "MenuJeu", Qt::Key_F2, [this] { AppelPreNouveau(); }},
+      {"MenuAnnuler", "MenuJeu", (Qt::CTRL | Qt::Key_Z).toCombined(), [&s] { s.Annuler(); }},
       {"MenuQuit", "MenuJeu", Qt::Key_F9, [&s] { s.DemanderQuitter(); }},
       {"MenuOptions", "", 0, nullptr},
       {"MenuVoirScores", "MenuOptions", Qt::Key_F4, [&s] { s.AfficherScores(); }},
@@ -276,6 +278,7 @@ void FormRolvex::DessineCases() {
     ecran_->Panneau(Seul::PictureAireJeu).show();
     feuilleEnRefection_ = false;
   }
+  Trouver<QAction>(*this, "MenuAnnuler")->setEnabled(session_.PeutAnnuler());
   clavier_->Actualiser();
   accessibilite_->ActualiserFeuille();
 }

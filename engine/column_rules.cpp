@@ -29,6 +29,7 @@ void Partie::CacherCasesLibres(int16_t c) {
 void Partie::TransformeEnCasePrise(int16_t c, int16_t f, int16_t score) {
   auto& e = etat_;
   CaseJeu& k = e.Cases(c, f);
+  ecrit_ = true;
   k.Prise = true;
   k.Score = score;
   k.CouleurFond = Noir;
@@ -54,7 +55,7 @@ void Partie::PassageTroisZero() {
 }
 
 // A click on a square, as the list of the rules it applies in turn.
-void Partie::AppelCliqueCase(int16_t c, int16_t f) {
+void Partie::CliquerCase(int16_t c, int16_t f) {
   auto& e = etat_;
   if (c < 1 || c > NbColonnesMax || f < 1 || f > NbFigures) return;
   // Before the first throw there are no dice to score: the click does nothing at all.
@@ -111,7 +112,7 @@ void Partie::CliqueAnnonce(int16_t f) {
 // The announced upper figure: keep its dice and throw the others at once.
 void Partie::RelancerPourLaFigureAnnoncee() {
   GarderDesDeValeur(etat_.FigureAnnoncee);
-  AppelOkDeClique();
+  PresserOk();
 }
 
 // The announcement: nothing is written, and only the announced square stays open for the rest

@@ -1,5 +1,6 @@
 #include "dice.h"
 
+#include <sstream>
 #include <string>
 
 #include "game.h"
@@ -25,6 +26,20 @@ void DeEquitable::NouvellePartie() {
   generateur_.seed(semence);
 }
 
+std::string DeEquitable::Etat() const {
+  std::ostringstream texte;
+  texte << generateur_;
+  return texte.str();
+}
+
+bool DeEquitable::Restaurer(std::string_view etat) {
+  std::istringstream texte{std::string(etat)};
+  std::mt19937 lu;
+  if (!(texte >> lu) || !(texte >> std::ws).eof()) return false;
+  generateur_ = lu;
+  return true;
+}
+
 int16_t DeEquitable::Face() {
   for (;;) {
     if (auto face = FaceEquitable(static_cast<std::uint32_t>(generateur_()))) return *face;
@@ -47,6 +62,7 @@ void Partie::AfficherDe(int16_t de) {
 }
 
 void Partie::JeterDe(int16_t de) {
+  jete_ = true;
   etat_.Des[de] = MyRandom(de, static_cast<int16_t>(etat_.NbJets + 1));
   AfficherDe(de);
 }
@@ -63,7 +79,7 @@ void Partie::InitLanceDes() {
 }
 
 // One press of the throw button, as the list of the rules it applies in turn.
-void Partie::AppelOkDeClique() {
+void Partie::PresserOk() {
   auto& e = etat_;
   // A finished game, or none yet, has no throw button to press.
   if (e.NumeroTour == 0 || e.PartieTerminee) return;

@@ -8,6 +8,8 @@
 #include <limits>
 #include <optional>
 #include <random>
+#include <string>
+#include <string_view>
 
 namespace rolvex {
 
@@ -42,6 +44,10 @@ class DeEquitable final : public SourceDes {
   }
   void FixerGraine(std::optional<std::uint64_t> graine) { graine_ = graine; }
   void NouvellePartie() override;
+  // The generator's whole state as text, and back, so that a game saved in progress throws on
+  // as if it had never stopped. A text that is no such state changes nothing and gives false.
+  std::string Etat() const;
+  bool Restaurer(std::string_view etat);
   int16_t Face() override;
 
  private:

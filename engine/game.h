@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 
 #include "dice.h"
 #include "display.h"
@@ -72,6 +74,18 @@ class Partie {
   // first throw of a turn, does nothing at all.
   void AppelCliqueCase(int16_t colonne, int16_t figure);
 
+  // Takes back the last square written, with its totals and bonuses, and puts the dice and
+  // the kept dice back as they were; possible until the next throw, never after the game's
+  // end, and one square only. A throw is never taken back.
+  bool PeutAnnuler() const { return avantEcriture_.has_value(); }
+  void Annuler();
+  // The state Annuler would bring back, if any.
+  const std::optional<EtatPartie>& AvantEcriture() const { return avantEcriture_; }
+
+  // A game saved in progress comes back as it was: the screen is set up for its columns and
+  // drawn whole. The faces stay those chosen now.
+  void Reprendre(const EtatPartie& etat, const std::optional<EtatPartie>& avantEcriture);
+
  private:
   // score_sheet
   void InitCases();
@@ -86,6 +100,7 @@ class Partie {
   bool DesAuChoix() const;
   void GarderDesDeValeur(int16_t valeur);
   // The steps of a press of OK.
+  void PresserOk();
   bool RefuserJetInutile();
   bool RefuserJetSansDeLache();
   void JeterPremierJet();
@@ -98,6 +113,7 @@ class Partie {
   void PassageTroisZero();
   void CacherCasesLibres(int16_t colonne);
   // The steps of a click on a square.
+  void CliquerCase(int16_t colonne, int16_t figure);
   void EcrireCase(int16_t colonne, int16_t figure, int16_t score);
   void OuvrirCaseSuivante(int16_t colonne, int16_t figure);
   void CliqueAnnonce(int16_t figure);
@@ -110,10 +126,16 @@ class Partie {
   void DeselectionneTout();
   void DessineCases();
   void AppelFinPartie();
+  // take_back
+  void RetenirPourAnnuler(const std::function<void()>& action);
+  void ReafficherTout();
 
   Affichage& affichage_;
   SourceDes& source_;
   EtatPartie etat_;
+  std::optional<EtatPartie> avantEcriture_;
+  bool ecrit_ = false;  // a square was written since RetenirPourAnnuler began
+  bool jete_ = false;   // a die was thrown since then
 };
 
 }  // namespace rolvex

@@ -11,6 +11,7 @@ void Partie::ChoisirMode(int16_t modeJeu) {
 // progress is simply abandoned.
 void Partie::AppelNouveau() {
   auto& e = etat_;
+  avantEcriture_.reset();
   source_.NouvellePartie();
   e.NbColonnes = NbColonnesMode[e.ModeJeu];
   e.NbFiguresColonne.fill(0);

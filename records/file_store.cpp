@@ -173,26 +173,33 @@ std::string TexteMarqueur(std::span<const Remplacement> remplacements) {
   return texte;
 }
 
-// The sizes a whole marker gives the two files, in the order of the pair; nothing if the
-// marker is absent, cut short or not ours.
-using PlanMarqueur = std::array<std::optional<std::uintmax_t>, 2>;
+// What a whole marker says of each data file, in the order of FichiersDuDossier: nothing for a
+// file it leaves alone, else the size of its new bytes or nothing for a file to remove. No
+// plan at all if the marker is absent, cut short or not ours.
+using Taille = std::optional<std::uintmax_t>;
+using PlanMarqueur = std::array<std::optional<Taille>, 3>;
+constexpr std::array<std::string_view, 3> FichiersDuDossier = {NomFichierOptions, NomFichierNoms,
+                                                               NomFichierPartie};
 std::optional<PlanMarqueur> LireMarqueur(const fs::path& dossier) {
   const Lecture l = LireFichier(dossier / NomMarqueur);
   std::istringstream texte(std::string(l.octets.begin(), l.octets.end()));
   PlanMarqueur plan;
-  const std::array<std::string_view, 2> noms = {NomFichierOptions, NomFichierNoms};
-  for (std::size_t i = 0; i < noms.size(); ++i) {
-    std::string nom, taille;
-    if (!(texte >> nom >> taille) || nom != noms[i]) return std::nullopt;
-    if (taille != "-") {
-      if (taille.empty() || taille.size() > 9 ||
-          taille.find_first_not_of("0123456789") != std::string::npos)
-        return std::nullopt;
-      plan[i] = std::stoull(taille);
+  std::string nom, taille;
+  // The pair always, then the game in progress when the save takes it along.
+  for (std::size_t i = 0; texte >> nom && nom != FinMarqueur; ++i) {
+    if (i >= FichiersDuDossier.size() || nom != FichiersDuDossier[i] || !(texte >> taille))
+      return std::nullopt;
+    if (taille == "-") {
+      plan[i] = Taille{};
+    } else if (taille.empty() || taille.size() > 9 ||
+               taille.find_first_not_of("0123456789") != std::string::npos) {
+      return std::nullopt;
+    } else {
+      plan[i] = Taille{std::stoull(taille)};
     }
   }
-  std::string fin, reste;
-  if (!(texte >> fin) || fin != FinMarqueur || (texte >> reste)) return std::nullopt;
+  std::string reste;
+  if (nom != FinMarqueur || !plan[0] || !plan[1] || (texte >> reste)) return std::nullopt;
   return plan;
 }
 
@@ -210,18 +217,18 @@ bool AncienTemporaire(const std::string& nom) {
 // before it), or undoes one that never reached its marker; then removes every file a killed
 // save left. Done again after a kill, it comes to the same end.
 void Reprendre(const fs::path& dossier, const TemoinAppels& temoin) {
-  const std::array<fs::path, 2> cibles = {CheminFichierOptions(dossier),
-                                          CheminFichierNoms(dossier)};
   const std::optional<PlanMarqueur> plan = LireMarqueur(dossier);
   std::error_code e;
   bool change = false;
-  for (std::size_t i = 0; i < cibles.size(); ++i) {
-    const fs::path nouveau = Nouveau(cibles[i]);
+  for (std::size_t i = 0; i < FichiersDuDossier.size(); ++i) {
+    const fs::path cible = dossier / FichiersDuDossier[i];
+    const fs::path nouveau = Nouveau(cible);
     const bool present = fs::is_regular_file(fs::symlink_status(nouveau, e));
-    if (plan && (*plan)[i] && present && fs::file_size(nouveau, e) == *(*plan)[i]) {
-      change |= !Renommer(nouveau, cibles[i], temoin);
-    } else if (plan && !(*plan)[i]) {
-      change |= !Supprimer(cibles[i], temoin);
+    const std::optional<Taille> prevu = plan ? (*plan)[i] : std::nullopt;
+    if (prevu && *prevu && present && fs::file_size(nouveau, e) == **prevu) {
+      change |= !Renommer(nouveau, cible, temoin);
+    } else if (prevu && !*prevu) {
+      change |= !Supprimer(cible, temoin);
     }
     if (fs::exists(fs::symlink_status(nouveau, e))) change |= !Supprimer(nouveau, temoin);
   }
@@ -253,9 +260,12 @@ std::optional<RefusFichier> Remplacable(const fs::path& cible, const struct stat
 // RemplacerFichiers once what a killed save left is dealt with.
 ResultatSauvegarde Remplacer(const fs::path& dossier, const OctetsFichiers& octets,
                              const EcrivainOctets& ecrire, const TemoinAppels& temoin) {
-  const std::array<Remplacement, 2> remplacements = {
-      {{FichierDonnees::Options, CheminFichierOptions(dossier), &octets.options},
-       {FichierDonnees::Noms, CheminFichierNoms(dossier), &octets.noms}}};
+  static const std::optional<Octets> retiree;
+  std::vector<Remplacement> remplacements = {
+      {FichierDonnees::Options, CheminFichierOptions(dossier), &octets.options},
+      {FichierDonnees::Noms, CheminFichierNoms(dossier), &octets.noms}};
+  if (octets.retirerPartie)
+    remplacements.push_back({FichierDonnees::Partie, CheminFichierPartie(dossier), &retiree});
   auto echec = [](const Remplacement& r, std::error_code erreur,
                   RefusFichier refus = RefusFichier::Aucun) {
     return ResultatSauvegarde{
@@ -264,13 +274,14 @@ ResultatSauvegarde Remplacer(const fs::path& dossier, const OctetsFichiers& octe
   struct stat etatDossier {};
   if (::stat(dossier.c_str(), &etatDossier) != 0) return echec(remplacements[0], ErreurSysteme());
 
-  std::array<struct stat, 2> anciens{};
-  std::array<bool, 2> existe{};
+  std::array<struct stat, 3> anciens{};
+  std::array<bool, 3> existe{};
   for (std::size_t i = 0; i < remplacements.size(); ++i) {
     const Remplacement& r = remplacements[i];
     existe[i] = ::lstat(r.cible.c_str(), &anciens[i]) == 0;
     std::error_code e;
-    if (existe[i]) {
+    // The game in progress is ours alone: a finished one goes whatever its mode.
+    if (existe[i] && r.fichier != FichierDonnees::Partie) {
       if (auto refus = Remplacable(r.cible, anciens[i], e)) return echec(r, e, *refus);
     }
   }
@@ -309,7 +320,8 @@ ResultatSauvegarde Remplacer(const fs::path& dossier, const OctetsFichiers& octe
 
 // SauverOptions once what a killed save left is dealt with.
 ResultatSauvegarde Sauver(const fs::path& dossier, const DonneesOptions& donnees,
-                          const EcrivainOctets& ecrire, const TemoinAppels& temoin) {
+                          const EcrivainOctets& ecrire, const TemoinAppels& temoin,
+                          bool retirerPartie = false) {
   std::error_code e;
   fs::create_directories(dossier, e);
   if (e) {
@@ -330,8 +342,9 @@ ResultatSauvegarde Sauver(const fs::path& dossier, const DonneesOptions& donnees
   // An oversized file is not ours past its first bytes: the new one has the usual size.
   const std::span<const std::uint8_t> suite =
       ancien.tronquee ? std::span<const std::uint8_t>() : ancien.octets;
-  return Remplacer(dossier, {EncoderFichierOptions(donnees, suite), EncoderFichierNoms(donnees)},
-                   ecrire, temoin);
+  return Remplacer(
+      dossier, {EncoderFichierOptions(donnees, suite), EncoderFichierNoms(donnees), retirerPartie},
+      ecrire, temoin);
 }
 
 }  // namespace
@@ -339,6 +352,8 @@ ResultatSauvegarde Sauver(const fs::path& dossier, const DonneesOptions& donnees
 fs::path CheminFichierOptions(const fs::path& dossier) { return dossier / NomFichierOptions; }
 
 fs::path CheminFichierNoms(const fs::path& dossier) { return dossier / NomFichierNoms; }
+
+fs::path CheminFichierPartie(const fs::path& dossier) { return dossier / NomFichierPartie; }
 
 std::error_code EcrireTout(int descripteur, std::span<const std::uint8_t> octets) {
   while (!octets.empty()) {
@@ -382,6 +397,73 @@ ResultatSauvegarde SauverOptions(const fs::path& dossier, const DonneesOptions& 
                                  const EcrivainOctets& ecrire, const TemoinAppels& temoin) {
   Reprendre(dossier, temoin);
   return Sauver(dossier, donnees, ecrire, temoin);
+}
+
+ResultatSauvegarde SauverOptionsFinPartie(const fs::path& dossier, const DonneesOptions& donnees,
+                                          const EcrivainOctets& ecrire,
+                                          const TemoinAppels& temoin) {
+  Reprendre(dossier, temoin);
+  return Sauver(dossier, donnees, ecrire, temoin, true);
+}
+
+ResultatSauvegarde SauverPartie(const fs::path& dossier, std::span<const std::uint8_t> octets,
+                                const EcrivainOctets& ecrire, const TemoinAppels& temoin) {
+  Reprendre(dossier, temoin);
+  const fs::path cible = CheminFichierPartie(dossier);
+  auto echec = [&](std::error_code e, RefusFichier refus = RefusFichier::Aucun) {
+    return ResultatSauvegarde{
+        EchecFichier{FichierDonnees::Partie, OperationFichier::Ecriture, cible, e, refus}};
+  };
+  struct stat etatDossier {};
+  if (::stat(dossier.c_str(), &etatDossier) != 0) return echec(ErreurSysteme());
+  struct stat ancien {};
+  const bool existe = ::lstat(cible.c_str(), &ancien) == 0;
+  std::error_code e;
+  if (existe) {
+    if (auto refus = Remplacable(cible, ancien, e)) return echec(e, *refus);
+  }
+  // One file needs no marker: until the rename the old one stands whole, and the next save
+  // removes what a kill left.
+  e = EcrireNouveau(Nouveau(cible), octets, existe ? &ancien : nullptr, etatDossier, ecrire,
+                    temoin);
+  if (!e) e = Renommer(Nouveau(cible), cible, temoin);
+  if (e) {
+    Supprimer(Nouveau(cible), temoin);
+    return echec(e);
+  }
+  SynchroniserDossier(dossier, temoin);
+  return {};
+}
+
+ResultatSauvegarde RetirerPartie(const fs::path& dossier, const TemoinAppels& temoin) {
+  Reprendre(dossier, temoin);
+  const fs::path cible = CheminFichierPartie(dossier);
+  if (const std::error_code e = Supprimer(cible, temoin))
+    return {EchecFichier{FichierDonnees::Partie, OperationFichier::Ecriture, cible, e}};
+  SynchroniserDossier(dossier, temoin);
+  return {};
+}
+
+LecturePartie LirePartie(const fs::path& dossier) {
+  const fs::path chemin = CheminFichierPartie(dossier);
+  Lecture l = LireFichier(chemin);
+  LecturePartie r;
+  std::error_code e;
+  if (l.erreur) {
+    r.echec = EchecFichier{FichierDonnees::Partie, OperationFichier::Lecture, chemin, l.erreur};
+  } else if (fs::exists(fs::symlink_status(chemin, e))) {
+    r.octets = std::move(l.octets);
+  }
+  return r;
+}
+
+std::optional<fs::path> MettreDeCotePartie(const fs::path& dossier) {
+  const fs::path cible = CheminFichierPartie(dossier);
+  fs::path aCote = cible;
+  aCote += ".bad";
+  if (Renommer(cible, aCote, {})) return std::nullopt;
+  SynchroniserDossier(dossier, {});
+  return aCote;
 }
 
 ResultatSauvegarde RemplacerFichiers(const fs::path& dossier, const OctetsFichiers& octets,

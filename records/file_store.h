@@ -19,15 +19,18 @@ namespace rolvex {
 
 inline constexpr std::string_view NomFichierOptions = "options12.dat";
 inline constexpr std::string_view NomFichierNoms = "names12.dat";
+// The game in progress, while there is one.
+inline constexpr std::string_view NomFichierPartie = "game12.dat";
 
 std::filesystem::path CheminFichierOptions(const std::filesystem::path& dossier);
 std::filesystem::path CheminFichierNoms(const std::filesystem::path& dossier);
+std::filesystem::path CheminFichierPartie(const std::filesystem::path& dossier);
 
 // A file bigger than this is not one of ours: only its first bytes are read, as those of a
 // damaged file, and the next save writes a file of the usual size.
 inline constexpr std::uintmax_t TailleLueMaximum = 1 << 20;
 
-enum class FichierDonnees : int8_t { Options, Noms };
+enum class FichierDonnees : int8_t { Options, Noms, Partie };
 enum class OperationFichier : int8_t { Lecture, Ecriture };
 
 // A file the store would not replace, before the system had any say: the player's choice
@@ -84,10 +87,20 @@ ResultatSauvegarde SauverOptions(const std::filesystem::path& dossier,
                                  const EcrivainOctets& ecrire = EcrireTout,
                                  const TemoinAppels& temoin = {});
 
-// The bytes of the two files; nothing for a file that is to be removed.
+// SauverOptions at a game's end: the game in progress is removed in the same replacement, so
+// that a kill leaves either the old tables and the game to finish, or the new tables and no
+// game to play twice.
+ResultatSauvegarde SauverOptionsFinPartie(const std::filesystem::path& dossier,
+                                          const DonneesOptions& donnees,
+                                          const EcrivainOctets& ecrire = EcrireTout,
+                                          const TemoinAppels& temoin = {});
+
+// The bytes of the two files; nothing for a file that is to be removed. The game in progress
+// is left alone, unless it is to be removed with them.
 struct OctetsFichiers {
   std::optional<std::vector<std::uint8_t>> options;
   std::optional<std::vector<std::uint8_t>> noms;
+  bool retirerPartie = false;
 };
 
 // Replaces both files of `dossier` as one: whatever instant the program is killed at, the
@@ -100,6 +113,27 @@ ResultatSauvegarde RemplacerFichiers(const std::filesystem::path& dossier,
                                      const OctetsFichiers& octets,
                                      const EcrivainOctets& ecrire = EcrireTout,
                                      const TemoinAppels& temoin = {});
+
+// The game in progress (game_file.h), replaced whole after each move, alone: the pair is never
+// touched. Whatever instant the program is killed at, the next load sees the old game or the
+// new one. A read-only file is not replaced.
+ResultatSauvegarde SauverPartie(const std::filesystem::path& dossier,
+                                std::span<const std::uint8_t> octets,
+                                const EcrivainOctets& ecrire = EcrireTout,
+                                const TemoinAppels& temoin = {});
+// The game is over or given up: its file goes.
+ResultatSauvegarde RetirerPartie(const std::filesystem::path& dossier,
+                                 const TemoinAppels& temoin = {});
+// The game in progress as it is on disk, after ChargerOptions; nothing when there is none.
+struct LecturePartie {
+  std::optional<std::vector<std::uint8_t>> octets;
+  std::optional<EchecFichier> echec;
+};
+LecturePartie LirePartie(const std::filesystem::path& dossier);
+// A game file that cannot be played is set aside as "game12.dat.bad" (an older one is
+// replaced), so that the player may look at it and the next game starts clean. Its new path,
+// or nothing when it could not be moved.
+std::optional<std::filesystem::path> MettreDeCotePartie(const std::filesystem::path& dossier);
 
 // Reads both files of `dossier` as they are, for a copy; an absent file gives nothing.
 struct LectureFichiers {

@@ -16,6 +16,13 @@ class Chrono {
     enMarche_ = true;
   }
   void Arreter() { enMarche_ = false; }
+  // A game saved in progress: its clock runs on from where it stood.
+  void Reprendre(int32_t minutes, int32_t secondes) {
+    Demarrer();
+    minutes_ = minutes;
+    secondes_ = secondes;
+    CompterSecondesPartie();
+  }
   bool EnMarche() const { return enMarche_; }
 
   // One second, while the clock runs. The minutes are not limited; the time the high scores
@@ -26,8 +33,7 @@ class Chrono {
       ++minutes_;
       secondes_ = 0;
     }
-    const int64_t secondes = int64_t{minutes_} * 60 + secondes_;
-    secondesPartie_ = static_cast<int32_t>(std::min<int64_t>(secondes, TempsMaximum));
+    CompterSecondesPartie();
   }
 
   int32_t SecondesChrono() const { return secondes_; }  // 0..59
@@ -35,6 +41,11 @@ class Chrono {
   int32_t SecondesPartie() const { return secondesPartie_; }  // 0..TempsMaximum
 
  private:
+  void CompterSecondesPartie() {
+    const int64_t secondes = int64_t{minutes_} * 60 + secondes_;
+    secondesPartie_ = static_cast<int32_t>(std::min<int64_t>(secondes, TempsMaximum));
+  }
+
   bool enMarche_ = false;
   int32_t secondes_ = 0;
   int32_t minutes_ = 0;

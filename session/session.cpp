@@ -1,6 +1,7 @@
 #include "session/session.h"
 
 #include "records/file_store.h"
+#include "records/game_file.h"
 #include "texts/messages.h"
 
 namespace rolvex {
@@ -53,13 +54,59 @@ void Session::ChargerOptions(const DossiersDonnees& dossiers) {
   vue_.OptionsChargees();
   vue_.FacesChoisies(Etat().TypeDes);
   if (chargement.echec) Signaler(*chargement.echec, {.quoi = ObjetSauvegarde::Quoi::TablesDefaut});
+  ReprendrePartie();
+}
+
+// The game comes back with the clock where it stood and the generator where it was, so that
+// the throws to come are those the game would have thrown.
+void Session::ReprendrePartie() {
+  const LecturePartie lecture = LirePartie(*dossierEcriture_);
+  if (lecture.echec) {
+    Signaler(*lecture.echec, {.quoi = ObjetSauvegarde::Quoi::PartieEnCours});
+    return;
+  }
+  if (!lecture.octets) return;
+  const std::optional<PartieEnCours> partie = DecoderPartie(*lecture.octets);
+  if (!partie || !de_.Restaurer(partie->generateur)) {
+    const std::optional<std::filesystem::path> aCote = MettreDeCotePartie(*dossierEcriture_);
+    vue_.AfficherMessage(MsgPartieIllisible(
+        CheminFichierPartie(*dossierEcriture_).string(),
+        aCote ? std::optional<std::string>(aCote->string()) : std::nullopt, langue_));
+    return;
+  }
+  partie_.Reprendre(partie->etat, partie->avantEcriture);
+  chrono_.Reprendre(partie->minutes, partie->secondes);
+  partieReprise_ = true;
+  InfoInterface(MsgPartieReprise(langue_));
+}
+
+void Session::SauverPartie() {
+  const EtatPartie& e = Etat();
+  if (!dossierEcriture_ || e.NumeroTour == 0 || e.PartieTerminee) return;
+  const PartieEnCours partie{e, partie_.AvantEcriture(), chrono_.MinutesChrono(),
+                             chrono_.SecondesChrono(), de_.Etat()};
+  const ResultatSauvegarde r =
+      rolvex::SauverPartie(*dossierEcriture_, EncoderPartie(partie), EcrireTout, temoin_);
+  if (r.echec && !echecPartieSignale_)
+    Signaler(*r.echec, {.quoi = ObjetSauvegarde::Quoi::PartieEnCours});
+  echecPartieSignale_ = r.echec.has_value();
+}
+
+// An absent file is as good as removed; a file that stays is set aside at the next start.
+void Session::RetirerPartie() {
+  partieReprise_ = false;
+  if (dossierEcriture_) rolvex::RetirerPartie(*dossierEcriture_, temoin_);
 }
 
 void Session::SauverOptions(const ObjetSauvegarde& objet) {
   if (!dossierEcriture_) return;
   const EtatPartie& e = Etat();
   const DonneesOptions donnees{e.ModeJeu, e.TypeDes, nomJoueur_, scores_};
-  const ResultatSauvegarde resultat = rolvex::SauverOptions(*dossierEcriture_, donnees);
+  // A game's place in the tables and the end of its file are one replacement.
+  const ResultatSauvegarde resultat =
+      objet.quoi == ObjetSauvegarde::Quoi::Score
+          ? SauverOptionsFinPartie(*dossierEcriture_, donnees, EcrireTout, temoin_)
+          : rolvex::SauverOptions(*dossierEcriture_, donnees, EcrireTout, temoin_);
   if (resultat.echec) Signaler(*resultat.echec, objet);
 }
 
@@ -77,16 +124,46 @@ void Session::PanelOkParams_Click(std::string_view nom, int16_t modeJeu) {
   partie_.ChoisirMode(modeJeu);
   nomJoueur_ = nom;
   SauverOptions({.quoi = ObjetSauvegarde::Quoi::Nom, .nom = nomJoueur_});
+  AppelNouveau();
+}
+
+void Session::AppelNouveau() {
   partie_.AppelNouveau();
+  RetirerPartie();
 }
 
 // A hidden button gets no press.
 void Session::PanelOkDe_Click() {
-  if (ecran_.okDeVisible) partie_.AppelOkDeClique();
+  Jouer([this] {
+    if (ecran_.okDeVisible) partie_.AppelOkDeClique();
+  });
+}
+
+void Session::ImageDe_MouseDown(int16_t de, int16_t bouton) {
+  Jouer([=, this] { partie_.ImageDe_MouseDown(de, bouton); });
+}
+
+void Session::PanelDe_Click(int16_t de) {
+  Jouer([=, this] { partie_.PanelDe_Click(de); });
 }
 
 void Session::AppelCliqueCase(int16_t colonne, int16_t figure) {
-  if (FeuilleMontree()) partie_.AppelCliqueCase(colonne, figure);
+  Jouer([=, this] {
+    if (FeuilleMontree()) partie_.AppelCliqueCase(colonne, figure);
+  });
+}
+
+// The clock runs on; the line says what happened, as the dice alone would not.
+void Session::Annuler() {
+  if (!partie_.PeutAnnuler() || !FeuilleMontree()) return;
+  Jouer([this] { partie_.Annuler(); });
+  InfoInterface(MsgCaseAnnulee(langue_));
+}
+
+void Session::Tic(int32_t nombre) {
+  if (!chrono_.EnMarche()) return;
+  for (int32_t i = 0; i < nombre; ++i) chrono_.TimerChrono_Timer();
+  SauverPartie();
 }
 
 void Session::ChoisirFaces(int16_t typeDes) {
@@ -232,9 +309,11 @@ void Session::AppelFinPartie() {
     vue_.AfficherMessage(MessagePlace(place, langue_));
     InfoInterface(MsgAutrePartie(langue_));
   } else {
-    // No table is shown and no file written.
+    // No table is shown and no data file written.
     InfoInterface(MsgHorsClassement(langue_));
   }
+  // Gone with the tables' save when that succeeded; a game over is never resumed.
+  RetirerPartie();
   chrono_.Arreter();
   vue_.Chrono(false);
 }

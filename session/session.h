@@ -131,9 +131,14 @@ class Session : private Affichage {
   // screen's width until told.
   void ChoisirLargeurFenetre(double largeurTwips) { largeurFenetre_ = largeurTwips; }
 
-  // Reads the options and the high scores from `dossiers`, and saves there from then on.
-  // Without it the session reads and writes no file. A failure is told in a message box.
+  // Reads the options and the high scores from `dossiers`, and saves there from then on;
+  // then a game left in progress there comes back as it was, clock and dice included. Without
+  // it the session reads and writes no file. A failure is told in a message box.
   void ChargerOptions(const DossiersDonnees& dossiers);
+  // The game on screen came back from its file, and no new game has begun since.
+  bool PartieReprise() const { return partieReprise_; }
+  // Tests watch each call by which the files are changed.
+  void ObserverFichiers(TemoinAppels temoin) { temoin_ = std::move(temoin); }
   // Writes the options and the high scores; a failure is told, the game goes on with what it
   // holds, and the next save tries again; its message says what `objet` was.
   void SauverOptions(const ObjetSauvegarde& objet = {});
@@ -141,17 +146,22 @@ class Session : private Affichage {
   // The name dialog's OK: an empty name is refused with a message; otherwise the mode (1..3;
   // another value keeps the mode) and the name are taken and saved, and a new game starts.
   void PanelOkParams_Click(std::string_view nom, int16_t modeJeu);
-  // A new game in the mode and with the name the session holds (PanelNewGame).
-  void AppelNouveau() { partie_.AppelNouveau(); }
+  // A new game in the mode and with the name the session holds (PanelNewGame). The game in
+  // progress, if any, is given up.
+  void AppelNouveau();
   // The mode (1..3) of the next new game.
   void ChoisirMode(int16_t modeJeu) { partie_.ChoisirMode(modeJeu); }
 
   // The player's gestures on the dice area and the sheet; each is ignored where the window
   // would not deliver it (a hidden control).
+  // After each, the game in progress is saved.
   void PanelOkDe_Click();
-  void ImageDe_MouseDown(int16_t de, int16_t bouton) { partie_.ImageDe_MouseDown(de, bouton); }
-  void PanelDe_Click(int16_t de) { partie_.PanelDe_Click(de); }
+  void ImageDe_MouseDown(int16_t de, int16_t bouton);
+  void PanelDe_Click(int16_t de);
   void AppelCliqueCase(int16_t colonne, int16_t figure);
+  // Takes back the last square written, until the next throw (Partie::Annuler).
+  bool PeutAnnuler() const { return partie_.PeutAnnuler(); }
+  void Annuler();
   void ChoisirFaces(int16_t typeDes);
 
   // The mouse over the play area: the information line explains what lies under it.
@@ -165,8 +175,8 @@ class Session : private Affichage {
   void AfficherScores();
   void EffacerScores();
 
-  // One second of the game clock.
-  void Tic() { chrono_.TimerChrono_Timer(); }
+  // `nombre` seconds of the game clock.
+  void Tic(int32_t nombre = 1);
 
   // Asks before quitting; on Yes says goodbye, saves and ends the run.
   void DemanderQuitter();
@@ -190,6 +200,15 @@ class Session : private Affichage {
   void MontrerScores(int16_t placeEnRouge);
   void Signaler(const EchecFichier& echec, const ObjetSauvegarde& objet);
   bool FeuilleMontree() const { return !ecran_.scoresMontres; }
+  // The game in progress and its file.
+  void ReprendrePartie();
+  void SauverPartie();
+  void RetirerPartie();
+  template <typename Geste>
+  void Jouer(Geste&& geste) {
+    geste();
+    SauverPartie();
+  }
 
   VueSession& vue_;
   Langue langue_;
@@ -205,6 +224,9 @@ class Session : private Affichage {
   std::string nomJoueur_;
   std::optional<std::filesystem::path> dossierEcriture_;  // none: no file is written
   Chrono chrono_;
+  bool partieReprise_ = false;
+  bool echecPartieSignale_ = false;  // told once, until a save of the game succeeds again
+  TemoinAppels temoin_;
 };
 
 }  // namespace rolvex

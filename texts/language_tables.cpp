@@ -71,6 +71,7 @@ constexpr Ecriture EcrituresLangue[] = {
 
     Sur("MenuJeu", "Yam", "Yam"),
     Sur("MenuNew", "Nouvelle partie", "New game"),
+    Sur("MenuAnnuler", "Annuler la dernière case", "Undo the last square"),
     Sur("MenuQuit", "Quitter", "Quit"),
     Sur("MenuOptions", "Options", "Options"),
     Sur("MenuVoirScores", "Voir les scores", "See the scores"),

@@ -126,6 +126,8 @@ std::string CeQuiNEstPasSauve(const ObjetSauvegarde& objet, Langue langue) {
     case CopieUtilisateur:
       return fr ? "Les fichiers de données ne sont pas copiés dans " + objet.nom
                 : "The data files are not copied into " + objet.nom;
+    case PartieEnCours:
+      return fr ? "La partie en cours n'est pas enregistrée" : "The game in progress is not saved";
     case Options: break;
   }
   return fr ? "Les scores, le nom et les options ne sont pas enregistrés"
@@ -141,6 +143,9 @@ std::string_view LaSuite(const ObjetSauvegarde& objet, Langue langue) {
       return fr ? "Le jeu les lit là où ils sont ; le prochain enregistrement essaiera de "
                   "nouveau."
                 : "The game reads them where they are; the next save will try again.";
+    case ObjetSauvegarde::Quoi::PartieEnCours:
+      return fr ? "Elle continue ; chaque coup essaiera de nouveau de l'enregistrer."
+                : "It goes on; every move will try again to save it.";
     default:
       return fr ? "Les scores restent en mémoire ; le prochain enregistrement essaiera de "
                   "nouveau."
@@ -149,6 +154,33 @@ std::string_view LaSuite(const ObjetSauvegarde& objet, Langue langue) {
 }
 
 }  // namespace
+
+std::string_view MsgPartieReprise(Langue langue) {
+  return langue == Langue::Francais ? "La partie en cours reprend là où vous l'aviez laissée."
+                                    : "Your game in progress is back where you left it.";
+}
+
+std::string_view MsgCaseAnnulee(Langue langue) {
+  return langue == Langue::Francais
+             ? "La dernière case inscrite est effacée : les dés sont revenus, choisissez une case."
+             : "The last square written is taken back: the dice are back, choose a square.";
+}
+
+std::string MsgPartieIllisible(const std::string& chemin, const std::optional<std::string>& aCote,
+                               Langue langue) {
+  const bool fr = langue == Langue::Francais;
+  std::string texte(fr ? "La partie enregistrée dans " : "The game saved in ");
+  texte += chemin;
+  texte += fr ? " ne peut pas être reprise : le fichier est abîmé ou n'est pas le sien. "
+              : " cannot be resumed: the file is damaged or not one of ours. ";
+  if (aCote) {
+    texte += fr ? "Il est mis de côté sous " : "It is set aside as ";
+    texte += *aCote;
+    texte += ". ";
+  }
+  texte += fr ? "Une nouvelle partie peut commencer." : "A new game can begin.";
+  return texte;
+}
 
 std::string MessageEchecFichier(const EchecFichier& echec, Langue langue) {
   return MsgEchecLecture(echec.chemin.string(), echec.erreur.message(), langue);

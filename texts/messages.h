@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,16 @@ std::string_view MsgHorsClassement(Langue langue);
 
 // The information line once the place message has been closed.
 std::string_view MsgAutrePartie(Langue langue);
+
+// The information line once a game saved in progress has come back, and once the last square
+// written has been taken back.
+std::string_view MsgPartieReprise(Langue langue);
+std::string_view MsgCaseAnnulee(Langue langue);
+
+// A saved game that cannot be played on: where it was, and where it was set aside (nothing
+// when it could not be moved).
+std::string MsgPartieIllisible(const std::string& chemin, const std::optional<std::string>& aCote,
+                               Langue langue);
 
 // The name dialog refuses an empty name with this message.
 std::string_view MsgNomVide(Langue langue);
@@ -54,11 +65,12 @@ std::string LegendeCelluleScore(Famille famille, int place, const HighScoreEntry
 // What a save was for, so that its failure says what is not on disk.
 struct ObjetSauvegarde {
   enum class Quoi : int8_t {
-    Options,          // the name, the mode and the faces, at the quit: nothing comes after
-    Nom,              // the name and the mode of a new game
-    Score,            // a finished game's place in the high scores
-    TablesDefaut,     // the first tables, written at the first start
-    CopieUtilisateur  // the files copied into the user's folder, `nom` holding the folder
+    Options,           // the name, the mode and the faces, at the quit: nothing comes after
+    Nom,               // the name and the mode of a new game
+    Score,             // a finished game's place in the high scores
+    TablesDefaut,      // the first tables, written at the first start
+    CopieUtilisateur,  // the files copied into the user's folder, `nom` holding the folder
+    PartieEnCours      // the game in progress, after a move
   };
   Quoi quoi = Quoi::Options;
   std::string nom = {};

@@ -41,7 +41,8 @@ TEST(Etat, IsOneLineWithTheKeysInTheProtocolOrderAndOneEntryPerDieColumnAndSquar
   EXPECT_EQ(Cles(j),
             "mode columns turn throws announced over dice kept shown facesType ok okVisible figure "
             "diceTotal scoreTotal info total figuresMade seconds nextDown nextUp closed "
-            "columnFigures sheet totals captions highScores place messages scoresShown");
+            "columnFigures sheet totals captions highScores place messages scoresShown resumed "
+            "canUndo");
   for (const Json& colonne : j["sheet"]) EXPECT_EQ(colonne.size(), 13u);
   EXPECT_EQ(Cles(j["sheet"][5][12]),
             "taken visible selectable score potential colour caption look pointer");

@@ -70,7 +70,7 @@ class UneSession : public testing::Test {
     ASSERT_TRUE(SauverOptions(dossier, d).Reussie());
   }
   void JouerPartieConnue(int secondes = 75) {
-    for (int s = 0; s < secondes; ++s) session.Tic();
+    session.Tic(secondes);
     for (int16_t f = 1; f <= NbFigures; ++f) {
       Jeter(DesPartieConnue[f - 1]);
       session.AppelCliqueCase(colonne::Libre, f);

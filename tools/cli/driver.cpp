@@ -63,13 +63,12 @@ std::optional<std::string> Pilote::Appliquer(const Commande& commande) {
                    for (int16_t face : c.faces) s.FileDes().Ajouter(face);
                  },
                  [&](const PresserOk&) { s.PanelOkDe_Click(); },
+                 [&](const AnnulerCase&) { s.Annuler(); },
                  [&](const BoutonSurDe& c) { s.ImageDe_MouseDown(c.de, c.bouton); },
                  [&](const CliquerPlaceDe& c) { s.PanelDe_Click(c.de); },
                  [&](const CliquerCase& c) { s.AppelCliqueCase(c.colonne, c.figure); },
                  [&](const ChoisirFaces& c) { s.ChoisirFaces(c.typeDes); },
-                 [&](const Tics& c) {
-                   for (int32_t i = 0; i < c.nombre; ++i) s.Tic();
-                 },
+                 [&](const Tics& c) { s.Tic(c.nombre); },
                  [&](const AfficherEtat&) {
                    sortie = LigneJson(EtatJson());
                    vue_.messages.clear();

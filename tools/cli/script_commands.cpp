@@ -85,6 +85,7 @@ Lecture LireDes(Arguments a) {
 }
 
 Lecture LireOk(Arguments) { return PresserOk{}; }
+Lecture LireAnnuler(Arguments) { return AnnulerCase{}; }
 
 template <int16_t bouton>
 Lecture LireBouton(Arguments a) {
@@ -226,6 +227,7 @@ constexpr std::array Syntaxes{
     Syntaxe{"new", "new MODE", 1, 1, LireNouvelle},
     Syntaxe{"dice", "dice V1 [V2 ...]", 1, SansLimite, LireDes},
     Syntaxe{"ok", "ok", 0, 0, LireOk},
+    Syntaxe{"undo", "undo", 0, 0, LireAnnuler},
     Syntaxe{"left", "left DIE", 1, 1, LireBouton<1>},
     Syntaxe{"right", "right DIE", 1, 1, LireBouton<2>},
     Syntaxe{"place", "place DIE", 1, 1, LirePlace},

@@ -33,6 +33,9 @@ struct MettreDesEnFile {  // dice V1 [V2 …]
 struct PresserOk {  // ok
   static constexpr bool deJeu = true;
 };
+struct AnnulerCase {  // undo
+  static constexpr bool deJeu = true;
+};
 struct BoutonSurDe {  // left I | right I
   static constexpr bool deJeu = true;
   int16_t de;      // 1..5
@@ -115,7 +118,7 @@ using Commande =
     std::variant<ChoixLangue, FixerGraine, NouvellePartie, MettreDesEnFile, PresserOk, BoutonSurDe,
                  CliquerPlaceDe, CliquerCase, ChoisirFaces, Tics, AfficherEtat, SurvolerCase,
                  SurvolerBonus, SurvolerPanel, SurvolerPanelScore, SurvolerAire, Disposer,
-                 ChargerDossier, ValiderNom, ChoisirOptionMode>;
+                 ChargerDossier, ValiderNom, ChoisirOptionMode, AnnulerCase>;
 
 // The name box holds at most 12 characters.
 inline constexpr std::size_t LongueurTextName = 12;

@@ -129,6 +129,8 @@ Json EtatEnJson(const Session& s, const VueFenetre& v) {
   j["place"] = ecran.placeEnRouge;
   j["messages"] = v.messages;
   j["scoresShown"] = ecran.scoresMontres;
+  j["resumed"] = s.PartieReprise();
+  j["canUndo"] = s.PeutAnnuler();
   return j;
 }
 

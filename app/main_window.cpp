@@ -86,9 +86,10 @@ void FormRolvex::Form_Load() {
   AppliquerLegendes(*this, Fenetre::FormRolvex, textes.legendes);
   AppliquerLegendes(*params_, Fenetre::FormParams, textes.legendes);
 
+  for (int16_t i = 1; i <= NbDes; ++i) ImageDe(i, ImageDeFond);
+  // A game left in progress comes back here, on the controls made above.
   session_.ChargerOptions(environnement_.dossiersDonnees());
   fichierAide_ = rolvex::FichierAide(langue());
-  for (int16_t i = 1; i <= NbDes; ++i) ImageDe(i, ImageDeFond);
   ecran_->Panneau(Seul::PanelInfoDeroulement).show();
   Info(session_.TexteInfo());
 }
@@ -278,9 +279,12 @@ void FormRolvex::DessineCases() {
     ecran_->Panneau(Seul::PictureAireJeu).show();
     feuilleEnRefection_ = false;
   }
-  Trouver<QAction>(*this, "MenuAnnuler")->setEnabled(session_.PeutAnnuler());
   clavier_->Actualiser();
   accessibilite_->ActualiserFeuille();
+}
+
+void FormRolvex::Annulable(bool possible) {
+  Trouver<QAction>(*this, "MenuAnnuler")->setEnabled(possible);
 }
 
 void FormRolvex::Info(std::string_view texte) {

@@ -83,6 +83,7 @@ class FormRolvex : public QMainWindow, private VueSession {
   void FermerDialogueNom() override;
   void AfficherMessage(std::string_view texte) override;
   bool DemanderOuiNon(std::string_view texte) override;
+  void Annulable(bool possible) override;
   void Chrono(bool enMarche) override;
   void DechargerTousControles() override;
   void Terminer() override;

@@ -78,6 +78,7 @@ void Session::ReprendrePartie() {
   chrono_.Reprendre(partie->minutes, partie->secondes);
   partieReprise_ = true;
   InfoInterface(MsgPartieReprise(langue_));
+  vue_.Annulable(partie_.PeutAnnuler());
 }
 
 void Session::SauverPartie() {
@@ -130,6 +131,7 @@ void Session::PanelOkParams_Click(std::string_view nom, int16_t modeJeu) {
 void Session::AppelNouveau() {
   partie_.AppelNouveau();
   RetirerPartie();
+  vue_.Annulable(false);
 }
 
 // A hidden button gets no press.

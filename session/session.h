@@ -58,6 +58,8 @@ class VueSession {
   virtual void AfficherMessage(std::string_view /*texte*/) {}
   // A Yes/No question; true only for Yes.
   virtual bool DemanderOuiNon(std::string_view /*texte*/) { return false; }
+  // Whether Session::Annuler can take a square back now.
+  virtual void Annulable(bool /*possible*/) {}
   // The game clock starts or stops: Session::Tic() once a second while it runs.
   virtual void Chrono(bool /*enMarche*/) {}
   // The player confirmed quitting: first the controls of the sheet go; after the farewell and
@@ -204,10 +206,12 @@ class Session : private Affichage {
   void ReprendrePartie();
   void SauverPartie();
   void RetirerPartie();
+  // A gesture on the game: then the game is saved, and whether it can be undone is told.
   template <typename Geste>
   void Jouer(Geste&& geste) {
     geste();
     SauverPartie();
+    vue_.Annulable(partie_.PeutAnnuler());
   }
 
   VueSession& vue_;

@@ -175,10 +175,10 @@ class FenetreDeJeu : public testing::Test {
     QTest::mouseMove(&W<QWidget>(nom), ou.isNull() ? W<QWidget>(nom).rect().center() : ou);
   }
   // The menus' keys need the window active, as it is again once a box has closed.
-  void Touche(Qt::Key touche) {
+  void Touche(Qt::Key touche, Qt::KeyboardModifiers modificateurs = {}) {
     fenetre->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(fenetre));
-    QTest::keyClick(fenetre, touche);
+    QTest::keyClick(fenetre, touche, modificateurs);
   }
   void Frappe(Qt::Key touche, Qt::KeyboardModifiers modificateurs = {}) {
     QTest::keyClick(fenetre, touche, modificateurs);
@@ -242,15 +242,16 @@ class FenetreDeJeu : public testing::Test {
     // Dice area, menus, clock, sheet and high scores, in that order; the buttons of the next
     // game stand in the throw button's place.
     const bool commencee = e.partieCommencee, ok = e.okDeVisible || !commencee;
-    EXPECT_EQ(
-        (std::vector<bool>{W("SuperPanelDés").isVisible(), !W("PanelOkDé").isHidden(),
-                           !W("PanelNewGame").isHidden(), !W("PanelNewMode").isHidden(),
-                           W<QAction>("MenuVoirScores").isEnabled(),
-                           W<QAction>("MenuDésClassiques").isChecked(),
-                           W<QAction>("MenuDésNumériques").isChecked(), Horloge().isActive(),
-                           W("PictureAireJeu").isVisible(), W("SuperPanelScore").isVisible()}),
-        (std::vector<bool>{commencee, ok, !ok, !ok, commencee, etat.TypeDes == 1, etat.TypeDes == 2,
-                           s.Horloge().EnMarche(), !e.scoresMontres, e.scoresMontres}));
+    EXPECT_EQ((std::vector<bool>{
+                  W("SuperPanelDés").isVisible(), !W("PanelOkDé").isHidden(),
+                  !W("PanelNewGame").isHidden(), !W("PanelNewMode").isHidden(),
+                  W<QAction>("MenuVoirScores").isEnabled(), W<QAction>("MenuAnnuler").isEnabled(),
+                  W<QAction>("MenuDésClassiques").isChecked(),
+                  W<QAction>("MenuDésNumériques").isChecked(), Horloge().isActive(),
+                  W("PictureAireJeu").isVisible(), W("SuperPanelScore").isVisible()}),
+              (std::vector<bool>{commencee, ok, !ok, !ok, commencee, s.PeutAnnuler(),
+                                 etat.TypeDes == 1, etat.TypeDes == 2, s.Horloge().EnMarche(),
+                                 !e.scoresMontres, e.scoresMontres}));
     for (int16_t i = 1; i <= NbDes; ++i) {
       const auto& de = W<ui::Image>(NomElement("ImageDé", i));
       const int16_t m = e.imagesDes[i];
@@ -338,10 +339,30 @@ TEST_F(Gestes, OnTheDiceAndTheSquaresAreTheSessionsCommands) {
   // A square of a column that writes at once and one announced first, and the faces' menu over dice
   // kept between two throws.
   Geste([&] { Cliquer("CaseDescente(1)"); }, [](Session& s) { s.AppelCliqueCase(2, 1); });
+  Geste([&] { Touche(Qt::Key_Z, Qt::ControlModifier); }, [](Session& s) { s.Annuler(); });
+  Geste([&] { Cliquer("CaseDescente(1)"); }, [](Session& s) { s.AppelCliqueCase(2, 1); });
   Ecrire("55552", colonne::Annonce, 5);
   Geste([&] { W<QAction>("MenuDésNumériques").trigger(); }, [](Session& s) { s.ChoisirFaces(2); });
   Geste([&] { Cliquer("CaseAnnonce(5)"); }, [](Session& s) { s.AppelCliqueCase(6, 5); });
   Geste([&] { W<QAction>("MenuDésClassiques").trigger(); }, [](Session& s) { s.ChoisirFaces(1); });
+}
+
+// The close box loses nothing: the next start shows the game in progress as it was.
+TEST_F(Gestes, TheNextStartShowsTheGameInProgressAsItWas) {
+  Ouvrir(Langue::Anglais);
+  NouvellePartie(3);
+  Ecrire("11234", colonne::Libre, 1);
+  Jeter("55552");
+  Geste([&] { Cliquer("ImageDé(5)"); }, [](Session& s) { s.ImageDe_MouseDown(5, 1); });
+  const EtatPartie etat = fenetre->Etat();
+  fenetre->close();
+  // The faces are painted for the dice of the start-up window, as they stand before a game.
+  auto peintes = std::move(faces);
+  Ouvrir(Langue::Anglais);
+  faces = std::move(peintes);
+  EXPECT_TRUE(fenetre->Jeu().PartieReprise());
+  EXPECT_EQ(fenetre->Etat(), etat);
+  VerifierEcran();
 }
 
 // The clock ticks the session once a second while the session runs it. The end of a game shows

@@ -93,9 +93,11 @@ TEST(Commandes, EachLineReachesTheSessionAsTheWindowWould) {
       {"ok", ok},
       {"hover 1 12", [&] { s.SurvolerCase(1, 12); }},
       {"panel PanelTotalDés", [&] { s.SurvolerPanel(Seul::PanelTotalDes); }},
-      {"tick 3", [&] { s.Tic(), s.Tic(), s.Tic(); }},
+      {"tick 3", [&] { s.Tic(3); }},
       {"tick", [&] { s.Tic(); }},
       {"  click\t1   13 \r", [&] { s.AppelCliqueCase(1, 13); }},
+      {"undo", [&] { s.Annuler(); }},
+      {"click 1 12", [&] { s.AppelCliqueCase(1, 12); }},
       {"lang fr", [&] { s.ChoisirLangue(Langue::Francais); }},
       {"name\tÉléonore Zoé", [&] { s.PanelOkParams_Click(*(v.texteNom = "Éléonore Zoé"), 2); }},
       {"new 1", [&] { s.ChoisirMode(1), s.AppelNouveau(); }}};
@@ -122,9 +124,10 @@ TEST(Commandes, EachLineReachesTheSessionAsTheWindowWould) {
     EXPECT_EQ(LigneJson(p.EtatJson()), LigneJson(EtatEnJson(s, v))) << ligne;
     const Json j = p.EtatJson();  // the session's own numbers under their keys
     const EtatPartie& e = s.Etat();
-    EXPECT_EQ(Json({j["total"], j["figuresMade"], j["seconds"], j["nextDown"], j["nextUp"]}),
+    EXPECT_EQ(Json({j["total"], j["figuresMade"], j["seconds"], j["nextDown"], j["nextUp"],
+                    j["resumed"], j["canUndo"]}),
               Json({e.ScoreTotal, e.NbFiguresRealisees, s.Horloge().SecondesPartie(),
-                    e.ProchaineDescente, e.ProchaineMontee}))
+                    e.ProchaineDescente, e.ProchaineMontee, s.PartieReprise(), s.PeutAnnuler()}))
         << ligne;
   }
 }
@@ -134,7 +137,7 @@ TEST(Commandes, EachLineReachesTheSessionAsTheWindowWould) {
 // word in its range, and a comment takes a line of its own.
 TEST(Refus, ARefusedLineSaysWhatIsWrongAndChangesNothing) {
   Pilote p;
-  for (std::string_view l : {"ok", "left 1", "right 2", "place 3", "click 1 1", "tick 5"})
+  for (std::string_view l : {"ok", "left 1", "right 2", "place 3", "click 1 1", "tick 5", "undo"})
     EXPECT_EQ(p.Executer(l).refus, "no game yet: start one with 'new' first") << l;
   EXPECT_EQ(p.EtatJson(), Pilote().EtatJson());
   EXPECT_FALSE(p.Executer("new 1").refus);

@@ -403,6 +403,67 @@ TEST_P(RandomGame, KeepsTheRulesAfterEveryMoveAndEndsAfterItsLastSquare) {
   for (int16_t de : e.Des) EXPECT_EQ(de, frais.Face());
 }
 
+// What the screen shows of a game, but the information line.
+auto Montre(const AffichageMemoire& a) {
+  return std::tuple(a.imagesDes, a.legendeOkDe, a.figureRealisee, a.legendeTotalDes,
+                    a.legendeScoreTotal, a.okDeVisible);
+}
+
+int NbPrises(const EtatPartie& e) {
+  int n = 0;
+  for (int c = 1; c <= NbColonnesMax; ++c)
+    for (int f = 1; f <= NbFigures; ++f) n += e.Cases(c, f).Prise;
+  return n;
+}
+
+// Every state of a random game comes back whole in a new game object, which shows what the
+// first shows. The last square written can be taken back, dice and all, once, until a throw
+// or the game's end; then the game goes on.
+TEST_P(RandomGame, AnyStateResumesAndTheLastSquareIsTakenBackUntilTheNextThrow) {
+  const auto [mode, graine] = GetParam();
+  const auto g = static_cast<std::uint64_t>(graine);
+  essai::JoueurHasard joueur(g * 104729 + 3);
+  Table t(g);
+  t.Nouvelle(mode);
+  EtatPartie avant = t.e();
+  auto montreAvant = Montre(t.ecran);
+  bool annulable = false;
+  int annulations = 0;
+  int derniereAnnulee = 0;
+  joueur.JouerPartie(t.partie, [&] {
+    const EtatPartie& e = t.e();
+    const bool ecrit = NbPrises(e) > NbPrises(avant);
+    if (e.PartieTerminee || e.Des != avant.Des) {
+      annulable = false;
+    } else if (ecrit) {
+      annulable = true;
+    }
+    EXPECT_EQ(t.partie.PeutAnnuler(), annulable);
+    if (!e.PartieTerminee) {
+      Table reprise(g);
+      reprise.partie.Reprendre(e, t.partie.AvantEcriture());
+      EXPECT_EQ(reprise.e(), e);
+      EXPECT_EQ(Montre(reprise.ecran), Montre(t.ecran));
+      EXPECT_EQ(reprise.partie.AvantEcriture(), t.partie.AvantEcriture());
+    }
+    // Every third square is taken back once, then written again as the player likes.
+    if (ecrit && annulable && NbPrises(e) % 3 == 0 && NbPrises(e) > derniereAnnulee) {
+      derniereAnnulee = NbPrises(e);
+      t.partie.Annuler();
+      ++annulations;
+      EXPECT_EQ(t.e(), avant);
+      EXPECT_EQ(Montre(t.ecran), montreAvant);
+      EXPECT_FALSE(t.partie.PeutAnnuler());
+      annulable = false;
+    }
+    avant = t.e();
+    montreAvant = Montre(t.ecran);
+    return !HasFailure();
+  });
+  EXPECT_TRUE(t.e().PartieTerminee);
+  EXPECT_GT(annulations, 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(EachMode, RandomGame,
                          testing::Combine(testing::Values(1, 2, 3), testing::Range(1, 13)));
 

@@ -1,10 +1,14 @@
-// Whole games per second in each column mode, and the cost of one recomputation of the
-// potential scores of the sheet.
+// Whole games per second in each column mode, the cost of one recomputation of the potential
+// scores of the sheet, and of the save of the game in progress after a move.
 #include <benchmark/benchmark.h>
+
+#include <filesystem>
 
 #include "engine/game.h"
 #include "engine/headless_display.h"
 #include "random_player.h"
+#include "records/file_store.h"
+#include "records/game_file.h"
 
 namespace rolvex {
 namespace {
@@ -55,6 +59,33 @@ void CalculScoresPotentiels(benchmark::State& state) {
   }
 }
 BENCHMARK(CalculScoresPotentiels)->ArgName("mode")->Arg(1)->Arg(3);
+
+// What each move adds to keep the game in progress safe: its bytes, and their replacement on
+// disk (written beside, flushed, renamed) in a folder of the build's temporary space.
+void SauvegardePartie(benchmark::State& state) {
+  DeEquitable de(2024);
+  AffichageMemoire ecran;
+  Partie partie(ecran, de);
+  partie.AppelNouveau();
+  essai::JoueurHasard joueur(7);
+  joueur.JouerPartie(partie, [&] { return partie.Etat().NumeroTour < 40; });
+  const PartieEnCours enCours{partie.Etat(), partie.AvantEcriture(), 12, 34, de.Etat()};
+  const std::filesystem::path dossier =
+      std::filesystem::temp_directory_path() / "rolvex-bench-partie";
+  std::filesystem::create_directories(dossier);
+  std::size_t octets = 0;
+  for (auto _ : state) {
+    const auto encodee = EncoderPartie(enCours);
+    octets = encodee.size();
+    if (state.range(0) == 1 && !SauverPartie(dossier, encodee).Reussie()) {
+      state.SkipWithError("the game could not be saved");
+      break;
+    }
+  }
+  state.counters["octets"] = static_cast<double>(octets);
+  std::filesystem::remove_all(dossier);
+}
+BENCHMARK(SauvegardePartie)->ArgName("disque")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace rolvex

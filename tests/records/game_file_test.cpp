@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -96,10 +97,31 @@ TEST(FichierPartie, DamagedOrForeignBytesAreRefused) {
       ASSERT_FALSE(Decoder(Resigner(change))) << "value at " << i << " set to " << hors;
     }
   }
-  // In range, but not the number of columns of the game's mode.
-  std::string colonnes = texte;
-  colonnes.replace(positions[2], 1, p.etat.NbColonnes == 1 ? "3" : "1");
-  EXPECT_FALSE(Decoder(Resigner(colonnes)));
+  // Values each in range, but that no game in progress holds together.
+  const std::function<void(EtatPartie&)> impossibles[] = {
+      [](EtatPartie& e) { e.PartieTerminee = true; },
+      [](EtatPartie& e) { e.NbColonnes = e.NbColonnes == 1 ? 3 : 1; },
+      [](EtatPartie& e) { e.NumeroTour = static_cast<int16_t>(e.NbColonnes * NbFigures + 1); },
+      [](EtatPartie& e) { e.FigureAnnoncee = 0; },
+      [](EtatPartie& e) { e.Des[3] = 0; },
+      [](EtatPartie& e) { e.Des[2] = DeSansValeur, e.NbJets = 1; }};
+  for (const auto& rendreImpossible : impossibles) {
+    PartieEnCours q = p;
+    rendreImpossible(q.etat);
+    EXPECT_FALSE(DecoderPartie(EncoderPartie(q)));
+    q = p;
+    q.avantEcriture = p.etat;
+    rendreImpossible(*q.avantEcriture);
+    EXPECT_FALSE(DecoderPartie(EncoderPartie(q))) << "in the state an undo brings back";
+  }
+  const std::function<void(PartieEnCours&)> horsDeLaPartie[] = {
+      [](PartieEnCours& q) { q.generateur = "1 2 3"; }, [](PartieEnCours& q) { q.secondes = 60; },
+      [](PartieEnCours& q) { q.minutes = -1; }};
+  for (const auto& abimer : horsDeLaPartie) {
+    PartieEnCours q = p;
+    abimer(q);
+    EXPECT_FALSE(DecoderPartie(EncoderPartie(q)));
+  }
 }
 
 }  // namespace

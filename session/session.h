@@ -130,6 +130,10 @@ class Session : private Affichage {
   // The width of the window's client area, in which each new game centres its sheet; the
   // screen's width until told.
   void ChoisirLargeurFenetre(double largeurTwips) { largeurFenetre_ = largeurTwips; }
+  // The window's client area is now largeur × hauteur twips (DimensionsEcranValides): the play
+  // area is laid out again in it, for the game in progress, with the places of the squares
+  // drawn; each new game is laid out in it from then on.
+  void DisposerZoneClient(double largeur, double hauteur);
 
   // Reads the options and the high scores from `dossiers`, and saves there from then on.
   // Without it the session reads and writes no file. A failure is told in a message box.

@@ -154,8 +154,6 @@ class FenetreDeJeu : public testing::Test {
     jumeau->ChargerOptions({environnement.Dossier(), Chemin(dossierJumeau)});
     fenetre->Jeu().FixerGraine(20240601);
     jumeau->FixerGraine(20240601);
-    const int cote = std::min(W<QWidget>("ImageDé(1)").width(), W<QWidget>("ImageDé(1)").height());
-    faces = std::make_unique<ui::ImagesDes>(cote, cote, fenetre->devicePixelRatioF());
   }
 
   // A control of the main window or of its dialog, by name.
@@ -251,6 +249,10 @@ class FenetreDeJeu : public testing::Test {
                            W("PictureAireJeu").isVisible(), W("SuperPanelScore").isVisible()}),
         (std::vector<bool>{commencee, ok, !ok, !ok, commencee, etat.TypeDes == 1, etat.TypeDes == 2,
                            s.Horloge().EnMarche(), !e.scoresMontres, e.scoresMontres}));
+    // The faces are painted at the size the dice now have.
+    const int cote = std::min(W<QWidget>("ImageDé(1)").width(), W<QWidget>("ImageDé(1)").height());
+    if (!faces || faces->CoteFace() != cote)
+      faces = std::make_unique<ui::ImagesDes>(cote, cote, fenetre->devicePixelRatioF());
     for (int16_t i = 1; i <= NbDes; ++i) {
       const auto& de = W<ui::Image>(NomElement("ImageDé", i));
       const int16_t m = e.imagesDes[i];
@@ -602,6 +604,46 @@ TEST_F(Ecran, EveryWidgetTakesItsPlaceAndDesignFromItsLayout) {
                       Qt::RightButton, {});
     QApplication::sendEvent(&W<QWidget>(nom), &appui);
     EXPECT_EQ(W(nom).bevelOuter(), ui::Panneau::Enfonce) << nom;
+  }
+}
+
+// Each size of the window lays its play area out again, mid-game too: every control stands where
+// the layout of its client area puts it, a square drawn where its drawing in that layout does,
+// all inside the client area, which never goes below its smallest size.
+TEST_F(Ecran, EachSizeOfTheWindowLaysThePlayAreaOutInItsClientArea) {
+  Ouvrir();
+  NouvellePartie(3);
+  Ecrire("11123", colonne::Libre, figure::As);
+  Jeter("66666");
+  fenetre->showNormal();
+  const ui::EchelleTwips echelle = ui::EchelleTwips::DeLEcranPrincipal();
+  const QWidget& client = *fenetre->centralWidget();
+  const TailleTwips min = ZoneClientMinimale();
+  for (QSize taille : {QSize(1000, 650), QSize(800, 600), QSize(300, 200), QSize(1300, 500)}) {
+    SCOPED_TRACE(testing::Message() << taille.width() << " x " << taille.height());
+    fenetre->resize(taille);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return fenetre->size() == taille.expandedTo(fenetre->minimumSize()); }));
+    EXPECT_TRUE(client.width() >= echelle.PixelsX(min.largeur) &&
+                client.height() >= echelle.PixelsY(min.hauteur));
+    const AireJeu aire =
+        DispositionZoneClient(echelle.TwipsX(client.width()), echelle.TwipsY(client.height()),
+                              fenetre->Etat().NbColonnes);
+    std::map<std::string, Rect, std::less<>> places;
+    for (const auto& [nom, c] : aire.Controles()) places[nom] = c.rect;
+    for (int16_t c = 1; c <= NbColonnesMax; ++c)
+      for (int16_t f = 1; f <= NbFigures; ++f)
+        if (const auto a = DessinDeCase(fenetre->Etat(), aire, c, f).apparence)
+          places[NomCase(c, f)] = a->rect;
+    for (const auto& [nom, c] : aire.Controles()) {
+      const QWidget& w = W<QWidget>(nom);
+      // A taken square, inset, keeps the font fitted to its cell.
+      VerifierPlace(w, places[nom], places[nom] == c.rect ? c.police : std::nullopt, true);
+      EXPECT_TRUE(!w.isVisibleTo(&client) ||
+                  client.rect().contains(QRect(w.mapTo(&client, QPoint()), w.size())))
+          << nom;
+    }
+    VerifierEcran();
   }
 }
 

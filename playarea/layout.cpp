@@ -183,16 +183,6 @@ void AireJeu::InitZoneDes(double hauteurLibre) {
   Rect& zone = C(Seul::SuperPanelDes).rect;
   zone.Height = Simple(double{total.Height} + totalDes.Height + figure.Height + 4 * marge);
 
-  // The five dice in a row to the right of the result panels.
-  for (int16_t i = 1; i <= NbDes; ++i) {
-    Rect& de = C(CleElement{Famille::PanelDe, i}).rect;
-    de.Left = Simple(Droite(totalDes) + marge + (i - 1) * (double{de.Width} + marge));
-    // The designed place centres the face on the reference screen only: the panel's border
-    // grows with the screen, so a larger face stays centred rather than drift to the top left.
-    Rect& image = C(CleElement{Famille::ImageDe, i}).rect;
-    image.Left = image.Top =
-        Simple(std::max(double{image.Left}, (double{de.Width} - double{image.Width}) / 2));
-  }
   const Rect& de1 = C(CleElement{Famille::PanelDe, 1}).rect;
 
   // The dice follow the width of the screen and their area the height: on a screen wider than
@@ -208,6 +198,17 @@ void AireJeu::InitZoneDes(double hauteurLibre) {
   // much wider than high, the dice shrink rather than the button.
   const double sousDes = double{zone.Height} - 3 * marge;
   if (sousDes - de1.Height < OkParCoteDe * de1.Height) RetrecirDes(sousDes / (1 + OkParCoteDe));
+
+  // The five dice in a row to the right of the result panels.
+  for (int16_t i = 1; i <= NbDes; ++i) {
+    Rect& de = C(CleElement{Famille::PanelDe, i}).rect;
+    de.Left = Simple(Droite(totalDes) + marge + (i - 1) * (double{de.Width} + marge));
+    // The designed place centres the face on the reference screen only: the panel's border
+    // grows with the screen, so a larger face stays centred rather than drift to the top left.
+    Rect& image = C(CleElement{Famille::ImageDe, i}).rect;
+    image.Left = image.Top =
+        Simple(std::max(double{image.Left}, (double{de.Width} - double{image.Width}) / 2));
+  }
   zone.Width = Simple(5.0 * de1.Width + total.Width + 7 * marge);
 
   // The throw button fills the space under the dice; after a game, two buttons share its place.
@@ -219,18 +220,13 @@ void AireJeu::InitZoneDes(double hauteurLibre) {
   C(Seul::PanelNewMode).rect = {Simple(Droite(rejouer) + marge), ok.Top, rejouer.Width, ok.Height};
 }
 
-// Each die and its face shrink alike, so that the face keeps its place in the die.
+// Each die and its face shrink alike, both square.
 void AireJeu::RetrecirDes(double cote) {
-  const double marge = tailles_.MargePanneau;
-  const double gauche = Droite(C(Seul::PanelTotalDes).rect) + marge;
   for (int16_t i = 1; i <= NbDes; ++i) {
     Rect& de = C(CleElement{Famille::PanelDe, i}).rect;
-    const double facteur = cote / de.Width;
-    de.Width = de.Height = Simple(cote);
-    de.Left = Simple(gauche + (i - 1) * (cote + marge));
     Rect& image = C(CleElement{Famille::ImageDe, i}).rect;
-    image = {Simple(image.Left * facteur), Simple(image.Top * facteur),
-             Simple(image.Width * facteur), Simple(image.Height * facteur)};
+    image.Width = image.Height = Simple(image.Width * cote / de.Width);
+    de.Width = de.Height = Simple(cote);
   }
 }
 

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -90,7 +89,7 @@ TEST(TaillesAire, RoundHalvesToTheEvenNeighbourOnScreensOfAMillionTwipsAtMost) {
 
 // Each of 4:3, wide, tall, small, large and fractional screens, laid out for every column
 // mode (0: as at start-up) in a window as wide as the screen; then client areas from the
-// smallest allowed to eight times as wide and six times as high, in every proportion between.
+// smallest allowed to eight times as wide and six times as high, in proportions between.
 template <typename Verifier>
 void SurChaqueEcran(Verifier verifier) {
   const std::pair<double, double> ecrans[] = {{12000, 9000},  {28800, 16200},    {20490, 11520},
@@ -102,20 +101,14 @@ void SurChaqueEcran(Verifier verifier) {
       verifier(DispositionAireJeu(w, h, n, w), w, h, n == 0 ? 6 : n);
     }
   const TailleTwips min = ZoneClientMinimale();
-  for (double fx = 1; fx <= 8; fx *= 1.37)
-    for (double fy = 1; fy <= 6; fy *= 1.29)
-      for (int n : {0, 1, 6}) {
-        const double w = std::round(min.largeur * fx), h = std::round(min.hauteur * fy);
-        SCOPED_TRACE(testing::Message() << "client area " << w << " x " << h << ", " << n);
-        verifier(DispositionZoneClient(w, h, n), w, h, n == 0 ? 6 : n);
-      }
-}
-
-// The smallest client area keeps every font of the play area at 8 points at least.
-TEST(ZoneClientMinimale, KeepsEveryFontReadable) {
-  const TailleTwips min = ZoneClientMinimale();
-  const AireJeu aire = DispositionZoneClient(min.largeur, min.hauteur, 6);
-  for (const auto& [nom, c] : aire.Controles()) EXPECT_GE(c.police.value_or(8), 8) << nom;
+  for (double w = min.largeur; w <= 8 * min.largeur; w *= 1.37)
+    for (double h = min.hauteur; h <= 6 * min.hauteur; h *= 1.29) {
+      SCOPED_TRACE(testing::Message() << "client area " << w << " x " << h);
+      const AireJeu aire = DispositionZoneClient(w, h, 6);
+      verifier(aire, w, h, 6);
+      // From the smallest client area on, every font keeps 8 points at least.
+      for (const auto& [nom, c] : aire.Controles()) EXPECT_GE(c.police.value_or(8), 8) << nom;
+    }
 }
 
 // On every screen and column mode, every control stands where the design puts it, inside its
@@ -204,16 +197,11 @@ TEST(Disposition, KeepsEveryControlInItsPlaceInsideItsContainerApartFromTheOther
     Chaine(Vers::Droite, {rejouer, mode, Rect{zone.Width}}, m);
     Chaine(Vers::Bas, {total, R(Seul::PanelTotalDes), R(Seul::PanelFigureRealisee)}, m);
     Chaine(Vers::Bas, {de(1), ok}, m);
-    // The dice are square and the throw button never flatter than a third of one; each face
-    // stands in its die as in a die of full size: centred, but never nearer the die's corner
-    // than on the reference screen.
-    const double kx = aire.Ratios().RatioLargeur;
+    // The throw button is never flatter than a third of a die. Each face centred in its die,
+    // but never nearer the die's corner than on the reference screen.
     EXPECT_GE(ok.Height + 0.01, de(1).Height / 3.0);
-    for (int16_t i = 1; i <= NbDes; ++i) {
-      EXPECT_EQ(de(i).Width, de(i).Height);
-      EXPECT_NEAR(face(i).Width, de(i).Width * 825 / 945, 0.01) << i;
-      EXPECT_NEAR(face(i).Left, de(i).Width * std::max(60.0, 60 * kx) / (945 * kx), 0.01) << i;
-    }
+    for (int16_t i = 1; i <= NbDes; ++i)
+      EXPECT_FLOAT_EQ(face(i).Left, std::max(60.0F, (de(i).Width - face(i).Width) / 2)) << i;
     for (auto [r, dans] : {std::pair{feuille, w}, {scores, w}, {start, w}, {titre, scores.Width}})
       EXPECT_NEAR(2.0 * r.Left + r.Width, dans, 0.01) << r;
     EXPECT_NEAR(3.0 * start.Top + start.Height, h, 0.01);

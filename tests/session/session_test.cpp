@@ -7,8 +7,6 @@
 #include <stdlib.h>
 
 #include <fstream>
-#include <map>
-#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -268,38 +266,6 @@ TEST_F(UneSession, TheScreenShowsTheSheetAsDrawnAfterEveryMove) {
     verifier();
   }
   EXPECT_TRUE(fs::is_empty(dossier));
-}
-
-// The play area follows the window's client area before the first game and during one: the
-// squares drawn stand where the new layout puts them, and the next game is laid out in it.
-TEST_F(UneSession, EachNewSizeLaysThePlayAreaOutAgain) {
-  auto disposition = [](const AireJeu& aire) {
-    std::map<std::string, std::pair<Rect, std::optional<bool>>, std::less<>> d;
-    for (const auto& [nom, c] : aire.Controles()) d[nom] = {c.rect, c.montre};
-    return d;
-  };
-  auto verifier = [&](double largeur, double hauteur) {
-    EXPECT_EQ(disposition(session.Aire()),
-              disposition(DispositionZoneClient(largeur, hauteur, session.Etat().NbColonnes)));
-    for (int16_t c = 1; c <= NbColonnesMax; ++c)
-      for (int16_t f = 1; f <= NbFigures; ++f) {
-        if (const auto& a = session.Dessin(c, f).apparence) {
-          EXPECT_EQ(a->rect, DessinDeCase(session.Etat(), session.Aire(), c, f).apparence->rect);
-        }
-      }
-  };
-  session.DisposerZoneClient(15000, 9750);
-  verifier(15000, 9750);
-  session.PanelOkParams_Click("Zoé", 3);
-  verifier(15000, 9750);
-  Jeter("11123");
-  session.AppelCliqueCase(colonne::Libre, figure::As);
-  Jeter("66666");
-  session.DisposerZoneClient(11000, 7800);
-  verifier(11000, 7800);
-  session.ChoisirMode(1);
-  session.AppelNouveau();
-  verifier(11000, 7800);
 }
 
 }  // namespace

@@ -29,6 +29,15 @@ namespace {
 
 constexpr int UneSeconde = 1000;
 
+// Restored, the window keeps a tenth of the screen's free area on every side, room for its
+// title bar above, unless its smallest size needs more.
+QRect GeometrieRestauree(const QRect& libre, QSize minimum) {
+  constexpr double Part = 0.8;
+  QRect place(QPoint(), (libre.size() * Part).expandedTo(minimum).boundedTo(libre.size()));
+  place.moveCenter(libre.center());
+  return place;
+}
+
 }  // namespace
 
 void Environnement::QuitterApplication() { QCoreApplication::quit(); }
@@ -57,10 +66,13 @@ void FormRolvex::Form_Load() {
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("ZoneClient"));
   setCentralWidget(client);
-  // Each new game centres the sheet in the client area as wide as it then is.
-  client->installEventFilter(this);
   ecran_ = std::make_unique<EcranAireJeu>(*client, session_.Aire(),
                                           ui::EchelleTwips::DeLEcranPrincipal(), langue());
+  // The play area follows the client area's size, down to the smallest that keeps it readable.
+  const TailleTwips minimum = ZoneClientMinimale();
+  client->setMinimumSize(ecran_->Echelle().PixelsX(minimum.largeur),
+                         ecran_->Echelle().PixelsY(minimum.hauteur));
+  client->installEventFilter(this);
   for (Seul cache :
        {Seul::SuperPanelDes, Seul::SuperPanelScore, Seul::PanelNewGame, Seul::PanelNewMode})
     (*ecran_)[cache].hide();
@@ -208,16 +220,35 @@ void FormRolvex::ConnecterAireJeu() {
 }
 
 bool FormRolvex::eventFilter(QObject* objet, QEvent* event) {
-  if (objet == centralWidget() && event->type() == QEvent::Resize)
-    session_.ChoisirLargeurFenetre(ecran_->Echelle().TwipsX(centralWidget()->width()));
+  if (objet == centralWidget() && event->type() == QEvent::Resize) Redisposer();
   return QMainWindow::eventFilter(objet, event);
 }
 
-// The layout is made for a window covering the screen: without a window manager to maximise
-// it, the window takes the screen's size itself.
+void FormRolvex::Redisposer() {
+  // Nothing is laid out before the window has made its play area.
+  const QSize taille = centralWidget()->size();
+  if (taille.isEmpty() || clavier_ == nullptr) return;
+  const ui::EchelleTwips& echelle = ecran_->Echelle();
+  session_.DisposerZoneClient(echelle.TwipsX(taille.width()), echelle.TwipsY(taille.height()));
+  ecran_->AppliquerDisposition(session_.Aire());
+  // The squares already drawn stand where the session now puts them, a taken one inset.
+  for (int16_t c = 1; c <= NbColonnesMax; ++c)
+    for (int16_t f = 1; f <= NbFigures; ++f)
+      if (const auto& a = session_.Dessin(c, f).apparence)
+        echelle.Placer(ecran_->Panneau(CleCase{c, f}), EnTwips(a->rect));
+  // The faces are painted again at their new size, to stay sharp.
+  const QWidget& de = (*ecran_)[CleElement{Famille::ImageDe, 1}];
+  const int cote = std::min(de.width(), de.height());
+  if (cote == imagesDes_->CoteFace()) return;
+  imagesDes_ = std::make_unique<ui::ImagesDes>(cote, cote, imagesDes_->Ratio());
+  for (int16_t i = 1; i <= NbDes; ++i) ImageDe(i, session_.Ecran().imagesDes[i]);
+}
+
+// Maximised, the window covers the screen; without a window manager to maximise it, it stands
+// where it would when restored, the play area laid out in it all the same.
 void FormRolvex::AfficherPleinEcran() {
   if (const QScreen* ecran = QGuiApplication::primaryScreen())
-    setGeometry(ecran->availableGeometry());
+    setGeometry(GeometrieRestauree(ecran->availableGeometry(), minimumSizeHint()));
   showMaximized();
 }
 

@@ -51,7 +51,8 @@ class FormRolvex : public QMainWindow, private VueSession {
   // The buttons of the message boxes, in the run's language.
   ui::LegendesBoutons LegendesBoutons() const;
 
-  // Covers the screen, maximised where a window manager allows it.
+  // Covers the screen, maximised where a window manager allows it; restored, it stands within
+  // the screen's free area, its title bar included.
   void AfficherPleinEcran();
   // Opens the name dialog; the main window answers nothing while it is open.
   void AppelPreNouveau();
@@ -68,6 +69,8 @@ class FormRolvex : public QMainWindow, private VueSession {
   void CreerMenus();
   void MettreMenusALEchelle();
   void ConnecterAireJeu();
+  // The client area changed size: the play area is laid out again in it.
+  void Redisposer();
   void OuvrirAide();
 
   // VueSession: what the session tells the window.

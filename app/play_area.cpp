@@ -1,5 +1,6 @@
 #include "app/play_area.h"
 
+#include <QFontMetrics>
 #include <array>
 #include <cassert>
 
@@ -64,6 +65,12 @@ std::string_view ModeleLePlusLarge(std::string_view nom) {
   for (const auto& [famille, modele] : ModelesScores)
     if (nom.starts_with(famille)) return modele;
   return {};
+}
+
+bool EstEntete(std::string_view nom) {
+  for (int16_t c = 1; c <= NbColonnesMax; ++c)
+    if (nom == Nom(CleEntete{c})) return true;
+  return false;
 }
 
 }  // namespace
@@ -132,6 +139,15 @@ ui::Image& EcranAireJeu::Image(const Cle& cle) const {
 }
 
 void EcranAireJeu::AppliquerDisposition(const AireJeu& aire) {
+  // In a small window the longest column name would overflow its header: every header takes
+  // the size at which that one fits, so that they stay alike.
+  QString enteteLaPlusLongue;
+  for (int16_t c = 1; c <= NbColonnesMax; ++c) {
+    const ui::Panneau& entete = Panneau(CleEntete{c});
+    const QFontMetrics mesure(entete.font());
+    if (mesure.horizontalAdvance(entete.caption()) > mesure.horizontalAdvance(enteteLaPlusLongue))
+      enteteLaPlusLongue = entete.caption();
+  }
   for (const auto& [nom, c] : aire.Controles()) {
     QWidget& widget = Widget(nom);
     echelle_.Placer(widget, EnTwips(c.rect));
@@ -139,8 +155,9 @@ void EcranAireJeu::AppliquerDisposition(const AireJeu& aire) {
     if (c.police) {
       QFont police = widget.font();
       // On a screen much wider than 4:3 the throw button is flatter than its designed font.
-      ui::ReglerTaille(police, ui::TailleQuiTient(police, *c.police, widget.size(),
-                                                  ui::EnQString(ModeleLePlusLarge(nom))));
+      const QString modele =
+          EstEntete(nom) ? enteteLaPlusLongue : ui::EnQString(ModeleLePlusLarge(nom));
+      ui::ReglerTaille(police, ui::TailleQuiTient(police, *c.police, widget.size(), modele));
       widget.setFont(police);
     }
   }

@@ -36,6 +36,13 @@ constexpr double EspaceScores = 45;   // around the rows of the high-score table
 // bar on the reference screen, whose font grows with the screen's height.
 constexpr double ReserveBarreTitre = 600;
 constexpr double ReserveBarreMenus = 300;
+// The smallest point size read without effort; the squares' font is the smallest designed.
+constexpr double PolicePlusPetiteLisible = 8;
+// A window may be far wider than any screen: past four times its height its width only
+// centres what is laid out for that proportion, whose dice area would not fit its height.
+constexpr double ProportionMax = 4;
+// The throw button is never flatter than this share of a die's side.
+constexpr double OkParCoteDe = 1.0 / 3;
 
 TaillesAire CalculTailles(double largeurEcran, double hauteurEcran) {
   TaillesAire t;
@@ -92,6 +99,10 @@ Controle Creer(const Cle& cle, const RatiosEcran& r) {
   return c;
 }
 
+double LargeurUtile(double largeur, double hauteur, Surface surface) {
+  return surface == Surface::Ecran ? largeur : std::min(largeur, hauteur * ProportionMax);
+}
+
 }  // namespace
 
 Rect AppliquerRetraitPrise(const Rect& r, int retrait) {
@@ -120,9 +131,14 @@ Controle& AireJeu::C(const Cle& cle) {
   return it->second;
 }
 
-AireJeu::AireJeu(double largeurEcran, double hauteurEcran)
-    : ratios_(rolvex::Ratios(largeurEcran, hauteurEcran)),
-      tailles_(CalculTailles(largeurEcran, hauteurEcran)) {
+TailleTwips ZoneClientMinimale() {
+  constexpr double k = PolicePlusPetiteLisible / PoliceCases;
+  return {LargeurEcranReference * k, HauteurEcranReference * k};
+}
+
+AireJeu::AireJeu(double largeurEcran, double hauteurEcran, Surface surface)
+    : ratios_(rolvex::Ratios(LargeurUtile(largeurEcran, hauteurEcran, surface), hauteurEcran)),
+      tailles_(CalculTailles(LargeurUtile(largeurEcran, hauteurEcran, surface), hauteurEcran)) {
   for (const Cle& cle : ToutesLesCles()) controles_.emplace(Nom(cle), Creer(cle, ratios_));
 
   // The rows of the sheet, a gap above each and one below the last.
@@ -137,7 +153,11 @@ AireJeu::AireJeu(double largeurEcran, double hauteurEcran)
   info.Top = Simple(Bas(feuille) + 3.0 * tailles_.EcartVertical);
   des.Left = Simple(Droite(info) + EspaceInfoDes);
   des.Top = info.Top;
-  InitZoneDes(hauteurEcran);
+  // Below a screen's client area's top stand the title bar and the menu bar; a client area is
+  // all the window's own.
+  InitZoneDes(surface == Surface::Ecran
+                  ? hauteurEcran - ReserveBarreTitre - ReserveBarreMenus * ratios_.RatioHauteur
+                  : hauteurEcran);
   info.Height = des.Height;
 
   Rect& start = C(Seul::PanelStart).rect;
@@ -149,7 +169,7 @@ AireJeu::AireJeu(double largeurEcran, double hauteurEcran)
   DispositionMode(NbColonnesMax, largeurEcran);
 }
 
-void AireJeu::InitZoneDes(double hauteurEcran) {
+void AireJeu::InitZoneDes(double hauteurLibre) {
   const double marge = tailles_.MargePanneau;
 
   // The three result panels, stacked at the left of the dice area.
@@ -163,6 +183,22 @@ void AireJeu::InitZoneDes(double hauteurEcran) {
   Rect& zone = C(Seul::SuperPanelDes).rect;
   zone.Height = Simple(double{total.Height} + totalDes.Height + figure.Height + 4 * marge);
 
+  const Rect& de1 = C(CleElement{Famille::PanelDe, 1}).rect;
+
+  // The dice follow the width of the screen and their area the height: on a screen wider than
+  // 4:3 the throw button under the dice would flatten to nothing. The area grows instead, as
+  // far as the screen leaves room, so that the button keeps its 4:3 height.
+  if (ratios_.RatioLargeur > ratios_.RatioHauteur) {
+    const double voulue =
+        3 * marge + double{de1.Height} + HauteurOkReference() * ratios_.RatioHauteur;
+    const double hauteur = std::min(voulue, hauteurLibre - zone.Top);
+    if (hauteur > zone.Height) zone.Height = Simple(hauteur);
+  }
+  // Where even that leaves the throw button flatter than its share of a die, as in a window
+  // much wider than high, the dice shrink rather than the button.
+  const double sousDes = double{zone.Height} - 3 * marge;
+  if (sousDes - de1.Height < OkParCoteDe * de1.Height) RetrecirDes(sousDes / (1 + OkParCoteDe));
+
   // The five dice in a row to the right of the result panels.
   for (int16_t i = 1; i <= NbDes; ++i) {
     Rect& de = C(CleElement{Famille::PanelDe, i}).rect;
@@ -173,20 +209,7 @@ void AireJeu::InitZoneDes(double hauteurEcran) {
     image.Left = image.Top =
         Simple(std::max(double{image.Left}, (double{de.Width} - double{image.Width}) / 2));
   }
-  const Rect& de1 = C(CleElement{Famille::PanelDe, 1}).rect;
   zone.Width = Simple(5.0 * de1.Width + total.Width + 7 * marge);
-
-  // The dice follow the width of the screen and their area the height: on a screen wider than
-  // 4:3 the throw button under the dice would flatten to nothing. The area grows instead, as
-  // far as the screen leaves room, so that the button keeps its 4:3 height.
-  if (ratios_.RatioLargeur > ratios_.RatioHauteur) {
-    const double voulue =
-        3 * marge + double{de1.Height} + HauteurOkReference() * ratios_.RatioHauteur;
-    const double place =
-        hauteurEcran - ReserveBarreTitre - ReserveBarreMenus * ratios_.RatioHauteur - zone.Top;
-    const double hauteur = std::min(voulue, place);
-    if (hauteur > zone.Height) zone.Height = Simple(hauteur);
-  }
 
   // The throw button fills the space under the dice; after a game, two buttons share its place.
   Rect& ok = C(Seul::PanelOkDe).rect;
@@ -195,6 +218,16 @@ void AireJeu::InitZoneDes(double hauteurEcran) {
   Rect& rejouer = C(Seul::PanelNewGame).rect;
   rejouer = {ok.Left, ok.Top, Simple(ok.Width / 2.0 - marge / 2), ok.Height};
   C(Seul::PanelNewMode).rect = {Simple(Droite(rejouer) + marge), ok.Top, rejouer.Width, ok.Height};
+}
+
+// Each die and its face shrink alike, both square.
+void AireJeu::RetrecirDes(double cote) {
+  for (int16_t i = 1; i <= NbDes; ++i) {
+    Rect& de = C(CleElement{Famille::PanelDe, i}).rect;
+    Rect& image = C(CleElement{Famille::ImageDe, i}).rect;
+    image.Width = image.Height = Simple(image.Width * cote / de.Width);
+    de.Width = de.Height = Simple(cote);
+  }
 }
 
 void AireJeu::InitFeuille() {
@@ -302,6 +335,12 @@ AireJeu DispositionAireJeu(double largeurEcran, double hauteurEcran, int nbColon
                            double largeurFenetre) {
   AireJeu aire(largeurEcran, hauteurEcran);
   aire.DispositionMode(nbColonnes, largeurFenetre);
+  return aire;
+}
+
+AireJeu DispositionZoneClient(double largeur, double hauteur, int nbColonnes) {
+  AireJeu aire(largeur, hauteur, Surface::ZoneClient);
+  aire.DispositionMode(nbColonnes, largeur);
   return aire;
 }
 

@@ -2,6 +2,7 @@
 // Pure arithmetic: the window only applies these rectangles, fonts and visibilities.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <optional>
@@ -35,13 +36,27 @@ struct Controle {
   Design design;
 };
 
-// The play area: InitAireJeu for a screen, then the layout of each new game. The models
-// (element 0) of the square families are not listed: the layout never places them.
+// What the play area is laid out on: a whole screen, which the main window covers with its
+// title bar and menu bar above the client area, or the client area of a window of any size,
+// which leaves nothing to them.
+enum class Surface : std::uint8_t { Ecran, ZoneClient };
+
+// The smallest client area, in twips, in which every caption of the play area stays readable:
+// the smallest designed font (10 points on the reference screen) keeps 8 points, and heights
+// shrink no more than widths, so that no caption is shrunk below that to fit its control.
+struct TailleTwips {
+  double largeur = 0;
+  double hauteur = 0;
+};
+TailleTwips ZoneClientMinimale();
+
+// The play area: InitAireJeu for a screen or a client area, then the layout of each new game.
+// The models (element 0) of the square families are not listed: the layout never places them.
 class AireJeu {
  public:
   // InitAireJeu. The sheet stands as for six columns, centred in a window as wide as the
-  // screen, until the first game lays it out for its mode. Screen: DimensionsEcranValides.
-  AireJeu(double largeurEcran, double hauteurEcran);
+  // surface, until the first game lays it out for its mode. Size: DimensionsEcranValides.
+  AireJeu(double largeurEcran, double hauteurEcran, Surface surface = Surface::Ecran);
 
   // The layout step of a new game for nbColonnes (1..6) in a window largeurFenetre twips wide,
   // every square placed again under its header. Another number of columns changes nothing.
@@ -61,7 +76,8 @@ class AireJeu {
 
  private:
   Controle& C(const Cle& cle);
-  void InitZoneDes(double hauteurEcran);
+  void InitZoneDes(double hauteurLibre);
+  void RetrecirDes(double cote);
   void InitZoneScores(double largeurEcran);
   void InitFeuille();
   // The left of column slot k: 0 the left row labels, then the columns in their screen order.
@@ -77,6 +93,9 @@ class AireJeu {
 // largeurFenetre wide, or as at start-up for nbColonnes 0.
 AireJeu DispositionAireJeu(double largeurEcran, double hauteurEcran, int nbColonnes,
                            double largeurFenetre);
+// The play area of a window whose client area is largeur × hauteur twips, laid out for a game
+// of nbColonnes (1..6), or as at start-up for nbColonnes 0.
+AireJeu DispositionZoneClient(double largeur, double hauteur, int nbColonnes);
 
 // Everything laid out for one screen, by control name: the play area for nbColonnes (0 as at
 // start-up) in a window covering the screen, the start-up window and the name dialog.

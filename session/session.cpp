@@ -286,6 +286,17 @@ void Session::PanelOkDeVisible(bool visible) {
   vue_.PanelOkDeVisible(visible);
 }
 
+void Session::DisposerZoneClient(double largeur, double hauteur) {
+  largeurFenetre_ = largeur;
+  aire_ = DispositionZoneClient(largeur, hauteur, Etat().NbColonnes);
+  // A square keeps its look: only its place follows the new layout.
+  for (int16_t c = 1; c <= NbColonnesMax; ++c)
+    for (int16_t f = 1; f <= NbFigures; ++f)
+      if (auto& a = dessins_[c][f].apparence)
+        if (const auto nouvelle = DessinDeCase(Etat(), aire_, c, f).apparence)
+          a->rect = nouvelle->rect;
+}
+
 void Session::PreparerNouvellePartie() {
   ecran_.partieCommencee = true;
   ecran_.scoresMontres = false;

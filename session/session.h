@@ -129,9 +129,10 @@ class Session : private Affichage {
   void FixerGraine(std::optional<std::uint64_t> graine) { de_.FixerGraine(graine); }
   // The language of the run; a front end that prints its texts may change it.
   void ChoisirLangue(Langue langue) { langue_ = langue; }
-  // The width of the window's client area, in which each new game centres its sheet; the
-  // screen's width until told.
-  void ChoisirLargeurFenetre(double largeurTwips) { largeurFenetre_ = largeurTwips; }
+  // The window's client area is now largeur × hauteur twips (DimensionsEcranValides): the play
+  // area is laid out again in it, for the game in progress, with the places of the squares
+  // drawn; each new game is laid out in it from then on.
+  void DisposerZoneClient(double largeur, double hauteur);
 
   // Reads the options and the high scores from `dossiers`, and saves there from then on;
   // then a game left in progress there comes back as it was, clock and dice included. Without

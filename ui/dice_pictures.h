@@ -42,6 +42,7 @@ class ImagesDes {
   const QPixmap& ModelesDes(int entree) const { return modeles_[entree]; }  // 0..11
   const QPixmap& ImageDeFond() const { return fond_; }
   qreal Ratio() const { return ratio_; }
+  int CoteFace() const { return coteFace_; }
 
   // The same pictures painted for another pixel ratio; each of `images` that shows one of the
   // old pictures shows its new one.

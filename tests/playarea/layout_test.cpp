@@ -88,7 +88,8 @@ TEST(TaillesAire, RoundHalvesToTheEvenNeighbourOnScreensOfAMillionTwipsAtMost) {
 }
 
 // Each of 4:3, wide, tall, small, large and fractional screens, laid out for every column
-// mode (0: as at start-up) in a window as wide as the screen.
+// mode (0: as at start-up) in a window as wide as the screen; then client areas from the
+// smallest allowed to eight times as wide and six times as high, in proportions between.
 template <typename Verifier>
 void SurChaqueEcran(Verifier verifier) {
   const std::pair<double, double> ecrans[] = {{12000, 9000},  {28800, 16200},    {20490, 11520},
@@ -98,6 +99,15 @@ void SurChaqueEcran(Verifier verifier) {
     for (int n : {0, 1, 3, 6}) {
       SCOPED_TRACE(testing::Message() << w << " x " << h << ", " << n << " columns");
       verifier(DispositionAireJeu(w, h, n, w), w, h, n == 0 ? 6 : n);
+    }
+  const TailleTwips min = ZoneClientMinimale();
+  for (double w = min.largeur; w <= 8 * min.largeur; w *= 1.37)
+    for (double h = min.hauteur; h <= 6 * min.hauteur; h *= 1.29) {
+      SCOPED_TRACE(testing::Message() << "client area " << w << " x " << h);
+      const AireJeu aire = DispositionZoneClient(w, h, 6);
+      verifier(aire, w, h, 6);
+      // From the smallest client area on, every font keeps 8 points at least.
+      for (const auto& [nom, c] : aire.Controles()) EXPECT_GE(c.police.value_or(8), 8) << nom;
     }
 }
 
@@ -187,7 +197,9 @@ TEST(Disposition, KeepsEveryControlInItsPlaceInsideItsContainerApartFromTheOther
     Chaine(Vers::Droite, {rejouer, mode, Rect{zone.Width}}, m);
     Chaine(Vers::Bas, {total, R(Seul::PanelTotalDes), R(Seul::PanelFigureRealisee)}, m);
     Chaine(Vers::Bas, {de(1), ok}, m);
-    // Each face centred in its die, but never nearer the die's corner than on the reference screen.
+    // The throw button is never flatter than a third of a die. Each face centred in its die,
+    // but never nearer the die's corner than on the reference screen.
+    EXPECT_GE(ok.Height + 0.01, de(1).Height / 3.0);
     for (int16_t i = 1; i <= NbDes; ++i)
       EXPECT_FLOAT_EQ(face(i).Left, std::max(60.0F, (de(i).Width - face(i).Width) / 2)) << i;
     for (auto [r, dans] : {std::pair{feuille, w}, {scores, w}, {start, w}, {titre, scores.Width}})

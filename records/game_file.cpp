@@ -1,5 +1,6 @@
 #include "records/game_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <random>
 #include <sstream>
@@ -101,15 +102,15 @@ std::string EnTexte(EtatPartie e) {
 
 // The values each hold in their range; what is left to check are the values that depend on
 // one another, so that no rule of the game meets a square, die or figure that cannot be.
+bool DesJetes(const EtatPartie& e) {
+  return std::ranges::none_of(e.Des, [](int16_t de) { return de == DeSansValeur; });
+}
+
 bool Coherent(const EtatPartie& e) {
   if (e.NbColonnes != NbColonnesMode[e.ModeJeu]) return false;
   if (e.NumeroTour > e.NbColonnes * NbFigures || e.FigureAnnoncee == 0) return false;
-  bool desJetes = true;
-  for (int16_t d = 1; d <= NbDes; ++d) {
-    if (e.Des[d] == 0) return false;
-    desJetes = desJetes && e.Des[d] != DeSansValeur;
-  }
-  return desJetes || e.NbJets == 0;
+  if (std::ranges::find(e.Des, 0) != e.Des.end()) return false;
+  return DesJetes(e) || e.NbJets == 0;
 }
 
 std::optional<EtatPartie> EtatDeTexte(std::string_view texte) {
@@ -117,9 +118,7 @@ std::optional<EtatPartie> EtatDeTexte(std::string_view texte) {
   Lecteur lecteur(texte);
   Champs(lecteur, e);
   if (!lecteur.Fini() || !Coherent(e)) return std::nullopt;
-  bool desJetes = true;
-  for (int16_t d = 1; d <= NbDes; ++d) desJetes = desJetes && e.Des[d] != DeSansValeur;
-  if (desJetes) e.Analyse = AnalyserDes(e.Des);
+  if (DesJetes(e)) e.Analyse = AnalyserDes(e.Des);
   return e;
 }
 

@@ -97,9 +97,11 @@ TEST(FichierPartie, DamagedOrForeignBytesAreRefused) {
       ASSERT_FALSE(Decoder(Resigner(change))) << "value at " << i << " set to " << hors;
     }
   }
-  // Values each in range, but that no game in progress holds together.
+  // Values just past their range, or each in range but not together in any game.
   const std::function<void(EtatPartie&)> impossibles[] = {
       [](EtatPartie& e) { e.PartieTerminee = true; },
+      [](EtatPartie& e) { e.ModeJeu = 4; },
+      [](EtatPartie& e) { e.TypeDes = 3; },
       [](EtatPartie& e) { e.NbColonnes = e.NbColonnes == 1 ? 3 : 1; },
       [](EtatPartie& e) { e.NumeroTour = static_cast<int16_t>(e.NbColonnes * NbFigures + 1); },
       [](EtatPartie& e) { e.FigureAnnoncee = 0; },

@@ -379,20 +379,26 @@ TEST_F(Gestes, TheEndOfAGameAndTheHighScoresShowWhatTheSessionReports) {
 }
 
 // Keys act through the very commands the mouse gives on the same controls: 1 to 5 (and the
-// French keyboard's & é " ' () the left button on a die, Space and both Enter keys the throw
-// button; never with Control or Alt, never repeated, never while the dialog is open. The arrows
-// frame the squares that can be chosen, explained as under the mouse, and Enter writes the
-// framed one; Escape, or a square written with the mouse, takes the frame away, and the next
-// arrow comes back near where it stood.
+// French keyboard's & é " ' () the left button on a die, with Shift (also ! to % of an English
+// keyboard, or the digits' row told by the key's place) its right button, Space and both Enter
+// keys the throw button; never with Control or Alt, never repeated, never while the dialog is
+// open.
 TEST_F(Gestes, DigitsAndThrowKeysAreTheMousesCommands) {
   Ouvrir();
   NouvellePartie(1);
   Jeter("12345", Qt::Key_Space);
-  const std::pair<Qt::Key, int16_t> touches[] = {
-      {Qt::Key_1, 1},        {Qt::Key_5, 5},          {Qt::Key_Ampersand, 1}, {Qt::Key_Eacute, 2},
-      {Qt::Key_QuoteDbl, 3}, {Qt::Key_Apostrophe, 4}, {Qt::Key_ParenLeft, 5}, {Qt::Key_2, 2}};
-  for (auto [touche, de] : touches)
-    Geste([&] { Frappe(touche); }, [&](Session& s) { s.ImageDe_MouseDown(de, 1); });
+  const Qt::KeyboardModifiers maj = Qt::ShiftModifier;
+  const std::tuple<Qt::Key, Qt::KeyboardModifiers, int16_t> touches[] = {
+      {Qt::Key_1, {}, 1},         {Qt::Key_5, {}, 5},        {Qt::Key_Ampersand, {}, 1},
+      {Qt::Key_Eacute, {}, 2},    {Qt::Key_QuoteDbl, {}, 3}, {Qt::Key_Apostrophe, {}, 4},
+      {Qt::Key_ParenLeft, {}, 5}, {Qt::Key_Exclam, maj, 1},  {Qt::Key_4, maj, 4},
+      {Qt::Key_Percent, maj, 5},  {Qt::Key_2, {}, 2}};
+  for (auto [touche, m, de] : touches)
+    Geste([&] { Frappe(touche, m); }, [&](Session& s) { s.ImageDe_MouseDown(de, m ? 2 : 1); });
+  QKeyEvent place(QEvent::KeyPress, Qt::Key_QuoteDbl, maj, 11, 0, 0, QStringLiteral("\""));
+  Geste([&] { QApplication::sendEvent(fenetre, &place); },
+        [](Session& s) { s.ImageDe_MouseDown(2, 2); });
+  Geste([&] { Frappe(Qt::Key_Exclam); });
   Geste([&] { Frappe(Qt::Key_3, Qt::ControlModifier); });
   Geste([&] { Frappe(Qt::Key_4, Qt::AltModifier); });
   QKeyEvent repetee(QEvent::KeyPress, Qt::Key_3, {}, QStringLiteral("3"), true);
@@ -402,6 +408,10 @@ TEST_F(Gestes, DigitsAndThrowKeysAreTheMousesCommands) {
   Geste([&] { Frappe(Qt::Key_Space); });  // with the dialog open, nothing is thrown
 }
 
+// The arrows frame the squares that can be chosen, explained as under the mouse, and Enter
+// writes the framed one, a held Enter once. With nothing framed, after Escape or a square
+// written, any of them starts from the first square of the leftmost column; Home and End go to
+// the ends of the column, Page Up and Page Down to the first and last rows.
 TEST_F(Gestes, ArrowsFrameTheSquaresThatCanBeChosenAndEnterWritesIt) {
   Ouvrir();
   NouvellePartie(2);
@@ -428,15 +438,21 @@ TEST_F(Gestes, ArrowsFrameTheSquaresThatCanBeChosenAndEnterWritesIt) {
   EXPECT_TRUE(cadre.isVisible() && cadre.testAttribute(Qt::WA_TransparentForMouseEvents));
   EXPECT_TRUE(cadre.geometry().contains(W("CaseLibre(9)").geometry().adjusted(-1, -1, 1, 1)));
   Geste([&] { Frappe(Qt::Key_Return); }, [](Session& s) { s.AppelCliqueCase(1, figure::Full); });
-  EXPECT_FALSE(cadre.isVisible());
+  QKeyEvent repetee(QEvent::KeyPress, Qt::Key_Return, {}, QString(), true);
+  Geste([&] { QApplication::sendEvent(fenetre, &repetee); });
+  EXPECT_EQ(QApplication::focusWidget(), &W("PanelOkDé"));
   Jeter("12345");
-  fleche(Qt::Key_Up, colonne::Libre, figure::Mini);
-  fleche(Qt::Key_Down, colonne::Libre, figure::Carre);
+  fleche(Qt::Key_Up, colonne::Descente, figure::As);
+  fleche(Qt::Key_PageDown, colonne::Libre, figure::Yam);
+  fleche(Qt::Key_Home, colonne::Libre, figure::As);
+  fleche(Qt::Key_End, colonne::Libre, figure::Yam);
+  fleche(Qt::Key_PageUp, colonne::Libre, figure::As);
   Geste([&] { Frappe(Qt::Key_Escape); });
-  EXPECT_FALSE(cadre.isVisible());
+  EXPECT_EQ(encadree(), std::nullopt);
+  fleche(Qt::Key_Left, colonne::Descente, figure::As);
   Geste([&] { Frappe(Qt::Key_1); }, [](Session& s) { s.ImageDe_MouseDown(1, 1); });
   Jeter("6", Qt::Key_Return);
-  fleche(Qt::Key_Down, colonne::Libre, figure::Carre);
+  fleche(Qt::Key_Down, colonne::Descente, figure::As);
   Geste([&] { Cliquer("CaseLibre(5)"); }, [](Session& s) { s.AppelCliqueCase(1, 5); });
   EXPECT_TRUE(!encadree() && !cadre.isVisible());
 }

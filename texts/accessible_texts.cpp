@@ -344,6 +344,15 @@ TexteAccessible AccessibleInfo(std::string_view texte, Langue langue) {
   return {EnFrancais(langue) ? "Ligne d'information" : "Information line", std::move(lignes)};
 }
 
+std::string_view AccessibleEnteteScores(std::size_t colonne, Langue langue) {
+  constexpr std::array<Bilingue, 5> Entetes = {{{"Place", "Place"},
+                                                {"Nom", "Name"},
+                                                {"Score", "Score"},
+                                                {"Temps", "Time"},
+                                                {"Figures", "Figures"}}};
+  return colonne < Entetes.size() ? Entetes[colonne].pour(langue) : std::string_view();
+}
+
 std::span<const AccessibleFixe> AccessiblesFixes() { return Fixes; }
 
 std::span<const AccessibleDemarrage> AccessiblesDemarrage() { return TextesDemarrage; }

@@ -47,6 +47,10 @@ TexteAccessible AccessibleScoreTotal(const EtatPartie& e, Langue langue);
 TexteAccessible AccessibleTotalDes(const EtatPartie& e, Langue langue);
 TexteAccessible AccessibleFigureRealisee(const EtatPartie& e, Langue langue);
 
+// The column headers of the high-score table, in the order of FamillesScores: place, name,
+// score, time, figures.
+std::string_view AccessibleEnteteScores(std::size_t colonne, Langue langue);
+
 // The information line: its text, lines joined by line feeds, is its description.
 TexteAccessible AccessibleInfo(std::string_view texte, Langue langue);
 

@@ -457,6 +457,93 @@ TEST_F(Gestes, ArrowsFrameTheSquaresThatCanBeChosenAndEnterWritesIt) {
   EXPECT_TRUE(!encadree() && !cadre.isVisible());
 }
 
+// A player who cannot see plays a game with keys alone, from the start-up window to the high
+// scores: at each step the focus is on the control the key acted on, with the role, states and
+// actions a screen reader needs, its description opening with the information line.
+TEST_F(Gestes, AScreenReaderFollowsAGamePlayedWithKeysAlone) {
+  auto entendu = [](QWidget* attendu, QAccessible::Role role) {
+    QCoreApplication::processEvents();  // the focus of a window that comes to the front
+    QWidget* focus = QApplication::focusWidget();
+    EXPECT_EQ(focus, attendu) << attendu->objectName().toStdString();
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(focus);
+    EXPECT_TRUE(i && i->role() == role && i->state().focused &&
+                !i->text(QAccessible::Name).isEmpty());
+    return i;
+  };
+  auto presser = [](QAccessibleInterface* i) {
+    QAccessibleActionInterface* a = i ? i->actionInterface() : nullptr;
+    ASSERT_TRUE(a && a->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    a->doAction(QAccessibleActionInterface::pressAction());
+  };
+  DonneesOptions options = CreerOptionsParDefaut(*std::make_unique<HasardUniforme>(1));
+  options.ModeJeu = 1;
+  options.NomJoueur = "Ana";
+  ASSERT_TRUE(SauverOptions(environnement.Dossier(), options).Reussie());
+  for (Langue langue : {Langue::Francais, Langue::Anglais}) {
+    demarrage = std::make_unique<Demarrage>(TailleEcranJeu(), environnement.Pour());
+    demarrage->Lancer();
+    FrmSplash& splash = demarrage->Splash();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&splash));
+    QWidget* anglais = Trouver<QWidget>(splash, "PanelStartEnglish");
+    entendu(Trouver<QWidget>(splash, "PanelStartFrench"), QAccessible::Button);
+    QTest::keyClick(&splash, Qt::Key_Right);
+    entendu(anglais, QAccessible::Button);
+    QTest::keyClick(&splash, langue == Langue::Francais ? Qt::Key_F : Qt::Key_Return);
+    fenetre = demarrage->Principale();
+    ASSERT_TRUE(fenetre && fenetre->langue() == langue && QTest::qWaitForWindowActive(fenetre));
+    QTest::keyClick(fenetre, Qt::Key_Return);
+    ASSERT_TRUE(fenetre->Params().isVisible());
+    QTest::keyClick(&W<QLineEdit>("TextName"), Qt::Key_Return);
+    ASSERT_TRUE(fenetre->isEnabled() && QTest::qWaitForWindowActive(fenetre));
+    // A whole game in Libre, figure after figure, one throw a turn, by Space or the press action.
+    const char* des[] = {"23456", "22225", "33336", "44441", "55552", "66664", "66655",
+                         "11223", "33322", "44445", "12345", "11123", "11111"};
+    for (int16_t f = 1; const char* jet : des) {
+      for (const char* d = jet; *d; ++d) fenetre->Jeu().FileDes().Ajouter(int16_t(*d - '0'));
+      QAccessibleInterface* ok = entendu(&W("PanelOkDé"), QAccessible::Button);
+      f % 2 ? QTest::keyClick(fenetre, Qt::Key_Space) : presser(ok);
+      if (f == 1) {
+        for (auto [touche, m] : {std::pair{Qt::Key_1, Qt::KeyboardModifiers()},
+                                 {Qt::Key_1, {}},
+                                 {Qt::Key_Exclam, Qt::ShiftModifier}}) {
+          QTest::keyClick(fenetre, touche, m);
+          QAccessibleInterface* de = entendu(&W<QWidget>("ImageDé(1)"), QAccessible::CheckBox);
+          EXPECT_TRUE(de && de->state().checkable &&
+                      de->state().checked == fenetre->Etat().DesGardes[1]);
+        }
+        EXPECT_TRUE(fenetre->Etat().DesGardes[1]);
+      }
+      QTest::keyClick(fenetre, Qt::Key_Home);
+      QAccessibleInterface* k = entendu(&W(NomCase(colonne::Libre, f)), QAccessible::Cell);
+      ASSERT_TRUE(k && k->tableCellInterface());
+      EXPECT_TRUE(k->state().selectable && k->state().focusable);
+      EXPECT_EQ(k->tableCellInterface()->table()->tableInterface()->rowDescription(f - 1),
+                Q(AccessibleEtiquette(f, langue).nom));
+      EXPECT_TRUE(k->text(QAccessible::Description)
+                      .startsWith(W("PanelInfoDéroulement").accessibleDescription()));
+      QTest::keyClick(fenetre, Qt::Key_Return);
+      EXPECT_TRUE(fenetre->Etat().Cases(colonne::Libre, f++).Prise);
+    }
+    const int16_t place = fenetre->Jeu().Ecran().placeEnRouge;
+    fenetre->activateWindow();  // the offscreen platform gives it back no window after a box
+    ASSERT_TRUE(place > 0 && QTest::qWaitForWindowActive(fenetre));
+    QAccessibleInterface* table = entendu(&W("PanelScore"), QAccessible::Table);
+    ASSERT_TRUE(table && table->tableInterface());
+    for (int k = 0; k < int(FamillesScores.size()); ++k) {
+      EXPECT_EQ(table->tableInterface()->columnDescription(k),
+                Q(AccessibleEnteteScores(k, langue)));
+      EXPECT_EQ(table->tableInterface()->cellAt(place - 1, k)->text(QAccessible::Name),
+                W(Nom(CleElement{FamillesScores[size_t(k)], place})).caption());
+    }
+    QTest::keyClick(fenetre, Qt::Key_Escape);
+    EXPECT_FALSE(W("SuperPanelScore").isVisible());
+    presser(entendu(&W("PanelNewGame"), QAccessible::Button));
+    entendu(&W("PanelOkDé"), QAccessible::Button);
+    QTest::keyClick(fenetre, Qt::Key_F4);
+    entendu(&W("PanelScore"), QAccessible::Table);
+  }
+}
+
 // The menus in the run's language: F1 shows the help of the language; the About box and the
 // quit question are the session's; No keeps the game, Yes unloads the sheet before the
 // farewell, then ends the run. The close box ends the run at once: no question, and

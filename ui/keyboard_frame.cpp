@@ -8,7 +8,8 @@ namespace rolvex::ui {
 namespace {
 
 const QColor Bande(255, 0, 255);
-constexpr int EpaisseurMinimale = 4;
+constexpr int EpaisseurMinimale = 5;
+constexpr int EpaisseurMaximale = 8;  // around a table, a wider frame would hide what is near
 
 }  // namespace
 
@@ -19,7 +20,8 @@ CadreClavier::CadreClavier(QWidget* parent) : QWidget(parent) {
 }
 
 int CadreClavier::Epaisseur(const QWidget& cible) {
-  return std::max(EpaisseurMinimale, std::min(cible.width(), cible.height()) / 6);
+  return std::clamp(std::min(cible.width(), cible.height()) / 4, EpaisseurMinimale,
+                    EpaisseurMaximale);
 }
 
 void CadreClavier::Suivre(QWidget* cible) {

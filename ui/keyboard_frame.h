@@ -15,7 +15,7 @@ class CadreClavier : public QWidget {
   // Stands around `cible`, over its neighbours, in the same parent; nullptr hides it.
   void Suivre(QWidget* cible);
   QWidget* Cible() const { return cible_; }
-  // The frame's width on each side of `cible`: it grows with the control, 4 pixels at least.
+  // The frame's width on each side of `cible`: it grows with the control, from 5 to 8 pixels.
   static int Epaisseur(const QWidget& cible);
 
  protected:

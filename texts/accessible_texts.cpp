@@ -313,6 +313,11 @@ TexteAccessible AccessibleOkDe(const EtatPartie& e, Langue langue) {
   else
     description =
         fr ? "3 jets sur 3 : choisissez une case." : "3 of 3 throws made: choose a square.";
+  // The faces thrown come first: a player who cannot see the dice hears the throw there.
+  std::string des;
+  for (int16_t i = 1; e.NbJets > 0 && i <= NbDes; ++i)
+    des += (i == 1 ? (fr ? "Dés : " : "Dice: ") : ", ") + std::to_string(e.Des[i]);
+  if (!des.empty()) description = des + ". " + description;
   return {fr ? "Lancer les dés" : "Throw the dice", std::move(description)};
 }
 

@@ -39,7 +39,7 @@ TexteAccessible AccessibleEtiquette(int16_t figure, Langue langue);
 TexteAccessible AccessibleDe(const EtatPartie& e, int16_t de, Langue langue);
 TexteAccessible AccessiblePlaceDe(int16_t de, Langue langue);
 
-// The throw button, with the number of throws made this turn.
+// The throw button, with the faces thrown and the number of throws made this turn.
 TexteAccessible AccessibleOkDe(const EtatPartie& e, Langue langue);
 
 // The result panels of the dice area, with the values they show.

@@ -409,9 +409,10 @@ TEST_F(Gestes, DigitsAndThrowKeysAreTheMousesCommands) {
 }
 
 // The arrows frame the squares that can be chosen, explained as under the mouse, and Enter
-// writes the framed one, a held Enter once. With nothing framed, after Escape or a square
-// written, any of them starts from the first square of the leftmost column; Home and End go to
-// the ends of the column, Page Up and Page Down to the first and last rows.
+// writes the framed one, a held Enter once; a key that acts elsewhere takes the frame there.
+// With nothing framed, after Escape or a square written, any of them starts from the first square
+// of the leftmost column; Home and End go to the ends of the column, Page Up and Page Down to the
+// first and last rows.
 TEST_F(Gestes, ArrowsFrameTheSquaresThatCanBeChosenAndEnterWritesIt) {
   Ouvrir();
   NouvellePartie(2);
@@ -453,6 +454,8 @@ TEST_F(Gestes, ArrowsFrameTheSquaresThatCanBeChosenAndEnterWritesIt) {
   Geste([&] { Frappe(Qt::Key_1); }, [](Session& s) { s.ImageDe_MouseDown(1, 1); });
   Jeter("6", Qt::Key_Return);
   fleche(Qt::Key_Down, colonne::Descente, figure::As);
+  Jeter("", Qt::Key_Space);  // the frame goes to the throw button: Enter would not write
+  EXPECT_EQ(encadree(), std::nullopt);
   Geste([&] { Cliquer("CaseLibre(5)"); }, [](Session& s) { s.AppelCliqueCase(1, 5); });
   EXPECT_TRUE(!encadree() && !cadre.isVisible());
 }
@@ -512,6 +515,7 @@ TEST_F(Gestes, AScreenReaderFollowsAGamePlayedWithKeysAlone) {
                       de->state().checked == fenetre->Etat().DesGardes[1]);
         }
         EXPECT_TRUE(fenetre->Etat().DesGardes[1]);
+        EXPECT_EQ(W<ui::Image>("ImageDé(3)").marque(), "3");  // the keys, while they are used
       }
       QTest::keyClick(fenetre, Qt::Key_Home);
       QAccessibleInterface* k = entendu(&W(NomCase(colonne::Libre, f)), QAccessible::Cell);
@@ -537,6 +541,11 @@ TEST_F(Gestes, AScreenReaderFollowsAGamePlayedWithKeysAlone) {
     }
     QTest::keyClick(fenetre, Qt::Key_Escape);
     EXPECT_FALSE(W("SuperPanelScore").isVisible());
+    // The mouse used, the keys' marks go.
+    const QWidget& cadre = *fenetre->findChild<QWidget*>("CadreFocus");
+    EXPECT_TRUE(cadre.isVisible());
+    QTest::mouseClick(&W<QWidget>("PanelInfoDéroulement"), Qt::LeftButton);
+    EXPECT_TRUE(W<ui::Image>("ImageDé(3)").marque().isEmpty() && !cadre.isVisible());
     presser(entendu(&W("PanelNewGame"), QAccessible::Button));
     entendu(&W("PanelOkDé"), QAccessible::Button);
     QTest::keyClick(fenetre, Qt::Key_F4);

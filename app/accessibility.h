@@ -32,6 +32,7 @@ class AccessibiliteJeu {
 
  private:
   class SuiviScores;
+  void DonnerRoles();
 
   FormRolvex& fenetre_;
   ParCase<QWidget*> cases_{};

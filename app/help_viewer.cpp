@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QUrl>
@@ -33,6 +34,9 @@ QWidget* CreerFenetreAide(QWidget* fenetre) {
   disposition->setContentsMargins(0, 0, 0, 0);
   disposition->addWidget(texte);
   aide->resize(TailleFenetreAide);
+  // Escape closes it, as it closes the game's other panels.
+  auto* fermer = new QShortcut(QKeySequence(Qt::Key_Escape), aide);
+  QObject::connect(fermer, &QShortcut::activated, aide, &QWidget::close);
   return aide;
 }
 

@@ -1,13 +1,17 @@
 // Keyboard play beside the mouse. In the main window: keys 1 to 5 keep or throw a die as its
-// left button does, Space or Enter presses the throw button, the arrows move a frame over the
-// squares that can be chosen and Enter writes (or announces) the framed square, Escape takes
-// the frame away. In the name dialog: Enter is OK, Escape cancels.
+// left button does, with Shift keep the dice identical to it as its right button does; Space
+// presses the throw button; the arrows, Home, End, Page Up and Page Down move the frame over
+// the squares that can be chosen, and Enter writes (or announces) the framed square or presses
+// the button framed; Escape takes the frame away, or hides the high scores. The frame is the
+// keyboard focus: every key moves the focus to the control it acts on. In the name dialog:
+// Enter is OK, Escape cancels.
 #pragma once
 
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 
@@ -16,6 +20,7 @@
 class QKeyEvent;
 
 namespace rolvex::ui {
+class CadreClavier;
 class Image;
 class Panneau;
 }  // namespace rolvex::ui
@@ -42,6 +47,24 @@ std::optional<PlaceEcran> PlaceSuivante(PlaceEcran depuis, int dx, int dy,
                                         std::span<const PlaceEcran> places);
 // The nearest of `places` to `près`, counted the same way, the place itself included.
 std::optional<PlaceEcran> PlaceLaPlusProche(PlaceEcran pres, std::span<const PlaceEcran> places);
+// Where Home, End (the first and last of `depuis`'s column), Page Up and Page Down (the first
+// and last rows, nearest to `depuis`'s column) lead among `places`; where an arrow starts when
+// nothing is framed (`depuis` empty): the first place of the leftmost column.
+enum class Saut { Debut, Fin, PageHaut, PageBas };
+std::optional<PlaceEcran> PlaceDuSaut(std::optional<PlaceEcran> depuis, Saut saut,
+                                      std::span<const PlaceEcran> places);
+
+// The die a key with its modifiers stands for, 1..5, and whether it keeps the dice identical to
+// it (Shift). The digits, on the keypad too, the keys of the digits on a French keyboard (& é "
+// ' ( unshifted) and, shifted, on an English one (! @ # $ %); `codeNatif` is the key's place
+// on the keyboard, which finds the digits' row whatever the layout where the platform gives it.
+struct ToucheDe {
+  int16_t de = 0;
+  bool identiques = false;
+  friend bool operator==(const ToucheDe&, const ToucheDe&) = default;
+};
+std::optional<ToucheDe> DeDeLaTouche(int touche, Qt::KeyboardModifiers modificateurs,
+                                     quint32 codeNatif);
 
 // The keys act through the very signals the mouse raises on the same controls, so that a key
 // never does what the mouse would not.
@@ -63,8 +86,9 @@ class ClavierJeu : public QObject {
     friend bool operator==(const Case&, const Case&) = default;
   };
   std::optional<Case> CaseEncadree() const { return encadree_; }
-  // The frame drawn over the framed square; hidden when no square is framed.
-  const QWidget& Cadre() const { return *cadre_; }
+  // The frame drawn around the control the keys act on, while the keyboard is in use (since a
+  // key was pressed, until the mouse is used); the dice then show their keys.
+  const QWidget& Cadre() const;
 
  protected:
   bool eventFilter(QObject* objet, QEvent* event) override;
@@ -73,17 +97,35 @@ class ClavierJeu : public QObject {
   bool ToucheFenetre(const QKeyEvent& touche);
   bool ToucheDialogue(const QKeyEvent& touche);
   void PresserOk();
+  void PresserFocus();
   void Deplacer(int dx, int dy);
+  void Sauter(Saut saut);
+  // Frames the place `choix` picks among those of the squares that can be chosen.
+  void AllerVers(
+      const std::function<std::optional<PlaceEcran>(std::span<const PlaceEcran>)>& choix);
   void Encadrer(std::optional<Case> laquelle);
   bool Choisissable(Case k) const;
+  // The control a player meets first: the high scores while shown, else the throw button or
+  // the buttons that stand in its place.
+  void DonnerFocus();
+  void SuivreFocus(QWidget* focus);
+  void ModeClavier(bool actif);
+  bool Utilisable(const QWidget* w) const;
 
   FormRolvex& fenetre_;
   ParCase<ui::Panneau*> cases_{};
   ParDe<ui::Image*> des_{};
   ui::Panneau* okDe_ = nullptr;
-  QPointer<QWidget> cadre_;
+  ui::Panneau* rejouer_ = nullptr;
+  ui::Panneau* changer_ = nullptr;
+  ui::Panneau* jouer_ = nullptr;
+  ui::Panneau* cacherScores_ = nullptr;
+  QWidget* scores_ = nullptr;       // the high-score area
+  QWidget* tableScores_ = nullptr;  // its table
+  QPointer<ui::CadreClavier> cadre_;
   std::optional<Case> encadree_;
-  std::optional<PlaceEcran> derniere_;  // where the frame last stood, to come back near it
+  bool clavier_ = false;  // keys used since the mouse last was
+  QPointF souris_;        // where the mouse last was, to tell a real move from a redraw's
 };
 
 }  // namespace rolvex::app

@@ -1,8 +1,9 @@
 #include "app/splash_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QScreen>
@@ -13,6 +14,7 @@
 #include "texts/language_tables.h"
 #include "ui/dice_pictures.h"
 #include "ui/fonts.h"
+#include "ui/keyboard_frame.h"
 #include "ui/panel.h"
 #include "ui/picture.h"
 #include "ui/pixel_ratio.h"
@@ -67,6 +69,13 @@ FrmSplash::FrmSplash(QSizeF ecranTwips, std::function<void(Langue)> langueChoisi
   auto* anglais = BoutonLangue(cadre, "PanelStartEnglish", LegendeAnglais);
   connect(francais, &ui::Panneau::clicked, this, [this] { PanelStartFrench_Click(); });
   connect(anglais, &ui::Panneau::clicked, this, [this] { PanelStartEnglish_Click(); });
+  auto* cadreClavier = new ui::CadreClavier(cadre);
+  for (ui::Panneau* bouton : {francais, anglais}) bouton->setFocusPolicy(Qt::StrongFocus);
+  connect(qApp, &QApplication::focusChanged, cadreClavier,
+          [cadreClavier, francais, anglais](QWidget*, QWidget* focus) {
+            if (focus == francais || focus == anglais) cadreClavier->Suivre(focus);
+          });
+  francais->setFocus();
 
   Form_Load(ecranTwips);
 }
@@ -104,6 +113,28 @@ void FrmSplash::PanelStartFrench_Click() {
 void FrmSplash::PanelStartEnglish_Click() {
   langue_ = Langue::Anglais;
   close();
+}
+
+void FrmSplash::keyPressEvent(QKeyEvent* event) {
+  auto* francais = Trouver<ui::Panneau>(*this, "PanelStartFrench");
+  auto* anglais = Trouver<ui::Panneau>(*this, "PanelStartEnglish");
+  switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+      (francais->hasFocus() ? anglais : francais)->setFocus(Qt::TabFocusReason);
+      break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      if (!event->isAutoRepeat()) emit(anglais->hasFocus() ? anglais : francais)->clicked();
+      break;
+    case Qt::Key_F: PanelStartFrench_Click(); break;
+    case Qt::Key_E: PanelStartEnglish_Click(); break;
+    default: QWidget::keyPressEvent(event); return;
+  }
+  event->accept();
 }
 
 void FrmSplash::paintEvent(QPaintEvent*) {

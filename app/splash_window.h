@@ -25,6 +25,9 @@ class FrmSplash : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Tab and the arrows go from one language button to the other, Enter or Space presses the
+  // one framed, F and E choose French and English.
+  void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:

@@ -313,6 +313,11 @@ TexteAccessible AccessibleOkDe(const EtatPartie& e, Langue langue) {
   else
     description =
         fr ? "3 jets sur 3 : choisissez une case." : "3 of 3 throws made: choose a square.";
+  // The faces thrown come first: a player who cannot see the dice hears the throw there.
+  std::string des;
+  for (int16_t i = 1; e.NbJets > 0 && i <= NbDes; ++i)
+    des += (i == 1 ? (fr ? "Dés : " : "Dice: ") : ", ") + std::to_string(e.Des[i]);
+  if (!des.empty()) description = des + ". " + description;
   return {fr ? "Lancer les dés" : "Throw the dice", std::move(description)};
 }
 
@@ -342,6 +347,15 @@ TexteAccessible AccessibleInfo(std::string_view texte, Langue langue) {
   for (char& c : lignes)
     if (c == RetourLigne) c = '\n';
   return {EnFrancais(langue) ? "Ligne d'information" : "Information line", std::move(lignes)};
+}
+
+std::string_view AccessibleEnteteScores(std::size_t colonne, Langue langue) {
+  constexpr std::array<Bilingue, 5> Entetes = {{{"Place", "Place"},
+                                                {"Nom", "Name"},
+                                                {"Score", "Score"},
+                                                {"Temps", "Time"},
+                                                {"Figures", "Figures"}}};
+  return colonne < Entetes.size() ? Entetes[colonne].pour(langue) : std::string_view();
 }
 
 std::span<const AccessibleFixe> AccessiblesFixes() { return Fixes; }

@@ -39,13 +39,17 @@ TexteAccessible AccessibleEtiquette(int16_t figure, Langue langue);
 TexteAccessible AccessibleDe(const EtatPartie& e, int16_t de, Langue langue);
 TexteAccessible AccessiblePlaceDe(int16_t de, Langue langue);
 
-// The throw button, with the number of throws made this turn.
+// The throw button, with the faces thrown and the number of throws made this turn.
 TexteAccessible AccessibleOkDe(const EtatPartie& e, Langue langue);
 
 // The result panels of the dice area, with the values they show.
 TexteAccessible AccessibleScoreTotal(const EtatPartie& e, Langue langue);
 TexteAccessible AccessibleTotalDes(const EtatPartie& e, Langue langue);
 TexteAccessible AccessibleFigureRealisee(const EtatPartie& e, Langue langue);
+
+// The column headers of the high-score table, in the order of FamillesScores: place, name,
+// score, time, figures.
+std::string_view AccessibleEnteteScores(std::size_t colonne, Langue langue);
 
 // The information line: its text, lines joined by line feeds, is its description.
 TexteAccessible AccessibleInfo(std::string_view texte, Langue langue);

@@ -1,6 +1,8 @@
 #include "ui/messages.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 
 #include "ui/text.h"
@@ -13,6 +15,18 @@ void Legender(QMessageBox& boite, QMessageBox::StandardButton bouton, const QStr
   if (QAbstractButton* b = boite.button(bouton)) b->setText(legende);
 }
 
+// A box as narrow as a short text ("Au revoir !") left the window manager too little room for
+// its title beside its icon and its three buttons: the title is drawn bold, and each of the
+// four takes about two lines' height.
+void LaisserPlaceAuTitre(QMessageBox& boite) {
+  auto* grille = qobject_cast<QGridLayout*>(boite.layout());
+  if (!grille) return;
+  const QFontMetrics mesure(QApplication::font());
+  const int largeur = 3 * mesure.horizontalAdvance(boite.windowTitle()) / 2 + 10 * mesure.height();
+  grille->addItem(new QSpacerItem(largeur, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grille->rowCount(), 0, 1, grille->columnCount());
+}
+
 // Tests find the box with QApplication::activeModalWidget() while exec() runs.
 QMessageBox::StandardButton Demander(QWidget* parent, const QString& texte, const QString& titre,
                                      QMessageBox::StandardButtons boutons,
@@ -20,6 +34,7 @@ QMessageBox::StandardButton Demander(QWidget* parent, const QString& texte, cons
                                      const LegendesBoutons& legendes) {
   QMessageBox boite(QMessageBox::NoIcon, titre, AvecSautsDeLigne(texte), boutons, parent);
   boite.setTextFormat(Qt::PlainText);
+  LaisserPlaceAuTitre(boite);
   boite.setDefaultButton(defaut);
   Legender(boite, QMessageBox::Ok, legendes.ok);
   Legender(boite, QMessageBox::Yes, legendes.oui);

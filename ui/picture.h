@@ -17,6 +17,9 @@ class Image : public QWidget {
   // widget's size and the screen's pixel ratio shows pixel for pixel.
   void setPicture(const QPixmap& image);
   const QPixmap& picture() const { return image_; }
+  // A short text in the top left corner, over the picture (the key of a die); empty for none.
+  void setMarque(const QString& marque);
+  const QString& marque() const { return marque_; }
 
  signals:
   void mouseDown(int button);  // 1 left, 2 right, 4 middle
@@ -29,6 +32,7 @@ class Image : public QWidget {
 
  private:
   QPixmap image_;
+  QString marque_;
 };
 
 }  // namespace rolvex::ui

@@ -397,20 +397,26 @@ TEST_F(Gestes, TheEndOfAGameAndTheHighScoresShowWhatTheSessionReports) {
 }
 
 // Keys act through the very commands the mouse gives on the same controls: 1 to 5 (and the
-// French keyboard's & é " ' () the left button on a die, Space and both Enter keys the throw
-// button; never with Control or Alt, never repeated, never while the dialog is open. The arrows
-// frame the squares that can be chosen, explained as under the mouse, and Enter writes the
-// framed one; Escape, or a square written with the mouse, takes the frame away, and the next
-// arrow comes back near where it stood.
+// French keyboard's & é " ' () the left button on a die, with Shift (also ! to % of an English
+// keyboard, or the digits' row told by the key's place) its right button, Space and both Enter
+// keys the throw button; never with Control or Alt, never repeated, never while the dialog is
+// open.
 TEST_F(Gestes, DigitsAndThrowKeysAreTheMousesCommands) {
   Ouvrir();
   NouvellePartie(1);
   Jeter("12345", Qt::Key_Space);
-  const std::pair<Qt::Key, int16_t> touches[] = {
-      {Qt::Key_1, 1},        {Qt::Key_5, 5},          {Qt::Key_Ampersand, 1}, {Qt::Key_Eacute, 2},
-      {Qt::Key_QuoteDbl, 3}, {Qt::Key_Apostrophe, 4}, {Qt::Key_ParenLeft, 5}, {Qt::Key_2, 2}};
-  for (auto [touche, de] : touches)
-    Geste([&] { Frappe(touche); }, [&](Session& s) { s.ImageDe_MouseDown(de, 1); });
+  const Qt::KeyboardModifiers maj = Qt::ShiftModifier;
+  const std::tuple<Qt::Key, Qt::KeyboardModifiers, int16_t> touches[] = {
+      {Qt::Key_1, {}, 1},         {Qt::Key_5, {}, 5},        {Qt::Key_Ampersand, {}, 1},
+      {Qt::Key_Eacute, {}, 2},    {Qt::Key_QuoteDbl, {}, 3}, {Qt::Key_Apostrophe, {}, 4},
+      {Qt::Key_ParenLeft, {}, 5}, {Qt::Key_Exclam, maj, 1},  {Qt::Key_4, maj, 4},
+      {Qt::Key_Percent, maj, 5},  {Qt::Key_2, {}, 2}};
+  for (auto [touche, m, de] : touches)
+    Geste([&] { Frappe(touche, m); }, [&](Session& s) { s.ImageDe_MouseDown(de, m ? 2 : 1); });
+  QKeyEvent place(QEvent::KeyPress, Qt::Key_QuoteDbl, maj, 11, 0, 0, QStringLiteral("\""));
+  Geste([&] { QApplication::sendEvent(fenetre, &place); },
+        [](Session& s) { s.ImageDe_MouseDown(2, 2); });
+  Geste([&] { Frappe(Qt::Key_Exclam); });
   Geste([&] { Frappe(Qt::Key_3, Qt::ControlModifier); });
   Geste([&] { Frappe(Qt::Key_4, Qt::AltModifier); });
   QKeyEvent repetee(QEvent::KeyPress, Qt::Key_3, {}, QStringLiteral("3"), true);
@@ -420,6 +426,11 @@ TEST_F(Gestes, DigitsAndThrowKeysAreTheMousesCommands) {
   Geste([&] { Frappe(Qt::Key_Space); });  // with the dialog open, nothing is thrown
 }
 
+// The arrows frame the squares that can be chosen, explained as under the mouse, and Enter
+// writes the framed one, a held Enter once; a key that acts elsewhere takes the frame there.
+// With nothing framed, after Escape or a square written, any of them starts from the first square
+// of the leftmost column; Home and End go to the ends of the column, Page Up and Page Down to the
+// first and last rows.
 TEST_F(Gestes, ArrowsFrameTheSquaresThatCanBeChosenAndEnterWritesIt) {
   Ouvrir();
   NouvellePartie(2);
@@ -446,17 +457,118 @@ TEST_F(Gestes, ArrowsFrameTheSquaresThatCanBeChosenAndEnterWritesIt) {
   EXPECT_TRUE(cadre.isVisible() && cadre.testAttribute(Qt::WA_TransparentForMouseEvents));
   EXPECT_TRUE(cadre.geometry().contains(W("CaseLibre(9)").geometry().adjusted(-1, -1, 1, 1)));
   Geste([&] { Frappe(Qt::Key_Return); }, [](Session& s) { s.AppelCliqueCase(1, figure::Full); });
-  EXPECT_FALSE(cadre.isVisible());
+  QKeyEvent repetee(QEvent::KeyPress, Qt::Key_Return, {}, QString(), true);
+  Geste([&] { QApplication::sendEvent(fenetre, &repetee); });
+  EXPECT_EQ(QApplication::focusWidget(), &W("PanelOkDé"));
   Jeter("12345");
-  fleche(Qt::Key_Up, colonne::Libre, figure::Mini);
-  fleche(Qt::Key_Down, colonne::Libre, figure::Carre);
+  fleche(Qt::Key_Up, colonne::Descente, figure::As);
+  fleche(Qt::Key_PageDown, colonne::Libre, figure::Yam);
+  fleche(Qt::Key_Home, colonne::Libre, figure::As);
+  fleche(Qt::Key_End, colonne::Libre, figure::Yam);
+  fleche(Qt::Key_PageUp, colonne::Libre, figure::As);
   Geste([&] { Frappe(Qt::Key_Escape); });
-  EXPECT_FALSE(cadre.isVisible());
+  EXPECT_EQ(encadree(), std::nullopt);
+  fleche(Qt::Key_Left, colonne::Descente, figure::As);
   Geste([&] { Frappe(Qt::Key_1); }, [](Session& s) { s.ImageDe_MouseDown(1, 1); });
   Jeter("6", Qt::Key_Return);
-  fleche(Qt::Key_Down, colonne::Libre, figure::Carre);
+  fleche(Qt::Key_Down, colonne::Descente, figure::As);
+  Jeter("", Qt::Key_Space);  // the frame goes to the throw button: Enter would not write
+  EXPECT_EQ(encadree(), std::nullopt);
   Geste([&] { Cliquer("CaseLibre(5)"); }, [](Session& s) { s.AppelCliqueCase(1, 5); });
   EXPECT_TRUE(!encadree() && !cadre.isVisible());
+}
+
+// A player who cannot see plays a game with keys alone, from the start-up window to the high
+// scores: at each step the focus is on the control the key acted on, with the role, states and
+// actions a screen reader needs, its description opening with the information line.
+TEST_F(Gestes, AScreenReaderFollowsAGamePlayedWithKeysAlone) {
+  auto entendu = [](QWidget* attendu, QAccessible::Role role) {
+    QCoreApplication::processEvents();  // the focus of a window that comes to the front
+    QWidget* focus = QApplication::focusWidget();
+    EXPECT_EQ(focus, attendu) << attendu->objectName().toStdString();
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(focus);
+    EXPECT_TRUE(i && i->role() == role && i->state().focused &&
+                !i->text(QAccessible::Name).isEmpty());
+    return i;
+  };
+  auto presser = [](QAccessibleInterface* i) {
+    QAccessibleActionInterface* a = i ? i->actionInterface() : nullptr;
+    ASSERT_TRUE(a && a->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    a->doAction(QAccessibleActionInterface::pressAction());
+  };
+  DonneesOptions options = CreerOptionsParDefaut(*std::make_unique<HasardUniforme>(1));
+  options.ModeJeu = 1;
+  options.NomJoueur = "Ana";
+  ASSERT_TRUE(SauverOptions(environnement.Dossier(), options).Reussie());
+  for (Langue langue : {Langue::Francais, Langue::Anglais}) {
+    demarrage = std::make_unique<Demarrage>(TailleEcranJeu(), environnement.Pour());
+    demarrage->Lancer();
+    FrmSplash& splash = demarrage->Splash();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&splash));
+    QWidget* anglais = Trouver<QWidget>(splash, "PanelStartEnglish");
+    entendu(Trouver<QWidget>(splash, "PanelStartFrench"), QAccessible::Button);
+    QTest::keyClick(&splash, Qt::Key_Right);
+    entendu(anglais, QAccessible::Button);
+    QTest::keyClick(&splash, langue == Langue::Francais ? Qt::Key_F : Qt::Key_Return);
+    fenetre = demarrage->Principale();
+    ASSERT_TRUE(fenetre && fenetre->langue() == langue && QTest::qWaitForWindowActive(fenetre));
+    QTest::keyClick(fenetre, Qt::Key_Return);
+    ASSERT_TRUE(fenetre->Params().isVisible());
+    QTest::keyClick(&W<QLineEdit>("TextName"), Qt::Key_Return);
+    ASSERT_TRUE(fenetre->isEnabled() && QTest::qWaitForWindowActive(fenetre));
+    // A whole game in Libre, figure after figure, one throw a turn, by Space or the press action.
+    const char* des[] = {"23456", "22225", "33336", "44441", "55552", "66664", "66655",
+                         "11223", "33322", "44445", "12345", "11123", "11111"};
+    for (int16_t f = 1; const char* jet : des) {
+      for (const char* d = jet; *d; ++d) fenetre->Jeu().FileDes().Ajouter(int16_t(*d - '0'));
+      QAccessibleInterface* ok = entendu(&W("PanelOkDé"), QAccessible::Button);
+      f % 2 ? QTest::keyClick(fenetre, Qt::Key_Space) : presser(ok);
+      if (f == 1) {
+        for (auto [touche, m] : {std::pair{Qt::Key_1, Qt::KeyboardModifiers()},
+                                 {Qt::Key_1, {}},
+                                 {Qt::Key_Exclam, Qt::ShiftModifier}}) {
+          QTest::keyClick(fenetre, touche, m);
+          QAccessibleInterface* de = entendu(&W<QWidget>("ImageDé(1)"), QAccessible::CheckBox);
+          EXPECT_TRUE(de && de->state().checkable &&
+                      de->state().checked == fenetre->Etat().DesGardes[1]);
+        }
+        EXPECT_TRUE(fenetre->Etat().DesGardes[1]);
+        EXPECT_EQ(W<ui::Image>("ImageDé(3)").marque(), "3");  // the keys, while they are used
+      }
+      QTest::keyClick(fenetre, Qt::Key_Home);
+      QAccessibleInterface* k = entendu(&W(NomCase(colonne::Libre, f)), QAccessible::Cell);
+      ASSERT_TRUE(k && k->tableCellInterface());
+      EXPECT_TRUE(k->state().selectable && k->state().focusable);
+      EXPECT_EQ(k->tableCellInterface()->table()->tableInterface()->rowDescription(f - 1),
+                Q(AccessibleEtiquette(f, langue).nom));
+      EXPECT_TRUE(k->text(QAccessible::Description)
+                      .startsWith(W("PanelInfoDéroulement").accessibleDescription()));
+      QTest::keyClick(fenetre, Qt::Key_Return);
+      EXPECT_TRUE(fenetre->Etat().Cases(colonne::Libre, f++).Prise);
+    }
+    const int16_t place = fenetre->Jeu().Ecran().placeEnRouge;
+    fenetre->activateWindow();  // the offscreen platform gives it back no window after a box
+    ASSERT_TRUE(place > 0 && QTest::qWaitForWindowActive(fenetre));
+    QAccessibleInterface* table = entendu(&W("PanelScore"), QAccessible::Table);
+    ASSERT_TRUE(table && table->tableInterface());
+    for (int k = 0; k < int(FamillesScores.size()); ++k) {
+      EXPECT_EQ(table->tableInterface()->columnDescription(k),
+                Q(AccessibleEnteteScores(k, langue)));
+      EXPECT_EQ(table->tableInterface()->cellAt(place - 1, k)->text(QAccessible::Name),
+                W(Nom(CleElement{FamillesScores[size_t(k)], place})).caption());
+    }
+    QTest::keyClick(fenetre, Qt::Key_Escape);
+    EXPECT_FALSE(W("SuperPanelScore").isVisible());
+    // The mouse used, the keys' marks go.
+    const QWidget& cadre = *fenetre->findChild<QWidget*>("CadreFocus");
+    EXPECT_TRUE(cadre.isVisible());
+    QTest::mouseClick(&W<QWidget>("PanelInfoDéroulement"), Qt::LeftButton);
+    EXPECT_TRUE(W<ui::Image>("ImageDé(3)").marque().isEmpty() && !cadre.isVisible());
+    presser(entendu(&W("PanelNewGame"), QAccessible::Button));
+    entendu(&W("PanelOkDé"), QAccessible::Button);
+    QTest::keyClick(fenetre, Qt::Key_F4);
+    entendu(&W("PanelScore"), QAccessible::Table);
+  }
 }
 
 // The menus in the run's language: F1 shows the help of the language; the About box and the

@@ -106,17 +106,19 @@ TEST(Accessibles, TheNameOfAChangingControlFollowsTheGame) {
   EXPECT_EQ(AccessibleBonus(e, H, 1, l).description, AccessibleEtiquetteBonus(H, l).description);
 }
 
-// The throw button counts the throws of the turn.
-TEST(AccessibleOkDe, CountsTheThrowsOfTheTurn) {
+// The throw button says the faces thrown and counts the throws of the turn.
+TEST(AccessibleOkDe, SaysTheThrowAndCountsTheThrowsOfTheTurn) {
   const char* descriptions[] = {
       "Aucun jet fait. Espace ou Entrée : jeter les dés. | No throw made yet. Space or Enter: "
       "throw the dice.",
-      "1 jet sur 3. Espace ou Entrée : jeter les dés à relancer. | 1 of 3 throws made. Space or "
-      "Enter: throw the dice again.",
-      "2 jets sur 3. Espace ou Entrée : jeter les dés à relancer. | 2 of 3 throws made. Space or "
-      "Enter: throw the dice again.",
-      "3 jets sur 3 : choisissez une case. | 3 of 3 throws made: choose a square."};
+      "Dés : 6, 1, 2, 6, 3. 1 jet sur 3. Espace ou Entrée : jeter les dés à relancer. | Dice: 6, "
+      "1, 2, 6, 3. 1 of 3 throws made. Space or Enter: throw the dice again.",
+      "Dés : 6, 1, 2, 6, 3. 2 jets sur 3. Espace ou Entrée : jeter les dés à relancer. | Dice: "
+      "6, 1, 2, 6, 3. 2 of 3 throws made. Space or Enter: throw the dice again.",
+      "Dés : 6, 1, 2, 6, 3. 3 jets sur 3 : choisissez une case. | Dice: 6, 1, 2, 6, 3. 3 of 3 "
+      "throws made: choose a square."};
   EtatPartie e;
+  for (int16_t i = 1; i <= NbDes; ++i) e.Des[i] = int16_t("61263"[i - 1] - '0');
   for (e.NbJets = 0; e.NbJets <= 3; ++e.NbJets)
     EXPECT_EQ(FrEn([&](Langue l) { return AccessibleOkDe(e, l).description; }),
               descriptions[e.NbJets]);

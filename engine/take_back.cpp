@@ -40,7 +40,6 @@ void Partie::Reprendre(const EtatPartie& etat, const std::optional<EtatPartie>& 
   etat_ = etat;
   etat_.TypeDes = typeDes;
   avantEcriture_ = avantEcriture;
-  if (avantEcriture_) avantEcriture_->TypeDes = typeDes;
   // The squares on screen are new: every taken one is drawn again in its final look.
   for (int16_t c = 1; c <= NbColonnesMax; ++c)
     for (int16_t f = 1; f <= NbFigures; ++f) etat_.Cases(c, f).PriseDessinee = false;

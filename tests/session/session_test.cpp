@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <tuple>
@@ -198,6 +199,37 @@ TEST_F(UneSession, AFolderThatCannotBeWrittenIsToldAtEachSaveAndTheGameGoesOn) {
   session.PanelOkParams_Click("Zoé", 1);
   EXPECT_EQ(journal.lignes.at(1), message({.quoi = ObjetSauvegarde::Quoi::Nom, .nom = "Zoé"}));
   EXPECT_TRUE(session.Ecran().partieCommencee);
+}
+
+// Undo takes back only what the game can, only on the sheet on screen, and says so. A game
+// file that cannot be written is told once, until a save succeeds again; the game goes on.
+TEST_F(UneSession, UndoIsToldAndAFailingSaveOfTheGameOnce) {
+  session.ChargerOptions({dossier, dossier});
+  session.PanelOkParams_Click("Zoé", 1);
+  const fs::path fichier = CheminFichierPartie(dossier);
+  fs::create_directory(fichier);  // no file can take its place
+  auto messages = [&] {
+    return std::ranges::count_if(journal.lignes, [](auto& l) { return l.starts_with("message"); });
+  };
+  Jeter("11111");
+  const std::string avant = session.TexteInfo();
+  session.Annuler();
+  EXPECT_EQ(session.TexteInfo(), avant) << "nothing to take back";
+  session.AppelCliqueCase(colonne::Libre, figure::As);
+  session.AfficherScores();
+  session.Annuler();
+  EXPECT_TRUE(session.Etat().Cases(colonne::Libre, figure::As).Prise) << "the sheet is hidden";
+  session.EffacerScores();
+  session.Annuler();
+  EXPECT_FALSE(session.Etat().Cases(colonne::Libre, figure::As).Prise);
+  EXPECT_EQ(session.TexteInfo(), MsgCaseAnnulee(Langue::Anglais));
+  EXPECT_EQ(messages(), 1);
+  fs::remove(fichier);
+  session.AppelCliqueCase(colonne::Libre, figure::As);
+  fs::remove(fichier);
+  fs::create_directory(fichier);
+  Jeter("22222");
+  EXPECT_EQ(messages(), 2);
 }
 
 // The mouse gives help only over what is on screen: a hidden square, the sheet while the

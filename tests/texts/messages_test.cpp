@@ -64,15 +64,15 @@ TEST(MessageEchecFichier, NamesWhatIsLostTheFileTheReasonAndWhatHappensNext) {
           "memory; the next save will try again.");
   const std::string ecrit = ": the file /d/options12.dat could not be written (" + raison + "). ";
   std::set<std::string> pertes, suites;
-  for (auto quoi : {Score, Nom, TablesDefaut, CopieUtilisateur, Options}) {
+  for (auto quoi : {Score, Nom, TablesDefaut, CopieUtilisateur, Options, PartieEnCours}) {
     const std::string m =
         MessageEchecSauvegarde(echec, {.quoi = quoi, .nom = "/Zoé"}, Langue::Anglais);
     pertes.insert(m.substr(0, m.find(ecrit)));
     suites.insert(m.substr(m.find(ecrit) + ecrit.size()));
     EXPECT_EQ(m.find("/Zoé") < m.find(ecrit), quoi == Nom || quoi == CopieUtilisateur) << m;
   }
-  // Five losses; the copy and the quit say what follows in their own way.
-  EXPECT_EQ(std::pair(pertes.size(), suites.size()), std::pair(std::size_t{5}, std::size_t{3}));
+  // Six losses; the copy, the quit and the game in progress say what follows in their own way.
+  EXPECT_EQ(std::pair(pertes.size(), suites.size()), std::pair(std::size_t{6}, std::size_t{4}));
   // A file the game itself refused is told in its words, each its own.
   std::set<std::string> raisons;
   for (RefusFichier refus :

@@ -336,6 +336,8 @@ void FormRolvex::PanelOkDeVisible(bool visible) {
 }
 
 void FormRolvex::PreparerNouvellePartie() {
+  // A game resumed at start-up comes without the name dialog, which takes the button away.
+  ecran_->Panneau(Seul::PanelStart).hide();
   SuperPanelScore& scores = ecran_->PanneauScores();
   scores.RemettreEnBleu();
   Trouver<QAction>(*this, "MenuVoirScores")->setEnabled(true);

@@ -357,7 +357,7 @@ TEST_F(Gestes, TheNextStartShowsTheGameInProgressAsItWas) {
   const EtatPartie etat = fenetre->Etat();
   fenetre->close();
   Ouvrir(Langue::Anglais);
-  EXPECT_TRUE(fenetre->Jeu().PartieReprise());
+  EXPECT_TRUE(fenetre->Jeu().PartieReprise() && W("PanelStart").isHidden());
   EXPECT_EQ(fenetre->Etat(), etat);
   VerifierEcran();
 }

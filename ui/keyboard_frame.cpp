@@ -1,5 +1,6 @@
 #include "ui/keyboard_frame.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <algorithm>
 
@@ -25,6 +26,11 @@ int CadreClavier::Epaisseur(const QWidget& cible) {
 }
 
 void CadreClavier::Suivre(QWidget* cible) {
+  if (cible_ != cible) {
+    // The control may move or change size with the window: the frame goes with it.
+    if (cible_) cible_->removeEventFilter(this);
+    if (cible) cible->installEventFilter(this);
+  }
   cible_ = cible;
   if (!cible || !cible->parentWidget()) {
     hide();
@@ -37,6 +43,12 @@ void CadreClavier::Suivre(QWidget* cible) {
   setMask(QRegion(rect()).subtracted(QRegion(rect().adjusted(e, e, -e, -e))));
   raise();
   show();
+}
+
+bool CadreClavier::eventFilter(QObject* objet, QEvent* event) {
+  if (objet == cible_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+    Suivre(cible_);
+  return false;
 }
 
 // White, magenta, white: the magenta band carries the frame, the white lines part it from a

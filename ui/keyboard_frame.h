@@ -19,6 +19,7 @@ class CadreClavier : public QWidget {
   static int Epaisseur(const QWidget& cible);
 
  protected:
+  bool eventFilter(QObject* objet, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:

@@ -735,6 +735,8 @@ TEST_F(Ecran, EachSizeOfTheWindowLaysThePlayAreaOutInItsClientArea) {
   Ouvrir();
   NouvellePartie(3);
   Ecrire("11123", colonne::Libre, figure::As);
+  Jeter("12345", Qt::Key_Space);  // the keyboard's frame goes to the throw button, and stays
+  const QWidget& cadre = *fenetre->findChild<QWidget*>("CadreFocus");
   fenetre->showNormal();
   const ui::EchelleTwips e = ui::EchelleTwips::DeLEcranPrincipal();
   const QWidget& client = *fenetre->centralWidget();
@@ -755,6 +757,9 @@ TEST_F(Ecran, EachSizeOfTheWindowLaysThePlayAreaOutInItsClientArea) {
           << nom;
     }
     EXPECT_GE(e.TwipsY(client.height()), ZoneClientMinimale().hauteur);
+    // The frame follows its control, until the mouse starts the new game.
+    EXPECT_TRUE(taille.height() == 500 ||
+                (cadre.isVisible() && cadre.geometry().contains(W("PanelOkDé").geometry())));
     VerifierEcran();
   }
 }

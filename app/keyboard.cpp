@@ -196,7 +196,7 @@ bool ClavierJeu::eventFilter(QObject* objet, QEvent* event) {
     // The high scores come and go, the game ends: the focus goes where the player goes next.
     case QEvent::Show:
     case QEvent::Hide:
-      if (objet == scores_ || objet == rejouer_) DonnerFocus();
+      if (objet == scores_ || objet == rejouer_ || objet == okDe_) DonnerFocus();
       break;
     case QEvent::WindowActivate:
       if (objet == &fenetre_ && !Utilisable(fenetre_.focusWidget())) DonnerFocus();

@@ -330,9 +330,12 @@ void FormRolvex::Legende(Seul panneau, std::string_view texte) {
 
 // After a game, the two buttons of the next game stand in the throw button's place.
 void FormRolvex::PanelOkDeVisible(bool visible) {
-  ecran_->Panneau(Seul::PanelOkDe).setVisible(visible);
+  // The buttons that come are shown before those that go hide, so that the keyboard's focus
+  // passes from one to the other and never through a die.
+  if (visible) ecran_->Panneau(Seul::PanelOkDe).show();
   ecran_->Panneau(Seul::PanelNewGame).setVisible(!visible);
   ecran_->Panneau(Seul::PanelNewMode).setVisible(!visible);
+  if (!visible) ecran_->Panneau(Seul::PanelOkDe).hide();
 }
 
 void FormRolvex::PreparerNouvellePartie() {

@@ -100,7 +100,9 @@ TEST(FichierPartie, DamagedOrForeignBytesAreRefused) {
   // Values just past their range, or each in range but not together in any game.
   const std::function<void(EtatPartie&)> impossibles[] = {
       [](EtatPartie& e) { e.PartieTerminee = true; },
+      [](EtatPartie& e) { e.ModeJeu = 0; },
       [](EtatPartie& e) { e.ModeJeu = 4; },
+      [](EtatPartie& e) { e.TypeDes = 0; },
       [](EtatPartie& e) { e.TypeDes = 3; },
       [](EtatPartie& e) { e.NbColonnes = e.NbColonnes == 1 ? 3 : 1; },
       [](EtatPartie& e) { e.NumeroTour = static_cast<int16_t>(e.NbColonnes * NbFigures + 1); },

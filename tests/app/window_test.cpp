@@ -347,21 +347,6 @@ TEST_F(Gestes, OnTheDiceAndTheSquaresAreTheSessionsCommands) {
   Geste([&] { W<QAction>("MenuDésClassiques").trigger(); }, [](Session& s) { s.ChoisirFaces(1); });
 }
 
-// The close box loses nothing: the next start shows the game in progress as it was.
-TEST_F(Gestes, TheNextStartShowsTheGameInProgressAsItWas) {
-  Ouvrir(Langue::Anglais);
-  NouvellePartie(3);
-  Ecrire("11234", colonne::Libre, 1);
-  Jeter("55552");
-  Geste([&] { Cliquer("ImageDé(5)"); }, [](Session& s) { s.ImageDe_MouseDown(5, 1); });
-  const EtatPartie etat = fenetre->Etat();
-  fenetre->close();
-  Ouvrir(Langue::Anglais);
-  EXPECT_TRUE(fenetre->Jeu().PartieReprise() && W("PanelStart").isHidden());
-  EXPECT_EQ(fenetre->Etat(), etat);
-  VerifierEcran();
-}
-
 // The clock ticks the session once a second while the session runs it. The end of a game shows
 // the table with its new row in red while the place is announced; the next game turns it blue.
 TEST_F(Gestes, TheEndOfAGameAndTheHighScoresShowWhatTheSessionReports) {
@@ -589,7 +574,7 @@ TEST_F(Gestes, AScreenReaderFollowsAGamePlayedWithKeysAlone) {
 // The menus in the run's language: F1 shows the help of the language; the About box and the
 // quit question are the session's; No keeps the game, Yes unloads the sheet before the
 // farewell, then ends the run. The close box ends the run at once: no question, and
-// the windows it owns go.
+// the windows it owns go; the game in progress comes back at the next start.
 TEST_F(Gestes, MenusSpeakTheRunsLanguageAndOnlyYesEndsTheRun) {
   for (Langue l : {Langue::Francais, Langue::Anglais}) {
     Ouvrir(l);
@@ -602,12 +587,20 @@ TEST_F(Gestes, MenusSpeakTheRunsLanguageAndOnlyYesEndsTheRun) {
     Geste([&] { Touche(Qt::Key_F9); }, [](Session& s) { s.DemanderQuitter(); });
     EXPECT_TRUE(fenetre->isVisible() && environnement.fins == 0);
     if (l == Langue::Anglais) {
+      NouvellePartie(3);
+      Ecrire("11234", colonne::Libre, 1);
+      Jeter("55552");
+      const EtatPartie etat = fenetre->Etat();
       Touche(Qt::Key_F2);
       const qsizetype vues = boites.boites.size();
       EXPECT_TRUE(fenetre->close());
       QTest::qWait(20);
       EXPECT_TRUE(boites.boites.size() == vues && environnement.fins == 0);
       for (const QWidget* w : QApplication::topLevelWidgets()) EXPECT_FALSE(w->isVisible());
+      Ouvrir(l);  // the close box lost nothing: the game in progress comes back as it was
+      EXPECT_TRUE(fenetre->Jeu().PartieReprise() && W("PanelStart").isHidden());
+      EXPECT_EQ(fenetre->Etat(), etat);
+      VerifierEcran();
       continue;
     }
     bool decharge = false;

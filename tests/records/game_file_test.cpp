@@ -7,6 +7,7 @@
 #include <functional>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/headless_display.h"
@@ -97,34 +98,29 @@ TEST(FichierPartie, DamagedOrForeignBytesAreRefused) {
       ASSERT_FALSE(Decoder(Resigner(change))) << "value at " << i << " set to " << hors;
     }
   }
-  // Values just past their range, or each in range but not together in any game.
-  const std::function<void(EtatPartie&)> impossibles[] = {
-      [](EtatPartie& e) { e.PartieTerminee = true; },
-      [](EtatPartie& e) { e.ModeJeu = 0; },
-      [](EtatPartie& e) { e.ModeJeu = 4; },
-      [](EtatPartie& e) { e.TypeDes = 0; },
-      [](EtatPartie& e) { e.TypeDes = 3; },
-      [](EtatPartie& e) { e.NbColonnes = e.NbColonnes == 1 ? 3 : 1; },
-      [](EtatPartie& e) { e.NumeroTour = static_cast<int16_t>(e.NbColonnes * NbFigures + 1); },
-      [](EtatPartie& e) { e.FigureAnnoncee = 0; },
-      [](EtatPartie& e) { e.Des[3] = 0; },
-      [](EtatPartie& e) { e.Des[2] = DeSansValeur, e.NbJets = 1; }};
-  for (const auto& rendreImpossible : impossibles) {
-    PartieEnCours q = p;
-    rendreImpossible(q.etat);
-    EXPECT_FALSE(DecoderPartie(EncoderPartie(q)));
-    q = p;
-    q.avantEcriture = p.etat;
-    rendreImpossible(*q.avantEcriture);
-    EXPECT_FALSE(DecoderPartie(EncoderPartie(q))) << "in the state an undo brings back";
-  }
-  const std::function<void(PartieEnCours&)> horsDeLaPartie[] = {
-      [](PartieEnCours& q) { q.generateur = "1 2 3"; }, [](PartieEnCours& q) { q.secondes = 60; },
+  // Values just past their range, or each in range but not together in any game, in the game
+  // or in the state an undo brings back; a clock or a generator that cannot be.
+  const std::function<void(PartieEnCours&)> impossibles[] = {
+      [](PartieEnCours& q) { q.etat.PartieTerminee = true; },
+      [](PartieEnCours& q) { q.etat.ModeJeu = 0; },
+      [](PartieEnCours& q) { q.etat.ModeJeu = 4; },
+      [](PartieEnCours& q) { q.etat.TypeDes = 0; },
+      [](PartieEnCours& q) { q.etat.TypeDes = 3; },
+      [](PartieEnCours& q) { q.etat.NbColonnes = q.etat.NbColonnes == 1 ? 3 : 1; },
+      [](PartieEnCours& q) { q.etat.NumeroTour = int16_t(q.etat.NbColonnes * NbFigures + 1); },
+      [](PartieEnCours& q) { q.etat.FigureAnnoncee = 0; },
+      [](PartieEnCours& q) { q.etat.Des[3] = 0; },
+      [](PartieEnCours& q) { q.etat.Des[2] = DeSansValeur, q.etat.NbJets = 1; },
+      [](PartieEnCours& q) { q.generateur = "1 2 3"; },
+      [](PartieEnCours& q) { q.secondes = 60; },
       [](PartieEnCours& q) { q.minutes = -1; }};
-  for (const auto& abimer : horsDeLaPartie) {
-    PartieEnCours q = p;
-    abimer(q);
-    EXPECT_FALSE(DecoderPartie(EncoderPartie(q)));
+  for (const auto& rendreImpossible : impossibles) {
+    for (const bool annulable : {false, true}) {
+      PartieEnCours q = p;
+      rendreImpossible(q);
+      if (annulable) q.avantEcriture = std::exchange(q.etat, p.etat);
+      EXPECT_FALSE(DecoderPartie(EncoderPartie(q))) << annulable;
+    }
   }
 }
 

@@ -22,7 +22,7 @@ constexpr int64_t CouleurMax = 0xFFFFFF;
 constexpr int64_t MinutesMax = 10'000'000;
 
 // Every field of the game but the analysis of the dice, which follows from them; with the
-// range a value read must fall in.
+// range a value read must fall in (0 or 1 for a flag).
 template <typename Archive>
 void Champs(Archive& a, EtatPartie& e) {
   a(e.ModeJeu, 1, 3);
@@ -31,17 +31,17 @@ void Champs(Archive& a, EtatPartie& e) {
   for (int16_t c = 1; c <= NbColonnesMax; ++c) {
     for (int16_t f = 1; f <= NbFigures; ++f) {
       CaseJeu& k = e.Cases(c, f);
-      a(k.Prise, 0, 1);
-      a(k.Visible, 0, 1);
-      a(k.Selectionnable, 0, 1);
+      a(k.Prise);
+      a(k.Visible);
+      a(k.Selectionnable);
       a(k.Score, 0, ScoreMax);
       a(k.CouleurPrise, 0, CouleurMax);
       a(k.ScorePotentiel, 0, ScoreMax);
       a(k.CouleurPotentiel, 0, CouleurMax);
       a(k.CouleurFond, 0, CouleurMax);
-      a(k.PriseDessinee, 0, 1);
+      a(k.PriseDessinee);
     }
-    a(e.ColonneFermee[c], 0, 1);
+    a(e.ColonneFermee[c]);
     a(e.NbFiguresColonne[c], 0, NbFiguresBas);
     a(e.TotalHaut[c], 0, TotalMax);
     a(e.BonusHaut[c], 0, TotalMax);
@@ -52,9 +52,9 @@ void Champs(Archive& a, EtatPartie& e) {
   a(e.ProchaineMontee, figure::As, figure::Yam);
   for (int16_t d = 1; d <= NbDes; ++d) {
     a(e.Des[d], DeSansValeur, 6);
-    a(e.DesGardes[d], 0, 1);
+    a(e.DesGardes[d]);
   }
-  a(e.SelectionDroite, 0, 1);
+  a(e.SelectionDroite);
   a(e.NbJets, 0, NbJetsMax);
   a(e.FigureAnnoncee, AucuneAnnonce, NbFigures);
   a(e.NumeroTour, 1, NbColonnesMax * NbFigures);
@@ -65,6 +65,7 @@ void Champs(Archive& a, EtatPartie& e) {
 
 struct Ecrivain {
   std::string texte;
+  void operator()(bool valeur) { (*this)(valeur, 0, 1); }
   template <typename T>
   void operator()(const T& valeur, int64_t, int64_t) {
     if (!texte.empty()) texte += ' ';
@@ -75,6 +76,7 @@ struct Ecrivain {
 class Lecteur {
  public:
   explicit Lecteur(std::string_view texte) : reste_(texte) {}
+  void operator()(bool& valeur) { (*this)(valeur, 0, 1); }
   template <typename T>
   void operator()(T& valeur, int64_t min, int64_t max) {
     int64_t lu = 0;

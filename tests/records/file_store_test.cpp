@@ -266,6 +266,29 @@ TEST_F(Dossier, ASaveKilledAtAnyCallLeavesTheOldPairOrTheNewOne) {
   EXPECT_EQ(tues, (std::array{15, 15}));
 }
 
+// The game in progress is replaced alone, never the pair: a failed write leaves the old game
+// whole and no other file, a read-only game stays; it can be set aside for the player, or go.
+TEST_F(Dossier, TheGameInProgressIsReplacedAloneSetAsideOrRemoved) {
+  ASSERT_TRUE(SauverOptions(dossier, Jouees()).Reussie());
+  const std::vector<std::uint8_t> un{'1'}, deux{'2', '2'};
+  ASSERT_TRUE(SauverPartie(dossier, un).Reussie());
+  auto paire = Disque();
+  EXPECT_FALSE(SauverPartie(dossier, deux, EcrivainDefaillant{1, 1}).Reussie());
+  EXPECT_EQ(Disque(), paire);
+  ASSERT_TRUE(SauverPartie(dossier, deux).Reussie());
+  paire.erase(std::string(NomFichierPartie));
+  EXPECT_EQ(LirePartie(dossier).octets, deux);
+  const fs::path partie = CheminFichierPartie(dossier);
+  fs::permissions(partie, fs::perms::owner_read);
+  EXPECT_EQ(SauverPartie(dossier, un).echec->refus, RefusFichier::LectureSeule);
+  EXPECT_EQ(MettreDeCotePartie(dossier), fs::path(partie).concat(".bad"));
+  EXPECT_TRUE(!LirePartie(dossier).octets && !LirePartie(dossier).echec);
+  EXPECT_TRUE(SauverPartie(dossier, un).Reussie() && RetirerPartie(dossier).Reussie());
+  fs::remove(fs::path(partie).concat(".bad"));
+  EXPECT_EQ(Disque(), paire);
+  EXPECT_TRUE(SauverPartie(dossier / "absent", un).echec && !MettreDeCotePartie(dossier));
+}
+
 // Run as root, a save keeps each file's owner, group and mode, and never replaces a file
 // without a write bit; the player is told which file. An options file too big to be ours is
 // read for its first bytes and replaced by one of the usual size.

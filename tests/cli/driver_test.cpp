@@ -158,12 +158,13 @@ TEST(Refus, ARefusedLineSaysWhatIsWrongAndChangesNothing) {
   refusee("OK", "unknown command 'OK'");
   refusee("panel PanelScoreNom 11", "row must be a number from 1 to 10, not '11'");
   for (std::string_view ligne :
-       {"ok # throw", "click 7 1", "click 1 14",  "dice",         "dice 1 0",    "dice 7",
-        "right 0",    "place 6",   "left 1.5",    "new 4",        "new",         "mode 0",
-        "faces 3",    "tick 0",    "tick 86401",  "state now",    "hover 1",     "hover 0 1",
-        "bonus 1",    "bonus 3 1", "bare 1",      "panel",        "layout 1 9",  "data  \t ",
-        "lang",       "seed",      "undo now",    "left",         "faces",       "tick 1 2",
-        "new 1 2",    "mode 1 2",  "panel A 1 2", "layout 9 9 2", "layout 9 9 5"})
+       {"ok # throw",  "click 7 1", "click 1 14",  "dice",         "dice 1 0",     "dice 7",
+        "right 0",     "place 6",   "left 1.5",    "new 4",        "new",          "mode 0",
+        "faces 3",     "tick 0",    "tick 86401",  "state now",    "hover 1",      "hover 0 1",
+        "bonus 1",     "bonus 3 1", "bare 1",      "panel",        "layout 1 9",   "data  \t ",
+        "lang",        "seed",      "undo now",    "left",         "faces",        "tick 1 2",
+        "new 1 2",     "mode 1 2",  "panel A 1 2", "layout 9 9 2", "layout 9 9 5", "click 1 2 3",
+        "hover 1 2 3", "mode"})
     refusee(ligne, "");
   EXPECT_EQ(p.EtatJson(), partie);
 }

@@ -78,7 +78,7 @@ TEST(Commandes, EachLineReachesTheSessionAsTheWindowWould) {
       {"seed 18446744073709551615", [&] { s.FixerGraine(~0ULL); }},
       {"faces 2", [&] { s.ChoisirFaces(2); }},
       {"faces 1", [&] { s.ChoisirFaces(1); }},
-      {"bonus 2 1", [&] { s.SurvolerBonus(bonus::Bas, 1); }},
+      {"bonus 1 2", [&] { s.SurvolerBonus(bonus::Haut, 2); }},
       {"bare", [&] { s.SurvolerAire(); }},
       {"layout 15000 11250.5 3", rien},
       {"name", [&] { s.PanelOkParams_Click(*(v.texteNom = ""), v.optionMode); }},
@@ -150,6 +150,8 @@ TEST(Refus, ARefusedLineSaysWhatIsWrongAndChangesNothing) {
   };
   refusee("data /tmp", "data comes before the first game: the window loads its files once");
   refusee("click 1", "wrong number of arguments (1), expected: click COLUMN FIGURE");
+  refusee("click 7 1", "column must be a number from 1 to 6, not '7'");
+  refusee("bonus 3 1", "bonus row must be a number from 1 to 2, not '3'");
   refusee("seed -1", "seed must be a whole number from 0 to 18446744073709551615, not '-1'");
   refusee("layout 0 9000 6",
           "screen must be a width and a height from 1 to 1000000 twips, not '0 9000'");
@@ -158,10 +160,10 @@ TEST(Refus, ARefusedLineSaysWhatIsWrongAndChangesNothing) {
   refusee("OK", "unknown command 'OK'");
   refusee("panel PanelScoreNom 11", "row must be a number from 1 to 10, not '11'");
   for (std::string_view ligne :
-       {"ok # throw",  "click 7 1", "click 1 14",  "dice",         "dice 1 0",     "dice 7",
+       {"ok # throw",  "click 0 1", "click 1 14",  "dice",         "dice 1 0",     "dice 7",
         "right 0",     "place 6",   "left 1.5",    "new 4",        "new",          "mode 0",
         "faces 3",     "tick 0",    "tick 86401",  "state now",    "hover 1",      "hover 0 1",
-        "bonus 1",     "bonus 3 1", "bare 1",      "panel",        "layout 1 9",   "data  \t ",
+        "bonus 1",     "bonus 3 2", "bare 1",      "panel",        "layout 1 9",   "data  \t ",
         "lang",        "seed",      "undo now",    "left",         "faces",        "tick 1 2",
         "new 1 2",     "mode 1 2",  "panel A 1 2", "layout 9 9 2", "layout 9 9 5", "click 1 2 3",
         "hover 1 2 3", "mode"})

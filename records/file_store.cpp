@@ -257,15 +257,11 @@ std::optional<RefusFichier> Remplacable(const fs::path& cible, const struct stat
   return RefusFichier::LectureSeule;
 }
 
-// RemplacerFichiers once what a killed save left is dealt with.
-ResultatSauvegarde Remplacer(const fs::path& dossier, const OctetsFichiers& octets,
+// Replaces the files of `remplacements` as one, once what a killed save left is dealt with.
+// Several files go through the commit marker; one file needs none: until its rename the old
+// one stands whole, and the next save removes what a kill left.
+ResultatSauvegarde Remplacer(const fs::path& dossier, std::span<const Remplacement> remplacements,
                              const EcrivainOctets& ecrire, const TemoinAppels& temoin) {
-  static const std::optional<Octets> retiree;
-  std::vector<Remplacement> remplacements = {
-      {FichierDonnees::Options, CheminFichierOptions(dossier), &octets.options},
-      {FichierDonnees::Noms, CheminFichierNoms(dossier), &octets.noms}};
-  if (octets.retirerPartie)
-    remplacements.push_back({FichierDonnees::Partie, CheminFichierPartie(dossier), &retiree});
   auto echec = [](const Remplacement& r, std::error_code erreur,
                   RefusFichier refus = RefusFichier::Aucun) {
     return ResultatSauvegarde{
@@ -274,18 +270,18 @@ ResultatSauvegarde Remplacer(const fs::path& dossier, const OctetsFichiers& octe
   struct stat etatDossier {};
   if (::stat(dossier.c_str(), &etatDossier) != 0) return echec(remplacements[0], ErreurSysteme());
 
-  std::array<struct stat, 3> anciens{};
-  std::array<bool, 3> existe{};
+  std::vector<struct stat> anciens(remplacements.size());
+  std::vector<bool> existe(remplacements.size());
   for (std::size_t i = 0; i < remplacements.size(); ++i) {
     const Remplacement& r = remplacements[i];
     existe[i] = ::lstat(r.cible.c_str(), &anciens[i]) == 0;
     std::error_code e;
     // The game in progress is ours alone: a finished one goes whatever its mode.
-    if (existe[i] && r.fichier != FichierDonnees::Partie) {
+    if (existe[i] && (*r.octets || r.fichier != FichierDonnees::Partie)) {
       if (auto refus = Remplacable(r.cible, anciens[i], e)) return echec(r, e, *refus);
     }
   }
-  // Undoes what this save wrote when it stops before its marker: the old pair stays whole.
+  // Undoes what this save wrote when it stops before its marker: the old files stay whole.
   auto defaire = [&](const Remplacement& r, std::error_code e) {
     for (const Remplacement& autre : remplacements) Supprimer(Nouveau(autre.cible), temoin);
     Supprimer(dossier / NomMarqueur, temoin);
@@ -299,23 +295,40 @@ ResultatSauvegarde Remplacer(const fs::path& dossier, const OctetsFichiers& octe
                       ecrire, temoin);
     if (e) return defaire(r, e);
   }
-  const std::string texte = TexteMarqueur(remplacements);
-  const Octets marqueur(texte.begin(), texte.end());
-  if (const std::error_code e =
-          EcrireNouveau(dossier / NomMarqueur, marqueur, nullptr, etatDossier, EcrireTout, temoin))
-    return defaire(remplacements[0], e);
-  SynchroniserDossier(dossier, temoin);
+  const bool avecMarqueur = remplacements.size() > 1;
+  if (avecMarqueur) {
+    const std::string texte = TexteMarqueur(remplacements);
+    const Octets marqueur(texte.begin(), texte.end());
+    if (const std::error_code e = EcrireNouveau(dossier / NomMarqueur, marqueur, nullptr,
+                                                etatDossier, EcrireTout, temoin))
+      return defaire(remplacements[0], e);
+    SynchroniserDossier(dossier, temoin);
+  }
 
-  // From here on the marker stands for the new pair: a failure is finished by the next load.
+  // From here on the marker stands for the new files: a failure is finished by the next load.
   for (const Remplacement& r : remplacements) {
     const std::error_code e =
         *r.octets ? Renommer(Nouveau(r.cible), r.cible, temoin) : Supprimer(r.cible, temoin);
     if (e) return echec(r, e);
   }
   SynchroniserDossier(dossier, temoin);
-  Supprimer(dossier / NomMarqueur, temoin);
-  SynchroniserDossier(dossier, temoin);
+  if (avecMarqueur) {
+    Supprimer(dossier / NomMarqueur, temoin);
+    SynchroniserDossier(dossier, temoin);
+  }
   return {};
+}
+
+// The pair, and the game in progress when it is to go with it.
+ResultatSauvegarde RemplacerPaire(const fs::path& dossier, const OctetsFichiers& octets,
+                                  const EcrivainOctets& ecrire, const TemoinAppels& temoin) {
+  static const std::optional<Octets> retiree;
+  std::vector<Remplacement> remplacements = {
+      {FichierDonnees::Options, CheminFichierOptions(dossier), &octets.options},
+      {FichierDonnees::Noms, CheminFichierNoms(dossier), &octets.noms}};
+  if (octets.retirerPartie)
+    remplacements.push_back({FichierDonnees::Partie, CheminFichierPartie(dossier), &retiree});
+  return Remplacer(dossier, remplacements, ecrire, temoin);
 }
 
 // SauverOptions once what a killed save left is dealt with.
@@ -342,7 +355,7 @@ ResultatSauvegarde Sauver(const fs::path& dossier, const DonneesOptions& donnees
   // An oversized file is not ours past its first bytes: the new one has the usual size.
   const std::span<const std::uint8_t> suite =
       ancien.tronquee ? std::span<const std::uint8_t>() : ancien.octets;
-  return Remplacer(
+  return RemplacerPaire(
       dossier, {EncoderFichierOptions(donnees, suite), EncoderFichierNoms(donnees), retirerPartie},
       ecrire, temoin);
 }
@@ -409,30 +422,9 @@ ResultatSauvegarde SauverOptionsFinPartie(const fs::path& dossier, const Donnees
 ResultatSauvegarde SauverPartie(const fs::path& dossier, std::span<const std::uint8_t> octets,
                                 const EcrivainOctets& ecrire, const TemoinAppels& temoin) {
   Reprendre(dossier, temoin);
-  const fs::path cible = CheminFichierPartie(dossier);
-  auto echec = [&](std::error_code e, RefusFichier refus = RefusFichier::Aucun) {
-    return ResultatSauvegarde{
-        EchecFichier{FichierDonnees::Partie, OperationFichier::Ecriture, cible, e, refus}};
-  };
-  struct stat etatDossier {};
-  if (::stat(dossier.c_str(), &etatDossier) != 0) return echec(ErreurSysteme());
-  struct stat ancien {};
-  const bool existe = ::lstat(cible.c_str(), &ancien) == 0;
-  std::error_code e;
-  if (existe) {
-    if (auto refus = Remplacable(cible, ancien, e)) return echec(e, *refus);
-  }
-  // One file needs no marker: until the rename the old one stands whole, and the next save
-  // removes what a kill left.
-  e = EcrireNouveau(Nouveau(cible), octets, existe ? &ancien : nullptr, etatDossier, ecrire,
-                    temoin);
-  if (!e) e = Renommer(Nouveau(cible), cible, temoin);
-  if (e) {
-    Supprimer(Nouveau(cible), temoin);
-    return echec(e);
-  }
-  SynchroniserDossier(dossier, temoin);
-  return {};
+  const std::optional<Octets> nouvelle(std::in_place, octets.begin(), octets.end());
+  const Remplacement partie{FichierDonnees::Partie, CheminFichierPartie(dossier), &nouvelle};
+  return Remplacer(dossier, {&partie, 1}, ecrire, temoin);
 }
 
 ResultatSauvegarde RetirerPartie(const fs::path& dossier, const TemoinAppels& temoin) {
@@ -469,7 +461,7 @@ std::optional<fs::path> MettreDeCotePartie(const fs::path& dossier) {
 ResultatSauvegarde RemplacerFichiers(const fs::path& dossier, const OctetsFichiers& octets,
                                      const EcrivainOctets& ecrire, const TemoinAppels& temoin) {
   Reprendre(dossier, temoin);
-  return Remplacer(dossier, octets, ecrire, temoin);
+  return RemplacerPaire(dossier, octets, ecrire, temoin);
 }
 
 LectureFichiers LireFichiers(const fs::path& dossier) {

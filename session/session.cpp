@@ -301,6 +301,7 @@ void Session::PreparerNouvellePartie() {
   ecran_.partieCommencee = true;
   ecran_.scoresMontres = false;
   ecran_.placeEnRouge = 0;
+  conseilDemande_ = false;
   aire_.DispositionMode(Etat().NbColonnes, largeurFenetre_);
   chrono_.Demarrer();
   vue_.PreparerNouvellePartie();

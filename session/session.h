@@ -140,6 +140,8 @@ class Session : private Affichage {
   void ChargerOptions(const DossiersDonnees& dossiers);
   // The game on screen came back from its file, and no new game has begun since.
   bool PartieReprise() const { return partieReprise_; }
+  // The coach was asked during the game on screen: it cannot enter the high-score tables.
+  bool ConseilDemande() const { return conseilDemande_; }
   // Tests watch each call by which the files are changed.
   void ObserverFichiers(TemoinAppels temoin) { temoin_ = std::move(temoin); }
   // Writes the options and the high scores; a failure is told, the game goes on with what it
@@ -230,6 +232,7 @@ class Session : private Affichage {
   std::optional<std::filesystem::path> dossierEcriture_;  // none: no file is written
   Chrono chrono_;
   bool partieReprise_ = false;
+  bool conseilDemande_ = false;
   bool echecPartieSignale_ = false;  // told once, until a save of the game succeeds again
   TemoinAppels temoin_;
 };

@@ -42,6 +42,23 @@ Couleur CouleurFigure(const AnalyseDes& a, int16_t figure);
 // `mini` (Maxi must stay strictly above a written Mini, and Mini strictly below a written Maxi).
 int16_t ScoreFigure(const AnalyseDes& a, int16_t figure, const CaseJeu& maxi, const CaseJeu& mini);
 
+// The scores written in one column: score[f] counts where ecrit[f].
+struct ScoresColonne {
+  ParFigure<bool> ecrit{};
+  ParFigure<int16_t> score{};
+  friend bool operator==(const ScoresColonne&, const ScoresColonne&) = default;
+};
+
+// A column's two totals and two bonuses as its written scores give them now.
+struct TotauxColonne {
+  int32_t haut = 0, bonusHaut = 0, bas = 0, bonusBas = 0;
+  int32_t Somme() const { return haut + bonusHaut + bas + bonusBas; }
+};
+TotauxColonne CalculerTotaux(const ScoresColonne& colonne);
+
+// The upper bonus an upper total earns.
+int32_t BonusDuHaut(int32_t totalHaut);
+
 // The score of figure 12 for a total of the dice: 8 → 60 … 5 → 75, above 8 → 0.
 constexpr int16_t ScorePetitTotal(int total) {
   return total <= 8 ? static_cast<int16_t>(60 + 5 * (8 - total)) : int16_t{0};

@@ -3,43 +3,49 @@
 
 namespace rolvex {
 
-namespace {
-
 int32_t BonusDuHaut(int32_t totalHaut) {
   for (const PalierBonusHaut& palier : PaliersBonusHaut)
     if (totalHaut >= palier.seuil) return palier.bonus;
   return 0;
 }
 
-}  // namespace
+TotauxColonne CalculerTotaux(const ScoresColonne& k) {
+  auto somme = [&](int16_t de, int16_t a) {
+    int32_t s = 0;
+    for (int16_t f = de; f <= a; ++f)
+      if (k.ecrit[f]) s += k.score[f];
+    return s;
+  };
+  TotauxColonne t;
+  t.haut = somme(figure::As, figure::Six);
+  t.bonusHaut = BonusDuHaut(t.haut);
+  t.bas = somme(figure::Maxi, figure::Yam);
+  // Every lower figure made, none crossed out.
+  bool toutesRealisees = true;
+  for (int16_t f = figure::Maxi; f <= figure::Yam; ++f)
+    toutesRealisees = toutesRealisees && k.ecrit[f] && k.score[f] > 0;
+  if (toutesRealisees) t.bonusBas = t.haut < SeuilBonusHaut ? BonusBasSimple : BonusBasDouble;
+  const int16_t maxi = k.score[figure::Maxi], mini = k.score[figure::Mini];
+  if (k.ecrit[figure::Maxi] && k.ecrit[figure::Mini] && maxi != 0 && mini != 0)
+    t.bonusBas += (maxi - mini) * CoefBonusMaxiMini;
+  return t;
+}
 
 void Partie::CalculTotauxEtBonus() {
   auto& e = etat_;
   e.ScoreTotal = 0;
   for (int16_t c = 1; c <= e.NbColonnes; ++c) {
-    auto somme = [&](int16_t de, int16_t a) {
-      int32_t s = 0;
-      for (int16_t f = de; f <= a; ++f)
-        if (e.Cases(c, f).Prise) s += e.Cases(c, f).Score;
-      return s;
-    };
-    e.TotalHaut[c] = somme(figure::As, figure::Six);
-    e.BonusHaut[c] = BonusDuHaut(e.TotalHaut[c]);
-    e.TotalBas[c] = somme(figure::Maxi, figure::Yam);
-
-    // Every lower figure made, none crossed out.
-    bool toutesRealisees = true;
-    for (int16_t f = figure::Maxi; f <= figure::Yam; ++f)
-      toutesRealisees = toutesRealisees && e.Cases(c, f).Prise && e.Cases(c, f).Score > 0;
-    e.BonusBas[c] =
-        toutesRealisees ? (e.TotalHaut[c] < SeuilBonusHaut ? BonusBasSimple : BonusBasDouble) : 0;
-
-    const CaseJeu& maxi = e.Cases(c, figure::Maxi);
-    const CaseJeu& mini = e.Cases(c, figure::Mini);
-    if (maxi.Prise && mini.Prise && maxi.Score != 0 && mini.Score != 0)
-      e.BonusBas[c] += (maxi.Score - mini.Score) * CoefBonusMaxiMini;
-
-    e.ScoreTotal += e.TotalHaut[c] + e.BonusHaut[c] + e.TotalBas[c] + e.BonusBas[c];
+    ScoresColonne k;
+    for (int16_t f = 1; f <= NbFigures; ++f) {
+      k.ecrit[f] = e.Cases(c, f).Prise;
+      k.score[f] = e.Cases(c, f).Score;
+    }
+    const TotauxColonne t = CalculerTotaux(k);
+    e.TotalHaut[c] = t.haut;
+    e.BonusHaut[c] = t.bonusHaut;
+    e.TotalBas[c] = t.bas;
+    e.BonusBas[c] = t.bonusBas;
+    e.ScoreTotal += t.Somme();
   }
 }
 

@@ -1,0 +1,81 @@
+#include "advisor/advisor.h"
+
+namespace rolvex::conseil {
+
+namespace {
+
+std::vector<int16_t> Cle(const Feuille& s) {
+  std::vector<int16_t> cle{s.nbColonnes, s.prochaineDescente, s.prochaineMontee};
+  for (int16_t c = 1; c <= s.nbColonnes; ++c)
+    for (int16_t f = 1; f <= NbFigures; ++f)
+      cle.push_back(s.colonnes[c].ecrit[f] ? s.colonnes[c].score[f] : int16_t{-1});
+  return cle;
+}
+
+}  // namespace
+
+Situation SituationDe(const EtatPartie& e) {
+  return {.des = e.Des, .gardes = e.DesGardes, .jet = e.NbJets, .annonce = e.FigureAnnoncee};
+}
+
+const Tour& Coach::TourDe(const Feuille& feuille) {
+  if (dernier_ && dernier_->feuille() == feuille) return *dernier_;
+  const double estimation =
+      jugement_ == Jugement::Expert ? Estimation::Partagee().Feuille_(feuille) : 0.0;
+  dernier_ = std::make_unique<Tour>(feuille, [&](int16_t c, int16_t f, int16_t score) {
+    return ValeurApres(feuille, estimation, c, f, score);
+  });
+  return *dernier_;
+}
+
+double Coach::ValeurApres(const Feuille& avant, double estimationAvant, int16_t c, int16_t f,
+                          int16_t score) {
+  const Feuille apres = avant.Apres(c, f, score);
+  if (jugement_ == Jugement::Glouton) return score;
+  if (apres.NbCasesLibres() <= 1) return ValeurExacte(apres);
+  const Estimation& e = Estimation::Partagee();
+  return estimationAvant - e.Colonne(avant, c) + e.Colonne(apres, c);
+}
+
+double Coach::ValeurExacte(const Feuille& feuille) {
+  if (feuille.NbCasesLibres() == 0) return feuille.Total();
+  const auto cle = Cle(feuille);
+  if (const auto trouve = exactes_.find(cle); trouve != exactes_.end()) return trouve->second;
+  const Tour tour(feuille, [&](int16_t c, int16_t f, int16_t score) {
+    return ValeurExacte(feuille.Apres(c, f, score));
+  });
+  exactes_.emplace(cle, tour.ValeurDepart());
+  return tour.ValeurDepart();
+}
+
+std::vector<Choix> Coach::Conseiller(const Feuille& feuille, const Situation& s) {
+  return TourDe(feuille).Choix_(s);
+}
+
+std::vector<Choix> Coach::Conseiller(const EtatPartie& e) {
+  if (e.NumeroTour == 0 || e.PartieTerminee) return {};
+  return Conseiller(Feuille::De(e), SituationDe(e));
+}
+
+void Jouer(Partie& partie, const Choix& choix) {
+  const EtatPartie& e = partie.Etat();
+  if (choix.genre != Choix::Genre::Garder) {
+    partie.AppelCliqueCase(choix.colonne, choix.figure);
+    return;
+  }
+  if (e.NbJets != 0)
+    for (int16_t d = 1; d <= NbDes; ++d)
+      if (e.DesGardes[d] != choix.garder[d]) partie.ImageDe_MouseDown(d, bouton::Gauche);
+  partie.AppelOkDeClique();
+}
+
+double ChanceDeFigure(const Feuille& feuille, int16_t c, int16_t f, const Des5& des, int16_t jet) {
+  const Mains& mains = Mains::Toutes();
+  const auto reussie = [&](const AnalyseDes& a) {
+    if (EstFigureHaute(f)) return a.NbDesFace[f] >= 3;
+    return feuille.Score(a, c, f) > 0;
+  };
+  return ChanceAuMieux(mains.Tirage(mains.Main(des)), NbJetsMax - jet, reussie);
+}
+
+}  // namespace rolvex::conseil

@@ -1,0 +1,123 @@
+// The coach against two players of its own: whole games with fixed seeds for each mode, the
+// mean, the standard deviation and the mean of each column rule; then how long a hint takes in
+// the middle of a six-column turn, and the memory the coach adds.
+// Run by hand: rolvex-coach-bench [games per mode, 10000 by default]
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "advisor/advisor.h"
+#include "engine/headless_display.h"
+#include "random_player.h"
+
+namespace rolvex {
+namespace {
+
+using conseil::Coach;
+using conseil::Jugement;
+
+struct Bilan {
+  std::vector<double> totaux;
+  ParColonne<double> parColonne{};
+};
+
+long MemoireMaxKo() {
+  rusage r{};
+  getrusage(RUSAGE_SELF, &r);
+  return r.ru_maxrss;
+}
+
+// Game g of the mode: the same dice seed for every player.
+template <typename Joueur>
+Bilan Jouer(int16_t mode, int nbParties, Joueur&& jouerCoup) {
+  Bilan b;
+  AffichageMemoire ecran;
+  for (int g = 0; g < nbParties; ++g) {
+    DeEquitable de(static_cast<std::uint64_t>(mode) * 1000003u + static_cast<std::uint64_t>(g));
+    Partie partie(ecran, de);
+    partie.ChoisirMode(mode);
+    partie.AppelNouveau();
+    while (!partie.Etat().PartieTerminee) jouerCoup(partie);
+    b.totaux.push_back(partie.Etat().ScoreTotal);
+    const auto feuille = conseil::Feuille::De(partie.Etat());
+    for (int16_t c = 1; c <= feuille.nbColonnes; ++c)
+      b.parColonne[c] += CalculerTotaux(feuille.colonnes[c]).Somme();
+  }
+  return b;
+}
+
+void Imprimer(const char* joueur, int16_t mode, const Bilan& b) {
+  const double n = static_cast<double>(b.totaux.size());
+  double somme = 0, carres = 0;
+  for (double t : b.totaux) somme += t;
+  const double moyenne = somme / n;
+  for (double t : b.totaux) carres += (t - moyenne) * (t - moyenne);
+  std::printf("mode %d  %-8s  games %6zu  mean %7.2f  sd %6.2f  by column:", mode, joueur,
+              b.totaux.size(), moyenne, std::sqrt(carres / (n - 1)));
+  for (int16_t c = 1; c <= NbColonnesMode[mode]; ++c)
+    std::printf("  %s %.2f", std::string(Colonnes[c].nom).c_str(), b.parColonne[c] / n);
+  std::printf("\n");
+  std::fflush(stdout);
+}
+
+void Latence() {
+  // Mid-game six-column positions: turn 30 of advisor games, after the first throw, each hint
+  // on a coach that has not seen the sheet.
+  AffichageMemoire ecran;
+  std::vector<double> ms;
+  const long avant = MemoireMaxKo();
+  for (int g = 0; g < 200; ++g) {
+    DeEquitable de(900000u + static_cast<std::uint64_t>(g));
+    Partie partie(ecran, de);
+    partie.ChoisirMode(3);
+    partie.AppelNouveau();
+    Coach joueur;
+    while (partie.Etat().NumeroTour < 30 || partie.Etat().NbJets == 0)
+      conseil::Jouer(partie, joueur.Conseiller(partie.Etat()).front());
+    Coach neuf;
+    const auto debut = std::chrono::steady_clock::now();
+    const auto choix = neuf.Conseiller(partie.Etat());
+    ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut)
+                     .count());
+    if (choix.empty()) std::abort();
+  }
+  std::sort(ms.begin(), ms.end());
+  std::printf(
+      "hint, six columns, turn 30 after throw 1: median %.2f ms  worst %.2f ms  (%zu hints)\n",
+      ms[ms.size() / 2], ms.back(), ms.size());
+  std::printf("peak resident memory: %ld KB before the hints' games, %ld KB after\n", avant,
+              MemoireMaxKo());
+}
+
+}  // namespace
+}  // namespace rolvex
+
+int main(int argc, char** argv) {
+  using namespace rolvex;
+  const long debut = MemoireMaxKo();
+  {
+    Coach premier;
+    (void)conseil::Estimation::Partagee();
+    std::printf("peak resident memory: %ld KB at start, %ld KB once the coach's tables are built\n",
+                debut, MemoireMaxKo());
+  }
+  Latence();
+  const int nb = argc > 1 ? std::atoi(argv[1]) : 10000;
+  for (int16_t mode = 1; mode <= 3; ++mode) {
+    Coach expert(Jugement::Expert), glouton(Jugement::Glouton);
+    essai::JoueurHasard hasard(mode);
+    Imprimer("coach", mode, Jouer(mode, nb, [&](Partie& p) {
+               conseil::Jouer(p, expert.Conseiller(p.Etat()).front());
+             }));
+    Imprimer("greedy", mode, Jouer(mode, nb, [&](Partie& p) {
+               conseil::Jouer(p, glouton.Conseiller(p.Etat()).front());
+             }));
+    Imprimer("random", mode, Jouer(mode, nb, [&](Partie& p) { hasard.Jouer(p); }));
+  }
+}

@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+#include <map>
+#include <random>
+#include <unordered_map>
+
+#include "advisor/advisor.h"
+#include "engine/headless_display.h"
+
+namespace rolvex::conseil {
+namespace {
+
+// Games per mode; the sanitizer build plays fewer (ROLVEX_PARTIES_COACH).
+int NbParties() {
+  const char* n = std::getenv("ROLVEX_PARTIES_COACH");
+  return n ? std::atoi(n) : 10000;
+}
+
+// What the game does with choice `c` from state `e`: whether it accepts it as the choice says.
+bool Accepte(const EtatPartie& e, const Choix& c) {
+  AffichageMemoire ecran;
+  DeEquitable de(1);
+  Partie p(ecran, de);
+  p.Reprendre(e, std::nullopt);
+  Jouer(p, c);
+  const EtatPartie& apres = p.Etat();
+  switch (c.genre) {
+    case Choix::Genre::Garder:
+      for (int16_t d = 1; d <= NbDes; ++d)
+        if (e.NbJets > 0 && c.garder[d] && apres.Des[d] != e.Des[d]) return false;
+      return apres.NbJets == e.NbJets + 1;
+    case Choix::Genre::Annoncer:
+      return apres.FigureAnnoncee == c.figure && apres.NbJets == e.NbJets;
+    case Choix::Genre::Ecrire:
+      return !e.Cases(c.colonne, c.figure).Prise && apres.Cases(c.colonne, c.figure).Prise;
+  }
+  return false;
+}
+
+// Random games whose moves are drawn among the coach's choices: at every position the coach
+// has a choice, its choices come best first, and the game accepts the best and another; in
+// the first games, a square the game accepts is a choice, and a throw is one when it is taken.
+TEST(Coach, EveryChoiceOfRandomGamesIsLegalAndNoLegalSquareIsMissing) {
+  for (int16_t mode = 1; mode <= 3; ++mode) {
+    std::mt19937 hasard(mode);
+    for (int g = 0; g < NbParties(); ++g) {
+      AffichageMemoire ecran;
+      DeEquitable de(static_cast<std::uint64_t>(g) * 3 + static_cast<std::uint64_t>(mode));
+      Partie partie(ecran, de);
+      partie.ChoisirMode(mode);
+      partie.AppelNouveau();
+      Coach coach;
+      while (!partie.Etat().PartieTerminee) {
+        const EtatPartie e = partie.Etat();
+        const auto choix = coach.Conseiller(e);
+        ASSERT_FALSE(choix.empty()) << "mode " << mode << " game " << g;
+        ASSERT_TRUE(std::is_sorted(choix.begin(), choix.end(),
+                                   [](auto& a, auto& b) { return a.esperance > b.esperance; }));
+        const Choix& autre = choix[hasard() % choix.size()];
+        ASSERT_TRUE(Accepte(e, choix.front())) << "mode " << mode << " game " << g;
+        ASSERT_TRUE(Accepte(e, autre)) << "mode " << mode << " game " << g;
+        if (g < 20 && e.NbJets > 0) {
+          for (int16_t c = 1; c <= e.NbColonnes; ++c)
+            for (int16_t f = 1; f <= NbFigures; ++f) {
+              const bool annonce = c == colonne::Annonce && e.FigureAnnoncee == AucuneAnnonce;
+              const Choix clic{.genre = annonce ? Choix::Genre::Annoncer : Choix::Genre::Ecrire,
+                               .colonne = c,
+                               .figure = f};
+              const bool listee = std::any_of(choix.begin(), choix.end(), [&](const Choix& x) {
+                return x.genre != Choix::Genre::Garder && x.colonne == c && x.figure == f;
+              });
+              ASSERT_EQ(listee, Accepte(e, clic)) << c << "," << f << " throw " << e.NbJets;
+            }
+          Choix relance{.genre = Choix::Genre::Garder};
+          relance.garder.fill(true);
+          relance.garder[1] = e.FigureAnnoncee != AucuneAnnonce;
+          const bool garde = std::any_of(choix.begin(), choix.end(), [](const Choix& x) {
+            return x.genre == Choix::Genre::Garder;
+          });
+          ASSERT_EQ(garde, e.NbJets < NbJetsMax && Accepte(e, relance));
+        }
+        Jouer(partie, hasard() % 3 == 0 ? autre : choix.front());
+      }
+    }
+  }
+}
+
+// Expectimax over the dice in their order, every subset of them kept, every legal square.
+class ForceBrute {
+ public:
+  double Depart(const Feuille& s) {
+    if (s.NbCasesLibres() == 0) return s.Total();
+    auto [t, nouveau] = departs_.try_emplace(Cle(s), 0.0);
+    if (!nouveau) return t->second;
+    double somme = 0;
+    ParcourirJets(Des5{}, 0, [&](const Des5& des, double p) {
+      somme += p * Apres(s, PremierJet, des, AucuneAnnonce);
+    });
+    return departs_[Cle(s)] = somme;
+  }
+  // After throw `jet` with dice `des`.
+  double Apres(const Feuille& s, int16_t jet, Des5 des, int16_t annonce) {
+    std::sort(des.begin(), des.end());
+    int cle = jet * 14 + annonce + 1;
+    for (int16_t d : des) cle = cle * 7 + d;
+    auto& memo = apres_[Cle(s)];
+    if (auto t = memo.find(cle); t != memo.end()) return t->second;
+    const AnalyseDes a = AnalyserDes(des);
+    double meilleur = -std::numeric_limits<double>::infinity();
+    for (int16_t c = 1; c <= s.nbColonnes; ++c)
+      for (int16_t f = 1; f <= NbFigures; ++f) {
+        const bool annoncee = c == colonne::Annonce && f == annonce && jet == NbJetsMax;
+        if (annoncee || (annonce == AucuneAnnonce && Inscriptible(s, c, f, jet)))
+          meilleur = std::max(meilleur, Depart(s.Apres(c, f, s.Score(a, c, f))));
+        if (c == colonne::Annonce && Annoncable(s, f, jet, annonce))
+          meilleur = std::max(meilleur, Apres(s, jet, des, f));
+      }
+    if (RelanceAutorisee(s, jet, annonce))
+      for (int garde = 0; garde < 32; ++garde)
+        if (garde != 31 || annonce != AucuneAnnonce)
+          meilleur = std::max(meilleur, Relance(s, jet, des, garde, annonce));
+    return apres_[Cle(s)][cle] = meilleur;
+  }
+  // Dice `garde` kept (bit d - 1 for die d), the others thrown.
+  double Relance(const Feuille& s, int16_t jet, const Des5& des, int garde, int16_t annonce) {
+    double somme = 0;
+    ParcourirJets(des, garde, [&](const Des5& d, double p) {
+      somme += p * Apres(s, static_cast<int16_t>(jet + 1), d, annonce);
+    });
+    return somme;
+  }
+
+ private:
+  static std::vector<int16_t> Cle(const Feuille& s) {
+    std::vector<int16_t> cle{s.prochaineDescente, s.prochaineMontee};
+    for (const ScoresColonne& k : s.colonnes)
+      for (int16_t f = 1; f <= NbFigures; ++f) cle.push_back(k.ecrit[f] ? k.score[f] : int16_t{-1});
+    return cle;
+  }
+  // Every throw of the dice not in `garde` (bit d - 1 for die d) with its chance: the faces
+  // thrown in ascending order, each drawn in k! / (n1! … n6!) of the 6^k orders.
+  template <typename F>
+  static void ParcourirJets(Des5 des, int garde, F&& f) {
+    std::vector<int16_t> lances;
+    for (int16_t d = 1; d <= NbDes; ++d)
+      if (!(garde >> (d - 1) & 1)) lances.push_back(d);
+    std::array<int, 7> nb{};
+    auto suite = [&](auto& self, std::size_t i, int16_t depuis, double ordres) -> void {
+      if (i == lances.size()) return f(des, ordres / std::pow(6.0, static_cast<double>(i)));
+      for (int16_t face = depuis; face <= 6; ++face) {
+        des[lances[i]] = face;
+        ++nb[face];
+        self(self, i + 1, face, ordres * static_cast<double>(i + 1) / nb[face]);
+        --nb[face];
+      }
+    };
+    suite(suite, 0, 1, 1.0);
+  }
+  std::map<std::vector<int16_t>, double> departs_;
+  std::map<std::vector<int16_t>, std::unordered_map<int, double>> apres_;
+};
+
+// Coach games stopped with two squares left, then one: every choice of the turn's first throws
+// is worth what the brute force finds.
+TEST(Coach, WithOneOrTwoSquaresLeftTheExpectationsAreExact) {
+  for (int16_t mode : {1, 2, 3}) {
+    AffichageMemoire ecran;
+    DeEquitable de(static_cast<std::uint64_t>(mode) + 40);
+    Partie partie(ecran, de);
+    partie.ChoisirMode(mode);
+    partie.AppelNouveau();
+    Coach coach;
+    ForceBrute brute;
+    for (int libres : {2, 1}) {
+      while (Feuille::De(partie.Etat()).NbCasesLibres() > libres || partie.Etat().NbJets != 1)
+        Jouer(partie, coach.Conseiller(partie.Etat()).front());
+      const Feuille s = Feuille::De(partie.Etat());
+      EXPECT_NEAR(coach.TourDe(s).ValeurDepart(), brute.Depart(s), 1e-6);
+      const Situation st = SituationDe(partie.Etat());
+      for (const Choix& c : coach.Conseiller(s, st)) {
+        double attendu;
+        if (c.genre == Choix::Genre::Ecrire) {
+          const int16_t score = s.Score(AnalyserDes(st.des), c.colonne, c.figure);
+          attendu = brute.Depart(s.Apres(c.colonne, c.figure, score));
+        } else if (c.genre == Choix::Genre::Annoncer) {
+          attendu = brute.Apres(s, PremierJet, st.des, c.figure);
+        } else {
+          int garde = 0;
+          for (int16_t d = 1; d <= NbDes; ++d) garde |= c.garder[d] << (d - 1);
+          attendu = brute.Relance(s, PremierJet, st.des, garde, AucuneAnnonce);
+        }
+        EXPECT_NEAR(c.esperance, attendu, 1e-6) << "mode " << mode << ", " << libres << " left";
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace rolvex::conseil

@@ -11,7 +11,8 @@ namespace rolvex {
 namespace {
 
 // One line a part: the header, the game, what an undo would bring back ("-" for nothing), the
-// clock, the generator, then the checksum of all the lines before it.
+// clock (with a third number, 1, once the coach was asked: a game without it keeps the line
+// earlier versions read), the generator, then the checksum of all the lines before it.
 constexpr std::string_view EnTete = "ROLVEX partie en cours 1";
 constexpr std::string_view Rien = "-";
 constexpr std::size_t NbLignes = 6;
@@ -149,7 +150,8 @@ std::vector<std::uint8_t> EncoderPartie(const PartieEnCours& partie) {
   texte += '\n';
   texte += EnTexte(partie.etat) + '\n';
   texte += (partie.avantEcriture ? EnTexte(*partie.avantEcriture) : std::string(Rien)) + '\n';
-  texte += std::to_string(partie.minutes) + ' ' + std::to_string(partie.secondes) + '\n';
+  texte += std::to_string(partie.minutes) + ' ' + std::to_string(partie.secondes);
+  texte += partie.coach ? " 1\n" : "\n";
   texte += partie.generateur + '\n';
   texte += Somme(texte) + '\n';
   return {texte.begin(), texte.end()};
@@ -179,6 +181,7 @@ std::optional<PartieEnCours> DecoderPartie(std::span<const std::uint8_t> octets)
   Lecteur horloge(lignes[3]);
   horloge(partie.minutes, 0, MinutesMax);
   horloge(partie.secondes, 0, 59);
+  if (!horloge.Fini()) horloge(partie.coach, 1, 1);
   if (!horloge.Fini() || !GenerateurValide(lignes[4])) return std::nullopt;
   partie.generateur = lignes[4];
   return partie;

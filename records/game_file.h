@@ -19,6 +19,7 @@ struct PartieEnCours {
   int32_t minutes = 0;                      // the game clock
   int32_t secondes = 0;
   std::string generateur = {};  // DeEquitable::Etat
+  bool coach = false;           // the coach was asked: the game enters no high-score table
   friend bool operator==(const PartieEnCours&, const PartieEnCours&) = default;
 };
 

@@ -49,7 +49,13 @@ double Coach::ValeurExacte(const Feuille& feuille) {
 }
 
 std::vector<Choix> Coach::Conseiller(const Feuille& feuille, const Situation& s) {
-  return TourDe(feuille).Choix_(s);
+  std::vector<Choix> choix = TourDe(feuille).Choix_(s);
+  // Exact with two squares left or fewer; estimated, and so brought to scale, before.
+  if (jugement_ == Jugement::Expert && feuille.NbCasesLibres() > 2) {
+    const double decalage = Estimation::Partagee().Decalage(feuille);
+    for (Choix& c : choix) c.esperance += decalage;
+  }
+  return choix;
 }
 
 std::vector<Choix> Coach::Conseiller(const EtatPartie& e) {
@@ -69,13 +75,30 @@ void Jouer(Partie& partie, const Choix& choix) {
   partie.AppelOkDeClique();
 }
 
-double ChanceDeFigure(const Feuille& feuille, int16_t c, int16_t f, const Des5& des, int16_t jet) {
+Chances ChancesDeFigure(const Feuille& feuille, int16_t c, int16_t f, const Des5& des,
+                        const ParDe<bool>& gardes, int16_t jet) {
   const Mains& mains = Mains::Toutes();
-  const auto reussie = [&](const AnalyseDes& a) {
-    if (EstFigureHaute(f)) return a.NbDesFace[f] >= 3;
-    return feuille.Score(a, c, f) > 0;
-  };
-  return ChanceAuMieux(mains.Tirage(mains.Main(des)), NbJetsMax - jet, reussie);
+  // Backwards from the last throw: the best chance of each throw with k throws left, and of
+  // each hand kept before the next throw.
+  std::array<double, NbTirages> valeur;
+  for (int16_t t = 0; t < NbTirages; ++t) {
+    const AnalyseDes& a = mains.Analyse(t);
+    valeur[t] = (EstFigureHaute(f) ? a.NbDesFace[f] >= 3 : feuille.Score(a, c, f) > 0) ? 1 : 0;
+  }
+  std::array<double, NbMains> parMain{};
+  for (int reste = 1; reste <= NbJetsMax - jet; ++reste) {
+    mains.Esperances(valeur, parMain);
+    for (int16_t t = 0; t < NbTirages; ++t) {
+      double meilleur = 0;
+      for (int16_t m : mains.SousMains(t)) meilleur = std::max(meilleur, parMain[m]);
+      valeur[t] = meilleur;
+    }
+  }
+  Compte garde{};
+  for (int16_t d = 1; d <= NbDes; ++d)
+    if (gardes[d]) ++garde[des[d]];
+  return {.avecGardes = parMain[mains.Main(garde)],
+          .auMieux = valeur[mains.Tirage(mains.Main(des))]};
 }
 
 }  // namespace rolvex::conseil

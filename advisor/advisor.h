@@ -51,9 +51,15 @@ void Jouer(Partie& partie, const Choix& choix);
 // The situation of the game in `e`.
 Situation SituationDe(const EtatPartie& e);
 
-// The best chance of making figure f in column c with the throws left after `jet` (1..2),
-// from dice `des`, every die free: for an upper figure, three dice or more of its face; for a
-// lower one, a score above 0.
-double ChanceDeFigure(const Feuille& feuille, int16_t c, int16_t f, const Des5& des, int16_t jet);
+// The chances of making figure f in column c with the throws left after throw `jet` (1 or 2),
+// from dice `des`: the dice `gardes` kept for the next throw, or the best dice kept (keeping
+// all counts: a throw may follow under an announcement). Making an upper figure is holding
+// three dice or more of its face; making a lower one, scoring above 0.
+struct Chances {
+  double avecGardes = 0;
+  double auMieux = 0;
+};
+Chances ChancesDeFigure(const Feuille& feuille, int16_t c, int16_t f, const Des5& des,
+                        const ParDe<bool>& gardes, int16_t jet);
 
 }  // namespace rolvex::conseil

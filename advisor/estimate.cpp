@@ -1,5 +1,7 @@
 #include "advisor/estimate.h"
 
+#include "advisor/calibration.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -131,10 +133,32 @@ Estimation::Paire Estimation::CalculerPaire(int jets) {
 }
 
 double Estimation::Colonne(const Feuille& feuille, int16_t c) const {
+  return CalculerTotaux(feuille.colonnes[c]).Somme() + AVenirBrut(feuille, c);
+}
+
+double Estimation::Decalage(const Feuille& feuille) const {
+  double decalage = 0;
+  for (int16_t c = 1; c <= feuille.nbColonnes; ++c)
+    decalage += (Facteur(feuille, c) - 1) * AVenirBrut(feuille, c);
+  return decalage;
+}
+
+double Facteur(const Feuille& feuille, int16_t c) {
+  int libres = 0;
+  for (bool ecrit : feuille.colonnes[c].ecrit) libres += ecrit ? 0 : 1;
+  const int mode = feuille.nbColonnes == 1 ? 0 : feuille.nbColonnes == 3 ? 1 : 2;
+  return Etalonnages[mode][c][libres];
+}
+
+double Estimation::AVenir(const Feuille& feuille, int16_t c) const {
+  return Facteur(feuille, c) * AVenirBrut(feuille, c);
+}
+
+double Estimation::AVenirBrut(const Feuille& feuille, int16_t c) const {
   const ScoresColonne& k = feuille.colonnes[c];
   const int jets = JetsDeColonne(c);
   const TotauxColonne ecrit = CalculerTotaux(k);
-  double valeur = ecrit.Somme();
+  double valeur = 0;
 
   int facesLibres = 0;
   for (int16_t f = figure::As; f <= figure::Six; ++f)

@@ -18,20 +18,27 @@ using Loi = std::array<double, 101>;
 // (the lowest total for Mini): the law of the score it writes, the Maxi and Mini rule aside.
 const Loi& LoiFigure(int jets, int16_t f);
 
-// The best chance of `reussie` being true of the dice after `jetsRestants` more throws, from
-// the throw `tirage` with every die free to be kept or thrown again.
-template <typename Predicat>
-double ChanceAuMieux(int16_t tirage, int jetsRestants, Predicat reussie);
-
 // How many throws a turn gives the squares of column c.
 int JetsDeColonne(int16_t c);
+
+// The scale of column c's points to come in `feuille` (Etalonnages).
+double Facteur(const Feuille& feuille, int16_t c);
 
 class Estimation {
  public:
   static const Estimation& Partagee();
-  // The expected final points of column c of `feuille`: written and to come, bonuses included.
+  // The final points of column c of `feuille`, written and to come, bonuses included, with
+  // each free square counted as the turn spent on it alone. This is what the coach compares
+  // its choices by: scaled as below, its choices score less (rolvex-coach-bench).
   double Colonne(const Feuille& feuille, int16_t c) const;
   double Feuille_(const Feuille& feuille) const;
+  // The points column c adds from now on, counted as Colonne does (brut), and as the coach's
+  // own games add them in fact (the brut points scaled by Etalonnages).
+  double AVenirBrut(const Feuille& feuille, int16_t c) const;
+  double AVenir(const Feuille& feuille, int16_t c) const;
+  // What the coach's games score beyond Feuille_ from `feuille` on: added to every choice of
+  // a turn, it makes their expectations final totals without changing their order.
+  double Decalage(const Feuille& feuille) const;
 
  private:
   Estimation();
@@ -52,22 +59,5 @@ class Estimation {
   static Paire CalculerPaire(int jets);
   std::array<Paire, 4> paireLibre_{};
 };
-
-template <typename Predicat>
-double ChanceAuMieux(int16_t tirage, int jetsRestants, Predicat reussie) {
-  const Mains& mains = Mains::Toutes();
-  std::array<double, NbTirages> valeur;
-  for (int16_t t = 0; t < NbTirages; ++t) valeur[t] = reussie(mains.Analyse(t)) ? 1.0 : 0.0;
-  std::array<double, NbMains> parMain;
-  for (int j = 0; j < jetsRestants; ++j) {
-    mains.Esperances(valeur, parMain);
-    for (int16_t t = 0; t < NbTirages; ++t) {
-      double meilleur = 0;
-      for (int16_t m : mains.SousMains(t)) meilleur = std::max(meilleur, parMain[m]);
-      valeur[t] = meilleur;
-    }
-  }
-  return valeur[tirage];
-}
 
 }  // namespace rolvex::conseil

@@ -91,8 +91,8 @@ std::vector<Choix> Tour::Choix_(const Situation& s) const {
         }
     choix.push_back(c);
   };
-  if (s.jet == 0) {
-    garder(mains.Main(Compte{}), depart_);
+  if (s.jet == 0) {  // no dice on the table yet: all five are thrown
+    choix.push_back({.genre = Choix::Genre::Garder, .esperance = depart_});
     return choix;
   }
   const int16_t tirage = mains.Tirage(mains.Main(s.des));

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "advisor/advisor.h"
+#include "advisor/calibration.h"
 #include "engine/headless_display.h"
 #include "random_player.h"
 
@@ -95,11 +96,78 @@ void Latence() {
               MemoireMaxKo());
 }
 
+// What the coach's games add to each column after each turn's start, over what the estimate
+// said: the new scales, printed as the table of advisor/calibration.h.
+void Etalonner(int nbParties) {
+  using conseil::Etalonnages;
+  auto reel = std::array<std::array<std::array<double, 14>, 7>, 3>{};
+  auto estime = reel;
+  AffichageMemoire ecran;
+  for (int16_t mode = 1; mode <= 3; ++mode) {
+    const int m = mode - 1;
+    for (int g = 0; g < nbParties; ++g) {
+      DeEquitable de(700000u + static_cast<std::uint64_t>(mode) * 100000u +
+                     static_cast<std::uint64_t>(g));
+      Partie partie(ecran, de);
+      partie.ChoisirMode(mode);
+      partie.AppelNouveau();
+      Coach coach;
+      struct Releve {
+        int16_t c;
+        int libres;
+        double ecrit, estime;
+      };
+      std::vector<Releve> releves;
+      const auto& estimation = conseil::Estimation::Partagee();
+      while (!partie.Etat().PartieTerminee) {
+        if (partie.Etat().NbJets == 0) {
+          const auto f = conseil::Feuille::De(partie.Etat());
+          for (int16_t c = 1; c <= f.nbColonnes; ++c) {
+            int libres = 0;
+            for (bool e : f.colonnes[c].ecrit) libres += e ? 0 : 1;
+            if (libres > 0)
+              releves.push_back({c, libres,
+                                 static_cast<double>(CalculerTotaux(f.colonnes[c]).Somme()),
+                                 estimation.AVenir(f, c)});
+          }
+        }
+        conseil::Jouer(partie, coach.Conseiller(partie.Etat()).front());
+      }
+      const auto fin = conseil::Feuille::De(partie.Etat());
+      for (const Releve& r : releves) {
+        reel[m][r.c][r.libres] += CalculerTotaux(fin.colonnes[r.c]).Somme() - r.ecrit;
+        estime[m][r.c][r.libres] += r.estime;
+      }
+    }
+  }
+  std::printf(
+      "inline constexpr std::array<std::array<std::array<double, 14>, 7>, 3> Etalonnages = {{\n");
+  for (int m = 0; m < 3; ++m) {
+    std::printf("  {{");
+    for (int c = 0; c < 7; ++c) {
+      std::printf("%s{", c ? ",\n   " : "");
+      for (int n = 0; n < 14; ++n) {
+        const double f = estime[m][c][n] > 0
+                             ? Etalonnages[m][c][n] * reel[m][c][n] / estime[m][c][n]
+                             : Etalonnages[m][c][n];
+        std::printf("%s%.4f", n ? ", " : "", f);
+      }
+      std::printf("}");
+    }
+    std::printf("}}%s\n", m < 2 ? "," : "");
+  }
+  std::printf("}};\n");
+}
+
 }  // namespace
 }  // namespace rolvex
 
 int main(int argc, char** argv) {
   using namespace rolvex;
+  if (argc > 1 && std::string(argv[1]) == "calibrate") {
+    Etalonner(argc > 2 ? std::atoi(argv[2]) : 1000);
+    return 0;
+  }
   const long debut = MemoireMaxKo();
   {
     Coach premier;

@@ -5,10 +5,12 @@
 #include <cstdlib>
 #include <limits>
 #include <map>
+#include <numeric>
 #include <random>
 #include <unordered_map>
 
 #include "advisor/advisor.h"
+#include "advisor/review.h"
 #include "engine/headless_display.h"
 
 namespace rolvex::conseil {
@@ -196,6 +198,72 @@ TEST(Coach, WithOneOrTwoSquaresLeftTheExpectationsAreExact) {
         EXPECT_NEAR(c.esperance, attendu, 1e-6) << "mode " << mode << ", " << libres << " left";
       }
     }
+  }
+}
+
+}  // namespace
+}  // namespace rolvex::conseil
+
+namespace rolvex::conseil {
+namespace {
+
+// The odds of a figure against known numbers: a Yam in three throws kept for the most common
+// face is 4.60 %; the best odds are those of the best dice kept.
+TEST(Chances, AreTheKnownOnesAndTheBestAreThoseOfTheBestKeep) {
+  const Mains& mains = Mains::Toutes();
+  Feuille feuille;
+  feuille.nbColonnes = NbColonnesMax;
+  double yam = 0;
+  for (int16_t t = 0; t < NbTirages; ++t) {
+    Des5 des = mains.Analyse(t).DesTries;
+    ParDe<bool> gardes{};
+    const Chances c = ChancesDeFigure(feuille, colonne::Annonce, figure::Yam, des, gardes, 1);
+    yam += mains.Proba(t) * c.auMieux;
+    double meilleure = 0;
+    for (int garde = 0; garde < 32; ++garde) {
+      for (int16_t d = 1; d <= NbDes; ++d) gardes[d] = garde >> (d - 1) & 1;
+      meilleure = std::max(
+          meilleure,
+          ChancesDeFigure(feuille, colonne::Annonce, figure::Yam, des, gardes, 1).avecGardes);
+    }
+    ASSERT_DOUBLE_EQ(c.auMieux, meilleure);
+  }
+  EXPECT_NEAR(yam, 0.04603, 5e-6);
+}
+
+// The review keeps the five decisions that cost the most, in the order they were made.
+TEST(Revue, KeepsTheCostliestDecisionsInTheirOrder) {
+  AffichageMemoire ecran;
+  DeEquitable de(7);
+  Partie partie(ecran, de);
+  partie.ChoisirMode(2);
+  partie.AppelNouveau();
+  Coach coach;
+  std::mt19937 hasard(7);
+  std::vector<Decision> decisions;
+  std::vector<double> couts;
+  while (!partie.Etat().PartieTerminee) {
+    const auto choix = coach.Conseiller(partie.Etat());
+    const Choix& fait = choix[hasard() % std::min<std::size_t>(choix.size(), 3)];
+    if (partie.Etat().NbJets > 0) {
+      decisions.push_back(
+          {partie.Etat().NumeroTour, Feuille::De(partie.Etat()), SituationDe(partie.Etat()), fait});
+      couts.push_back(choix.front().esperance - fait.esperance);
+    }
+    Jouer(partie, fait);
+  }
+  std::vector<std::size_t> rangs(couts.size());
+  std::iota(rangs.begin(), rangs.end(), 0);
+  std::stable_sort(rangs.begin(), rangs.end(), [&](auto a, auto b) { return couts[a] > couts[b]; });
+  rangs.resize(5);
+  std::sort(rangs.begin(), rangs.end());
+  const auto revue = Revoir(decisions);
+  ASSERT_EQ(revue.size(), 5u);
+  for (std::size_t i = 0; i < 5; ++i) {
+    EXPECT_EQ(revue[i].numero, rangs[i]);
+    EXPECT_NEAR(revue[i].cout, couts[rangs[i]], 1e-9);
+    EXPECT_TRUE(MemeChoix(revue[i].decision.fait, decisions[rangs[i]].fait,
+                          decisions[rangs[i]].situation.des));
   }
 }
 

@@ -230,6 +230,14 @@ constexpr AccessibleDemarrage TextesDemarrage[] = {
 
 }  // namespace
 
+std::string_view NomColonne(int16_t colonne, Langue langue) {
+  return NomsColonnes[colonne].pour(langue);
+}
+
+std::string_view NomFigure(int16_t figure, Langue langue) {
+  return NomsFigures[figure].pour(langue);
+}
+
 TexteAccessible AccessibleCase(const EtatPartie& e, int16_t colonne, int16_t figure,
                                Langue langue) {
   return {Avec(NomCaseAccessible(colonne, figure, langue), EtatCase(e, colonne, figure, langue),

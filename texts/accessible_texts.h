@@ -31,6 +31,11 @@ TexteAccessible AccessibleBonus(const EtatPartie& e, int16_t ou, int16_t colonne
 TexteAccessible AccessibleEtiquetteTotal(int16_t ou, Langue langue);
 TexteAccessible AccessibleEtiquetteBonus(int16_t ou, Langue langue);
 
+// The names of column 1..6 and figure 1..13 as the player reads them ("Libre", "Free"; "Carré",
+// "Square").
+std::string_view NomColonne(int16_t colonne, Langue langue);
+std::string_view NomFigure(int16_t figure, Langue langue);
+
 // The header of column 1..6 and the row label of figure 1..13.
 TexteAccessible AccessibleEntete(int16_t colonne, Langue langue);
 TexteAccessible AccessibleEtiquette(int16_t figure, Langue langue);

@@ -18,13 +18,8 @@ std::string Noms(Texte texte, const Args&... args) {
   return FrEn([&](Langue l) { return texte(args..., l).nom; });
 }
 
-// The separator of a value, in French typography or in English, and the column's own name, as
-// its header gives it ("Colonne Sèche", "Straight column").
+// The separator of a value, in French typography or in English.
 std::string Sep(Langue l) { return l == Langue::Francais ? " : " : ": "; }
-std::string NomColonne(int16_t c, Langue l) {
-  const std::string entete = AccessibleEntete(c, l).nom;
-  return l == Langue::Francais ? entete.substr(8) : entete.substr(0, entete.size() - 7);
-}
 
 // A square says its column, its figure (as its row label names it) and its state; its
 // description what a key or a click does now (one of three actions), then the column's name and
@@ -56,11 +51,11 @@ TEST(AccessibleCase, SaysColumnFigureAndStateThenWhatAClickDoes) {
           const bool annonce = c == colonne::Annonce,
                      dit = annonce && visible && e.FigureAnnoncee == f;
           const TexteAccessible t = AccessibleCase(e, c, f, l);
-          EXPECT_EQ(t.nom, NomColonne(c, l) + ", " + AccessibleEtiquette(f, l).nom + Sep(l) +
+          EXPECT_EQ(t.nom, std::string(NomColonne(c, l)) + ", " + AccessibleEtiquette(f, l).nom + Sep(l) +
                                (dit ? l == Langue::Francais ? "annoncée, " : "announced, " : "") +
                                std::string(etat.pour(l)));
           const std::string regle =
-              ' ' + NomColonne(c, l) + Sep(l) + AccessibleEntete(c, l).description;
+              ' ' + std::string(NomColonne(c, l)) + Sep(l) + AccessibleEntete(c, l).description;
           ASSERT_TRUE(t.description.ends_with(regle)) << t.description;
           const int fait = (annonce ? action : std::min(action, 1)) * 2 + int(l);
           const std::string texte = t.description.substr(0, t.description.size() - regle.size());

@@ -2,6 +2,7 @@
 
 #include "records/file_store.h"
 #include "records/game_file.h"
+#include "texts/coach_texts.h"
 #include "texts/messages.h"
 
 namespace rolvex {
@@ -75,6 +76,7 @@ void Session::ReprendrePartie() {
     return;
   }
   partie_.Reprendre(partie->etat, partie->avantEcriture);
+  conseilDemande_ = partie->coach;
   chrono_.Reprendre(partie->minutes, partie->secondes);
   partieReprise_ = true;
   InfoInterface(MsgPartieReprise(langue_));
@@ -84,8 +86,9 @@ void Session::ReprendrePartie() {
 void Session::SauverPartie() {
   const EtatPartie& e = Etat();
   if (!dossierEcriture_ || e.NumeroTour == 0 || e.PartieTerminee) return;
-  const PartieEnCours partie{e, partie_.AvantEcriture(), chrono_.MinutesChrono(),
-                             chrono_.SecondesChrono(), de_.Etat()};
+  const PartieEnCours partie{
+      e,          partie_.AvantEcriture(), chrono_.MinutesChrono(), chrono_.SecondesChrono(),
+      de_.Etat(), conseilDemande_};
   const ResultatSauvegarde r =
       rolvex::SauverPartie(*dossierEcriture_, EncoderPartie(partie), EcrireTout, temoin_);
   if (r.echec && !echecPartieSignale_)
@@ -150,14 +153,19 @@ void Session::PanelDe_Click(int16_t de) {
 }
 
 void Session::AppelCliqueCase(int16_t colonne, int16_t figure) {
-  Jouer([=, this] {
-    if (FeuilleMontree()) partie_.AppelCliqueCase(colonne, figure);
-  });
+  Jouer(
+      [=, this] {
+        if (FeuilleMontree()) partie_.AppelCliqueCase(colonne, figure);
+      },
+      colonne == colonne::Annonce);
 }
 
 // The clock runs on; the line says what happened, as the dice alone would not.
 void Session::Annuler() {
   if (!partie_.PeutAnnuler() || !FeuilleMontree()) return;
+  // The square taken back is a decision the player did not keep.
+  if (!decisions_.empty() && decisions_.back().fait.genre == conseil::Choix::Genre::Ecrire)
+    decisions_.pop_back();
   Jouer([this] { partie_.Annuler(); });
   InfoInterface(MsgCaseAnnulee(langue_));
 }
@@ -301,7 +309,13 @@ void Session::PreparerNouvellePartie() {
   ecran_.partieCommencee = true;
   ecran_.scoresMontres = false;
   ecran_.placeEnRouge = 0;
+  ecran_.conseil.reset();
+  conseils_.clear();
   conseilDemande_ = false;
+  chancesMontrees_ = false;
+  ++coup_;
+  decisions_.clear();
+  revue_.clear();
   aire_.DispositionMode(Etat().NbColonnes, largeurFenetre_);
   chrono_.Demarrer();
   vue_.PreparerNouvellePartie();
@@ -316,7 +330,7 @@ void Session::AppelFinPartie() {
   const EtatPartie& e = Etat();
   const PartieFinie partie{nomJoueur_, e.ScoreTotal, chrono_.SecondesPartie(),
                            e.NbFiguresRealisees};
-  if (YesHighScore(scores_, e.ModeJeu, partie)) {
+  if (!conseilDemande_ && YesHighScore(scores_, e.ModeJeu, partie)) {
     const int16_t place = InsertionHighScore(scores_, e.ModeJeu, partie);
     MontrerScores(place);
     SauverOptions({.quoi = ObjetSauvegarde::Quoi::Score, .score = e.ScoreTotal, .place = place});
@@ -324,7 +338,7 @@ void Session::AppelFinPartie() {
     InfoInterface(MsgAutrePartie(langue_));
   } else {
     // No table is shown and no data file written.
-    InfoInterface(MsgHorsClassement(langue_));
+    InfoInterface(conseilDemande_ ? MsgHorsClassementCoach(langue_) : MsgHorsClassement(langue_));
   }
   // Gone with the tables' save when that succeeded; a game over is never resumed.
   RetirerPartie();

@@ -7,11 +7,13 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 
+#include "advisor/review.h"
 #include "engine/dice.h"
 #include "engine/display.h"
 #include "engine/game.h"
@@ -60,6 +62,14 @@ class VueSession {
   virtual bool DemanderOuiNon(std::string_view /*texte*/) { return false; }
   // Whether Session::Annuler can take a square back now.
   virtual void Annulable(bool /*possible*/) {}
+  // Work that may take a while: `travail` runs away from the thread of the screen and gives
+  // what to do with its result, which runs on that thread (unless the front end is gone). By
+  // default both run at once, here.
+  virtual void Travailler(std::function<std::function<void()>()> travail) { travail()(); }
+  // The coach's advice appeared or went: EcranSession::conseil.
+  virtual void Conseil() {}
+  // The review of the finished game is ready: Session::Revue().
+  virtual void RevuePrete() {}
   // The game clock starts or stops: Session::Tic() once a second while it runs.
   virtual void Chrono(bool /*enMarche*/) {}
   // The player confirmed quitting: first the controls of the sheet go; after the farewell and
@@ -74,6 +84,14 @@ struct CaseALEcran {
   std::string legende;
   Aspect aspect = Aspect::Libre;
   int16_t pointeur = PointeurInterdit;
+};
+
+// The coach's advice on screen: the dice to keep, or the square to write or announce in.
+struct ConseilEcran {
+  bool garder = false;
+  ParDe<bool> des{};  // garder: the dice to keep, the others to throw
+  int16_t colonne = 0, figure = 0;
+  friend bool operator==(const ConseilEcran&, const ConseilEcran&) = default;
 };
 
 // Everything the main window shows, as the game last reported it.
@@ -92,6 +110,7 @@ struct EcranSession {
   bool scoresMontres = false;                 // the high-score panel stands in the sheet's place
   std::optional<TableHighScore> tableScores;  // the table as it was when last shown
   int16_t placeEnRouge = 0;                   // the place the game just finished took, 0 for none
+  std::optional<ConseilEcran> conseil;        // until the next gesture
 
   EcranSession() { imagesDes.fill(ImageDeFond); }
 };
@@ -187,6 +206,27 @@ class Session : private Affichage {
   void DemanderQuitter();
   void APropos();
 
+  // The coach. The first time in a game, the player confirms that the game will then enter no
+  // high-score table. Its work runs through VueSession::Travailler.
+  // The best choice now: EcranSession::conseil and a sentence on the information line.
+  void DemanderConseil();
+  // Every choice of the last advice shown, best first; none once the game moved on.
+  const std::vector<conseil::Choix>& Conseils() const { return conseils_; }
+  // The odds of the announcements on the information line after each gesture, or no more; a
+  // new game stops them.
+  void BasculerChances();
+  bool ChancesMontrees() const { return chancesMontrees_; }
+  // After a game: the decisions that cost the most expected points (VueSession::RevuePrete).
+  bool RevuePossible() const;
+  void DemanderRevue();
+  const std::vector<conseil::Erreur>& Revue() const { return revue_; }
+  // The player's decisions in the game on screen, since it began or came back.
+  const std::vector<conseil::Decision>& Decisions() const { return decisions_; }
+  // Decision `i` of the review in a sentence.
+  std::string TexteRevue(std::size_t i) const;
+  // The information line of the review: the sentences, or that no decision cost a point.
+  std::string TexteRevueEntiere() const;
+
  private:
   // Affichage: what the game tells its screen.
   void ImageDe(int16_t de, int16_t modele) override;
@@ -210,12 +250,20 @@ class Session : private Affichage {
   void SauverPartie();
   void RetirerPartie();
   // A gesture on the game: then the game is saved, and whether it can be undone is told.
+  // The coach's part of a gesture: the decision it was, the advice that no longer holds, the
+  // odds of the dice as they are now.
   template <typename Geste>
-  void Jouer(Geste&& geste) {
+  void Jouer(Geste&& geste, bool clicAnnonce = false) {
+    const EtatPartie avant = Etat();
     geste();
+    ApresGeste(avant, clicAnnonce);
     SauverPartie();
     vue_.Annulable(partie_.PeutAnnuler());
   }
+  void ApresGeste(const EtatPartie& avant, bool clicAnnonce);
+  void NoterDecision(const EtatPartie& avant, bool clicAnnonce);
+  bool ConsulterCoach();
+  void MontrerChances();
 
   VueSession& vue_;
   Langue langue_;
@@ -233,6 +281,11 @@ class Session : private Affichage {
   Chrono chrono_;
   bool partieReprise_ = false;
   bool conseilDemande_ = false;
+  bool chancesMontrees_ = false;
+  std::uint64_t coup_ = 0;  // gestures made: advice worked out before the last one is stale
+  std::vector<conseil::Decision> decisions_;  // of the game on screen, since it began here
+  std::vector<conseil::Erreur> revue_;
+  std::vector<conseil::Choix> conseils_;
   bool echecPartieSignale_ = false;  // told once, until a save of the game succeeds again
   TemoinAppels temoin_;
 };

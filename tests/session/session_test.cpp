@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "records/file_store.h"
+#include "texts/coach_texts.h"
 #include "texts/messages.h"
 
 namespace rolvex {
@@ -439,6 +440,162 @@ TEST(Reprise, TheDiceRunOnAndADamagedFileIsSetAside) {
             std::vector{MsgPartieIllisible(fichier.string(), aCote.string(), Langue::Francais)});
   EXPECT_TRUE(!abimee.s.PartieReprise() && fs::exists(aCote) && !fs::exists(fichier));
   fs::remove_all(dossier);
+}
+
+}  // namespace
+}  // namespace rolvex
+
+namespace rolvex {
+namespace {
+
+// A choice of the coach made through the player's gestures.
+void JouerChoix(Session& s, const conseil::Choix& c) {
+  if (c.genre != conseil::Choix::Genre::Garder) return s.AppelCliqueCase(c.colonne, c.figure);
+  for (int16_t d = 1; d <= NbDes; ++d)
+    if (s.Etat().NbJets > 0 && s.Etat().DesGardes[d] != c.garder[d])
+      s.ImageDe_MouseDown(d, bouton::Gauche);
+  s.PanelOkDe_Click();
+}
+
+int NbQuestions(const Journal& j) {
+  return static_cast<int>(std::count_if(j.lignes.begin(), j.lignes.end(), [](const std::string& l) {
+    return l.starts_with("question");
+  }));
+}
+
+// The first hint asks, and a No leaves the game as it was; then the advice is the coach's for
+// the dice on the table, until the next gesture. The game keeps its mark when resumed, and
+// at its end it enters no table, however high its score.
+TEST_F(UneSession, TheCoachAsksOnceAdvisesAsTheAdvisorAndItsGameEntersNoTable) {
+  PoserTables(1);
+  session.ChargerOptions({dossier, dossier});
+  session.PanelOkParams_Click("Zoé", 1);
+  Jeter("11111");
+  session.DemanderConseil();
+  EXPECT_EQ(journal.lignes.back(), "question " + std::string(QuestionConseil(Langue::Anglais)));
+  EXPECT_FALSE(session.ConseilDemande());
+  EXPECT_FALSE(session.Ecran().conseil);
+
+  journal.reponse = true;
+  session.DemanderConseil();
+  session.DemanderConseil();
+  EXPECT_EQ(NbQuestions(journal), 2);
+  EXPECT_TRUE(session.ConseilDemande());
+  conseil::Coach coach;
+  const auto attendus = coach.Conseiller(session.Etat());
+  ASSERT_EQ(session.Conseils().size(), attendus.size());
+  const conseil::Choix& premier = attendus.front();
+  EXPECT_DOUBLE_EQ(session.Conseils().front().esperance, premier.esperance);
+  EXPECT_EQ(session.Ecran().conseil,
+            (ConseilEcran{.garder = premier.genre == conseil::Choix::Genre::Garder,
+                          .des = premier.genre == conseil::Choix::Genre::Garder ? premier.garder
+                                                                                : ParDe<bool>{},
+                          .colonne = premier.colonne,
+                          .figure = premier.figure}));
+  EXPECT_EQ(session.TexteInfo(),
+            PhraseConseil(attendus, session.Etat().Des, 1, 1, Langue::Anglais));
+  session.ImageDe_MouseDown(1, bouton::Gauche);
+  EXPECT_FALSE(session.Ecran().conseil);
+  EXPECT_TRUE(session.Conseils().empty());
+
+  Journal autre;
+  Session reprise{autre, Langue::Anglais, LargeurEcranReference, HauteurEcranReference, 0};
+  reprise.ChargerOptions({dossier, dossier});
+  EXPECT_TRUE(reprise.PartieReprise());
+  EXPECT_TRUE(reprise.ConseilDemande());
+
+  session.ImageDe_MouseDown(1, bouton::Gauche);
+  session.AppelCliqueCase(colonne::Libre, 1);
+  for (int16_t f = 2; f <= NbFigures; ++f) {
+    Jeter(DesPartieConnue[f - 1]);
+    session.AppelCliqueCase(colonne::Libre, f);
+  }
+  EXPECT_EQ(session.Etat().ScoreTotal, ScorePartieConnue);
+  EXPECT_EQ(session.TexteInfo(), MsgHorsClassementCoach(Langue::Anglais));
+  EXPECT_EQ(std::count(journal.lignes.begin(), journal.lignes.end(), "scores shown"), 0);
+  EXPECT_EQ(SurDisque().Scores[1][1].score, ScorePartieConnue - 10);
+  session.AppelNouveau();
+  EXPECT_FALSE(session.ConseilDemande());
+}
+
+// Throws after the first, announcements and written squares are noted as the player made
+// them, an undone square is not; after the game the review is the advisor's over them.
+TEST_F(UneSession, TheDecisionsAreThePlayersAndTheReviewComesAfterTheGame) {
+  session.PanelOkParams_Click("Zoé", 3);
+  Jeter("66612");
+  session.ImageDe_MouseDown(4, bouton::Gauche);
+  session.ImageDe_MouseDown(5, bouton::Gauche);
+  Jeter("66");
+  session.AppelCliqueCase(colonne::Libre, figure::Yam);
+  Jeter("55123");
+  session.AppelCliqueCase(colonne::Annonce, figure::Cinq);  // announces
+  for (char f : "555") session.FileDes().Ajouter(static_cast<int16_t>(f - '0'));
+  session.AppelCliqueCase(colonne::Annonce, figure::Cinq);  // keeps the fives, throws
+  Jeter("4");
+  session.AppelCliqueCase(colonne::Annonce, figure::Cinq);  // writes
+  Jeter("12345");
+  session.AppelCliqueCase(colonne::Libre, figure::Suite);
+  session.Annuler();
+  session.AppelCliqueCase(colonne::Deux, figure::Suite);
+
+  using G = conseil::Choix::Genre;
+  const std::vector<std::tuple<G, int16_t, int16_t, int>> attendues = {
+      {G::Garder, 0, 0, 0b00111},
+      {G::Ecrire, colonne::Libre, figure::Yam, 0},
+      {G::Annoncer, 6, figure::Cinq, 0},
+      {G::Garder, 0, 0, 0b00011},
+      {G::Garder, 0, 0, 0b11111},
+      {G::Ecrire, colonne::Annonce, figure::Cinq, 0},
+      {G::Ecrire, colonne::Deux, figure::Suite, 0}};
+  std::vector<std::tuple<G, int16_t, int16_t, int>> notees;
+  for (const conseil::Decision& d : session.Decisions()) {
+    int garde = 0;
+    for (int16_t i = 1; i <= NbDes; ++i) garde |= d.fait.garder[i] << (i - 1);
+    notees.emplace_back(d.fait.genre, d.fait.colonne, d.fait.figure, garde);
+  }
+  EXPECT_EQ(notees, attendues);
+
+  session.DemanderRevue();
+  EXPECT_TRUE(session.Revue().empty());
+  conseil::Coach coach;
+  while (!session.Etat().PartieTerminee)
+    JouerChoix(session, coach.Conseiller(session.Etat()).front());
+  ASSERT_TRUE(session.RevuePossible());
+  session.DemanderRevue();
+  const auto attendue = conseil::Revoir(session.Decisions());
+  ASSERT_EQ(session.Revue().size(), attendue.size());
+  for (std::size_t i = 0; i < attendue.size(); ++i)
+    EXPECT_EQ(session.Revue()[i].numero, attendue[i].numero);
+  EXPECT_EQ(session.TexteInfo(), session.TexteRevueEntiere());
+}
+
+// With the odds on, the line tells the odds of every figure left to announce after the first
+// throw, then those of the figure announced as its dice are kept.
+TEST_F(UneSession, TheOddsOfTheAnnouncementsFollowTheDice) {
+  session.PanelOkParams_Click("Zoé", 3);
+  journal.reponse = true;
+  session.BasculerChances();
+  Jeter("66612");
+  const auto feuille = conseil::Feuille::De(session.Etat());
+  std::vector<std::pair<int16_t, double>> chances;
+  for (int16_t f = 1; f <= NbFigures; ++f)
+    chances.emplace_back(f,
+                         conseil::ChancesDeFigure(feuille, colonne::Annonce, f, session.Etat().Des,
+                                                  session.Etat().DesGardes, 1)
+                             .auMieux);
+  EXPECT_EQ(session.TexteInfo(), PhraseChancesAnnonces(chances, Langue::Anglais));
+  session.AppelCliqueCase(colonne::Annonce, figure::Full);
+  session.ImageDe_MouseDown(1, bouton::Gauche);
+  const auto c = conseil::ChancesDeFigure(feuille, colonne::Annonce, figure::Full,
+                                          session.Etat().Des, session.Etat().DesGardes, 1);
+  EXPECT_LT(c.avecGardes, c.auMieux);
+  EXPECT_EQ(session.TexteInfo(),
+            PhraseChanceAnnoncee(figure::Full, c.avecGardes, c.auMieux, 2, Langue::Anglais));
+  session.BasculerChances();
+  session.ImageDe_MouseDown(1, bouton::Gauche);
+  EXPECT_NE(session.TexteInfo().find("%"), std::string::npos);  // left as it was
+  Jeter("");
+  EXPECT_EQ(session.TexteInfo().find("%"), std::string::npos);
 }
 
 }  // namespace

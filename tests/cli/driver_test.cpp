@@ -186,3 +186,48 @@ TEST(Commandes, DataReadsAndWritesItsFolder) {
 
 }  // namespace
 }  // namespace rolvex::cli
+
+namespace rolvex::cli {
+namespace {
+
+// `hint` asks the session's coach, answers its question yes, and prints the choices the session
+// shows; `review` comes after the game and prints the session's review.
+TEST(Coach, HintAndReviewPrintWhatTheSessionHolds) {
+  Pilote p;
+  EXPECT_TRUE(p.Executer("hint").refus);
+  EXPECT_FALSE(p.Executer("new 1").refus);
+  const auto hint = [&] {
+    const Reponse r = p.Executer("hint");
+    EXPECT_FALSE(r.refus);
+    return Json::parse(r.sortie.value());
+  };
+  Json j = hint();
+  EXPECT_EQ(Cles(j), "keep square announce choices");
+  EXPECT_EQ(j["keep"], Json({false, false, false, false, false}));
+  EXPECT_EQ(p.Vue().messages.size(), 1u);
+  EXPECT_EQ(p.Executer("review").refus, "the review comes once a game is over");
+  while (!p.Jeu().Etat().PartieTerminee) {
+    j = hint();
+    const auto& choix = p.Jeu().Conseils();
+    ASSERT_EQ(j["choices"].size(), choix.size());
+    EXPECT_EQ(j["choices"][0]["expect"], choix[0].esperance);
+    if (!j["square"].is_null()) {
+      EXPECT_EQ(Cles(j["choices"][0]), "square expect");
+      p.Executer("click " + j["square"][0].dump() + " " + j["square"][1].dump());
+      continue;
+    }
+    for (int16_t d = 1; d <= NbDes; ++d)
+      if (p.Jeu().Etat().NbJets > 0 && j["keep"][d - 1] != p.Jeu().Etat().DesGardes[d])
+        p.Executer("left " + std::to_string(d));
+    p.Executer("ok");
+  }
+  EXPECT_EQ(p.Vue().messages.size(), 1u);
+  const Reponse r = p.Executer("review");
+  const Json revue = Json::parse(r.sortie.value())["review"];
+  ASSERT_EQ(revue.size(), p.Jeu().Revue().size());
+  for (std::size_t i = 0; i < revue.size(); ++i)
+    EXPECT_EQ(Cles(revue[i]), "turn throw dice made coach lost text");
+}
+
+}  // namespace
+}  // namespace rolvex::cli

@@ -3,6 +3,7 @@
 #include <istream>
 #include <ostream>
 
+#include "coach_json.h"
 #include "layout_json.h"
 #include "state_json.h"
 
@@ -38,6 +39,8 @@ Reponse Pilote::Executer(std::string_view ligne) {
             const bool commencee = session_.Ecran().partieCommencee;
             if (EstCommandeDeJeu(c) && !commencee)
               return Reponse{.refus = "no game yet: start one with 'new' first"};
+            if (std::holds_alternative<DemanderRevue>(c) && !session_.RevuePossible())
+              return Reponse{.refus = "the review comes once a game is over"};
             if (std::holds_alternative<ChargerDossier>(c) && commencee)
               return Reponse{.refus =
                                  "data comes before the first game: the window loads its "
@@ -89,6 +92,15 @@ std::optional<std::string> Pilote::Appliquer(const Commande& commande) {
                    s.PanelOkParams_Click(c.nom, vue_.optionMode);
                  },
                  [&](const ChoisirOptionMode& c) { vue_.optionMode = c.modeJeu; },
+                 [&](const DemanderConseil&) {
+                   s.DemanderConseil();
+                   sortie = LigneJson(ConseilEnJson(s.Conseils()));
+                 },
+                 [&](const BasculerChances&) { s.BasculerChances(); },
+                 [&](const DemanderRevue&) {
+                   s.DemanderRevue();
+                   sortie = LigneJson(RevueEnJson(s));
+                 },
              },
              commande);
   return sortie;

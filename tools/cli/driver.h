@@ -36,6 +36,11 @@ struct VueFenetre final : VueSession {
   const Session* session = nullptr;
   void OptionsChargees() override;
   void AfficherMessage(std::string_view texte) override { messages.emplace_back(texte); }
+  // A script asks the coach on purpose: its question is shown and answered yes.
+  bool DemanderOuiNon(std::string_view texte) override {
+    messages.emplace_back(texte);
+    return true;
+  }
 };
 
 class Pilote {

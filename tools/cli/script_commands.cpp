@@ -86,6 +86,9 @@ Lecture LireDes(Arguments a) {
 
 Lecture LireOk(Arguments) { return PresserOk{}; }
 Lecture LireAnnuler(Arguments) { return AnnulerCase{}; }
+Lecture LireConseil(Arguments) { return DemanderConseil{}; }
+Lecture LireChances(Arguments) { return BasculerChances{}; }
+Lecture LireRevue(Arguments) { return DemanderRevue{}; }
 
 template <int16_t bouton>
 Lecture LireBouton(Arguments a) {
@@ -228,6 +231,9 @@ constexpr std::array Syntaxes{
     Syntaxe{"dice", "dice V1 [V2 ...]", 1, SansLimite, LireDes},
     Syntaxe{"ok", "ok", 0, 0, LireOk},
     Syntaxe{"undo", "undo", 0, 0, LireAnnuler},
+    Syntaxe{"hint", "hint", 0, 0, LireConseil},
+    Syntaxe{"odds", "odds", 0, 0, LireChances},
+    Syntaxe{"review", "review", 0, 0, LireRevue},
     Syntaxe{"left", "left DIE", 1, 1, LireBouton<1>},
     Syntaxe{"right", "right DIE", 1, 1, LireBouton<2>},
     Syntaxe{"place", "place DIE", 1, 1, LirePlace},

@@ -114,11 +114,23 @@ struct ChoisirOptionMode {
   int16_t modeJeu;  // 1..3
 };
 
+// The coach: hint prints its advice, odds shows or hides the odds of the announcements, review
+// prints the review of a finished game.
+struct DemanderConseil {  // hint
+  static constexpr bool deJeu = true;
+};
+struct BasculerChances {  // odds
+  static constexpr bool deJeu = true;
+};
+struct DemanderRevue {  // review
+  static constexpr bool deJeu = true;
+};
 using Commande =
     std::variant<ChoixLangue, FixerGraine, NouvellePartie, MettreDesEnFile, PresserOk, BoutonSurDe,
                  CliquerPlaceDe, CliquerCase, ChoisirFaces, Tics, AfficherEtat, SurvolerCase,
                  SurvolerBonus, SurvolerPanel, SurvolerPanelScore, SurvolerAire, Disposer,
-                 ChargerDossier, ValiderNom, ChoisirOptionMode, AnnulerCase>;
+                 ChargerDossier, ValiderNom, ChoisirOptionMode, AnnulerCase, DemanderConseil,
+                 BasculerChances, DemanderRevue>;
 
 // The name box holds at most 12 characters.
 inline constexpr std::size_t LongueurTextName = 12;

@@ -54,6 +54,7 @@ Bilan Jouer(int16_t mode, int nbParties, Joueur&& jouerCoup) {
 }
 
 void Imprimer(const char* joueur, int16_t mode, const Bilan& b) {
+  if (b.totaux.size() < 2) return;
   const double n = static_cast<double>(b.totaux.size());
   double somme = 0, carres = 0;
   for (double t : b.totaux) somme += t;
@@ -67,31 +68,45 @@ void Imprimer(const char* joueur, int16_t mode, const Bilan& b) {
   std::fflush(stdout);
 }
 
+double Millisecondes(std::chrono::steady_clock::time_point debut) {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut)
+      .count();
+}
+
+void Resumer(const char* quoi, std::vector<double> ms) {
+  std::sort(ms.begin(), ms.end());
+  std::printf("%s: median %.2f ms  90th %.2f ms  worst %.2f ms  (%zu hints)\n", quoi,
+              ms[ms.size() / 2], ms[ms.size() * 9 / 10], ms.back(), ms.size());
+}
+
+// Every situation of six-column games played by the coach, each asked of a coach that has not
+// seen the sheet, as the window asks; apart, the situations with two squares left or fewer,
+// where the advice is worked out exactly.
 void Latence() {
-  // Mid-game six-column positions: turn 30 of advisor games, after the first throw, each hint
-  // on a coach that has not seen the sheet.
   AffichageMemoire ecran;
-  std::vector<double> ms;
+  std::vector<double> milieu, toutes, fin;
   const long avant = MemoireMaxKo();
-  for (int g = 0; g < 200; ++g) {
+  for (int g = 0; g < 40; ++g) {
     DeEquitable de(900000u + static_cast<std::uint64_t>(g));
     Partie partie(ecran, de);
     partie.ChoisirMode(3);
     partie.AppelNouveau();
     Coach joueur;
-    while (partie.Etat().NumeroTour < 30 || partie.Etat().NbJets == 0)
+    while (!partie.Etat().PartieTerminee) {
+      Coach neuf;
+      const auto debut = std::chrono::steady_clock::now();
+      const auto choix = neuf.Conseiller(partie.Etat());
+      const double ms = Millisecondes(debut);
+      if (choix.empty()) std::abort();
+      const int libres = conseil::Feuille::De(partie.Etat()).NbCasesLibres();
+      (libres <= 2 ? fin : toutes).push_back(ms);
+      if (partie.Etat().NbJets > 0 && libres > 20 && libres < 60) milieu.push_back(ms);
       conseil::Jouer(partie, joueur.Conseiller(partie.Etat()).front());
-    Coach neuf;
-    const auto debut = std::chrono::steady_clock::now();
-    const auto choix = neuf.Conseiller(partie.Etat());
-    ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - debut)
-                     .count());
-    if (choix.empty()) std::abort();
+    }
   }
-  std::sort(ms.begin(), ms.end());
-  std::printf(
-      "hint, six columns, turn 30 after throw 1: median %.2f ms  worst %.2f ms  (%zu hints)\n",
-      ms[ms.size() / 2], ms.back(), ms.size());
+  Resumer("hint, six columns, mid-game (20 to 60 squares free), during a turn", milieu);
+  Resumer("hint, six columns, any situation with 3 squares free or more", toutes);
+  Resumer("hint, six columns, 1 or 2 squares free (exact)", fin);
   std::printf("peak resident memory: %ld KB before the hints' games, %ld KB after\n", avant,
               MemoireMaxKo());
 }
@@ -168,12 +183,22 @@ int main(int argc, char** argv) {
     Etalonner(argc > 2 ? std::atoi(argv[2]) : 1000);
     return 0;
   }
-  const long debut = MemoireMaxKo();
   {
+    // The first hint of a run builds the coach's tables.
+    const long debut = MemoireMaxKo();
+    AffichageMemoire ecran;
+    DeEquitable de(1);
+    Partie partie(ecran, de);
+    partie.ChoisirMode(3);
+    partie.AppelNouveau();
+    partie.AppelOkDeClique();
+    const auto t = std::chrono::steady_clock::now();
     Coach premier;
-    (void)conseil::Estimation::Partagee();
-    std::printf("peak resident memory: %ld KB at start, %ld KB once the coach's tables are built\n",
-                debut, MemoireMaxKo());
+    (void)premier.Conseiller(partie.Etat());
+    std::printf(
+        "first hint of a run, tables built: %.1f ms; peak resident memory %ld KB before, "
+        "%ld KB after\n",
+        Millisecondes(t), debut, MemoireMaxKo());
   }
   Latence();
   const int nb = argc > 1 ? std::atoi(argv[1]) : 10000;

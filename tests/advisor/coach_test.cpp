@@ -208,17 +208,20 @@ namespace rolvex::conseil {
 namespace {
 
 // The odds of a figure against known numbers: a Yam in three throws kept for the most common
-// face is 4.60 %; the best odds are those of the best dice kept.
+// face is 4.60 %, three sixes or more kept as they come 35.485 %; the best odds are those of
+// the best dice kept.
 TEST(Chances, AreTheKnownOnesAndTheBestAreThoseOfTheBestKeep) {
   const Mains& mains = Mains::Toutes();
   Feuille feuille;
   feuille.nbColonnes = NbColonnesMax;
-  double yam = 0;
+  double yam = 0, six = 0;
   for (int16_t t = 0; t < NbTirages; ++t) {
     Des5 des = mains.Analyse(t).DesTries;
     ParDe<bool> gardes{};
     const Chances c = ChancesDeFigure(feuille, colonne::Annonce, figure::Yam, des, gardes, 1);
     yam += mains.Proba(t) * c.auMieux;
+    six += mains.Proba(t) *
+           ChancesDeFigure(feuille, colonne::Annonce, figure::Six, des, gardes, 1).auMieux;
     double meilleure = 0;
     for (int garde = 0; garde < 32; ++garde) {
       for (int16_t d = 1; d <= NbDes; ++d) gardes[d] = garde >> (d - 1) & 1;
@@ -229,6 +232,28 @@ TEST(Chances, AreTheKnownOnesAndTheBestAreThoseOfTheBestKeep) {
     ASSERT_DOUBLE_EQ(c.auMieux, meilleure);
   }
   EXPECT_NEAR(yam, 0.04603, 5e-6);
+  EXPECT_NEAR(six, 0.35485, 5e-6);
+}
+
+// Before the first throw of a game, the coach expects what its own games score on average.
+TEST(Coach, ExpectsAtAGamesStartWhatItsGamesScore) {
+  for (int16_t mode : {1, 2}) {
+    constexpr int NbJeux = 300;
+    double somme = 0, attendue = 0;
+    for (int g = 0; g < NbJeux; ++g) {
+      AffichageMemoire ecran;
+      DeEquitable de(static_cast<std::uint64_t>(g) + 5000);
+      Partie partie(ecran, de);
+      partie.ChoisirMode(mode);
+      partie.AppelNouveau();
+      Coach coach;
+      attendue = coach.Conseiller(partie.Etat()).front().esperance;
+      while (!partie.Etat().PartieTerminee) Jouer(partie, coach.Conseiller(partie.Etat()).front());
+      somme += partie.Etat().ScoreTotal;
+    }
+    // Three standard errors of the mean: the games' spread is about 110 and 190 points.
+    EXPECT_NEAR(somme / NbJeux, attendue, 3 * (mode == 1 ? 110 : 190) / std::sqrt(NbJeux)) << mode;
+  }
 }
 
 // The review keeps the five decisions that cost the most, in the order they were made.

@@ -57,6 +57,9 @@ constexpr Bilingue HorsClassementCoach = {
     "AGAIN or press F2."};
 constexpr Bilingue ChancesAnnonces = {"Chances de chaque annonce en deux jets : ",
                                       "Odds of each announcement with two throws: "};
+constexpr Bilingue FiguresHautes = {
+    " Une figure du haut est faite avec trois dés ou plus de sa face.",
+    " An upper figure is made with three dice or more of its face."};
 constexpr Bilingue Annonce_ = {" annoncé : ", " announced: "};
 constexpr Bilingue AvecGardes = {" avec les dés gardés, ", " with the dice kept, "};
 constexpr Bilingue AuMieux = {" au mieux", " at best"};
@@ -127,7 +130,11 @@ std::string PhraseChancesAnnonces(std::vector<std::pair<int16_t, double>> chance
     texte += ' ';
     texte += Pourcent(chances[i].second, langue);
   }
-  return texte + '.';
+  texte += '.';
+  if (std::any_of(chances.begin(), chances.end(),
+                  [](const auto& c) { return EstFigureHaute(c.first); }))
+    texte += FiguresHautes.pour(langue);
+  return texte;
 }
 
 std::string PhraseChanceAnnoncee(int16_t figure, double avecGardes, double auMieux,

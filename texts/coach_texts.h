@@ -31,7 +31,8 @@ std::string_view QuestionConseil(Langue langue);
 std::string_view MsgHorsClassementCoach(Langue langue);
 
 // The odds of each figure (figure, chance 0..1) that can be announced, best first, with the
-// two throws left; and of the announced figure, with the dice kept and at best.
+// two throws left, and what making an upper figure means; and of the announced figure, with
+// the dice kept and at best.
 std::string PhraseChancesAnnonces(std::vector<std::pair<int16_t, double>> chances, Langue langue);
 std::string PhraseChanceAnnoncee(int16_t figure, double avecGardes, double auMieux,
                                  int16_t jetsRestants, Langue langue);

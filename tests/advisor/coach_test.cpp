@@ -294,3 +294,48 @@ TEST(Revue, KeepsTheCostliestDecisionsInTheirOrder) {
 
 }  // namespace
 }  // namespace rolvex::conseil
+
+namespace rolvex::conseil {
+namespace {
+
+// The turns spent on one figure, and what a column's last upper square is worth: with the
+// sixes kept as they come, k sixes out of five after n throws follow a known chain; the
+// upper bonus then comes from 50 + 6k, and the lower bonus, won, doubles at 60.
+TEST(Estimation, AgreesWithTheChainOfSixesKept) {
+  for (int jets = 1; jets <= NbJetsMax; ++jets) {
+    std::array<double, NbDes + 1> k{1, 0, 0, 0, 0, 0};
+    for (int j = 0; j < jets; ++j) {
+      std::array<double, NbDes + 1> suite{};
+      for (int a = 0; a <= NbDes; ++a)
+        for (int b = 0; b <= NbDes - a; ++b) {
+          double p = k[a];
+          for (int i = 0; i < NbDes - a; ++i) p *= (i < b ? 1.0 / 6 : 5.0 / 6);
+          for (int i = 1; i <= b; ++i) p *= static_cast<double>(NbDes - a - b + i) / i;
+          suite[a + b] += p;
+        }
+      k = suite;
+    }
+    const Loi& loi = LoiFigure(jets, figure::Six);
+    for (int n = 0; n <= NbDes; ++n) EXPECT_NEAR(loi[6 * n], k[n], 1e-12) << jets;
+
+    Feuille feuille;
+    ScoresColonne& col = feuille.colonnes[colonne::Deux];
+    feuille.nbColonnes = NbColonnesMax;
+    col.ecrit.fill(true);
+    col.ecrit[figure::Six] = false;
+    const int16_t scores[] = {0, 5, 10, 15, 20, 0, 0, 25, 8, 30, 40, 45, 60, 80};
+    for (int16_t f = 1; f <= NbFigures; ++f) col.score[f] = scores[f];
+    double attendu = CalculerTotaux(col).Somme();
+    for (int n = 0; n <= NbDes; ++n) {
+      const int haut = 50 + 6 * n;
+      attendu +=
+          k[n] * (6 * n + BonusDuHaut(haut) + (haut >= 60 ? BonusBasDouble - BonusBasSimple : 0));
+    }
+    if (jets == JetsDeColonne(colonne::Deux)) {
+      EXPECT_NEAR(Estimation::Partagee().Colonne(feuille, colonne::Deux), attendu, 1e-9);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace rolvex::conseil

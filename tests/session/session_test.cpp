@@ -4,6 +4,7 @@
 #include "session/session.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,11 +13,17 @@
 #include <csignal>
 #include <fstream>
 #include <functional>
+#include <random>
+#include <span>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "history/csv.h"
+#include "history/history_db.h"
+#include "random_history.h"
 #include "records/file_store.h"
+#include "texts/history_texts.h"
 #include "texts/messages.h"
 
 namespace rolvex {
@@ -364,6 +371,23 @@ std::vector<Geste> Gestes() {
   return g;
 }
 
+// Plays `gestes` on a run of `dossier` in a child process, killed on the `tue`-th side of a
+// file call; whether it died there.
+bool TueA(const fs::path& dossier, const std::vector<Geste>& gestes, std::size_t tue) {
+  const pid_t enfant = ::fork();
+  if (enfant == 0) {
+    Lancement run(dossier);
+    std::size_t n = 0;
+    run.s.ObserverFichiers([&](AppelFichier, bool) {
+      if (++n == tue) ::raise(SIGKILL);
+    });
+    for (const auto& g : gestes) g(run.s);
+    ::_exit(0);
+  }
+  int statut = 0;
+  return enfant > 0 && ::waitpid(enfant, &statut, 0) == enfant && WIFSIGNALED(statut);
+}
+
 TEST(Reprise, AKillAtAnyInstantResumesAfterTheGestureUnderWayOrTheOneBefore) {
   const auto gestes = Gestes();
   // The run without a kill: what a new run finds after each gesture, and the instants (the
@@ -394,19 +418,7 @@ TEST(Reprise, AKillAtAnyInstantResumesAfterTheGestureUnderWayOrTheOneBefore) {
   for (std::size_t tue = 1, geste = 1; tue <= static_cast<std::size_t>(compte); ++tue) {
     while (instants[geste] < static_cast<int>(tue)) ++geste;
     const fs::path dossier = DossierNeuf();
-    const pid_t enfant = ::fork();
-    ASSERT_GE(enfant, 0);
-    if (enfant == 0) {
-      Lancement run(dossier);
-      std::size_t n = 0;
-      run.s.ObserverFichiers([&](AppelFichier, bool) {
-        if (++n == tue) ::raise(SIGKILL);
-      });
-      for (const auto& g : gestes) g(run.s);
-      ::_exit(0);
-    }
-    int statut = 0;
-    ASSERT_TRUE(::waitpid(enfant, &statut, 0) == enfant && WIFSIGNALED(statut)) << tue;
+    ASSERT_TRUE(TueA(dossier, gestes, tue)) << tue;
     const Retrouve r = Relire(dossier);
     EXPECT_TRUE(r == apres[geste - 1] || r == apres[geste])
         << "killed at instant " << tue << ", in gesture " << geste;
@@ -439,6 +451,144 @@ TEST(Reprise, TheDiceRunOnAndADamagedFileIsSetAside) {
             std::vector{MsgPartieIllisible(fichier.string(), aCote.string(), Langue::Francais)});
   EXPECT_TRUE(!abimee.s.PartieReprise() && fs::exists(aCote) && !fs::exists(fichier));
   fs::remove_all(dossier);
+}
+
+// The history keeps each game that ends and each game given up after its first throw, with the
+// mode it was played in; what the statistics and the export show is what it holds.
+TEST(Historique, EachGameEndAndEachGameGivenUpIsRecordedOnce) {
+  const fs::path dossier = DossierNeuf();
+  Lancement run(dossier);
+  for (const auto& g : Gestes()) g(run.s);
+  const EtatPartie fin = run.s.Etat();
+  run.s.PanelOkParams_Click("Zoé", 3);
+  run.s.AppelNouveau();  // before the first throw: nothing to keep
+  run.s.PanelOkDe_Click();
+  run.s.Tic(4);
+  run.s.PanelOkParams_Click("Léa", 1);
+  const LectureHistorique lu = LireHistorique(dossier);
+  ASSERT_EQ(lu.parties.size(), 2u);
+  const PartieJouee& finie = lu.parties[0];
+  const PartieJouee& abandonnee = lu.parties[1];
+  EXPECT_EQ(std::tuple(finie.mode, finie.nom, finie.abandonnee, finie.score, finie.figures,
+                       finie.secondes, finie.langue, finie.conseil),
+            std::tuple(1, "Zoé", false, ScorePartieConnue, fin.NbFiguresRealisees,
+                       7 * (NbFigures - 1), "fr", false));
+  for (int16_t f = 1; f <= NbFigures; ++f)
+    EXPECT_EQ(finie.cases[colonne::Libre][f], fin.Cases(colonne::Libre, f).Score);
+  EXPECT_EQ(finie.totaux[1],
+            (TotauxColonne{fin.TotalHaut[1], fin.BonusHaut[1], fin.TotalBas[1], fin.BonusBas[1]}));
+  EXPECT_EQ(std::tuple(abandonnee.mode, abandonnee.nom, abandonnee.abandonnee, abandonnee.secondes),
+            std::tuple(3, "Zoé", true, 4));
+  EXPECT_EQ(run.s.StatistiquesHistorique(1).stats, CalculerStatistiques(lu.parties, 1));
+  const fs::path csv = dossier / "export.csv";
+  EXPECT_EQ(run.s.ExporterHistorique(csv), std::nullopt);
+  std::ifstream f(csv, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}), EnCsv(lu.parties));
+  EXPECT_EQ(run.s.ExporterHistorique(dossier / "absent" / "x.csv"),
+            MessageEchecExport(dossier / "absent" / "x.csv",
+                               std::make_error_code(std::errc::no_such_file_or_directory),
+                               Langue::Francais));
+  fs::remove_all(dossier);
+}
+
+// A history that is random bytes, cut short, held by another program or that cannot be
+// written is told once, with what the history itself reports; the games go on and the data
+// files hold what their saves wrote. Once a game is recorded again, the next failure is told.
+TEST(Historique, AFailingHistoryIsToldOnceAndCostsNothingElse) {
+  std::mt19937 hasard(1);
+  std::string bruit(5000, '\0');
+  for (char& c : bruit) c = static_cast<char>(hasard());
+  const auto gestes = Gestes();
+  for (const std::string panne : {"bytes", "cut", "locked", "folder"}) {
+    const fs::path dossier = DossierNeuf();
+    const fs::path chemin = CheminHistorique(dossier);
+    ASSERT_FALSE(EnregistrerParties(dossier, std::vector<PartieJouee>(30)));
+    pid_t autre = 0;
+    if (panne == "bytes") std::ofstream(chemin, std::ios::trunc) << bruit;
+    if (panne == "cut") fs::resize_file(chemin, fs::file_size(chemin) / 2);
+    if (panne == "folder") fs::remove(chemin), fs::create_directory(chemin);
+    if (panne == "locked") {
+      int tube[2];
+      ASSERT_EQ(::pipe(tube), 0);
+      if ((autre = ::fork()) == 0) {
+        sqlite3* db = nullptr;
+        sqlite3_open(chemin.c_str(), &db);
+        sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+        (void)!::write(tube[1], "x", 1);
+        ::pause();
+      }
+      char x;
+      ASSERT_EQ(::read(tube[0], &x, 1), 1);
+    }
+    const std::optional<EchecHistorique> echec = EnregistrerParties(dossier, {});
+    ASSERT_TRUE(echec) << panne;
+    auto octets = [&] {
+      std::ifstream f(chemin, std::ios::binary);
+      if (!fs::is_regular_file(chemin)) return std::string("folder");
+      return std::string(std::istreambuf_iterator<char>(f), {});
+    };
+    const std::string octetsAvant = octets();
+    Lancement run(dossier);
+    for (const auto& g : gestes) g(run.s);
+    run.s.PanelOkParams_Click("Zoé", 1);
+    run.s.PanelOkDe_Click();
+    run.s.AppelNouveau();
+    EXPECT_EQ(run.messages, (std::vector{MessagePlace(1, Langue::Francais),
+                                         MessageEchecHistorique(*echec, Langue::Francais)}))
+        << panne;
+    EXPECT_EQ(Relire(dossier).scores, run.s.Scores());
+    EXPECT_EQ(run.s.Scores()[1][1].score, ScorePartieConnue);
+    EXPECT_EQ(octets(), octetsAvant) << panne;
+    if (autre > 0) ::kill(autre, SIGKILL), ::waitpid(autre, nullptr, 0);
+    fs::remove_all(chemin);
+    run.s.PanelOkDe_Click();
+    run.s.AppelNouveau();
+    EXPECT_EQ(LireHistorique(dossier).parties.size(), 1u);
+    fs::remove(chemin);
+    fs::create_directory(chemin);
+    run.s.PanelOkDe_Click();
+    run.s.AppelNouveau();
+    EXPECT_EQ(run.messages.size(), 3u) << panne;
+    fs::remove_all(dossier);
+  }
+}
+
+// Killed at any instant of a game's end, a run leaves a history that opens and holds every game
+// recorded before, with or without the new one, and the data files as one of their saves left
+// them.
+TEST(Historique, AKillAtAnyInstantOfAGameEndKeepsTheHistory) {
+  const auto gestes = Gestes();
+  const std::vector<PartieJouee> avant = essai::PartiesAuHasard(40, 3);
+  const fs::path temoin = DossierNeuf();
+  ASSERT_FALSE(EnregistrerParties(temoin, avant));
+  int debut = 0, fin = 0, compte = 0;
+  std::vector<Retrouve> retrouves;
+  {
+    Lancement run(temoin);
+    run.s.ObserverFichiers([&](AppelFichier, bool) { ++compte; });
+    for (const auto& g : gestes) {
+      const bool finie = run.s.Etat().PartieTerminee;
+      if (!finie) retrouves = {Relire(temoin)}, debut = compte;
+      g(run.s);
+      if (!finie && run.s.Etat().PartieTerminee) fin = compte, retrouves.push_back(Relire(temoin));
+    }
+  }
+  const std::vector<PartieJouee> apres = LireHistorique(temoin).parties;
+  ASSERT_EQ(apres.size(), avant.size() + 1);
+  fs::remove_all(temoin);
+  for (int tue = debut + 1; tue <= fin; ++tue) {
+    const fs::path dossier = DossierNeuf();
+    ASSERT_FALSE(EnregistrerParties(dossier, avant));
+    ASSERT_TRUE(TueA(dossier, gestes, static_cast<std::size_t>(tue))) << tue;
+    const LectureHistorique lu = LireHistorique(dossier);
+    EXPECT_FALSE(lu.echec) << tue;
+    std::vector<PartieJouee> parties = lu.parties;
+    if (parties.size() == apres.size()) parties.back().quand = apres.back().quand;  // another run
+    EXPECT_TRUE(parties == avant || parties == apres) << tue;
+    const Retrouve r = Relire(dossier);
+    EXPECT_TRUE(r == retrouves[0] || r == retrouves[1]) << tue;
+    fs::remove_all(dossier);
+  }
 }
 
 }  // namespace

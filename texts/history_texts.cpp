@@ -18,6 +18,7 @@ constexpr TextesStatistiques Francais = {
     .pire = "Plus mauvais score",
     .aucunePartie = "Aucune partie terminée dans ce mode.",
     .courbe = "Scores des parties, dans l'ordre",
+    .scores = "Score de chaque partie",
     .moyenneGlissante = "Moyenne des 20 dernières",
     .histogramme = "Répartition des scores",
     .colonneFigure = "Figure",
@@ -44,6 +45,7 @@ constexpr TextesStatistiques Anglais = {
     .pire = "Worst score",
     .aucunePartie = "No game finished in this mode yet.",
     .courbe = "Scores of the games, in order",
+    .scores = "Score of each game",
     .moyenneGlissante = "Mean of the last 20",
     .histogramme = "Spread of the scores",
     .colonneFigure = "Figure",
@@ -127,6 +129,24 @@ std::string NombreStat(double valeur, Langue langue) {
     for (char& c : s)
       if (c == '.') c = ',';
   return s;
+}
+
+std::string ResumeStatistiques(const Statistiques& s, Langue langue) {
+  const TextesStatistiques& t = TextesStats(langue);
+  const std::string_view separateur = langue == Langue::Francais ? " : " : ": ";
+  std::string texte;
+  auto ligne = [&](std::string_view nom, const std::string& valeur) {
+    if (!texte.empty()) texte += '\n';
+    texte.append(nom).append(separateur).append(valeur);
+  };
+  ligne(t.parties, std::to_string(s.parties));
+  ligne(t.abandonnees, std::to_string(s.abandonnees));
+  if (!s.moyenne) return texte.append("\n").append(t.aucunePartie);
+  ligne(t.moyenne, NombreStat(*s.moyenne, langue));
+  ligne(t.mediane, NombreStat(*s.mediane, langue));
+  ligne(t.meilleur, std::to_string(*s.meilleur));
+  ligne(t.pire, std::to_string(*s.pire));
+  return texte;
 }
 
 }  // namespace rolvex

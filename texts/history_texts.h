@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "history/history_db.h"
+#include "history/statistics.h"
 #include "texts/language_tables.h"
 
 namespace rolvex {
@@ -28,6 +29,7 @@ struct TextesStatistiques {
   std::string_view parties, abandonnees, moyenne, mediane, meilleur, pire;
   std::string_view aucunePartie;  // no finished game in the mode yet
   std::string_view courbe;        // the plot of the scores in order
+  std::string_view scores;        // its line of each game's score
   std::string_view moyenneGlissante;
   std::string_view histogramme;
   std::string_view colonneFigure, faites, moyenneFigure, barrees;  // the figures' table
@@ -43,5 +45,10 @@ std::string NomColonne(int16_t colonne, Langue langue);
 // A number of the statistics as the window shows it: at most one decimal, none when whole, the
 // language's decimal mark.
 std::string NombreStat(double valeur, Langue langue);
+
+// The numbers of the statistics window, one "label: value" a line joined by '\n': the games
+// finished and given up, then mean, median, best and worst, or aucunePartie without a finished
+// game.
+std::string ResumeStatistiques(const Statistiques& s, Langue langue);
 
 }  // namespace rolvex

@@ -36,13 +36,14 @@ std::pair<double, double> BornesRondes(double bas, double haut) {
   return {std::floor(bas / pas) * pas, std::ceil(haut / pas) * pas};
 }
 
-QTableWidget* TableColonne(const Statistiques& s, int16_t c, Langue langue, QWidget* parent) {
+QTableWidget* TableColonne(const Statistiques& s, int16_t c, Langue langue,
+                           const QStringList& figures, const QString& nom, QWidget* parent) {
   const TextesStatistiques& t = TextesStats(langue);
   auto* table = new QTableWidget(NbFigures + 3, 3, parent);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setHorizontalHeaderLabels({Q(t.faites), Q(t.moyenneFigure), Q(t.barrees)});
   table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   QStringList lignes;
   auto cellule = [&](int ligne, int colonne, const std::string& texte) {
     auto* item = new QTableWidgetItem(Q(texte));
@@ -51,7 +52,7 @@ QTableWidget* TableColonne(const Statistiques& s, int16_t c, Langue langue, QWid
   };
   for (int16_t f = 1; f <= NbFigures; ++f) {
     const StatFigure& sf = s.figures[c][f];
-    lignes << Q(NomFigure(f, langue));
+    lignes << figures[f - 1];
     cellule(f - 1, 0, std::to_string(sf.faites));
     cellule(f - 1, 1, NombreStat(sf.moyenne, langue));
     cellule(f - 1, 2, std::to_string(sf.barrees));
@@ -64,7 +65,7 @@ QTableWidget* TableColonne(const Statistiques& s, int16_t c, Langue langue, QWid
     cellule(NbFigures + i, 0, std::to_string(bonus[i].second));
   }
   table->setVerticalHeaderLabels(lignes);
-  table->setAccessibleName(Q(NomColonne(c, langue)));
+  table->setAccessibleName(nom);
   return table;
 }
 
@@ -138,16 +139,25 @@ void GraphiqueScores::DessinerCourbe(QPainter& p, const QRectF& zone) {
   p.drawText(QRectF(zone.left(), zone.bottom() + 2, zone.width(), m.height()), Qt::AlignRight,
              QString::number(n));
 
-  QPainterPath scores, moyenne;
+  // Beyond two games a pixel, each pixel column shows the span of its games' scores, which
+  // draws the same picture as every line between them for a fraction of the cost.
   const std::vector<double> glissante = MoyenneGlissante(scores_);
-  for (std::size_t i = 0; i < n; ++i) {
-    if (i == 0) {
-      scores.moveTo(point(i, scores_[i]));
-      moyenne.moveTo(point(i, glissante[i]));
-    } else {
-      scores.lineTo(point(i, scores_[i]));
-      moyenne.lineTo(point(i, glissante[i]));
-    }
+  const auto colonnes = static_cast<std::size_t>(zone.width());
+  const bool serre = n > 2 * colonnes;
+  QPainterPath scores, moyenne;
+  auto tracer = [](QPainterPath& chemin, QPointF q) {
+    chemin.elementCount() == 0 ? chemin.moveTo(q) : chemin.lineTo(q);
+  };
+  for (std::size_t i = 0; i < n;) {
+    std::size_t fin = serre ? std::max(i + 1, (i * colonnes / n + 1) * n / colonnes) : i + 1;
+    fin = std::min(fin, n);
+    const auto [bas, haut] =
+        std::minmax_element(scores_.begin() + static_cast<std::ptrdiff_t>(i),
+                            scores_.begin() + static_cast<std::ptrdiff_t>(fin));
+    tracer(scores, point(i, *bas));
+    if (serre) tracer(scores, point(i, *haut));
+    tracer(moyenne, point(i, glissante[i]));
+    i = fin;
   }
   p.setPen(QPen(CouleurScores, 1));
   p.drawPath(scores);
@@ -246,10 +256,12 @@ FenetreStatistiques::FenetreStatistiques(Session& session, int16_t mode, QWidget
   const QRect libre =
       (parent ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
   resize(QSize(1100, 780).boundedTo(libre.size() - QSize(20, 40)));
-  connect(mode_, &QComboBox::currentIndexChanged, this,
-          [this](int i) { ChoisirMode(static_cast<int16_t>(i + 1)); });
+  for (int16_t f = 1; f <= NbFigures; ++f) nomsFigures_ << Q(NomFigure(f, langue_));
+  for (int16_t c = 1; c <= NbColonnesMax; ++c) nomsColonnes_ << Q(NomColonne(c, langue_));
   mode_->setCurrentIndex(ModeValide(mode) ? mode - 1 : 0);
   ChoisirMode(ModeValide(mode) ? mode : 1);
+  connect(mode_, &QComboBox::currentIndexChanged, this,
+          [this](int i) { ChoisirMode(static_cast<int16_t>(i + 1)); });
 }
 
 void FenetreStatistiques::ChoisirMode(int16_t mode) {
@@ -260,7 +272,9 @@ void FenetreStatistiques::ChoisirMode(int16_t mode) {
   histogramme_->Montrer(bilan.stats);
   while (colonnes_->count() > 0) delete colonnes_->widget(0);
   for (int16_t c = 1; c <= NbColonnesMode[mode]; ++c)
-    colonnes_->addTab(TableColonne(bilan.stats, c, langue_, colonnes_), Q(NomColonne(c, langue_)));
+    colonnes_->addTab(
+        TableColonne(bilan.stats, c, langue_, nomsFigures_, nomsColonnes_[c - 1], colonnes_),
+        nomsColonnes_[c - 1]);
 }
 
 void FenetreStatistiques::Exporter() {

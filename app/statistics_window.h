@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 #include <QWidget>
 #include <vector>
 
@@ -56,6 +57,7 @@ class FenetreStatistiques : public QDialog {
   QTabWidget* colonnes_ = nullptr;
   GraphiqueScores* courbe_ = nullptr;
   GraphiqueScores* histogramme_ = nullptr;
+  QStringList nomsFigures_, nomsColonnes_;
 };
 
 }  // namespace rolvex::app

@@ -175,8 +175,10 @@ std::optional<EchecHistorique> EnregistrerParties(const fs::path& dossier,
   Base db;
   try {
     db = Ouvrir(chemin, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, vfs.Nom());
-    // The journal mode stays with the file; the first write of a new history sets it.
-    Executer(db.get(), "PRAGMA journal_mode=WAL; PRAGMA synchronous=FULL;");
+    // The journal mode stays with the file; the first write of a new history sets it. The
+    // commit is not flushed on its own: the close folds the journal into the file and flushes
+    // both, so that the journal never grows and the next open has nothing to replay.
+    Executer(db.get(), "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL;");
     Executer(db.get(), "BEGIN IMMEDIATE");
     try {
       const int64_t version = Entier(db.get(), "PRAGMA user_version");
@@ -260,7 +262,8 @@ LectureHistorique LireHistorique(const fs::path& dossier, std::optional<int16_t>
       PartieJouee& p = lecture.parties.back();
       const int64_t c = entier(10);
       if (c < 1 || c > NbColonnesMode[p.mode]) continue;
-      const auto cases = DepuisTexte(texte(15));
+      const auto* carres = reinterpret_cast<const char*>(sqlite3_column_text(s, 15));
+      const auto cases = DepuisTexte(carres != nullptr ? carres : "");
       if (!cases) continue;
       p.totaux[static_cast<int>(c)] = {
           static_cast<int32_t>(entier(11)), static_cast<int32_t>(entier(12)),

@@ -42,8 +42,11 @@ QTableWidget* TableColonne(const Statistiques& s, int16_t c, Langue langue,
   auto* table = new QTableWidget(NbFigures + 3, 3, parent);
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->setHorizontalHeaderLabels({Q(t.faites), Q(t.moyenneFigure), Q(t.barrees)});
-  table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  // Rows as tall as their text, so that the whole column fits a small screen.
+  table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  table->horizontalHeader()->setStretchLastSection(true);
   table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
   QStringList lignes;
   auto cellule = [&](int ligne, int colonne, const std::string& texte) {
     auto* item = new QTableWidgetItem(Q(texte));
@@ -246,8 +249,8 @@ FenetreStatistiques::FenetreStatistiques(Session& session, int16_t mode, QWidget
   droite->addWidget(courbe_, 1);
   droite->addWidget(histogramme_, 1);
   auto* corps = new QHBoxLayout;
-  corps->addLayout(gauche, 2);
-  corps->addLayout(droite, 3);
+  corps->addLayout(gauche, 1);
+  corps->addLayout(droite, 1);
   auto* tout = new QVBoxLayout(this);
   tout->addLayout(haut);
   tout->addLayout(corps, 1);

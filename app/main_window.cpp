@@ -177,13 +177,8 @@ void FormRolvex::MettreMenusALEchelle() {
 
 // The statistics of the mode played, for as long as the player reads them.
 void FormRolvex::OuvrirStatistiques() {
-  FenetreStatistiques fenetre(session_, Etat().ModeJeu, this);
-  // It grows with the screen as the menus do, within the screen's free area.
-  const double echelle = menuBar()->font().pointSizeF() / font().pointSizeF();
-  fenetre.setFont(menuBar()->font());
-  if (echelle > 1)
-    fenetre.resize(
-        (fenetre.size() * echelle).boundedTo(screen()->availableGeometry().size() - QSize(20, 40)));
+  // It grows with the screen as the menus do.
+  FenetreStatistiques fenetre(session_, Etat().ModeJeu, menuBar()->font(), this);
   fenetre.exec();
 }
 

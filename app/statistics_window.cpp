@@ -206,8 +206,11 @@ void GraphiqueScores::DessinerHistogramme(QPainter& p, const QRectF& zone) {
              QString::number(fin));
 }
 
-FenetreStatistiques::FenetreStatistiques(Session& session, int16_t mode, QWidget* parent)
+FenetreStatistiques::FenetreStatistiques(Session& session, int16_t mode, const QFont& police,
+                                         QWidget* parent)
     : QDialog(parent), session_(session), langue_(session.langue()) {
+  const double echelle = std::max(1.0, police.pointSizeF() / font().pointSizeF());
+  setFont(police);
   setObjectName(QStringLiteral("FenetreStatistiques"));
   const TextesStatistiques& t = TextesStats(langue_);
   setWindowTitle(Q(t.titre));
@@ -258,7 +261,7 @@ FenetreStatistiques::FenetreStatistiques(Session& session, int16_t mode, QWidget
   // As large as a small screen allows, and no larger than reading needs.
   const QRect libre =
       (parent ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
-  resize(QSize(1100, 780).boundedTo(libre.size() - QSize(20, 40)));
+  resize((QSize(1100, 780) * echelle).boundedTo(libre.size() - QSize(20, 40)));
   for (int16_t f = 1; f <= NbFigures; ++f) nomsFigures_ << Q(NomFigure(f, langue_));
   for (int16_t c = 1; c <= NbColonnesMax; ++c) nomsColonnes_ << Q(NomColonne(c, langue_));
   mode_->setCurrentIndex(ModeValide(mode) ? mode - 1 : 0);

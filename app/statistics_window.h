@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QFont>
 #include <QStringList>
 #include <QWidget>
 #include <vector>
@@ -42,8 +43,9 @@ class FenetreStatistiques : public QDialog {
   Q_OBJECT
 
  public:
-  // Opens on the statistics of `mode`.
-  FenetreStatistiques(Session& session, int16_t mode, QWidget* parent);
+  // Opens on the statistics of `mode`, in `police`; the larger the font, the larger the window,
+  // within the screen's free area.
+  FenetreStatistiques(Session& session, int16_t mode, const QFont& police, QWidget* parent);
 
   void ChoisirMode(int16_t mode);
 

@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     lectures.push_back(static_cast<double>(lecture.nsecsElapsed()) / 1e6);
     QElapsedTimer chrono;
     chrono.start();
-    rolvex::app::FenetreStatistiques fenetre(session, 3, nullptr);
+    rolvex::app::FenetreStatistiques fenetre(session, 3, QApplication::font(), nullptr);
     fenetre.show();
     if (!QTest::qWaitForWindowExposed(&fenetre)) return 1;
     fenetre.repaint();

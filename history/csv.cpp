@@ -31,7 +31,7 @@ void Ajouter(std::string& ligne, const Champs&... champs) {
 std::string EnCsv(std::span<const PartieJouee> parties) {
   std::string csv = "date,mode,name,abandoned,score,figures,seconds,language,coach";
   for (int c = 1; c <= NbColonnesMax; ++c) {
-    const std::string k = 'c' + std::to_string(c);
+    const std::string k = std::string(1, 'c').append(std::to_string(c));
     for (const char* total : {"_upper", "_upper_bonus", "_lower", "_lower_bonus"})
       csv.append(",").append(k).append(total);
   }

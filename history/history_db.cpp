@@ -185,11 +185,12 @@ std::optional<EchecHistorique> EnregistrerParties(const fs::path& dossier,
       if (version > VersionSchema) {
         Executer(db.get(), "ROLLBACK");
         return EchecHistorique{EchecHistorique::Nature::Recente, chemin,
-                               "user_version " + std::to_string(version)};
+                               std::string("user_version ").append(std::to_string(version))};
       }
       for (int64_t v = version; v < VersionSchema; ++v) Executer(db.get(), EtapesSchema[v]);
       if (version < VersionSchema)
-        Executer(db.get(), ("PRAGMA user_version=" + std::to_string(VersionSchema)).c_str());
+        Executer(db.get(),
+                 std::string("PRAGMA user_version=").append(std::to_string(VersionSchema)).c_str());
       Inserer(db.get(), parties);
       Executer(db.get(), "COMMIT");
     } catch (const Erreur&) {
@@ -215,7 +216,7 @@ LectureHistorique LireHistorique(const fs::path& dossier, std::optional<int16_t>
     const int64_t version = Entier(db.get(), "PRAGMA user_version");
     if (version > VersionSchema) {
       lecture.echec = EchecHistorique{EchecHistorique::Nature::Recente, chemin,
-                                      "user_version " + std::to_string(version)};
+                                      std::string("user_version ").append(std::to_string(version))};
       return lecture;
     }
     // A database without tables yet holds no game.

@@ -113,7 +113,8 @@ int Heure64(sqlite3_vfs* v, sqlite3_int64* t) {
 VfsTemoin::VfsTemoin(const TemoinAppels& temoin) {
   if (!temoin) return;
   sqlite3_vfs* reel = sqlite3_vfs_find(nullptr);
-  nom_ = "rolvex-temoin-" + std::to_string(reinterpret_cast<std::uintptr_t>(this));
+  nom_ =
+      std::string("rolvex-temoin-").append(std::to_string(reinterpret_cast<std::uintptr_t>(this)));
   vfs_.iVersion = 2;
   vfs_.szOsFile = static_cast<int>(sizeof(FichierTemoin)) + reel->szOsFile;
   vfs_.mxPathname = reel->mxPathname;

@@ -113,7 +113,7 @@ std::string NomFigure(int16_t figure, Langue langue) {
 
 std::string NomColonne(int16_t colonne, Langue langue) {
   return InitTextesLangue(langue)
-      .LegendeDe("CaseNom" + std::string(Colonnes[colonne].nom))
+      .LegendeDe(std::string("CaseNom").append(Colonnes[colonne].nom))
       .value_or("");
 }
 

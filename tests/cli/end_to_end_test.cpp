@@ -66,7 +66,7 @@ TEST(BinaireCli, StatsGivesTheFiguresOfTheGamesPlayedAndANewProcessTheSame) {
       std::string des = partie == 0 ? a[f - 1] : f == 7 ? "66665" : "12345";
       script += "dice";
       for (char d : des) script += std::string(" ") + d;
-      script += "\nok\nclick 1 " + std::to_string(f) + "\n";
+      script.append("\nok\nclick 1 ").append(std::to_string(f)).append("\n");
     }
   }
   script += "new 1\ndice 1 1 1 1 1\nok\nnew 1\nstats 1\n";

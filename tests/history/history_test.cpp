@@ -151,8 +151,10 @@ TEST(Csv, EachGameIsOneLineOfTheHeadersFields) {
     EXPECT_EQ(champ(i, "c1_lower_bonus"), std::to_string(p.totaux[1].bonusBas));
     const int c = NbColonnesMode[p.mode];
     for (int f = 1; f <= NbFigures; ++f)
-      EXPECT_EQ(champ(i, "c" + std::to_string(c) + "_f" + std::to_string(f)),
-                p.cases[c][f] ? std::to_string(*p.cases[c][f]) : "");
+      EXPECT_EQ(
+          champ(i,
+                std::string("c").append(std::to_string(c)).append("_f").append(std::to_string(f))),
+          p.cases[c][f] ? std::to_string(*p.cases[c][f]) : "");
   }
 }
 

@@ -21,9 +21,10 @@ std::vector<PartieJouee> PartiesAuHasard(int nombre, std::uint64_t graine) {
     const int coups = hasard() % 8 == 0 ? static_cast<int>(hasard() % 60) : 20000;
     joueur.JouerPartie(
         partie, [] { return true; }, coups);
-    parties.push_back(ReleverPartie(partie.Etat(), "J" + std::to_string(i % 7),
+    parties.push_back(ReleverPartie(partie.Etat(), std::string("J").append(std::to_string(i % 7)),
                                     static_cast<int32_t>(hasard() % 2000), i % 2 ? "fr" : "en",
-                                    hasard() % 5 == 0, "2024-05-0" + std::to_string(1 + i % 9)));
+                                    hasard() % 5 == 0,
+                                    std::string("2024-05-0").append(std::to_string(1 + i % 9))));
   }
   return parties;
 }

@@ -62,19 +62,25 @@ TEST(Statistiques, AgreeWithTheTotalsAndTheScoresOfEachMode) {
     EXPECT_TRUE(dessous <= s.parties / 2 && dessus <= s.parties / 2);
     EXPECT_TRUE(s.parties % 2 == 0 || std::ranges::find(scores, *s.mediane) != scores.end());
 
-    // A finished game wrote every square of its columns; the others stay empty.
+    // A finished game wrote every square of its columns; the others stay empty. The lower
+    // figures made are those the game counted.
+    int32_t faitesBas = 0, figures = 0;
+    for (const PartieJouee& p : Parties())
+      figures += p.mode == mode && !p.abandonnee ? p.figures : 0;
     for (int c = 1; c <= NbColonnesMax; ++c) {
       int32_t total = 0;
       for (int f = 1; f <= NbFigures; ++f) {
         const StatFigure& sf = s.figures[c][f];
         EXPECT_EQ(sf.faites + sf.barrees, c <= NbColonnesMode[mode] ? s.parties : 0) << c << f;
         total += static_cast<int32_t>(std::lround(sf.moyenne * sf.faites));
+        faitesBas += f >= figure::Maxi ? sf.faites : 0;
       }
       int32_t attendu = 0;
       for (const PartieJouee& p : Parties())
         if (p.mode == mode && !p.abandonnee) attendu += p.totaux[c].haut + p.totaux[c].bas;
       EXPECT_EQ(total, attendu) << "column " << c;
     }
+    EXPECT_EQ(faitesBas, figures);
   }
   Statistiques vide;
   vide.mode = 2;

@@ -19,6 +19,7 @@
 #include "app/keyboard.h"
 #include "app/params_dialog.h"
 #include "app/play_area.h"
+#include "app/statistics_window.h"
 #include "texts/messages.h"
 #include "ui/dice_pictures.h"
 #include "ui/pixel_ratio.h"
@@ -124,6 +125,7 @@ void FormRolvex::CreerMenus() {
       {"MenuOptions", "", 0, nullptr},
       {"MenuVoirScores", "MenuOptions", Qt::Key_F4,
        [&s] { s.Ecran().scoresMontres ? s.EffacerScores() : s.AfficherScores(); }},
+      {"MenuStatistiques", "MenuOptions", Qt::Key_F5, [this] { OuvrirStatistiques(); }},
       {"MenuChoixDés", "MenuOptions", 0, nullptr},
       {"MenuDésClassiques", "MenuChoixDés", 0, [&s] { s.ChoisirFaces(faces::Classiques); }},
       {"MenuDésNumériques", "MenuChoixDés", 0, [&s] { s.ChoisirFaces(faces::Numeriques); }},
@@ -171,6 +173,13 @@ void FormRolvex::MettreMenusALEchelle() {
   menuBar()->setFont(police);
   // A menu opens in a window of its own, which takes no font from the bar.
   for (QMenu* menu : menuBar()->findChildren<QMenu*>()) menu->setFont(police);
+}
+
+// The statistics of the mode played, for as long as the player reads them.
+void FormRolvex::OuvrirStatistiques() {
+  // It grows with the screen as the menus do.
+  FenetreStatistiques fenetre(session_, Etat().ModeJeu, menuBar()->font(), this);
+  fenetre.exec();
 }
 
 void FormRolvex::ConnecterAireJeu() {

@@ -72,6 +72,7 @@ class FormRolvex : public QMainWindow, private VueSession {
   // The client area changed size: the play area is laid out again in it.
   void Redisposer();
   void OuvrirAide();
+  void OuvrirStatistiques();
 
   // VueSession: what the session tells the window.
   void ImageDe(int16_t de, int16_t modele) override;

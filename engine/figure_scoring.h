@@ -53,6 +53,7 @@ struct ScoresColonne {
 struct TotauxColonne {
   int32_t haut = 0, bonusHaut = 0, bas = 0, bonusBas = 0;
   int32_t Somme() const { return haut + bonusHaut + bas + bonusBas; }
+  friend bool operator==(const TotauxColonne&, const TotauxColonne&) = default;
 };
 TotauxColonne CalculerTotaux(const ScoresColonne& colonne);
 

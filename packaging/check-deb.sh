@@ -46,8 +46,9 @@ field() { dpkg-deb -f "$deb" "$1"; }
 # Depends is a comma-separated list; compare package names, not the version bounds.
 mapfile -t depends < <(field Depends | tr ',' '\n' | sed 's/(.*)//; s/^ *//; s/ *$//')
 needed=(fonts-liberation fonts-comic-neue qt6-qpa-plugins)
-# What dpkg-shlibdeps finds in the executable: the Qt libraries and the C and C++ runtimes.
-((has_rolvex)) && needed+=(libqt6widgets6 libqt6core6 libc6 libstdc++6)
+# What dpkg-shlibdeps finds in the executable: the Qt libraries, SQLite (the history of the
+# games) and the C and C++ runtimes.
+((has_rolvex)) && needed+=(libqt6widgets6 libqt6core6 libsqlite3-0 libc6 libstdc++6)
 for p in "${needed[@]}"; do
   printf '%s\n' "${depends[@]}" | grep -qx "$p" || fail "Depends lacks $p: $(field Depends)"
 done

@@ -1,8 +1,11 @@
 #include "session/session.h"
 
+#include "history/csv.h"
+#include "history/history_db.h"
 #include "records/file_store.h"
 #include "records/game_file.h"
 #include "texts/coach_texts.h"
+#include "texts/history_texts.h"
 #include "texts/messages.h"
 
 namespace rolvex {
@@ -102,6 +105,42 @@ void Session::RetirerPartie() {
   if (dossierEcriture_) rolvex::RetirerPartie(*dossierEcriture_, temoin_);
 }
 
+std::optional<std::string> Session::EnregistrerPartie() {
+  if (!dossierEcriture_) return std::nullopt;
+  const PartieJouee partie =
+      ReleverPartie(Etat(), nomJoueur_, chrono_.SecondesPartie(),
+                    langue_ == Langue::Francais ? "fr" : "en", conseilDemande_, MaintenantLocal());
+  const auto echec = EnregistrerParties(*dossierEcriture_, std::span(&partie, 1), temoin_);
+  const bool signale = echecHistoriqueSignale_;
+  echecHistoriqueSignale_ = echec.has_value();
+  if (!echec || signale) return std::nullopt;
+  return MessageEchecHistorique(*echec, langue_);
+}
+
+// A game given up before its first throw was not played: the history does not keep it.
+void Session::AbandonnerPartie() {
+  const EtatPartie& e = Etat();
+  if (e.NumeroTour == 0 || e.PartieTerminee || (e.NumeroTour == 1 && e.NbJets == 0)) return;
+  if (const auto echec = EnregistrerPartie()) vue_.AfficherMessage(*echec);
+}
+
+BilanHistorique Session::StatistiquesHistorique(int16_t mode) const {
+  if (!dossierEcriture_) return {CalculerStatistiques({}, mode), std::nullopt};
+  const LectureHistorique lecture = LireHistorique(*dossierEcriture_, mode);
+  return {CalculerStatistiques(lecture.parties, mode),
+          lecture.echec ? std::optional(MessageEchecHistorique(*lecture.echec, langue_))
+                        : std::nullopt};
+}
+
+std::optional<std::string> Session::ExporterHistorique(const std::filesystem::path& fichier) const {
+  LectureHistorique lecture;
+  if (dossierEcriture_) lecture = LireHistorique(*dossierEcriture_);
+  if (lecture.echec) return MessageEchecHistorique(*lecture.echec, langue_);
+  if (const std::error_code e = EcrireCsv(fichier, lecture.parties))
+    return MessageEchecExport(fichier, e, langue_);
+  return std::nullopt;
+}
+
 void Session::SauverOptions(const ObjetSauvegarde& objet) {
   if (!dossierEcriture_) return;
   const EtatPartie& e = Etat();
@@ -125,13 +164,20 @@ void Session::PanelOkParams_Click(std::string_view nom, int16_t modeJeu) {
     return;
   }
   vue_.FermerDialogueNom();
+  // The game given up is kept under the name and in the mode it was played with.
+  AbandonnerPartie();
   partie_.ChoisirMode(modeJeu);
   nomJoueur_ = nom;
   SauverOptions({.quoi = ObjetSauvegarde::Quoi::Nom, .nom = nomJoueur_});
-  AppelNouveau();
+  NouvellePartie();
 }
 
 void Session::AppelNouveau() {
+  AbandonnerPartie();
+  NouvellePartie();
+}
+
+void Session::NouvellePartie() {
   partie_.AppelNouveau();
   RetirerPartie();
   vue_.Annulable(false);
@@ -330,18 +376,25 @@ void Session::AppelFinPartie() {
   const EtatPartie& e = Etat();
   const PartieFinie partie{nomJoueur_, e.ScoreTotal, chrono_.SecondesPartie(),
                            e.NbFiguresRealisees};
+  int16_t place = 0;
   if (!conseilDemande_ && YesHighScore(scores_, e.ModeJeu, partie)) {
-    const int16_t place = InsertionHighScore(scores_, e.ModeJeu, partie);
+    place = InsertionHighScore(scores_, e.ModeJeu, partie);
     MontrerScores(place);
     SauverOptions({.quoi = ObjetSauvegarde::Quoi::Score, .score = e.ScoreTotal, .place = place});
+  }
+  // Gone with the tables' save when that succeeded; a game over is never resumed. The history
+  // comes after, so that a kill between them loses the game's line rather than counting it
+  // twice.
+  RetirerPartie();
+  const std::optional<std::string> echecHistorique = EnregistrerPartie();
+  if (place != 0) {
     vue_.AfficherMessage(MessagePlace(place, langue_));
     InfoInterface(MsgAutrePartie(langue_));
   } else {
     // No table is shown and no data file written.
     InfoInterface(conseilDemande_ ? MsgHorsClassementCoach(langue_) : MsgHorsClassement(langue_));
   }
-  // Gone with the tables' save when that succeeded; a game over is never resumed.
-  RetirerPartie();
+  if (echecHistorique) vue_.AfficherMessage(*echecHistorique);
   chrono_.Arreter();
   vue_.Chrono(false);
 }

@@ -17,6 +17,7 @@
 #include "engine/dice.h"
 #include "engine/display.h"
 #include "engine/game.h"
+#include "history/statistics.h"
 #include "playarea/layout.h"
 #include "playarea/square_drawing.h"
 #include "records/high_scores.h"
@@ -115,6 +116,13 @@ struct EcranSession {
   EcranSession() { imagesDes.fill(ImageDeFond); }
 };
 
+// The statistics of one mode over the history of the data folder, and why the history could
+// not be read, worded (the statistics are then those of no game).
+struct BilanHistorique {
+  Statistiques stats;
+  std::optional<std::string> echec;
+};
+
 class Session : private Affichage {
  public:
   // A run in `langue` on a screen of largeurEcran × hauteurEcran twips (DimensionsEcranValides).
@@ -166,6 +174,14 @@ class Session : private Affichage {
   // Writes the options and the high scores; a failure is told, the game goes on with what it
   // holds, and the next save tries again; its message says what `objet` was.
   void SauverOptions(const ObjetSauvegarde& objet = {});
+
+  // Every game that ends, and every game given up by a new game after its first throw, is
+  // added to the history of the data folder; a failure is told once, until a game is recorded
+  // again, and the game goes on. Without a folder there is no history.
+  // The statistics of mode 1..3.
+  BilanHistorique StatistiquesHistorique(int16_t mode) const;
+  // Writes the whole history to `fichier` as CSV; the message of a failure, if any.
+  std::optional<std::string> ExporterHistorique(const std::filesystem::path& fichier) const;
 
   // The name dialog's OK: an empty name is refused with a message; otherwise the mode (1..3;
   // another value keeps the mode) and the name are taken and saved, and a new game starts.
@@ -249,6 +265,10 @@ class Session : private Affichage {
   void ReprendrePartie();
   void SauverPartie();
   void RetirerPartie();
+  // Adds the game on the sheet to the history; the message of a failure not told yet.
+  std::optional<std::string> EnregistrerPartie();
+  void AbandonnerPartie();
+  void NouvellePartie();
   // A gesture on the game: then the game is saved, and whether it can be undone is told.
   // The coach's part of a gesture: the decision it was, the advice that no longer holds, the
   // odds of the dice as they are now.
@@ -286,7 +306,8 @@ class Session : private Affichage {
   std::vector<conseil::Decision> decisions_;  // of the game on screen, since it began here
   std::vector<conseil::Erreur> revue_;
   std::vector<conseil::Choix> conseils_;
-  bool echecPartieSignale_ = false;  // told once, until a save of the game succeeds again
+  bool echecPartieSignale_ = false;      // told once, until a save of the game succeeds again
+  bool echecHistoriqueSignale_ = false;  // told once, until a game is recorded again
   TemoinAppels temoin_;
 };
 

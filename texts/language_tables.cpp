@@ -75,6 +75,7 @@ constexpr Ecriture EcrituresLangue[] = {
     Sur("MenuQuit", "Quitter", "Quit"),
     Sur("MenuOptions", "Options", "Options"),
     Sur("MenuVoirScores", "Voir les scores", "See the scores"),
+    Sur("MenuStatistiques", "Statistiques", "Statistics"),
     Sur("MenuChoixDés", "Choix des dés", "Dices Type"),
     Sur("MenuDésClassiques", "Classiques", "Classical"),
     Sur("MenuDésNumériques", "Numériques", "Numerical"),

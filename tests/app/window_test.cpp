@@ -17,8 +17,11 @@
 #include "app/params_dialog.h"
 #include "app/splash_window.h"
 #include "app/startup.h"
+#include "app/statistics_window.h"
+#include "history/history_db.h"
 #include "tests/ui/qt_print.h"
 #include "texts/accessible_texts.h"
+#include "texts/history_texts.h"
 #include "texts/messages.h"
 #include "ui/dice_pictures.h"
 #include "ui/panel.h"
@@ -612,6 +615,58 @@ TEST_F(Gestes, MenusSpeakTheRunsLanguageAndOnlyYesEndsTheRun) {
     EXPECT_EQ(boites.boites, vue.boites);
     EXPECT_TRUE(decharge && !fenetre->isVisible() && environnement.fins == 1);
     environnement.fins = 0;
+  }
+}
+
+// F5 opens the statistics of the mode played; for each mode chosen in it, the numbers, the tabs
+// of the columns and their tables show what the session reports, every part is reached with
+// Tab and named for a screen reader, and Escape closes it.
+TEST_F(Gestes, TheStatisticsWindowShowsWhatTheSessionReports) {
+  std::vector<PartieJouee> parties(5);
+  for (int i = 0; i < 5; ++i) {
+    parties[i].mode = i < 3 ? 1 : 2;
+    parties[i].score = 100 * (i + 1);
+    parties[i].abandonnee = i == 4;
+    parties[i].cases[1][1] = static_cast<int16_t>(i);
+  }
+  ASSERT_FALSE(EnregistrerParties(environnement.Dossier(), parties));
+  for (Langue l : {Langue::Francais, Langue::Anglais}) {
+    Ouvrir(l);
+    bool vue = false;
+    QTimer::singleShot(0, [&] {
+      auto* f = qobject_cast<FenetreStatistiques*>(QApplication::activeModalWidget());
+      ASSERT_TRUE(f);
+      auto* mode = f->findChild<QComboBox*>("ModeStatistiques");
+      EXPECT_EQ(mode->currentIndex() + 1, fenetre->Etat().ModeJeu);
+      for (int16_t m : {2, 1}) {
+        mode->setFocus();
+        while (mode->currentIndex() + 1 != m) QTest::keyClick(mode, Qt::Key_Up);
+        const Statistiques s = fenetre->Jeu().StatistiquesHistorique(m).stats;
+        EXPECT_EQ(f->findChild<QLabel*>("ResumeStatistiques")->text(), Q(ResumeStatistiques(s, l)));
+        auto* onglets = f->findChild<QTabWidget*>("FiguresStatistiques");
+        ASSERT_EQ(onglets->count(), NbColonnesMode[m]);
+        EXPECT_EQ(onglets->tabText(m - 1), Q(NomColonneFeuille(static_cast<int16_t>(m), l)));
+        auto* table = qobject_cast<QTableWidget*>(onglets->widget(0));
+        EXPECT_EQ(table->item(0, 0)->text().toInt(), s.figures[1][1].faites);
+        EXPECT_EQ(table->item(0, 2)->text().toInt(), s.figures[1][1].barrees);
+      }
+      QSet<QWidget*> atteints;
+      for (QWidget* w = mode; !atteints.contains(w); w = w->nextInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus && w->isVisible()) atteints.insert(w);
+      for (auto* w : f->findChildren<QWidget*>()) {
+        const bool partie = qobject_cast<GraphiqueScores*>(w) || qobject_cast<QTableWidget*>(w) ||
+                            w->objectName() == "ResumeStatistiques" ||
+                            w->objectName() == "ExporterCsv";
+        EXPECT_TRUE(!partie ||
+                    ((atteints.contains(w) || !w->isVisible()) && !w->accessibleName().isEmpty()))
+            << w->metaObject()->className();
+      }
+      vue = true;
+      QTest::keyClick(f, Qt::Key_Escape);
+    });
+    Touche(Qt::Key_F5);
+    EXPECT_TRUE(vue);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   }
 }
 

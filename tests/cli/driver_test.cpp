@@ -6,12 +6,15 @@
 #include <stdlib.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "history/history_db.h"
 #include "tools/cli/layout_json.h"
 #include "tools/cli/state_json.h"
+#include "tools/cli/stats_json.h"
 
 namespace rolvex::cli {
 namespace {
@@ -166,7 +169,7 @@ TEST(Refus, ARefusedLineSaysWhatIsWrongAndChangesNothing) {
         "bonus 1",     "bonus 3 2", "bare 1",      "panel",        "layout 1 9",   "data  \t ",
         "lang",        "seed",      "undo now",    "left",         "faces",        "tick 1 2",
         "new 1 2",     "mode 1 2",  "panel A 1 2", "layout 9 9 2", "layout 9 9 5", "click 1 2 3",
-        "hover 1 2 3", "mode"})
+        "hover 1 2 3", "mode",      "stats 0",     "stats 4",      "stats 1 2"})
     refusee(ligne, "");
   EXPECT_EQ(p.EtatJson(), partie);
 }
@@ -181,6 +184,13 @@ TEST(Commandes, DataReadsAndWritesItsFolder) {
   EXPECT_FALSE(q.Executer("data \t" + dossier + " \r").refus);
   EXPECT_EQ(q.EtatJson()["captions"]["TextName"], "Léa");
   EXPECT_EQ(q.Vue().optionMode, 2);
+  // `stats` prints what the session reports of the session's mode, or refuses with its message.
+  const int16_t mode = q.Jeu().Etat().ModeJeu;
+  EXPECT_EQ(q.Executer("stats").sortie,
+            LigneJson(StatistiquesEnJson(q.Jeu().StatistiquesHistorique(mode).stats)));
+  std::ofstream(CheminHistorique(dossier)) << "not a database, not at all, and long enough";
+  EXPECT_EQ(q.Executer("stats 2").refus, q.Jeu().StatistiquesHistorique(2).echec);
+  EXPECT_TRUE(q.Jeu().StatistiquesHistorique(2).echec);
   std::filesystem::remove_all(dossier);
 }
 

@@ -4,6 +4,7 @@
 #include "session/session.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <stdlib.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -12,12 +13,17 @@
 #include <csignal>
 #include <fstream>
 #include <functional>
+#include <random>
+#include <span>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "history/csv.h"
+#include "history/history_db.h"
 #include "records/file_store.h"
 #include "texts/coach_texts.h"
+#include "texts/history_texts.h"
 #include "texts/messages.h"
 
 namespace rolvex {
@@ -339,10 +345,12 @@ Retrouve Relire(const fs::path& dossier) {
   return {true, r.s.Etat(), r.s.Horloge().SecondesPartie(), r.s.Scores()};
 }
 
-// A folder whose tables are empty, so that a game takes place 1.
+// A folder whose tables are empty, so that a game takes place 1, and whose history holds three
+// games.
 fs::path DossierNeuf() {
   const fs::path dossier = DossierTemporaire();
   EXPECT_TRUE(SauverOptions(dossier, DonneesOptions{}).Reussie());
+  EXPECT_FALSE(EnregistrerParties(dossier, std::vector<PartieJouee>(3)));
   return dossier;
 }
 
@@ -409,6 +417,13 @@ TEST(Reprise, AKillAtAnyInstantResumesAfterTheGestureUnderWayOrTheOneBefore) {
     int statut = 0;
     ASSERT_TRUE(::waitpid(enfant, &statut, 0) == enfant && WIFSIGNALED(statut)) << tue;
     const Retrouve r = Relire(dossier);
+    // The history opens and holds the games recorded before, and the game once it has ended.
+    const LectureHistorique lu = LireHistorique(dossier);
+    EXPECT_TRUE(!lu.echec &&
+                std::vector(lu.parties.begin(), lu.parties.begin() + 3) ==
+                    std::vector<PartieJouee>(3) &&
+                lu.parties.size() <= 3u + (geste + 1 >= gestes.size()))
+        << tue;
     EXPECT_TRUE(r == apres[geste - 1] || r == apres[geste])
         << "killed at instant " << tue << ", in gesture " << geste;
     fs::remove_all(dossier);
@@ -440,6 +455,107 @@ TEST(Reprise, TheDiceRunOnAndADamagedFileIsSetAside) {
             std::vector{MsgPartieIllisible(fichier.string(), aCote.string(), Langue::Francais)});
   EXPECT_TRUE(!abimee.s.PartieReprise() && fs::exists(aCote) && !fs::exists(fichier));
   fs::remove_all(dossier);
+}
+
+// The history keeps each game that ends and each game given up after its first throw, with the
+// mode it was played in; what the statistics and the export show is what it holds.
+TEST(Historique, EachGameEndAndEachGameGivenUpIsRecordedOnce) {
+  const fs::path dossier = DossierNeuf();
+  Lancement run(dossier);
+  for (const auto& g : Gestes()) g(run.s);
+  const EtatPartie fin = run.s.Etat();
+  run.s.PanelOkParams_Click("Zoé", 3);
+  run.s.AppelNouveau();  // before the first throw: nothing to keep
+  run.s.PanelOkDe_Click();
+  run.s.Tic(4);
+  run.s.PanelOkParams_Click("Léa", 1);
+  const LectureHistorique lu = LireHistorique(dossier);
+  ASSERT_EQ(lu.parties.size(), 5u);  // after the three of DossierNeuf
+  const PartieJouee& finie = lu.parties[3];
+  const PartieJouee& abandonnee = lu.parties[4];
+  EXPECT_EQ(std::tuple(finie.mode, finie.nom, finie.abandonnee, finie.score, finie.figures,
+                       finie.secondes, finie.langue, finie.conseil),
+            std::tuple(1, "Zoé", false, ScorePartieConnue, fin.NbFiguresRealisees,
+                       7 * (NbFigures - 1), "fr", false));
+  for (int16_t f = 1; f <= NbFigures; ++f)
+    EXPECT_EQ(finie.cases[colonne::Libre][f], fin.Cases(colonne::Libre, f).Score);
+  EXPECT_EQ(finie.totaux[1],
+            (TotauxColonne{fin.TotalHaut[1], fin.BonusHaut[1], fin.TotalBas[1], fin.BonusBas[1]}));
+  EXPECT_EQ(std::tuple(abandonnee.mode, abandonnee.nom, abandonnee.abandonnee, abandonnee.secondes),
+            std::tuple(3, "Zoé", true, 4));
+  EXPECT_EQ(run.s.StatistiquesHistorique(1).stats, CalculerStatistiques(lu.parties, 1));
+  const fs::path csv = dossier / "export.csv";
+  EXPECT_EQ(run.s.ExporterHistorique(csv), std::nullopt);
+  std::ifstream f(csv, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}), EnCsv(lu.parties));
+  EXPECT_EQ(run.s.ExporterHistorique(dossier / "x" / "x.csv"),
+            MessageEchecExport(dossier / "x" / "x.csv",
+                               std::make_error_code(std::errc::no_such_file_or_directory),
+                               Langue::Francais));
+  fs::remove_all(dossier);
+}
+
+// A history that is random bytes, cut short, held by another program or that cannot be
+// written is told once, with what the history reports of it; the games go on and the data
+// files hold what their saves wrote. Once a game is recorded again, the next failure is told.
+TEST(Historique, AFailingHistoryIsToldOnceAndCostsNothingElse) {
+  const auto gestes = Gestes();
+  using enum EchecHistorique::Nature;
+  for (const auto& [panne, nature] :
+       {std::pair<std::string, EchecHistorique::Nature>{"bytes", Abimee},
+        {"cut", Abimee},
+        {"locked", Verrouillee},
+        {"folder", Inscription}}) {
+    const fs::path dossier = DossierNeuf();
+    const fs::path chemin = CheminHistorique(dossier);
+    pid_t autre = 0;
+    if (panne == "bytes") std::ofstream(chemin, std::ios::trunc) << std::string(5000, 'Z');
+    if (panne == "cut") fs::resize_file(chemin, fs::file_size(chemin) / 2);
+    if (panne == "folder") fs::remove(chemin), fs::create_directory(chemin);
+    if (panne == "locked") {
+      int tube[2];
+      ASSERT_EQ(::pipe(tube), 0);
+      if ((autre = ::fork()) == 0) {
+        sqlite3* db = nullptr;
+        sqlite3_open(chemin.c_str(), &db);
+        sqlite3_exec(db, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr);
+        (void)!::write(tube[1], "x", 1);
+        ::pause();
+      }
+      char x;
+      ASSERT_EQ(::read(tube[0], &x, 1), 1);
+    }
+    const std::optional<EchecHistorique> echec = EnregistrerParties(dossier, {});
+    ASSERT_TRUE(echec && echec->nature == nature && echec->chemin == chemin) << panne;
+    auto octets = [&] {
+      std::ifstream f(chemin, std::ios::binary);
+      if (!fs::is_regular_file(chemin)) return std::string("folder");
+      return std::string(std::istreambuf_iterator<char>(f), {});
+    };
+    const std::string octetsAvant = octets();
+    Lancement run(dossier);
+    for (const auto& g : gestes) g(run.s);
+    run.s.PanelOkParams_Click("Zoé", 1);
+    run.s.PanelOkDe_Click();
+    run.s.AppelNouveau();
+    EXPECT_EQ(run.messages, (std::vector{MessagePlace(1, Langue::Francais),
+                                         MessageEchecHistorique(*echec, Langue::Francais)}))
+        << panne;
+    EXPECT_EQ(Relire(dossier).scores, run.s.Scores());
+    EXPECT_EQ(run.s.Scores()[1][1].score, ScorePartieConnue);
+    EXPECT_EQ(octets(), octetsAvant) << panne;
+    if (autre > 0) ::kill(autre, SIGKILL), ::waitpid(autre, nullptr, 0);
+    fs::remove_all(chemin);
+    run.s.PanelOkDe_Click();
+    run.s.AppelNouveau();
+    EXPECT_EQ(LireHistorique(dossier).parties.size(), 1u);
+    fs::remove(chemin);
+    fs::create_directory(chemin);
+    run.s.PanelOkDe_Click();
+    run.s.AppelNouveau();
+    EXPECT_EQ(run.messages.size(), 3u) << panne;
+    fs::remove_all(dossier);
+  }
 }
 
 }  // namespace

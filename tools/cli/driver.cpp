@@ -6,6 +6,7 @@
 #include "coach_json.h"
 #include "layout_json.h"
 #include "state_json.h"
+#include "stats_json.h"
 
 namespace rolvex::cli {
 
@@ -45,6 +46,13 @@ Reponse Pilote::Executer(std::string_view ligne) {
               return Reponse{.refus =
                                  "data comes before the first game: the window loads its "
                                  "files once, at start-up"};
+            // The history's failure goes where the script's faults go, with nothing printed.
+            if (const auto* stats = std::get_if<AfficherStatistiques>(&c)) {
+              const BilanHistorique bilan =
+                  session_.StatistiquesHistorique(stats->modeJeu.value_or(session_.Etat().ModeJeu));
+              if (bilan.echec) return Reponse{.refus = *bilan.echec};
+              return Reponse{.sortie = LigneJson(StatistiquesEnJson(bilan.stats))};
+            }
             return Reponse{.sortie = Appliquer(c)};
           },
       },
@@ -101,6 +109,7 @@ std::optional<std::string> Pilote::Appliquer(const Commande& commande) {
                    s.DemanderRevue();
                    sortie = LigneJson(RevueEnJson(s));
                  },
+                 [&](const AfficherStatistiques&) {},  // answered by Executer
              },
              commande);
   return sortie;

@@ -122,6 +122,12 @@ Lecture LireTics(Arguments a) {
 
 Lecture LireEtat(Arguments) { return AfficherEtat{}; }
 
+Lecture LireStatistiques(Arguments a) {
+  if (a.empty()) return AfficherStatistiques{};
+  if (auto m = DansBorne(a[0], Mode)) return AfficherStatistiques{*m};
+  return HorsBorne(a[0], Mode);
+}
+
 Lecture LireSurvolCase(Arguments a) {
   const auto c = DansBorne(a[0], Colonne);
   if (!c) return HorsBorne(a[0], Colonne);
@@ -241,6 +247,7 @@ constexpr std::array Syntaxes{
     Syntaxe{"faces", "faces 1|2", 1, 1, LireFaces},
     Syntaxe{"tick", "tick [N]", 0, 1, LireTics},
     Syntaxe{"state", "state", 0, 0, LireEtat},
+    Syntaxe{"stats", "stats [MODE]", 0, 1, LireStatistiques},
     Syntaxe{"hover", "hover COLUMN FIGURE", 2, 2, LireSurvolCase},
     Syntaxe{"bonus", "bonus 1|2 COLUMN", 2, 2, LireSurvolBonus},
     Syntaxe{"panel", "panel NAME [ROW]", 1, 2, LireSurvolPanel},

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -60,6 +61,12 @@ struct Tics {  // tick [N]
 };
 struct AfficherEtat {  // state
   static constexpr bool deJeu = false;
+};
+// stats [MODE]: prints the statistics of mode MODE (the session's mode without it) over the
+// history of the data folder, as one line of JSON.
+struct AfficherStatistiques {
+  static constexpr bool deJeu = false;
+  std::optional<int16_t> modeJeu;  // 1..3
 };
 
 // The mouse over the play area, as the window delivers it: a control that is not on screen
@@ -130,7 +137,7 @@ using Commande =
                  CliquerPlaceDe, CliquerCase, ChoisirFaces, Tics, AfficherEtat, SurvolerCase,
                  SurvolerBonus, SurvolerPanel, SurvolerPanelScore, SurvolerAire, Disposer,
                  ChargerDossier, ValiderNom, ChoisirOptionMode, AnnulerCase, DemanderConseil,
-                 BasculerChances, DemanderRevue>;
+                 BasculerChances, DemanderRevue, AfficherStatistiques>;
 
 // The name box holds at most 12 characters.
 inline constexpr std::size_t LongueurTextName = 12;

@@ -335,6 +335,29 @@ TEST(Estimation, AgreesWithTheChainOfSixesKept) {
       EXPECT_NEAR(Estimation::Partagee().Colonne(feuille, colonne::Deux), attendu, 1e-9);
     }
   }
+  // Maxi or Mini left alone: the other bounds it; crossed out, it bounds nothing and the lower
+  // bonus is lost. Upper total 75: the lower bonus is doubled.
+  const Loi& mini = LoiFigure(NbJetsMax, figure::Mini);
+  const Loi& maxi = LoiFigure(NbJetsMax, figure::Maxi);
+  for (const auto& [figureLibre, autre] :
+       {std::pair{figure::Mini, 20}, {figure::Maxi, 12}, {figure::Mini, 0}}) {
+    Feuille feuille;
+    ScoresColonne& col = feuille.colonnes[colonne::Libre];
+    const int16_t scores[] = {0, 5, 10, 15, 20, 25, 0, 0, 0, 30, 40, 45, 60, 80};
+    for (int16_t f = 1; f <= NbFigures; ++f) col.score[f] = scores[f];
+    col.ecrit.fill(true);
+    col.ecrit[figureLibre] = false;
+    col.score[figureLibre == figure::Mini ? figure::Maxi : figure::Mini] =
+        static_cast<int16_t>(autre);
+    double attendu = CalculerTotaux(col).Somme();
+    for (int v = 0; v <= 100; ++v) {
+      const bool borne = figureLibre == figure::Mini ? v < autre : v > autre;
+      const double p = figureLibre == figure::Mini ? mini[v] : maxi[v];
+      if (autre == 0) attendu += p * v;
+      if (autre != 0 && borne) attendu += p * (v + 3 * std::abs(v - autre) + BonusBasDouble);
+    }
+    EXPECT_NEAR(Estimation::Partagee().Colonne(feuille, colonne::Libre), attendu, 1e-9) << autre;
+  }
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace {
 const QColor Or(255, 170, 0);
 const QColor Lisere(90, 50, 0);
 constexpr int EpaisseurMinimale = 3;
-constexpr int EpaisseurMaximale = 4;
+constexpr int EpaisseurMaximale = 6;
 
 }  // namespace
 
@@ -22,7 +22,7 @@ CadreConseil::CadreConseil(QWidget* parent) : QWidget(parent) {
 }
 
 int CadreConseil::Epaisseur(const QWidget& cible) {
-  return std::clamp(std::min(cible.width(), cible.height()) / 12, EpaisseurMinimale,
+  return std::clamp(std::min(cible.width(), cible.height()) / 16, EpaisseurMinimale,
                     EpaisseurMaximale);
 }
 

@@ -15,7 +15,7 @@ class CadreConseil : public QWidget {
   // Stands over `cible`, in the same parent, while `cible` is shown; nullptr hides it.
   void Marquer(QWidget* cible);
   QWidget* Cible() const { return cible_; }
-  // The ring's width: it grows with the control, from 3 to 4 pixels.
+  // The ring's width: it grows with the control, from 3 to 6 pixels.
   static int Epaisseur(const QWidget& cible);
 
  protected:

@@ -680,10 +680,27 @@ TEST_F(Gestes, TheCoachsMarksAndReviewShowWhatTheSessionReports) {
   for (int i = 0; i < liste.count(); ++i) {
     EXPECT_EQ(liste.item(i)->text(), Q(s.TexteRevue(size_t(i))));
     EXPECT_EQ(liste.currentRow(), i);
-    const ScoresColonne& libre = s.Revue()[size_t(i)].decision.feuille.colonnes[colonne::Libre];
+    const conseil::Decision& d = s.Revue()[size_t(i)].decision;
+    const ScoresColonne& libre = d.feuille.colonnes[colonne::Libre];
+    EXPECT_EQ(feuille.horizontalHeaderItem(0)->text(), Q(NomColonne(colonne::Libre, s.langue())));
     for (int16_t f = 1; f <= NbFigures; ++f)
-      EXPECT_EQ(feuille.item(f - 1, 0)->text(),
-                libre.ecrit[f] ? QString::number(libre.score[f]) : QString());
+      EXPECT_EQ(feuille.verticalHeaderItem(f - 1)->text() + feuille.item(f - 1, 0)->text(),
+                Q(NomFigure(f, s.langue())) +
+                    (libre.ecrit[f] ? QString::number(libre.score[f]) : QString()));
+    // The dice as they were, named as on the table; a die thrown again is faded.
+    EtatPartie etat;
+    std::tie(etat.Des, etat.DesGardes, etat.NbJets) =
+        std::tuple(d.situation.des, d.situation.gardes, d.situation.jet);
+    for (int16_t k = 1; k <= NbDes; ++k) {
+      const QPixmap& de = revue->findChild<QLabel*>(Q(NomElement("DéRevue", k)))->pixmap();
+      EXPECT_EQ(de.toImage() == ui::ImageModeleDe(etat.Des[k] - 1 + (s.Etat().TypeDes - 1) * 6,
+                                                  de.deviceIndependentSize().toSize().width(),
+                                                  de.devicePixelRatio())
+                                    .toImage(),
+                etat.DesGardes[k]);
+      EXPECT_EQ(revue->findChild<QLabel*>(Q(NomElement("DéRevue", k)))->accessibleName(),
+                Q(AccessibleDe(etat, k, s.langue()).nom));
+    }
     QTest::keyClick(&liste, Qt::Key_Down);
   }
   QTest::keyClick(&liste, Qt::Key_Escape);

@@ -7,7 +7,9 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
+#include <QThreadPool>
 #include <QTimer>
 #include <array>
 #include <map>
@@ -19,8 +21,11 @@
 #include "app/keyboard.h"
 #include "app/params_dialog.h"
 #include "app/play_area.h"
+#include "app/review_dialog.h"
 #include "app/statistics_window.h"
+#include "texts/coach_texts.h"
 #include "texts/messages.h"
+#include "ui/advice_frame.h"
 #include "ui/dice_pictures.h"
 #include "ui/pixel_ratio.h"
 
@@ -87,6 +92,8 @@ void FormRolvex::Form_Load() {
     imagesDes_->Repeindre(ratio, des);
   });
   ConnecterAireJeu();
+  cadreCase_ = new ui::CadreConseil(&(*ecran_)[Seul::PictureAireJeu]);
+  for (int16_t i = 1; i <= NbDes; ++i) cadresDes_[i] = new ui::CadreConseil(client);
   // The empty sheet of start-up offers nothing to choose.
   for (int16_t c = 1; c <= NbColonnesMax; ++c)
     for (int16_t f = 1; f <= NbFigures; ++f)
@@ -105,6 +112,7 @@ void FormRolvex::Form_Load() {
   fichierAide_ = rolvex::FichierAide(langue());
   ecran_->Panneau(Seul::PanelInfoDeroulement).show();
   Info(session_.TexteInfo());
+  ActualiserCoach();
 }
 
 // The menu bar as data: each entry under its parent, with its key and its command; an entry
@@ -121,6 +129,13 @@ void FormRolvex::CreerMenus() {
       {"MenuJeu", "", 0, nullptr},
       {"MenuNew", "MenuJeu", Qt::Key_F2, [this] { AppelPreNouveau(); }},
       {"MenuAnnuler", "MenuJeu", (Qt::CTRL | Qt::Key_Z).toCombined(), [&s] { s.Annuler(); }},
+      {"MenuConseil", "MenuJeu", Qt::Key_H, [&s] { s.DemanderConseil(); }},
+      {"MenuChances", "MenuJeu", Qt::Key_O,
+       [this] {
+         session_.BasculerChances();
+         ActualiserCoach();
+       }},
+      {"MenuRevue", "MenuJeu", Qt::Key_R, [&s] { s.DemanderRevue(); }},
       {"MenuQuit", "MenuJeu", Qt::Key_F9, [&s] { s.DemanderQuitter(); }},
       {"MenuOptions", "", 0, nullptr},
       {"MenuVoirScores", "MenuOptions", Qt::Key_F4,
@@ -148,6 +163,13 @@ void FormRolvex::CreerMenus() {
     if (e.touche != 0) action->setShortcut(QKeySequence(e.touche));
     connect(action, &QAction::triggered, this, e.commande);
   }
+
+  // The coach's items take their words from its texts; its odds are ticked while shown.
+  const TextesCoach coach = TextesDuCoach(langue());
+  Trouver<QAction>(*this, "MenuConseil")->setText(ui::EnQString(coach.menuConseil));
+  Trouver<QAction>(*this, "MenuChances")->setText(ui::EnQString(coach.menuChances));
+  Trouver<QAction>(*this, "MenuChances")->setCheckable(true);
+  Trouver<QAction>(*this, "MenuRevue")->setText(ui::EnQString(coach.menuRevue));
 
   // One face style at a time, ticked.
   auto* faces = new QActionGroup(this);
@@ -326,6 +348,56 @@ void FormRolvex::DessineCases() {
 
 void FormRolvex::Annulable(bool possible) {
   Trouver<QAction>(*this, "MenuAnnuler")->setEnabled(possible);
+  ActualiserCoach();
+}
+
+// Told after each gesture and at each new game, as the undo is.
+void FormRolvex::ActualiserCoach() {
+  Trouver<QAction>(*this, "MenuRevue")->setEnabled(session_.RevuePossible());
+  Trouver<QAction>(*this, "MenuChances")->setChecked(session_.ChancesMontrees());
+}
+
+// The coach works on a thread of the pool while the window answers; its result is shown on
+// the window's thread, unless the window has gone meanwhile. The application waits for the
+// pool's threads before it ends.
+void FormRolvex::Travailler(std::function<std::function<void()>()> travail) {
+  QThreadPool::globalInstance()->start(
+      [fenetre = QPointer<FormRolvex>(this), travail = std::move(travail)] {
+        std::function<void()> suite = travail();
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [fenetre, suite = std::move(suite)] {
+              if (fenetre) suite();
+            },
+            Qt::QueuedConnection);
+      });
+}
+
+void FormRolvex::Conseil() {
+  const std::optional<ConseilEcran>& k = session_.Ecran().conseil;
+  cadreCase_->Marquer(k && !k->garder ? &ecran_->Panneau(CleCase{k->colonne, k->figure}) : nullptr);
+  for (int16_t i = 1; i <= NbDes; ++i)
+    cadresDes_[i]->Marquer(
+        k && k->garder && k->des[i] ? &ecran_->Image(CleElement{Famille::ImageDe, i}) : nullptr);
+  // The marks carry the hint's sentence, which the information line says as well.
+  const QString nom = ui::EnQString(TextesDuCoach(langue()).menuConseil).remove('&');
+  const QString phrase = k ? ui::EnQString(session_.TexteInfo()) : QString();
+  for (ui::CadreConseil* cadre : cadresDes_) {
+    cadre->setAccessibleName(nom);
+    cadre->setAccessibleDescription(phrase);
+  }
+  cadreCase_->setAccessibleName(nom);
+  cadreCase_->setAccessibleDescription(phrase);
+}
+
+void FormRolvex::RevuePrete() {
+  if (auto* ancienne = findChild<QDialog*>(QStringLiteral("FenetreRevue"))) ancienne->close();
+  auto* revue = new FenetreRevue(*this, session_, menuBar()->font());
+  revue->setWindowModality(Qt::WindowModal);
+  revue->show();
+  QRect place = revue->frameGeometry();
+  place.moveCenter(frameGeometry().center());
+  revue->move(place.topLeft());
 }
 
 void FormRolvex::Info(std::string_view texte) {
@@ -362,6 +434,8 @@ void FormRolvex::PreparerNouvellePartie() {
   ecran_->Panneau(Seul::PictureAireJeu).hide();
   feuilleEnRefection_ = true;
   ecran_->AppliquerDisposition(session_.Aire());
+  Conseil();
+  ActualiserCoach();
 }
 
 void FormRolvex::Scores(bool montres) {

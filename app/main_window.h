@@ -14,8 +14,9 @@
 class QTimer;
 
 namespace rolvex::ui {
+class CadreConseil;
 class ImagesDes;
-}
+}  // namespace rolvex::ui
 
 namespace rolvex::app {
 
@@ -73,6 +74,8 @@ class FormRolvex : public QMainWindow, private VueSession {
   void Redisposer();
   void OuvrirAide();
   void OuvrirStatistiques();
+  // The coach's menu items as the session allows them now.
+  void ActualiserCoach();
 
   // VueSession: what the session tells the window.
   void ImageDe(int16_t de, int16_t modele) override;
@@ -88,6 +91,9 @@ class FormRolvex : public QMainWindow, private VueSession {
   void AfficherMessage(std::string_view texte) override;
   bool DemanderOuiNon(std::string_view texte) override;
   void Annulable(bool possible) override;
+  void Travailler(std::function<std::function<void()>()> travail) override;
+  void Conseil() override;
+  void RevuePrete() override;
   void Chrono(bool enMarche) override;
   void DechargerTousControles() override;
   void Terminer() override;
@@ -102,6 +108,9 @@ class FormRolvex : public QMainWindow, private VueSession {
   bool feuilleEnRefection_ = false;  // hidden while laid out for a new game, until drawn
   std::unique_ptr<AccessibiliteJeu> accessibilite_;
   ClavierJeu* clavier_ = nullptr;
+  // The coach's marks: the square to write or announce, and the dice to keep.
+  ui::CadreConseil* cadreCase_ = nullptr;
+  ParDe<ui::CadreConseil*> cadresDes_{};
 };
 
 }  // namespace rolvex::app

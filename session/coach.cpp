@@ -136,7 +136,11 @@ std::string Session::TexteRevue(std::size_t i) const {
 std::string Session::TexteRevueEntiere() const {
   if (revue_.empty()) return std::string(MsgRevueSansErreur(langue_));
   std::string texte;
-  for (std::size_t i = 0; i < revue_.size(); ++i) texte += (i ? "\n" : "") + TexteRevue(i);
+  // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) on "literal" + string.
+  for (std::size_t i = 0; i < revue_.size(); ++i) {
+    if (i > 0) texte += '\n';
+    texte += TexteRevue(i);
+  }
   return texte;
 }
 

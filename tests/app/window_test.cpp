@@ -21,8 +21,10 @@
 #include "history/history_db.h"
 #include "tests/ui/qt_print.h"
 #include "texts/accessible_texts.h"
+#include "texts/coach_texts.h"
 #include "texts/history_texts.h"
 #include "texts/messages.h"
+#include "ui/advice_frame.h"
 #include "ui/dice_pictures.h"
 #include "ui/panel.h"
 #include "ui/picture.h"
@@ -667,6 +669,105 @@ TEST_F(Gestes, TheStatisticsWindowShowsWhatTheSessionReports) {
     Touche(Qt::Key_F5);
     EXPECT_TRUE(vue);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  }
+}
+
+// H, O and R are the session's commands, from the keyboard's frame too. The coach's rings
+// stand on exactly the square or dice of the advice the session shows, until the next gesture;
+// the review is enabled once the game is over and lists the session's sentences, each with the
+// sheet of its moment; a new game unticks the odds.
+TEST_F(Gestes, TheCoachsMarksAndReviewShowWhatTheSessionReports) {
+  Ouvrir(Langue::Anglais);
+  NouvellePartie(1);
+  const Session& s = fenetre->Jeu();
+  auto marques = [&] {
+    QStringList noms;
+    for (QWidget* w : fenetre->findChildren<QWidget*>("CadreConseil"))
+      if (auto* c = static_cast<ui::CadreConseil*>(w); c->isVisible())
+        noms << c->Cible()->objectName() + (c->geometry() == c->Cible()->geometry() ? "" : "?");
+    noms.sort();
+    return noms;
+  };
+  auto conseilles = [&] {
+    QStringList noms;
+    const std::optional<ConseilEcran>& k = s.Ecran().conseil;
+    for (int16_t i = 1; k && k->garder && i <= NbDes; ++i)
+      if (k->des[i]) noms << Q(NomElement("ImageDé", i));
+    if (k && !k->garder) noms << Q(NomCase(k->colonne, k->figure));
+    noms.sort();
+    return noms;
+  };
+  auto conseil = [&] {
+    boites.oui = vue.oui = 1;
+    Geste(
+        [&] {
+          Touche(Qt::Key_H);
+          ASSERT_TRUE(QTest::qWaitFor([&] { return s.Ecran().conseil.has_value(); }, 30000));
+        },
+        [](Session& j) { j.DemanderConseil(); });
+    EXPECT_TRUE(!marques().isEmpty() && marques() == conseilles());
+  };
+  Jeter("11234");
+  conseil();
+  for (const char* des : {"5", "6"}) {
+    Geste([&] { Cliquer("ImageDé(5)"); }, [](Session& j) { j.ImageDe_MouseDown(5, 1); });
+    EXPECT_TRUE(marques().isEmpty() && !W<QAction>("MenuRevue").isEnabled());
+    Jeter(des);
+  }
+  Geste([&] { Frappe(Qt::Key_Down); }, [](Session& j) { j.SurvolerCase(1, 1); });
+  conseil();
+  for (int16_t f = 1; f <= NbFigures; ++f)
+    if (!s.Etat().Cases(colonne::Libre, f).Prise) {
+      EXPECT_FALSE(W<QAction>("MenuRevue").isEnabled());
+      s.Etat().NbJets
+          ? Geste([&] { Cliquer(NomCase(1, f)); }, [&](Session& j) { j.AppelCliqueCase(1, f); })
+          : Ecrire("13456", colonne::Libre, f);
+      EXPECT_TRUE(marques().isEmpty());
+    }
+  ASSERT_TRUE(s.RevuePossible() && W<QAction>("MenuRevue").isEnabled());
+  Touche(Qt::Key_R);
+  QDialog* revue = nullptr;
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] { return (revue = fenetre->findChild<QDialog*>("FenetreRevue")) != nullptr; }, 30000));
+  auto& liste = *revue->findChild<QListWidget*>();
+  const auto& feuille = *revue->findChild<QTableWidget*>();
+  ASSERT_TRUE(!s.Revue().empty() && liste.count() == int(s.Revue().size()));
+  for (int i = 0; i < liste.count(); ++i) {
+    EXPECT_EQ(liste.item(i)->text(), Q(s.TexteRevue(size_t(i))));
+    EXPECT_EQ(liste.currentRow(), i);
+    const conseil::Decision& d = s.Revue()[size_t(i)].decision;
+    const ScoresColonne& libre = d.feuille.colonnes[colonne::Libre];
+    EXPECT_EQ(feuille.horizontalHeaderItem(0)->text(), Q(NomColonne(colonne::Libre, s.langue())));
+    for (int16_t f = 1; f <= NbFigures; ++f)
+      EXPECT_EQ(feuille.verticalHeaderItem(f - 1)->text() + feuille.item(f - 1, 0)->text(),
+                Q(NomFigure(f, s.langue())) +
+                    (libre.ecrit[f] ? QString::number(libre.score[f]) : QString()));
+    // The dice as they were, named as on the table; a die thrown again is faded.
+    EtatPartie etat;
+    std::tie(etat.Des, etat.DesGardes, etat.NbJets) =
+        std::tuple(d.situation.des, d.situation.gardes, d.situation.jet);
+    for (int16_t k = 1; k <= NbDes; ++k) {
+      const QPixmap& de = revue->findChild<QLabel*>(Q(NomElement("DéRevue", k)))->pixmap();
+      EXPECT_EQ(de.toImage() == ui::ImageModeleDe(etat.Des[k] - 1 + (s.Etat().TypeDes - 1) * 6,
+                                                  de.deviceIndependentSize().toSize().width(),
+                                                  de.devicePixelRatio())
+                                    .toImage(),
+                etat.DesGardes[k]);
+      EXPECT_EQ(revue->findChild<QLabel*>(Q(NomElement("DéRevue", k)))->accessibleName(),
+                Q(AccessibleDe(etat, k, s.langue()).nom));
+    }
+    QTest::keyClick(&liste, Qt::Key_Down);
+  }
+  QTest::keyClick(&liste, Qt::Key_Escape);
+  EXPECT_FALSE(revue->isVisible());
+
+  NouvellePartie(3);
+  EXPECT_FALSE(W<QAction>("MenuChances").isChecked() || W<QAction>("MenuRevue").isEnabled());
+  Jeter("11234");
+  boites.oui = vue.oui = 1;
+  for (bool coche : {true, false}) {
+    Geste([&] { Touche(Qt::Key_O); }, [](Session& j) { j.BasculerChances(); });
+    EXPECT_EQ(W<QAction>("MenuChances").isChecked(), coche);
   }
 }
 

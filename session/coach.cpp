@@ -123,7 +123,7 @@ void Session::DemanderRevue() {
     return [this, revue = std::move(revue), coup] {
       if (coup != coup_) return;
       revue_ = revue;
-      InfoInterface(TexteRevueEntiere());
+      InfoInterface(TexteResumeRevue());
       vue_.RevuePrete();
     };
   });
@@ -133,15 +133,10 @@ std::string Session::TexteRevue(std::size_t i) const {
   return TexteErreur(revue_.at(i), Etat().NbColonnes, langue_);
 }
 
-std::string Session::TexteRevueEntiere() const {
-  if (revue_.empty()) return std::string(MsgRevueSansErreur(langue_));
-  std::string texte;
-  // Appended piece by piece: GCC 12 at -O3 warns falsely (-Wrestrict) on "literal" + string.
-  for (std::size_t i = 0; i < revue_.size(); ++i) {
-    if (i > 0) texte += '\n';
-    texte += TexteRevue(i);
-  }
-  return texte;
+std::string Session::TexteResumeRevue() const {
+  double perdus = 0;
+  for (const conseil::Erreur& e : revue_) perdus += e.cout;
+  return MsgRevuePrete(revue_.size(), perdus, langue_);
 }
 
 }  // namespace rolvex

@@ -240,8 +240,9 @@ class Session : private Affichage {
   const std::vector<conseil::Decision>& Decisions() const { return decisions_; }
   // Decision `i` of the review in a sentence.
   std::string TexteRevue(std::size_t i) const;
-  // The information line of the review: the sentences, or that no decision cost a point.
-  std::string TexteRevueEntiere() const;
+  // The information line once the review is ready: how many decisions it lists and what they
+  // lost, or that no decision lost a point.
+  std::string TexteResumeRevue() const;
 
  private:
   // Affichage: what the game tells its screen.

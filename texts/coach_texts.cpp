@@ -55,11 +55,8 @@ constexpr Bilingue HorsClassementCoach = {
     "Cliquez sur REJOUER ou touche F2 !",
     "The coach was asked during this game: it does not enter the high scores. Click on PLAY "
     "AGAIN or press F2."};
-constexpr Bilingue ChancesAnnonces = {"Chances de chaque annonce en deux jets : ",
-                                      "Odds of each announcement with two throws: "};
-constexpr Bilingue FiguresHautes = {
-    " Une figure du haut est faite avec trois dés ou plus de sa face.",
-    " An upper figure is made with three dice or more of its face."};
+constexpr Bilingue ChancesAnnonces = {"Chances en deux jets (haut : 3 dés ou plus) : ",
+                                      "Odds in two throws (upper: 3 dice or more): "};
 constexpr Bilingue Annonce_ = {" annoncé : ", " announced: "};
 constexpr Bilingue AvecGardes = {" avec les dés gardés, ", " with the dice kept, "};
 constexpr Bilingue AuMieux = {" au mieux", " at best"};
@@ -71,6 +68,10 @@ constexpr Bilingue VotreChoix = {" : votre choix « ", ": your choice \""};
 constexpr Bilingue CeluiDuCoach = {", celui du coach « ", ", the coach's \""};
 constexpr Bilingue FinCoach = {" » (", "\" ("};
 constexpr Bilingue Perdus = {" points perdus.", " points lost."};
+constexpr Bilingue RevueAvant = {"Revue de la partie : les ", "Review of the game: the "};
+constexpr Bilingue RevueMilieu = {" décisions les plus coûteuses ont perdu ",
+                                  " costliest decisions lost "};
+constexpr Bilingue RevueApres = {" points espérés en tout.", " expected points in all."};
 constexpr Bilingue SansErreur = {
     "Aucune décision n'a coûté de points : chaque choix était celui du coach.",
     "No decision cost a point: every choice was the coach's."};
@@ -130,11 +131,7 @@ std::string PhraseChancesAnnonces(std::vector<std::pair<int16_t, double>> chance
     texte += ' ';
     texte += Pourcent(chances[i].second, langue);
   }
-  texte += '.';
-  if (std::any_of(chances.begin(), chances.end(),
-                  [](const auto& c) { return EstFigureHaute(c.first); }))
-    texte += FiguresHautes.pour(langue);
-  return texte;
+  return texte + '.';
 }
 
 std::string PhraseChanceAnnoncee(int16_t figure, double avecGardes, double auMieux,
@@ -169,6 +166,15 @@ std::string TexteErreur(const conseil::Erreur& e, int16_t nbColonnes, Langue lan
 }
 
 std::string_view MsgRevueSansErreur(Langue langue) { return SansErreur.pour(langue); }
+
+std::string MsgRevuePrete(std::size_t nb, double perdus, Langue langue) {
+  if (nb == 0) return std::string(MsgRevueSansErreur(langue));
+  std::string texte(RevueAvant.pour(langue));
+  texte += std::to_string(nb);
+  texte += RevueMilieu.pour(langue);
+  texte += Nombre(perdus, 1, langue);
+  return texte + std::string(RevueApres.pour(langue));
+}
 
 TextesCoach TextesDuCoach(Langue langue) {
   if (EnFrancais(langue))

@@ -2,6 +2,7 @@
 // of a finished game, and its question, menus and windows.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -31,8 +32,8 @@ std::string_view QuestionConseil(Langue langue);
 std::string_view MsgHorsClassementCoach(Langue langue);
 
 // The odds of each figure (figure, chance 0..1) that can be announced, best first, with the
-// two throws left, and what making an upper figure means; and of the announced figure, with
-// the dice kept and at best.
+// two throws left (an upper figure made with three dice or more); and of the announced figure,
+// with the dice kept and at best.
 std::string PhraseChancesAnnonces(std::vector<std::pair<int16_t, double>> chances, Langue langue);
 std::string PhraseChanceAnnoncee(int16_t figure, double avecGardes, double auMieux,
                                  int16_t jetsRestants, Langue langue);
@@ -42,6 +43,9 @@ std::string PhraseChanceAnnoncee(int16_t figure, double avecGardes, double auMie
 std::string TexteErreur(const conseil::Erreur& erreur, int16_t nbColonnes, Langue langue);
 // The review when no decision lost a point.
 std::string_view MsgRevueSansErreur(Langue langue);
+// The information line once the review is open: `nb` decisions that lost `perdus` expected
+// points in all, or MsgRevueSansErreur.
+std::string MsgRevuePrete(std::size_t nb, double perdus, Langue langue);
 
 // The coach's menu items and the review window.
 struct TextesCoach {

@@ -682,7 +682,7 @@ TEST_F(UneSession, TheDecisionsAreThePlayersAndTheReviewComesAfterTheGame) {
   ASSERT_EQ(session.Revue().size(), attendue.size());
   for (std::size_t i = 0; i < attendue.size(); ++i)
     EXPECT_EQ(session.Revue()[i].numero, attendue[i].numero);
-  EXPECT_EQ(session.TexteInfo(), session.TexteRevueEntiere());
+  EXPECT_EQ(session.TexteInfo(), session.TexteResumeRevue());
 }
 
 // With the odds on, the line tells the odds of every figure left to announce after the first

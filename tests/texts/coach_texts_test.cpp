@@ -37,8 +37,10 @@ TEST(TextesCoach, WordTheChoicesAndTheirNumbersInEachLanguage) {
   EXPECT_EQ(TexteChoix(Choix{}, des, 2, 1, Langue::Anglais), "Throw all five dice again");
 
   EXPECT_EQ(PhraseChancesAnnonces({{figure::Yam, 0.046}, {figure::Six, 0.355}}, Langue::Anglais),
-            "Odds of each announcement with two throws: Six 36 %, Yam 4.6 %. An upper figure is "
-            "made with three dice or more of its face.");
+            "Odds in two throws (upper: 3 dice or more): Six 36 %, Yam 4.6 %.");
+  EXPECT_EQ(MsgRevuePrete(5, 12.34, Langue::Francais),
+            "Revue de la partie : les 5 décisions les plus coûteuses ont perdu 12,3 points "
+            "espérés en tout.");
   EXPECT_EQ(PhraseChanceAnnoncee(figure::Full, 0.25, 0.306, 1, Langue::Francais),
             "Full annoncé : 25 % avec les dés gardés, 31 % au mieux, 1 jet(s) restant(s).");
 }

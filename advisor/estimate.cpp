@@ -146,8 +146,7 @@ double Estimation::Decalage(const Feuille& feuille) const {
 double Facteur(const Feuille& feuille, int16_t c) {
   int libres = 0;
   for (bool ecrit : feuille.colonnes[c].ecrit) libres += ecrit ? 0 : 1;
-  const int mode = feuille.nbColonnes == 1 ? 0 : feuille.nbColonnes == 3 ? 1 : 2;
-  return Etalonnages[mode][c][libres];
+  return Etalonnages[RangEtalonnage(feuille.nbColonnes, c)][libres];
 }
 
 double Estimation::AVenir(const Feuille& feuille, int16_t c) const {

@@ -115,11 +115,10 @@ void Latence() {
 // said: the new scales, printed as the table of advisor/calibration.h.
 void Etalonner(int nbParties) {
   using conseil::Etalonnages;
-  auto reel = std::array<std::array<std::array<double, 14>, 7>, 3>{};
-  auto estime = reel;
+  using conseil::RangEtalonnage;
+  std::array<std::array<double, 14>, conseil::NbRangsEtalonnage> reel{}, estime{};
   AffichageMemoire ecran;
   for (int16_t mode = 1; mode <= 3; ++mode) {
-    const int m = mode - 1;
     for (int g = 0; g < nbParties; ++g) {
       DeEquitable de(700000u + static_cast<std::uint64_t>(mode) * 100000u +
                      static_cast<std::uint64_t>(g));
@@ -128,8 +127,9 @@ void Etalonner(int nbParties) {
       partie.AppelNouveau();
       Coach coach;
       struct Releve {
-        int16_t c;
+        int rang;
         int libres;
+        int16_t c;
         double ecrit, estime;
       };
       std::vector<Releve> releves;
@@ -141,7 +141,7 @@ void Etalonner(int nbParties) {
             int libres = 0;
             for (bool e : f.colonnes[c].ecrit) libres += e ? 0 : 1;
             if (libres > 0)
-              releves.push_back({c, libres,
+              releves.push_back({RangEtalonnage(f.nbColonnes, c), libres, c,
                                  static_cast<double>(CalculerTotaux(f.colonnes[c]).Somme()),
                                  estimation.AVenir(f, c)});
           }
@@ -150,26 +150,22 @@ void Etalonner(int nbParties) {
       }
       const auto fin = conseil::Feuille::De(partie.Etat());
       for (const Releve& r : releves) {
-        reel[m][r.c][r.libres] += CalculerTotaux(fin.colonnes[r.c]).Somme() - r.ecrit;
-        estime[m][r.c][r.libres] += r.estime;
+        reel[r.rang][r.libres] += CalculerTotaux(fin.colonnes[r.c]).Somme() - r.ecrit;
+        estime[r.rang][r.libres] += r.estime;
       }
     }
   }
   std::printf(
-      "inline constexpr std::array<std::array<std::array<double, 14>, 7>, 3> Etalonnages = {{\n");
-  for (int m = 0; m < 3; ++m) {
-    std::printf("  {{");
-    for (int c = 0; c < 7; ++c) {
-      std::printf("%s{", c ? ",\n   " : "");
-      for (int n = 0; n < 14; ++n) {
-        const double f = estime[m][c][n] > 0
-                             ? Etalonnages[m][c][n] * reel[m][c][n] / estime[m][c][n]
-                             : Etalonnages[m][c][n];
-        std::printf("%s%.4f", n ? ", " : "", f);
-      }
-      std::printf("}");
+      "inline constexpr std::array<std::array<double, 14>, NbRangsEtalonnage> "
+      "Etalonnages = {{\n");
+  for (std::size_t r = 0; r < Etalonnages.size(); ++r) {
+    std::printf("    {");
+    for (int n = 0; n < 14; ++n) {
+      const double f =
+          estime[r][n] > 0 ? Etalonnages[r][n] * reel[r][n] / estime[r][n] : Etalonnages[r][n];
+      std::printf("%s%.4f", n ? ", " : "", f);
     }
-    std::printf("}}%s\n", m < 2 ? "," : "");
+    std::printf("}%s\n", r + 1 < Etalonnages.size() ? "," : "");
   }
   std::printf("}};\n");
 }

@@ -2,30 +2,23 @@
 // keyboard's frame, which stands outside the same control.
 #pragma once
 
-#include <QPointer>
-#include <QWidget>
+#include "ui/control_ring.h"
 
 namespace rolvex::ui {
 
-class CadreConseil : public QWidget {
+class CadreConseil : public AnneauControle {
  public:
-  // Hidden until it marks a control; the mouse goes through it to the control below.
+  // Hidden until it marks a control.
   explicit CadreConseil(QWidget* parent);
 
   // Stands over `cible`, in the same parent, while `cible` is shown; nullptr hides it.
-  void Marquer(QWidget* cible);
-  QWidget* Cible() const { return cible_; }
+  void Marquer(QWidget* cible) { Poser(cible); }
   // The ring's width: it grows with the control, from 3 to 6 pixels.
   static int Epaisseur(const QWidget& cible);
 
  protected:
-  bool eventFilter(QObject* objet, QEvent* event) override;
+  int Largeur(const QWidget& cible) const override { return Epaisseur(cible); }
   void paintEvent(QPaintEvent* event) override;
-
- private:
-  void Placer();
-
-  QPointer<QWidget> cible_;
 };
 
 }  // namespace rolvex::ui

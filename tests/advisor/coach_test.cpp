@@ -22,6 +22,17 @@ int NbParties() {
   return n ? std::atoi(n) : 10000;
 }
 
+// A new game of `mode`, its dice drawn from `graine`.
+struct Jeu {
+  AffichageMemoire ecran;
+  DeEquitable de;
+  Partie partie{ecran, de};
+  Jeu(int16_t mode, std::uint64_t graine) : de(graine) {
+    partie.ChoisirMode(mode);
+    partie.AppelNouveau();
+  }
+};
+
 // What the game does with choice `c` from state `e`: whether it accepts it as the choice says.
 bool Accepte(const EtatPartie& e, const Choix& c) {
   AffichageMemoire ecran;
@@ -50,11 +61,8 @@ TEST(Coach, EveryChoiceOfRandomGamesIsLegalAndNoLegalSquareIsMissing) {
   for (int16_t mode = 1; mode <= 3; ++mode) {
     std::mt19937 hasard(mode);
     for (int g = 0; g < NbParties(); ++g) {
-      AffichageMemoire ecran;
-      DeEquitable de(static_cast<std::uint64_t>(g) * 3 + static_cast<std::uint64_t>(mode));
-      Partie partie(ecran, de);
-      partie.ChoisirMode(mode);
-      partie.AppelNouveau();
+      Jeu jeu(mode, static_cast<std::uint64_t>(g) * 3 + static_cast<std::uint64_t>(mode));
+      Partie& partie = jeu.partie;
       Coach coach;
       while (!partie.Etat().PartieTerminee) {
         const EtatPartie e = partie.Etat();
@@ -170,11 +178,8 @@ class ForceBrute {
 // is worth what the brute force finds.
 TEST(Coach, WithOneOrTwoSquaresLeftTheExpectationsAreExact) {
   for (int16_t mode : {1, 2, 3}) {
-    AffichageMemoire ecran;
-    DeEquitable de(static_cast<std::uint64_t>(mode) + 40);
-    Partie partie(ecran, de);
-    partie.ChoisirMode(mode);
-    partie.AppelNouveau();
+    Jeu jeu(mode, static_cast<std::uint64_t>(mode) + 40);
+    Partie& partie = jeu.partie;
     Coach coach;
     ForceBrute brute;
     for (int libres : {2, 1}) {
@@ -241,11 +246,8 @@ TEST(Coach, ExpectsAtAGamesStartWhatItsGamesScore) {
     constexpr int NbJeux = 300;
     double somme = 0, attendue = 0;
     for (int g = 0; g < NbJeux; ++g) {
-      AffichageMemoire ecran;
-      DeEquitable de(static_cast<std::uint64_t>(g) + 5000);
-      Partie partie(ecran, de);
-      partie.ChoisirMode(mode);
-      partie.AppelNouveau();
+      Jeu jeu(mode, static_cast<std::uint64_t>(g) + 5000);
+      Partie& partie = jeu.partie;
       Coach coach;
       attendue = coach.Conseiller(partie.Etat()).front().esperance;
       while (!partie.Etat().PartieTerminee) Jouer(partie, coach.Conseiller(partie.Etat()).front());
@@ -258,11 +260,8 @@ TEST(Coach, ExpectsAtAGamesStartWhatItsGamesScore) {
 
 // The review keeps the five decisions that cost the most, in the order they were made.
 TEST(Revue, KeepsTheCostliestDecisionsInTheirOrder) {
-  AffichageMemoire ecran;
-  DeEquitable de(7);
-  Partie partie(ecran, de);
-  partie.ChoisirMode(2);
-  partie.AppelNouveau();
+  Jeu jeu(2, 7);
+  Partie& partie = jeu.partie;
   Coach coach;
   std::mt19937 hasard(7);
   std::vector<Decision> decisions;

@@ -339,7 +339,7 @@ TEST(Estimation, AgreesWithTheChainOfSixesKept) {
   const Loi& mini = LoiFigure(NbJetsMax, figure::Mini);
   const Loi& maxi = LoiFigure(NbJetsMax, figure::Maxi);
   for (const auto& [figureLibre, autre] :
-       {std::pair{figure::Mini, 20}, {figure::Maxi, 12}, {figure::Mini, 0}}) {
+       {std::pair{figure::Mini, 20}, {figure::Maxi, 12}, {figure::Mini, 0}, {figure::Maxi, 0}}) {
     Feuille feuille;
     ScoresColonne& col = feuille.colonnes[colonne::Libre];
     const int16_t scores[] = {0, 5, 10, 15, 20, 25, 0, 0, 0, 30, 40, 45, 60, 80};
@@ -356,6 +356,15 @@ TEST(Estimation, AgreesWithTheChainOfSixesKept) {
       if (autre != 0 && borne) attendu += p * (v + 3 * std::abs(v - autre) + BonusBasDouble);
     }
     EXPECT_NEAR(Estimation::Partagee().Colonne(feuille, colonne::Libre), attendu, 1e-9) << autre;
+    // Both written, one crossed out: the Yam left has no bonus to win.
+    col.ecrit[figureLibre] = true;
+    col.score[figureLibre] = 15;
+    col.ecrit[figure::Yam] = false;
+    attendu = CalculerTotaux(col).Somme();
+    for (int v = 0; v <= 100; ++v) attendu += v * LoiFigure(NbJetsMax, figure::Yam)[v];
+    if (autre == 0) {
+      EXPECT_NEAR(Estimation::Partagee().Colonne(feuille, colonne::Libre), attendu, 1e-9);
+    }
   }
 }
 

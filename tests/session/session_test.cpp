@@ -645,7 +645,7 @@ TEST_F(UneSession, TheDecisionsAreThePlayersAndTheReviewComesAfterTheGame) {
   session.AppelCliqueCase(colonne::Libre, figure::Yam);
   Jeter("55123");
   session.AppelCliqueCase(colonne::Annonce, figure::Cinq);  // announces
-  for (char f : "555") session.FileDes().Ajouter(static_cast<int16_t>(f - '0'));
+  for (int16_t f : {5, 5, 5}) session.FileDes().Ajouter(f);
   session.AppelCliqueCase(colonne::Annonce, figure::Cinq);  // keeps the fives, throws
   Jeter("4");
   session.AppelCliqueCase(colonne::Annonce, figure::Cinq);  // writes

@@ -81,13 +81,18 @@ constexpr Bilingue SansErreur = {
 std::string TexteChoix(const conseil::Choix& choix, const Des5& des, int16_t jet,
                        int16_t nbColonnes, Langue langue) {
   using Genre = conseil::Choix::Genre;
-  if (choix.genre == Genre::Annoncer)
-    return std::string(Annoncer.pour(langue)) + std::string(NomFigure(choix.figure, langue));
+  if (choix.genre == Genre::Annoncer) {
+    std::string texte(Annoncer.pour(langue));
+    texte += NomFigure(choix.figure, langue);
+    return texte;
+  }
   if (choix.genre == Genre::Ecrire) {
     std::string texte(Inscrire.pour(langue));
     texte += NomFigure(choix.figure, langue);
-    if (nbColonnes > 1)
-      texte += std::string(En.pour(langue)) + std::string(NomColonne(choix.colonne, langue));
+    if (nbColonnes > 1) {
+      texte += En.pour(langue);
+      texte += NomColonne(choix.colonne, langue);
+    }
     return texte;
   }
   if (jet == 0) return std::string(Lancer.pour(langue));
@@ -109,12 +114,16 @@ std::string PhraseConseil(const std::vector<conseil::Choix>& choix, const Des5& 
   texte += DeuxPoints.pour(langue);
   texte += Nombre(choix[0].esperance, 1, langue);
   texte += Esperes.pour(langue);
-  if (choix.size() == 1) return texte + std::string(SeulChoix.pour(langue));
+  if (choix.size() == 1) {
+    texte += SeulChoix.pour(langue);
+    return texte;
+  }
   texte += PointVirgule.pour(langue);
   texte += Minuscule(TexteChoix(choix[1], des, jet, nbColonnes, langue));
   texte += DeuxPoints.pour(langue);
   texte += Nombre(choix[1].esperance, 1, langue);
-  return texte + '.';
+  texte += '.';
+  return texte;
 }
 
 std::string_view QuestionConseil(Langue langue) { return Question.pour(langue); }
@@ -131,7 +140,8 @@ std::string PhraseChancesAnnonces(std::vector<std::pair<int16_t, double>> chance
     texte += ' ';
     texte += Pourcent(chances[i].second, langue);
   }
-  return texte + '.';
+  texte += '.';
+  return texte;
 }
 
 std::string PhraseChanceAnnoncee(int16_t figure, double avecGardes, double auMieux,
@@ -142,8 +152,10 @@ std::string PhraseChanceAnnoncee(int16_t figure, double avecGardes, double auMie
   texte += AvecGardes.pour(langue);
   texte += Pourcent(auMieux, langue);
   texte += AuMieux.pour(langue);
-  texte += ", " + std::to_string(jetsRestants);
-  return texte + std::string(JetsRestants.pour(langue));
+  texte += ", ";
+  texte += std::to_string(jetsRestants);
+  texte += JetsRestants.pour(langue);
+  return texte;
 }
 
 std::string TexteErreur(const conseil::Erreur& e, int16_t nbColonnes, Langue langue) {
@@ -162,7 +174,8 @@ std::string TexteErreur(const conseil::Erreur& e, int16_t nbColonnes, Langue lan
   texte += Nombre(e.conseil.esperance, 1, langue) + ")";
   texte += DeuxPoints.pour(langue);
   texte += Nombre(e.cout, 1, langue);
-  return texte + std::string(Perdus.pour(langue));
+  texte += Perdus.pour(langue);
+  return texte;
 }
 
 std::string_view MsgRevueSansErreur(Langue langue) { return SansErreur.pour(langue); }
@@ -173,7 +186,8 @@ std::string MsgRevuePrete(std::size_t nb, double perdus, Langue langue) {
   texte += std::to_string(nb);
   texte += RevueMilieu.pour(langue);
   texte += Nombre(perdus, 1, langue);
-  return texte + std::string(RevueApres.pour(langue));
+  texte += RevueApres.pour(langue);
+  return texte;
 }
 
 TextesCoach TextesDuCoach(Langue langue) {

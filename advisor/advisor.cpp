@@ -20,21 +20,27 @@ Situation SituationDe(const EtatPartie& e) {
 
 const Tour& Coach::TourDe(const Feuille& feuille) {
   if (dernier_ && dernier_->feuille() == feuille) return *dernier_;
-  const double estimation =
-      jugement_ == Jugement::Expert ? Estimation::Partagee().Feuille_(feuille) : 0.0;
+  // The estimate of the sheet but column c, once per column: a square written changes only
+  // its own column.
+  ParColonne<double> sansColonne{};
+  if (jugement_ == Jugement::Expert) {
+    const Estimation& e = Estimation::Partagee();
+    const double estimation = e.Feuille_(feuille);
+    for (int16_t c = 1; c <= feuille.nbColonnes; ++c)
+      sansColonne[c] = estimation - e.Colonne(feuille, c);
+  }
   dernier_ = std::make_unique<Tour>(feuille, [&](int16_t c, int16_t f, int16_t score) {
-    return ValeurApres(feuille, estimation, c, f, score);
+    return ValeurApres(feuille, sansColonne[c], c, f, score);
   });
   return *dernier_;
 }
 
-double Coach::ValeurApres(const Feuille& avant, double estimationAvant, int16_t c, int16_t f,
+double Coach::ValeurApres(const Feuille& avant, double sansColonne, int16_t c, int16_t f,
                           int16_t score) {
   const Feuille apres = avant.Apres(c, f, score);
   if (jugement_ == Jugement::Glouton) return score;
   if (apres.NbCasesLibres() <= 1) return ValeurExacte(apres);
-  const Estimation& e = Estimation::Partagee();
-  return estimationAvant - e.Colonne(avant, c) + e.Colonne(apres, c);
+  return sansColonne + Estimation::Partagee().Colonne(apres, c);
 }
 
 double Coach::ValeurExacte(const Feuille& feuille) {

@@ -36,8 +36,7 @@ class Coach {
   double ValeurExacte(const Feuille& feuille);
 
  private:
-  double ValeurApres(const Feuille& avant, double estimationAvant, int16_t c, int16_t f,
-                     int16_t score);
+  double ValeurApres(const Feuille& avant, double sansColonne, int16_t c, int16_t f, int16_t score);
 
   Jugement jugement_;
   std::unique_ptr<Tour> dernier_;
